@@ -1,0 +1,23 @@
+# One interface target carries the language level and the warning policy, so
+# every target of the project is built the same way.
+add_library(orbelan_options INTERFACE)
+target_compile_features(orbelan_options INTERFACE cxx_std_20)
+if(MSVC)
+    target_compile_options(orbelan_options INTERFACE /W4 /WX /fp:precise)
+else()
+    # The projection must round exactly as specified operation by operation:
+    # no contraction into fused multiply-add, no fast-math, SSE rather than x87.
+    target_compile_options(orbelan_options INTERFACE
+        -Wall -Wextra -Wpedantic -Werror
+        -ffp-contract=off -fno-fast-math)
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
+        target_compile_options(orbelan_options INTERFACE -msse2 -mfpmath=sse)
+    endif()
+endif()
+
+option(ORBELAN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ORBELAN_SANITIZE)
+    target_compile_options(orbelan_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(orbelan_options INTERFACE -fsanitize=address,undefined)
+endif()

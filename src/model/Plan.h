@@ -1,0 +1,70 @@
+#pragma once
+
+#include "PlanDate.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One income source or account: a salary, a pension, a savings account.
+struct IncomeItem {
+    std::string name;
+    bool taxable = true;
+    std::int32_t initialAmount = 0;
+    PlanDate initialDate;
+    std::int32_t annualAmount = 0;
+    PlanDate annualStart;
+    PlanDate annualEnd;
+    float growthRate = 0.0f;
+    PlanDate rateSwitchDate;
+    float rateBefore = 0.0f;
+    float rateAfter = 0.0f;
+    bool withdrawalTaxable = true;
+    PlanDate withdrawalStart;
+
+    bool operator==(const IncomeItem& other) const = default;
+};
+
+struct ExpenseItem {
+    std::string name;
+    std::int32_t initialAmount = 0;
+    PlanDate initialDate;
+    std::int32_t annualAmount = 0;
+    PlanDate annualStart;
+    PlanDate annualEnd;
+    float growthRate = 0.0f;
+
+    bool operator==(const ExpenseItem& other) const = default;
+};
+
+// The household plan: general data and the two item lists. The order of the
+// income items matters to the projection.
+class Plan {
+public:
+    static constexpr std::int32_t kDefaultRetirementAge = 55;
+    static constexpr float kDefaultTaxRate = 33.0f;
+
+    Plan();
+
+    void Reset();
+    // Stores the age and derives retirementDate from birthDate.
+    void SetRetirementAge(std::int32_t age);
+
+    void InsertIncome(std::size_t index);
+    void AppendIncome();
+    void EraseIncome(std::size_t index);
+    void InsertExpense(std::size_t index);
+    void AppendExpense();
+    void EraseExpense(std::size_t index);
+
+    bool operator==(const Plan& other) const = default;
+
+    PlanDate birthDate;
+    std::int32_t retirementAge = kDefaultRetirementAge;
+    PlanDate retirementDate;
+    float taxRateBefore = kDefaultTaxRate;
+    float taxRateAfter = kDefaultTaxRate;
+    std::vector<IncomeItem> incomes;
+    std::vector<ExpenseItem> expenses;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Plan.h"
+#include "ProjectionTable.h"
+#include "WithdrawalChooser.h"
+
+#include <cstdint>
+#include <memory_resource>
+
+enum class ProjectionStatus {
+    Completed,
+    // The working balances could not be allocated; the table is untouched.
+    AllocationFailed,
+    // A year's amounts left the signed 32-bit range; the table holds the years
+    // before it.
+    AmountOutOfRange,
+};
+
+struct ProjectionOutcome {
+    ProjectionStatus status = ProjectionStatus::Completed;
+    // With AmountOutOfRange: the year whose amounts left the range.
+    std::int32_t stoppedYear = 0;
+
+    bool operator==(const ProjectionOutcome& other) const = default;
+};
+
+// Projects the plan year by year into the table, which it clears first. Reads
+// nothing but the plan and writes nothing but the table.
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
+                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+
+// The same with a given withdrawal choice.
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
+                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());

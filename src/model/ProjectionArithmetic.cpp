@@ -1,0 +1,76 @@
+#include "ProjectionArithmetic.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kNarrowLimit = 4294967296.0;
+
+Money FromWide(std::int64_t value) {
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+} // namespace
+
+Money RoundHalfAway(double x) {
+    // Anything this large cannot round into 32 bits; checking first also keeps
+    // the narrowing to float and the conversion to integer well defined.
+    if (!(std::fabs(x) < kNarrowLimit)) {
+        return std::nullopt;
+    }
+    const float f = static_cast<float>(x);
+    const double shifted = f < 0.0f ? static_cast<double>(f) - 0.5 : static_cast<double>(f) + 0.5;
+    return FromWide(static_cast<std::int64_t>(std::trunc(shifted)));
+}
+
+// A zero amount gives zero for every finite factor; answering it directly keeps
+// an infinite factor (a huge rate over many years) from turning 0 into NaN.
+
+Money Compound(std::int32_t amount, float rate, std::int32_t years) {
+    if (amount == 0) {
+        return 0;
+    }
+    const double q = 1.0 + static_cast<double>(rate) * kPercentFactor;
+    const double p = std::pow(q, static_cast<double>(years));
+    return RoundHalfAway(p * static_cast<double>(amount));
+}
+
+Money Discount(std::int32_t amount, float rate, std::int32_t years) {
+    if (amount == 0) {
+        return 0;
+    }
+    const double q = 1.0 + static_cast<double>(rate) * kPercentFactor;
+    const double p = std::pow(q, static_cast<double>(years));
+    return RoundHalfAway(static_cast<double>(amount) / p);
+}
+
+Money Interest(std::int32_t amount, float rate) {
+    if (amount == 0) {
+        return 0;
+    }
+    return RoundHalfAway((static_cast<double>(rate) * kPercentFactor) *
+                         static_cast<double>(amount));
+}
+
+float WholePercent(float rate) {
+    return std::trunc(rate);
+}
+
+Money AddMoney(Money a, Money b) {
+    if (!a || !b) {
+        return std::nullopt;
+    }
+    return FromWide(std::int64_t{*a} + *b);
+}
+
+Money SubtractMoney(Money a, Money b) {
+    if (!a || !b) {
+        return std::nullopt;
+    }
+    return FromWide(std::int64_t{*a} - *b);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// Money results of the projection's arithmetic. An empty value means that the
+// exact result does not fit in a signed 32-bit integer.
+using Money = std::optional<std::int32_t>;
+
+// The single-precision 0.01 widened to double: this exact constant turns
+// percentages into fractions, so results match to the unit.
+inline constexpr double kPercentFactor = static_cast<double>(0.01f);
+
+// Narrows to single precision, then rounds half away from zero.
+Money RoundHalfAway(double x);
+
+// amount * (1 + rate%)^years, rounded.
+Money Compound(std::int32_t amount, float rate, std::int32_t years);
+
+// amount / (1 + rate%)^years, rounded.
+Money Discount(std::int32_t amount, float rate, std::int32_t years);
+
+// (rate%) * amount, rounded.
+Money Interest(std::int32_t amount, float rate);
+
+// Interest and withdrawal tax use rates truncated toward zero to whole percents.
+float WholePercent(float rate);
+
+Money AddMoney(Money a, Money b);
+Money SubtractMoney(Money a, Money b);

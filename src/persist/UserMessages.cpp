@@ -1,0 +1,13 @@
+#include "UserMessages.h"
+
+std::string DamagedFileMessage(std::size_t line) {
+    return "This plan file is damaged: line " + std::to_string(line) +
+           " could not be read. Everything from that line on has been given its default "
+           "value. Check the plan before you save it.";
+}
+
+std::string OutOfRangeMessage(std::int32_t year) {
+    return "The projection stops before " + std::to_string(year) +
+           ": the amounts of that year are larger than 2147483647 or smaller than "
+           "-2147483648, which this program cannot calculate exactly.";
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Texts that the program and the command-line tool show to the user.
+inline constexpr std::string_view kErrorOpeningFile = "Error opening file!";
+inline constexpr std::string_view kFileFormatError = "File format error!";
+inline constexpr std::string_view kErrorSavingFile = "Error saving file!";
+inline constexpr std::string_view kAllocationError =
+    "A memory allocation error ocurred.\nCan't do calculation.";
+
+// A plan file that opened although some of its values could not be read.
+std::string DamagedFileMessage(std::size_t line);
+
+// A projection that ended early because a year's amounts left 32 bits.
+std::string OutOfRangeMessage(std::int32_t year);

@@ -1,0 +1,135 @@
+#include "CliCommands.h"
+#include "ExamplePlans.h"
+#include "PlanFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kExample = std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe";
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class CliFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("orbelan-cli-" +
+                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(m_dir / name, std::ios::binary) << bytes;
+        return (m_dir / name).string();
+    }
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST(CliTest, CsvIsTheHeaderAndOneLineOfIntegersPerRow) {
+    const CliRun run = Cli({"project", "--csv", kExample});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "Year,Income,Total Assets,Available Assets,Withdrawals\n"
+                       "2000,1778,1778,1050,0\n"
+                       "2001,874,2652,1103,-600\n"
+                       "2002,53,2105,2105,-637\n"
+                       "2003,47,1515,1515,-750\n"
+                       "2004,25,790,790,-750\n"
+                       "2005,2,42,42,-608\n");
+}
+
+TEST(CliTest, ReadableTableRightAlignsTheAmounts) {
+    const CliRun run = Cli({"project", kExample});
+    EXPECT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::string header, first, second;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(header, "Year  Income  Total Assets  Available Assets  Withdrawals");
+    EXPECT_EQ(first, "2000    1778          1778              1050            0");
+    EXPECT_EQ(second, "2001     874          2652              1103         -600");
+}
+
+TEST(CliTest, BadUsageExitsWithTwo) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"project"},
+                                               {"frobnicate", kExample},
+                                               {"check", "--csv", kExample},
+                                               {"project", kExample, kExample},
+                                               {"project", "--bogus", kExample}}) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("--help"), std::string::npos);
+    }
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("orbelan-cli check FILE"), std::string::npos);
+}
+
+TEST_F(CliFileTest, FilesThatDoNotOpenExitWithOne) {
+    const CliRun missing = Cli({"project", (m_dir / "none.Orbe").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Error opening file!\n");
+    EXPECT_EQ(missing.out, "");
+    const CliRun notPlan = Cli({"check", Write("notes.Orbe", "shopping list\n")});
+    EXPECT_EQ(notPlan.status, 1);
+    EXPECT_EQ(notPlan.err, "File format error!\n");
+}
+
+TEST_F(CliFileTest, CheckTellsCleanFromDamaged) {
+    const CliRun clean = Cli({"check", kExample});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_NE(clean.out.find("opens cleanly (2 income items, 1 expense items)"), std::string::npos);
+
+    std::string bytes = PlanFileBytes(ProjectionExamplePlan());
+    bytes.resize(bytes.find("Rent"));
+    const std::string damaged = Write("cut.Orbe", bytes);
+    const CliRun check = Cli({"check", damaged});
+    EXPECT_EQ(check.status, 3);
+    EXPECT_EQ(check.out, damaged + ": damaged from line 35\n");
+
+    const CliRun project = Cli({"project", "--csv", damaged});
+    EXPECT_EQ(project.status, 0) << "a damaged file still projects";
+    EXPECT_NE(project.err.find("line 35 could not be read"), std::string::npos);
+    EXPECT_EQ(std::count(project.out.begin(), project.out.end(), '\n'), 101)
+        << "without the rent the money lasts the whole hundred years";
+}
+
+TEST_F(CliFileTest, ProjectionStoppedAtTheLimitPrintsItsRowsAndSaysSo) {
+    Plan plan;
+    plan.AppendIncome();
+    plan.incomes[0].taxable = false;
+    plan.incomes[0].initialAmount = 2000000000;
+    plan.incomes[0].initialDate = MakeDate(2000, 1, 1);
+    plan.incomes[0].rateSwitchDate = MakeDate(2000, 1, 1);
+    plan.incomes[0].rateAfter = 10.0f;
+    const CliRun run = Cli({"project", "--csv", Write("big.Orbe", PlanFileBytes(plan))});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Year,Income,Total Assets,Available Assets,Withdrawals\n");
+    EXPECT_NE(run.err.find("stops before 2000"), std::string::npos);
+}
