@@ -145,7 +145,7 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, Withdrawal
     std::pmr::vector<std::int32_t> balances(memory);
     try {
         balances.assign(plan.incomes.size(), 0);
-        chooser.Reserve(plan.incomes.size(), memory);
+        chooser.Reserve(plan, memory);
     } catch (const std::bad_alloc&) {
         return {ProjectionStatus::AllocationFailed, 0};
     }

@@ -7,14 +7,6 @@ namespace {
 
 constexpr double kNarrowLimit = 4294967296.0;
 
-Money FromWide(std::int64_t value) {
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 } // namespace
 
 Money RoundHalfAway(double x) {
@@ -25,7 +17,7 @@ Money RoundHalfAway(double x) {
     }
     const float f = static_cast<float>(x);
     const double shifted = f < 0.0f ? static_cast<double>(f) - 0.5 : static_cast<double>(f) + 0.5;
-    return FromWide(static_cast<std::int64_t>(std::trunc(shifted)));
+    return MoneyFromWide(static_cast<std::int64_t>(std::trunc(shifted)));
 }
 
 // A zero amount gives zero for every finite factor; answering it directly keeps
@@ -59,18 +51,4 @@ Money Interest(std::int32_t amount, float rate) {
 
 float WholePercent(float rate) {
     return std::trunc(rate);
-}
-
-Money AddMoney(Money a, Money b) {
-    if (!a || !b) {
-        return std::nullopt;
-    }
-    return FromWide(std::int64_t{*a} + *b);
-}
-
-Money SubtractMoney(Money a, Money b) {
-    if (!a || !b) {
-        return std::nullopt;
-    }
-    return FromWide(std::int64_t{*a} - *b);
 }

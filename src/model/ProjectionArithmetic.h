@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 // Money results of the projection's arithmetic. An empty value means that the
@@ -26,5 +27,20 @@ Money Interest(std::int32_t amount, float rate);
 // Interest and withdrawal tax use rates truncated toward zero to whole percents.
 float WholePercent(float rate);
 
-Money AddMoney(Money a, Money b);
-Money SubtractMoney(Money a, Money b);
+// Sums of money, empty when either side is empty or the result leaves 32
+// bits. Inline: the engine calls them several times per item and year.
+inline Money MoneyFromWide(std::int64_t value) {
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+inline Money AddMoney(Money a, Money b) {
+    return a && b ? MoneyFromWide(std::int64_t{*a} + *b) : std::nullopt;
+}
+
+inline Money SubtractMoney(Money a, Money b) {
+    return a && b ? MoneyFromWide(std::int64_t{*a} - *b) : std::nullopt;
+}

@@ -1,6 +1,7 @@
 #include "WithdrawalChooser.h"
 
 #include <algorithm>
+#include <iterator>
 
 bool IsChoosableRate(float rate) {
     return rate < 2147483648.0f;
@@ -10,42 +11,57 @@ float CurrentInterestRate(const IncomeItem& item, std::int32_t year) {
     return year < item.rateSwitchDate.GetYear() ? item.rateBefore : item.rateAfter;
 }
 
-void OrderedWithdrawalChooser::Reserve(std::size_t itemCount, std::pmr::memory_resource* memory) {
+void OrderedWithdrawalChooser::Reserve(const Plan& plan, std::pmr::memory_resource* memory) {
+    const std::size_t itemCount = plan.incomes.size();
+    m_terms = std::pmr::vector<Terms>(memory);
+    m_terms.reserve(itemCount);
+    for (const IncomeItem& item : plan.incomes) {
+        m_terms.push_back({item.withdrawalStart.GetYear(), item.rateSwitchDate.GetYear(),
+                           item.rateBefore, item.rateAfter});
+    }
     m_candidates = std::pmr::vector<Candidate>(itemCount, memory);
-    m_order = std::pmr::vector<std::int32_t>(memory);
-    m_order.reserve(itemCount);
+    for (auto* list : {&m_order, &m_moved, &m_merged}) {
+        *list = std::pmr::vector<std::int32_t>(memory);
+        list->reserve(itemCount);
+    }
     m_cursor = 0;
-    m_orderBuilt = false;
 }
 
-void OrderedWithdrawalChooser::BeginYear(const Plan& plan, std::int32_t year) {
-    bool changed = !m_orderBuilt;
-    for (std::size_t i = 0; i < plan.incomes.size(); ++i) {
-        const IncomeItem& item = plan.incomes[i];
-        const float rate = CurrentInterestRate(item, year);
-        const bool open = year >= item.withdrawalStart.GetYear() && IsChoosableRate(rate);
-        Candidate& candidate = m_candidates[i];
-        if (candidate.open != open || (open && candidate.rate != rate)) {
-            changed = true;
-        }
-        candidate = {rate, open};
-    }
+bool OrderedWithdrawalChooser::Precedes(std::int32_t a, std::int32_t b) const {
+    const float rateA = m_candidates[static_cast<std::size_t>(a)].rate;
+    const float rateB = m_candidates[static_cast<std::size_t>(b)].rate;
+    return rateA < rateB || (rateA == rateB && a < b);
+}
+
+void OrderedWithdrawalChooser::BeginYear(const Plan&, std::int32_t year) {
     m_cursor = 0;
-    if (!changed) {
+    m_moved.clear();
+    bool closed = false;
+    for (std::size_t i = 0; i < m_terms.size(); ++i) {
+        const Terms& terms = m_terms[i];
+        const float rate = year < terms.switchYear ? terms.rateBefore : terms.rateAfter;
+        const bool open = year >= terms.openYear && IsChoosableRate(rate);
+        Candidate& candidate = m_candidates[i];
+        const bool moved = open && (!candidate.open || candidate.rate != rate);
+        closed = closed || (candidate.open && !open);
+        candidate = {rate, open, moved};
+        if (moved) {
+            m_moved.push_back(static_cast<std::int32_t>(i));
+        }
+    }
+    if (m_moved.empty() && !closed) {
         return;
     }
-    m_order.clear();
-    for (std::size_t i = 0; i < m_candidates.size(); ++i) {
-        if (m_candidates[i].open) {
-            m_order.push_back(static_cast<std::int32_t>(i));
-        }
-    }
-    // Stable, so items with equal rates keep their list order.
-    std::stable_sort(m_order.begin(), m_order.end(), [this](std::int32_t a, std::int32_t b) {
-        return m_candidates[static_cast<std::size_t>(a)].rate <
-               m_candidates[static_cast<std::size_t>(b)].rate;
+    const auto precedes = [this](std::int32_t a, std::int32_t b) { return Precedes(a, b); };
+    std::sort(m_moved.begin(), m_moved.end(), precedes);
+    std::erase_if(m_order, [this](std::int32_t i) {
+        const Candidate& candidate = m_candidates[static_cast<std::size_t>(i)];
+        return !candidate.open || candidate.moved;
     });
-    m_orderBuilt = true;
+    m_merged.clear();
+    std::merge(m_order.begin(), m_order.end(), m_moved.begin(), m_moved.end(),
+               std::back_inserter(m_merged), precedes);
+    m_order.swap(m_merged);
 }
 
 std::int32_t OrderedWithdrawalChooser::FindWithdrawalItem(std::span<const std::int32_t> balances) {

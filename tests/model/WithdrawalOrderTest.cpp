@@ -12,7 +12,7 @@ namespace {
 // The straightforward choice: scan every item for each withdrawal.
 class ScanningChooser final : public WithdrawalChooser {
 public:
-    void Reserve(std::size_t, std::pmr::memory_resource*) override {}
+    void Reserve(const Plan&, std::pmr::memory_resource*) override {}
     void BeginYear(const Plan& plan, std::int32_t year) override {
         m_plan = &plan;
         m_year = year;
