@@ -21,3 +21,10 @@ if(ORBELAN_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(orbelan_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The fuzz build instruments every library for coverage and memory errors.
+if(ORBELAN_FUZZ)
+    target_compile_options(orbelan_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+    target_link_options(orbelan_options INTERFACE -fsanitize=address,undefined)
+endif()
