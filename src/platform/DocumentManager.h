@@ -1,0 +1,52 @@
+#pragma once
+
+#include "DocumentObserver.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+class DocumentBase;
+class RecentFileList;
+class UiServices;
+
+// The single-document template and the file commands of the framework: New, Open, Save,
+// Save As, the recent files and the question whether to save changes. It decides; the
+// document reads and writes, the UI services ask the user.
+class DocumentManager : private DocumentObserver {
+public:
+    // filterExtension, with its dot, is added to the name proposed for a document without a
+    // path.
+    DocumentManager(DocumentBase& document, RecentFileList& recentFiles, UiServices& ui,
+                    std::string filterExtension);
+    DocumentManager(const DocumentManager&) = delete;
+    DocumentManager& operator=(const DocumentManager&) = delete;
+    ~DocumentManager();
+
+    bool OnFileNew();
+    void OnFileOpen();
+    bool OpenDocumentFile(const std::string& path);
+    bool OpenRecentFile(std::size_t index);
+    void OnFileSave() { DoFileSave(); }
+    void OnFileSaveAs() { DoSave(std::nullopt); }
+
+    // False when the user cancels or the save fails: the command that asked must stop.
+    bool SaveModified();
+    bool DoFileSave();
+    // Without a path, the user chooses the name as for Save As.
+    bool DoSave(const std::optional<std::string>& path);
+    bool CanCloseFrame() { return SaveModified(); }
+
+private:
+    enum class OpenResult { Opened, Cancelled, Failed };
+
+    OpenResult Open(const std::string& path);
+    void InitialUpdateViews();
+    std::string ProposedSaveName() const;
+    void OnDocumentPathNameSet(const std::string& path) override;
+
+    DocumentBase& m_document;
+    RecentFileList& m_recentFiles;
+    UiServices& m_ui;
+    std::string m_strFilterExtension;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class SettingsStore;
+
+// The most recently used files, most recent first, in a fixed number of entries; an empty
+// entry holds no file.
+class RecentFileList {
+public:
+    explicit RecentFileList(std::size_t capacity);
+
+    // Puts the path at the top, moving it there if it is already listed.
+    void Add(const std::string& path);
+    // Drops an entry; the ones below it move up.
+    void Remove(std::size_t index);
+
+    // The capacity, empty entries included.
+    std::size_t Size() const { return m_names.size(); }
+    const std::string& operator[](std::size_t index) const { return m_names.at(index); }
+    std::string& operator[](std::size_t index) { return m_names.at(index); }
+
+    void ReadList(const SettingsStore& settings);
+    void WriteList(SettingsStore& settings) const;
+
+private:
+    std::vector<std::string> m_names;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class SaveChangesAnswer { Yes, No, Cancel };
+
+// Everything that talks to the user or to the rest of the system goes through here, so that
+// the document flows run unchanged under tests that answer in the user's place.
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    // A message with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // The question whether to save a changed document before it is replaced or closed.
+    virtual SaveChangesAnswer AskSaveChanges(const std::string& prompt) = 0;
+    // The file to open, or nothing when the user cancels.
+    virtual std::optional<std::string> ChooseOpenFile() = 0;
+    // The name to save under, starting from the proposed one, or nothing when the user cancels.
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) = 0;
+    // Starts a program without waiting for it; a name without a folder is searched along
+    // PATH only. False when it could not be started.
+    virtual bool StartDetached(const std::string& program,
+                               const std::vector<std::string>& arguments) = 0;
+    virtual void ShowHelp() = 0;
+};

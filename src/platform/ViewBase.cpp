@@ -1,0 +1,12 @@
+#include "ViewBase.h"
+
+#include "DocumentBase.h"
+
+ViewBase::~ViewBase() {
+    if (m_pDocument != nullptr)
+        m_pDocument->RemoveView(*this);
+}
+
+void ViewBase::OnInitialUpdate() {
+    OnUpdate(nullptr, 0);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "UiServices.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+// The UI services on Qt widgets: message boxes titled "Orbelan", the plan file dialogs,
+// detached processes; help is shown by whatever the application hands in.
+class QtUiServices : public UiServices {
+public:
+    explicit QtUiServices(std::function<void()> showHelp);
+
+    // The window that the boxes and dialogs belong to; none until the main window exists.
+    void SetParentWidget(QWidget* parent) { m_parent = parent; }
+
+    void ShowMessage(const std::string& text) override;
+    SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
+    std::optional<std::string> ChooseOpenFile() override;
+    std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
+    bool StartDetached(const std::string& program,
+                       const std::vector<std::string>& arguments) override;
+    void ShowHelp() override;
+
+private:
+    std::function<void()> m_showHelp;
+    QPointer<QWidget> m_parent;
+};

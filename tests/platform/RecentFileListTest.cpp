@@ -1,0 +1,132 @@
+#include "RecentFileList.h"
+#include "MemorySettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using Entries = std::vector<std::string>;
+
+Entries EntriesOf(const RecentFileList& list) {
+    Entries entries;
+    for (std::size_t index = 0; index < list.Size(); ++index)
+        entries.push_back(list[index]);
+    return entries;
+}
+
+} // namespace
+
+TEST(RecentFileList, StartsWithItsCapacityOfEmptyEntries) {
+    const RecentFileList list(4);
+    EXPECT_EQ(list.Size(), 4U);
+    EXPECT_EQ(EntriesOf(list), (Entries{"", "", "", ""}));
+}
+
+TEST(RecentFileList, AddPutsTheMostRecentFirst) {
+    RecentFileList list(4);
+    list.Add("/a.Orbe");
+    list.Add("/b.Orbe");
+    list.Add("/c.Orbe");
+    EXPECT_EQ(EntriesOf(list), (Entries{"/c.Orbe", "/b.Orbe", "/a.Orbe", ""}));
+}
+
+TEST(RecentFileList, AddOfAListedPathMovesItToTheTop) {
+    RecentFileList list(4);
+    list.Add("/a.Orbe");
+    list.Add("/b.Orbe");
+    list.Add("/c.Orbe");
+    list.Add("/a.Orbe");
+    EXPECT_EQ(EntriesOf(list), (Entries{"/a.Orbe", "/c.Orbe", "/b.Orbe", ""}));
+    list.Add("/a.Orbe");
+    EXPECT_EQ(EntriesOf(list), (Entries{"/a.Orbe", "/c.Orbe", "/b.Orbe", ""}));
+}
+
+TEST(RecentFileList, AddToAFullListDropsTheOldest) {
+    RecentFileList list(4);
+    for (const char* path : {"/a.Orbe", "/b.Orbe", "/c.Orbe", "/d.Orbe", "/e.Orbe"})
+        list.Add(path);
+    EXPECT_EQ(EntriesOf(list), (Entries{"/e.Orbe", "/d.Orbe", "/c.Orbe", "/b.Orbe"}));
+}
+
+TEST(RecentFileList, PathsDifferingInCaseAreDifferentFiles) {
+    RecentFileList list(4);
+    list.Add("/a.Orbe");
+    list.Add("/A.Orbe");
+    EXPECT_EQ(EntriesOf(list), (Entries{"/A.Orbe", "/a.Orbe", "", ""}));
+}
+
+TEST(RecentFileList, AnEmptyPathIsNotAdded) {
+    RecentFileList list(4);
+    list.Add("/a.Orbe");
+    list.Add("");
+    EXPECT_EQ(EntriesOf(list), (Entries{"/a.Orbe", "", "", ""}));
+}
+
+TEST(RecentFileList, RemoveMovesTheLaterEntriesUp) {
+    RecentFileList list(4);
+    for (const char* path : {"/a.Orbe", "/b.Orbe", "/c.Orbe", "/d.Orbe"})
+        list.Add(path);
+    list.Remove(1);
+    EXPECT_EQ(EntriesOf(list), (Entries{"/d.Orbe", "/b.Orbe", "/a.Orbe", ""}));
+    list.Remove(0);
+    EXPECT_EQ(EntriesOf(list), (Entries{"/b.Orbe", "/a.Orbe", "", ""}));
+}
+
+TEST(RecentFileList, RemoveBeyondTheCapacityIsRefused) {
+    RecentFileList list(4);
+    list.Add("/a.Orbe");
+    EXPECT_THROW(list.Remove(4), std::out_of_range);
+    EXPECT_EQ(EntriesOf(list), (Entries{"/a.Orbe", "", "", ""}));
+}
+
+TEST(RecentFileList, EntriesCanBeRewrittenInPlace) {
+    RecentFileList list(4);
+    list.Add("/a.Orb");
+    list.Add("/b.Orbe");
+    list[1] = "/a.Orbe";
+    EXPECT_EQ(EntriesOf(list), (Entries{"/b.Orbe", "/a.Orbe", "", ""}));
+}
+
+TEST(RecentFileList, WriteListStoresTheFilledEntriesAndDropsStaleOnes) {
+    MemorySettingsStore settings;
+    settings.values[{"Recent File List", "File4"}] = "/stale.Orbe";
+    settings.values[{"Other", "File1"}] = "kept";
+    RecentFileList list(4);
+    list.Add("/a.Orbe");
+    list.Add("/b.Orbe");
+
+    list.WriteList(settings);
+
+    EXPECT_EQ(settings.values, (MemorySettingsStore::Values{
+                                   {{"Other", "File1"}, "kept"},
+                                   {{"Recent File List", "File1"}, "/b.Orbe"},
+                                   {{"Recent File List", "File2"}, "/a.Orbe"},
+                               }));
+}
+
+TEST(RecentFileList, ReadListReplacesEveryEntryUpToTheCapacity) {
+    MemorySettingsStore settings;
+    settings.values[{"Recent File List", "File1"}] = "/one.Orbe";
+    settings.values[{"Recent File List", "File3"}] = "/three.Orbe";
+    settings.values[{"Recent File List", "File5"}] = "/five.Orbe";
+    RecentFileList list(4);
+    list.Add("/old.Orbe");
+
+    list.ReadList(settings);
+
+    EXPECT_EQ(EntriesOf(list), (Entries{"/one.Orbe", "", "/three.Orbe", ""}));
+}
+
+TEST(RecentFileList, SmallerCapacityReadsFewerEntries) {
+    MemorySettingsStore settings;
+    settings.values[{"Recent File List", "File1"}] = "/one.Orbe";
+    settings.values[{"Recent File List", "File2"}] = "/two.Orbe";
+    settings.values[{"Recent File List", "File3"}] = "/three.Orbe";
+    RecentFileList list(2);
+
+    list.ReadList(settings);
+
+    EXPECT_EQ(EntriesOf(list), (Entries{"/one.Orbe", "/two.Orbe"}));
+}

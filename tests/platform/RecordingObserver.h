@@ -1,0 +1,17 @@
+#pragma once
+
+#include "DocumentObserver.h"
+#include "Journal.h"
+
+// Writes what a document tells its observers into the journal.
+class RecordingObserver : public DocumentObserver {
+public:
+    explicit RecordingObserver(Journal& journal) : m_journal(journal) {}
+
+    void OnDocumentTitleChanged() override;
+    void OnDocumentModifiedChanged() override;
+    void OnDocumentPathNameSet(const std::string& path) override;
+
+private:
+    Journal& m_journal;
+};

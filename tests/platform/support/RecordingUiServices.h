@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Journal.h"
+#include "UiServices.h"
+
+#include <deque>
+
+// Stands in for the user: writes every request into a journal and answers from what the
+// test queued beforehand. A request without a queued answer fails the test.
+class RecordingUiServices : public UiServices {
+public:
+    RecordingUiServices() : m_journal(m_ownJournal) {}
+    // Shares a journal with the test's other fakes.
+    explicit RecordingUiServices(Journal& journal) : m_journal(journal) {}
+    RecordingUiServices(const RecordingUiServices&) = delete;
+    RecordingUiServices& operator=(const RecordingUiServices&) = delete;
+
+    const Journal& GetJournal() const { return m_journal; }
+
+    void QueueSaveChangesAnswer(SaveChangesAnswer answer);
+    void QueueOpenFile(std::optional<std::string> path);
+    void QueueSaveFile(std::optional<std::string> path);
+    void QueueStartResult(bool started);
+    bool AllAnswersUsed() const;
+
+    void ShowMessage(const std::string& text) override;
+    SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
+    std::optional<std::string> ChooseOpenFile() override;
+    std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
+    bool StartDetached(const std::string& program,
+                       const std::vector<std::string>& arguments) override;
+    void ShowHelp() override;
+
+private:
+    Journal m_ownJournal;
+    Journal& m_journal;
+    std::deque<SaveChangesAnswer> m_saveChangesAnswers;
+    std::deque<std::optional<std::string>> m_openFiles;
+    std::deque<std::optional<std::string>> m_saveFiles;
+    std::deque<bool> m_startResults;
+};
