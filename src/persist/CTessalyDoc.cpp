@@ -1,0 +1,68 @@
+#include "CTessalyDoc.h"
+
+#include "AtomicFileWriter.h"
+#include "FilePaths.h"
+#include "PlanFile.h"
+#include "PlanFileNaming.h"
+#include "PlanFileOpen.h"
+#include "Projection.h"
+#include "UiServices.h"
+#include "UserMessages.h"
+
+CTessalyDoc::CTessalyDoc(UiServices& ui) : m_ui(ui) {}
+
+bool CTessalyDoc::OnNewDocument() {
+    if (!DocumentBase::OnNewDocument()) {
+        return false;
+    }
+    m_results.rowCount = 0;
+    m_plan.Reset();
+    m_bPlanReplaced = true;
+    return true;
+}
+
+bool CTessalyDoc::OnOpenDocument(const std::string& path) {
+    const PlanOpenResult result = OpenPlanFile(PathFromUtf8(path), m_plan);
+    switch (result.status) {
+    case PlanOpenStatus::CannotOpen:
+        m_ui.ShowMessage(std::string(kErrorOpeningFile));
+        return false;
+    case PlanOpenStatus::FormatError:
+        m_ui.ShowMessage(std::string(kFileFormatError));
+        return false;
+    case PlanOpenStatus::Opened:
+        break;
+    }
+    m_bPlanReplaced = true;
+    m_results.rowCount = 0;
+    if (result.Damaged()) {
+        m_ui.ShowMessage(DamagedFileMessage(result.damagedLine));
+    }
+    return true;
+}
+
+bool CTessalyDoc::OnSaveDocument(const std::string& path) {
+    if (!WriteFileAtomically(PathFromUtf8(PathWrittenFor(path)), PlanFileBytes(m_plan))) {
+        m_ui.ShowMessage(std::string(kErrorSavingFile));
+        return false;
+    }
+    m_results.rowCount = 0;
+    SetModifiedFlag(false);
+    return true;
+}
+
+std::string CTessalyDoc::PathWrittenFor(const std::string& chosen) const {
+    return RepairPlanExtension(chosen);
+}
+
+void CTessalyDoc::Calculate() {
+    const ProjectionOutcome outcome = ::Calculate(m_plan, m_results);
+    if (outcome.status == ProjectionStatus::AllocationFailed) {
+        m_ui.ShowMessage(std::string(kAllocationError));
+        return;
+    }
+    UpdateAllViews();
+    if (outcome.status == ProjectionStatus::AmountOutOfRange) {
+        m_ui.ShowMessage(OutOfRangeMessage(outcome.stoppedYear));
+    }
+}
