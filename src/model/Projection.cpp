@@ -122,12 +122,24 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
     return true;
 }
 
-bool AddToRow(std::int32_t& field, std::int32_t amount) {
-    const Money sum = AddMoney(field, amount);
-    if (sum) {
-        field = *sum;
+// The balances after the year's inflows: all of them, and those open for
+// withdrawal. False when a sum leaves 32 bits.
+bool SumAssets(const Plan& plan, std::int32_t year, std::span<const std::int32_t> balances,
+               ProjectionRow& row) {
+    Money total = 0;
+    Money available = 0;
+    for (std::size_t i = 0; i < balances.size(); ++i) {
+        total = AddMoney(total, balances[i]);
+        if (year >= plan.incomes[i].withdrawalStart.GetYear()) {
+            available = AddMoney(available, balances[i]);
+        }
     }
-    return sum.has_value();
+    if (!total || !available) {
+        return false;
+    }
+    row.totalAssets = *total;
+    row.availableAssets = *available;
+    return true;
 }
 
 } // namespace
@@ -160,21 +172,15 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, Withdrawal
         ProjectionRow& row = table.rows[r];
         YearFlows flows;
         bool covered = true;
-        bool inRange = AddYearFlows(plan, year, balances, flows);
-        if (inRange) {
-            row.income = flows.income;
-            for (std::size_t i = 0; i < plan.incomes.size() && inRange; ++i) {
-                inRange = AddToRow(row.totalAssets, balances[i]) &&
-                          (year < plan.incomes[i].withdrawalStart.GetYear() ||
-                           AddToRow(row.availableAssets, balances[i]));
-            }
-        }
-        inRange = inRange && CoverShortfall(plan, year, flows.outgo, balances, chooser, covered);
+        const bool inRange = AddYearFlows(plan, year, balances, flows) &&
+                             SumAssets(plan, year, balances, row) &&
+                             CoverShortfall(plan, year, flows.outgo, balances, chooser, covered);
         if (!inRange) {
             row = ProjectionRow{};
             table.rowCount = year - firstYear;
             return {ProjectionStatus::AmountOutOfRange, year};
         }
+        row.income = flows.income;
         row.withdrawals = flows.outgo;
         ++year;
         if (year >= firstYear + ProjectionTable::kMaxRows || !covered) {
