@@ -62,7 +62,11 @@ void SyncFolder(const fs::path& folder) {
 bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
     const fs::path resolved = ResolveLinks(target);
     const fs::path folder = resolved.has_parent_path() ? resolved.parent_path() : fs::path(".");
-    std::string temporary = (folder / ("." + resolved.filename().string() + ".XXXXXX")).string();
+    // A hidden name next to the target, so the rename never crosses a file system.
+    fs::path pattern = folder / ".";
+    pattern += resolved.filename();
+    pattern += ".XXXXXX";
+    std::string temporary = pattern.string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return false;
