@@ -1,0 +1,110 @@
+#include "CIncomeDlg.h"
+
+#include "DialogWidgets.h"
+#include "YearEdit.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& text, const QString& objectName) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(objectName);
+    return box;
+}
+
+} // namespace
+
+CIncomeDlg::CIncomeDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget* parent)
+    : CItemBrowserDlg(plan, index, ui, parent), m_fields(this),
+      m_checkTaxable(MakeCheckBox(this, tr("Taxable"), QStringLiteral("taxable"))),
+      m_dtRateSwitch(MakeYearEdit(this, QStringLiteral("rateSwitchDate"))),
+      m_editRateBefore(MakeLineEdit(this, QStringLiteral("rateBefore"), 28)),
+      m_editRateAfter(MakeLineEdit(this, QStringLiteral("rateAfter"), 28)),
+      m_dtWithdrawalStart(MakeYearEdit(this, QStringLiteral("withdrawalStart"))),
+      m_checkWithdrawalTaxable(
+          MakeCheckBox(this, tr("Taxable"), QStringLiteral("withdrawalTaxable"))) {
+    setWindowTitle(tr("Income"));
+
+    m_fields.BindAmounts(m_exchange, m_draft.initialAmount, m_draft.initialDate,
+                         m_draft.annualAmount, m_draft.annualStart, m_draft.annualEnd,
+                         m_draft.growthRate);
+    m_exchange.Date(*m_dtRateSwitch, m_draft.rateSwitchDate);
+    m_exchange.Real(*m_editRateBefore, m_draft.rateBefore);
+    m_exchange.Real(*m_editRateAfter, m_draft.rateAfter);
+    m_exchange.Date(*m_dtWithdrawalStart, m_draft.withdrawalStart);
+    m_exchange.Check(*m_checkTaxable, m_draft.taxable);
+    m_exchange.Check(*m_checkWithdrawalTaxable, m_draft.withdrawalTaxable);
+    m_exchange.Name(*m_fields.m_editName, m_draft.name);
+
+    std::vector<QWidget*> tabOrder{m_ok, m_cancel};
+    const std::vector<QWidget*> shared = m_fields.TabStops();
+    tabOrder.insert(tabOrder.end(), shared.begin(), shared.end());
+    tabOrder.insert(tabOrder.end(), {m_checkTaxable, m_dtWithdrawalStart, m_checkWithdrawalTaxable,
+                                     m_editRateBefore, m_editRateAfter, m_prev, m_next, m_insert,
+                                     m_dtRateSwitch, m_edit, m_add, m_delete});
+    Finish(LayOutFields(), m_fields.m_editName, std::move(tabOrder));
+}
+
+QLayout* CIncomeDlg::LayOutFields() {
+    m_fields.m_grid->addWidget(m_checkTaxable, 0, 6, 1, 2);
+
+    auto* interest = new QHBoxLayout;
+    interest->addWidget(MakeLabel(this, tr("Interest Rate Before")));
+    interest->addWidget(m_dtRateSwitch);
+    interest->addWidget(MakeLabel(this, tr(":")));
+    interest->addWidget(m_editRateBefore);
+    interest->addWidget(MakeLabel(this, tr(",")));
+    interest->addWidget(MakeLabel(this, tr("After:")));
+    interest->addWidget(m_editRateAfter);
+    interest->addStretch();
+
+    auto* group = new QGroupBox(tr("Eligible Withdrawals From Above Income"), this);
+    auto* withdrawals = new QHBoxLayout(group);
+    withdrawals->addWidget(MakeLabel(group, tr("Start Date:")));
+    withdrawals->addWidget(m_dtWithdrawalStart);
+    withdrawals->addSpacing(DialogUnitsToPixels(*this, 12));
+    withdrawals->addWidget(m_checkWithdrawalTaxable);
+    withdrawals->addStretch();
+    auto* groupRow = new QHBoxLayout;
+    groupRow->addWidget(group);
+    groupRow->addStretch();
+
+    auto* fields = new QVBoxLayout;
+    fields->addLayout(m_fields.m_grid);
+    fields->addLayout(interest);
+    fields->addLayout(groupRow);
+    return fields;
+}
+
+std::size_t CIncomeDlg::Count() const {
+    return m_pPlan->incomes.size();
+}
+
+void CIncomeDlg::AppendItem() {
+    m_pPlan->AppendIncome();
+}
+
+void CIncomeDlg::EraseItem(std::size_t index) {
+    m_pPlan->EraseIncome(index);
+}
+
+void CIncomeDlg::InsertItem(std::size_t index) {
+    m_pPlan->InsertIncome(index);
+}
+
+void CIncomeDlg::LoadDraft(std::size_t index) {
+    m_draft = m_pPlan->incomes[index];
+}
+
+void CIncomeDlg::StoreDraft(std::size_t index) {
+    m_pPlan->incomes[index] = m_draft;
+}

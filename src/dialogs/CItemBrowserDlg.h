@@ -1,0 +1,77 @@
+#pragma once
+
+#include "DataExchange.h"
+#include "DialogRunner.h"
+
+#include <QDialog>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class Plan;
+class QLayout;
+class QPushButton;
+class UiServices;
+
+// The browse and edit machinery of the item editors: pages through one of the plan's item
+// lists and edits, inserts, appends or deletes its items in place. A subclass names the list,
+// lays out and binds the fields of one item, and lists the tab order.
+class CItemBrowserDlg : public QDialog {
+public:
+    // Shows the item at the current index in browse mode, then runs the dialog.
+    int DoModal(const DialogRunner& run);
+
+    virtual std::size_t Count() const = 0;
+    virtual void AppendItem() = 0;
+    virtual void EraseItem(std::size_t index) = 0;
+
+    Plan* m_pPlan;
+    std::int32_t* m_pIndex;
+    bool m_bChanged = false;
+
+protected:
+    CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget* parent);
+
+    virtual void InsertItem(std::size_t index) = 0;
+    // Copies the stored item into the draft that the fields are bound to, and back.
+    virtual void LoadDraft(std::size_t index) = 0;
+    virtual void StoreDraft(std::size_t index) = 0;
+
+    // Puts the fields above the buttons; tabOrder is every tab stop in template order.
+    void Finish(QLayout* fields, QWidget* nameField, std::vector<QWidget*> tabOrder);
+
+    void accept() override;
+    void reject() override;
+
+    DataExchange m_exchange;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+    QPushButton* m_prev;
+    QPushButton* m_next;
+    QPushButton* m_edit;
+    QPushButton* m_insert;
+    QPushButton* m_add;
+    QPushButton* m_delete;
+
+private:
+    void OnPrev();
+    void OnNext();
+    void OnEdit();
+    void OnInsert();
+    void OnAdd();
+    void OnDelete();
+    void EnableFields(bool on);
+    void EnableNavigation(bool on);
+    void ReturnToBrowse();
+    void Show();
+    bool Store();
+    bool IsBrowsing() const;
+    std::size_t Current() const;
+    void SetCurrent(std::size_t index);
+
+    UiServices& m_ui;
+    QWidget* m_nameField = nullptr;
+    std::vector<QWidget*> m_tabWidgets;
+    bool m_bNewItem = false;
+};

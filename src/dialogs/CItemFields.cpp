@@ -1,0 +1,63 @@
+#include "CItemFields.h"
+
+#include "DataExchange.h"
+#include "DialogWidgets.h"
+#include "YearEdit.h"
+
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QString Text(const char* source) {
+    return QCoreApplication::translate("CItemFields", source);
+}
+
+} // namespace
+
+CItemFields::CItemFields(QWidget* parent)
+    : m_grid(new QGridLayout), m_editName(MakeLineEdit(parent, QStringLiteral("name"), 166)),
+      m_editInitialAmount(MakeLineEdit(parent, QStringLiteral("initialAmount"), 40)),
+      m_dtInitialDate(MakeYearEdit(parent, QStringLiteral("initialDate"))),
+      m_editAnnualAmount(MakeLineEdit(parent, QStringLiteral("annualAmount"), 40)),
+      m_dtAnnualStart(MakeYearEdit(parent, QStringLiteral("annualStart"))),
+      m_dtAnnualEnd(MakeYearEdit(parent, QStringLiteral("annualEnd"))),
+      m_editGrowthRate(MakeLineEdit(parent, QStringLiteral("growthRate"), 28)) {
+    m_grid->addWidget(MakeLabel(parent, Text("Item Name:")), 0, 0);
+    m_grid->addWidget(m_editName, 0, 1, 1, 3);
+    // The templates leave a gap between the name and the amounts.
+    m_grid->setRowMinimumHeight(1, DialogUnitsToPixels(*parent, 8));
+
+    m_grid->addWidget(MakeLabel(parent, Text("Initial Amount:")), 2, 0);
+    m_grid->addWidget(m_editInitialAmount, 2, 1);
+    m_grid->addWidget(MakeLabel(parent, Text("Start Date:")), 2, 2);
+    m_grid->addWidget(m_dtInitialDate, 2, 3);
+
+    m_grid->addWidget(MakeLabel(parent, Text("Annual Amount:")), 3, 0);
+    m_grid->addWidget(m_editAnnualAmount, 3, 1);
+    m_grid->addWidget(MakeLabel(parent, Text("Start Date:")), 3, 2);
+    m_grid->addWidget(m_dtAnnualStart, 3, 3);
+    m_grid->addWidget(MakeLabel(parent, Text("End Date:")), 3, 4);
+    m_grid->addWidget(m_dtAnnualEnd, 3, 5);
+    m_grid->addWidget(MakeLabel(parent, Text("Growth Rate:")), 3, 6);
+    m_grid->addWidget(m_editGrowthRate, 3, 7);
+}
+
+void CItemFields::BindAmounts(DataExchange& exchange, std::int32_t& initialAmount,
+                              PlanDate& initialDate, std::int32_t& annualAmount,
+                              PlanDate& annualStart, PlanDate& annualEnd, float& growthRate) {
+    exchange.Integer(*m_editInitialAmount, initialAmount);
+    exchange.Date(*m_dtInitialDate, initialDate);
+    exchange.Integer(*m_editAnnualAmount, annualAmount);
+    exchange.Date(*m_dtAnnualStart, annualStart);
+    exchange.Date(*m_dtAnnualEnd, annualEnd);
+    exchange.Real(*m_editGrowthRate, growthRate);
+}
+
+std::vector<QWidget*> CItemFields::TabStops() const {
+    return {m_editName,      m_editInitialAmount, m_dtInitialDate, m_editAnnualAmount,
+            m_dtAnnualStart, m_dtAnnualEnd,       m_editGrowthRate};
+}

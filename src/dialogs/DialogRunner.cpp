@@ -1,0 +1,7 @@
+#include "DialogRunner.h"
+
+#include <QDialog>
+
+int RunModal(QDialog& dialog) {
+    return dialog.exec();
+}

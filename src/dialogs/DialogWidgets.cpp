@@ -1,0 +1,27 @@
+#include "DialogWidgets.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+int DialogUnitsToPixels(const QWidget& widget, int units) {
+    return units * widget.fontMetrics().averageCharWidth() / 4;
+}
+
+QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName, int widthUnits) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    edit->setFixedWidth(DialogUnitsToPixels(*edit, widthUnits));
+    return edit;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& objectName) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text) {
+    return new QLabel(text, parent);
+}

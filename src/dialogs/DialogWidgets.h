@@ -1,0 +1,15 @@
+#pragma once
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QString;
+class QWidget;
+
+// Widths follow the dialog templates, in dialog units: a quarter of the average character
+// width of the dialog's font.
+int DialogUnitsToPixels(const QWidget& widget, int units);
+
+QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName, int widthUnits);
+QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& objectName);
+QLabel* MakeLabel(QWidget* parent, const QString& text);

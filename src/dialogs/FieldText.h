@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+inline constexpr const char* kEnterInteger = "Please enter an integer.";
+inline constexpr const char* kEnterNumber = "Please enter a number.";
+
+// Whole numbers in plain decimal.
+QString FormatInteger(std::int32_t value);
+// A decimal integer with blanks or tabs around it, inside the 32-bit range.
+std::optional<std::int32_t> ParseInteger(const QString& text);
+
+// Rates with 6 significant digits, always with '.' whatever the user's locale.
+QString FormatReal(float value);
+// A decimal number with optional sign, fraction and exponent, blanks or tabs around it,
+// finite as a 32-bit float.
+std::optional<float> ParseReal(const QString& text);

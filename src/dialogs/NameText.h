@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// An item name as the editor shows it: valid UTF-8 as UTF-8, anything else as Windows-1252.
+QString NameForDisplay(const std::string& bytes);
+
+// The bytes to store for the edited text: the stored bytes exactly when the user left the
+// shown text alone, so legacy names survive; a changed name as UTF-8.
+std::string NameFromEdit(const QString& text, const std::string& stored);

@@ -1,0 +1,24 @@
+#include "Windows1252.h"
+
+#include <array>
+
+namespace {
+
+// 0x80 to 0x9F are the only bytes where Windows-1252 differs from Latin-1.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+} // namespace
+
+QString DecodeWindows1252(std::string_view bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        const bool remapped = code >= 0x80 && code <= 0x9F;
+        text.append(QChar(remapped ? kHighControls[code - 0x80] : char16_t{code}));
+    }
+    return text;
+}
