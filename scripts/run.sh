@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset default
-cmake --build --preset default --target orbelan-cli
-build/default/src/cli/orbelan-cli project examples/retirement-example.Orbe
+cmake --build --preset default --target orbelan
+exec build/default/src/app/orbelan "$@"

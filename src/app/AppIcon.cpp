@@ -1,0 +1,5 @@
+#include "AppIcon.h"
+
+QIcon OrbelanIcon() {
+    return QIcon(QStringLiteral(":/icons/orbelan.svg"));
+}

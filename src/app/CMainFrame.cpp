@@ -1,0 +1,211 @@
+#include "CMainFrame.h"
+
+#include "CAboutDlg.h"
+#include "CTessalyDoc.h"
+#include "CTessalyView.h"
+#include "DocumentManager.h"
+#include "HelpKeyFilter.h"
+#include "UiServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kToolBarIconSize = 16;
+// Room for the five 100-pixel columns and a scroll bar.
+constexpr QSize kDefaultSize(640, 480);
+constexpr std::size_t kRecentFileEntries = 4;
+
+QString ApplicationName() {
+    return QStringLiteral("Orbelan");
+}
+
+std::vector<QAction*> RecentFileEntries(const CommandActions& actions) {
+    std::vector<QAction*> entries;
+    for (std::size_t index = 1; index <= kRecentFileEntries; ++index)
+        entries.push_back(actions["ID_FILE_MRU_FILE" + std::to_string(index)]);
+    return entries;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFileList& recentFiles,
+                       UiServices& ui)
+    : m_document(document), m_manager(manager), m_ui(ui), m_actions(*this),
+      m_recentFileMenu(recentFiles, RecentFileEntries(m_actions)) {
+    createView();
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    resize(kDefaultSize);
+    OnDocumentTitleChanged();
+    m_document.AddObserver(*this);
+}
+
+CMainFrame::~CMainFrame() {
+    m_document.RemoveObserver(*this);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_manager.CanCloseFrame())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::createView() {
+    m_pView = new CTessalyView(m_ui, this);
+    setCentralWidget(m_pView);
+    m_document.AddView(*m_pView);
+}
+
+void CMainFrame::createActions() {
+    connect(m_actions["ID_FILE_NEW"], &QAction::triggered, this, [this] { m_manager.OnFileNew(); });
+    connect(m_actions["ID_FILE_OPEN"], &QAction::triggered, this,
+            [this] { m_manager.OnFileOpen(); });
+    connect(m_actions["ID_FILE_SAVE"], &QAction::triggered, this,
+            [this] { m_manager.OnFileSave(); });
+    connect(m_actions["ID_FILE_SAVE_AS"], &QAction::triggered, this,
+            [this] { m_manager.OnFileSaveAs(); });
+    const std::vector<QAction*> recentFiles = RecentFileEntries(m_actions);
+    for (std::size_t index = 0; index < recentFiles.size(); ++index) {
+        connect(recentFiles[index], &QAction::triggered, this,
+                [this, index] { m_manager.OpenRecentFile(index); });
+    }
+    connect(m_actions["ID_APP_EXIT"], &QAction::triggered, this, &QWidget::close);
+    connect(m_actions["ID_EDIT_CALCULATE"], &QAction::triggered, m_pView,
+            &CTessalyView::OnCalculate);
+    connect(m_actions["ID_TOOLBAR_CALCULATE"], &QAction::triggered, m_pView,
+            &CTessalyView::OnCalculate);
+    connect(m_actions["ID_RUN_CALCULATOR"], &QAction::triggered, m_pView,
+            &CTessalyView::OnRunCalculator);
+    connect(m_actions["ID_APP_ABOUT"], &QAction::triggered, this, &CMainFrame::OnAppAbout);
+
+    QAction* help = m_actions["ID_HELP"];
+    // F1 reaches the help from every window of the program, open menus included.
+    help->setShortcutContext(Qt::ApplicationShortcut);
+    connect(help, &QAction::triggered, this, [this] { m_ui.ShowHelp(); });
+    QApplication::instance()->installEventFilter(new HelpKeyFilter(*help, this));
+}
+
+QMenu* CMainFrame::addMenu(const char* objectName, const QString& title) {
+    QMenu* menu = menuBar()->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(objectName));
+    return menu;
+}
+
+void CMainFrame::createMenus() {
+    QMenu* file = addMenu("menuFile", QStringLiteral("&File"));
+    file->addAction(m_actions["ID_FILE_NEW"]);
+    file->addAction(m_actions["ID_FILE_OPEN"]);
+    file->addAction(m_actions["ID_FILE_SAVE"]);
+    file->addAction(m_actions["ID_FILE_SAVE_AS"]);
+    file->addSeparator();
+    file->addAction(m_actions["ID_FILE_PRINT"]);
+    file->addAction(m_actions["ID_FILE_PRINT_PREVIEW"]);
+    file->addAction(m_actions["ID_FILE_PRINT_SETUP"]);
+    file->addSeparator();
+    for (QAction* entry : RecentFileEntries(m_actions))
+        file->addAction(entry);
+    file->addSeparator();
+    file->addAction(m_actions["ID_APP_EXIT"]);
+    connect(file, &QMenu::aboutToShow, this, [this] { m_recentFileMenu.Update(); });
+
+    QMenu* edit = addMenu("menuEdit", QStringLiteral("&Edit"));
+    edit->addAction(m_actions["ID_EDIT_UNDO"]);
+    edit->addSeparator();
+    edit->addAction(m_actions["ID_EDIT_CUT"]);
+    edit->addAction(m_actions["ID_EDIT_COPY"]);
+    edit->addAction(m_actions["ID_EDIT_PASTE"]);
+    edit->addSeparator();
+    edit->addAction(m_actions["ID_EDIT_GENERAL_DATA"]);
+    edit->addAction(m_actions["ID_EDIT_EXPENSES"]);
+    edit->addAction(m_actions["ID_EDIT_INCOME"]);
+    edit->addSeparator();
+    edit->addAction(m_actions["ID_EDIT_CALCULATE"]);
+
+    QMenu* view = addMenu("menuView", QStringLiteral("&View"));
+    view->addAction(m_actions["ID_VIEW_TOOLBAR"]);
+    view->addAction(m_actions["ID_VIEW_STATUS_BAR"]);
+
+    QMenu* help = addMenu("menuHelp", QStringLiteral("&Help"));
+    help->addAction(m_actions["ID_HELP"]);
+    help->addSeparator();
+    help->addAction(m_actions["ID_APP_ABOUT"]);
+}
+
+void CMainFrame::createToolBars() {
+    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->setMovable(true);
+    m_toolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
+    m_toolBar->addAction(m_actions["ID_FILE_NEW"]);
+    m_toolBar->addAction(m_actions["ID_FILE_OPEN"]);
+    m_toolBar->addAction(m_actions["ID_FILE_SAVE"]);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_actions["ID_EDIT_CUT"]);
+    m_toolBar->addAction(m_actions["ID_EDIT_COPY"]);
+    m_toolBar->addAction(m_actions["ID_EDIT_PASTE"]);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_actions["ID_FILE_PRINT"]);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_actions["ID_APP_ABOUT"]);
+    m_toolBar->addAction(m_actions["ID_CONTEXT_HELP"]);
+    m_toolBar->addAction(m_actions["ID_TOOLBAR_CALCULATE"]);
+    m_toolBar->addAction(m_actions["ID_RUN_CALCULATOR"]);
+
+    QAction* toggle = m_actions["ID_VIEW_TOOLBAR"];
+    toggle->setChecked(true);
+    connect(toggle, &QAction::toggled, m_toolBar, &QToolBar::setVisible);
+    // The toolbar can also be closed while it floats; the check mark follows it.
+    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+QLabel* CMainFrame::createIndicator(const char* objectName, const QString& text) {
+    auto* indicator = new QLabel(text, statusBar());
+    indicator->setObjectName(QString::fromLatin1(objectName));
+    indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    indicator->setAlignment(Qt::AlignCenter);
+    // Qt cannot tell the state of the lock keys, so the panes show dimmed rather than guess.
+    indicator->setEnabled(false);
+    return indicator;
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    // A command's prompt hides this text while it shows; it comes back when the prompt goes.
+    bar->addWidget(new QLabel(QStringLiteral("For Help, press F1"), bar), 1);
+    bar->addPermanentWidget(createIndicator("ID_INDICATOR_CAPS", QStringLiteral("CAP")));
+    bar->addPermanentWidget(createIndicator("ID_INDICATOR_NUM", QStringLiteral("NUM")));
+    bar->addPermanentWidget(createIndicator("ID_INDICATOR_SCRL", QStringLiteral("SCRL")));
+
+    QAction* toggle = m_actions["ID_VIEW_STATUS_BAR"];
+    toggle->setChecked(true);
+    connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::OnDocumentTitleChanged() {
+    const std::string& title = m_document.GetTitle();
+    if (title.empty())
+        setWindowTitle(ApplicationName());
+    else
+        setWindowTitle(QString::fromStdString(title) + QStringLiteral(" - ") + ApplicationName());
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CommandActions.h"
+#include "DocumentObserver.h"
+#include "RecentFileMenu.h"
+
+#include <QMainWindow>
+
+class CTessalyDoc;
+class CTessalyView;
+class DocumentManager;
+class QCloseEvent;
+class QLabel;
+class QMenu;
+class QToolBar;
+class RecentFileList;
+class UiServices;
+
+// The main window: menu, toolbar, status bar and the projection view. It wires the commands
+// to the document manager, the view and the UI services, which decide what they do.
+class CMainFrame : public QMainWindow, private DocumentObserver {
+    Q_OBJECT
+
+public:
+    CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFileList& recentFiles,
+               UiServices& ui);
+    ~CMainFrame() override;
+
+    CTessalyView& GetView() const { return *m_pView; }
+
+protected:
+    // Closes only when the save prompt lets the plan go.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createView();
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+
+    QMenu* addMenu(const char* objectName, const QString& title);
+    QLabel* createIndicator(const char* objectName, const QString& text);
+    void OnAppAbout();
+    void OnDocumentTitleChanged() override;
+
+    CTessalyDoc& m_document;
+    DocumentManager& m_manager;
+    UiServices& m_ui;
+    CommandActions m_actions;
+    RecentFileMenu m_recentFileMenu;
+    CTessalyView* m_pView = nullptr;
+    QToolBar* m_toolBar = nullptr;
+};

@@ -1,0 +1,51 @@
+#include "CTessalyApp.h"
+
+#include "CCommandLineInfo.h"
+#include "PlanFileNaming.h"
+#include "SettingsStore.h"
+
+#include <cstddef>
+
+namespace {
+
+constexpr std::size_t kRecentFileCount = 4;
+
+RecentFileList ReadRecentFileList(const SettingsStore& settings) {
+    RecentFileList recentFiles(kRecentFileCount);
+    recentFiles.ReadList(settings);
+    return recentFiles;
+}
+
+} // namespace
+
+CTessalyApp::CTessalyApp(SettingsStore& settings, UiServices& ui)
+    : m_settings(settings), m_recentFiles(ReadRecentFileList(settings)), m_document(ui),
+      m_manager(m_document, m_recentFiles, ui, kPlanExtension),
+      m_frame(m_document, m_manager, m_recentFiles, ui) {}
+
+bool CTessalyApp::InitInstance(const std::vector<std::string>& arguments) {
+    const CCommandLineInfo commandLine = ParseCommandLine(arguments);
+    FixRecentFileExtensions(m_recentFiles);
+    // The command line counts only when the most recent plan cannot come back.
+    if (!ReopenMostRecentFile() && !ProcessShellCommand(commandLine))
+        return false;
+    m_frame.show();
+    m_frame.activateWindow();
+    return true;
+}
+
+void CTessalyApp::ExitInstance() {
+    m_recentFiles.WriteList(m_settings);
+}
+
+bool CTessalyApp::ReopenMostRecentFile() {
+    // A copy: opening the file reorders the list.
+    const std::string mostRecent = m_recentFiles[0];
+    return !mostRecent.empty() && m_manager.OpenDocumentFile(mostRecent);
+}
+
+bool CTessalyApp::ProcessShellCommand(const CCommandLineInfo& commandLine) {
+    if (commandLine.m_nShellCommand == CCommandLineInfo::ShellCommand::FileOpen)
+        return m_manager.OpenDocumentFile(commandLine.m_strFileName);
+    return m_manager.OnFileNew();
+}

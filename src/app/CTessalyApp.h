@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CMainFrame.h"
+#include "CTessalyDoc.h"
+#include "DocumentManager.h"
+#include "RecentFileList.h"
+
+#include <string>
+#include <vector>
+
+struct CCommandLineInfo;
+class SettingsStore;
+class UiServices;
+
+// The application: reads the recent-file list, creates the document, its manager and the
+// main window, and decides at start-up which plan comes up first.
+class CTessalyApp {
+public:
+    CTessalyApp(SettingsStore& settings, UiServices& ui);
+
+    // The arguments after the program name. Reopens the most recent plan, or else carries
+    // out the command line, then shows the main window; false when no plan came up.
+    bool InitInstance(const std::vector<std::string>& arguments);
+    // Writes the recent-file list back to the settings.
+    void ExitInstance();
+
+    CMainFrame& GetMainFrame() { return m_frame; }
+    CTessalyDoc& GetDocument() { return m_document; }
+
+private:
+    bool ReopenMostRecentFile();
+    bool ProcessShellCommand(const CCommandLineInfo& commandLine);
+
+    SettingsStore& m_settings;
+    RecentFileList m_recentFiles;
+    CTessalyDoc m_document;
+    DocumentManager m_manager;
+    CMainFrame m_frame;
+};

@@ -1,0 +1,96 @@
+#include "CTessalyView.h"
+
+#include "CTessalyDoc.h"
+#include "CalculatorSearch.h"
+#include "UiServices.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStringList>
+#include <QTreeWidgetItem>
+
+#include <array>
+#include <cstddef>
+
+namespace {
+
+constexpr int kColumnWidth = 100;
+
+QStringList Headings() {
+    return {QStringLiteral("Year"), QStringLiteral("Income"), QStringLiteral("Total Assets"),
+            QStringLiteral("Available Assets"), QStringLiteral("Withdrawals")};
+}
+
+// A report list keeps its leftmost column left-aligned; the amounts line up on the right.
+Qt::Alignment ColumnAlignment(int column) {
+    return (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+}
+
+} // namespace
+
+CTessalyView::CTessalyView(UiServices& ui, QWidget* parent) : QTreeWidget(parent), m_ui(ui) {
+    setHeaderLabels(Headings());
+    for (int column = 0; column < columnCount(); ++column) {
+        headerItem()->setTextAlignment(column, ColumnAlignment(column));
+        setColumnWidth(column, kColumnWidth);
+    }
+    header()->setStretchLastSection(false);
+    header()->setSectionsClickable(false);
+    header()->setSectionsMovable(false);
+    setSortingEnabled(false);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void CTessalyView::OnInitialUpdate() {
+    m_pPlanDoc = dynamic_cast<CTessalyDoc*>(GetDocument());
+    m_nExpenseIndex = 0;
+    m_nIncomeIndex = 0;
+    ViewBase::OnInitialUpdate();
+}
+
+void CTessalyView::OnUpdate(ViewBase* /*sender*/, long /*hint*/) {
+    clear();
+    if (m_pPlanDoc == nullptr)
+        return;
+    const ProjectionTable& results = m_pPlanDoc->m_results;
+    for (std::int32_t index = 0; index < results.rowCount; ++index) {
+        const ProjectionRow& row = results.rows[static_cast<std::size_t>(index)];
+        AddProjectionRow(results.firstYear + index, row.income, row.totalAssets,
+                         row.availableAssets, row.withdrawals);
+    }
+}
+
+void CTessalyView::AddProjectionRow(std::int32_t year, std::int32_t income,
+                                    std::int32_t totalAssets, std::int32_t availableAssets,
+                                    std::int32_t withdrawals) {
+    auto* item = new QTreeWidgetItem(this);
+    const std::array<std::int32_t, 5> cells = {year, income, totalAssets, availableAssets,
+                                               withdrawals};
+    for (int column = 0; column < columnCount(); ++column) {
+        item->setText(column, QString::number(cells.at(static_cast<std::size_t>(column))));
+        item->setTextAlignment(column, ColumnAlignment(column));
+    }
+}
+
+void CTessalyView::OnCalculate() {
+    if (m_pPlanDoc != nullptr)
+        m_pPlanDoc->Calculate();
+}
+
+void CTessalyView::OnRunCalculator() {
+    const QString calculator = FindCalculator(qEnvironmentVariable("PATH"));
+    if (!calculator.isEmpty())
+        m_ui.StartDetached(calculator.toStdString(), {});
+}
+
+void CTessalyView::keyPressEvent(QKeyEvent* event) {
+    // Copy is a disabled command: the list must not copy a cell on its own.
+    if (event->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ViewBase.h"
+
+#include <QTreeWidget>
+
+#include <cstdint>
+
+class CTessalyDoc;
+class QKeyEvent;
+class UiServices;
+
+// The projection as a report list, one row per year, and the target of the plan commands.
+// It shows the document's results; it never computes them.
+class CTessalyView : public QTreeWidget, public ViewBase {
+    Q_OBJECT
+
+public:
+    explicit CTessalyView(UiServices& ui, QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    // Rebuilds the whole list from the document's results table.
+    void OnUpdate(ViewBase* sender, long hint) override;
+
+    void AddProjectionRow(std::int32_t year, std::int32_t income, std::int32_t totalAssets,
+                          std::int32_t availableAssets, std::int32_t withdrawals);
+
+    void OnCalculate();
+    // Starts the first calculator found along PATH; says nothing when there is none.
+    void OnRunCalculator();
+
+    CTessalyDoc* m_pPlanDoc = nullptr;
+    // The items the Expenses and Income dialogs open on.
+    std::int32_t m_nExpenseIndex = -1;
+    std::int32_t m_nIncomeIndex = -1;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    UiServices& m_ui;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CTessalyApp.h"
+#include "QtSettingsStore.h"
+#include "RecordingUiServices.h"
+#include "ReportRows.h"
+#include "TemporaryDirectory.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+// A fresh program for each test: its own settings file in a temporary folder, a user who
+// answers from the test's queue, and the example plans copied where saving cannot harm them.
+class AppFixture : public testing::Test {
+protected:
+    // The arguments after the program name; true when a plan came up and the window shows.
+    bool Start(const std::vector<std::string>& arguments = {});
+
+    CMainFrame& Frame();
+    CTessalyDoc& Document();
+    QAction& Action(const char* id);
+    QMenu& Menu(const char* objectName);
+    QToolBar& ToolBar();
+    std::vector<ReportRow> ShownRows();
+
+    // The worked example, copied into the test's folder under the given name.
+    std::string CopyExample(const std::string& name = "retirement-example.Orbe");
+    // A file in the test's folder that is not a plan file.
+    std::string AddNonPlanFile(const std::string& name);
+    void SetRecentFileSettings(const std::vector<std::string>& paths);
+    std::string RecentFileSetting(int number) const;
+    // Opens the File menu as a user does and reads the visible recent-file entries, each
+    // with its enabled state ("&1 /path" or "Recent File (disabled)").
+    QStringList RecentFileEntries();
+    // Opens the File menu and clicks the entry, as a user chooses a recent file.
+    void ClickInFileMenu(const char* id);
+
+    TemporaryDirectory folder;
+    QtSettingsStore settings{folder.FilePath("Orbelan.ini")};
+    RecordingUiServices ui;
+    std::optional<CTessalyApp> app;
+};
+
+// The six rows of the worked example.
+extern const std::vector<ReportRow> kExampleRows;

@@ -1,0 +1,133 @@
+#include "AppFixture.h"
+
+#include "FilePaths.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+QString Title(const std::string& fileName) {
+    return QString::fromStdString(fileName) + QStringLiteral(" - Orbelan");
+}
+
+} // namespace
+
+using StartUpTest = AppFixture;
+
+TEST_F(StartUpTest, FirstStartShowsANewUntitledPlan) {
+    ASSERT_TRUE(Start());
+
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_TRUE(ShownRows().empty());
+    EXPECT_FALSE(Document().IsModified());
+    EXPECT_TRUE(ui.GetJournal().empty());
+}
+
+TEST_F(StartUpTest, FirstStartShowsTheGrayedRecentFilePlaceholder) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(RecentFileEntries(), QStringList{QStringLiteral("Recent File (disabled)")});
+}
+
+TEST_F(StartUpTest, MostRecentPlanReopensAndTheCommandLineIsIgnored) {
+    const std::string recent = CopyExample("recent.Orbe");
+    const std::string named = CopyExample("named.Orbe");
+    SetRecentFileSettings({recent});
+
+    ASSERT_TRUE(Start({named}));
+
+    EXPECT_EQ(Frame().windowTitle(), Title("recent.Orbe"));
+    EXPECT_EQ(Document().GetPathName(), FullPath(recent));
+    EXPECT_TRUE(ShownRows().empty());
+    EXPECT_TRUE(ui.GetJournal().empty());
+}
+
+TEST_F(StartUpTest, VanishedMostRecentPlanIsReportedThenANewPlanComes) {
+    SetRecentFileSettings({folder.FilePath("gone.Orbe")});
+
+    ASSERT_TRUE(Start());
+
+    EXPECT_EQ(ui.GetJournal(), Journal{"message: Error opening file!"});
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+}
+
+TEST_F(StartUpTest, VanishedMostRecentPlanGivesWayToTheCommandLine) {
+    SetRecentFileSettings({folder.FilePath("gone.Orbe")});
+    const std::string named = CopyExample("named.Orbe");
+
+    ASSERT_TRUE(Start({named}));
+
+    EXPECT_EQ(ui.GetJournal(), Journal{"message: Error opening file!"});
+    EXPECT_EQ(Frame().windowTitle(), Title("named.Orbe"));
+}
+
+TEST_F(StartUpTest, CommandLinePlanOpensWhenNothingIsRecent) {
+    const std::string named = CopyExample("named.Orbe");
+
+    ASSERT_TRUE(Start({named}));
+
+    EXPECT_EQ(Frame().windowTitle(), Title("named.Orbe"));
+    EXPECT_TRUE(ui.GetJournal().empty());
+}
+
+TEST_F(StartUpTest, CommandLinePlanThatCannotOpenEndsTheProgram) {
+    EXPECT_FALSE(Start({folder.FilePath("gone.Orbe")}));
+
+    EXPECT_EQ(ui.GetJournal(), Journal{"message: Error opening file!"});
+    EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST_F(StartUpTest, CommandLineFileThatIsNoPlanEndsTheProgram) {
+    EXPECT_FALSE(Start({AddNonPlanFile("notes.Orbe")}));
+    EXPECT_EQ(ui.GetJournal(), Journal{"message: File format error!"});
+}
+
+TEST_F(StartUpTest, ShortRecentExtensionsAreRepairedBeforeTheReopen) {
+    const std::string plan = CopyExample("home.Orbe");
+    SetRecentFileSettings(
+        {folder.FilePath("home.Orb"), folder.FilePath("work.Orbx"), folder.FilePath("old.Orbe")});
+
+    ASSERT_TRUE(Start());
+    app->ExitInstance();
+
+    EXPECT_EQ(Frame().windowTitle(), Title("home.Orbe"));
+    EXPECT_TRUE(ui.GetJournal().empty());
+    EXPECT_EQ(RecentFileSetting(1), FullPath(plan));
+    EXPECT_EQ(RecentFileSetting(2), folder.FilePath("work.Orbe"));
+    EXPECT_EQ(RecentFileSetting(3), folder.FilePath("old.Orbe"));
+    EXPECT_EQ(RecentFileSetting(4), "");
+}
+
+TEST_F(StartUpTest, RecentPlansAreListedInTheFileMenu) {
+    const std::string first = CopyExample("first.Orbe");
+    const std::string second = CopyExample("second.Orbe");
+    SetRecentFileSettings({first, second});
+
+    ASSERT_TRUE(Start());
+
+    EXPECT_EQ(RecentFileEntries(),
+              (QStringList{QStringLiteral("&1 ") + QString::fromStdString(FullPath(first)),
+                           QStringLiteral("&2 ") + QString::fromStdString(FullPath(second))}));
+}
+
+TEST_F(StartUpTest, ExitWritesTheRecentFileListBack) {
+    const std::string plan = CopyExample();
+    ASSERT_TRUE(Start());
+    ui.QueueOpenFile(plan);
+    Action("ID_FILE_OPEN").trigger();
+
+    app->ExitInstance();
+
+    EXPECT_EQ(RecentFileSetting(1), FullPath(plan));
+    EXPECT_EQ(RecentFileSetting(2), "");
+}
+
+TEST_F(StartUpTest, ExitAfterAFailedStartStillWritesTheRepairedList) {
+    SetRecentFileSettings({folder.FilePath("gone.Orb")});
+
+    EXPECT_FALSE(Start({folder.FilePath("missing.Orbe")}));
+    app->ExitInstance();
+
+    EXPECT_EQ(RecentFileSetting(1), folder.FilePath("gone.Orbe"));
+}
