@@ -85,6 +85,11 @@ void CMainFrame::createActions() {
                 [this, index] { m_manager.OpenRecentFile(index); });
     }
     connect(m_actions["ID_APP_EXIT"], &QAction::triggered, this, &QWidget::close);
+    connect(m_actions["ID_EDIT_GENERAL_DATA"], &QAction::triggered, m_pView,
+            &CTessalyView::OnEditGeneralData);
+    connect(m_actions["ID_EDIT_EXPENSES"], &QAction::triggered, m_pView,
+            &CTessalyView::OnEditExpenses);
+    connect(m_actions["ID_EDIT_INCOME"], &QAction::triggered, m_pView, &CTessalyView::OnEditIncome);
     connect(m_actions["ID_EDIT_CALCULATE"], &QAction::triggered, m_pView,
             &CTessalyView::OnCalculate);
     connect(m_actions["ID_TOOLBAR_CALCULATE"], &QAction::triggered, m_pView,

@@ -2,6 +2,7 @@
 
 #include "CTessalyDoc.h"
 #include "CalculatorSearch.h"
+#include "PlanEditors.h"
 #include "UiServices.h"
 
 #include <QHeaderView>
@@ -78,6 +79,27 @@ void CTessalyView::AddProjectionRow(std::int32_t year, std::int32_t income,
 void CTessalyView::OnCalculate() {
     if (m_pPlanDoc != nullptr)
         m_pPlanDoc->Calculate();
+}
+
+void CTessalyView::OnEditGeneralData() {
+    if (m_pPlanDoc != nullptr && EditGeneralData(this, m_pPlanDoc->m_plan, m_ui))
+        MarkModified();
+}
+
+void CTessalyView::OnEditIncome() {
+    if (m_pPlanDoc != nullptr)
+        EditIncome(this, m_pPlanDoc->m_plan, m_pPlanDoc->m_bPlanReplaced, m_nIncomeIndex, m_ui,
+                   [this] { MarkModified(); });
+}
+
+void CTessalyView::OnEditExpenses() {
+    if (m_pPlanDoc != nullptr)
+        EditExpenses(this, m_pPlanDoc->m_plan, m_pPlanDoc->m_bPlanReplaced, m_nExpenseIndex, m_ui,
+                     [this] { MarkModified(); });
+}
+
+void CTessalyView::MarkModified() {
+    m_pPlanDoc->SetModifiedFlag(true);
 }
 
 void CTessalyView::OnRunCalculator() {

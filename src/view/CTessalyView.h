@@ -25,6 +25,12 @@ public:
     void AddProjectionRow(std::int32_t year, std::int32_t income, std::int32_t totalAssets,
                           std::int32_t availableAssets, std::int32_t withdrawals);
 
+    // The Edit commands: each runs its dialog on the document's plan in place and marks
+    // the document modified when the plan changed.
+    void OnEditGeneralData();
+    void OnEditIncome();
+    void OnEditExpenses();
+
     void OnCalculate();
     // Starts the first calculator found along PATH; says nothing when there is none.
     void OnRunCalculator();
@@ -38,5 +44,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void MarkModified();
+
     UiServices& m_ui;
 };

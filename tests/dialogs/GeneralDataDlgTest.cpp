@@ -54,6 +54,7 @@ TEST_F(GeneralDataDlgTest, OkWithoutChangeRecomputesTheRetirementDate) {
 TEST_F(GeneralDataDlgTest, BirthYearAndAgeMoveTheRetirementDate) {
     m_plan.birthDate = Date(1970, 3, 15);
     m_plan.SetRetirementAge(55);
+    m_plan.AppendIncome();
     EXPECT_TRUE(Open([](QDialog& dialog) {
         QTest::keyClick(DateEdit(dialog, "birthDate"), Qt::Key_Up);
         QTest::keyClick(DateEdit(dialog, "birthDate"), Qt::Key_Up);
@@ -65,6 +66,9 @@ TEST_F(GeneralDataDlgTest, BirthYearAndAgeMoveTheRetirementDate) {
     EXPECT_EQ(m_plan.retirementAge, 60);
     EXPECT_EQ(m_plan.retirementDate, Date(2032, 3, 15));
     EXPECT_EQ(m_plan.taxRateAfter, 25.5f);
+    // Existing items keep the dates they were given.
+    EXPECT_EQ(m_plan.incomes[0].rateSwitchDate, Date(2025, 3, 15));
+    EXPECT_EQ(m_plan.incomes[0].withdrawalStart, Date(2025, 3, 15));
 }
 
 TEST_F(GeneralDataDlgTest, AbcInRetirementAgeStoresNothing) {
