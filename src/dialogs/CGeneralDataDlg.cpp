@@ -52,11 +52,7 @@ void CGeneralDataDlg::LayOut() {
     fields->addWidget(MakeLabel(this, tr("Tax Rate After Retirement:")), 1, 3);
     fields->addWidget(m_editTaxAfter, 1, 4);
 
-    auto* closing = new QHBoxLayout;
-    closing->addStretch();
-    closing->addWidget(m_ok);
-    closing->addWidget(m_cancel);
-    closing->addStretch();
+    QHBoxLayout* closing = MakeClosingRow(m_ok, m_cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(fields);

@@ -35,11 +35,7 @@ void CItemBrowserDlg::Finish(QLayout* fields, QWidget* nameField, std::vector<QW
     for (QPushButton* button : {m_edit, m_insert, m_add, m_delete})
         navigation->addWidget(button);
 
-    auto* closing = new QHBoxLayout;
-    closing->addStretch();
-    closing->addWidget(m_ok);
-    closing->addWidget(m_cancel);
-    closing->addStretch();
+    QHBoxLayout* closing = MakeClosingRow(m_ok, m_cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(fields);

@@ -1,6 +1,7 @@
 #include "DialogWidgets.h"
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,4 +25,13 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& obj
 
 QLabel* MakeLabel(QWidget* parent, const QString& text) {
     return new QLabel(text, parent);
+}
+
+QHBoxLayout* MakeClosingRow(QPushButton* ok, QPushButton* cancel) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    row->addStretch();
+    return row;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,3 +14,5 @@ int DialogUnitsToPixels(const QWidget& widget, int units);
 QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName, int widthUnits);
 QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& objectName);
 QLabel* MakeLabel(QWidget* parent, const QString& text);
+// OK and Cancel side by side, centred under the fields.
+QHBoxLayout* MakeClosingRow(QPushButton* ok, QPushButton* cancel);
