@@ -1,22 +1,12 @@
 #include "RecentFileList.h"
 #include "MemorySettingsStore.h"
+#include "RecentEntries.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-namespace {
-
-using Entries = std::vector<std::string>;
-
-Entries EntriesOf(const RecentFileList& list) {
-    Entries entries;
-    for (std::size_t index = 0; index < list.Size(); ++index)
-        entries.push_back(list[index]);
-    return entries;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(RecentFileList, StartsWithItsCapacityOfEmptyEntries) {
     const RecentFileList list(4);

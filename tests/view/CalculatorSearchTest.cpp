@@ -1,4 +1,5 @@
 #include "CalculatorSearch.h"
+#include "TestPrograms.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,17 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Writes an executable script that does nothing, and returns its path.
-QString AddProgram(const QTemporaryDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
-    QFile program(path);
-    if (!program.open(QIODevice::WriteOnly))
-        return {};
-    program.write("#!/bin/sh\nexit 0\n");
-    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
 
 QString PathOf(const QStringList& folders) {
     return folders.join(QDir::listSeparator());

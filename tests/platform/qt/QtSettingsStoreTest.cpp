@@ -1,4 +1,5 @@
 #include "QtSettingsStore.h"
+#include "RecentEntries.h"
 #include "RecentFileList.h"
 
 #include <QFile>
@@ -9,15 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using Entries = std::vector<std::string>;
-
-Entries EntriesOf(const RecentFileList& list) {
-    Entries entries;
-    for (std::size_t index = 0; index < list.Size(); ++index)
-        entries.push_back(list[index]);
-    return entries;
-}
 
 QString RecentGroup() {
     return QStringLiteral("Recent File List");

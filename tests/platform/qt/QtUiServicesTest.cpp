@@ -1,5 +1,6 @@
 #include "QtUiServices.h"
 #include "ModalDialog.h"
+#include "TestPrograms.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,17 +15,6 @@ namespace {
 
 const QStringList kPlanFilters = {QStringLiteral("Orbelan (*.Orbe)"),
                                   QStringLiteral("All Files (*)")};
-
-// Writes an executable script that does nothing, and returns its path.
-QString AddProgram(const QTemporaryDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
-    QFile program(path);
-    if (!program.open(QIODevice::WriteOnly))
-        return {};
-    program.write("#!/bin/sh\nexit 0\n");
-    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
 
 // QFileDialog hides accept(); through QDialog it runs as the dialog's own button does.
 void Confirm(QFileDialog& dialog) {
