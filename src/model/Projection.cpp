@@ -89,7 +89,7 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
     if (*need == 0) {
         return true;
     }
-    chooser.BeginYear(plan, year);
+    chooser.BeginYear(year);
     do {
         const std::int32_t k = chooser.FindWithdrawalItem(balances);
         if (k == -1) {

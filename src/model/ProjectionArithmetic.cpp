@@ -7,6 +7,12 @@ namespace {
 
 constexpr double kNarrowLimit = 4294967296.0;
 
+// (1 + rate%) raised to the number of years.
+double GrowthFactor(float rate, std::int32_t years) {
+    const double q = 1.0 + static_cast<double>(rate) * kPercentFactor;
+    return std::pow(q, static_cast<double>(years));
+}
+
 } // namespace
 
 Money RoundHalfAway(double x) {
@@ -27,18 +33,14 @@ Money Compound(std::int32_t amount, float rate, std::int32_t years) {
     if (amount == 0) {
         return 0;
     }
-    const double q = 1.0 + static_cast<double>(rate) * kPercentFactor;
-    const double p = std::pow(q, static_cast<double>(years));
-    return RoundHalfAway(p * static_cast<double>(amount));
+    return RoundHalfAway(GrowthFactor(rate, years) * static_cast<double>(amount));
 }
 
 Money Discount(std::int32_t amount, float rate, std::int32_t years) {
     if (amount == 0) {
         return 0;
     }
-    const double q = 1.0 + static_cast<double>(rate) * kPercentFactor;
-    const double p = std::pow(q, static_cast<double>(years));
-    return RoundHalfAway(static_cast<double>(amount) / p);
+    return RoundHalfAway(static_cast<double>(amount) / GrowthFactor(rate, years));
 }
 
 Money Interest(std::int32_t amount, float rate) {

@@ -33,7 +33,7 @@ bool OrderedWithdrawalChooser::Precedes(std::int32_t a, std::int32_t b) const {
     return rateA < rateB || (rateA == rateB && a < b);
 }
 
-void OrderedWithdrawalChooser::BeginYear(const Plan&, std::int32_t year) {
+void OrderedWithdrawalChooser::BeginYear(std::int32_t year) {
     m_cursor = 0;
     m_moved.clear();
     bool closed = false;

@@ -14,9 +14,10 @@ class WithdrawalChooser {
 public:
     virtual ~WithdrawalChooser() = default;
 
-    // Called once before a run changes anything; may throw std::bad_alloc.
+    // Called once with the run's plan before the run changes anything; may throw
+    // std::bad_alloc.
     virtual void Reserve(const Plan& plan, std::pmr::memory_resource* memory) = 0;
-    virtual void BeginYear(const Plan& plan, std::int32_t year) = 0;
+    virtual void BeginYear(std::int32_t year) = 0;
     // Index of the item to draw on, or -1 when no item qualifies.
     virtual std::int32_t FindWithdrawalItem(std::span<const std::int32_t> balances) = 0;
 };
@@ -28,7 +29,7 @@ public:
 class OrderedWithdrawalChooser final : public WithdrawalChooser {
 public:
     void Reserve(const Plan& plan, std::pmr::memory_resource* memory) override;
-    void BeginYear(const Plan& plan, std::int32_t year) override;
+    void BeginYear(std::int32_t year) override;
     std::int32_t FindWithdrawalItem(std::span<const std::int32_t> balances) override;
 
 private:

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -83,12 +84,12 @@ std::size_t PlanTextReader::NumberLength(bool allowFraction, bool allowSign) con
     return n;
 }
 
-bool PlanTextReader::ReadUnsigned(std::uint32_t& value) {
+template <typename Integer> bool PlanTextReader::ReadInteger(Integer& value) {
     if (m_failed) {
         return false;
     }
     SkipWhiteSpace();
-    const std::size_t length = NumberLength(false, false);
+    const std::size_t length = NumberLength(false, std::is_signed_v<Integer>);
     if (length == 0) {
         return Fail();
     }
@@ -96,7 +97,7 @@ bool PlanTextReader::ReadUnsigned(std::uint32_t& value) {
     if (token.front() == '+') {
         token.remove_prefix(1);
     }
-    std::uint32_t parsed = 0;
+    Integer parsed = 0;
     const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), parsed);
     if (error != std::errc{} || end != token.data() + token.size()) {
         return Fail();
@@ -106,27 +107,12 @@ bool PlanTextReader::ReadUnsigned(std::uint32_t& value) {
     return true;
 }
 
+bool PlanTextReader::ReadUnsigned(std::uint32_t& value) {
+    return ReadInteger(value);
+}
+
 bool PlanTextReader::ReadInt(std::int32_t& value) {
-    if (m_failed) {
-        return false;
-    }
-    SkipWhiteSpace();
-    const std::size_t length = NumberLength(false, true);
-    if (length == 0) {
-        return Fail();
-    }
-    std::string_view token = m_text.substr(m_pos, length);
-    if (token.front() == '+') {
-        token.remove_prefix(1);
-    }
-    std::int32_t parsed = 0;
-    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), parsed);
-    if (error != std::errc{} || end != token.data() + token.size()) {
-        return Fail();
-    }
-    m_pos += length;
-    value = parsed;
-    return true;
+    return ReadInteger(value);
 }
 
 bool PlanTextReader::ReadFloat(float& value) {

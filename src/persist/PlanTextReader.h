@@ -36,6 +36,8 @@ private:
     // exponent) at the current position; integers take no fraction or exponent.
     std::size_t NumberLength(bool allowFraction, bool allowSign) const;
     bool Fail();
+    // A decimal integer that fits the type; a '-' only where the type is signed.
+    template <typename Integer> bool ReadInteger(Integer& value);
 
     std::string_view m_text;
     std::size_t m_pos = 0;

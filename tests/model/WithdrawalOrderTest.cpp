@@ -12,9 +12,8 @@ namespace {
 // The straightforward choice: scan every item for each withdrawal.
 class ScanningChooser final : public WithdrawalChooser {
 public:
-    void Reserve(const Plan&, std::pmr::memory_resource*) override {}
-    void BeginYear(const Plan& plan, std::int32_t year) override {
-        m_plan = &plan;
+    void Reserve(const Plan& plan, std::pmr::memory_resource*) override { m_plan = &plan; }
+    void BeginYear(std::int32_t year) override {
         m_year = year;
         ++yearsBegun;
     }
