@@ -1,6 +1,6 @@
-#include "PlanFile.h"
-#include "PlanFileOpen.h"
-#include "Projection.h"
+#include "model/Projection.h"
+#include "persist/PlanFile.h"
+#include "persist/PlanFileOpen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,6 +2,10 @@
 # every target of the project is built the same way.
 add_library(orbelan_options INTERFACE)
 target_compile_features(orbelan_options INTERFACE cxx_std_20)
+# One include root: every project header is named by its layer, "model/Plan.h".
+target_include_directories(orbelan_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
+# Every Qt string is built from an explicit encoding; harmless where Qt is not used.
+target_compile_definitions(orbelan_options INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 if(MSVC)
     target_compile_options(orbelan_options INTERFACE /W4 /WX /fp:precise)
 else()

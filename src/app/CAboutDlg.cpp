@@ -1,6 +1,6 @@
-#include "CAboutDlg.h"
+#include "app/CAboutDlg.h"
 
-#include "AppIcon.h"
+#include "app/AppIcon.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "CMainFrame.h"
+#include "app/CMainFrame.h"
 
-#include "CAboutDlg.h"
-#include "CTessalyDoc.h"
-#include "CTessalyView.h"
-#include "DocumentManager.h"
-#include "HelpKeyFilter.h"
-#include "UiServices.h"
+#include "app/CAboutDlg.h"
+#include "app/HelpKeyFilter.h"
+#include "persist/CTessalyDoc.h"
+#include "platform/DocumentManager.h"
+#include "platform/UiServices.h"
+#include "view/CTessalyView.h"
 
 #include <QAction>
 #include <QApplication>

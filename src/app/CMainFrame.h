@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CommandActions.h"
-#include "DocumentObserver.h"
-#include "RecentFileMenu.h"
+#include "app/CommandActions.h"
+#include "app/RecentFileMenu.h"
+#include "platform/DocumentObserver.h"
 
 #include <QMainWindow>
 

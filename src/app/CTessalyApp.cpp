@@ -1,8 +1,8 @@
-#include "CTessalyApp.h"
+#include "app/CTessalyApp.h"
 
-#include "CCommandLineInfo.h"
-#include "PlanFileNaming.h"
-#include "SettingsStore.h"
+#include "app/CCommandLineInfo.h"
+#include "persist/PlanFileNaming.h"
+#include "platform/SettingsStore.h"
 
 #include <cstddef>
 

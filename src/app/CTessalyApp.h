@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CMainFrame.h"
-#include "CTessalyDoc.h"
-#include "DocumentManager.h"
-#include "RecentFileList.h"
+#include "app/CMainFrame.h"
+#include "persist/CTessalyDoc.h"
+#include "platform/DocumentManager.h"
+#include "platform/RecentFileList.h"
 
 #include <string>
 #include <vector>

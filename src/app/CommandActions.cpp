@@ -1,6 +1,6 @@
-#include "CommandActions.h"
+#include "app/CommandActions.h"
 
-#include "CommandTable.h"
+#include "app/CommandTable.h"
 
 #include <QAction>
 #include <QIcon>

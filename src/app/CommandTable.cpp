@@ -1,4 +1,4 @@
-#include "CommandTable.h"
+#include "app/CommandTable.h"
 
 std::vector<Command> CommandTable() {
     // Print, Undo, the clipboard, context help and the panes have no handler, so they stay

@@ -1,4 +1,4 @@
-#include "HelpKeyFilter.h"
+#include "app/HelpKeyFilter.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "HelpWindow.h"
+#include "app/HelpWindow.h"
 
-#include "AppIcon.h"
+#include "app/AppIcon.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "RecentFileMenu.h"
+#include "app/RecentFileMenu.h"
 
-#include "PlanFileNaming.h"
-#include "RecentFileList.h"
+#include "persist/PlanFileNaming.h"
+#include "platform/RecentFileList.h"
 
 #include <QAction>
 #include <QString>

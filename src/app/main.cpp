@@ -1,9 +1,9 @@
-#include "AppIcon.h"
-#include "CTessalyApp.h"
-#include "DisplayCheck.h"
-#include "HelpWindow.h"
-#include "QtSettingsStore.h"
-#include "QtUiServices.h"
+#include "app/AppIcon.h"
+#include "app/CTessalyApp.h"
+#include "app/DisplayCheck.h"
+#include "app/HelpWindow.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtUiServices.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
-#include "PlanFileOpen.h"
-#include "Projection.h"
-#include "ProjectionText.h"
-#include "UserMessages.h"
+#include "cli/ProjectionText.h"
+#include "model/Projection.h"
+#include "persist/PlanFileOpen.h"
+#include "persist/UserMessages.h"
 
 #include <optional>
 #include <vector>

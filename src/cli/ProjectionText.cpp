@@ -1,4 +1,4 @@
-#include "ProjectionText.h"
+#include "cli/ProjectionText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProjectionTable.h"
+#include "model/ProjectionTable.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "CExpenseDlg.h"
+#include "dialogs/CExpenseDlg.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "CGeneralDataDlg.h"
+#include "dialogs/CGeneralDataDlg.h"
 
-#include "DialogWidgets.h"
-#include "Plan.h"
-#include "YearEdit.h"
+#include "dialogs/DialogWidgets.h"
+#include "dialogs/YearEdit.h"
+#include "model/Plan.h"
 
 #include <QDateEdit>
 #include <QGridLayout>

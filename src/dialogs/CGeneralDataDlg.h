@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DataExchange.h"
-#include "DialogRunner.h"
-#include "PlanDate.h"
+#include "dialogs/DataExchange.h"
+#include "dialogs/DialogRunner.h"
+#include "model/PlanDate.h"
 
 #include <QDialog>
 

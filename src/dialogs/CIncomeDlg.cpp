@@ -1,7 +1,7 @@
-#include "CIncomeDlg.h"
+#include "dialogs/CIncomeDlg.h"
 
-#include "DialogWidgets.h"
-#include "YearEdit.h"
+#include "dialogs/DialogWidgets.h"
+#include "dialogs/YearEdit.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

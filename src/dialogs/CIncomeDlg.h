@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CItemBrowserDlg.h"
-#include "CItemFields.h"
-#include "Plan.h"
+#include "dialogs/CItemBrowserDlg.h"
+#include "dialogs/CItemFields.h"
+#include "model/Plan.h"
 
 class QCheckBox;
 

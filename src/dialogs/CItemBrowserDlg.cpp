@@ -1,6 +1,6 @@
-#include "CItemBrowserDlg.h"
+#include "dialogs/CItemBrowserDlg.h"
 
-#include "DialogWidgets.h"
+#include "dialogs/DialogWidgets.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

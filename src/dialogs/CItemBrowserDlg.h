@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataExchange.h"
-#include "DialogRunner.h"
+#include "dialogs/DataExchange.h"
+#include "dialogs/DialogRunner.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "CItemFields.h"
+#include "dialogs/CItemFields.h"
 
-#include "DataExchange.h"
-#include "DialogWidgets.h"
-#include "YearEdit.h"
+#include "dialogs/DataExchange.h"
+#include "dialogs/DialogWidgets.h"
+#include "dialogs/YearEdit.h"
 
 #include <QCoreApplication>
 #include <QDateEdit>

@@ -1,9 +1,9 @@
-#include "DataExchange.h"
+#include "dialogs/DataExchange.h"
 
-#include "FieldText.h"
-#include "NameText.h"
-#include "UiServices.h"
-#include "YearEdit.h"
+#include "dialogs/FieldText.h"
+#include "dialogs/NameText.h"
+#include "dialogs/YearEdit.h"
+#include "platform/UiServices.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlanDate.h"
+#include "model/PlanDate.h"
 
 #include <cstdint>
 #include <functional>

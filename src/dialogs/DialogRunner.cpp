@@ -1,4 +1,4 @@
-#include "DialogRunner.h"
+#include "dialogs/DialogRunner.h"
 
 #include <QDialog>
 

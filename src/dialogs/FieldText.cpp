@@ -1,4 +1,4 @@
-#include "FieldText.h"
+#include "dialogs/FieldText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "NameText.h"
+#include "dialogs/NameText.h"
 
-#include "Windows1252.h"
+#include "dialogs/Windows1252.h"
 
 #include <QByteArrayView>
 #include <QStringDecoder>

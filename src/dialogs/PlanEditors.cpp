@@ -1,8 +1,8 @@
-#include "PlanEditors.h"
+#include "dialogs/PlanEditors.h"
 
-#include "CExpenseDlg.h"
-#include "CGeneralDataDlg.h"
-#include "CIncomeDlg.h"
+#include "dialogs/CExpenseDlg.h"
+#include "dialogs/CGeneralDataDlg.h"
+#include "dialogs/CIncomeDlg.h"
 
 #include <algorithm>
 

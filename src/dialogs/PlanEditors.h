@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogRunner.h"
+#include "dialogs/DialogRunner.h"
 
 #include <cstdint>
 #include <functional>

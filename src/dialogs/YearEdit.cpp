@@ -1,6 +1,6 @@
-#include "YearEdit.h"
+#include "dialogs/YearEdit.h"
 
-#include "DialogWidgets.h"
+#include "dialogs/DialogWidgets.h"
 
 #include <QDateEdit>
 

@@ -1,4 +1,4 @@
-#include "Plan.h"
+#include "model/Plan.h"
 
 #include <cassert>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "PlanDate.h"
+#include "model/PlanDate.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,6 +1,6 @@
-#include "Projection.h"
+#include "model/Projection.h"
 
-#include "ProjectionArithmetic.h"
+#include "model/ProjectionArithmetic.h"
 
 #include <limits>
 #include <new>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Plan.h"
-#include "ProjectionTable.h"
-#include "WithdrawalChooser.h"
+#include "model/Plan.h"
+#include "model/ProjectionTable.h"
+#include "model/WithdrawalChooser.h"
 
 #include <cstdint>
 #include <memory_resource>

@@ -1,4 +1,4 @@
-#include "ProjectionArithmetic.h"
+#include "model/ProjectionArithmetic.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "WithdrawalChooser.h"
+#include "model/WithdrawalChooser.h"
 
 #include <algorithm>
 #include <iterator>

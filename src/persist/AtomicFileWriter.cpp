@@ -1,4 +1,4 @@
-#include "AtomicFileWriter.h"
+#include "persist/AtomicFileWriter.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,13 +1,13 @@
-#include "CTessalyDoc.h"
+#include "persist/CTessalyDoc.h"
 
-#include "AtomicFileWriter.h"
-#include "FilePaths.h"
-#include "PlanFile.h"
-#include "PlanFileNaming.h"
-#include "PlanFileOpen.h"
-#include "Projection.h"
-#include "UiServices.h"
-#include "UserMessages.h"
+#include "model/Projection.h"
+#include "persist/AtomicFileWriter.h"
+#include "persist/PlanFile.h"
+#include "persist/PlanFileNaming.h"
+#include "persist/PlanFileOpen.h"
+#include "persist/UserMessages.h"
+#include "platform/FilePaths.h"
+#include "platform/UiServices.h"
 
 CTessalyDoc::CTessalyDoc(UiServices& ui) : m_ui(ui) {}
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DocumentBase.h"
-#include "Plan.h"
-#include "ProjectionTable.h"
+#include "model/Plan.h"
+#include "model/ProjectionTable.h"
+#include "platform/DocumentBase.h"
 
 #include <string>
 

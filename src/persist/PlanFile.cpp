@@ -1,4 +1,4 @@
-#include "PlanFile.h"
+#include "persist/PlanFile.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Plan.h"
-#include "PlanTextReader.h"
+#include "model/Plan.h"
+#include "persist/PlanTextReader.h"
 
 #include <cstdint>
 #include <ostream>

@@ -1,6 +1,6 @@
-#include "PlanFileNaming.h"
+#include "persist/PlanFileNaming.h"
 
-#include "RecentFileList.h"
+#include "platform/RecentFileList.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
-#include "PlanFileOpen.h"
+#include "persist/PlanFileOpen.h"
 
-#include "PlanFile.h"
-#include "PlanTextReader.h"
+#include "persist/PlanFile.h"
+#include "persist/PlanTextReader.h"
 
 #include <fstream>
 #include <iterator>

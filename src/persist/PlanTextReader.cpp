@@ -1,4 +1,4 @@
-#include "PlanTextReader.h"
+#include "persist/PlanTextReader.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "UserMessages.h"
+#include "persist/UserMessages.h"
 
 std::string DamagedFileMessage(std::size_t line) {
     return "This plan file is damaged: line " + std::to_string(line) +

@@ -1,8 +1,8 @@
-#include "DocumentBase.h"
+#include "platform/DocumentBase.h"
 
-#include "DocumentObserver.h"
-#include "FilePaths.h"
-#include "ViewBase.h"
+#include "platform/DocumentObserver.h"
+#include "platform/FilePaths.h"
+#include "platform/ViewBase.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "DocumentManager.h"
+#include "platform/DocumentManager.h"
 
-#include "DocumentBase.h"
-#include "FilePaths.h"
-#include "RecentFileList.h"
-#include "UiServices.h"
-#include "ViewBase.h"
+#include "platform/DocumentBase.h"
+#include "platform/FilePaths.h"
+#include "platform/RecentFileList.h"
+#include "platform/UiServices.h"
+#include "platform/ViewBase.h"
 
 #include <utility>
 #include <vector>

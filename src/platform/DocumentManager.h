@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocumentObserver.h"
+#include "platform/DocumentObserver.h"
 
 #include <cstddef>
 #include <optional>

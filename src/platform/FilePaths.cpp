@@ -1,4 +1,4 @@
-#include "FilePaths.h"
+#include "platform/FilePaths.h"
 
 #include <system_error>
 

@@ -1,6 +1,6 @@
-#include "RecentFileList.h"
+#include "platform/RecentFileList.h"
 
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,6 @@
-#include "ViewBase.h"
+#include "platform/ViewBase.h"
 
-#include "DocumentBase.h"
+#include "platform/DocumentBase.h"
 
 ViewBase::~ViewBase() {
     if (m_pDocument != nullptr)

@@ -1,9 +1,9 @@
-#include "CTessalyView.h"
+#include "view/CTessalyView.h"
 
-#include "CTessalyDoc.h"
-#include "CalculatorSearch.h"
-#include "PlanEditors.h"
-#include "UiServices.h"
+#include "dialogs/PlanEditors.h"
+#include "persist/CTessalyDoc.h"
+#include "platform/UiServices.h"
+#include "view/CalculatorSearch.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

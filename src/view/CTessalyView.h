@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewBase.h"
+#include "platform/ViewBase.h"
 
 #include <QTreeWidget>
 

@@ -1,4 +1,4 @@
-#include "CalculatorSearch.h"
+#include "view/CalculatorSearch.h"
 
 #include <QDir>
 #include <QStandardPaths>

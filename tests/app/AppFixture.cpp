@@ -1,6 +1,6 @@
-#include "AppFixture.h"
+#include "tests/app/AppFixture.h"
 
-#include "CTessalyView.h"
+#include "view/CTessalyView.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CTessalyApp.h"
-#include "QtSettingsStore.h"
-#include "RecordingUiServices.h"
-#include "ReportRows.h"
-#include "TemporaryDirectory.h"
+#include "app/CTessalyApp.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "tests/platform/support/RecordingUiServices.h"
+#include "tests/platform/support/TemporaryDirectory.h"
+#include "tests/support/qt/ReportRows.h"
 
 #include <QStringList>
 

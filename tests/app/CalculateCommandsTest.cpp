@@ -1,6 +1,6 @@
-#include "AppFixture.h"
+#include "tests/app/AppFixture.h"
 
-#include "EnvironmentVariable.h"
+#include "tests/support/qt/EnvironmentVariable.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "DisplayCheck.h"
+#include "app/DisplayCheck.h"
 
-#include "EnvironmentVariable.h"
+#include "tests/support/qt/EnvironmentVariable.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

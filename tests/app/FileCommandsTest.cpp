@@ -1,6 +1,6 @@
-#include "AppFixture.h"
+#include "tests/app/AppFixture.h"
 
-#include "FilePaths.h"
+#include "platform/FilePaths.h"
 
 #include <QAction>
 

@@ -1,8 +1,8 @@
-#include "AppFixture.h"
+#include "tests/app/AppFixture.h"
 
-#include "CTessalyView.h"
+#include "view/CTessalyView.h"
 
-#include "ModalDialogs.h"
+#include "tests/app/ModalDialogs.h"
 
 #include <QAction>
 #include <QApplication>

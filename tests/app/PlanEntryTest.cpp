@@ -1,6 +1,6 @@
-#include "AppFixture.h"
-#include "DialogDriver.h"
-#include "ModalDialogs.h"
+#include "tests/app/AppFixture.h"
+#include "tests/app/ModalDialogs.h"
+#include "tests/dialogs/DialogDriver.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "RecentFileMenu.h"
+#include "app/RecentFileMenu.h"
 
-#include "RecentFileList.h"
+#include "platform/RecentFileList.h"
 
 #include <QAction>
 #include <QObject>

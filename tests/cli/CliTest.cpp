@@ -1,6 +1,6 @@
-#include "CliCommands.h"
-#include "ExamplePlans.h"
-#include "PlanFile.h"
+#include "cli/CliCommands.h"
+#include "persist/PlanFile.h"
+#include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DialogDriver.h"
+#include "tests/dialogs/DialogDriver.h"
 
 #include <QApplication>
 #include <QDateEdit>

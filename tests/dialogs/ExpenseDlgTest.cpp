@@ -1,4 +1,4 @@
-#include "ItemEditorFixture.h"
+#include "tests/dialogs/ItemEditorFixture.h"
 
 #include <QDateEdit>
 #include <QDialog>

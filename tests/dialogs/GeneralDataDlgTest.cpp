@@ -1,7 +1,7 @@
-#include "DialogDriver.h"
-#include "Plan.h"
-#include "PlanEditors.h"
-#include "RecordingUiServices.h"
+#include "dialogs/PlanEditors.h"
+#include "model/Plan.h"
+#include "tests/dialogs/DialogDriver.h"
+#include "tests/platform/support/RecordingUiServices.h"
 
 #include <QDateEdit>
 #include <QDialog>

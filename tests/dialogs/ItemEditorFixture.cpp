@@ -1,6 +1,6 @@
-#include "ItemEditorFixture.h"
+#include "tests/dialogs/ItemEditorFixture.h"
 
-#include "PlanEditors.h"
+#include "dialogs/PlanEditors.h"
 
 #include <QDialog>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogDriver.h"
-#include "Plan.h"
-#include "RecordingUiServices.h"
+#include "model/Plan.h"
+#include "tests/dialogs/DialogDriver.h"
+#include "tests/platform/support/RecordingUiServices.h"
 
 #include <gtest/gtest.h>
 

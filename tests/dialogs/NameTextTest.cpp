@@ -1,5 +1,5 @@
-#include "NameText.h"
-#include "Windows1252.h"
+#include "dialogs/NameText.h"
+#include "dialogs/Windows1252.h"
 
 #include <gtest/gtest.h>
 

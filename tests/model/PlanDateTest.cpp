@@ -1,5 +1,5 @@
-#include "PlanDate.h"
-#include "ExamplePlans.h"
+#include "model/PlanDate.h"
+#include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Plan.h"
-#include "ExamplePlans.h"
+#include "model/Plan.h"
+#include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ProjectionArithmetic.h"
+#include "model/ProjectionArithmetic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ExamplePlans.h"
-#include "Projection.h"
-#include "RandomPlans.h"
+#include "model/Projection.h"
+#include "tests/model/RandomPlans.h"
+#include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Projection.h"
-#include "ExamplePlans.h"
+#include "model/Projection.h"
+#include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
 

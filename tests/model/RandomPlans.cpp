@@ -1,6 +1,6 @@
-#include "RandomPlans.h"
+#include "tests/model/RandomPlans.h"
 
-#include "ExamplePlans.h"
+#include "tests/support/ExamplePlans.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Plan.h"
+#include "model/Plan.h"
 
 #include <random>
 

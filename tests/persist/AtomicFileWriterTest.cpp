@@ -1,5 +1,5 @@
-#include "AtomicFileWriter.h"
-#include "TemporaryDirectory.h"
+#include "persist/AtomicFileWriter.h"
+#include "tests/platform/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "CTessalyDoc.h"
-#include "DocumentManager.h"
-#include "ExamplePlans.h"
-#include "PlanFile.h"
-#include "RecentFileList.h"
-#include "RecordingUiServices.h"
-#include "TemporaryDirectory.h"
-#include "ViewBase.h"
+#include "persist/CTessalyDoc.h"
+#include "persist/PlanFile.h"
+#include "platform/DocumentManager.h"
+#include "platform/RecentFileList.h"
+#include "platform/ViewBase.h"
+#include "tests/platform/support/RecordingUiServices.h"
+#include "tests/platform/support/TemporaryDirectory.h"
+#include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
 

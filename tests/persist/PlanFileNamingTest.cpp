@@ -1,5 +1,5 @@
-#include "PlanFileNaming.h"
-#include "RecentFileList.h"
+#include "persist/PlanFileNaming.h"
+#include "platform/RecentFileList.h"
 
 #include <gtest/gtest.h>
 

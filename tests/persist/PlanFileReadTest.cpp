@@ -1,7 +1,7 @@
-#include "ExamplePlans.h"
-#include "PlanFile.h"
-#include "PlanFileOpen.h"
-#include "PlanFileTexts.h"
+#include "persist/PlanFile.h"
+#include "persist/PlanFileOpen.h"
+#include "tests/persist/PlanFileTexts.h"
+#include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ExamplePlans.h"
-#include "PlanFile.h"
-#include "PlanFileTexts.h"
+#include "persist/PlanFile.h"
+#include "tests/persist/PlanFileTexts.h"
+#include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
 

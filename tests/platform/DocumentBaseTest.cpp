@@ -1,8 +1,8 @@
-#include "DocumentBase.h"
-#include "FilePaths.h"
-#include "RecordingDocument.h"
-#include "RecordingObserver.h"
-#include "RecordingView.h"
+#include "platform/DocumentBase.h"
+#include "platform/FilePaths.h"
+#include "tests/platform/RecordingDocument.h"
+#include "tests/platform/RecordingObserver.h"
+#include "tests/platform/RecordingView.h"
 
 #include <gtest/gtest.h>
 

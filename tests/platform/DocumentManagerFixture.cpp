@@ -1,4 +1,4 @@
-#include "DocumentManagerFixture.h"
+#include "tests/platform/DocumentManagerFixture.h"
 
 const Journal DocumentManagerTest::kInitialUpdate = {"view: OnInitialUpdate",
                                                      "view: OnUpdate from none hint 0"};

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "DocumentManager.h"
-#include "Journal.h"
-#include "RecentFileList.h"
-#include "RecordingDocument.h"
-#include "RecordingUiServices.h"
-#include "RecordingView.h"
-#include "TemporaryDirectory.h"
+#include "platform/DocumentManager.h"
+#include "platform/RecentFileList.h"
+#include "tests/platform/RecordingDocument.h"
+#include "tests/platform/RecordingView.h"
+#include "tests/platform/support/Journal.h"
+#include "tests/platform/support/RecordingUiServices.h"
+#include "tests/platform/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

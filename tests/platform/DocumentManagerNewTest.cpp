@@ -1,4 +1,4 @@
-#include "DocumentManagerFixture.h"
+#include "tests/platform/DocumentManagerFixture.h"
 
 using Entries = std::vector<std::string>;
 

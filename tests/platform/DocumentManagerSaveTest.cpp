@@ -1,5 +1,5 @@
-#include "DocumentManagerFixture.h"
-#include "FilePaths.h"
+#include "platform/FilePaths.h"
+#include "tests/platform/DocumentManagerFixture.h"
 
 #include <filesystem>
 #include <fstream>

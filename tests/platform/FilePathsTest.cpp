@@ -1,5 +1,5 @@
-#include "FilePaths.h"
-#include "TemporaryDirectory.h"
+#include "platform/FilePaths.h"
+#include "tests/platform/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

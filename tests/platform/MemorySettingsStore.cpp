@@ -1,4 +1,4 @@
-#include "MemorySettingsStore.h"
+#include "tests/platform/MemorySettingsStore.h"
 
 std::string MemorySettingsStore::ReadString(const std::string& section,
                                             const std::string& key) const {

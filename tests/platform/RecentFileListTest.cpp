@@ -1,6 +1,6 @@
-#include "RecentFileList.h"
-#include "MemorySettingsStore.h"
-#include "RecentEntries.h"
+#include "platform/RecentFileList.h"
+#include "tests/platform/MemorySettingsStore.h"
+#include "tests/platform/support/RecentEntries.h"
 
 #include <gtest/gtest.h>
 

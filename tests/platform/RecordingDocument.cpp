@@ -1,4 +1,4 @@
-#include "RecordingDocument.h"
+#include "tests/platform/RecordingDocument.h"
 
 bool RecordingDocument::OnNewDocument() {
     m_journal.push_back("OnNewDocument");

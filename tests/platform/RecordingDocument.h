@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DocumentBase.h"
-#include "Journal.h"
+#include "platform/DocumentBase.h"
+#include "tests/platform/support/Journal.h"
 
 // A document whose reading and writing only write into the journal and succeed or fail as
 // the test says.

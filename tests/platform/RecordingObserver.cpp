@@ -1,4 +1,4 @@
-#include "RecordingObserver.h"
+#include "tests/platform/RecordingObserver.h"
 
 void RecordingObserver::OnDocumentTitleChanged() {
     m_journal.push_back("title changed");

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DocumentObserver.h"
-#include "Journal.h"
+#include "platform/DocumentObserver.h"
+#include "tests/platform/support/Journal.h"
 
 // Writes what a document tells its observers into the journal.
 class RecordingObserver : public DocumentObserver {

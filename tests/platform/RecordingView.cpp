@@ -1,4 +1,4 @@
-#include "RecordingView.h"
+#include "tests/platform/RecordingView.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Journal.h"
-#include "ViewBase.h"
+#include "platform/ViewBase.h"
+#include "tests/platform/support/Journal.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ExamplePlans.h"
+#include "tests/support/ExamplePlans.h"
 
 PlanDate MakeDate(std::int32_t year, std::int32_t month, std::int32_t day) {
     PlanDate date;

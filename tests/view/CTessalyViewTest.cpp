@@ -1,9 +1,9 @@
-#include "CTessalyView.h"
-#include "CTessalyDoc.h"
-#include "EnvironmentVariable.h"
-#include "ExamplePlans.h"
-#include "RecordingUiServices.h"
-#include "ReportRows.h"
+#include "view/CTessalyView.h"
+#include "persist/CTessalyDoc.h"
+#include "tests/platform/support/RecordingUiServices.h"
+#include "tests/support/ExamplePlans.h"
+#include "tests/support/qt/EnvironmentVariable.h"
+#include "tests/support/qt/ReportRows.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "CalculatorSearch.h"
-#include "TestPrograms.h"
+#include "view/CalculatorSearch.h"
+#include "tests/support/qt/TestPrograms.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "QtUiServices.h"
+#include "platform/qt/QtUiServices.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UiServices.h"
+#include "platform/UiServices.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ModalDialog.h"
+#include "tests/platform/qt/ModalDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

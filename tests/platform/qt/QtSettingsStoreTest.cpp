@@ -1,6 +1,6 @@
-#include "QtSettingsStore.h"
-#include "RecentEntries.h"
-#include "RecentFileList.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/RecentFileList.h"
+#include "tests/platform/support/RecentEntries.h"
 
 #include <QFile>
 #include <QSettings>

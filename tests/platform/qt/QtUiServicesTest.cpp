@@ -1,6 +1,6 @@
-#include "QtUiServices.h"
-#include "ModalDialog.h"
-#include "TestPrograms.h"
+#include "platform/qt/QtUiServices.h"
+#include "tests/platform/qt/ModalDialog.h"
+#include "tests/support/qt/TestPrograms.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "RecentEntries.h"
+#include "tests/platform/support/RecentEntries.h"
 
 Entries EntriesOf(const RecentFileList& list) {
     Entries entries;

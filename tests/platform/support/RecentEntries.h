@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecentFileList.h"
+#include "platform/RecentFileList.h"
 
 #include <string>
 #include <vector>

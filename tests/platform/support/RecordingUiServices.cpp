@@ -1,4 +1,4 @@
-#include "RecordingUiServices.h"
+#include "tests/platform/support/RecordingUiServices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Journal.h"
-#include "UiServices.h"
+#include "platform/UiServices.h"
+#include "tests/platform/support/Journal.h"
 
 #include <deque>
 

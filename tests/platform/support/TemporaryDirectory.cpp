@@ -1,6 +1,6 @@
-#include "TemporaryDirectory.h"
+#include "tests/platform/support/TemporaryDirectory.h"
 
-#include "FilePaths.h"
+#include "platform/FilePaths.h"
 
 #include <fstream>
 #include <random>

@@ -1,4 +1,4 @@
-#include "EnvironmentVariable.h"
+#include "tests/support/qt/EnvironmentVariable.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "ReportRows.h"
+#include "tests/support/qt/ReportRows.h"
 
 #include <QTreeWidget>
 

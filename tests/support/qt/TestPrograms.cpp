@@ -1,4 +1,4 @@
-#include "TestPrograms.h"
+#include "tests/support/qt/TestPrograms.h"
 
 #include <QFile>
 #include <QTemporaryDir>
