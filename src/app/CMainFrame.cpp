@@ -4,6 +4,7 @@
 #include "app/HelpKeyFilter.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/DocumentManager.h"
+#include "platform/RecentFileList.h"
 #include "platform/UiServices.h"
 #include "view/CTessalyView.h"
 
@@ -25,7 +26,6 @@ namespace {
 constexpr int kToolBarIconSize = 16;
 // Room for the five 100-pixel columns and a scroll bar.
 constexpr QSize kDefaultSize(640, 480);
-constexpr std::size_t kRecentFileEntries = 4;
 
 QString ApplicationName() {
     return QStringLiteral("Orbelan");
@@ -33,7 +33,7 @@ QString ApplicationName() {
 
 std::vector<QAction*> RecentFileEntries(const CommandActions& actions) {
     std::vector<QAction*> entries;
-    for (std::size_t index = 1; index <= kRecentFileEntries; ++index)
+    for (std::size_t index = 1; index <= kRecentFileCount; ++index)
         entries.push_back(actions["ID_FILE_MRU_FILE" + std::to_string(index)]);
     return entries;
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::size_t kRecentFileCount = 4;
-
 RecentFileList ReadRecentFileList(const SettingsStore& settings) {
     RecentFileList recentFiles(kRecentFileCount);
     recentFiles.ReadList(settings);

@@ -2,7 +2,7 @@
 
 std::vector<Command> CommandTable() {
     // Print, Undo, the clipboard, context help and the panes have no handler, so they stay
-    // disabled; the three edit commands wait for their dialogs.
+    // disabled.
     return {
         {.id = "ID_FILE_NEW",
          .text = "&New",

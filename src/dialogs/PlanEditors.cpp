@@ -10,8 +10,8 @@ namespace {
 
 // An empty list gets a placeholder item to edit, which goes again, with whatever was added
 // after it, unless the user accepts the dialog.
-void OpenItemEditor(CItemBrowserDlg& dialog, bool& planReplaced, std::int32_t& index,
-                    const std::function<void()>& markModified, const DialogRunner& run) {
+bool OpenItemEditor(CItemBrowserDlg& dialog, bool& planReplaced, std::int32_t& index,
+                    const DialogRunner& run) {
     if (planReplaced) {
         planReplaced = false;
         index = 0;
@@ -19,20 +19,19 @@ void OpenItemEditor(CItemBrowserDlg& dialog, bool& planReplaced, std::int32_t& i
     const bool placeholder = dialog.Count() == 0;
     if (placeholder) {
         dialog.AppendItem();
+        dialog.DiscardItemsOnCancel();
         index = 0;
     }
     // An index from before the list shrank elsewhere must still name an item.
     index = std::clamp(index, 0, static_cast<std::int32_t>(dialog.Count()) - 1);
     const int result = dialog.DoModal(run);
-    if (placeholder) {
-        if (result == QDialog::Accepted)
-            markModified();
-        else
-            while (dialog.Count() > 0)
-                dialog.EraseItem(dialog.Count() - 1);
-    } else if (dialog.m_bChanged) {
-        markModified();
-    }
+    if (!placeholder)
+        return dialog.m_bChanged;
+    if (result == QDialog::Accepted)
+        return true;
+    while (dialog.Count() > 0)
+        dialog.EraseItem(dialog.Count() - 1);
+    return false;
 }
 
 } // namespace
@@ -42,16 +41,14 @@ bool EditGeneralData(QWidget* parent, Plan& plan, UiServices& ui, const DialogRu
     return dialog.DoModal(run) == QDialog::Accepted;
 }
 
-void EditIncome(QWidget* parent, Plan& plan, bool& planReplaced, std::int32_t& index,
-                UiServices& ui, const std::function<void()>& markModified,
-                const DialogRunner& run) {
+bool EditIncome(QWidget* parent, Plan& plan, bool& planReplaced, std::int32_t& index,
+                UiServices& ui, const DialogRunner& run) {
     CIncomeDlg dialog(plan, index, ui, parent);
-    OpenItemEditor(dialog, planReplaced, index, markModified, run);
+    return OpenItemEditor(dialog, planReplaced, index, run);
 }
 
-void EditExpenses(QWidget* parent, Plan& plan, bool& planReplaced, std::int32_t& index,
-                  UiServices& ui, const std::function<void()>& markModified,
-                  const DialogRunner& run) {
+bool EditExpenses(QWidget* parent, Plan& plan, bool& planReplaced, std::int32_t& index,
+                  UiServices& ui, const DialogRunner& run) {
     CExpenseDlg dialog(plan, index, ui, parent);
-    OpenItemEditor(dialog, planReplaced, index, markModified, run);
+    return OpenItemEditor(dialog, planReplaced, index, run);
 }

@@ -72,8 +72,8 @@ void WriteExpense(LineWriter& out, const ExpenseItem& item) {
     out.Line(item.growthRate);
 }
 
-std::string PlanText(const Plan& plan) {
-    LineWriter out;
+// Everything after the signature line.
+void WritePlan(LineWriter& out, const Plan& plan) {
     out.Line(plan.birthDate);
     out.Line(plan.retirementAge);
     out.Line(plan.retirementDate);
@@ -87,7 +87,6 @@ std::string PlanText(const Plan& plan) {
     for (const ExpenseItem& item : plan.expenses) {
         WriteExpense(out, item);
     }
-    return out.Result();
 }
 
 // A count as large as the file itself cannot be genuine: every item takes
@@ -146,21 +145,11 @@ std::string FormatRate(float rate) {
     return text;
 }
 
-std::ostream& WritePlanDate(std::ostream& out, const PlanDate& date) {
-    LineWriter text;
-    text.Date(date);
-    return out.write(text.Result().data(), static_cast<std::streamsize>(text.Result().size()));
-}
-
-std::ostream& WritePlan(std::ostream& out, const Plan& plan) {
-    const std::string text = PlanText(plan);
-    return out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
 std::string PlanFileBytes(const Plan& plan) {
-    LineWriter signature;
-    signature.Line(static_cast<std::size_t>(PlanFileSignature));
-    return signature.Result() + PlanText(plan);
+    LineWriter out;
+    out.Line(static_cast<std::size_t>(PlanFileSignature));
+    WritePlan(out, plan);
+    return out.Result();
 }
 
 PlanTextReader& ReadPlanDate(PlanTextReader& in, PlanDate& date) {

@@ -4,17 +4,10 @@
 #include "persist/PlanTextReader.h"
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 
 // The first line of every plan file.
 inline constexpr std::uint32_t PlanFileSignature = 2052206848;
-
-// Writes everything after the signature line. Lines end in CR LF on every
-// platform, and numbers never depend on the user's locale.
-std::ostream& WritePlan(std::ostream& out, const Plan& plan);
-// Day, month and year separated by single blanks, with no line end.
-std::ostream& WritePlanDate(std::ostream& out, const PlanDate& date);
 
 // Reads everything after the signature line into a plan in its Reset state.
 // It never throws and never stops early: what cannot be read keeps its
@@ -26,5 +19,7 @@ PlanTextReader& ReadPlanDate(PlanTextReader& in, PlanDate& date);
 // A rate as printf's "%g" writes it, with '.' and a three-digit exponent.
 std::string FormatRate(float rate);
 
-// The whole file: the signature line followed by the plan.
+// The whole file: the signature line followed by the plan. Lines end in CR LF on every
+// platform, dates are day, month and year separated by single blanks, and numbers never
+// depend on the user's locale.
 std::string PlanFileBytes(const Plan& plan);

@@ -6,6 +6,9 @@
 
 class SettingsStore;
 
+// The program keeps this many recent files, in its File menu and in the settings.
+inline constexpr std::size_t kRecentFileCount = 4;
+
 // The most recently used files, most recent first, in a fixed number of entries; an empty
 // entry holds no file.
 class RecentFileList {

@@ -87,15 +87,15 @@ void CTessalyView::OnEditGeneralData() {
 }
 
 void CTessalyView::OnEditIncome() {
-    if (m_pPlanDoc != nullptr)
-        EditIncome(this, m_pPlanDoc->m_plan, m_pPlanDoc->m_bPlanReplaced, m_nIncomeIndex, m_ui,
-                   [this] { MarkModified(); });
+    if (m_pPlanDoc != nullptr &&
+        EditIncome(this, m_pPlanDoc->m_plan, m_pPlanDoc->m_bPlanReplaced, m_nIncomeIndex, m_ui))
+        MarkModified();
 }
 
 void CTessalyView::OnEditExpenses() {
-    if (m_pPlanDoc != nullptr)
-        EditExpenses(this, m_pPlanDoc->m_plan, m_pPlanDoc->m_bPlanReplaced, m_nExpenseIndex, m_ui,
-                     [this] { MarkModified(); });
+    if (m_pPlanDoc != nullptr &&
+        EditExpenses(this, m_pPlanDoc->m_plan, m_pPlanDoc->m_bPlanReplaced, m_nExpenseIndex, m_ui))
+        MarkModified();
 }
 
 void CTessalyView::MarkModified() {

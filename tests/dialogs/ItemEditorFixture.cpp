@@ -7,15 +7,13 @@
 #include <QPushButton>
 
 void ItemEditorFixture::OpenIncome(std::function<void(QDialog&)> steps) {
-    EditIncome(
-        nullptr, m_plan, m_planReplaced, m_index, m_ui, [this] { ++m_modified; },
-        UserSteps(std::move(steps)));
+    if (EditIncome(nullptr, m_plan, m_planReplaced, m_index, m_ui, UserSteps(std::move(steps))))
+        ++m_modified;
 }
 
 void ItemEditorFixture::OpenExpenses(std::function<void(QDialog&)> steps) {
-    EditExpenses(
-        nullptr, m_plan, m_planReplaced, m_index, m_ui, [this] { ++m_modified; },
-        UserSteps(std::move(steps)));
+    if (EditExpenses(nullptr, m_plan, m_planReplaced, m_index, m_ui, UserSteps(std::move(steps))))
+        ++m_modified;
 }
 
 void ItemEditorFixture::AddIncomes(int count) {

@@ -181,8 +181,3 @@ TEST_F(QtUiServicesTest, HelpIsWhatTheApplicationHandedIn) {
     ui.ShowHelp();
     EXPECT_EQ(helpShown, 1);
 }
-
-TEST(QtUiServices, HelpWithoutAHandlerDoesNothing) {
-    QtUiServices ui{nullptr};
-    ui.ShowHelp();
-}
