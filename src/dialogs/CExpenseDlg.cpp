@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 CExpenseDlg::CExpenseDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget* parent)
-    : CItemBrowserDlg(plan, index, ui, parent), m_fields(this) {
+    : CItemBrowserDlg(plan, index, ui, "expense", parent), m_fields(this) {
     setWindowTitle(tr("Expenses"));
 
     m_fields.BindAmounts(m_exchange, m_draft.initialAmount, m_draft.initialDate,

@@ -24,7 +24,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& text, const QString& obj
 } // namespace
 
 CIncomeDlg::CIncomeDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget* parent)
-    : CItemBrowserDlg(plan, index, ui, parent), m_fields(this),
+    : CItemBrowserDlg(plan, index, ui, "income", parent), m_fields(this),
       m_checkTaxable(MakeCheckBox(this, tr("Taxable"), QStringLiteral("taxable"))),
       m_dtRateSwitch(MakeYearEdit(this, QStringLiteral("rateSwitchDate"))),
       m_editRateBefore(MakeLineEdit(this, QStringLiteral("rateBefore"), 28)),

@@ -1,12 +1,16 @@
 #include "dialogs/CItemBrowserDlg.h"
 
 #include "dialogs/DialogWidgets.h"
+#include "platform/UiServices.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CItemBrowserDlg::CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget* parent)
+#include <utility>
+
+CItemBrowserDlg::CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui,
+                                 std::string itemKind, QWidget* parent)
     : QDialog(parent), m_pPlan(&plan), m_pIndex(&index),
       m_ok(MakeButton(this, tr("OK"), QStringLiteral("ok"))),
       m_cancel(MakeButton(this, tr("Cancel"), QStringLiteral("cancel"))),
@@ -15,7 +19,8 @@ CItemBrowserDlg::CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui
       m_edit(MakeButton(this, tr("Edit"), QStringLiteral("edit"))),
       m_insert(MakeButton(this, tr("Insert"), QStringLiteral("insert"))),
       m_add(MakeButton(this, tr("Add"), QStringLiteral("add"))),
-      m_delete(MakeButton(this, tr("Delete"), QStringLiteral("delete"))), m_ui(ui) {
+      m_delete(MakeButton(this, tr("Delete"), QStringLiteral("delete"))), m_ui(ui),
+      m_itemKind(std::move(itemKind)) {
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CItemBrowserDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CItemBrowserDlg::reject);
@@ -125,7 +130,8 @@ void CItemBrowserDlg::reject() {
         SetCurrent(Current() - 1);
     m_bNewItem = false;
     if (IsBrowsing()) {
-        QDialog::reject();
+        if (ConfirmDiscard())
+            QDialog::reject();
         return;
     }
     Show();
@@ -173,6 +179,15 @@ bool CItemBrowserDlg::Store() {
         return false;
     StoreDraft(Current());
     return true;
+}
+
+// Items the user committed (m_bChanged) are asked about before Cancel discards them.
+bool CItemBrowserDlg::ConfirmDiscard() const {
+    if (!m_bDiscardOnCancel || !m_bChanged)
+        return true;
+    const std::size_t count = Count();
+    return m_ui.AskYesNo("Discard the " + std::to_string(count) + " " + m_itemKind +
+                         (count == 1 ? " item" : " items") + " entered in this dialog?");
 }
 
 // The Prev button tells the modes apart: it is enabled only while browsing.

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class Plan;
@@ -22,6 +23,10 @@ public:
     // Shows the item at the current index in browse mode, then runs the dialog.
     int DoModal(const DialogRunner& run);
 
+    // Cancel is to remove every item, the dialog having been opened on an empty list; it asks
+    // first when that would discard items the user committed here.
+    void DiscardItemsOnCancel() { m_bDiscardOnCancel = true; }
+
     virtual std::size_t Count() const = 0;
     virtual void AppendItem() = 0;
     virtual void EraseItem(std::size_t index) = 0;
@@ -31,7 +36,9 @@ public:
     bool m_bChanged = false;
 
 protected:
-    CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget* parent);
+    // itemKind names the items in questions to the user: "income", "expense".
+    CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui, std::string itemKind,
+                    QWidget* parent);
 
     virtual void InsertItem(std::size_t index) = 0;
     // Copies the stored item into the draft that the fields are bound to, and back.
@@ -69,9 +76,12 @@ private:
     bool IsBrowsing() const;
     std::size_t Current() const;
     void SetCurrent(std::size_t index);
+    bool ConfirmDiscard() const;
 
     UiServices& m_ui;
     QWidget* m_nameField = nullptr;
     std::vector<QWidget*> m_tabWidgets;
+    std::string m_itemKind;
     bool m_bNewItem = false;
+    bool m_bDiscardOnCancel = false;
 };

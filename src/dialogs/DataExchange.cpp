@@ -9,6 +9,8 @@
 #include <QDateEdit>
 #include <QLineEdit>
 
+#include <limits>
+
 void DataExchange::Integer(QLineEdit& edit, std::int32_t& value) {
     m_bindings.push_back({[&edit, &value] { edit.setText(FormatInteger(value)); },
                           [&edit, &value]() -> std::optional<std::string> {
@@ -43,6 +45,8 @@ void DataExchange::Check(QCheckBox& box, bool& value) {
 }
 
 void DataExchange::Name(QLineEdit& edit, std::string& value) {
+    // A name read from a file may be of any length; the field's usual limit would cut it.
+    edit.setMaxLength(std::numeric_limits<int>::max());
     m_bindings.push_back({[&edit, &value] {
                               edit.setText(NameForDisplay(value));
                               // Long names show their beginning, as a freshly opened field does.

@@ -1,5 +1,7 @@
 #include "dialogs/FieldText.h"
 
+#include "persist/PlanFile.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -91,13 +93,7 @@ std::optional<std::int32_t> ParseInteger(const QString& text) {
 }
 
 QString FormatReal(float value) {
-    // to_chars with a precision formats as printf's "%.6g" in the C locale.
-    std::array<char, 32> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
-                      std::chars_format::general, 6);
-    return error == std::errc{} ? QString::fromLatin1(buffer.data(), end - buffer.data())
-                                : QString();
+    return QString::fromLatin1(FormatRate(value));
 }
 
 std::optional<float> ParseReal(const QString& text) {

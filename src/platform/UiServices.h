@@ -16,6 +16,8 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // The question whether to save a changed document before it is replaced or closed.
     virtual SaveChangesAnswer AskSaveChanges(const std::string& prompt) = 0;
+    // A question with the buttons Yes and No; true for Yes.
+    virtual bool AskYesNo(const std::string& question) = 0;
     // The file to open, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseOpenFile() = 0;
     // The name to save under, starting from the proposed one, or nothing when the user cancels.

@@ -23,6 +23,19 @@ TEST_F(ExpenseDlgTest, EmptyPlanShowsAPlaceholderThatCancelRemoves) {
     EXPECT_EQ(m_modified, 0);
 }
 
+TEST_F(ExpenseDlgTest, CancelAsksBeforeDiscardingTheEditedPlaceholder) {
+    m_ui.QueueYesNoAnswer(true);
+    OpenExpenses([](QDialog& dialog) {
+        Click(dialog, "edit");
+        Retype(LineEdit(dialog, "name"), QStringLiteral("Rent"));
+        Click(dialog, "ok");
+        Click(dialog, "cancel");
+    });
+    EXPECT_EQ(m_ui.GetJournal(),
+              (Journal{"ask yes/no: Discard the 1 expense item entered in this dialog?"}));
+    EXPECT_TRUE(m_plan.expenses.empty());
+}
+
 TEST_F(ExpenseDlgTest, PlaceholderKeptByOk) {
     OpenExpenses([](QDialog& dialog) { PressEnter(dialog); });
     EXPECT_EQ(m_plan.expenses.size(), 1u);

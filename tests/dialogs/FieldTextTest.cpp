@@ -49,6 +49,6 @@ TEST(FieldTextTest, FormatsLikePrintf) {
     EXPECT_EQ(FormatReal(33.0f), QStringLiteral("33"));
     EXPECT_EQ(FormatReal(0.1f), QStringLiteral("0.1"));
     EXPECT_EQ(FormatReal(123456.7f), QStringLiteral("123457"));
-    EXPECT_EQ(FormatReal(1e6f), QStringLiteral("1e+06"));
-    EXPECT_EQ(FormatReal(-2.5e-5f), QStringLiteral("-2.5e-05"));
+    EXPECT_EQ(FormatReal(1e6f), QStringLiteral("1e+006"));
+    EXPECT_EQ(FormatReal(-2.5e-5f), QStringLiteral("-2.5e-005"));
 }

@@ -36,14 +36,21 @@ TEST_F(IncomeBrowseTest, PlaceholderGoesAgainOnCancel) {
     EXPECT_EQ(m_modified, 0);
 }
 
-TEST_F(IncomeBrowseTest, CancelAfterACommittedAddStillEmptiesAPlaceholderPlan) {
+TEST_F(IncomeBrowseTest, CancelAsksBeforeDiscardingCommittedItemsOfAPlaceholderPlan) {
+    m_ui.QueueYesNoAnswer(false);
+    m_ui.QueueYesNoAnswer(true);
     OpenIncome([](QDialog& dialog) {
         Click(dialog, "add");
         Retype(LineEdit(dialog, "name"), QStringLiteral("Salary"));
         Click(dialog, "ok");
         EXPECT_TRUE(Browsing(dialog));
         Click(dialog, "cancel");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(ShownName(dialog), "Salary");
+        Click(dialog, "cancel");
     });
+    const std::string question = "ask yes/no: Discard the 2 income items entered in this dialog?";
+    EXPECT_EQ(m_ui.GetJournal(), (Journal{question, question}));
     EXPECT_TRUE(m_plan.incomes.empty());
     EXPECT_EQ(m_modified, 0);
 }

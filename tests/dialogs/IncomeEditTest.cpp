@@ -156,3 +156,17 @@ TEST_F(IncomeEditTest, OkInBrowseModeStoresTheShownValuesOnceMore) {
     // Nothing was edited, so the document stays unmodified.
     EXPECT_EQ(m_modified, 0);
 }
+
+TEST_F(IncomeEditTest, LongNamesAndTinyRatesAreShownAndKeptWhole) {
+    AddIncomes(1);
+    const std::string longName(40000, 'x');
+    m_plan.incomes[0].name = longName;
+    m_plan.incomes[0].rateBefore = 0.00001f;
+    OpenIncome([](QDialog& dialog) {
+        EXPECT_EQ(LineEdit(dialog, "name")->text().size(), 40000);
+        EXPECT_EQ(LineEdit(dialog, "rateBefore")->text(), QStringLiteral("1e-005"));
+        Click(dialog, "ok");
+    });
+    EXPECT_EQ(m_plan.incomes[0].name, longName);
+    EXPECT_EQ(m_plan.incomes[0].rateBefore, 0.00001f);
+}

@@ -49,6 +49,15 @@ SaveChangesAnswer QtUiServices::AskSaveChanges(const std::string& prompt) {
     return SaveChangesAnswer::Cancel;
 }
 
+bool QtUiServices::AskYesNo(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    // The questions asked this way give something up, so Enter keeps it.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtUiServices::ChooseOpenFile() {
     QFileDialog dialog(m_parent, QStringLiteral("Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -83,6 +92,5 @@ bool QtUiServices::StartDetached(const std::string& program,
 }
 
 void QtUiServices::ShowHelp() {
-    if (m_showHelp)
-        m_showHelp();
+    m_showHelp();
 }

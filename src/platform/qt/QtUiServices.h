@@ -18,6 +18,7 @@ public:
 
     void ShowMessage(const std::string& text) override;
     SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
+    bool AskYesNo(const std::string& question) override;
     std::optional<std::string> ChooseOpenFile() override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
     bool StartDetached(const std::string& program,

@@ -23,6 +23,10 @@ void RecordingUiServices::QueueSaveChangesAnswer(SaveChangesAnswer answer) {
     m_saveChangesAnswers.push_back(answer);
 }
 
+void RecordingUiServices::QueueYesNoAnswer(bool yes) {
+    m_yesNoAnswers.push_back(yes);
+}
+
 void RecordingUiServices::QueueOpenFile(std::optional<std::string> path) {
     m_openFiles.push_back(std::move(path));
 }
@@ -36,8 +40,8 @@ void RecordingUiServices::QueueStartResult(bool started) {
 }
 
 bool RecordingUiServices::AllAnswersUsed() const {
-    return m_saveChangesAnswers.empty() && m_openFiles.empty() && m_saveFiles.empty() &&
-           m_startResults.empty();
+    return m_saveChangesAnswers.empty() && m_yesNoAnswers.empty() && m_openFiles.empty() &&
+           m_saveFiles.empty() && m_startResults.empty();
 }
 
 void RecordingUiServices::ShowMessage(const std::string& text) {
@@ -47,6 +51,11 @@ void RecordingUiServices::ShowMessage(const std::string& text) {
 SaveChangesAnswer RecordingUiServices::AskSaveChanges(const std::string& prompt) {
     m_journal.push_back("ask: " + prompt);
     return NextAnswer(m_saveChangesAnswers, SaveChangesAnswer::Cancel, m_journal.back());
+}
+
+bool RecordingUiServices::AskYesNo(const std::string& question) {
+    m_journal.push_back("ask yes/no: " + question);
+    return NextAnswer(m_yesNoAnswers, false, m_journal.back());
 }
 
 std::optional<std::string> RecordingUiServices::ChooseOpenFile() {

@@ -18,6 +18,7 @@ public:
     const Journal& GetJournal() const { return m_journal; }
 
     void QueueSaveChangesAnswer(SaveChangesAnswer answer);
+    void QueueYesNoAnswer(bool yes);
     void QueueOpenFile(std::optional<std::string> path);
     void QueueSaveFile(std::optional<std::string> path);
     void QueueStartResult(bool started);
@@ -25,6 +26,7 @@ public:
 
     void ShowMessage(const std::string& text) override;
     SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
+    bool AskYesNo(const std::string& question) override;
     std::optional<std::string> ChooseOpenFile() override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
     bool StartDetached(const std::string& program,
@@ -35,6 +37,7 @@ private:
     Journal m_ownJournal;
     Journal& m_journal;
     std::deque<SaveChangesAnswer> m_saveChangesAnswers;
+    std::deque<bool> m_yesNoAnswers;
     std::deque<std::optional<std::string>> m_openFiles;
     std::deque<std::optional<std::string>> m_saveFiles;
     std::deque<bool> m_startResults;
