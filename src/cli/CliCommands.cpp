@@ -1,10 +1,13 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliOpen.h"
 #include "cli/ProjectionText.h"
+#include "cli/WhatIfCommands.h"
 #include "model/Projection.h"
-#include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
 
+#include <charconv>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -13,6 +16,8 @@ namespace {
 constexpr const char* kHelp =
     R"(Usage: orbelan-cli project [--csv] FILE
        orbelan-cli check FILE
+       orbelan-cli sustain FILE [--until-age N]
+       orbelan-cli sensitivity FILE
        orbelan-cli --help
 
 Projects an Orbelan plan file (.Orbe) without opening a window.
@@ -26,6 +31,14 @@ Commands:
                       and one line of plain integers per row instead.
   check FILE          Tell whether FILE opens cleanly, is damaged (and from
                       which line), or cannot be opened.
+  sustain FILE        Print the largest spending, as a whole percentage from 0
+                      to 1000 of the planned expenses, that the plan covers in
+                      every year up to the birth year + N:
+                      "sustainable spending to age N: S%".
+      --until-age N   The age N (default 95).
+  sensitivity FILE    Print as CSV the horizon (the last year whose expenses
+                      are paid in full) with interest rates moved by -3 to +3
+                      points (rows) and expenses at 70% to 130% (columns).
 
 A damaged file (one whose values cannot all be read) still projects, with
 default values for what could not be read; a warning goes to standard error.
@@ -34,7 +47,8 @@ before that year; its earlier rows are printed and standard error says so.
 
 Exit status:
   0  success (a damaged file that was projected included)
-  1  FILE cannot be opened, or is not a plan file
+  1  FILE cannot be opened, or is not a plan file; sustain: the plan's birth
+     date is invalid
   2  bad usage
   3  check: FILE is damaged
   4  the calculation could not be done (out of memory)
@@ -45,30 +59,19 @@ int Usage(std::ostream& err, const std::string& problem) {
     return kExitUsage;
 }
 
-// Opens the plan, reporting a failure on err; empty when it did not open.
-std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err) {
-    const PlanOpenResult result = OpenPlanFile(path, plan);
-    switch (result.status) {
-    case PlanOpenStatus::CannotOpen:
-        err << kErrorOpeningFile << '\n';
+std::optional<std::int32_t> ParseAge(const std::string& text) {
+    std::int32_t age = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), age);
+    if (error != std::errc{} || end != text.data() + text.size() || age < 0 || age > 1000) {
         return std::nullopt;
-    case PlanOpenStatus::FormatError:
-        err << kFileFormatError << '\n';
-        return std::nullopt;
-    case PlanOpenStatus::Opened:
-        break;
     }
-    return result;
+    return age;
 }
 
 int Project(const std::string& path, bool csv, std::ostream& out, std::ostream& err) {
     Plan plan;
-    const auto opened = OpenForCli(path, plan, err);
-    if (!opened) {
+    if (!OpenToProject(path, plan, err)) {
         return kExitCannotOpen;
-    }
-    if (opened->Damaged()) {
-        err << "Warning: " << DamagedFileMessage(opened->damagedLine) << '\n';
     }
     ProjectionTable table;
     const ProjectionOutcome outcome = Calculate(plan, table);
@@ -110,10 +113,20 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         return kExitSuccess;
     }
     bool csv = false;
+    std::int32_t untilAge = kDefaultUntilAge;
     std::vector<std::string> files;
-    for (const std::string& arg : args.subspan(1)) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--csv" && command == "project") {
             csv = true;
+        } else if (arg == "--until-age" && command == "sustain") {
+            const std::optional<std::int32_t> age =
+                i + 1 < args.size() ? ParseAge(args[i + 1]) : std::nullopt;
+            if (!age) {
+                return Usage(err, "--until-age needs an age from 0 to 1000");
+            }
+            untilAge = *age;
+            ++i;
         } else if (arg == "--help" || arg == "-h") {
             out << kHelp;
             return kExitSuccess;
@@ -123,12 +136,22 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             files.push_back(arg);
         }
     }
-    if (command != "project" && command != "check") {
+    if (command != "project" && command != "check" && command != "sustain" &&
+        command != "sensitivity") {
         return Usage(err, "unknown command '" + command + "'");
     }
     if (files.size() != 1) {
         return Usage(err, files.empty() ? "missing FILE" : "more than one FILE");
     }
-    return command == "project" ? Project(files.front(), csv, out, err)
-                                : Check(files.front(), out, err);
+    const std::string& file = files.front();
+    if (command == "project") {
+        return Project(file, csv, out, err);
+    }
+    if (command == "sustain") {
+        return Sustain(file, untilAge, out, err);
+    }
+    if (command == "sensitivity") {
+        return Sensitivity(file, out, err);
+    }
+    return Check(file, out, err);
 }

@@ -24,17 +24,6 @@ bool InYearRange(const PlanDate& start, const PlanDate& end, std::int32_t year) 
     return start.GetYear() <= year && year <= end.GetYear();
 }
 
-std::int32_t ChooseFirstYear(const Plan& plan) {
-    std::int32_t first = kNoFirstYear;
-    for (const IncomeItem& item : plan.incomes) {
-        const std::int32_t year = item.initialDate.GetYear();
-        if (year < first && item.initialAmount > 0) {
-            first = year;
-        }
-    }
-    return first == kNoFirstYear ? 0 : first;
-}
-
 // Credits the year's inflows to the balances. False when an amount leaves 32 bits.
 bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> balances,
                   YearFlows& flows) {
@@ -144,6 +133,17 @@ bool SumAssets(const Plan& plan, std::int32_t year, std::span<const std::int32_t
 
 } // namespace
 
+std::int32_t FirstProjectionYear(const Plan& plan) {
+    std::int32_t first = kNoFirstYear;
+    for (const IncomeItem& item : plan.incomes) {
+        const std::int32_t year = item.initialDate.GetYear();
+        if (year < first && item.initialAmount > 0) {
+            first = year;
+        }
+    }
+    return first == kNoFirstYear ? 0 : first;
+}
+
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
                             std::pmr::memory_resource* memory) {
     OrderedWithdrawalChooser chooser;
@@ -163,15 +163,15 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, Withdrawal
     }
 
     table = ProjectionTable{};
-    const std::int32_t firstYear = ChooseFirstYear(plan);
+    const std::int32_t firstYear = FirstProjectionYear(plan);
     table.firstYear = firstYear;
 
     std::int32_t year = firstYear;
     std::size_t r = 0;
+    bool covered = true;
     for (;;) {
         ProjectionRow& row = table.rows[r];
         YearFlows flows;
-        bool covered = true;
         const bool inRange = AddYearFlows(plan, year, balances, flows) &&
                              SumAssets(plan, year, balances, row) &&
                              CoverShortfall(plan, year, flows.outgo, balances, chooser, covered);
@@ -189,5 +189,5 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, Withdrawal
         ++r;
     }
     table.rowCount = year - firstYear;
-    return {};
+    return {ProjectionStatus::Completed, 0, covered};
 }

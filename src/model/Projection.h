@@ -20,9 +20,15 @@ struct ProjectionOutcome {
     ProjectionStatus status = ProjectionStatus::Completed;
     // With AmountOutOfRange: the year whose amounts left the range.
     std::int32_t stoppedYear = 0;
+    // With Completed: false when the last row's expenses could not all be paid.
+    bool lastRowCovered = true;
 
     bool operator==(const ProjectionOutcome& other) const = default;
 };
+
+// The first projected year: the earliest year in which an income item starts with a positive
+// initial amount, 0 when there is none.
+std::int32_t FirstProjectionYear(const Plan& plan);
 
 // Projects the plan year by year into the table, which it clears first. Reads
 // nothing but the plan and writes nothing but the table.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -132,4 +133,32 @@ TEST_F(CliFileTest, ProjectionStoppedAtTheLimitPrintsItsRowsAndSaysSo) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Year,Income,Total Assets,Available Assets,Withdrawals\n");
     EXPECT_NE(run.err.find("stops before 2000"), std::string::npos);
+}
+
+TEST_F(CliFileTest, SustainAndSensitivityPrintTheirShapes) {
+    const CliRun sustain = Cli({"sustain", kExample, "--until-age", "56"});
+    EXPECT_EQ(sustain.status, 0);
+    EXPECT_TRUE(
+        std::regex_match(sustain.out, std::regex("sustainable spending to age 56: \\d+%\n")))
+        << sustain.out;
+    EXPECT_EQ(Cli({"sustain", kExample}).out.substr(0, 32), "sustainable spending to age 95: ");
+
+    const CliRun grid = Cli({"sensitivity", kExample});
+    EXPECT_EQ(grid.status, 0);
+    std::istringstream lines(grid.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(rows[0], "returns,70%,80%,90%,100%,110%,120%,130%");
+    EXPECT_EQ(rows[1].substr(0, 3), "-3,");
+    EXPECT_EQ(rows[4], "+0,2005,2005,2004,2004,2003,2003,2003");
+    EXPECT_EQ(rows[7].substr(0, 3), "+3,");
+
+    Plan ageless = ProjectionExamplePlan();
+    ageless.birthDate = MakeDate(2001, 2, 29);
+    const CliRun noAge = Cli({"sustain", Write("ageless.Orbe", PlanFileBytes(ageless))});
+    EXPECT_EQ(noAge.status, 1);
+    EXPECT_NE(noAge.err.find("birth date is invalid"), std::string::npos);
+    EXPECT_EQ(Cli({"sustain", kExample, "--until-age", "old"}).status, 2);
 }

@@ -41,7 +41,7 @@ Plan PlanRetiringIn(std::int32_t year) {
 
 ProjectionTable Project(const Plan& plan) {
     ProjectionTable table;
-    EXPECT_EQ(Calculate(plan, table), ProjectionOutcome{});
+    EXPECT_EQ(Calculate(plan, table).status, ProjectionStatus::Completed);
     return table;
 }
 
@@ -51,7 +51,9 @@ TEST(ProjectionTest, WorkedExampleToTheUnit) {
     ProjectionTable table;
     table.rows[50] = Row(1, 2, 3, 4);
     table.rowCount = 77;
-    EXPECT_EQ(Calculate(ProjectionExamplePlan(), table), ProjectionOutcome{});
+    // 2005 is the last row because its expenses could not all be paid.
+    EXPECT_EQ(Calculate(ProjectionExamplePlan(), table),
+              (ProjectionOutcome{ProjectionStatus::Completed, 0, false}));
     EXPECT_EQ(table.firstYear, 2000);
     ASSERT_EQ(table.rowCount, 6);
     EXPECT_EQ(table.rows[0], Row(1050, 1778, 1778, 0));
@@ -89,6 +91,18 @@ TEST(ProjectionTest, AssetsThatNeverRunOutGiveAHundredYears) {
     EXPECT_EQ(table.rows[0], Row(1010, 1010, 1010, 0)) << "the initial amount earns interest";
     EXPECT_EQ(table.rows[1], Row(1020, 1020, 10, 0));
     EXPECT_EQ(table.rows[2].totalAssets, 1080);
+}
+
+TEST(ProjectionTest, TheOutcomeTellsWhetherTheHundredthYearWasCovered) {
+    Plan plan = PlanRetiringIn(2030);
+    AddAccount(plan, 10, 2000, 0.0f);
+    plan.AppendExpense();
+    plan.expenses[0].initialAmount = 100;
+    plan.expenses[0].initialDate = MakeDate(2099, 1, 1);
+    ProjectionTable table;
+    EXPECT_EQ(Calculate(plan, table), (ProjectionOutcome{ProjectionStatus::Completed, 0, false}));
+    EXPECT_EQ(table.rowCount, 100);
+    EXPECT_EQ(table.rows[99].totalAssets, 10);
 }
 
 TEST(ProjectionTest, AnnualAmountsGrowFromTheirOwnStartYear) {
@@ -245,7 +259,7 @@ class ThrowingResource final : public std::pmr::memory_resource {
 
 TEST(ProjectionTest, FailedAllocationLeavesTheTableAsItWas) {
     ProjectionTable table;
-    ASSERT_EQ(Calculate(ProjectionExamplePlan(), table), ProjectionOutcome{});
+    ASSERT_EQ(Calculate(ProjectionExamplePlan(), table).status, ProjectionStatus::Completed);
     const ProjectionTable before = table;
     ThrowingResource failing;
     EXPECT_EQ(Calculate(FileExamplePlan(), table, &failing).status,

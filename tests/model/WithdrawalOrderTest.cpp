@@ -74,7 +74,7 @@ TEST(WithdrawalOrderTest, RatesOfTwoToThe31OrMoreAreNeverChosen) {
     plan.expenses[0].initialAmount = 100;
     plan.expenses[0].initialDate = MakeDate(2000, 1, 1);
     ProjectionTable table;
-    EXPECT_EQ(Calculate(plan, table), ProjectionOutcome{});
+    EXPECT_EQ(Calculate(plan, table), (ProjectionOutcome{ProjectionStatus::Completed, 0, false}));
     EXPECT_EQ(table.rowCount, 1) << "the only open item cannot be drawn on";
     EXPECT_EQ(table.rows[0].totalAssets, 21474837);
     EXPECT_EQ(table.rows[0].withdrawals, -100);

@@ -1,0 +1,29 @@
+#include "cli/CliOpen.h"
+
+#include "persist/UserMessages.h"
+
+std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err) {
+    const PlanOpenResult result = OpenPlanFile(path, plan);
+    switch (result.status) {
+    case PlanOpenStatus::CannotOpen:
+        err << kErrorOpeningFile << '\n';
+        return std::nullopt;
+    case PlanOpenStatus::FormatError:
+        err << kFileFormatError << '\n';
+        return std::nullopt;
+    case PlanOpenStatus::Opened:
+        break;
+    }
+    return result;
+}
+
+bool OpenToProject(const std::string& path, Plan& plan, std::ostream& err) {
+    const auto opened = OpenForCli(path, plan, err);
+    if (!opened) {
+        return false;
+    }
+    if (opened->Damaged()) {
+        err << "Warning: " << DamagedFileMessage(opened->damagedLine) << '\n';
+    }
+    return true;
+}

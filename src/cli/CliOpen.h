@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/Plan.h"
+#include "persist/PlanFileOpen.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+// Opens the plan, reporting a failure on err; empty when it did not open.
+std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err);
+
+// Opens a plan to work on: a damaged file is used with a warning on err. False when it did
+// not open.
+bool OpenToProject(const std::string& path, Plan& plan, std::ostream& err);

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/Plan.h"
+#include "model/Projection.h"
+#include "model/ProjectionTable.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <stop_token>
+
+// Variants of a plan and how far they carry. Every variant is a changed copy of the plan,
+// projected by the one engine; the plan itself never changes.
+
+// Every expense item's initial and annual amount at percent % of itself, rounded as the
+// engine rounds; empty when an amount would leave 32 bits.
+std::optional<Plan> ExpensesAt(const Plan& plan, std::int32_t percent);
+
+// Every income item's two interest rates moved by points (a single-precision sum).
+Plan ReturnsMovedBy(const Plan& plan, std::int32_t points);
+
+// Both at once; empty when the expenses cannot be scaled.
+std::optional<Plan> PlanVariant(const Plan& plan, std::int32_t expensesPercent,
+                                std::int32_t returnPoints);
+
+// How far a projection carries its plan.
+struct Reach {
+    // The year of the last covered row; the first year - 1 when no row is covered.
+    std::int32_t horizon = 0;
+    // The year whose expenses could not all be paid, or where the amounts left 32 bits.
+    std::optional<std::int32_t> firstUncoveredYear;
+
+    bool operator==(const Reach& other) const = default;
+};
+
+// The reach of a finished projection.
+Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome);
+
+// Projects a variant; empty when the engine's working memory cannot be had. A variant whose
+// expenses cannot be scaled is uncovered from its first year.
+std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear);
+
+// True when no year up to and including the plan's birth year + age is uncovered.
+bool CoveredThroughAge(const Reach& reach, const Plan& plan, std::int32_t age);
+
+inline constexpr std::int32_t kMaxSpendingPercent = 1000;
+
+enum class SustainStatus {
+    Found,
+    // Not even spending nothing is covered to that age.
+    NoneCovered,
+    // The plan has no age: its birth date is invalid.
+    InvalidBirthDate,
+    // The engine's working memory could not be had.
+    CannotCalculate,
+    // The stop token asked to give up.
+    Stopped,
+};
+
+struct SustainableSpending {
+    SustainStatus status = SustainStatus::Found;
+    // With Found: the largest whole percent of the planned expenses, 0 to 1000, that is
+    // covered through the age.
+    std::int32_t percent = 0;
+
+    bool operator==(const SustainableSpending& other) const = default;
+};
+
+SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age,
+                                            std::stop_token stop = {});
+
+// The sensitivity grid: the horizon year for returns moved by each of kGridReturnPoints
+// (rows) and expenses at each of kGridExpensePercents (columns).
+inline constexpr std::array<std::int32_t, 7> kGridReturnPoints{-3, -2, -1, 0, 1, 2, 3};
+inline constexpr std::array<std::int32_t, 7> kGridExpensePercents{70, 80, 90, 100, 110, 120, 130};
+using HorizonGrid =
+    std::array<std::array<std::int32_t, kGridExpensePercents.size()>, kGridReturnPoints.size()>;
+
+// Empty when the engine's memory cannot be had or the stop token asked to give up.
+std::optional<HorizonGrid> SensitivityGrid(const Plan& plan, std::stop_token stop = {});

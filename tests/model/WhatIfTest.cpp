@@ -1,0 +1,124 @@
+#include "model/WhatIf.h"
+#include "tests/model/RandomPlans.h"
+#include "tests/support/ExamplePlans.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 1000 in savings at 0 % from 2000, open for withdrawal, and spending of 100 a year from
+// 2000 on: at s % the spending is s a year, so the savings last 1000 / s years.
+Plan DrawdownPlan() {
+    Plan plan;
+    plan.birthDate = MakeDate(1950, 1, 1);
+    plan.AppendIncome();
+    IncomeItem& savings = plan.incomes.back();
+    savings.taxable = false;
+    savings.initialAmount = 1000;
+    savings.initialDate = MakeDate(2000, 1, 1);
+    savings.annualAmount = 0;
+    savings.rateBefore = 0.0f;
+    savings.rateAfter = 0.0f;
+    savings.withdrawalTaxable = false;
+    savings.withdrawalStart = MakeDate(2000, 1, 1);
+    plan.AppendExpense();
+    ExpenseItem& living = plan.expenses.back();
+    living.initialAmount = 0;
+    living.annualAmount = 100;
+    living.annualStart = MakeDate(2000, 1, 1);
+    living.annualEnd = MakeDate(2099, 1, 1);
+    living.growthRate = 0.0f;
+    return plan;
+}
+
+// Nothing can be withdrawn in 2000, when a cost of 3 and a refund of 2 fall due: the year is
+// covered exactly when both round to the same amount at s %, for s in 0-16, 25-49 and
+// 75-83, so coverage comes back after failing, twice.
+Plan RoundingPlan() {
+    Plan plan;
+    plan.birthDate = MakeDate(1950, 1, 1);
+    plan.AppendIncome();
+    IncomeItem& locked = plan.incomes.back();
+    locked.initialAmount = 1;
+    locked.initialDate = MakeDate(2000, 1, 1);
+    locked.annualAmount = 0;
+    locked.withdrawalStart = MakeDate(2200, 1, 1);
+    for (const std::int32_t amount : {3, -2}) {
+        plan.AppendExpense();
+        ExpenseItem& item = plan.expenses.back();
+        item.initialAmount = 0;
+        item.annualAmount = amount;
+        item.annualStart = MakeDate(2000, 1, 1);
+        item.annualEnd = MakeDate(2000, 1, 1);
+    }
+    return plan;
+}
+
+std::int32_t Horizon(const Plan& plan) {
+    return ProjectReach(plan, FirstProjectionYear(plan))->horizon;
+}
+
+} // namespace
+
+TEST(WhatIfTest, ReachOfTheWorkedExampleAndCoverageByAge) {
+    const Plan plan = ProjectionExamplePlan();
+    const Reach reach = *ProjectReach(plan, 2000);
+    EXPECT_EQ(reach, (Reach{2004, 2005}));
+    // Born 1948: 2004 is age 56, 2005 age 57.
+    EXPECT_TRUE(CoveredThroughAge(reach, plan, 56));
+    EXPECT_FALSE(CoveredThroughAge(reach, plan, 57));
+}
+
+TEST(WhatIfTest, HorizonFollowsSpendingAndReturns) {
+    const Plan plan = DrawdownPlan();
+    // 1000 / s whole years from 2000 on.
+    const std::vector<std::pair<std::int32_t, std::int32_t>> cases{
+        {70, 2013}, {100, 2009}, {130, 2006}, {1000, 2000}, {2000, 1999}};
+    for (const auto& [percent, horizon] : cases)
+        EXPECT_EQ(Horizon(*ExpensesAt(plan, percent)), horizon) << percent;
+    // At +10 points the savings earn their 100 every year and last all hundred rows; at +1
+    // they earn 57 in all by 2009, too little for 2010.
+    EXPECT_EQ(Horizon(ReturnsMovedBy(plan, 10)), 2099);
+    EXPECT_EQ(Horizon(ReturnsMovedBy(plan, 1)), 2009);
+    EXPECT_EQ((*SensitivityGrid(plan))[3],
+              (std::array<std::int32_t, 7>{2013, 2011, 2010, 2009, 2008, 2007, 2006}));
+}
+
+TEST(WhatIfTest, SustainableSpending) {
+    Plan invalid = DrawdownPlan();
+    invalid.birthDate = MakeDate(2001, 2, 29);
+    struct Case {
+        const char* name;
+        Plan plan;
+        std::int32_t age;
+        SustainableSpending expected;
+    };
+    const std::vector<Case> cases{
+        // 10 years to 2009 at s each: 100 %; 9 years to 2008: 9 x 111 = 999 <= 1000.
+        {"ten years", DrawdownPlan(), 59, {SustainStatus::Found, 100}},
+        {"nine years", DrawdownPlan(), 58, {SustainStatus::Found, 111}},
+        {"coverage returns", RoundingPlan(), 95, {SustainStatus::Found, 83}},
+        {"all hundred rows covered", Plan{}, 95, {SustainStatus::Found, 1000}},
+        {"no age", invalid, 95, {SustainStatus::InvalidBirthDate, 0}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindSustainableSpending(c.plan, c.age), c.expected) << c.name;
+}
+
+TEST(WhatIfTest, SearchAgreesWithTheFullScanOnRandomPlans) {
+    std::mt19937 random(20261207);
+    for (int n = 0; n < 25; ++n) {
+        const Plan plan = RandomPlan(random, {.maxIncomes = 4, .maxExpenses = 3});
+        const std::int32_t age = std::uniform_int_distribution<std::int32_t>(40, 100)(random);
+        std::optional<std::int32_t> largest;
+        const std::int32_t first = FirstProjectionYear(plan);
+        for (std::int32_t s = 0; s <= kMaxSpendingPercent; ++s)
+            if (CoveredThroughAge(*ProjectReach(ExpensesAt(plan, s), first), plan, age))
+                largest = s;
+        const SustainableSpending found = FindSustainableSpending(plan, age);
+        if (largest)
+            EXPECT_EQ(found, (SustainableSpending{SustainStatus::Found, *largest})) << n;
+        else
+            EXPECT_EQ(found.status, SustainStatus::NoneCovered) << n;
+    }
+}
