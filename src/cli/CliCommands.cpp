@@ -14,6 +14,7 @@ constexpr const char* kHelp =
     R"(Usage: orbelan-cli project [--csv] FILE
        orbelan-cli check FILE
        orbelan-cli --help
+       orbelan-cli --version
 
 Projects an Orbelan plan file (.Orbe) without opening a window.
 
@@ -107,6 +108,10 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     const std::string& command = args.front();
     if (command == "--help" || command == "-h") {
         out << kHelp;
+        return kExitSuccess;
+    }
+    if (command == "--version") {
+        out << "orbelan-cli " ORBELAN_VERSION "\n";
         return kExitSuccess;
     }
     bool csv = false;
