@@ -22,9 +22,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmark.example/orbelan)
-# The dependencies come from dpkg-shlibdeps; the X11 platform plugin and the SVG icon
-# engine that Qt loads at run time ship in the same Debian packages as the libraries linked.
+# The library dependencies come from dpkg-shlibdeps. Qt's SVG icon engine, which draws every
+# icon of the program, is a plugin that Qt loads at run time, out of the linker's sight.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
 # The menu, file type and icon caches are refreshed by the dpkg triggers of shared-mime-info,
 # desktop-file-utils and the icon theme; no maintainer script is needed.
 
