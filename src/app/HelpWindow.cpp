@@ -24,6 +24,7 @@ QUrl ContentsPage() {
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("Orbelan Help"));
+    m_browser->setAccessibleName(QStringLiteral("Help page"));
     setWindowIcon(OrbelanIcon());
     // The help never keeps the program running once the main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
