@@ -175,6 +175,8 @@ void CMainFrame::createToolBars() {
     m_toolBar->addAction(m_actions["ID_CONTEXT_HELP"]);
     m_toolBar->addAction(m_actions["ID_TOOLBAR_CALCULATE"]);
     m_toolBar->addAction(m_actions["ID_RUN_CALCULATOR"]);
+    // The calculator is in no menu and has no shortcut: Tab must reach its button.
+    m_toolBar->widgetForAction(m_actions["ID_RUN_CALCULATOR"])->setFocusPolicy(Qt::TabFocus);
 
     QAction* toggle = m_actions["ID_VIEW_TOOLBAR"];
     toggle->setChecked(true);

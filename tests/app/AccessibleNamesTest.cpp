@@ -6,8 +6,10 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -66,6 +68,14 @@ TEST_F(AccessibleNamesTest, TheListAndEveryToolbarButtonAreNamed) {
                            QStringLiteral("Print"), QStringLiteral("About Tessaly"),
                            QStringLiteral("Help"), QStringLiteral("Calculate"),
                            QStringLiteral("Windows Calculator")}));
+}
+
+TEST_F(AccessibleNamesTest, TabReachesTheCalculatorButtonThatNoMenuHolds) {
+    QWidget* calculator = ToolBar().widgetForAction(&Action("ID_RUN_CALCULATOR"));
+    Frame().GetView().setFocus();
+    for (int press = 0; press < 8 && !calculator->hasFocus(); ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(calculator->hasFocus());
 }
 
 TEST_F(AccessibleNamesTest, EveryDialogFieldIsNamedByItsLabel) {
