@@ -6,6 +6,11 @@ target_compile_features(orbelan_options INTERFACE cxx_std_20)
 target_include_directories(orbelan_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
 # Every Qt string is built from an explicit encoding; harmless where Qt is not used.
 target_compile_definitions(orbelan_options INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+
+# The version that --version, the About box and the package show: the project's, from one place.
+# Only the few files that print it link this target, so a new version rebuilds little.
+add_library(orbelan_version INTERFACE)
+target_compile_definitions(orbelan_version INTERFACE ORBELAN_VERSION="${PROJECT_VERSION}")
 if(MSVC)
     target_compile_options(orbelan_options INTERFACE /W4 /WX /fp:precise)
 else()

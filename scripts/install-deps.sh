@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Orbelan need,
-# skipping those already present. Uses sudo when not run as root.
+# Installs the Debian packages that building, running, testing and packaging Orbelan need,
+# and any packages named as arguments, skipping those already present. Uses sudo when not
+# run as root; without root or sudo it names what is missing and the command to run as root.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev       # the desktop program
+    librsvg2-bin                             # the PNG icons, drawn from the SVG at build time
     libgtest-dev libgmock-dev                # tests
+    desktop-file-utils appstream libxml2-utils  # checking the installed desktop files
     clang libclang-rt-14-dev                 # the fuzz harness (libFuzzer)
     libbenchmark-dev                         # benchmarks
     xvfb xauth                               # running the window without a display
+    dpkg-dev                                 # the Debian package: dpkg-shlibdeps, dpkg-buildflags
+    "$@"
 )
 
 missing=()
@@ -20,10 +25,21 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+install_command="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+tell_root_command() {
+    echo "Missing Debian packages: ${missing[*]}" >&2
+    echo "Run this one command as root, then run this script again:" >&2
+    echo "  $install_command" >&2
+    exit 1
+}
+
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
+    # sudo -v asks for the password if it must, and fails for a user who may not use sudo.
+    command -v sudo >/dev/null && sudo -v || tell_root_command
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -33,7 +33,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setHorizontalSpacing(16);
     layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
-    layout->addWidget(PlainLabel(QStringLiteral("Orbelan, Version 1.0"), this), 0, 1);
+    layout->addWidget(PlainLabel(QStringLiteral("Orbelan, Version " ORBELAN_VERSION), this), 0, 1);
     layout->addWidget(PlainLabel(QStringLiteral("Copyright (C) 2026 Velmark"), this), 1, 1);
     layout->addWidget(ok, 0, 2, Qt::AlignTop);
 }

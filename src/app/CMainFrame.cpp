@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/HelpKeyFilter.h"
+#include "app/WindowLayout.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/DocumentManager.h"
 #include "platform/RecentFileList.h"
@@ -41,8 +42,8 @@ std::vector<QAction*> RecentFileEntries(const CommandActions& actions) {
 } // namespace
 
 CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFileList& recentFiles,
-                       UiServices& ui)
-    : m_document(document), m_manager(manager), m_ui(ui), m_actions(*this),
+                       SettingsStore& settings, UiServices& ui)
+    : m_document(document), m_manager(manager), m_settings(settings), m_ui(ui), m_actions(*this),
       m_recentFileMenu(recentFiles, RecentFileEntries(m_actions)) {
     createView();
     createActions();
@@ -50,6 +51,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     createToolBars();
     createStatusBar();
     resize(kDefaultSize);
+    RestoreWindowLayout(*this, m_settings);
     OnDocumentTitleChanged();
     m_document.AddObserver(*this);
 }
@@ -59,10 +61,12 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_manager.CanCloseFrame())
-        event->accept();
-    else
+    if (!m_manager.CanCloseFrame()) {
         event->ignore();
+        return;
+    }
+    SaveWindowLayout(*this, m_settings);
+    event->accept();
 }
 
 void CMainFrame::createView() {
@@ -171,6 +175,8 @@ void CMainFrame::createToolBars() {
     m_toolBar->addAction(m_actions["ID_CONTEXT_HELP"]);
     m_toolBar->addAction(m_actions["ID_TOOLBAR_CALCULATE"]);
     m_toolBar->addAction(m_actions["ID_RUN_CALCULATOR"]);
+    // The calculator is in no menu and has no shortcut: Tab must reach its button.
+    m_toolBar->widgetForAction(m_actions["ID_RUN_CALCULATOR"])->setFocusPolicy(Qt::TabFocus);
 
     QAction* toggle = m_actions["ID_VIEW_TOOLBAR"];
     toggle->setChecked(true);

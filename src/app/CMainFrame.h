@@ -14,6 +14,7 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class RecentFileList;
+class SettingsStore;
 class UiServices;
 
 // The main window: menu, toolbar, status bar and the projection view. It wires the commands
@@ -23,13 +24,13 @@ class CMainFrame : public QMainWindow, private DocumentObserver {
 
 public:
     CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFileList& recentFiles,
-               UiServices& ui);
+               SettingsStore& settings, UiServices& ui);
     ~CMainFrame() override;
 
     CTessalyView& GetView() const { return *m_pView; }
 
 protected:
-    // Closes only when the save prompt lets the plan go.
+    // Closes only when the save prompt lets the plan go, and then remembers its layout.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -46,6 +47,7 @@ private:
 
     CTessalyDoc& m_document;
     DocumentManager& m_manager;
+    SettingsStore& m_settings;
     UiServices& m_ui;
     CommandActions m_actions;
     RecentFileMenu m_recentFileMenu;

@@ -19,7 +19,7 @@ RecentFileList ReadRecentFileList(const SettingsStore& settings) {
 CTessalyApp::CTessalyApp(SettingsStore& settings, UiServices& ui)
     : m_settings(settings), m_recentFiles(ReadRecentFileList(settings)), m_document(ui),
       m_manager(m_document, m_recentFiles, ui, kPlanExtension),
-      m_frame(m_document, m_manager, m_recentFiles, ui) {}
+      m_frame(m_document, m_manager, m_recentFiles, settings, ui) {}
 
 bool CTessalyApp::InitInstance(const std::vector<std::string>& arguments) {
     const CCommandLineInfo commandLine = ParseCommandLine(arguments);

@@ -12,7 +12,7 @@ bool HasDisplay() {
 #endif
 }
 
-const char* NoDisplayHint() {
-    return "orbelan: no display found; run it under xvfb-run, for example: "
-           "xvfb-run build/default/src/app/orbelan\n";
+std::string NoDisplayHint(const std::string& program) {
+    return "orbelan: no display found; run it under xvfb-run, for example: xvfb-run " + program +
+           "\n";
 }

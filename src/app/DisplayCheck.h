@@ -4,5 +4,8 @@
 // display and no chosen platform plugin, where Qt would otherwise abort.
 bool HasDisplay();
 
-// The one line that tells the user how to run the program without a display.
-const char* NoDisplayHint();
+#include <string>
+
+// The one line that tells the user how to run the program without a display, naming the
+// program as it was started, so that the command shown works as it stands.
+std::string NoDisplayHint(const std::string& program);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -23,6 +24,7 @@ QUrl ContentsPage() {
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("Orbelan Help"));
+    m_browser->setAccessibleName(QStringLiteral("Help page"));
     setWindowIcon(OrbelanIcon());
     // The help never keeps the program running once the main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -34,6 +36,11 @@ HelpWindow::HelpWindow(QWidget* parent)
     QAction* forward =
         toolBar->addAction(QStringLiteral("Forward"), m_browser, &QTextBrowser::forward);
     toolBar->addAction(QStringLiteral("Contents"), m_browser, &QTextBrowser::home);
+    // Esc and Ctrl+W close the help as they close any viewer window on the desktop.
+    auto* closeHelp = new QAction(QStringLiteral("Close"), this);
+    closeHelp->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closeHelp, &QAction::triggered, this, &QWidget::close);
+    addAction(closeHelp);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

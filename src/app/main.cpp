@@ -2,6 +2,7 @@
 #include "app/CTessalyApp.h"
 #include "app/DisplayCheck.h"
 #include "app/HelpWindow.h"
+#include "app/StartOptions.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtUiServices.h"
 
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,15 +27,25 @@ std::vector<std::string> ArgumentsAfterProgramName() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    SetApplicationIdentity();
+    {
+        // --help and --version need no display, so they are answered before one is looked for.
+        const QCoreApplication probe(argc, argv);
+        if (const std::optional<QString> answer =
+                AnswerWithoutWindow(QCoreApplication::arguments())) {
+            std::fputs(answer->toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+    }
     // Without a display Qt aborts with a trace; a plain hint serves the user better.
     if (!HasDisplay()) {
-        std::fputs(NoDisplayHint(), stderr);
+        std::fputs(NoDisplayHint(argv[0]).c_str(), stderr);
         return 1;
     }
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Velmark"));
-    QApplication::setApplicationName(QStringLiteral("Orbelan"));
     QApplication::setWindowIcon(OrbelanIcon());
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.velmark.Orbelan"));
 
     HelpWindow help;
     QtUiServices ui([&help] { help.ShowContents(); });

@@ -19,6 +19,7 @@ constexpr const char* kHelp =
        orbelan-cli sustain FILE [--until-age N]
        orbelan-cli sensitivity FILE
        orbelan-cli --help
+       orbelan-cli --version
 
 Projects an Orbelan plan file (.Orbe) without opening a window.
 
@@ -110,6 +111,10 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     const std::string& command = args.front();
     if (command == "--help" || command == "-h") {
         out << kHelp;
+        return kExitSuccess;
+    }
+    if (command == "--version") {
+        out << "orbelan-cli " ORBELAN_VERSION "\n";
         return kExitSuccess;
     }
     bool csv = false;

@@ -41,15 +41,15 @@ CGeneralDataDlg::CGeneralDataDlg(Plan& plan, UiServices& ui, QWidget* parent)
 
 void CGeneralDataDlg::LayOut() {
     auto* fields = new QGridLayout;
-    fields->addWidget(MakeLabel(this, tr("Birth Date:")), 0, 0);
+    fields->addWidget(MakeLabel(this, tr("Birth Date:"), m_dtBirthDate), 0, 0);
     fields->addWidget(m_dtBirthDate, 0, 1, Qt::AlignLeft);
-    fields->addWidget(MakeLabel(this, tr("Retirement Age:")), 1, 0);
+    fields->addWidget(MakeLabel(this, tr("Retirement Age:"), m_editRetirementAge), 1, 0);
     fields->addWidget(m_editRetirementAge, 1, 1, Qt::AlignLeft);
     fields->setColumnMinimumWidth(2, DialogUnitsToPixels(*this, 40));
     fields->setColumnStretch(2, 1);
-    fields->addWidget(MakeLabel(this, tr("Tax Rate Before Retirement:")), 0, 3);
+    fields->addWidget(MakeLabel(this, tr("Tax Rate Before Retirement:"), m_editTaxBefore), 0, 3);
     fields->addWidget(m_editTaxBefore, 0, 4);
-    fields->addWidget(MakeLabel(this, tr("Tax Rate After Retirement:")), 1, 3);
+    fields->addWidget(MakeLabel(this, tr("Tax Rate After Retirement:"), m_editTaxAfter), 1, 3);
     fields->addWidget(m_editTaxAfter, 1, 4);
 
     QHBoxLayout* closing = MakeClosingRow(m_ok, m_cancel);

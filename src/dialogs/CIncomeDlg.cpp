@@ -33,6 +33,10 @@ CIncomeDlg::CIncomeDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget*
       m_checkWithdrawalTaxable(
           MakeCheckBox(this, tr("Taxable"), QStringLiteral("withdrawalTaxable"))) {
     setWindowTitle(tr("Income"));
+    // The labels of the rate row read as a sentence; alone they would name nothing.
+    m_dtRateSwitch->setAccessibleName(tr("Interest Rate Switch Date"));
+    m_editRateBefore->setAccessibleName(tr("Interest Rate Before"));
+    m_editRateAfter->setAccessibleName(tr("Interest Rate After"));
 
     m_fields.BindAmounts(m_exchange, m_draft.initialAmount, m_draft.initialDate,
                          m_draft.annualAmount, m_draft.annualStart, m_draft.annualEnd,
@@ -58,18 +62,18 @@ QLayout* CIncomeDlg::LayOutFields() {
     m_fields.m_grid->addWidget(m_checkTaxable, 0, 6, 1, 2);
 
     auto* interest = new QHBoxLayout;
-    interest->addWidget(MakeLabel(this, tr("Interest Rate Before")));
+    interest->addWidget(MakeLabel(this, tr("Interest Rate Before"), m_dtRateSwitch));
     interest->addWidget(m_dtRateSwitch);
-    interest->addWidget(MakeLabel(this, tr(":")));
+    interest->addWidget(MakeLabel(this, tr(":"), m_editRateBefore));
     interest->addWidget(m_editRateBefore);
     interest->addWidget(MakeLabel(this, tr(",")));
-    interest->addWidget(MakeLabel(this, tr("After:")));
+    interest->addWidget(MakeLabel(this, tr("After:"), m_editRateAfter));
     interest->addWidget(m_editRateAfter);
     interest->addStretch();
 
     auto* group = new QGroupBox(tr("Eligible Withdrawals From Above Income"), this);
     auto* withdrawals = new QHBoxLayout(group);
-    withdrawals->addWidget(MakeLabel(group, tr("Start Date:")));
+    withdrawals->addWidget(MakeLabel(group, tr("Start Date:"), m_dtWithdrawalStart));
     withdrawals->addWidget(m_dtWithdrawalStart);
     withdrawals->addSpacing(DialogUnitsToPixels(*this, 12));
     withdrawals->addWidget(m_checkWithdrawalTaxable);

@@ -26,23 +26,23 @@ CItemFields::CItemFields(QWidget* parent)
       m_dtAnnualStart(MakeYearEdit(parent, QStringLiteral("annualStart"))),
       m_dtAnnualEnd(MakeYearEdit(parent, QStringLiteral("annualEnd"))),
       m_editGrowthRate(MakeLineEdit(parent, QStringLiteral("growthRate"), 28)) {
-    m_grid->addWidget(MakeLabel(parent, Text("Item Name:")), 0, 0);
+    m_grid->addWidget(MakeLabel(parent, Text("Item Name:"), m_editName), 0, 0);
     m_grid->addWidget(m_editName, 0, 1, 1, 3);
     // The templates leave a gap between the name and the amounts.
     m_grid->setRowMinimumHeight(1, DialogUnitsToPixels(*parent, 8));
 
-    m_grid->addWidget(MakeLabel(parent, Text("Initial Amount:")), 2, 0);
+    m_grid->addWidget(MakeLabel(parent, Text("Initial Amount:"), m_editInitialAmount), 2, 0);
     m_grid->addWidget(m_editInitialAmount, 2, 1);
-    m_grid->addWidget(MakeLabel(parent, Text("Start Date:")), 2, 2);
+    m_grid->addWidget(MakeLabel(parent, Text("Start Date:"), m_dtInitialDate), 2, 2);
     m_grid->addWidget(m_dtInitialDate, 2, 3);
 
-    m_grid->addWidget(MakeLabel(parent, Text("Annual Amount:")), 3, 0);
+    m_grid->addWidget(MakeLabel(parent, Text("Annual Amount:"), m_editAnnualAmount), 3, 0);
     m_grid->addWidget(m_editAnnualAmount, 3, 1);
-    m_grid->addWidget(MakeLabel(parent, Text("Start Date:")), 3, 2);
+    m_grid->addWidget(MakeLabel(parent, Text("Start Date:"), m_dtAnnualStart), 3, 2);
     m_grid->addWidget(m_dtAnnualStart, 3, 3);
-    m_grid->addWidget(MakeLabel(parent, Text("End Date:")), 3, 4);
+    m_grid->addWidget(MakeLabel(parent, Text("End Date:"), m_dtAnnualEnd), 3, 4);
     m_grid->addWidget(m_dtAnnualEnd, 3, 5);
-    m_grid->addWidget(MakeLabel(parent, Text("Growth Rate:")), 3, 6);
+    m_grid->addWidget(MakeLabel(parent, Text("Growth Rate:"), m_editGrowthRate), 3, 6);
     m_grid->addWidget(m_editGrowthRate, 3, 7);
 }
 

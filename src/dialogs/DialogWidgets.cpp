@@ -23,8 +23,10 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& obj
     return button;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text) {
-    return new QLabel(text, parent);
+QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
 }
 
 QHBoxLayout* MakeClosingRow(QPushButton* ok, QPushButton* cancel) {

@@ -13,6 +13,7 @@ int DialogUnitsToPixels(const QWidget& widget, int units);
 
 QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName, int widthUnits);
 QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& objectName);
-QLabel* MakeLabel(QWidget* parent, const QString& text);
+// A label names its buddy field to screen readers and moves the focus to it.
+QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy = nullptr);
 // OK and Cancel side by side, centred under the fields.
 QHBoxLayout* MakeClosingRow(QPushButton* ok, QPushButton* cancel);

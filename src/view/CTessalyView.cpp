@@ -31,6 +31,7 @@ Qt::Alignment ColumnAlignment(int column) {
 
 CTessalyView::CTessalyView(UiServices& ui, QWidget* parent) : QTreeWidget(parent), m_ui(ui) {
     setHeaderLabels(Headings());
+    setAccessibleName(QStringLiteral("Projection"));
     for (int column = 0; column < columnCount(); ++column) {
         headerItem()->setTextAlignment(column, ColumnAlignment(column));
         setColumnWidth(column, kColumnWidth);

@@ -51,7 +51,7 @@ TEST(DisplayCheckTest, ProgramWithoutDisplayPrintsOneHintLineAndEndsWithStatusOn
     const std::string error = program.readAllStandardError().toStdString();
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 1);
-    EXPECT_EQ(error, NoDisplayHint());
+    EXPECT_EQ(error, NoDisplayHint(ORBELAN_PROGRAM));
     EXPECT_NE(error.find("xvfb-run"), std::string::npos);
     EXPECT_EQ(error.find('\n'), error.size() - 1);
     EXPECT_TRUE(program.readAllStandardOutput().isEmpty());

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTextBrowser>
 #include <QWindow>
 
@@ -61,4 +62,13 @@ TEST_F(HelpWindowTest, ShownFromAModalDialogItStaysUsable) {
 
 TEST_F(HelpWindowTest, DoesNotKeepTheProgramRunning) {
     EXPECT_FALSE(help.testAttribute(Qt::WA_QuitOnClose));
+}
+
+TEST_F(HelpWindowTest, EscapeAndControlWCloseIt) {
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+        help.ShowContents();
+        QApplication::setActiveWindow(&help);
+        QTest::keyClick(&Browser(), key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(help.isVisible()) << QKeySequence(key).toString().toStdString();
+    }
 }
