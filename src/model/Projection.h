@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory_resource>
 
+class ProjectionObserver;
+
 enum class ProjectionStatus {
     Completed,
     // The working balances could not be allocated; the table is untouched.
@@ -31,4 +33,8 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
 
 // The same with a given withdrawal choice.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
+                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+
+// The same, telling the observer what it does in each year as it goes.
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, ProjectionObserver& observer,
                             std::pmr::memory_resource* memory = std::pmr::get_default_resource());
