@@ -1,3 +1,4 @@
+#include "model/BreakdownCollector.h"
 #include "model/Projection.h"
 #include "persist/PlanFile.h"
 #include "persist/PlanFileOpen.h"
@@ -52,6 +53,28 @@ void BM_Calculate(benchmark::State& state) {
     state.counters["rows"] = table.rowCount;
 }
 BENCHMARK(BM_Calculate)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The engine telling a collector every year, keeping one of them: what the Year Details
+// pane asks for.
+void BM_CalculateObserved(benchmark::State& state) {
+    const Plan plan = DrainedPlan(state.range(0));
+    ProjectionTable table;
+    for (auto _ : state) {
+        BreakdownCollector collector(2010);
+        Calculate(plan, table, collector);
+        benchmark::DoNotOptimize(collector.TakeYears());
+    }
+}
+BENCHMARK(BM_CalculateObserved)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The whole breakdown, every item of every year kept: what explain --json prints.
+void BM_ExplainProjection(benchmark::State& state) {
+    const Plan plan = DrainedPlan(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ExplainProjection(plan));
+    }
+}
+BENCHMARK(BM_ExplainProjection)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_ReadPlanFile(benchmark::State& state) {
     const std::string bytes = PlanFileBytes(DrainedPlan(state.range(0)));
