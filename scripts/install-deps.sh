@@ -6,7 +6,10 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev       # the desktop program
+    qt6-charts-dev                           # the projection chart
+    nlohmann-json3-dev                       # JSON output of projections
     libgtest-dev libgmock-dev                # tests
+    poppler-utils                            # tests: pdftotext reads the exported report
     clang libclang-rt-14-dev                 # the fuzz harness (libFuzzer)
     libbenchmark-dev                         # benchmarks
     xvfb xauth                               # running the window without a display

@@ -1,9 +1,13 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliSupport.h"
+#include "cli/ExplainCommand.h"
 #include "cli/ProjectionText.h"
 #include "model/Projection.h"
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
+#include "report/ProjectionCsv.h"
+#include "report/ProjectionJson.h"
 
 #include <optional>
 #include <vector>
@@ -11,7 +15,9 @@
 namespace {
 
 constexpr const char* kHelp =
-    R"(Usage: orbelan-cli project [--csv] FILE
+    R"(Usage: orbelan-cli project [--csv | --json] FILE
+       orbelan-cli explain FILE YEAR
+       orbelan-cli explain --json FILE
        orbelan-cli check FILE
        orbelan-cli --help
 
@@ -24,6 +30,15 @@ Commands:
       --csv           Print the header line
                       "Year,Income,Total Assets,Available Assets,Withdrawals"
                       and one line of plain integers per row instead.
+      --json          Print the rows as one JSON object instead: firstYear,
+                      rowCount, stoppedAtLimit and "years", each row with
+                      year, income, totalAssets, availableAssets, withdrawals.
+  explain FILE YEAR   Show how every number of YEAR's row came about: each
+                      item's credits, interest, tax and withdrawals, the
+                      expenses, and whether they were paid.
+      --json          (explain --json FILE) Print the whole projection as JSON,
+                      each year with its breakdown: covered, unpaid, incomes,
+                      expenses and draws, items by their 0-based position.
   check FILE          Tell whether FILE opens cleanly, is damaged (and from
                       which line), or cannot be opened.
 
@@ -40,35 +55,26 @@ Exit status:
   4  the calculation could not be done (out of memory)
 )";
 
-int Usage(std::ostream& err, const std::string& problem) {
-    err << "orbelan-cli: " << problem << "\nTry 'orbelan-cli --help'.\n";
-    return kExitUsage;
-}
+enum class ProjectionFormat { Table, Csv, Json };
 
-// Opens the plan, reporting a failure on err; empty when it did not open.
-std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err) {
-    const PlanOpenResult result = OpenPlanFile(path, plan);
-    switch (result.status) {
-    case PlanOpenStatus::CannotOpen:
-        err << kErrorOpeningFile << '\n';
-        return std::nullopt;
-    case PlanOpenStatus::FormatError:
-        err << kFileFormatError << '\n';
-        return std::nullopt;
-    case PlanOpenStatus::Opened:
+std::string FormatProjection(ProjectionFormat format, const ProjectionTable& table,
+                             const ProjectionOutcome& outcome) {
+    switch (format) {
+    case ProjectionFormat::Csv:
+        return FormatProjectionCsv(table);
+    case ProjectionFormat::Json:
+        return FormatProjectionJson(table, outcome);
+    case ProjectionFormat::Table:
         break;
     }
-    return result;
+    return FormatProjectionTable(table);
 }
 
-int Project(const std::string& path, bool csv, std::ostream& out, std::ostream& err) {
+int Project(const std::string& path, ProjectionFormat format, std::ostream& out,
+            std::ostream& err) {
     Plan plan;
-    const auto opened = OpenForCli(path, plan, err);
-    if (!opened) {
+    if (!OpenForProjection(path, plan, err)) {
         return kExitCannotOpen;
-    }
-    if (opened->Damaged()) {
-        err << "Warning: " << DamagedFileMessage(opened->damagedLine) << '\n';
     }
     ProjectionTable table;
     const ProjectionOutcome outcome = Calculate(plan, table);
@@ -76,7 +82,7 @@ int Project(const std::string& path, bool csv, std::ostream& out, std::ostream& 
         err << kAllocationError << '\n';
         return kExitCannotCalculate;
     }
-    out << (csv ? FormatProjectionCsv(table) : FormatProjectionTable(table));
+    out << FormatProjection(format, table, outcome);
     if (outcome.status == ProjectionStatus::AmountOutOfRange) {
         err << OutOfRangeMessage(outcome.stoppedYear) << '\n';
     }
@@ -109,11 +115,13 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         out << kHelp;
         return kExitSuccess;
     }
-    bool csv = false;
+    ProjectionFormat format = ProjectionFormat::Table;
     std::vector<std::string> files;
     for (const std::string& arg : args.subspan(1)) {
         if (arg == "--csv" && command == "project") {
-            csv = true;
+            format = ProjectionFormat::Csv;
+        } else if (arg == "--json" && (command == "project" || command == "explain")) {
+            format = ProjectionFormat::Json;
         } else if (arg == "--help" || arg == "-h") {
             out << kHelp;
             return kExitSuccess;
@@ -123,12 +131,15 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             files.push_back(arg);
         }
     }
-    if (command != "project" && command != "check") {
+    if (command != "project" && command != "check" && command != "explain") {
         return Usage(err, "unknown command '" + command + "'");
+    }
+    if (command == "explain") {
+        return Explain(files, format == ProjectionFormat::Json, out, err);
     }
     if (files.size() != 1) {
         return Usage(err, files.empty() ? "missing FILE" : "more than one FILE");
     }
-    return command == "project" ? Project(files.front(), csv, out, err)
+    return command == "project" ? Project(files.front(), format, out, err)
                                 : Check(files.front(), out, err);
 }

@@ -41,10 +41,6 @@ struct YearFlows {
     std::int32_t outgo = 0;
 };
 
-float TaxRate(const Plan& plan, std::int32_t year) {
-    return year < plan.retirementDate.GetYear() ? plan.taxRateBefore : plan.taxRateAfter;
-}
-
 bool InYearRange(const PlanDate& start, const PlanDate& end, std::int32_t year) {
     return start.GetYear() <= year && year <= end.GetYear();
 }
@@ -84,7 +80,7 @@ bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> b
         credit = AddMoney(credit, interest);
         const Money beforeTax = credit;
         if (credit && item.taxable) {
-            credit = Compound(*credit, -TaxRate(plan, year), 1);
+            credit = Compound(*credit, -TaxRateInYear(plan, year), 1);
         }
         const Money balance = AddMoney(balances[i], credit);
         income = AddMoney(income, credit);
@@ -157,7 +153,7 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
         }
         const IncomeItem& item = plan.incomes[static_cast<std::size_t>(k)];
         std::int32_t& balance = balances[static_cast<std::size_t>(k)];
-        const float w = item.withdrawalTaxable ? WholePercent(TaxRate(plan, year)) : 0.0f;
+        const float w = item.withdrawalTaxable ? WholePercent(TaxRateInYear(plan, year)) : 0.0f;
         const Money gross = item.withdrawalTaxable ? Discount(*need, -w, 1) : need;
         if (!gross) {
             return false;

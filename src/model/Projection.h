@@ -26,6 +26,12 @@ struct ProjectionOutcome {
     bool operator==(const ProjectionOutcome& other) const = default;
 };
 
+// The plan's income tax rate in the year: the rate after retirement applies from
+// the retirement year on.
+inline float TaxRateInYear(const Plan& plan, std::int32_t year) {
+    return year < plan.retirementDate.GetYear() ? plan.taxRateBefore : plan.taxRateAfter;
+}
+
 // Projects the plan year by year into the table, which it clears first. Reads
 // nothing but the plan and writes nothing but the table.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,

@@ -1,0 +1,35 @@
+#include "cli/CliSupport.h"
+
+#include "cli/CliCommands.h"
+#include "persist/UserMessages.h"
+
+int Usage(std::ostream& err, const std::string& problem) {
+    err << "orbelan-cli: " << problem << "\nTry 'orbelan-cli --help'.\n";
+    return kExitUsage;
+}
+
+std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err) {
+    const PlanOpenResult result = OpenPlanFile(path, plan);
+    switch (result.status) {
+    case PlanOpenStatus::CannotOpen:
+        err << kErrorOpeningFile << '\n';
+        return std::nullopt;
+    case PlanOpenStatus::FormatError:
+        err << kFileFormatError << '\n';
+        return std::nullopt;
+    case PlanOpenStatus::Opened:
+        break;
+    }
+    return result;
+}
+
+bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err) {
+    const auto opened = OpenForCli(path, plan, err);
+    if (!opened) {
+        return false;
+    }
+    if (opened->Damaged()) {
+        err << "Warning: " << DamagedFileMessage(opened->damagedLine) << '\n';
+    }
+    return true;
+}
