@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev       # the desktop program
-    qt6-charts-dev                           # the projection chart
+    qt6-charts-dev libqt6opengl6-dev         # the projection chart (its CMake package needs Qt OpenGL)
     nlohmann-json3-dev                       # JSON output of projections
     libgtest-dev libgmock-dev                # tests
     poppler-utils                            # tests: pdftotext reads the exported report

@@ -6,13 +6,19 @@
 
 #include <QMainWindow>
 
+#include <string_view>
+
 class CTessalyDoc;
 class CTessalyView;
 class DocumentManager;
+class ProjectionChart;
 class QCloseEvent;
+class QDockWidget;
 class QLabel;
 class QMenu;
+class QSplitter;
 class QToolBar;
+class YearDetailsPane;
 class RecentFileList;
 class UiServices;
 
@@ -27,6 +33,11 @@ public:
     ~CMainFrame() override;
 
     CTessalyView& GetView() const { return *m_pView; }
+    ProjectionChart& GetChart() const { return *m_pChart; }
+    YearDetailsPane& GetYearDetails() const { return *m_pYearDetails; }
+    // The list above, the chart below.
+    QSplitter& GetSplitter() const { return *m_splitter; }
+    QAction* GetAction(std::string_view id) const { return m_actions[id]; }
 
 protected:
     // Closes only when the save prompt lets the plan go.
@@ -34,6 +45,8 @@ protected:
 
 private:
     void createView();
+    void createYearDetails();
+    void followListSelection();
     void createActions();
     void createMenus();
     void createToolBars();
@@ -42,6 +55,7 @@ private:
     QMenu* addMenu(const char* objectName, const QString& title);
     QLabel* createIndicator(const char* objectName, const QString& text);
     void OnAppAbout();
+    void ShowYearDetails();
     void OnDocumentTitleChanged() override;
 
     CTessalyDoc& m_document;
@@ -50,5 +64,9 @@ private:
     CommandActions m_actions;
     RecentFileMenu m_recentFileMenu;
     CTessalyView* m_pView = nullptr;
+    ProjectionChart* m_pChart = nullptr;
+    YearDetailsPane* m_pYearDetails = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QDockWidget* m_yearDetailsDock = nullptr;
     QToolBar* m_toolBar = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "app/CTessalyApp.h"
 
 #include "app/CCommandLineInfo.h"
+#include "app/ChartLayoutSettings.h"
 #include "persist/PlanFileNaming.h"
 #include "platform/SettingsStore.h"
 
@@ -29,6 +30,7 @@ bool CTessalyApp::InitInstance(const std::vector<std::string>& arguments) {
     // The command line counts only when the most recent plan cannot come back.
     if (!ReopenMostRecentFile() && !ProcessShellCommand(commandLine))
         return false;
+    RestoreChartLayout(m_settings, m_frame);
     m_frame.show();
     m_frame.activateWindow();
     return true;
@@ -36,6 +38,7 @@ bool CTessalyApp::InitInstance(const std::vector<std::string>& arguments) {
 
 void CTessalyApp::ExitInstance() {
     m_recentFiles.WriteList(m_settings);
+    SaveChartLayout(m_settings, m_frame);
 }
 
 bool CTessalyApp::ReopenMostRecentFile() {

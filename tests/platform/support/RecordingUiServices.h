@@ -20,6 +20,7 @@ public:
     void QueueSaveChangesAnswer(SaveChangesAnswer answer);
     void QueueOpenFile(std::optional<std::string> path);
     void QueueSaveFile(std::optional<std::string> path);
+    void QueueExportFile(std::optional<std::string> path);
     void QueueStartResult(bool started);
     bool AllAnswersUsed() const;
 
@@ -27,6 +28,8 @@ public:
     SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
     std::optional<std::string> ChooseOpenFile() override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
+    std::optional<std::string> ChooseExportFile(const std::string& proposedPath,
+                                                const std::string& filter) override;
     bool StartDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
     void ShowHelp() override;
@@ -37,5 +40,6 @@ private:
     std::deque<SaveChangesAnswer> m_saveChangesAnswers;
     std::deque<std::optional<std::string>> m_openFiles;
     std::deque<std::optional<std::string>> m_saveFiles;
+    std::deque<std::optional<std::string>> m_exportFiles;
     std::deque<bool> m_startResults;
 };
