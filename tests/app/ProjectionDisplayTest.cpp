@@ -79,8 +79,10 @@ TEST_F(ProjectionDisplayTest, ChartAndPaneFollowCalculateNewAndOpen) {
 
     // Editing the plan does not change them; New empties them.
     Document().m_plan.incomes.clear();
+    QTest::keyClick(&Chart(), Qt::Key_Right);
+    QTest::keyClick(&Chart(), Qt::Key_Left);
     EXPECT_EQ(Chart().YearCount(), 6);
-    EXPECT_EQ(PaneLines(Pane()), lines);
+    EXPECT_EQ(PaneLines(Pane()), lines) << "the pane explains the plan as it was calculated";
     Action("ID_FILE_NEW").trigger();
     EXPECT_EQ(Chart().YearCount(), 0);
     EXPECT_EQ(Pane().topLevelItemCount(), 0);
