@@ -19,6 +19,11 @@ void BreakdownCollector::BeginYear(std::int32_t year) {
     m_current.incomes.clear();
     m_current.expenses.clear();
     m_current.draws.clear();
+    // Every year lists every item: size the lists once instead of growing them.
+    if (m_keeping && !m_years.empty()) {
+        m_current.incomes.reserve(m_years.back().incomes.size());
+        m_current.expenses.reserve(m_years.back().expenses.size());
+    }
 }
 
 void BreakdownCollector::OnIncomeCredit(const IncomeCredit& credit) {
