@@ -7,8 +7,11 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev       # the desktop program
+    qt6-charts-dev libqt6opengl6-dev         # the projection chart (its CMake package needs Qt OpenGL)
+    nlohmann-json3-dev                       # JSON output of projections
     librsvg2-bin                             # the PNG icons, drawn from the SVG at build time
     libgtest-dev libgmock-dev                # tests
+    poppler-utils                            # tests: pdftotext reads the exported report
     desktop-file-utils appstream libxml2-utils  # checking the installed desktop files
     clang libclang-rt-14-dev                 # the fuzz harness (libFuzzer)
     libbenchmark-dev                         # benchmarks

@@ -8,25 +8,33 @@
 #include "platform/RecentFileList.h"
 #include "platform/UiServices.h"
 #include "view/CTessalyView.h"
+#include "view/ProjectionChart.h"
+#include "view/ProjectionExport.h"
+#include "view/YearDetailsPane.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int kToolBarIconSize = 16;
-// Room for the five 100-pixel columns and a scroll bar.
-constexpr QSize kDefaultSize(640, 480);
+// Room for the five 100-pixel columns and a scroll bar, and the chart below them.
+constexpr QSize kDefaultSize(760, 640);
+constexpr int kChartMinimumHeight = 180;
 
 QString ApplicationName() {
     return QStringLiteral("Orbelan");
@@ -46,6 +54,8 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     : m_document(document), m_manager(manager), m_settings(settings), m_ui(ui), m_actions(*this),
       m_recentFileMenu(recentFiles, RecentFileEntries(m_actions)) {
     createView();
+    createYearDetails();
+    followListSelection();
     createActions();
     createMenus();
     createToolBars();
@@ -70,9 +80,57 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::createView() {
-    m_pView = new CTessalyView(m_ui, this);
-    setCentralWidget(m_pView);
+    m_splitter = new QSplitter(Qt::Vertical, this);
+    m_splitter->setObjectName(QStringLiteral("projectionSplitter"));
+    m_splitter->setAccessibleName(QStringLiteral("Projection list and chart"));
+    m_splitter->setChildrenCollapsible(false);
+    m_pView = new CTessalyView(m_ui, m_splitter);
+    m_pChart = new ProjectionChart(m_splitter);
+    m_splitter->addWidget(m_pView);
+    m_splitter->addWidget(m_pChart);
+    m_pChart->setMinimumHeight(kChartMinimumHeight);
+    // Half each to start with; the user moves the handle from there.
+    m_splitter->setSizes({kDefaultSize.height() / 2, kDefaultSize.height() / 2});
+    setCentralWidget(m_splitter);
     m_document.AddView(*m_pView);
+    // The chart and the pane hear of the document after the list, and show what it shows.
+    m_document.AddView(*m_pChart);
+}
+
+void CMainFrame::createYearDetails() {
+    m_yearDetailsDock = new QDockWidget(QStringLiteral("Year Details"), this);
+    m_yearDetailsDock->setObjectName(QStringLiteral("yearDetailsDock"));
+    m_yearDetailsDock->setAccessibleName(QStringLiteral("Year Details"));
+    m_pYearDetails = new YearDetailsPane(m_yearDetailsDock);
+    m_yearDetailsDock->setWidget(m_pYearDetails);
+    addDockWidget(Qt::RightDockWidgetArea, m_yearDetailsDock);
+    m_yearDetailsDock->hide();
+    m_document.AddView(*m_pYearDetails);
+}
+
+void CMainFrame::followListSelection() {
+    // The list's current row is the year that the chart marks and the pane explains.
+    connect(m_pView, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        std::optional<std::int32_t> year;
+        if (current != nullptr)
+            year = current->text(0).toInt();
+        m_pChart->HighlightYear(year);
+        m_pYearDetails->ShowYear(year);
+    });
+    connect(m_pView, &QTreeWidget::itemActivated, this, &CMainFrame::ShowYearDetails);
+    connect(m_pChart, &ProjectionChart::yearChosen, this, [this](std::int32_t year) {
+        const QList<QTreeWidgetItem*> rows =
+            m_pView->findItems(QString::number(year), Qt::MatchExactly, 0);
+        if (!rows.isEmpty()) {
+            m_pView->setCurrentItem(rows.constFirst());
+            m_pView->scrollToItem(rows.constFirst());
+        }
+    });
+}
+
+void CMainFrame::ShowYearDetails() {
+    m_yearDetailsDock->show();
+    m_yearDetailsDock->raise();
 }
 
 void CMainFrame::createActions() {
@@ -88,7 +146,20 @@ void CMainFrame::createActions() {
         connect(recentFiles[index], &QAction::triggered, this,
                 [this, index] { m_manager.OpenRecentFile(index); });
     }
+    connect(m_actions["ID_FILE_EXPORT_CSV"], &QAction::triggered, this,
+            [this] { ExportProjectionCsv(m_document, m_ui); });
+    connect(m_actions["ID_FILE_EXPORT_PDF"], &QAction::triggered, this,
+            [this] { ExportReportPdf(m_document, *m_pChart, m_ui); });
     connect(m_actions["ID_APP_EXIT"], &QAction::triggered, this, &QWidget::close);
+
+    QAction* chart = m_actions["ID_VIEW_CHART"];
+    chart->setChecked(true);
+    connect(chart, &QAction::toggled, m_pChart, &QWidget::setVisible);
+    QAction* details = m_actions["ID_VIEW_YEAR_DETAILS"];
+    connect(details, &QAction::toggled, m_yearDetailsDock, &QWidget::setVisible);
+    // The pane can also be closed on its own title bar; the check mark follows it.
+    connect(m_yearDetailsDock, &QDockWidget::visibilityChanged, this,
+            [this, details] { details->setChecked(!m_yearDetailsDock->isHidden()); });
     connect(m_actions["ID_EDIT_GENERAL_DATA"], &QAction::triggered, m_pView,
             &CTessalyView::OnEditGeneralData);
     connect(m_actions["ID_EDIT_EXPENSES"], &QAction::triggered, m_pView,
@@ -121,6 +192,11 @@ void CMainFrame::createMenus() {
     file->addAction(m_actions["ID_FILE_OPEN"]);
     file->addAction(m_actions["ID_FILE_SAVE"]);
     file->addAction(m_actions["ID_FILE_SAVE_AS"]);
+    QMenu* exports = file->addMenu(QStringLiteral("&Export"));
+    exports->setObjectName(QStringLiteral("menuExport"));
+    exports->menuAction()->setObjectName(QStringLiteral("menuExport"));
+    exports->addAction(m_actions["ID_FILE_EXPORT_CSV"]);
+    exports->addAction(m_actions["ID_FILE_EXPORT_PDF"]);
     file->addSeparator();
     file->addAction(m_actions["ID_FILE_PRINT"]);
     file->addAction(m_actions["ID_FILE_PRINT_PREVIEW"]);
@@ -148,6 +224,9 @@ void CMainFrame::createMenus() {
     QMenu* view = addMenu("menuView", QStringLiteral("&View"));
     view->addAction(m_actions["ID_VIEW_TOOLBAR"]);
     view->addAction(m_actions["ID_VIEW_STATUS_BAR"]);
+    view->addSeparator();
+    view->addAction(m_actions["ID_VIEW_CHART"]);
+    view->addAction(m_actions["ID_VIEW_YEAR_DETAILS"]);
 
     QMenu* help = addMenu("menuHelp", QStringLiteral("&Help"));
     help->addAction(m_actions["ID_HELP"]);

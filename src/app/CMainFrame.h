@@ -6,13 +6,19 @@
 
 #include <QMainWindow>
 
+#include <string_view>
+
 class CTessalyDoc;
 class CTessalyView;
 class DocumentManager;
+class ProjectionChart;
 class QCloseEvent;
+class QDockWidget;
 class QLabel;
 class QMenu;
+class QSplitter;
 class QToolBar;
+class YearDetailsPane;
 class RecentFileList;
 class SettingsStore;
 class UiServices;
@@ -28,6 +34,11 @@ public:
     ~CMainFrame() override;
 
     CTessalyView& GetView() const { return *m_pView; }
+    ProjectionChart& GetChart() const { return *m_pChart; }
+    YearDetailsPane& GetYearDetails() const { return *m_pYearDetails; }
+    // The list above, the chart below.
+    QSplitter& GetSplitter() const { return *m_splitter; }
+    QAction* GetAction(std::string_view id) const { return m_actions[id]; }
 
 protected:
     // Closes only when the save prompt lets the plan go, and then remembers its layout.
@@ -35,6 +46,8 @@ protected:
 
 private:
     void createView();
+    void createYearDetails();
+    void followListSelection();
     void createActions();
     void createMenus();
     void createToolBars();
@@ -43,6 +56,7 @@ private:
     QMenu* addMenu(const char* objectName, const QString& title);
     QLabel* createIndicator(const char* objectName, const QString& text);
     void OnAppAbout();
+    void ShowYearDetails();
     void OnDocumentTitleChanged() override;
 
     CTessalyDoc& m_document;
@@ -52,5 +66,9 @@ private:
     CommandActions m_actions;
     RecentFileMenu m_recentFileMenu;
     CTessalyView* m_pView = nullptr;
+    ProjectionChart* m_pChart = nullptr;
+    YearDetailsPane* m_pYearDetails = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QDockWidget* m_yearDetailsDock = nullptr;
     QToolBar* m_toolBar = nullptr;
 };

@@ -1,9 +1,11 @@
 #include "app/WindowLayout.h"
 
+#include "app/CMainFrame.h"
 #include "platform/SettingsStore.h"
 
+#include <QAction>
 #include <QByteArray>
-#include <QMainWindow>
+#include <QSplitter>
 
 #include <string>
 
@@ -12,6 +14,8 @@ namespace {
 const std::string kSection = "Window";
 const std::string kGeometryKey = "Geometry";
 const std::string kStateKey = "State";
+const std::string kSplitterKey = "Splitter";
+const std::string kChartVisibleKey = "ChartVisible";
 
 // The settings hold text, so the binary layouts go in as Base64.
 QByteArray ReadBytes(const SettingsStore& settings, const std::string& key) {
@@ -25,13 +29,21 @@ void WriteBytes(SettingsStore& settings, const std::string& key, const QByteArra
 
 } // namespace
 
-void RestoreWindowLayout(QMainWindow& window, const SettingsStore& settings) {
-    // Qt moves a window whose saved place fits no screen of today onto one.
-    window.restoreGeometry(ReadBytes(settings, kGeometryKey));
-    window.restoreState(ReadBytes(settings, kStateKey));
+void RestoreWindowLayout(CMainFrame& frame, const SettingsStore& settings) {
+    // Qt moves a window whose saved place fits no screen of today onto one, and leaves the
+    // window as it is for an empty value.
+    frame.restoreGeometry(ReadBytes(settings, kGeometryKey));
+    frame.restoreState(ReadBytes(settings, kStateKey));
+    frame.GetSplitter().restoreState(ReadBytes(settings, kSplitterKey));
+    const std::string chartVisible = settings.ReadString(kSection, kChartVisibleKey);
+    if (!chartVisible.empty())
+        frame.GetAction("ID_VIEW_CHART")->setChecked(chartVisible != "false");
 }
 
-void SaveWindowLayout(const QMainWindow& window, SettingsStore& settings) {
-    WriteBytes(settings, kGeometryKey, window.saveGeometry());
-    WriteBytes(settings, kStateKey, window.saveState());
+void SaveWindowLayout(const CMainFrame& frame, SettingsStore& settings) {
+    WriteBytes(settings, kGeometryKey, frame.saveGeometry());
+    WriteBytes(settings, kStateKey, frame.saveState());
+    WriteBytes(settings, kSplitterKey, frame.GetSplitter().saveState());
+    settings.WriteString(kSection, kChartVisibleKey,
+                         frame.GetAction("ID_VIEW_CHART")->isChecked() ? "true" : "false");
 }

@@ -1,20 +1,26 @@
 #include "cli/CliCommands.h"
 
-#include "cli/CliOpen.h"
+#include "cli/CliSupport.h"
+#include "cli/ExplainCommand.h"
 #include "cli/ProjectionText.h"
 #include "cli/WhatIfCommands.h"
 #include "model/Projection.h"
 #include "persist/UserMessages.h"
+#include "report/ProjectionCsv.h"
+#include "report/ProjectionJson.h"
 
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace {
 
 constexpr const char* kHelp =
-    R"(Usage: orbelan-cli project [--csv] FILE
+    R"(Usage: orbelan-cli project [--csv | --json] FILE
+       orbelan-cli explain FILE YEAR
+       orbelan-cli explain --json FILE
        orbelan-cli check FILE
        orbelan-cli sustain FILE [--until-age N]
        orbelan-cli sensitivity FILE
@@ -30,6 +36,15 @@ Commands:
       --csv           Print the header line
                       "Year,Income,Total Assets,Available Assets,Withdrawals"
                       and one line of plain integers per row instead.
+      --json          Print the rows as one JSON object instead: firstYear,
+                      rowCount, stoppedAtLimit and "years", each row with
+                      year, income, totalAssets, availableAssets, withdrawals.
+  explain FILE YEAR   Show how every number of YEAR's row came about: each
+                      item's credits, interest, tax and withdrawals, the
+                      expenses, and whether they were paid.
+      --json          (explain --json FILE) Print the whole projection as JSON,
+                      each year with its breakdown: covered, unpaid, incomes,
+                      expenses and draws, items by their 0-based position.
   check FILE          Tell whether FILE opens cleanly, is damaged (and from
                       which line), or cannot be opened.
   sustain FILE        Print the largest spending, as a whole percentage from 0
@@ -55,10 +70,7 @@ Exit status:
   4  the calculation could not be done (out of memory)
 )";
 
-int Usage(std::ostream& err, const std::string& problem) {
-    err << "orbelan-cli: " << problem << "\nTry 'orbelan-cli --help'.\n";
-    return kExitUsage;
-}
+enum class ProjectionFormat { Table, Csv, Json };
 
 std::optional<std::int32_t> ParseAge(const std::string& text) {
     std::int32_t age = 0;
@@ -69,9 +81,23 @@ std::optional<std::int32_t> ParseAge(const std::string& text) {
     return age;
 }
 
-int Project(const std::string& path, bool csv, std::ostream& out, std::ostream& err) {
+std::string FormatProjection(ProjectionFormat format, const ProjectionTable& table,
+                             const ProjectionOutcome& outcome) {
+    switch (format) {
+    case ProjectionFormat::Csv:
+        return FormatProjectionCsv(table);
+    case ProjectionFormat::Json:
+        return FormatProjectionJson(table, outcome);
+    case ProjectionFormat::Table:
+        break;
+    }
+    return FormatProjectionTable(table);
+}
+
+int Project(const std::string& path, ProjectionFormat format, std::ostream& out,
+            std::ostream& err) {
     Plan plan;
-    if (!OpenToProject(path, plan, err)) {
+    if (!OpenForProjection(path, plan, err)) {
         return kExitCannotOpen;
     }
     ProjectionTable table;
@@ -80,7 +106,7 @@ int Project(const std::string& path, bool csv, std::ostream& out, std::ostream& 
         err << kAllocationError << '\n';
         return kExitCannotCalculate;
     }
-    out << (csv ? FormatProjectionCsv(table) : FormatProjectionTable(table));
+    out << FormatProjection(format, table, outcome);
     if (outcome.status == ProjectionStatus::AmountOutOfRange) {
         err << OutOfRangeMessage(outcome.stoppedYear) << '\n';
     }
@@ -104,10 +130,57 @@ int Check(const std::string& path, std::ostream& out, std::ostream& err) {
 
 } // namespace
 
-int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) {
-        return Usage(err, "missing command");
+namespace {
+
+struct CliArguments {
+    ProjectionFormat format = ProjectionFormat::Table;
+    std::int32_t untilAge = kDefaultUntilAge;
+    std::vector<std::string> operands;
+};
+
+bool IsCommand(const std::string& command) {
+    for (const char* known : {"project", "explain", "check", "sustain", "sensitivity"})
+        if (command == known)
+            return true;
+    return false;
+}
+
+// The command's options and operands; a usage status when they are wrong, or success after
+// printing the help.
+std::variant<CliArguments, int> ParseArguments(const std::string& command,
+                                               std::span<const std::string> args, std::ostream& out,
+                                               std::ostream& err) {
+    CliArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--csv" && command == "project") {
+            parsed.format = ProjectionFormat::Csv;
+        } else if (arg == "--json" && (command == "project" || command == "explain")) {
+            parsed.format = ProjectionFormat::Json;
+        } else if (arg == "--until-age" && command == "sustain") {
+            const std::optional<std::int32_t> age =
+                i + 1 < args.size() ? ParseAge(args[i + 1]) : std::nullopt;
+            if (!age)
+                return Usage(err, "--until-age needs an age from 0 to 1000");
+            parsed.untilAge = *age;
+            ++i;
+        } else if (arg == "--help" || arg == "-h") {
+            out << kHelp;
+            return kExitSuccess;
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return Usage(err, "unknown option '" + arg + "'");
+        } else {
+            parsed.operands.push_back(arg);
+        }
     }
+    return parsed;
+}
+
+} // namespace
+
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return Usage(err, "missing command");
     const std::string& command = args.front();
     if (command == "--help" || command == "-h") {
         out << kHelp;
@@ -117,46 +190,22 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         out << "orbelan-cli " ORBELAN_VERSION "\n";
         return kExitSuccess;
     }
-    bool csv = false;
-    std::int32_t untilAge = kDefaultUntilAge;
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--csv" && command == "project") {
-            csv = true;
-        } else if (arg == "--until-age" && command == "sustain") {
-            const std::optional<std::int32_t> age =
-                i + 1 < args.size() ? ParseAge(args[i + 1]) : std::nullopt;
-            if (!age) {
-                return Usage(err, "--until-age needs an age from 0 to 1000");
-            }
-            untilAge = *age;
-            ++i;
-        } else if (arg == "--help" || arg == "-h") {
-            out << kHelp;
-            return kExitSuccess;
-        } else if (arg.size() > 1 && arg.front() == '-') {
-            return Usage(err, "unknown option '" + arg + "'");
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (command != "project" && command != "check" && command != "sustain" &&
-        command != "sensitivity") {
+    if (!IsCommand(command))
         return Usage(err, "unknown command '" + command + "'");
-    }
-    if (files.size() != 1) {
-        return Usage(err, files.empty() ? "missing FILE" : "more than one FILE");
-    }
-    const std::string& file = files.front();
-    if (command == "project") {
-        return Project(file, csv, out, err);
-    }
-    if (command == "sustain") {
-        return Sustain(file, untilAge, out, err);
-    }
-    if (command == "sensitivity") {
+    const auto parsed = ParseArguments(command, args.subspan(1), out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const CliArguments& arguments = std::get<CliArguments>(parsed);
+    if (command == "explain")
+        return Explain(arguments.operands, arguments.format == ProjectionFormat::Json, out, err);
+    if (arguments.operands.size() != 1)
+        return Usage(err, arguments.operands.empty() ? "missing FILE" : "more than one FILE");
+    const std::string& file = arguments.operands.front();
+    if (command == "project")
+        return Project(file, arguments.format, out, err);
+    if (command == "sustain")
+        return Sustain(file, arguments.untilAge, out, err);
+    if (command == "sensitivity")
         return Sensitivity(file, out, err);
-    }
     return Check(file, out, err);
 }

@@ -57,11 +57,3 @@ std::string FormatProjectionTable(const ProjectionTable& table) {
     }
     return text;
 }
-
-std::string FormatProjectionCsv(const ProjectionTable& table) {
-    std::string text = "Year,Income,Total Assets,Available Assets,Withdrawals\n";
-    for (const auto& row : Cells(table)) {
-        text += row[0] + ',' + row[1] + ',' + row[2] + ',' + row[3] + ',' + row[4] + '\n';
-    }
-    return text;
-}

@@ -1,13 +1,13 @@
 #include "cli/WhatIfCommands.h"
 
 #include "cli/CliCommands.h"
-#include "cli/CliOpen.h"
+#include "cli/CliSupport.h"
 #include "model/WhatIf.h"
 #include "persist/UserMessages.h"
 
 int Sustain(const std::string& path, std::int32_t age, std::ostream& out, std::ostream& err) {
     Plan plan;
-    if (!OpenToProject(path, plan, err)) {
+    if (!OpenForProjection(path, plan, err)) {
         return kExitCannotOpen;
     }
     const SustainableSpending answer = FindSustainableSpending(plan, age);
@@ -31,7 +31,7 @@ int Sustain(const std::string& path, std::int32_t age, std::ostream& out, std::o
 
 int Sensitivity(const std::string& path, std::ostream& out, std::ostream& err) {
     Plan plan;
-    if (!OpenToProject(path, plan, err)) {
+    if (!OpenForProjection(path, plan, err)) {
         return kExitCannotOpen;
     }
     const std::optional<HorizonGrid> grid = SensitivityGrid(plan);

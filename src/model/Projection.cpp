@@ -1,14 +1,39 @@
 #include "model/Projection.h"
 
 #include "model/ProjectionArithmetic.h"
+#include "model/ProjectionObserver.h"
 
+#include <cmath>
 #include <limits>
 #include <new>
 #include <span>
+#include <type_traits>
 
 namespace {
 
 constexpr std::int32_t kNoFirstYear = std::numeric_limits<std::int32_t>::max();
+
+// The run without an observer. Every report is behind `if constexpr`, so this run
+// compiles to the engine without any reporting and costs exactly what it did.
+struct Unobserved {};
+
+template <typename Observer> constexpr bool kObserved = !std::is_same_v<Observer, Unobserved>;
+
+// A whole-percent rate as an integer for the report; rates too large for 32 bits
+// show as the nearest end of the range, NaN as 0.
+std::int32_t ReportedRate(float wholePercent) {
+    if (std::isnan(wholePercent)) {
+        return 0;
+    }
+    constexpr float kLimit = 2147483648.0f;
+    if (wholePercent >= kLimit) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    if (wholePercent < -kLimit) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    return static_cast<std::int32_t>(wholePercent);
+}
 
 struct YearFlows {
     std::int32_t income = 0;
@@ -16,48 +41,74 @@ struct YearFlows {
     std::int32_t outgo = 0;
 };
 
-float TaxRate(const Plan& plan, std::int32_t year) {
-    return year < plan.retirementDate.GetYear() ? plan.taxRateBefore : plan.taxRateAfter;
-}
-
 bool InYearRange(const PlanDate& start, const PlanDate& end, std::int32_t year) {
     return start.GetYear() <= year && year <= end.GetYear();
 }
 
 // Credits the year's inflows to the balances. False when an amount leaves 32 bits.
+template <typename Observer>
 bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> balances,
-                  YearFlows& flows) {
+                  YearFlows& flows, Observer& observer) {
     Money income = 0;
     for (std::size_t i = 0; i < plan.incomes.size(); ++i) {
         const IncomeItem& item = plan.incomes[i];
-        Money credit = item.initialDate.GetYear() == year ? item.initialAmount : 0;
+        const std::int32_t initial = item.initialDate.GetYear() == year ? item.initialAmount : 0;
+        Money credit = initial;
+        Money annual = 0;
         if (InYearRange(item.annualStart, item.annualEnd, year)) {
-            credit = AddMoney(credit, Compound(item.annualAmount, item.growthRate,
-                                               year - item.annualStart.GetYear()));
+            annual =
+                Compound(item.annualAmount, item.growthRate, year - item.annualStart.GetYear());
+            credit = AddMoney(credit, annual);
         }
         const Money base = AddMoney(balances[i], credit);
         if (!base) {
             return false;
         }
-        credit = AddMoney(credit, Interest(*base, WholePercent(CurrentInterestRate(item, year))));
+        const float rate = WholePercent(CurrentInterestRate(item, year));
+        const Money interest = Interest(*base, rate);
+        credit = AddMoney(credit, interest);
+        const Money beforeTax = credit;
         if (credit && item.taxable) {
-            credit = Compound(*credit, -TaxRate(plan, year), 1);
+            credit = Compound(*credit, -TaxRateInYear(plan, year), 1);
         }
         const Money balance = AddMoney(balances[i], credit);
         income = AddMoney(income, credit);
         if (!balance || !income) {
             return false;
         }
+        if constexpr (kObserved<Observer>) {
+            observer.OnIncomeCredit({.item = i,
+                                     .opening = balances[i],
+                                     .initial = initial,
+                                     .annual = *annual,
+                                     .interestRate = ReportedRate(rate),
+                                     .interest = *interest,
+                                     .beforeTax = *beforeTax,
+                                     .credited = *credit,
+                                     .balance = *balance});
+        }
         balances[i] = *balance;
     }
     Money outgo = 0;
-    for (const ExpenseItem& item : plan.expenses) {
-        if (item.initialDate.GetYear() == year) {
+    for (std::size_t e = 0; e < plan.expenses.size(); ++e) {
+        const ExpenseItem& item = plan.expenses[e];
+        const bool initialThisYear = item.initialDate.GetYear() == year;
+        if (initialThisYear) {
             outgo = SubtractMoney(outgo, item.initialAmount);
         }
+        Money annual = 0;
         if (InYearRange(item.annualStart, item.annualEnd, year)) {
-            outgo = SubtractMoney(outgo, Compound(item.annualAmount, item.growthRate,
-                                                  year - item.annualStart.GetYear()));
+            annual =
+                Compound(item.annualAmount, item.growthRate, year - item.annualStart.GetYear());
+            outgo = SubtractMoney(outgo, annual);
+        }
+        if constexpr (kObserved<Observer>) {
+            if (!annual) {
+                return false;
+            }
+            observer.OnExpenseCharge({.item = e,
+                                      .initial = initialThisYear ? item.initialAmount : 0,
+                                      .annual = *annual});
         }
     }
     if (!outgo) {
@@ -67,9 +118,12 @@ bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> b
     return true;
 }
 
-// Pays the year's expenses by withdrawals. False when an amount leaves 32 bits.
+// Pays the year's expenses by withdrawals; what stays unpaid goes to unpaid. False when
+// an amount leaves 32 bits.
+template <typename Observer>
 bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
-                    std::span<std::int32_t> balances, WithdrawalChooser& chooser, bool& covered) {
+                    std::span<std::int32_t> balances, WithdrawalChooser& chooser, bool& covered,
+                    std::int32_t& unpaid, Observer& observer) {
     Money need = SubtractMoney(0, outgo);
     if (!need) {
         return false;
@@ -83,11 +137,12 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
         const std::int32_t k = chooser.FindWithdrawalItem(balances);
         if (k == -1) {
             covered = false;
+            unpaid = *need;
             return true;
         }
         const IncomeItem& item = plan.incomes[static_cast<std::size_t>(k)];
         std::int32_t& balance = balances[static_cast<std::size_t>(k)];
-        const float w = item.withdrawalTaxable ? WholePercent(TaxRate(plan, year)) : 0.0f;
+        const float w = item.withdrawalTaxable ? WholePercent(TaxRateInYear(plan, year)) : 0.0f;
         const Money gross = item.withdrawalTaxable ? Discount(*need, -w, 1) : need;
         if (!gross) {
             return false;
@@ -95,6 +150,7 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
         if (*gross == 0 && *need > 0) {
             // The tax factor is so large that nothing can be drawn: the rest stays unpaid.
             covered = false;
+            unpaid = *need;
             return true;
         }
         const std::int32_t take = balance < *gross ? balance : *gross;
@@ -104,6 +160,14 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
         need = SubtractMoney(need, received);
         if (!remaining || !newOutgo || !need) {
             return false;
+        }
+        if constexpr (kObserved<Observer>) {
+            observer.OnWithdrawal({.item = static_cast<std::size_t>(k),
+                                   .taxRate = ReportedRate(w),
+                                   .gross = *gross,
+                                   .taken = take,
+                                   .received = *received,
+                                   .balance = *remaining});
         }
         balance = *remaining;
         outgo = *newOutgo;
@@ -131,27 +195,10 @@ bool SumAssets(const Plan& plan, std::int32_t year, std::span<const std::int32_t
     return true;
 }
 
-} // namespace
-
-std::int32_t FirstProjectionYear(const Plan& plan) {
-    std::int32_t first = kNoFirstYear;
-    for (const IncomeItem& item : plan.incomes) {
-        const std::int32_t year = item.initialDate.GetYear();
-        if (year < first && item.initialAmount > 0) {
-            first = year;
-        }
-    }
-    return first == kNoFirstYear ? 0 : first;
-}
-
-ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
-                            std::pmr::memory_resource* memory) {
-    OrderedWithdrawalChooser chooser;
-    return Calculate(plan, table, chooser, memory);
-}
-
-ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
-                            std::pmr::memory_resource* memory) {
+// The one projection, with or without an observer.
+template <typename Observer>
+ProjectionOutcome Run(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
+                      Observer& observer, std::pmr::memory_resource* memory) {
     // Everything is allocated before the table is touched, so a failure leaves
     // the previous results in place.
     std::pmr::vector<std::int32_t> balances(memory);
@@ -170,11 +217,16 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, Withdrawal
     std::size_t r = 0;
     bool covered = true;
     for (;;) {
+        if constexpr (kObserved<Observer>) {
+            observer.BeginYear(year);
+        }
         ProjectionRow& row = table.rows[r];
         YearFlows flows;
-        const bool inRange = AddYearFlows(plan, year, balances, flows) &&
-                             SumAssets(plan, year, balances, row) &&
-                             CoverShortfall(plan, year, flows.outgo, balances, chooser, covered);
+        std::int32_t unpaid = 0;
+        const bool inRange =
+            AddYearFlows(plan, year, balances, flows, observer) &&
+            SumAssets(plan, year, balances, row) &&
+            CoverShortfall(plan, year, flows.outgo, balances, chooser, covered, unpaid, observer);
         if (!inRange) {
             row = ProjectionRow{};
             table.rowCount = year - firstYear;
@@ -182,6 +234,9 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, Withdrawal
         }
         row.income = flows.income;
         row.withdrawals = flows.outgo;
+        if constexpr (kObserved<Observer>) {
+            observer.EndYear(row, covered, unpaid);
+        }
         ++year;
         if (year >= firstYear + ProjectionTable::kMaxRows || !covered) {
             break;
@@ -190,4 +245,36 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, Withdrawal
     }
     table.rowCount = year - firstYear;
     return {ProjectionStatus::Completed, 0, covered};
+}
+
+} // namespace
+
+std::int32_t FirstProjectionYear(const Plan& plan) {
+    std::int32_t first = kNoFirstYear;
+    for (const IncomeItem& item : plan.incomes) {
+        const std::int32_t year = item.initialDate.GetYear();
+        if (year < first && item.initialAmount > 0) {
+            first = year;
+        }
+    }
+    return first == kNoFirstYear ? 0 : first;
+}
+
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
+                            std::pmr::memory_resource* memory) {
+    OrderedWithdrawalChooser chooser;
+    Unobserved unobserved;
+    return Run(plan, table, chooser, unobserved, memory);
+}
+
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
+                            std::pmr::memory_resource* memory) {
+    Unobserved unobserved;
+    return Run(plan, table, chooser, unobserved, memory);
+}
+
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, ProjectionObserver& observer,
+                            std::pmr::memory_resource* memory) {
+    OrderedWithdrawalChooser chooser;
+    return Run(plan, table, chooser, observer, memory);
 }

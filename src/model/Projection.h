@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory_resource>
 
+class ProjectionObserver;
+
 enum class ProjectionStatus {
     Completed,
     // The working balances could not be allocated; the table is untouched.
@@ -30,6 +32,12 @@ struct ProjectionOutcome {
 // initial amount, 0 when there is none.
 std::int32_t FirstProjectionYear(const Plan& plan);
 
+// The plan's income tax rate in the year: the rate after retirement applies from
+// the retirement year on.
+inline float TaxRateInYear(const Plan& plan, std::int32_t year) {
+    return year < plan.retirementDate.GetYear() ? plan.taxRateBefore : plan.taxRateAfter;
+}
+
 // Projects the plan year by year into the table, which it clears first. Reads
 // nothing but the plan and writes nothing but the table.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
@@ -37,4 +45,8 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
 
 // The same with a given withdrawal choice.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
+                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+
+// The same, telling the observer what it does in each year as it goes.
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, ProjectionObserver& observer,
                             std::pmr::memory_resource* memory = std::pmr::get_default_resource());

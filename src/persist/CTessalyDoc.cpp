@@ -16,6 +16,7 @@ bool CTessalyDoc::OnNewDocument() {
         return false;
     }
     m_results.rowCount = 0;
+    m_shown = {};
     m_plan.Reset();
     m_bPlanReplaced = true;
     return true;
@@ -35,6 +36,7 @@ bool CTessalyDoc::OnOpenDocument(const std::string& path) {
     }
     m_bPlanReplaced = true;
     m_results.rowCount = 0;
+    m_shown = {};
     if (result.Damaged()) {
         m_ui.ShowMessage(DamagedFileMessage(result.damagedLine));
     }
@@ -55,12 +57,21 @@ std::string CTessalyDoc::PathWrittenFor(const std::string& chosen) const {
     return RepairPlanExtension(chosen);
 }
 
+std::optional<YearBreakdown> CTessalyDoc::BreakdownOfYear(std::int32_t year) const {
+    const std::int64_t row = std::int64_t{year} - m_shown.table.firstYear;
+    if (row < 0 || row >= m_shown.table.rowCount) {
+        return std::nullopt;
+    }
+    return ExplainYear(m_shown.plan, year);
+}
+
 void CTessalyDoc::Calculate() {
     const ProjectionOutcome outcome = ::Calculate(m_plan, m_results);
     if (outcome.status == ProjectionStatus::AllocationFailed) {
         m_ui.ShowMessage(std::string(kAllocationError));
         return;
     }
+    m_shown = {m_plan, m_results};
     UpdateAllViews();
     if (outcome.status == ProjectionStatus::AmountOutOfRange) {
         m_ui.ShowMessage(OutOfRangeMessage(outcome.stoppedYear));

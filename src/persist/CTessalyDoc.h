@@ -2,8 +2,11 @@
 
 #include "model/Plan.h"
 #include "model/ProjectionTable.h"
+#include "model/YearBreakdown.h"
 #include "platform/DocumentBase.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 class UiServices;
@@ -25,10 +28,25 @@ public:
     // when memory ran out or the amounts left the 32-bit range.
     void Calculate();
 
+    // The plan and the results of the last Calculate, as the list shows them: the chart,
+    // the Year Details pane and the exports follow these. New and Open drop them, as the
+    // list empties; a save keeps them, as the list keeps its rows on screen.
+    const Plan& ShownPlan() const { return m_shown.plan; }
+    const ProjectionTable& ShownResults() const { return m_shown.table; }
+    // How a shown year came about: the engine run again on the plan as it was when
+    // calculated, so later edits do not show. Empty for a year that is not shown.
+    std::optional<YearBreakdown> BreakdownOfYear(std::int32_t year) const;
+
     ProjectionTable m_results;
     Plan m_plan;
     bool m_bPlanReplaced = false;
 
 private:
+    struct ShownProjection {
+        Plan plan;
+        ProjectionTable table;
+    };
+
     UiServices& m_ui;
+    ShownProjection m_shown;
 };

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStringList>
 #include <QTreeWidgetItem>
 
@@ -16,6 +17,11 @@
 namespace {
 
 constexpr int kColumnWidth = 100;
+
+QString EmptyListHint() {
+    return QStringLiteral("No projection yet.\nEnter the plan from the Edit menu, then choose "
+                          "Edit > Calculate\nor the Calculate button to project it year by year.");
+}
 
 QStringList Headings() {
     return {QStringLiteral("Year"), QStringLiteral("Income"), QStringLiteral("Total Assets"),
@@ -44,6 +50,8 @@ CTessalyView::CTessalyView(UiServices& ui, QWidget* parent) : QTreeWidget(parent
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setObjectName(QStringLiteral("projectionList"));
+    setAccessibleName(QStringLiteral("Projection"));
 }
 
 void CTessalyView::OnInitialUpdate() {
@@ -107,6 +115,16 @@ void CTessalyView::OnRunCalculator() {
     const QString calculator = FindCalculator(qEnvironmentVariable("PATH"));
     if (!calculator.isEmpty())
         m_ui.StartDetached(calculator.toStdString(), {});
+}
+
+void CTessalyView::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    if (topLevelItemCount() > 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, EmptyListHint());
 }
 
 void CTessalyView::keyPressEvent(QKeyEvent* event) {

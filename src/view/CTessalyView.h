@@ -8,6 +8,7 @@
 
 class CTessalyDoc;
 class QKeyEvent;
+class QPaintEvent;
 class UiServices;
 
 // The projection as a report list, one row per year, and the target of the plan commands.
@@ -42,6 +43,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // An empty list says how to get a projection.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void MarkModified();

@@ -50,6 +50,7 @@ TEST_F(CommandVocabularyTest, FileMenuOrder) {
                                                "ID_FILE_OPEN",
                                                "ID_FILE_SAVE",
                                                "ID_FILE_SAVE_AS",
+                                               "menuExport",
                                                "|",
                                                "ID_FILE_PRINT",
                                                "ID_FILE_PRINT_PREVIEW",
@@ -74,7 +75,10 @@ TEST_F(CommandVocabularyTest, EditMenuOrderPutsExpensesBeforeIncome) {
 
 TEST_F(CommandVocabularyTest, ViewAndHelpMenuOrder) {
     EXPECT_EQ(ActionNames(Menu("menuView")),
-              (std::vector<std::string>{"ID_VIEW_TOOLBAR", "ID_VIEW_STATUS_BAR"}));
+              (std::vector<std::string>{"ID_VIEW_TOOLBAR", "ID_VIEW_STATUS_BAR", "|",
+                                        "ID_VIEW_CHART", "ID_VIEW_YEAR_DETAILS"}));
+    EXPECT_EQ(ActionNames(Menu("menuExport")),
+              (std::vector<std::string>{"ID_FILE_EXPORT_CSV", "ID_FILE_EXPORT_PDF"}));
     EXPECT_EQ(ActionNames(Menu("menuHelp")),
               (std::vector<std::string>{"ID_HELP", "|", "ID_APP_ABOUT"}));
 }

@@ -1,5 +1,6 @@
 #include "tests/app/AppFixture.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolBar>
@@ -25,11 +26,15 @@ TEST_F(WindowLayoutTest, SizePositionAndToolbarPlaceComeBackAtTheNextStart) {
     ASSERT_TRUE(Start());
     Frame().setGeometry(kPlacedGeometry);
     Frame().addToolBar(Qt::LeftToolBarArea, &ToolBar());
+    Frame().GetAction("ID_VIEW_CHART")->setChecked(false);
+    Frame().GetAction("ID_VIEW_YEAR_DETAILS")->setChecked(true);
 
     Restart();
 
     EXPECT_EQ(Frame().geometry(), kPlacedGeometry);
     EXPECT_EQ(Frame().toolBarArea(&ToolBar()), Qt::LeftToolBarArea);
+    EXPECT_FALSE(Frame().GetAction("ID_VIEW_CHART")->isChecked());
+    EXPECT_TRUE(Frame().GetAction("ID_VIEW_YEAR_DETAILS")->isChecked());
     EXPECT_EQ(RecentFileSetting(1), "");
 }
 

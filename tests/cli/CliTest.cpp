@@ -74,6 +74,41 @@ TEST(CliTest, ReadableTableRightAlignsTheAmounts) {
     EXPECT_EQ(second, "2001     874          2652              1103         -600");
 }
 
+TEST(CliTest, ExplainShowsHowEveryNumberOfTheYearCameAbout) {
+    const CliRun run = Cli({"explain", kExample, "2002"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "2002: Income 53, Total Assets 2,105, Available Assets 2,105, Withdrawals -637\n"
+              "\n"
+              "Income items (Income sums the credits; Total Assets the balances after them,\n"
+              "Available Assets those of the items open for withdrawal)\n"
+              "  0 Savings (open for withdrawal)\n"
+              "    opening balance 503\n"
+              "    interest 2 % (2.5 % used as a whole percent) on 503 = 10\n"
+              "    credited 10, balance 513\n"
+              "    withdrawn 513\n"
+              "    closing balance 0\n"
+              "  1 Pension (open for withdrawal)\n"
+              "    opening balance 1,549\n"
+              "    interest 4 % on 1,549 = 62\n"
+              "    income tax 30 % on 62 = 19\n"
+              "    credited 62 - 19 = 43, balance 1,592\n"
+              "    withdrawn 124\n"
+              "    closing balance 1,468\n"
+              "\n"
+              "Expenses 600\n"
+              "  0 Rent: annual amount 600 grown 0 % a year for 1 year = 600\n"
+              "\n"
+              "Withdrawals (lowest interest rate first; Withdrawals is minus the expenses\n"
+              "less what tax withheld)\n"
+              "  from 0 Savings: gross 600, taken 513, received 513\n"
+              "  from 1 Pension: gross 124 (withdrawal tax 30 %), taken 124, received 87, "
+              "withheld 37\n"
+              "\n"
+              "All expenses paid.\n");
+}
+
 TEST(CliTest, BadUsageExitsWithTwo) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{},
@@ -81,7 +116,11 @@ TEST(CliTest, BadUsageExitsWithTwo) {
                                                {"frobnicate", kExample},
                                                {"check", "--csv", kExample},
                                                {"project", kExample, kExample},
-                                               {"project", "--bogus", kExample}}) {
+                                               {"project", "--bogus", kExample},
+                                               {"explain", kExample},
+                                               {"explain", kExample, "2oo2"},
+                                               {"explain", kExample, "1999"},
+                                               {"explain", "--json", kExample, "2002"}}) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");

@@ -76,6 +76,19 @@ std::optional<std::string> QtUiServices::ChooseSaveFile(const std::string& propo
     return RunFileDialog(dialog);
 }
 
+std::optional<std::string> QtUiServices::ChooseExportFile(const std::string& proposedPath,
+                                                          const std::string& filter) {
+    QFileDialog dialog(m_parent, QStringLiteral("Export"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QString::fromStdString(filter), QStringLiteral("All Files (*)")});
+    const QString proposed = QString::fromStdString(proposedPath);
+    // A name typed without an extension gets the one of the proposed name.
+    dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
+    dialog.selectFile(proposed);
+    return RunFileDialog(dialog);
+}
+
 bool QtUiServices::StartDetached(const std::string& program,
                                  const std::vector<std::string>& arguments) {
     QString executable = QString::fromStdString(program);

@@ -35,13 +35,17 @@ void RecordingUiServices::QueueSaveFile(std::optional<std::string> path) {
     m_saveFiles.push_back(std::move(path));
 }
 
+void RecordingUiServices::QueueExportFile(std::optional<std::string> path) {
+    m_exportFiles.push_back(std::move(path));
+}
+
 void RecordingUiServices::QueueStartResult(bool started) {
     m_startResults.push_back(started);
 }
 
 bool RecordingUiServices::AllAnswersUsed() const {
     return m_saveChangesAnswers.empty() && m_yesNoAnswers.empty() && m_openFiles.empty() &&
-           m_saveFiles.empty() && m_startResults.empty();
+           m_saveFiles.empty() && m_exportFiles.empty() && m_startResults.empty();
 }
 
 void RecordingUiServices::ShowMessage(const std::string& text) {
@@ -66,6 +70,12 @@ std::optional<std::string> RecordingUiServices::ChooseOpenFile() {
 std::optional<std::string> RecordingUiServices::ChooseSaveFile(const std::string& proposedPath) {
     m_journal.push_back("choose save file: " + proposedPath);
     return NextAnswer(m_saveFiles, std::optional<std::string>(), m_journal.back());
+}
+
+std::optional<std::string> RecordingUiServices::ChooseExportFile(const std::string& proposedPath,
+                                                                 const std::string& filter) {
+    m_journal.push_back("choose export file: " + proposedPath + " [" + filter + "]");
+    return NextAnswer(m_exportFiles, std::optional<std::string>(), m_journal.back());
 }
 
 bool RecordingUiServices::StartDetached(const std::string& program,

@@ -21,6 +21,7 @@ public:
     void QueueYesNoAnswer(bool yes);
     void QueueOpenFile(std::optional<std::string> path);
     void QueueSaveFile(std::optional<std::string> path);
+    void QueueExportFile(std::optional<std::string> path);
     void QueueStartResult(bool started);
     bool AllAnswersUsed() const;
 
@@ -29,6 +30,8 @@ public:
     bool AskYesNo(const std::string& question) override;
     std::optional<std::string> ChooseOpenFile() override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
+    std::optional<std::string> ChooseExportFile(const std::string& proposedPath,
+                                                const std::string& filter) override;
     bool StartDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
     void ShowHelp() override;
@@ -40,5 +43,6 @@ private:
     std::deque<bool> m_yesNoAnswers;
     std::deque<std::optional<std::string>> m_openFiles;
     std::deque<std::optional<std::string>> m_saveFiles;
+    std::deque<std::optional<std::string>> m_exportFiles;
     std::deque<bool> m_startResults;
 };

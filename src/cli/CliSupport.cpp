@@ -1,6 +1,12 @@
-#include "cli/CliOpen.h"
+#include "cli/CliSupport.h"
 
+#include "cli/CliCommands.h"
 #include "persist/UserMessages.h"
+
+int Usage(std::ostream& err, const std::string& problem) {
+    err << "orbelan-cli: " << problem << "\nTry 'orbelan-cli --help'.\n";
+    return kExitUsage;
+}
 
 std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err) {
     const PlanOpenResult result = OpenPlanFile(path, plan);
@@ -17,7 +23,7 @@ std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, st
     return result;
 }
 
-bool OpenToProject(const std::string& path, Plan& plan, std::ostream& err) {
+bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err) {
     const auto opened = OpenForCli(path, plan, err);
     if (!opened) {
         return false;

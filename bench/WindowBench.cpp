@@ -1,0 +1,64 @@
+#include "app/CTessalyApp.h"
+#include "bench/BenchPlans.h"
+#include "platform/UiServices.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "view/CTessalyView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The user of a benchmark answers nothing and sees nothing.
+class SilentUiServices : public UiServices {
+public:
+    void ShowMessage(const std::string&) override {}
+    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
+    std::optional<std::string> ChooseOpenFile() override { return std::nullopt; }
+    std::optional<std::string> ChooseSaveFile(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> ChooseExportFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    bool StartDetached(const std::string&, const std::vector<std::string>&) override {
+        return false;
+    }
+    void ShowHelp() override {}
+};
+
+// Calculate from the menu command, as the user does, with the list, the chart and the Year
+// Details pane showing; then a row is chosen and the whole window painted once: one frame.
+void BM_CalculateInTheWindow(benchmark::State& state) {
+    QTemporaryDir folder;
+    QtSettingsStore settings(folder.filePath(QStringLiteral("Orbelan.ini")).toStdString());
+    SilentUiServices ui;
+    CTessalyApp app(settings, ui);
+    app.InitInstance({});
+    CMainFrame& frame = app.GetMainFrame();
+    frame.GetAction("ID_VIEW_YEAR_DETAILS")->setChecked(true);
+    app.GetDocument().m_plan = DrainedPlan(state.range(0));
+    QAction* calculate = frame.GetAction("ID_EDIT_CALCULATE");
+    CTessalyView& list = frame.GetView();
+    for (auto _ : state) {
+        calculate->trigger();
+        list.setCurrentItem(list.topLevelItem(list.topLevelItemCount() / 2));
+        benchmark::DoNotOptimize(frame.grab());
+    }
+    state.counters["rows"] = list.topLevelItemCount();
+}
+BENCHMARK(BM_CalculateInTheWindow)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // No display needed: the window is drawn offscreen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

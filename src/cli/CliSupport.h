@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/Plan.h"
+#include "persist/PlanFileOpen.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+// Says what was wrong with the command line and where help is; returns the usage status.
+int Usage(std::ostream& err, const std::string& problem);
+
+// Opens the plan, reporting a failure on err; empty when it did not open.
+std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err);
+
+// Opens the plan for a projection: a damaged file still projects, with a warning on err.
+// False when it did not open.
+bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err);

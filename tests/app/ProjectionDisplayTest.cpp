@@ -1,0 +1,146 @@
+#include "tests/app/AppFixture.h"
+
+#include "view/CTessalyView.h"
+#include "view/ProjectionChart.h"
+#include "view/YearDetailsPane.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// The pane's lines, depth first, as "label" or "label: amount".
+QStringList PaneLines(const QTreeWidget& pane) {
+    QStringList lines;
+    std::function<void(const QTreeWidgetItem*)> walk = [&](const QTreeWidgetItem* item) {
+        lines.append(item->text(1).isEmpty()
+                         ? item->text(0)
+                         : item->text(0) + QStringLiteral(": ") + item->text(1));
+        for (int i = 0; i < item->childCount(); ++i)
+            walk(item->child(i));
+    };
+    for (int i = 0; i < pane.topLevelItemCount(); ++i)
+        walk(pane.topLevelItem(i));
+    return lines;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+} // namespace
+
+class ProjectionDisplayTest : public AppFixture {
+protected:
+    // The pane groups digits as the locale does: these tests read it in English.
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_TRUE(Start({m_plan = CopyExample()}));
+    }
+    void TearDown() override { QLocale::setDefault(m_locale); }
+    ProjectionChart& Chart() { return Frame().GetChart(); }
+    YearDetailsPane& Pane() { return Frame().GetYearDetails(); }
+
+    std::string m_plan;
+    QLocale m_locale;
+};
+
+TEST_F(ProjectionDisplayTest, ChartAndPaneFollowCalculateNewAndOpen) {
+    EXPECT_EQ(Chart().YearCount(), 0);
+    Action("ID_EDIT_CALCULATE").trigger();
+    EXPECT_EQ(Chart().YearCount(), 6);
+    EXPECT_EQ(Pane().topLevelItemCount(), 0) << "no year is selected yet";
+
+    // The arrow keys on the chart choose a year in the list; the pane explains it.
+    Chart().setFocus();
+    QTest::keyClick(&Chart(), Qt::Key_Right);
+    QTest::keyClick(&Chart(), Qt::Key_Right);
+    QTest::keyClick(&Chart(), Qt::Key_Right);
+    ASSERT_NE(Frame().GetView().currentItem(), nullptr);
+    EXPECT_EQ(Frame().GetView().currentItem()->text(0), QStringLiteral("2002"));
+    EXPECT_EQ(Chart().HighlightedYear(), 2002);
+    const QStringList lines = PaneLines(Pane());
+    EXPECT_TRUE(lines.contains(QStringLiteral("Opening balance: 1,549")))
+        << lines.join(u'|').toStdString();
+    EXPECT_EQ(lines.constLast(), QStringLiteral("All expenses paid"));
+
+    // Enter on the row shows the pane.
+    QTest::keyClick(&Frame().GetView(), Qt::Key_Return);
+    EXPECT_TRUE(Frame().findChild<QDockWidget*>(QStringLiteral("yearDetailsDock"))->isVisible());
+    EXPECT_TRUE(Action("ID_VIEW_YEAR_DETAILS").isChecked());
+
+    // Editing the plan does not change them; New empties them.
+    Document().m_plan.incomes.clear();
+    QTest::keyClick(&Chart(), Qt::Key_Right);
+    QTest::keyClick(&Chart(), Qt::Key_Left);
+    EXPECT_EQ(Chart().YearCount(), 6);
+    EXPECT_EQ(PaneLines(Pane()), lines) << "the pane explains the plan as it was calculated";
+    Action("ID_FILE_NEW").trigger();
+    EXPECT_EQ(Chart().YearCount(), 0);
+    EXPECT_EQ(Pane().topLevelItemCount(), 0);
+
+    ui.QueueOpenFile(m_plan);
+    Action("ID_FILE_OPEN").trigger();
+    Action("ID_EDIT_CALCULATE").trigger();
+    EXPECT_EQ(Chart().YearCount(), 6);
+    ui.QueueOpenFile(CopyExample("second.Orbe"));
+    Action("ID_FILE_OPEN").trigger();
+    EXPECT_EQ(Chart().YearCount(), 0);
+    EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+TEST_F(ProjectionDisplayTest, CsvExportIsTheCliCsvByteForByte) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    const std::string target = folder.FilePath("out.csv");
+    ui.QueueExportFile(target);
+    Action("ID_FILE_EXPORT_CSV").trigger();
+    EXPECT_EQ(ReadFile(target), "Year,Income,Total Assets,Available Assets,Withdrawals\n"
+                                "2000,1778,1778,1050,0\n"
+                                "2001,874,2652,1103,-600\n"
+                                "2002,53,2105,2105,-637\n"
+                                "2003,47,1515,1515,-750\n"
+                                "2004,25,790,790,-750\n"
+                                "2005,2,42,42,-608\n");
+    EXPECT_EQ(ui.GetJournal(),
+              (Journal{"choose export file: " + folder.FilePath("retirement-example.csv") +
+                       " [CSV (*.csv)]"}));
+}
+
+TEST_F(ProjectionDisplayTest, FailedExportSaysSoAndLeavesWhatWasThere) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    // A folder where the file should go: no writing replaces it, even as root.
+    const std::string target = folder.FilePath("taken.csv");
+    std::filesystem::create_directory(target);
+    folder.AddFile("taken.csv/inside", "kept\n");
+    ui.QueueExportFile(target);
+    Action("ID_FILE_EXPORT_CSV").trigger();
+    EXPECT_EQ(ui.GetJournal().back(), "message: Error saving file!");
+    EXPECT_EQ(ReadFile(folder.FilePath("taken.csv/inside")), "kept\n");
+}
+
+TEST_F(ProjectionDisplayTest, PdfReportHoldsThePlanTheTableAndTheChart) {
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+    Action("ID_EDIT_CALCULATE").trigger();
+    const std::string target = folder.FilePath("report.pdf");
+    ui.QueueExportFile(target);
+    Action("ID_FILE_EXPORT_PDF").trigger();
+    ASSERT_EQ(ReadFile(target).substr(0, 5), "%PDF-");
+    const std::string text = folder.FilePath("report.txt");
+    ASSERT_EQ(std::system(("pdftotext -layout '" + target + "' '" + text + "'").c_str()), 0);
+    const std::string report = ReadFile(text);
+    for (const char* expected :
+         {"Orbelan projection: retirement-example.Orbe", "retiring at 55 in 2003",
+          "Savings, Pension", "Rent", "Available Assets", "Chart"})
+        EXPECT_NE(report.find(expected), std::string::npos) << expected << " in\n" << report;
+    EXPECT_NE(report.find("2002"), std::string::npos);
+    EXPECT_NE(report.find("-637"), std::string::npos);
+}
