@@ -1,4 +1,5 @@
 #include "tests/app/AppFixture.h"
+#include "tests/support/ExamplePlans.h"
 
 #include "view/CTessalyView.h"
 #include "view/ProjectionChart.h"
@@ -102,13 +103,7 @@ TEST_F(ProjectionDisplayTest, CsvExportIsTheCliCsvByteForByte) {
     const std::string target = folder.FilePath("out.csv");
     ui.QueueExportFile(target);
     Action("ID_FILE_EXPORT_CSV").trigger();
-    EXPECT_EQ(ReadFile(target), "Year,Income,Total Assets,Available Assets,Withdrawals\n"
-                                "2000,1778,1778,1050,0\n"
-                                "2001,874,2652,1103,-600\n"
-                                "2002,53,2105,2105,-637\n"
-                                "2003,47,1515,1515,-750\n"
-                                "2004,25,790,790,-750\n"
-                                "2005,2,42,42,-608\n");
+    EXPECT_EQ(ReadFile(target), kProjectionExampleCsv);
     EXPECT_EQ(ui.GetJournal(),
               (Journal{"choose export file: " + folder.FilePath("retirement-example.csv") +
                        " [CSV (*.csv)]"}));
