@@ -187,12 +187,12 @@ void ProjectionChart::UpdateScales() {
         span = {std::min(span.first, variant.first), std::max(span.second, variant.second)};
         yearCount = std::max(yearCount, m_variant->rowCount);
     }
-    if (m_years->count() != yearCount) {
-        QStringList years;
-        for (std::int32_t r = 0; r < yearCount; ++r)
-            years.append(QString::number(m_firstYear + r));
+    QStringList years;
+    for (std::int32_t r = 0; r < yearCount; ++r)
+        years.append(QString::number(m_firstYear + r));
+    // The bars fill an empty axis with their own numbers: compare the years, not the count.
+    if (m_years->categories() != years)
         m_years->setCategories(years);
-    }
     m_amounts->setRange(span.first, span.second);
     m_amounts->applyNiceNumbers();
     for (QLineSeries* line : m_verticals) {

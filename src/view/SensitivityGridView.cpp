@@ -76,6 +76,11 @@ SensitivityGridView::SensitivityGridView(QWidget* parent) : QWidget(parent) {
     m_table->setVerticalHeaderLabels(rows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // All seven rows show, and no more room than they need.
+    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int row = 0; row < m_table->rowCount(); ++row) {
         for (int column = 0; column < m_table->columnCount(); ++column) {
             auto* cell = new QTableWidgetItem;

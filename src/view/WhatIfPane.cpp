@@ -21,8 +21,10 @@ constexpr std::int32_t kPlanReturns = 0;
 constexpr std::int32_t kDefaultAge = 95;
 
 QString PointsText(std::int32_t points) {
-    return points == 1 || points == -1 ? QStringLiteral("%1 point").arg(points)
-                                       : QStringLiteral("%1 points").arg(points);
+    const QString signedPoints =
+        points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
+    return points == 1 || points == -1 ? QStringLiteral("%1 point").arg(signedPoints)
+                                       : QStringLiteral("%1 points").arg(signedPoints);
 }
 
 // How long the variant's money lasts, in words.
@@ -62,14 +64,16 @@ WhatIfPane::WhatIfPane(QWidget* parent)
         AddSlider(m_returnsBox, QStringLiteral("Returns"), -5, 5, QStringLiteral(" points"));
     m_expenses->setValue(kPlanExpenses);
     m_returns->setValue(kPlanReturns);
-    const auto row = [this](QSlider* slider, QSpinBox* box) {
+    const auto addRow = [this, sliders](const QString& label, QSlider* slider, QSpinBox* box) {
         auto* line = new QHBoxLayout;
         line->addWidget(slider, 1);
         line->addWidget(box);
-        return line;
+        auto* name = new QLabel(label, this);
+        name->setBuddy(slider);
+        sliders->addRow(name, line);
     };
-    sliders->addRow(QStringLiteral("&Expenses:"), row(m_expenses, m_expensesBox));
-    sliders->addRow(QStringLiteral("&Returns:"), row(m_returns, m_returnsBox));
+    addRow(QStringLiteral("&Expenses:"), m_expenses, m_expensesBox);
+    addRow(QStringLiteral("&Returns:"), m_returns, m_returnsBox);
     layout->addLayout(sliders);
 
     m_horizon = new QLabel(this);
@@ -102,7 +106,7 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     gridTitle->setWordWrap(true);
     layout->addWidget(gridTitle);
     m_grid = new SensitivityGridView(this);
-    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_grid);
 
     auto* money = new QHBoxLayout;
     m_todaysMoney = new QCheckBox(QStringLiteral("Show amounts in &today's money at"), this);
@@ -119,6 +123,7 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     money->addWidget(m_inflation);
     money->addStretch();
     layout->addLayout(money);
+    layout->addStretch();
 
     connect(m_expenses, &QSlider::valueChanged, this, &WhatIfPane::ProjectVariant);
     connect(m_returns, &QSlider::valueChanged, this, [this] {
