@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -119,9 +120,14 @@ void CMainFrame::createWhatIf() {
     m_whatIfDock = new QDockWidget(QStringLiteral("What If"), this);
     m_whatIfDock->setObjectName(QStringLiteral("whatIfDock"));
     m_whatIfDock->setAccessibleName(QStringLiteral("What If"));
-    m_pWhatIf = new WhatIfPane(m_whatIfDock);
+    // The pane is taller than a small window has room for beside Year Details: it scrolls.
+    auto* scroller = new QScrollArea(m_whatIfDock);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    m_pWhatIf = new WhatIfPane(scroller);
     m_pWhatIf->SetMoneyDisplay(*m_moneyDisplay);
-    m_whatIfDock->setWidget(m_pWhatIf);
+    scroller->setWidget(m_pWhatIf);
+    m_whatIfDock->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, m_whatIfDock);
     m_whatIfDock->hide();
     m_document.AddView(*m_pWhatIf);

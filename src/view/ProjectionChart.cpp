@@ -131,9 +131,7 @@ void ProjectionChart::Rebuild() {
     m_amounts = new QValueAxis;
     m_amounts->setLabelFormat(QStringLiteral("%d"));
     if (m_display != nullptr && m_display->ShowsTodaysMoney())
-        m_amounts->setTitleText(QStringLiteral("In %1 money at %2 % inflation")
-                                    .arg(m_display->CurrentYear())
-                                    .arg(QLocale().toString(m_display->Inflation(), 'f', 1)));
+        m_amounts->setTitleText(QStringLiteral("In %1 money").arg(m_display->CurrentYear()));
     drawing->addAxis(m_years, Qt::AlignBottom);
     drawing->addAxis(m_amounts, Qt::AlignLeft);
     bars->attachAxis(m_years);
