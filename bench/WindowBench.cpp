@@ -20,6 +20,7 @@ class SilentUiServices : public UiServices {
 public:
     void ShowMessage(const std::string&) override {}
     SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
+    bool AskYesNo(const std::string&) override { return false; }
     std::optional<std::string> ChooseOpenFile() override { return std::nullopt; }
     std::optional<std::string> ChooseSaveFile(const std::string&) override { return std::nullopt; }
     std::optional<std::string> ChooseExportFile(const std::string&, const std::string&) override {
