@@ -46,6 +46,14 @@ std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table) {
     return {lowest, highest};
 }
 
+// One point per row: the row's index and the amount of the field.
+QList<QPointF> FieldPoints(const ProjectionTable& table, std::int32_t ProjectionRow::*field) {
+    QList<QPointF> points;
+    for (std::int32_t r = 0; r < table.rowCount; ++r)
+        points.append(QPointF(r, table.rows[static_cast<std::size_t>(r)].*field));
+    return points;
+}
+
 } // namespace
 
 ProjectionChart::ProjectionChart(QWidget* parent) : QChartView(parent) {
@@ -163,6 +171,17 @@ void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant)
     m_variant = variant;
     if (m_rowCount == 0)
         return;
+    if (m_variant && !m_variantLines.isEmpty()) {
+        // A slider move: new points on the lines there are, no new series for the legend.
+        const ProjectionTable shown = Shown(*m_variant);
+        for (const auto& [line, field] :
+             {std::pair{m_variantLines[0], &ProjectionRow::totalAssets},
+              std::pair{m_variantLines[1], &ProjectionRow::availableAssets}}) {
+            line->replace(FieldPoints(shown, field));
+        }
+        UpdateScales();
+        return;
+    }
     for (QLineSeries* line : std::as_const(m_variantLines)) {
         chart()->removeSeries(line);
         delete line;
@@ -208,8 +227,7 @@ QList<QLineSeries*> ProjectionChart::AddAssetLines(const ProjectionTable& table,
         QPen pen(color, 2, style);
         line->setPen(pen);
         line->setPointsVisible(true);
-        for (std::int32_t r = 0; r < table.rowCount; ++r)
-            line->append(r, table.rows[static_cast<std::size_t>(r)].*field);
+        line->append(FieldPoints(table, field));
         chart()->addSeries(line);
         line->attachAxis(m_years);
         line->attachAxis(m_amounts);
