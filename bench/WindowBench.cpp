@@ -3,10 +3,12 @@
 #include "platform/UiServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "view/CTessalyView.h"
+#include "view/ProjectionChart.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPixmap>
+#include <QSlider>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -18,6 +20,7 @@ class SilentUiServices : public UiServices {
 public:
     void ShowMessage(const std::string&) override {}
     SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
+    bool AskYesNo(const std::string&) override { return false; }
     std::optional<std::string> ChooseOpenFile() override { return std::nullopt; }
     std::optional<std::string> ChooseSaveFile(const std::string&) override { return std::nullopt; }
     std::optional<std::string> ChooseExportFile(const std::string&, const std::string&) override {
@@ -50,6 +53,27 @@ void BM_CalculateInTheWindow(benchmark::State& state) {
     state.counters["rows"] = list.topLevelItemCount();
 }
 BENCHMARK(BM_CalculateInTheWindow)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// One step of the What If pane's expenses slider: the variant projected again and the chart,
+// with the plan's projection and the variant's dashed lines, painted.
+void BM_WhatIfSliderMove(benchmark::State& state) {
+    QTemporaryDir folder;
+    QtSettingsStore settings(folder.filePath(QStringLiteral("Orbelan.ini")).toStdString());
+    SilentUiServices ui;
+    CTessalyApp app(settings, ui);
+    app.InitInstance({});
+    CMainFrame& frame = app.GetMainFrame();
+    app.GetDocument().m_plan = DrainedPlan(state.range(0));
+    frame.GetAction("ID_EDIT_CALCULATE")->trigger();
+    frame.GetAction("ID_VIEW_WHAT_IF")->setChecked(true);
+    auto* expenses = frame.findChild<QSlider*>(QStringLiteral("whatIfExpensesSlider"));
+    int step = 0;
+    for (auto _ : state) {
+        expenses->setValue(++step % 2 == 0 ? 90 : 110);
+        benchmark::DoNotOptimize(frame.GetChart().grab());
+    }
+}
+BENCHMARK(BM_WhatIfSliderMove)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

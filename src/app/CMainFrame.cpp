@@ -3,13 +3,16 @@
 #include "app/CAboutDlg.h"
 #include "app/HelpKeyFilter.h"
 #include "app/WindowLayout.h"
+#include "model/PlanDate.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/DocumentManager.h"
 #include "platform/RecentFileList.h"
 #include "platform/UiServices.h"
 #include "view/CTessalyView.h"
+#include "view/MoneyDisplay.h"
 #include "view/ProjectionChart.h"
 #include "view/ProjectionExport.h"
+#include "view/WhatIfPane.h"
 #include "view/YearDetailsPane.h"
 
 #include <QAction>
@@ -19,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -55,6 +59,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
       m_recentFileMenu(recentFiles, RecentFileEntries(m_actions)) {
     createView();
     createYearDetails();
+    createWhatIf();
     followListSelection();
     createActions();
     createMenus();
@@ -106,6 +111,32 @@ void CMainFrame::createYearDetails() {
     addDockWidget(Qt::RightDockWidgetArea, m_yearDetailsDock);
     m_yearDetailsDock->hide();
     m_document.AddView(*m_pYearDetails);
+}
+
+void CMainFrame::createWhatIf() {
+    m_moneyDisplay = new MoneyDisplay(m_settings, CurrentLocalYear(), this);
+    m_pChart->SetMoneyDisplay(*m_moneyDisplay);
+    m_pYearDetails->SetMoneyDisplay(*m_moneyDisplay);
+    m_whatIfDock = new QDockWidget(QStringLiteral("What If"), this);
+    m_whatIfDock->setObjectName(QStringLiteral("whatIfDock"));
+    m_whatIfDock->setAccessibleName(QStringLiteral("What If"));
+    // The pane is taller than a small window has room for beside Year Details: it scrolls.
+    auto* scroller = new QScrollArea(m_whatIfDock);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    m_pWhatIf = new WhatIfPane(scroller);
+    m_pWhatIf->SetMoneyDisplay(*m_moneyDisplay);
+    scroller->setWidget(m_pWhatIf);
+    m_whatIfDock->setWidget(scroller);
+    addDockWidget(Qt::RightDockWidgetArea, m_whatIfDock);
+    m_whatIfDock->hide();
+    m_document.AddView(*m_pWhatIf);
+    // The chart draws the variant while the pane that sets it is open.
+    const auto showVariant = [this] {
+        m_pChart->ShowVariant(m_whatIfDock->isHidden() ? std::nullopt : m_pWhatIf->Variant());
+    };
+    connect(m_pWhatIf, &WhatIfPane::variantChanged, this, showVariant);
+    connect(m_whatIfDock, &QDockWidget::visibilityChanged, this, showVariant);
 }
 
 void CMainFrame::followListSelection() {
@@ -160,6 +191,10 @@ void CMainFrame::createActions() {
     // The pane can also be closed on its own title bar; the check mark follows it.
     connect(m_yearDetailsDock, &QDockWidget::visibilityChanged, this,
             [this, details] { details->setChecked(!m_yearDetailsDock->isHidden()); });
+    QAction* whatIf = m_actions["ID_VIEW_WHAT_IF"];
+    connect(whatIf, &QAction::toggled, m_whatIfDock, &QWidget::setVisible);
+    connect(m_whatIfDock, &QDockWidget::visibilityChanged, this,
+            [this, whatIf] { whatIf->setChecked(!m_whatIfDock->isHidden()); });
     connect(m_actions["ID_EDIT_GENERAL_DATA"], &QAction::triggered, m_pView,
             &CTessalyView::OnEditGeneralData);
     connect(m_actions["ID_EDIT_EXPENSES"], &QAction::triggered, m_pView,
@@ -227,6 +262,7 @@ void CMainFrame::createMenus() {
     view->addSeparator();
     view->addAction(m_actions["ID_VIEW_CHART"]);
     view->addAction(m_actions["ID_VIEW_YEAR_DETAILS"]);
+    view->addAction(m_actions["ID_VIEW_WHAT_IF"]);
 
     QMenu* help = addMenu("menuHelp", QStringLiteral("&Help"));
     help->addAction(m_actions["ID_HELP"]);

@@ -11,6 +11,7 @@
 class CTessalyDoc;
 class CTessalyView;
 class DocumentManager;
+class MoneyDisplay;
 class ProjectionChart;
 class QCloseEvent;
 class QDockWidget;
@@ -18,6 +19,7 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class QToolBar;
+class WhatIfPane;
 class YearDetailsPane;
 class RecentFileList;
 class SettingsStore;
@@ -36,6 +38,7 @@ public:
     CTessalyView& GetView() const { return *m_pView; }
     ProjectionChart& GetChart() const { return *m_pChart; }
     YearDetailsPane& GetYearDetails() const { return *m_pYearDetails; }
+    WhatIfPane& GetWhatIf() const { return *m_pWhatIf; }
     // The list above, the chart below.
     QSplitter& GetSplitter() const { return *m_splitter; }
     QAction* GetAction(std::string_view id) const { return m_actions[id]; }
@@ -47,6 +50,7 @@ protected:
 private:
     void createView();
     void createYearDetails();
+    void createWhatIf();
     void followListSelection();
     void createActions();
     void createMenus();
@@ -68,7 +72,10 @@ private:
     CTessalyView* m_pView = nullptr;
     ProjectionChart* m_pChart = nullptr;
     YearDetailsPane* m_pYearDetails = nullptr;
+    WhatIfPane* m_pWhatIf = nullptr;
+    MoneyDisplay* m_moneyDisplay = nullptr;
     QSplitter* m_splitter = nullptr;
     QDockWidget* m_yearDetailsDock = nullptr;
+    QDockWidget* m_whatIfDock = nullptr;
     QToolBar* m_toolBar = nullptr;
 };

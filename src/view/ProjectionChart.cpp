@@ -1,6 +1,7 @@
 #include "view/ProjectionChart.h"
 
 #include "persist/CTessalyDoc.h"
+#include "view/MoneyDisplay.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -27,6 +29,30 @@ const QColor kWithdrawalsColor(0xf4, 0xb3, 0x7a);
 const QColor kRetirementColor(0x70, 0x70, 0x70);
 const QColor kUncoveredColor(0xd6, 0x27, 0x28);
 const QColor kHighlightColor(0x44, 0x44, 0xaa, 0x80);
+const QString kVariantSuffix = QStringLiteral(" (what if)");
+
+// The rows' amounts, each with the year's bars and lines, and 0.
+std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table) {
+    std::int32_t lowest = 0;
+    std::int32_t highest = 0;
+    for (std::int32_t r = 0; r < table.rowCount; ++r) {
+        const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
+        for (const std::int32_t amount :
+             {row.income, row.withdrawals, row.totalAssets, row.availableAssets}) {
+            lowest = std::min(lowest, amount);
+            highest = std::max(highest, amount);
+        }
+    }
+    return {lowest, highest};
+}
+
+// One point per row: the row's index and the amount of the field.
+QList<QPointF> FieldPoints(const ProjectionTable& table, std::int32_t ProjectionRow::*field) {
+    QList<QPointF> points;
+    for (std::int32_t r = 0; r < table.rowCount; ++r)
+        points.append(QPointF(r, table.rows[static_cast<std::size_t>(r)].*field));
+    return points;
+}
 
 } // namespace
 
@@ -54,6 +80,28 @@ void ProjectionChart::OnUpdate(ViewBase* /*sender*/, long /*hint*/) {
     Rebuild();
 }
 
+void ProjectionChart::SetMoneyDisplay(const MoneyDisplay& display) {
+    m_display = &display;
+    connect(&display, &MoneyDisplay::changed, this, [this] {
+        const std::optional<std::int32_t> highlighted = m_highlighted;
+        Rebuild();
+        HighlightYear(highlighted);
+    });
+}
+
+ProjectionTable ProjectionChart::Shown(const ProjectionTable& table) const {
+    if (m_display == nullptr || !m_display->ShowsTodaysMoney())
+        return table;
+    ProjectionTable shown = table;
+    for (std::int32_t r = 0; r < shown.rowCount; ++r) {
+        ProjectionRow& row = shown.rows[static_cast<std::size_t>(r)];
+        for (std::int32_t* amount :
+             {&row.income, &row.withdrawals, &row.totalAssets, &row.availableAssets})
+            *amount = static_cast<std::int32_t>(m_display->Shown(*amount, shown.firstYear + r));
+    }
+    return shown;
+}
+
 void ProjectionChart::Rebuild() {
     QChart* drawing = chart();
     drawing->removeAllSeries();
@@ -63,31 +111,24 @@ void ProjectionChart::Rebuild() {
     m_amounts = nullptr;
     m_highlight = nullptr;
     m_highlighted.reset();
+    m_variantLines.clear();
+    m_verticals.clear();
     m_rowCount = 0;
     if (m_pPlanDoc == nullptr || m_pPlanDoc->ShownResults().rowCount == 0)
         return;
 
-    const ProjectionTable& table = m_pPlanDoc->ShownResults();
+    m_shown = Shown(m_pPlanDoc->ShownResults());
+    const ProjectionTable& table = m_shown;
     m_firstYear = table.firstYear;
     m_rowCount = table.rowCount;
-    QStringList years;
-    // The axis spans every amount drawn, and 0.
-    std::int32_t lowest = 0;
-    std::int32_t highest = 0;
     auto* income = new QBarSet(QStringLiteral("Income"));
     auto* withdrawals = new QBarSet(QStringLiteral("Withdrawals"));
     income->setColor(kIncomeColor);
     withdrawals->setColor(kWithdrawalsColor);
     for (std::int32_t r = 0; r < table.rowCount; ++r) {
         const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
-        years.append(QString::number(table.firstYear + r));
         income->append(row.income);
         withdrawals->append(row.withdrawals);
-        for (const std::int32_t amount :
-             {row.income, row.withdrawals, row.totalAssets, row.availableAssets}) {
-            lowest = std::min(lowest, amount);
-            highest = std::max(highest, amount);
-        }
     }
     auto* bars = new QBarSeries;
     bars->append(income);
@@ -95,9 +136,10 @@ void ProjectionChart::Rebuild() {
     drawing->addSeries(bars);
 
     m_years = new QBarCategoryAxis;
-    m_years->append(years);
     m_amounts = new QValueAxis;
     m_amounts->setLabelFormat(QStringLiteral("%d"));
+    if (m_display != nullptr && m_display->ShowsTodaysMoney())
+        m_amounts->setTitleText(QStringLiteral("In %1 money").arg(m_display->CurrentYear()));
     drawing->addAxis(m_years, Qt::AlignBottom);
     drawing->addAxis(m_amounts, Qt::AlignLeft);
     bars->attachAxis(m_years);
@@ -112,8 +154,8 @@ void ProjectionChart::Rebuild() {
     });
 
     AddAssetLines(table, Qt::SolidLine, QString());
-    m_amounts->setRange(lowest, highest);
-    m_amounts->applyNiceNumbers();
+    AddVariantLines();
+    UpdateScales();
 
     const std::int32_t retirement = m_pPlanDoc->ShownPlan().retirementDate.GetYear();
     AddMarker(QStringLiteral("Retirement %1").arg(retirement), retirement, kRetirementColor, 2,
@@ -125,16 +167,67 @@ void ProjectionChart::Rebuild() {
                   Qt::SolidLine);
 }
 
-void ProjectionChart::AddAssetLines(const ProjectionTable& table, Qt::PenStyle style,
-                                    const QString& suffix) {
+void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant) {
+    m_variant = variant;
+    if (m_rowCount == 0)
+        return;
+    if (m_variant && !m_variantLines.isEmpty()) {
+        // A slider move: new points on the lines there are, no new series for the legend.
+        const ProjectionTable shown = Shown(*m_variant);
+        for (const auto& [line, field] :
+             {std::pair{m_variantLines[0], &ProjectionRow::totalAssets},
+              std::pair{m_variantLines[1], &ProjectionRow::availableAssets}}) {
+            line->replace(FieldPoints(shown, field));
+        }
+        UpdateScales();
+        return;
+    }
+    for (QLineSeries* line : std::as_const(m_variantLines)) {
+        chart()->removeSeries(line);
+        delete line;
+    }
+    m_variantLines.clear();
+    AddVariantLines();
+    UpdateScales();
+}
+
+void ProjectionChart::AddVariantLines() {
+    if (m_variant)
+        m_variantLines = AddAssetLines(Shown(*m_variant), Qt::DashLine, kVariantSuffix);
+}
+
+void ProjectionChart::UpdateScales() {
+    std::pair<std::int32_t, std::int32_t> span = AmountSpan(m_shown);
+    std::int32_t yearCount = m_rowCount;
+    if (m_variant) {
+        const std::pair<std::int32_t, std::int32_t> variant = AmountSpan(Shown(*m_variant));
+        span = {std::min(span.first, variant.first), std::max(span.second, variant.second)};
+        yearCount = std::max(yearCount, m_variant->rowCount);
+    }
+    QStringList years;
+    for (std::int32_t r = 0; r < yearCount; ++r)
+        years.append(QString::number(m_firstYear + r));
+    // The bars fill an empty axis with their own numbers: compare the years, not the count.
+    if (m_years->categories() != years)
+        m_years->setCategories(years);
+    m_amounts->setRange(span.first, span.second);
+    m_amounts->applyNiceNumbers();
+    for (QLineSeries* line : m_verticals) {
+        const qreal x = line->at(0).x();
+        line->replace({QPointF(x, m_amounts->min()), QPointF(x, m_amounts->max())});
+    }
+}
+
+QList<QLineSeries*> ProjectionChart::AddAssetLines(const ProjectionTable& table, Qt::PenStyle style,
+                                                   const QString& suffix) {
+    QList<QLineSeries*> lines;
     const auto addLine = [&](const QString& name, const QColor& color, auto field) {
         auto* line = new QLineSeries;
         line->setName(name + suffix);
         QPen pen(color, 2, style);
         line->setPen(pen);
         line->setPointsVisible(true);
-        for (std::int32_t r = 0; r < table.rowCount; ++r)
-            line->append(r, table.rows[static_cast<std::size_t>(r)].*field);
+        line->append(FieldPoints(table, field));
         chart()->addSeries(line);
         line->attachAxis(m_years);
         line->attachAxis(m_amounts);
@@ -142,9 +235,11 @@ void ProjectionChart::AddAssetLines(const ProjectionTable& table, Qt::PenStyle s
             if (on)
                 ShowSummary(static_cast<std::int32_t>(std::lround(point.x())));
         });
+        lines.append(line);
     };
     addLine(QStringLiteral("Total Assets"), kTotalColor, &ProjectionRow::totalAssets);
     addLine(QStringLiteral("Available Assets"), kAvailableColor, &ProjectionRow::availableAssets);
+    return lines;
 }
 
 QLineSeries* ProjectionChart::AddVerticalLine(std::int32_t year, const QColor& color, qreal width,
@@ -159,6 +254,7 @@ QLineSeries* ProjectionChart::AddVerticalLine(std::int32_t year, const QColor& c
     chart()->addSeries(line);
     line->attachAxis(m_years);
     line->attachAxis(m_amounts);
+    m_verticals.push_back(line);
     return line;
 }
 
@@ -170,6 +266,7 @@ void ProjectionChart::AddMarker(const QString& name, std::int32_t year, const QC
 
 void ProjectionChart::HighlightYear(std::optional<std::int32_t> year) {
     if (m_highlight != nullptr) {
+        std::erase(m_verticals, m_highlight);
         chart()->removeSeries(m_highlight);
         delete m_highlight;
         m_highlight = nullptr;
@@ -187,7 +284,7 @@ void ProjectionChart::HighlightYear(std::optional<std::int32_t> year) {
 }
 
 QString ProjectionChart::YearSummary(std::int32_t index) const {
-    const ProjectionRow& row = m_pPlanDoc->ShownResults().rows[static_cast<std::size_t>(index)];
+    const ProjectionRow& row = m_shown.rows[static_cast<std::size_t>(index)];
     const QLocale locale;
     return QStringLiteral("%1\nIncome %2\nTotal Assets %3\nAvailable Assets %4\nWithdrawals %5")
         .arg(QString::number(m_firstYear + index), locale.toString(row.income),

@@ -1,6 +1,7 @@
 #include "view/YearDetailsPane.h"
 
 #include "persist/CTessalyDoc.h"
+#include "view/MoneyDisplay.h"
 
 #include <QHeaderView>
 #include <QLocale>
@@ -36,8 +37,18 @@ void YearDetailsPane::OnUpdate(ViewBase* /*sender*/, long /*hint*/) {
     ShowYear(std::nullopt);
 }
 
+void YearDetailsPane::SetMoneyDisplay(const MoneyDisplay& display) {
+    m_display = &display;
+    connect(&display, &MoneyDisplay::changed, this, [this] { ShowYear(m_year); });
+}
+
 void YearDetailsPane::ShowYear(std::optional<std::int32_t> year) {
     clear();
+    m_year = year;
+    const bool today = m_display != nullptr && m_display->ShowsTodaysMoney();
+    headerItem()->setText(1,
+                          today ? QStringLiteral("Amount in %1 money").arg(m_display->CurrentYear())
+                                : QStringLiteral("Amount"));
     if (m_pPlanDoc == nullptr || !year)
         return;
     if (const std::optional<YearBreakdown> breakdown = m_pPlanDoc->BreakdownOfYear(*year))
@@ -46,12 +57,16 @@ void YearDetailsPane::ShowYear(std::optional<std::int32_t> year) {
 
 void YearDetailsPane::Fill(const YearBreakdown& year) {
     const QLocale locale;
+    const auto shown = [&](std::int64_t amount) {
+        return static_cast<qlonglong>(m_display == nullptr ? amount
+                                                           : m_display->Shown(amount, year.year));
+    };
     const auto add = [&](QTreeWidgetItem* parent, const QString& label,
                          std::optional<std::int64_t> amount = std::nullopt) {
         auto* item = parent == nullptr ? new QTreeWidgetItem(this) : new QTreeWidgetItem(parent);
         item->setText(0, label);
         if (amount)
-            item->setText(1, locale.toString(static_cast<qlonglong>(*amount)));
+            item->setText(1, locale.toString(shown(*amount)));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         return item;
     };
@@ -107,8 +122,9 @@ void YearDetailsPane::Fill(const YearBreakdown& year) {
         add(item, QStringLiteral("Received"), draw.received);
     }
 
-    add(nullptr, year.covered ? QStringLiteral("All expenses paid")
-                              : QStringLiteral("%1 could not be paid")
-                                    .arg(locale.toString(static_cast<qlonglong>(year.unpaid))));
+    add(nullptr,
+        year.covered
+            ? QStringLiteral("All expenses paid")
+            : QStringLiteral("%1 could not be paid").arg(locale.toString(shown(year.unpaid))));
     expandAll();
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class CTessalyDoc;
+class MoneyDisplay;
 struct YearBreakdown;
 
 // The Year Details pane: how the selected year of the list came about, as a tree of the
@@ -22,6 +23,8 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(ViewBase* sender, long hint) override;
 
+    // Amounts are shown as the display shows them, and again when it changes.
+    void SetMoneyDisplay(const MoneyDisplay& display);
     // Shows the breakdown of a year of the list, or nothing.
     void ShowYear(std::optional<std::int32_t> year);
 
@@ -29,4 +32,6 @@ private:
     void Fill(const YearBreakdown& year);
 
     CTessalyDoc* m_pPlanDoc = nullptr;
+    const MoneyDisplay* m_display = nullptr;
+    std::optional<std::int32_t> m_year;
 };

@@ -28,6 +28,7 @@ TEST_F(WindowLayoutTest, SizePositionAndToolbarPlaceComeBackAtTheNextStart) {
     Frame().addToolBar(Qt::LeftToolBarArea, &ToolBar());
     Frame().GetAction("ID_VIEW_CHART")->setChecked(false);
     Frame().GetAction("ID_VIEW_YEAR_DETAILS")->setChecked(true);
+    Frame().GetAction("ID_VIEW_WHAT_IF")->setChecked(true);
 
     Restart();
 
@@ -35,6 +36,7 @@ TEST_F(WindowLayoutTest, SizePositionAndToolbarPlaceComeBackAtTheNextStart) {
     EXPECT_EQ(Frame().toolBarArea(&ToolBar()), Qt::LeftToolBarArea);
     EXPECT_FALSE(Frame().GetAction("ID_VIEW_CHART")->isChecked());
     EXPECT_TRUE(Frame().GetAction("ID_VIEW_YEAR_DETAILS")->isChecked());
+    EXPECT_TRUE(Frame().GetAction("ID_VIEW_WHAT_IF")->isChecked());
     EXPECT_EQ(RecentFileSetting(1), "");
 }
 

@@ -1,0 +1,52 @@
+#include "view/MoneyDisplay.h"
+
+#include "model/TodaysMoney.h"
+#include "platform/SettingsStore.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+namespace {
+
+const std::string kSection = "Display";
+const std::string kTodaysMoneyKey = "TodaysMoney";
+const std::string kInflationKey = "Inflation";
+
+constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kHighest = std::numeric_limits<std::int32_t>::max();
+
+} // namespace
+
+MoneyDisplay::MoneyDisplay(SettingsStore& settings, std::int32_t currentYear, QObject* parent)
+    : QObject(parent), m_settings(settings), m_currentYear(currentYear) {
+    m_todaysMoney = m_settings.ReadString(kSection, kTodaysMoneyKey) == "true";
+    bool ok = false;
+    const float inflation =
+        QString::fromStdString(m_settings.ReadString(kSection, kInflationKey)).toFloat(&ok);
+    if (ok)
+        m_inflation = inflation;
+}
+
+void MoneyDisplay::Set(bool todaysMoney, float inflation) {
+    if (todaysMoney == m_todaysMoney && inflation == m_inflation)
+        return;
+    m_todaysMoney = todaysMoney;
+    m_inflation = inflation;
+    m_settings.WriteString(kSection, kTodaysMoneyKey, todaysMoney ? "true" : "false");
+    m_settings.WriteString(kSection, kInflationKey,
+                           QString::number(inflation, 'f', 1).toStdString());
+    emit changed();
+}
+
+std::int64_t MoneyDisplay::Shown(std::int64_t amount, std::int32_t year) const {
+    if (!m_todaysMoney)
+        return amount;
+    // The Year Details pane's sums can pass 32 bits; they show at the limit as well.
+    const auto bounded = static_cast<std::int32_t>(std::clamp(amount, kLowest, kHighest));
+    if (const Money today = InTodaysMoney(bounded, m_inflation, year, m_currentYear))
+        return *today;
+    return amount < 0 ? kLowest : kHighest;
+}

@@ -1,0 +1,289 @@
+#include "view/WhatIfPane.h"
+
+#include "model/Projection.h"
+#include "persist/CTessalyDoc.h"
+#include "view/MoneyDisplay.h"
+#include "view/SensitivityGridView.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr std::int32_t kPlanExpenses = 100;
+constexpr std::int32_t kPlanReturns = 0;
+constexpr std::int32_t kDefaultAge = 95;
+
+QString PointsText(std::int32_t points) {
+    const QString signedPoints =
+        points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
+    return points == 1 || points == -1 ? QStringLiteral("%1 point").arg(signedPoints)
+                                       : QStringLiteral("%1 points").arg(signedPoints);
+}
+
+// How long the variant's money lasts, in words.
+QString HorizonText(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
+    const QString age =
+        plan.birthDate.IsValid()
+            ? QStringLiteral(", age %1").arg(reach.horizon - plan.birthDate.GetYear())
+            : QString();
+    if (!reach.firstUncoveredYear)
+        return QStringLiteral("Money lasts through %1%2, the last year projected")
+            .arg(reach.horizon)
+            .arg(age);
+    if (reach.horizon < firstYear)
+        return QStringLiteral("Money does not last the first year, %1").arg(firstYear);
+    return QStringLiteral("Money lasts until %1%2").arg(reach.horizon).arg(age);
+}
+
+} // namespace
+
+WhatIfPane::WhatIfPane(QWidget* parent)
+    : QWidget(parent), m_sustainableRun(*this,
+                                        [this](const SustainableSpending& found) {
+                                            ShowSustainableSpending(found);
+                                            emit backgroundResultShown();
+                                        }),
+      m_gridRun(*this, [this](const std::optional<HorizonGrid>& grid) {
+          m_grid->ShowGrid(grid, QStringLiteral("The grid could not be calculated."));
+          emit backgroundResultShown();
+      }) {
+    setObjectName(QStringLiteral("whatIfPane"));
+    setAccessibleName(QStringLiteral("What If"));
+    auto* layout = new QVBoxLayout(this);
+    auto* sliders = new QFormLayout;
+    m_expenses =
+        AddSlider(m_expensesBox, QStringLiteral("Expenses"), 50, 150, QStringLiteral(" %"));
+    m_returns =
+        AddSlider(m_returnsBox, QStringLiteral("Returns"), -5, 5, QStringLiteral(" points"));
+    m_expenses->setValue(kPlanExpenses);
+    m_returns->setValue(kPlanReturns);
+    const auto addRow = [this, sliders](const QString& label, QSlider* slider, QSpinBox* box) {
+        auto* line = new QHBoxLayout;
+        line->addWidget(slider, 1);
+        line->addWidget(box);
+        auto* name = new QLabel(label, this);
+        name->setBuddy(slider);
+        sliders->addRow(name, line);
+    };
+    addRow(QStringLiteral("&Expenses:"), m_expenses, m_expensesBox);
+    addRow(QStringLiteral("&Returns:"), m_returns, m_returnsBox);
+    layout->addLayout(sliders);
+
+    m_horizon = new QLabel(this);
+    m_horizon->setObjectName(QStringLiteral("whatIfHorizon"));
+    m_horizon->setAccessibleName(QStringLiteral("How long the money lasts"));
+    m_horizon->setWordWrap(true);
+    m_horizon->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_horizon->setFocusPolicy(Qt::TabFocus);
+    layout->addWidget(m_horizon);
+
+    auto* sustainable = new QHBoxLayout;
+    auto* ageLabel = new QLabel(QStringLiteral("Sustainable spending to &age"), this);
+    m_age = new QSpinBox(this);
+    m_age->setObjectName(QStringLiteral("whatIfAge"));
+    m_age->setAccessibleName(QStringLiteral("Sustainable spending to age"));
+    m_age->setRange(0, 150);
+    m_age->setValue(kDefaultAge);
+    ageLabel->setBuddy(m_age);
+    m_sustainable = new QLabel(this);
+    m_sustainable->setObjectName(QStringLiteral("whatIfSustainable"));
+    m_sustainable->setAccessibleName(QStringLiteral("Sustainable spending"));
+    m_sustainable->setWordWrap(true);
+    sustainable->addWidget(ageLabel);
+    sustainable->addWidget(m_age);
+    sustainable->addWidget(m_sustainable, 1);
+    layout->addLayout(sustainable);
+
+    auto* gridTitle = new QLabel(
+        QStringLiteral("Money lasts until, by returns moved (rows) and expenses (columns):"), this);
+    gridTitle->setWordWrap(true);
+    layout->addWidget(gridTitle);
+    m_grid = new SensitivityGridView(this);
+    layout->addWidget(m_grid);
+
+    auto* money = new QHBoxLayout;
+    m_todaysMoney = new QCheckBox(QStringLiteral("Show amounts in &today's money at"), this);
+    m_todaysMoney->setObjectName(QStringLiteral("todaysMoney"));
+    m_todaysMoney->setAccessibleName(QStringLiteral("Show amounts in today's money"));
+    m_inflation = new QDoubleSpinBox(this);
+    m_inflation->setObjectName(QStringLiteral("inflation"));
+    m_inflation->setAccessibleName(QStringLiteral("Inflation for today's money"));
+    m_inflation->setRange(0.0, 20.0);
+    m_inflation->setDecimals(1);
+    m_inflation->setSingleStep(0.1);
+    m_inflation->setSuffix(QStringLiteral(" % inflation"));
+    money->addWidget(m_todaysMoney);
+    money->addWidget(m_inflation);
+    money->addStretch();
+    layout->addLayout(money);
+    layout->addStretch();
+
+    connect(m_expenses, &QSlider::valueChanged, this, &WhatIfPane::ProjectVariant);
+    connect(m_returns, &QSlider::valueChanged, this, [this] {
+        ProjectVariant();
+        StartSustainableSpending();
+    });
+    connect(m_age, &QSpinBox::valueChanged, this, &WhatIfPane::StartSustainableSpending);
+    connect(m_grid, &SensitivityGridView::variantChosen, this, &WhatIfPane::MoveSliders);
+    connect(m_todaysMoney, &QCheckBox::toggled, this, &WhatIfPane::ChangeMoneyDisplay);
+    connect(m_inflation, &QDoubleSpinBox::valueChanged, this, &WhatIfPane::ChangeMoneyDisplay);
+}
+
+QSlider* WhatIfPane::AddSlider(QSpinBox*& box, const QString& name, int minimum, int maximum,
+                               const QString& suffix) {
+    auto* slider = new QSlider(Qt::Horizontal, this);
+    slider->setObjectName(QStringLiteral("whatIf%1Slider").arg(name));
+    slider->setAccessibleName(name);
+    slider->setRange(minimum, maximum);
+    slider->setPageStep(maximum > 10 ? 10 : 1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(maximum > 10 ? 10 : 1);
+    box = new QSpinBox(this);
+    box->setObjectName(QStringLiteral("whatIf%1Box").arg(name));
+    box->setAccessibleName(name);
+    box->setRange(minimum, maximum);
+    box->setSuffix(suffix);
+    // One value: the box follows the slider and the slider the box.
+    connect(slider, &QSlider::valueChanged, box, &QSpinBox::setValue);
+    connect(box, &QSpinBox::valueChanged, slider, &QSlider::setValue);
+    return slider;
+}
+
+void WhatIfPane::OnInitialUpdate() {
+    m_pPlanDoc = dynamic_cast<CTessalyDoc*>(GetDocument());
+    ViewBase::OnInitialUpdate();
+}
+
+void WhatIfPane::OnUpdate(ViewBase* /*sender*/, long /*hint*/) {
+    m_stale = true;
+    if (isVisible())
+        Refresh();
+}
+
+void WhatIfPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_stale)
+        Refresh();
+}
+
+void WhatIfPane::Refresh() {
+    m_stale = false;
+    ProjectVariant();
+    StartSustainableSpending();
+    StartGrid();
+}
+
+bool WhatIfPane::HasProjection() const {
+    return m_pPlanDoc != nullptr && m_pPlanDoc->ShownResults().rowCount > 0;
+}
+
+void WhatIfPane::MoveSliders(std::int32_t expensesPercent, std::int32_t returnPoints) {
+    m_expenses->setValue(expensesPercent);
+    m_returns->setValue(returnPoints);
+}
+
+void WhatIfPane::ProjectVariant() {
+    const std::int32_t expenses = m_expenses->value();
+    const std::int32_t returns = m_returns->value();
+    m_grid->MarkVariant(expenses, returns);
+    m_variant.reset();
+    if (!HasProjection()) {
+        m_horizon->setText(QStringLiteral("Calculate the plan to see what if."));
+        emit variantChanged();
+        return;
+    }
+    const Plan& plan = m_pPlanDoc->ShownPlan();
+    const std::int32_t firstYear = m_pPlanDoc->ShownResults().firstYear;
+    const std::optional<Plan> variant = PlanVariant(plan, expenses, returns);
+    ProjectionTable table;
+    Reach reach{firstYear - 1, firstYear};
+    if (variant) {
+        const ProjectionOutcome outcome = Calculate(*variant, table);
+        if (outcome.status == ProjectionStatus::AllocationFailed) {
+            m_horizon->setText(QStringLiteral("Not enough memory to calculate this variant."));
+            emit variantChanged();
+            return;
+        }
+        reach = ReachOf(table, outcome);
+    }
+    m_horizon->setText(HorizonText(reach, plan, firstYear));
+    if (variant && (expenses != kPlanExpenses || returns != kPlanReturns))
+        m_variant = table;
+    emit variantChanged();
+}
+
+void WhatIfPane::StartSustainableSpending() {
+    if (!HasProjection()) {
+        m_sustainableRun.Cancel();
+        m_sustainable->clear();
+        return;
+    }
+    m_sustainable->setText(QStringLiteral(": working it out..."));
+    m_sustainableRun.Start([plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()),
+                            age = m_age->value()](std::stop_token stop) {
+        return FindSustainableSpending(plan, age, stop);
+    });
+}
+
+void WhatIfPane::ShowSustainableSpending(const SustainableSpending& found) {
+    const std::int32_t returns = m_returns->value();
+    const QString moved = returns == kPlanReturns
+                              ? QString()
+                              : QStringLiteral(" with returns %1").arg(PointsText(returns));
+    switch (found.status) {
+    case SustainStatus::Found:
+        m_sustainable->setText(
+            QStringLiteral(": %1 % of planned expenses%2").arg(found.percent).arg(moved));
+        break;
+    case SustainStatus::NoneCovered:
+        m_sustainable->setText(QStringLiteral(": none, the money runs out before then even "
+                                              "without expenses%1")
+                                   .arg(moved));
+        break;
+    case SustainStatus::InvalidBirthDate:
+        m_sustainable->setText(QStringLiteral(": the plan's birth date is invalid, so it has "
+                                              "no age"));
+        break;
+    case SustainStatus::CannotCalculate:
+    case SustainStatus::Stopped:
+        m_sustainable->setText(QStringLiteral(": could not be calculated"));
+        break;
+    }
+}
+
+void WhatIfPane::StartGrid() {
+    if (!HasProjection()) {
+        m_gridRun.Cancel();
+        m_grid->ShowGrid(std::nullopt, QStringLiteral("Calculate the plan to see the grid."));
+        return;
+    }
+    m_grid->ShowGrid(std::nullopt, QStringLiteral("Working out the grid..."));
+    m_gridRun.Start([plan = m_pPlanDoc->ShownPlan()](std::stop_token stop) {
+        return SensitivityGrid(plan, stop);
+    });
+}
+
+void WhatIfPane::SetMoneyDisplay(MoneyDisplay& display) {
+    m_display = &display;
+    ShowMoneyDisplay();
+    connect(&display, &MoneyDisplay::changed, this, &WhatIfPane::ShowMoneyDisplay);
+}
+
+void WhatIfPane::ShowMoneyDisplay() {
+    const QSignalBlocker checkBlocker(m_todaysMoney);
+    const QSignalBlocker rateBlocker(m_inflation);
+    m_todaysMoney->setChecked(m_display->ShowsTodaysMoney());
+    m_inflation->setValue(m_display->Inflation());
+}
+
+void WhatIfPane::ChangeMoneyDisplay() {
+    if (m_display != nullptr)
+        m_display->Set(m_todaysMoney->isChecked(), static_cast<float>(m_inflation->value()));
+}

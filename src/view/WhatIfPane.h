@@ -1,0 +1,79 @@
+#pragma once
+
+#include "model/ProjectionTable.h"
+#include "model/WhatIf.h"
+#include "platform/ViewBase.h"
+#include "view/LatestRun.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+
+class CTessalyDoc;
+class MoneyDisplay;
+class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
+class QSlider;
+class QSpinBox;
+class SensitivityGridView;
+
+// The What If pane: the plan the list shows, with its expenses and returns moved by two
+// sliders, projected again by the engine at every move; how long its money lasts; the largest
+// spending that lasts to an age; the sensitivity grid; and the choice of showing amounts in
+// today's money. It projects copies: the plan, its file and the list never change.
+class WhatIfPane : public QWidget, public ViewBase {
+    Q_OBJECT
+
+public:
+    explicit WhatIfPane(QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void OnUpdate(ViewBase* sender, long hint) override;
+
+    // The pane's option edits the display; the pane shows its choice.
+    void SetMoneyDisplay(MoneyDisplay& display);
+    // Moves the sliders, as the user does.
+    void MoveSliders(std::int32_t expensesPercent, std::int32_t returnPoints);
+    // The variant's projection, when the sliders differ from the plan and the list shows it.
+    const std::optional<ProjectionTable>& Variant() const { return m_variant; }
+
+signals:
+    void variantChanged();
+    // A result worked out off the interface thread has been shown.
+    void backgroundResultShown();
+
+protected:
+    // A hidden pane leaves its work until it shows.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Refresh();
+    QSlider* AddSlider(QSpinBox*& box, const QString& name, int minimum, int maximum,
+                       const QString& suffix);
+    void ProjectVariant();
+    void StartSustainableSpending();
+    void StartGrid();
+    void ShowSustainableSpending(const SustainableSpending& found);
+    void ShowMoneyDisplay();
+    void ChangeMoneyDisplay();
+    bool HasProjection() const;
+
+    CTessalyDoc* m_pPlanDoc = nullptr;
+    MoneyDisplay* m_display = nullptr;
+    QSlider* m_expenses = nullptr;
+    QSpinBox* m_expensesBox = nullptr;
+    QSlider* m_returns = nullptr;
+    QSpinBox* m_returnsBox = nullptr;
+    QLabel* m_horizon = nullptr;
+    QSpinBox* m_age = nullptr;
+    QLabel* m_sustainable = nullptr;
+    SensitivityGridView* m_grid = nullptr;
+    QCheckBox* m_todaysMoney = nullptr;
+    QDoubleSpinBox* m_inflation = nullptr;
+    std::optional<ProjectionTable> m_variant;
+    bool m_stale = true;
+    LatestRun<SustainableSpending> m_sustainableRun;
+    LatestRun<std::optional<HorizonGrid>> m_gridRun;
+};

@@ -1,0 +1,66 @@
+#include "tests/app/AppFixture.h"
+
+#include "view/ProjectionChart.h"
+#include "view/WhatIfPane.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineSeries>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+
+class WhatIfPaneTest : public AppFixture {
+protected:
+    void SetUp() override { ASSERT_TRUE(Start({CopyExample()})); }
+
+    WhatIfPane& Pane() { return Frame().GetWhatIf(); }
+    template <typename Widget> Widget& Find(const char* name) {
+        auto* widget = Pane().findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return *widget;
+    }
+};
+
+TEST_F(WhatIfPaneTest, AGridCellMovesTheSlidersAndTheChartDrawsTheVariantAloneOfThePlan) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    // The search and the grid run off the interface thread; each says when it has shown.
+    QSignalSpy results(&Pane(), &WhatIfPane::backgroundResultShown);
+    Action("ID_VIEW_WHAT_IF").trigger();
+    while (results.count() < 2)
+        ASSERT_TRUE(results.wait());
+    // The same answers as orbelan-cli sustain and sensitivity give for the example.
+    EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
+              QStringLiteral(": 15 % of planned expenses"));
+    auto& grid = Find<QTableWidget>("sensitivityGrid");
+    EXPECT_EQ(grid.item(3, 3)->text(), QStringLiteral("2004")) << "+0 points, 100 %";
+    EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
+              QStringLiteral("Money lasts until 2004, age 56"));
+    EXPECT_TRUE(Frame().GetChart().VariantLines().isEmpty()) << "the plan itself is no variant";
+
+    const Plan plan = Document().m_plan;
+    const std::vector<ReportRow> rows = ShownRows();
+    // Returns +3 points, expenses at 70 %: money lasts a year longer than at +0 and 70 %.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                      grid.visualItemRect(grid.item(6, 0)).center());
+    EXPECT_EQ(Find<QSlider>("whatIfExpensesSlider").value(), 70);
+    EXPECT_EQ(Find<QSlider>("whatIfReturnsSlider").value(), 3);
+    EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
+              QStringLiteral("Money lasts until 2006, age 58"));
+    const QList<QLineSeries*>& lines = Frame().GetChart().VariantLines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0]->name(), QStringLiteral("Total Assets (what if)"));
+    EXPECT_EQ(lines[0]->pen().style(), Qt::DashLine);
+    // 2000 to 2007, the year it could not pay: two rows more than the plan's list.
+    EXPECT_EQ(lines[0]->count(), 8);
+    EXPECT_EQ(Frame().GetChart().YearCount(), 6);
+
+    EXPECT_EQ(Document().m_plan, plan);
+    EXPECT_FALSE(Document().IsModified());
+    EXPECT_EQ(ShownRows(), rows);
+
+    // Closing the pane takes the variant off the chart.
+    Action("ID_VIEW_WHAT_IF").trigger();
+    EXPECT_TRUE(Frame().GetChart().VariantLines().isEmpty());
+}
