@@ -10,9 +10,10 @@ namespace {
 
 constexpr std::size_t kRecentFileCount = 4;
 
-RecentFileList ReadRecentFileList(const SettingsStore& settings) {
+RecentFileList ReadRecentFileList(SettingsStore& settings) {
     RecentFileList recentFiles(kRecentFileCount);
     recentFiles.ReadList(settings);
+    recentFiles.WriteEveryChangeTo(settings);
     return recentFiles;
 }
 

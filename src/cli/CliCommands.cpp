@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/ProjectionText.h"
+#include "cli/SaveCommand.h"
 #include "model/Projection.h"
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
@@ -13,6 +14,7 @@ namespace {
 constexpr const char* kHelp =
     R"(Usage: orbelan-cli project [--csv] FILE
        orbelan-cli check FILE
+       orbelan-cli save IN OUT
        orbelan-cli --help
 
 Projects an Orbelan plan file (.Orbe) without opening a window.
@@ -26,6 +28,10 @@ Commands:
                       and one line of plain integers per row instead.
   check FILE          Tell whether FILE opens cleanly, is damaged (and from
                       which line), or cannot be opened.
+  save IN OUT         Open IN as the program opens a plan and save it to OUT
+                      as the program's Save does (a name ending in ".Orb" is
+                      saved as ".Orbe"); the reason of a failure goes to
+                      standard error.
 
 A damaged file (one whose values cannot all be read) still projects, with
 default values for what could not be read; a warning goes to standard error.
@@ -38,6 +44,7 @@ Exit status:
   2  bad usage
   3  check: FILE is damaged
   4  the calculation could not be done (out of memory)
+  5  save: OUT could not be saved
 )";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -123,11 +130,15 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             files.push_back(arg);
         }
     }
-    if (command != "project" && command != "check") {
+    if (command != "project" && command != "check" && command != "save") {
         return Usage(err, "unknown command '" + command + "'");
     }
-    if (files.size() != 1) {
-        return Usage(err, files.empty() ? "missing FILE" : "more than one FILE");
+    const std::size_t wanted = command == "save" ? 2 : 1;
+    if (files.size() != wanted) {
+        return Usage(err, files.size() < wanted ? "missing FILE" : "too many FILEs");
+    }
+    if (command == "save") {
+        return SavePlanCopy(files[0], files[1], err);
     }
     return command == "project" ? Project(files.front(), csv, out, err)
                                 : Check(files.front(), out, err);

@@ -40,8 +40,8 @@ bool RecordingUiServices::AllAnswersUsed() const {
            m_startResults.empty();
 }
 
-void RecordingUiServices::ShowMessage(const std::string& text) {
-    m_journal.push_back("message: " + text);
+void RecordingUiServices::ShowMessage(const std::string& text, const std::string& detail) {
+    m_journal.push_back("message: " + text + (detail.empty() ? "" : " [" + detail + "]"));
 }
 
 SaveChangesAnswer RecordingUiServices::AskSaveChanges(const std::string& prompt) {
