@@ -56,8 +56,10 @@ run_harness() {
         -max_len=$max_len -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$work/findings/" "$@" corpus >main.log 2>&1) || true
     local seconds=$((SECONDS - start))
-    local inputs=0 log
-    for log in "$work"/*.log; do
+    # The jobs' own logs when there were jobs (the main log repeats them), else the main log.
+    local inputs=0 log logs=("$work"/fuzz-*.log)
+    [ -e "${logs[0]}" ] || logs=("$work/main.log")
+    for log in "${logs[@]}"; do
         inputs=$((inputs + $(inputs_in_log "$log")))
     done
     local findings
