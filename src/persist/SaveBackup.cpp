@@ -51,7 +51,9 @@ std::error_code WriteSaveBackup(const fs::path& file, const struct stat& info,
     FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!fd.IsOpen())
         return LastSystemError();
-    std::string contents = file.string();
+    // Absolute, so that the backup is found whatever the current folder of a later run.
+    std::error_code ignored;
+    std::string contents = fs::absolute(file, ignored).lexically_normal().string();
     contents.push_back('\0');
     contents.append(bytes);
     std::error_code error = WriteAll(fd.Get(), contents);

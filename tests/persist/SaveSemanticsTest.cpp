@@ -202,3 +202,20 @@ TEST_F(SaveSemanticsTest, BackupOfAnotherFileIsDroppedWithoutTouchingThisOne) {
     EXPECT_TRUE(m_ui.GetJournal().empty());
     EXPECT_EQ(BackupCount(), 0u);
 }
+
+TEST_F(SaveSemanticsTest, BackupOfASaveThroughARelativePathIsFoundFromAnyFolder) {
+    const std::string old = PlanFileBytes(FileExamplePlan());
+    const std::string path = m_dir.AddFile("plan.Orbe", old);
+    const fs::path previous = fs::current_path();
+    fs::current_path(m_dir.Path());
+    const std::error_code written = WriteSaveBackup("plan.Orbe", StatOf(path), old);
+    fs::current_path("/");
+    std::ofstream(path, std::ios::binary | std::ios::in) << "cut short";
+
+    const bool opened = m_doc.OnOpenDocument(path);
+    fs::current_path(previous);
+
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(ReadBytes(path), old);
+}
