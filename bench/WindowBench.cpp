@@ -1,6 +1,6 @@
 #include "app/CTessalyApp.h"
 #include "bench/BenchPlans.h"
-#include "platform/UiServices.h"
+#include "cli/StderrUiServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "view/CTessalyView.h"
 #include "view/ProjectionChart.h"
@@ -13,31 +13,20 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sstream>
+
 namespace {
 
 // The user of a benchmark answers nothing and sees nothing.
-class SilentUiServices : public UiServices {
-public:
-    void ShowMessage(const std::string&) override {}
-    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> ChooseOpenFile() override { return std::nullopt; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> ChooseExportFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool StartDetached(const std::string&, const std::vector<std::string>&) override {
-        return false;
-    }
-    void ShowHelp() override {}
-};
 
 // Calculate from the menu command, as the user does, with the list, the chart and the Year
 // Details pane showing; then a row is chosen and the whole window painted once: one frame.
 void BM_CalculateInTheWindow(benchmark::State& state) {
     QTemporaryDir folder;
     QtSettingsStore settings(folder.filePath(QStringLiteral("Orbelan.ini")).toStdString());
-    SilentUiServices ui;
+    // Nobody answers: messages go nowhere, questions are declined.
+    std::ostringstream messages;
+    StderrUiServices ui(messages);
     CTessalyApp app(settings, ui);
     app.InitInstance({});
     CMainFrame& frame = app.GetMainFrame();
@@ -59,7 +48,9 @@ BENCHMARK(BM_CalculateInTheWindow)->Arg(10)->Arg(100)->Unit(benchmark::kMillisec
 void BM_WhatIfSliderMove(benchmark::State& state) {
     QTemporaryDir folder;
     QtSettingsStore settings(folder.filePath(QStringLiteral("Orbelan.ini")).toStdString());
-    SilentUiServices ui;
+    // Nobody answers: messages go nowhere, questions are declined.
+    std::ostringstream messages;
+    StderrUiServices ui(messages);
     CTessalyApp app(settings, ui);
     app.InitInstance({});
     CMainFrame& frame = app.GetMainFrame();

@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite, the
-# core tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# the plan file fuzz harness for a bounded time. Exits non-zero on any failure.
+# Installs what is missing, builds, and runs every test: the whole suite, the whole suite
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, and the CI fuzz run of the
+# plan file harnesses. Prints the time of each step; exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+step() {
+    local name=$1 start=$SECONDS
+    shift
+    "$@"
+    echo "test.sh: $name took $((SECONDS - start)) s"
+}
 
-cmake --preset default
-cmake --build --preset default
-ctest --preset default
+build_and_test() {
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+    ctest --preset "$1"
+}
 
-export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
-export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-cmake --preset sanitize
-cmake --build --preset sanitize
-ctest --preset sanitize
+fuzz() {
+    cmake --preset fuzz
+    cmake --build --preset fuzz
+    scripts/fuzz.sh
+}
 
-cmake --preset fuzz
-cmake --build --preset fuzz
-scripts/fuzz.sh "${ORBELAN_FUZZ_SECONDS:-60}"
+step "installing" scripts/install-deps.sh
+step "default build and tests" build_and_test default
+step "sanitize build and tests" build_and_test sanitize
+step "fuzzing" fuzz

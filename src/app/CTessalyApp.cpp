@@ -8,9 +8,10 @@
 
 namespace {
 
-RecentFileList ReadRecentFileList(const SettingsStore& settings) {
+RecentFileList ReadRecentFileList(SettingsStore& settings) {
     RecentFileList recentFiles(kRecentFileCount);
     recentFiles.ReadList(settings);
+    recentFiles.WriteEveryChangeTo(settings);
     return recentFiles;
 }
 

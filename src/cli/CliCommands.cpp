@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ExplainCommand.h"
 #include "cli/ProjectionText.h"
+#include "cli/SaveCommand.h"
 #include "cli/WhatIfCommands.h"
 #include "model/Projection.h"
 #include "persist/UserMessages.h"
@@ -24,6 +25,7 @@ constexpr const char* kHelp =
        orbelan-cli check FILE
        orbelan-cli sustain FILE [--until-age N]
        orbelan-cli sensitivity FILE
+       orbelan-cli save IN OUT
        orbelan-cli --help
        orbelan-cli --version
 
@@ -55,6 +57,10 @@ Commands:
   sensitivity FILE    Print as CSV the horizon (the last year whose expenses
                       are paid in full) with interest rates moved by -3 to +3
                       points (rows) and expenses at 70% to 130% (columns).
+  save IN OUT         Open IN as the program opens a plan and save it to OUT
+                      as the program's Save does (a name ending in ".Orb" is
+                      saved as ".Orbe"); the reason of a failure goes to
+                      standard error.
 
 A damaged file (one whose values cannot all be read) still projects, with
 default values for what could not be read; a warning goes to standard error.
@@ -68,6 +74,7 @@ Exit status:
   2  bad usage
   3  check: FILE is damaged
   4  the calculation could not be done (out of memory)
+  5  save: OUT could not be saved
 )";
 
 enum class ProjectionFormat { Table, Csv, Json };
@@ -139,7 +146,7 @@ struct CliArguments {
 };
 
 bool IsCommand(const std::string& command) {
-    for (const char* known : {"project", "explain", "check", "sustain", "sensitivity"})
+    for (const char* known : {"project", "explain", "check", "save", "sustain", "sensitivity"})
         if (command == known)
             return true;
     return false;
@@ -198,6 +205,12 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     const CliArguments& arguments = std::get<CliArguments>(parsed);
     if (command == "explain")
         return Explain(arguments.operands, arguments.format == ProjectionFormat::Json, out, err);
+    const std::vector<std::string>& operands = arguments.operands;
+    if (command == "save") {
+        if (operands.size() != 2)
+            return Usage(err, operands.size() < 2 ? "missing FILE" : "more than two FILEs");
+        return SavePlanCopy(operands[0], operands[1], err);
+    }
     if (arguments.operands.size() != 1)
         return Usage(err, arguments.operands.empty() ? "missing FILE" : "more than one FILE");
     const std::string& file = arguments.operands.front();

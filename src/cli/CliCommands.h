@@ -11,6 +11,7 @@ enum CliExitStatus : int {
     kExitUsage = 2,
     kExitDamaged = 3,
     kExitCannotCalculate = 4,
+    kExitCannotSave = 5,
 };
 
 // Runs orbelan-cli with its arguments (without the program name).

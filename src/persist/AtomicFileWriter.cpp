@@ -1,10 +1,14 @@
 #include "persist/AtomicFileWriter.h"
 
+#include "persist/FileAttributes.h"
+#include "persist/FileIo.h"
+#include "persist/InPlaceWriter.h"
+#include "persist/SaveBackup.h"
+#include "persist/TemporaryFile.h"
+#include "persist/WritePermission.h"
+
 #include <cerrno>
-#include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -23,61 +27,54 @@ fs::path ResolveLinks(fs::path path) {
     return path;
 }
 
-mode_t ModeFor(const fs::path& target) {
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) {
-        return info.st_mode & 07777;
-    }
+mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
+std::error_code WriteNewFile(const fs::path& target, std::string_view bytes) {
+    TemporaryFile temporary(target);
+    if (temporary.CreationError())
+        return temporary.CreationError();
+    if (::fchmod(temporary.Get(), NewFileMode()) != 0)
+        return LastSystemError();
+    return temporary.Commit(bytes);
 }
 
-// Makes the rename itself durable; the new file is complete either way, so a
-// failure here is not reported.
-void SyncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+std::error_code ReplaceExistingFile(const fs::path& target, const struct stat& info,
+                                    std::string_view bytes) {
+    if (info.st_nlink > 1)
+        return WriteFileInPlace(target, bytes);
+    {
+        TemporaryFile temporary(target);
+        if (!temporary.CreationError() && !CopyFileAttributes(target, info, temporary.Get()))
+            return temporary.Commit(bytes);
     }
+    return WriteFileInPlace(target, bytes);
 }
 
 } // namespace
 
-bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+std::error_code WriteFileSafely(const fs::path& target, std::string_view bytes) {
     const fs::path resolved = ResolveLinks(target);
-    const fs::path folder = resolved.has_parent_path() ? resolved.parent_path() : fs::path(".");
-    // A hidden name next to the target, so the rename never crosses a file system.
-    fs::path pattern = folder / ".";
-    pattern += resolved.filename();
-    pattern += ".XXXXXX";
-    std::string temporary = pattern.string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        return false;
+    if (const std::error_code error = RestoreInterruptedSave(resolved).error)
+        return error;
+    struct stat info {};
+    if (::stat(resolved.c_str(), &info) != 0) {
+        if (errno != ENOENT)
+            return LastSystemError();
+        return WriteNewFile(resolved, bytes);
     }
-    const bool written =
-        WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(resolved)) == 0 && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), resolved.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(folder);
-    return true;
+    // A folder, a device or a pipe is never turned into a plan file.
+    if (!S_ISREG(info.st_mode))
+        return std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                          : std::errc::invalid_argument);
+    if (const std::error_code error = CheckWritePermission(resolved, info))
+        return error;
+    return ReplaceExistingFile(resolved, info, bytes);
+}
+
+bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+    return !WriteFileSafely(target, bytes);
 }

@@ -2,10 +2,24 @@
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
-// Replaces the file at target with bytes, or leaves it exactly as it was.
-// The bytes go to a temporary file in the same folder, which is flushed to
-// disk and only then renamed over the target; a symbolic link stays a link
-// (the file it points to is replaced) and the file keeps its permission
-// bits. False on any failure, with no temporary file left behind.
+// Replaces the contents of the file at target with bytes, or leaves it exactly as it was.
+// A symbolic link stays a link: the file it points to is written.
+//
+// - An existing file that this process may not write, or that has no write bit at all, is
+//   refused (even for root) and left untouched.
+// - Normally the bytes go to a hidden temporary file in the same folder, which takes over
+//   the file's owner, group, permission bits, ACL and user attributes, is synced and only
+//   then renamed over the target.
+// - A file with several hard links, a folder that cannot take the temporary file, or
+//   attributes that the temporary file cannot take over (an owner this process may not
+//   give away) make the file be written in place instead, its old bytes kept until the new
+//   ones are synced (see InPlaceWriter.h).
+// - A write in place of this file that a crash cut short is undone first.
+//
+// Empty on success, otherwise the system's reason; no temporary file stays behind.
+std::error_code WriteFileSafely(const std::filesystem::path& target, std::string_view bytes);
+
+// The same, for callers that need only to know whether it worked.
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);

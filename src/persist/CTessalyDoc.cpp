@@ -5,6 +5,7 @@
 #include "persist/PlanFile.h"
 #include "persist/PlanFileNaming.h"
 #include "persist/PlanFileOpen.h"
+#include "persist/SaveBackup.h"
 #include "persist/UserMessages.h"
 #include "platform/FilePaths.h"
 #include "platform/UiServices.h"
@@ -23,10 +24,15 @@ bool CTessalyDoc::OnNewDocument() {
 }
 
 bool CTessalyDoc::OnOpenDocument(const std::string& path) {
+    const RestoreResult restore = RestoreInterruptedSave(PathFromUtf8(path));
+    if (restore.error) {
+        m_ui.ShowMessage(std::string(kErrorOpeningFile), FileErrorDetail(path, restore.error));
+        return false;
+    }
     const PlanOpenResult result = OpenPlanFile(PathFromUtf8(path), m_plan);
     switch (result.status) {
     case PlanOpenStatus::CannotOpen:
-        m_ui.ShowMessage(std::string(kErrorOpeningFile));
+        m_ui.ShowMessage(std::string(kErrorOpeningFile), FileErrorDetail(path, result.error));
         return false;
     case PlanOpenStatus::FormatError:
         m_ui.ShowMessage(std::string(kFileFormatError));
@@ -37,6 +43,9 @@ bool CTessalyDoc::OnOpenDocument(const std::string& path) {
     m_bPlanReplaced = true;
     m_results.rowCount = 0;
     m_shown = {};
+    if (restore.restored) {
+        m_ui.ShowMessage(std::string(kInterruptedSaveUndone), path);
+    }
     if (result.Damaged()) {
         m_ui.ShowMessage(DamagedFileMessage(result.damagedLine));
     }
@@ -44,8 +53,10 @@ bool CTessalyDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CTessalyDoc::OnSaveDocument(const std::string& path) {
-    if (!WriteFileAtomically(PathFromUtf8(PathWrittenFor(path)), PlanFileBytes(m_plan))) {
-        m_ui.ShowMessage(std::string(kErrorSavingFile));
+    const std::string written = PathWrittenFor(path);
+    if (const std::error_code error =
+            WriteFileSafely(PathFromUtf8(written), PlanFileBytes(m_plan))) {
+        m_ui.ShowMessage(std::string(kErrorSavingFile), FileErrorDetail(written, error));
         return false;
     }
     m_results.rowCount = 0;

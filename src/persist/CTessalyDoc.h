@@ -18,9 +18,10 @@ public:
     explicit CTessalyDoc(UiServices& ui);
 
     bool OnNewDocument() override;
+    // Undoes a save of this file that a crash cut short, then reads it.
     bool OnOpenDocument(const std::string& path) override;
-    // Repairs a ".Orb" extension, then replaces the file only once the new
-    // contents are completely on disk.
+    // Repairs a ".Orb" extension, then writes the file as WriteFileSafely does: never
+    // where the user may not write, never losing the previous file.
     bool OnSaveDocument(const std::string& path) override;
     std::string PathWrittenFor(const std::string& chosen) const override;
 

@@ -35,6 +35,6 @@ std::string RepairPlanExtension(const std::string& path) {
 
 void FixRecentFileExtensions(RecentFileList& list) {
     for (std::size_t i = 0; i < list.Size(); ++i) {
-        list[i] = RepairPlanExtension(list[i]);
+        list.Set(i, RepairPlanExtension(list[i]));
     }
 }

@@ -3,27 +3,29 @@
 #include "persist/PlanFile.h"
 #include "persist/PlanTextReader.h"
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 
 namespace {
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+// The whole file in bytes, or the reason why it cannot be read.
+std::error_code ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        return std::nullopt;
+        return std::make_error_code(std::errc::is_a_directory);
     }
+    errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return std::nullopt;
+        return {errno != 0 ? errno : EIO, std::system_category()};
     }
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     if (file.bad()) {
-        return std::nullopt;
+        return std::make_error_code(std::errc::io_error);
     }
-    return bytes;
+    return {};
 }
 
 } // namespace
@@ -32,17 +34,17 @@ PlanOpenResult ReadPlanFile(std::string_view bytes, Plan& plan) {
     PlanTextReader in(bytes);
     std::uint32_t signature = 0;
     if (!in.ReadUnsigned(signature) || signature != PlanFileSignature) {
-        return {PlanOpenStatus::FormatError, 0};
+        return {PlanOpenStatus::FormatError, 0, {}};
     }
     plan.Reset();
     ReadPlan(in, plan);
-    return {PlanOpenStatus::Opened, in.FailedLine()};
+    return {PlanOpenStatus::Opened, in.FailedLine(), {}};
 }
 
 PlanOpenResult OpenPlanFile(const std::filesystem::path& path, Plan& plan) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes) {
-        return {PlanOpenStatus::CannotOpen, 0};
+    std::string bytes;
+    if (const std::error_code error = ReadWholeFile(path, bytes)) {
+        return {PlanOpenStatus::CannotOpen, 0, error};
     }
-    return ReadPlanFile(*bytes, plan);
+    return ReadPlanFile(bytes, plan);
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 enum class PlanOpenStatus {
     Opened,
@@ -19,6 +20,8 @@ struct PlanOpenResult {
     // For an opened file: the first line that could not be read, 0 when every
     // value was read.
     std::size_t damagedLine = 0;
+    // For a file that could not be opened: the system's reason.
+    std::error_code error;
 
     bool Damaged() const { return damagedLine != 0; }
 };

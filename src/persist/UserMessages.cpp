@@ -11,3 +11,7 @@ std::string OutOfRangeMessage(std::int32_t year) {
            ": the amounts of that year are larger than 2147483647 or smaller than "
            "-2147483648, which this program cannot calculate exactly.";
 }
+
+std::string FileErrorDetail(const std::string& path, const std::error_code& error) {
+    return path + ": " + error.message();
+}

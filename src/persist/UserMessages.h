@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // Texts that the program and the command-line tool show to the user.
 inline constexpr std::string_view kErrorOpeningFile = "Error opening file!";
@@ -11,6 +12,15 @@ inline constexpr std::string_view kFileFormatError = "File format error!";
 inline constexpr std::string_view kErrorSavingFile = "Error saving file!";
 inline constexpr std::string_view kAllocationError =
     "A memory allocation error ocurred.\nCan't do calculation.";
+
+// A plan whose last save was cut short by a crash, put back as it was before that save.
+inline constexpr std::string_view kInterruptedSaveUndone =
+    "The last save of this plan was interrupted. The plan has been put back as it was "
+    "before that save.";
+
+// The informative text of a file that could not be opened or saved: its path and the
+// system's reason.
+std::string FileErrorDetail(const std::string& path, const std::error_code& error);
 
 // A plan file that opened although some of its values could not be read.
 std::string DamagedFileMessage(std::size_t line);

@@ -25,6 +25,7 @@ void RecentFileList::Add(const std::string& path) {
         found = m_names.end() - 1;
     std::rotate(m_names.begin(), found, found + 1);
     m_names.front() = path;
+    Changed();
 }
 
 void RecentFileList::Remove(std::size_t index) {
@@ -32,6 +33,14 @@ void RecentFileList::Remove(std::size_t index) {
         throw std::out_of_range("no such recent file entry");
     m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(index));
     m_names.emplace_back();
+    Changed();
+}
+
+void RecentFileList::Set(std::size_t index, const std::string& path) {
+    if (m_names.at(index) == path)
+        return;
+    m_names[index] = path;
+    Changed();
 }
 
 void RecentFileList::ReadList(const SettingsStore& settings) {
@@ -46,4 +55,10 @@ void RecentFileList::WriteList(SettingsStore& settings) const {
         if (!m_names[index].empty())
             settings.WriteString(kSection, EntryKey(index), m_names[index]);
     }
+    settings.Flush();
+}
+
+void RecentFileList::Changed() {
+    if (m_settings != nullptr)
+        WriteList(*m_settings);
 }

@@ -19,15 +19,22 @@ public:
     void Add(const std::string& path);
     // Drops an entry; the ones below it move up.
     void Remove(std::size_t index);
+    // Rewrites one entry in place.
+    void Set(std::size_t index, const std::string& path);
 
     // The capacity, empty entries included.
     std::size_t Size() const { return m_names.size(); }
     const std::string& operator[](std::size_t index) const { return m_names.at(index); }
-    std::string& operator[](std::size_t index) { return m_names.at(index); }
 
     void ReadList(const SettingsStore& settings);
     void WriteList(SettingsStore& settings) const;
+    // From now on every change is written to these settings at once, so that a crash or a
+    // kill keeps the list.
+    void WriteEveryChangeTo(SettingsStore& settings) { m_settings = &settings; }
 
 private:
+    void Changed();
+
     std::vector<std::string> m_names;
+    SettingsStore* m_settings = nullptr;
 };

@@ -12,4 +12,6 @@ public:
     virtual void WriteString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
     virtual void RemoveSection(const std::string& section) = 0;
+    // Puts what was written so far into permanent storage now, so that a crash keeps it.
+    virtual void Flush() = 0;
 };

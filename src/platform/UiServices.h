@@ -12,8 +12,9 @@ class UiServices {
 public:
     virtual ~UiServices() = default;
 
-    // A message with an OK button.
-    virtual void ShowMessage(const std::string& text) = 0;
+    // A message with an OK button; the detail, when there is one, is shown under it as the
+    // informative text (for a file: its path and the system's reason).
+    virtual void ShowMessage(const std::string& text, const std::string& detail = {}) = 0;
     // The question whether to save a changed document before it is replaced or closed.
     virtual SaveChangesAnswer AskSaveChanges(const std::string& prompt) = 0;
     // A question with the buttons Yes and No; true for Yes.

@@ -126,8 +126,10 @@ TEST_F(FileCommandsTest, FailedOpenLeavesThePlanAndItsModifiedFlag) {
 
     Action("ID_FILE_OPEN").trigger();
 
-    EXPECT_EQ(ui.GetJournal(), (Journal{"choose open file", "ask: Save changes to Untitled?",
-                                        "message: Error opening file!"}));
+    EXPECT_EQ(ui.GetJournal(),
+              (Journal{"choose open file", "ask: Save changes to Untitled?",
+                       "message: Error opening file! [" + FullPath(folder.FilePath("gone.Orbe")) +
+                           ": No such file or directory]"}));
     EXPECT_EQ(Document().m_plan.retirementAge, 60);
     EXPECT_TRUE(Document().IsModified());
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
@@ -223,7 +225,8 @@ TEST_F(FileCommandsTest, RecentFileEntryThatVanishedIsReportedAndDropped) {
 
     ClickInFileMenu("ID_FILE_MRU_FILE1");
 
-    EXPECT_EQ(ui.GetJournal().back(), "message: Error opening file!");
+    EXPECT_EQ(ui.GetJournal().back(),
+              "message: Error opening file! [" + FullPath(plan) + ": No such file or directory]");
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
     EXPECT_EQ(RecentFileEntries(), QStringList{QStringLiteral("Recent File (disabled)")});
 }

@@ -3,9 +3,15 @@
 #include "platform/FilePaths.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 
 namespace {
+
+// What the user is told when the plan at path cannot be opened because it is gone.
+Journal GoneMessage(const std::string& path) {
+    return {"message: Error opening file! [" + FullPath(path) + ": No such file or directory]"};
+}
 
 QString Title(const std::string& fileName) {
     return QString::fromStdString(fileName) + QStringLiteral(" - Orbelan");
@@ -48,7 +54,7 @@ TEST_F(StartUpTest, VanishedMostRecentPlanIsReportedThenANewPlanComes) {
 
     ASSERT_TRUE(Start());
 
-    EXPECT_EQ(ui.GetJournal(), Journal{"message: Error opening file!"});
+    EXPECT_EQ(ui.GetJournal(), GoneMessage(folder.FilePath("gone.Orbe")));
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
 }
 
@@ -58,7 +64,7 @@ TEST_F(StartUpTest, VanishedMostRecentPlanGivesWayToTheCommandLine) {
 
     ASSERT_TRUE(Start({named}));
 
-    EXPECT_EQ(ui.GetJournal(), Journal{"message: Error opening file!"});
+    EXPECT_EQ(ui.GetJournal(), GoneMessage(folder.FilePath("gone.Orbe")));
     EXPECT_EQ(Frame().windowTitle(), Title("named.Orbe"));
 }
 
@@ -74,7 +80,7 @@ TEST_F(StartUpTest, CommandLinePlanOpensWhenNothingIsRecent) {
 TEST_F(StartUpTest, CommandLinePlanThatCannotOpenEndsTheProgram) {
     EXPECT_FALSE(Start({folder.FilePath("gone.Orbe")}));
 
-    EXPECT_EQ(ui.GetJournal(), Journal{"message: Error opening file!"});
+    EXPECT_EQ(ui.GetJournal(), GoneMessage(folder.FilePath("gone.Orbe")));
     EXPECT_FALSE(Frame().isVisible());
 }
 
@@ -121,6 +127,19 @@ TEST_F(StartUpTest, ExitWritesTheRecentFileListBack) {
 
     EXPECT_EQ(RecentFileSetting(1), FullPath(plan));
     EXPECT_EQ(RecentFileSetting(2), "");
+}
+
+TEST_F(StartUpTest, OpeningAPlanWritesTheRecentFileListToDiskAtOnce) {
+    const std::string plan = CopyExample();
+    ASSERT_TRUE(Start());
+    ui.QueueOpenFile(plan);
+
+    Action("ID_FILE_OPEN").trigger();
+
+    QFile file(QString::fromStdString(folder.FilePath("Orbelan.ini")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains(("File1=" + FullPath(plan)).c_str()))
+        << "written before the program ends, so a crash keeps it";
 }
 
 TEST_F(StartUpTest, ExitAfterAFailedStartStillWritesTheRepairedList) {

@@ -72,8 +72,14 @@ TEST_F(CTessalyDocTest, FailedOpensChangeNothingAndSaySo) {
     MakeBusy();
     const std::string orb = m_dir.AddFile("home.Orbe", PlanFileBytes(FileExamplePlan()));
     const std::pair<std::string, std::string> cases[] = {
-        {m_dir.FilePath("missing.Orbe"), "message: Error opening file!"},
-        {orb.substr(0, orb.size() - 1), "message: Error opening file!"},
+        {m_dir.FilePath("missing.Orbe"), "message: Error opening file! [" +
+                                             m_dir.FilePath("missing.Orbe") +
+                                             ": No such file or directory]"},
+        {orb.substr(0, orb.size() - 1), "message: Error opening file! [" +
+                                            orb.substr(0, orb.size() - 1) +
+                                            ": No such file or directory]"},
+        {m_dir.Path().string(),
+         "message: Error opening file! [" + m_dir.Path().string() + ": Is a directory]"},
         {m_dir.AddFile("empty.Orbe"), "message: File format error!"},
         {m_dir.AddFile("off.Orbe", "2052206849\r\n"), "message: File format error!"},
     };
@@ -132,7 +138,10 @@ TEST_F(CTessalyDocTest, FailedSavesKeepTheOldFileTheTableAndTheFlag) {
         std::signal(SIGXFSZ, handler);
         EXPECT_FALSE(saved);
     }
-    EXPECT_EQ(Messages(), (Journal{"message: Error saving file!", "message: Error saving file!"}));
+    EXPECT_EQ(Messages(),
+              (Journal{"message: Error saving file! [" + m_dir.FilePath("no/such/folder.Orbe") +
+                           ": No such file or directory]",
+                       "message: Error saving file! [" + path + ": File too large]"}));
     EXPECT_EQ(ReadBytes(path), "the previous plan");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.Path()),
                             std::filesystem::directory_iterator()),

@@ -16,4 +16,8 @@ public:
     void WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
     void RemoveSection(const std::string& section) override;
+    // Counts the flushes: the values are in memory already.
+    void Flush() override { ++flushes; }
+
+    int flushes = 0;
 };

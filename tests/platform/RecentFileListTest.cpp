@@ -75,7 +75,7 @@ TEST(RecentFileList, EntriesCanBeRewrittenInPlace) {
     RecentFileList list(4);
     list.Add("/a.Orb");
     list.Add("/b.Orbe");
-    list[1] = "/a.Orbe";
+    list.Set(1, "/a.Orbe");
     EXPECT_EQ(EntriesOf(list), (Entries{"/b.Orbe", "/a.Orbe", "", ""}));
 }
 
@@ -119,4 +119,24 @@ TEST(RecentFileList, SmallerCapacityReadsFewerEntries) {
     list.ReadList(settings);
 
     EXPECT_EQ(EntriesOf(list), (Entries{"/one.Orbe", "/two.Orbe"}));
+}
+
+TEST(RecentFileList, EveryChangeIsWrittenAndFlushedAtOnceWhenAsked) {
+    MemorySettingsStore settings;
+    RecentFileList list(4);
+    list.WriteEveryChangeTo(settings);
+
+    list.Add("/a.Orbe");
+    list.Add("/b.Orbe");
+    EXPECT_EQ(settings.ReadString("Recent File List", "File1"), "/b.Orbe");
+    EXPECT_EQ(settings.ReadString("Recent File List", "File2"), "/a.Orbe");
+    list.Set(1, "/c.Orbe");
+    EXPECT_EQ(settings.ReadString("Recent File List", "File2"), "/c.Orbe");
+    list.Remove(0);
+    EXPECT_EQ(settings.ReadString("Recent File List", "File1"), "/c.Orbe");
+    EXPECT_EQ(settings.ReadString("Recent File List", "File2"), "");
+    EXPECT_EQ(settings.flushes, 4);
+
+    list.Set(0, "/c.Orbe");
+    EXPECT_EQ(settings.flushes, 4) << "an entry set to what it was is no change";
 }

@@ -33,3 +33,7 @@ void QtSettingsStore::WriteString(const std::string& section, const std::string&
 void QtSettingsStore::RemoveSection(const std::string& section) {
     m_settings->remove(QString::fromStdString(section));
 }
+
+void QtSettingsStore::Flush() {
+    m_settings->sync();
+}

@@ -17,6 +17,7 @@ public:
     void WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
     void RemoveSection(const std::string& section) override;
+    void Flush() override;
 
 private:
     std::unique_ptr<QSettings> m_settings;

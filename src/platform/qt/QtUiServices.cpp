@@ -30,9 +30,10 @@ std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
 
 QtUiServices::QtUiServices(std::function<void()> showHelp) : m_showHelp(std::move(showHelp)) {}
 
-void QtUiServices::ShowMessage(const std::string& text) {
+void QtUiServices::ShowMessage(const std::string& text, const std::string& detail) {
     QMessageBox box(QMessageBox::Warning, ApplicationTitle(), QString::fromStdString(text),
                     QMessageBox::Ok, m_parent);
+    box.setInformativeText(QString::fromStdString(detail));
     box.exec();
 }
 

@@ -16,7 +16,7 @@ public:
     // The window that the boxes and dialogs belong to; none until the main window exists.
     void SetParentWidget(QWidget* parent) { m_parent = parent; }
 
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& detail = {}) override;
     SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
     bool AskYesNo(const std::string& question) override;
     std::optional<std::string> ChooseOpenFile() override;

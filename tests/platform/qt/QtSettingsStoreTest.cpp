@@ -75,6 +75,17 @@ TEST_F(QtSettingsStoreTest, RecentFilesAreWrittenUnderTheirGroupAndKeys) {
     EXPECT_TRUE(text.contains("File1=/plans/new.Orbe")) << text.toStdString();
 }
 
+TEST_F(QtSettingsStoreTest, FlushPutsTheValuesOnDiskWhileTheStoreLives) {
+    QtSettingsStore store(iniPath.toStdString());
+    store.WriteString("Recent File List", "File1", "/a.Orbe");
+
+    store.Flush();
+
+    QFile raw(iniPath);
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(raw.readAll().contains("File1=/a.Orbe"));
+}
+
 TEST_F(QtSettingsStoreTest, RecentFilesReadBackInOrder) {
     RecentFileList written(4);
     for (const char* path : {"/a.Orbe", "/b.Orbe", "/c.Orbe", "/d.Orbe"})

@@ -32,22 +32,24 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(QtUiServicesTest, MessageIsAnOrbelanWarningWithOk) {
-    QString title, text;
+TEST_F(QtUiServicesTest, MessageIsAnOrbelanWarningWithOkAndItsDetailAsInformativeText) {
+    QString title, text, detail;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     WhenMessageBoxShows([&](QMessageBox& box) {
         title = box.windowTitle();
         text = box.text();
+        detail = box.informativeText();
         icon = box.icon();
         buttons = box.standardButtons();
         box.button(QMessageBox::Ok)->click();
     });
 
-    ui.ShowMessage("Error saving file!");
+    ui.ShowMessage("Error saving file!", "/plans/home.Orbe: Permission denied");
 
     EXPECT_EQ(title, QStringLiteral("Orbelan"));
     EXPECT_EQ(text, QStringLiteral("Error saving file!"));
+    EXPECT_EQ(detail, QStringLiteral("/plans/home.Orbe: Permission denied"));
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }

@@ -48,8 +48,8 @@ bool RecordingUiServices::AllAnswersUsed() const {
            m_saveFiles.empty() && m_exportFiles.empty() && m_startResults.empty();
 }
 
-void RecordingUiServices::ShowMessage(const std::string& text) {
-    m_journal.push_back("message: " + text);
+void RecordingUiServices::ShowMessage(const std::string& text, const std::string& detail) {
+    m_journal.push_back("message: " + text + (detail.empty() ? "" : " [" + detail + "]"));
 }
 
 SaveChangesAnswer RecordingUiServices::AskSaveChanges(const std::string& prompt) {

@@ -5,7 +5,8 @@
 
 #include <deque>
 
-// Stands in for the user: writes every request into a journal and answers from what the
+// Stands in for the user: writes every request into a journal (a message as
+// "message: TEXT", followed by " [DETAIL]" when it has one) and answers from what the
 // test queued beforehand. A request without a queued answer fails the test.
 class RecordingUiServices : public UiServices {
 public:
@@ -25,7 +26,7 @@ public:
     void QueueStartResult(bool started);
     bool AllAnswersUsed() const;
 
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& detail = {}) override;
     SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
     bool AskYesNo(const std::string& question) override;
     std::optional<std::string> ChooseOpenFile() override;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "persist/FileIo.h"
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+// A new file with a hidden name beside the file it will replace, so that the rename never
+// crosses a file system. The name ends in ".tmp": a crash never leaves something that looks
+// like a plan. Removed again unless it was committed.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::filesystem::path& target);
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile();
+
+    // Why the file could not be created; empty when it was.
+    const std::error_code& CreationError() const { return m_creationError; }
+    int Get() const { return m_fd.Get(); }
+
+    // Writes the bytes, syncs them and renames the file over the target.
+    std::error_code Commit(std::string_view bytes);
+
+private:
+    std::filesystem::path m_target;
+    std::filesystem::path m_path;
+    FileDescriptor m_fd;
+    std::error_code m_creationError;
+    bool m_committed = false;
+};

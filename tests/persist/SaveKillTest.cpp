@@ -1,0 +1,115 @@
+#include "persist/PlanFile.h"
+#include "persist/SaveBackup.h"
+#include "tests/persist/KillLoopPlans.h"
+#include "tests/persist/SaveFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <iostream>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// Kills of the usual save; the write in place, rarer and slower, gets fewer.
+constexpr int kKills = 1000;
+constexpr int kKillsInPlace = 300;
+
+// Kills a save loop at random moments and checks the file after each kill.
+class SaveKillTest : public SaveFixture {
+protected:
+    // The time one save takes here, measured on this machine.
+    Clock::duration SaveTime(const std::string& path) {
+        m_doc.m_plan = KillLoopPlan(0);
+        const Clock::time_point start = Clock::now();
+        for (int save = 0; save < 20; ++save)
+            EXPECT_EQ(Save(path), "saved");
+        return (Clock::now() - start) / 20;
+    }
+
+    // Starts the loop on path and kills it once its first save has begun plus a random
+    // moment within spread. True when the kill landed inside a save.
+    bool StartAndKill(const std::string& path, Clock::duration spread) {
+        int output[2];
+        if (::pipe(output) != 0)
+            return false;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(output[1], STDOUT_FILENO);
+            ::execl(ORBELAN_SAVE_LOOP, ORBELAN_SAVE_LOOP, path.c_str(), nullptr);
+            ::_exit(127);
+        }
+        ::close(output[1]);
+        char last = 0;
+        // The first '[': the loop is running.
+        if (::read(output[0], &last, 1) == 1) {
+            const Clock::time_point moment =
+                Clock::now() + Clock::duration(m_random() % (spread.count() + 1));
+            while (Clock::now() < moment) {
+            }
+        }
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(output[0], buffer, sizeof buffer)) > 0;)
+            last = buffer[got - 1];
+        ::close(output[0]);
+        EXPECT_TRUE(WIFSIGNALED(status)) << "the loop ended by itself";
+        return last == '[';
+    }
+
+    // Kills the loop that many times; after each kill (and the undoing of a write in place that
+    // it cut short, as the next open does) the file must hold one of the two plans.
+    void KillRepeatedly(const std::string& path, int kills, const char* mode) {
+        const std::string plans[] = {PlanFileBytes(KillLoopPlan(0)),
+                                     PlanFileBytes(KillLoopPlan(1))};
+        // Two saves long: every moment of a save, its start and end included, is as likely.
+        const Clock::duration spread = 2 * SaveTime(path);
+        int inside = 0;
+        int undone = 0;
+        int wrong = 0;
+        for (int kill = 0; kill < kills && wrong < 5; ++kill) {
+            inside += StartAndKill(path, spread);
+            const RestoreResult restore = RestoreInterruptedSave(path);
+            EXPECT_FALSE(restore.error);
+            undone += restore.restored;
+            const std::string bytes = ReadBytes(path);
+            if (bytes != plans[0] && bytes != plans[1]) {
+                ++wrong;
+                ADD_FAILURE() << "kill " << kill << " left " << bytes.size() << " bytes";
+            }
+        }
+        for (const auto& entry : fs::directory_iterator(m_dir.Path())) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name.starts_with('.') || name.ends_with(".Orbe")) << name;
+            EXPECT_TRUE(!name.starts_with('.') || !name.ends_with(".Orbe")) << name;
+        }
+        std::cout << "kill loop (" << mode << "): " << kills << " kills, " << inside
+                  << " inside a save, " << undone
+                  << " undone from their backup; the file was one of the two plans after "
+                     "every one\n";
+        EXPECT_GT(inside, kills / 2) << "the kills must land inside saves";
+    }
+
+    std::minstd_rand m_random{std::random_device()()};
+};
+
+} // namespace
+
+TEST_F(SaveKillTest, KilledSavesThroughATemporaryFileLeaveOneOfTheTwoPlans) {
+    KillRepeatedly(m_dir.FilePath("plan.Orbe"), kKills, "temporary file and rename");
+}
+
+TEST_F(SaveKillTest, KilledSavesInPlaceLeaveOneOfTheTwoPlansOnceUndone) {
+    const std::string path = m_dir.FilePath("plan.Orbe");
+    ASSERT_EQ(Save(path), "saved");
+    fs::create_hard_link(path, m_dir.FilePath("link.Orbe"));
+    KillRepeatedly(path, kKillsInPlace, "in place, hard link");
+}
