@@ -35,9 +35,8 @@ BENCHMARK(BM_CalculateObserved)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark
 // The whole breakdown, every item of every year kept: what explain --json prints.
 void BM_ExplainProjection(benchmark::State& state) {
     const Plan plan = DrainedPlan(state.range(0));
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(ExplainProjection(plan));
-    }
 }
 BENCHMARK(BM_ExplainProjection)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -54,9 +53,8 @@ BENCHMARK(BM_ReadPlanFile)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMi
 
 void BM_WritePlanFile(benchmark::State& state) {
     const Plan plan = DrainedPlan(state.range(0));
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(PlanFileBytes(plan));
-    }
 }
 BENCHMARK(BM_WritePlanFile)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

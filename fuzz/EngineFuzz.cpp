@@ -10,9 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Plan plan;
     if (ReadPlanFile(std::string_view(reinterpret_cast<const char*>(data), size), plan).status !=
-        PlanOpenStatus::Opened) {
+        PlanOpenStatus::Opened)
         return 0;
-    }
     ProjectionTable table;
     Calculate(plan, table);
     return 0;

@@ -13,15 +13,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Plan plan;
     if (ReadPlanFile(std::string_view(reinterpret_cast<const char*>(data), size), plan).status !=
-        PlanOpenStatus::Opened) {
+        PlanOpenStatus::Opened)
         return 0;
-    }
     const std::string written = PlanFileBytes(plan);
     Plan reread;
     const PlanOpenResult again = ReadPlanFile(written, reread);
     if (again.status != PlanOpenStatus::Opened || again.Damaged() ||
-        PlanFileBytes(reread) != written) {
+        PlanFileBytes(reread) != written)
         std::abort();
-    }
     return 0;
 }

@@ -165,20 +165,23 @@ void CMainFrame::ShowYearDetails() {
 }
 
 void CMainFrame::createActions() {
-    connect(m_actions["ID_FILE_NEW"], &QAction::triggered, this, [this] { m_manager.OnFileNew(); });
-    connect(m_actions["ID_FILE_OPEN"], &QAction::triggered, this,
-            [this] { m_manager.OnFileOpen(); });
-    connect(m_actions["ID_FILE_SAVE"], &QAction::triggered, this,
-            [this] { m_manager.OnFileSave(); });
+    connect(
+        m_actions["ID_FILE_NEW"], &QAction::triggered, this, [this] { m_manager.OnFileNew(); });
+    connect(
+        m_actions["ID_FILE_OPEN"], &QAction::triggered, this, [this] { m_manager.OnFileOpen(); });
+    connect(
+        m_actions["ID_FILE_SAVE"], &QAction::triggered, this, [this] { m_manager.OnFileSave(); });
     connect(m_actions["ID_FILE_SAVE_AS"], &QAction::triggered, this,
             [this] { m_manager.OnFileSaveAs(); });
     const std::vector<QAction*> recentFiles = RecentFileEntries(m_actions);
     for (std::size_t index = 0; index < recentFiles.size(); ++index) {
-        connect(recentFiles[index], &QAction::triggered, this,
-                [this, index] { m_manager.OpenRecentFile(index); });
+        connect(
+            recentFiles[index], &QAction::triggered, this,
+            [this, index] { m_manager.OpenRecentFile(index); });
     }
-    connect(m_actions["ID_FILE_EXPORT_CSV"], &QAction::triggered, this,
-            [this] { ExportProjectionCsv(m_document, m_ui); });
+    connect(
+        m_actions["ID_FILE_EXPORT_CSV"], &QAction::triggered, this,
+        [this] { ExportProjectionCsv(m_document, m_ui); });
     connect(m_actions["ID_FILE_EXPORT_PDF"], &QAction::triggered, this,
             [this] { ExportReportPdf(m_document, *m_pChart, m_ui); });
     connect(m_actions["ID_APP_EXIT"], &QAction::triggered, this, &QWidget::close);

@@ -82,9 +82,8 @@ enum class ProjectionFormat { Table, Csv, Json };
 std::optional<std::int32_t> ParseAge(const std::string& text) {
     std::int32_t age = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), age);
-    if (error != std::errc{} || end != text.data() + text.size() || age < 0 || age > 1000) {
+    if (error != std::errc{} || end != text.data() + text.size() || age < 0 || age > 1000)
         return std::nullopt;
-    }
     return age;
 }
 
@@ -104,9 +103,8 @@ std::string FormatProjection(ProjectionFormat format, const ProjectionTable& tab
 int Project(const std::string& path, ProjectionFormat format, std::ostream& out,
             std::ostream& err) {
     Plan plan;
-    if (!OpenForProjection(path, plan, err)) {
+    if (!OpenForProjection(path, plan, err))
         return kExitCannotOpen;
-    }
     ProjectionTable table;
     const ProjectionOutcome outcome = Calculate(plan, table);
     if (outcome.status == ProjectionStatus::AllocationFailed) {
@@ -114,18 +112,16 @@ int Project(const std::string& path, ProjectionFormat format, std::ostream& out,
         return kExitCannotCalculate;
     }
     out << FormatProjection(format, table, outcome);
-    if (outcome.status == ProjectionStatus::AmountOutOfRange) {
+    if (outcome.status == ProjectionStatus::AmountOutOfRange)
         err << OutOfRangeMessage(outcome.stoppedYear) << '\n';
-    }
     return kExitSuccess;
 }
 
 int Check(const std::string& path, std::ostream& out, std::ostream& err) {
     Plan plan;
     const auto opened = OpenForCli(path, plan, err);
-    if (!opened) {
+    if (!opened)
         return kExitCannotOpen;
-    }
     if (opened->Damaged()) {
         out << path << ": damaged from line " << opened->damagedLine << '\n';
         return kExitDamaged;

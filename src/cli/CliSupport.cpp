@@ -25,11 +25,9 @@ std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, st
 
 bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err) {
     const auto opened = OpenForCli(path, plan, err);
-    if (!opened) {
+    if (!opened)
         return false;
-    }
-    if (opened->Damaged()) {
+    if (opened->Damaged())
         err << "Warning: " << DamagedFileMessage(opened->damagedLine) << '\n';
-    }
     return true;
 }

@@ -14,9 +14,8 @@ std::string Amount(std::int64_t value) {
     const std::string digits = std::to_string(value < 0 ? -value : value);
     std::string grouped;
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
             grouped += ',';
-        }
         grouped += digits[i];
     }
     return value < 0 ? '-' + grouped : grouped;
@@ -38,9 +37,8 @@ void ExplainIncome(std::ostream& out, const Plan& plan, std::int32_t year,
     out << "  " << income.item << ' ' << item.name
         << (year >= item.withdrawalStart.GetYear() ? " (open for withdrawal)" : "") << '\n';
     out << "    opening balance " << Amount(income.opening) << '\n';
-    if (income.initial != 0) {
+    if (income.initial != 0)
         out << "    initial amount " << Amount(income.initial) << '\n';
-    }
     if (item.annualStart.GetYear() <= year && year <= item.annualEnd.GetYear()) {
         const std::int32_t grown = year - item.annualStart.GetYear();
         out << "    annual amount " << Amount(item.annualAmount);
@@ -52,9 +50,8 @@ void ExplainIncome(std::ostream& out, const Plan& plan, std::int32_t year,
     }
     const float rate = CurrentInterestRate(item, year);
     out << "    interest " << income.interestRate << " %";
-    if (static_cast<float>(income.interestRate) != rate) {
+    if (static_cast<float>(income.interestRate) != rate)
         out << " (" << Percent(rate) << " used as a whole percent)";
-    }
     out << " on " << Amount(std::int64_t{income.opening} + income.initial + income.annual) << " = "
         << Amount(income.interest) << '\n';
     if (item.taxable) {
@@ -67,22 +64,19 @@ void ExplainIncome(std::ostream& out, const Plan& plan, std::int32_t year,
         out << "    credited " << Amount(income.credited);
     }
     out << ", balance " << Amount(std::int64_t{income.opening} + income.credited) << '\n';
-    if (income.withdrawn != 0) {
+    if (income.withdrawn != 0)
         out << "    withdrawn " << Amount(income.withdrawn) << '\n';
-    }
     out << "    closing balance " << Amount(income.closing) << '\n';
 }
 
 void ExplainExpense(std::ostream& out, const Plan& plan, std::int32_t year,
                     const ExpenseBreakdown& expense) {
-    if (expense.initial == 0 && expense.annual == 0) {
+    if (expense.initial == 0 && expense.annual == 0)
         return;
-    }
     const ExpenseItem& item = plan.expenses[static_cast<std::size_t>(expense.item)];
     out << "  " << expense.item << ' ' << item.name << ':';
-    if (expense.initial != 0) {
+    if (expense.initial != 0)
         out << " initial amount " << Amount(expense.initial);
-    }
     if (expense.annual != 0) {
         const std::int32_t grown = year - item.annualStart.GetYear();
         out << " annual amount " << Amount(item.annualAmount);
@@ -97,13 +91,11 @@ void ExplainExpense(std::ostream& out, const Plan& plan, std::int32_t year,
 void ExplainDraw(std::ostream& out, const Plan& plan, const DrawBreakdown& draw) {
     out << "  from " << draw.item << ' ' << plan.incomes[static_cast<std::size_t>(draw.item)].name
         << ": gross " << Amount(draw.gross);
-    if (draw.taxRate != 0) {
+    if (draw.taxRate != 0)
         out << " (withdrawal tax " << draw.taxRate << " %)";
-    }
     out << ", taken " << Amount(draw.taken) << ", received " << Amount(draw.received);
-    if (draw.taken != draw.received) {
+    if (draw.taken != draw.received)
         out << ", withheld " << Amount(std::int64_t{draw.taken} - draw.received);
-    }
     out << '\n';
 }
 
@@ -116,27 +108,22 @@ std::string FormatYearExplanation(const Plan& plan, const YearBreakdown& year) {
         << ", Withdrawals " << Amount(year.row.withdrawals)
         << "\n\nIncome items (Income sums the credits; Total Assets the balances after them,\n"
            "Available Assets those of the items open for withdrawal)\n";
-    for (const IncomeBreakdown& income : year.incomes) {
+    for (const IncomeBreakdown& income : year.incomes)
         ExplainIncome(out, plan, year.year, income);
-    }
     std::int64_t expenses = 0;
-    for (const ExpenseBreakdown& expense : year.expenses) {
+    for (const ExpenseBreakdown& expense : year.expenses)
         expenses += std::int64_t{expense.initial} + expense.annual;
-    }
     out << "\nExpenses " << Amount(expenses) << '\n';
-    for (const ExpenseBreakdown& expense : year.expenses) {
+    for (const ExpenseBreakdown& expense : year.expenses)
         ExplainExpense(out, plan, year.year, expense);
-    }
     out << "\nWithdrawals (lowest interest rate first; Withdrawals is minus the expenses\n"
            "less what tax withheld)\n";
-    for (const DrawBreakdown& draw : year.draws) {
+    for (const DrawBreakdown& draw : year.draws)
         ExplainDraw(out, plan, draw);
-    }
     out << '\n';
-    if (year.covered) {
+    if (year.covered)
         out << "All expenses paid.\n";
-    } else {
+    else
         out << Amount(year.unpaid) << " could not be paid.\n";
-    }
     return out.str();
 }

@@ -35,25 +35,22 @@ std::string FormatProjectionTable(const ProjectionTable& table) {
     std::array<std::size_t, kColumns> widths{};
     for (std::size_t c = 0; c < kColumns; ++c) {
         widths[c] = std::char_traits<char>::length(kHeadings[c]);
-        for (const auto& row : cells) {
+        for (const auto& row : cells)
             widths[c] = std::max(widths[c], row[c].size());
-        }
     }
     std::string text;
     const auto appendLine = [&](const std::array<std::string, kColumns>& row) {
         std::string line;
         for (std::size_t c = 0; c < kColumns; ++c) {
-            if (c > 0) {
+            if (c > 0)
                 line += "  ";
-            }
             AppendPadded(line, row[c], widths[c], c == 0);
         }
         line.erase(line.find_last_not_of(' ') + 1);
         text += line + '\n';
     };
     appendLine({kHeadings[0], kHeadings[1], kHeadings[2], kHeadings[3], kHeadings[4]});
-    for (const auto& row : cells) {
+    for (const auto& row : cells)
         appendLine(row);
-    }
     return text;
 }

@@ -7,9 +7,8 @@
 
 int Sustain(const std::string& path, std::int32_t age, std::ostream& out, std::ostream& err) {
     Plan plan;
-    if (!OpenForProjection(path, plan, err)) {
+    if (!OpenForProjection(path, plan, err))
         return kExitCannotOpen;
-    }
     const SustainableSpending answer = FindSustainableSpending(plan, age);
     switch (answer.status) {
     case SustainStatus::InvalidBirthDate:
@@ -31,25 +30,22 @@ int Sustain(const std::string& path, std::int32_t age, std::ostream& out, std::o
 
 int Sensitivity(const std::string& path, std::ostream& out, std::ostream& err) {
     Plan plan;
-    if (!OpenForProjection(path, plan, err)) {
+    if (!OpenForProjection(path, plan, err))
         return kExitCannotOpen;
-    }
     const std::optional<HorizonGrid> grid = SensitivityGrid(plan);
     if (!grid) {
         err << kAllocationError << '\n';
         return kExitCannotCalculate;
     }
     out << "returns";
-    for (const std::int32_t percent : kGridExpensePercents) {
+    for (const std::int32_t percent : kGridExpensePercents)
         out << ',' << percent << '%';
-    }
     out << '\n';
     for (std::size_t row = 0; row < kGridReturnPoints.size(); ++row) {
         const std::int32_t points = kGridReturnPoints[row];
         out << (points < 0 ? '-' : '+') << (points < 0 ? -points : points);
-        for (const std::int32_t horizon : (*grid)[row]) {
+        for (const std::int32_t horizon : (*grid)[row])
             out << ',' << horizon;
-        }
         out << '\n';
     }
     return kExitSuccess;

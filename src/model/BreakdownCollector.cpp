@@ -27,9 +27,8 @@ void BreakdownCollector::BeginYear(std::int32_t year) {
 }
 
 void BreakdownCollector::OnIncomeCredit(const IncomeCredit& credit) {
-    if (!m_keeping) {
+    if (!m_keeping)
         return;
-    }
     m_current.incomes.push_back({.item = Index(credit.item),
                                  .opening = credit.opening,
                                  .initial = credit.initial,
@@ -50,9 +49,8 @@ void BreakdownCollector::OnExpenseCharge(const ExpenseCharge& charge) {
 }
 
 void BreakdownCollector::OnWithdrawal(const Withdrawal& withdrawal) {
-    if (!m_keeping) {
+    if (!m_keeping)
         return;
-    }
     m_current.draws.push_back({.item = Index(withdrawal.item),
                                .taxRate = withdrawal.taxRate,
                                .gross = withdrawal.gross,
@@ -65,9 +63,8 @@ void BreakdownCollector::OnWithdrawal(const Withdrawal& withdrawal) {
 }
 
 void BreakdownCollector::EndYear(const ProjectionRow& row, bool covered, std::int32_t unpaid) {
-    if (!m_keeping) {
+    if (!m_keeping)
         return;
-    }
     m_current.row = row;
     m_current.covered = covered;
     m_current.unpaid = unpaid;

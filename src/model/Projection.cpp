@@ -22,16 +22,13 @@ template <typename Observer> constexpr bool kObserved = !std::is_same_v<Observer
 // A whole-percent rate as an integer for the report; rates too large for 32 bits
 // show as the nearest end of the range, NaN as 0.
 std::int32_t ReportedRate(float wholePercent) {
-    if (std::isnan(wholePercent)) {
+    if (std::isnan(wholePercent))
         return 0;
-    }
     constexpr float kLimit = 2147483648.0f;
-    if (wholePercent >= kLimit) {
+    if (wholePercent >= kLimit)
         return std::numeric_limits<std::int32_t>::max();
-    }
-    if (wholePercent < -kLimit) {
+    if (wholePercent < -kLimit)
         return std::numeric_limits<std::int32_t>::min();
-    }
     return static_cast<std::int32_t>(wholePercent);
 }
 
@@ -61,21 +58,18 @@ bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> b
             credit = AddMoney(credit, annual);
         }
         const Money base = AddMoney(balances[i], credit);
-        if (!base) {
+        if (!base)
             return false;
-        }
         const float rate = WholePercent(CurrentInterestRate(item, year));
         const Money interest = Interest(*base, rate);
         credit = AddMoney(credit, interest);
         const Money beforeTax = credit;
-        if (credit && item.taxable) {
+        if (credit && item.taxable)
             credit = Compound(*credit, -TaxRateInYear(plan, year), 1);
-        }
         const Money balance = AddMoney(balances[i], credit);
         income = AddMoney(income, credit);
-        if (!balance || !income) {
+        if (!balance || !income)
             return false;
-        }
         if constexpr (kObserved<Observer>) {
             observer.OnIncomeCredit({.item = i,
                                      .opening = balances[i],
@@ -93,9 +87,8 @@ bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> b
     for (std::size_t e = 0; e < plan.expenses.size(); ++e) {
         const ExpenseItem& item = plan.expenses[e];
         const bool initialThisYear = item.initialDate.GetYear() == year;
-        if (initialThisYear) {
+        if (initialThisYear)
             outgo = SubtractMoney(outgo, item.initialAmount);
-        }
         Money annual = 0;
         if (InYearRange(item.annualStart, item.annualEnd, year)) {
             annual =
@@ -103,17 +96,15 @@ bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> b
             outgo = SubtractMoney(outgo, annual);
         }
         if constexpr (kObserved<Observer>) {
-            if (!annual) {
+            if (!annual)
                 return false;
-            }
             observer.OnExpenseCharge({.item = e,
                                       .initial = initialThisYear ? item.initialAmount : 0,
                                       .annual = *annual});
         }
     }
-    if (!outgo) {
+    if (!outgo)
         return false;
-    }
     flows = {*income, *outgo};
     return true;
 }
@@ -125,13 +116,11 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
                     std::span<std::int32_t> balances, WithdrawalChooser& chooser, bool& covered,
                     std::int32_t& unpaid, Observer& observer) {
     Money need = SubtractMoney(0, outgo);
-    if (!need) {
+    if (!need)
         return false;
-    }
     covered = true;
-    if (*need == 0) {
+    if (*need == 0)
         return true;
-    }
     chooser.BeginYear(year);
     do {
         const std::int32_t k = chooser.FindWithdrawalItem(balances);
@@ -144,9 +133,8 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
         std::int32_t& balance = balances[static_cast<std::size_t>(k)];
         const float w = item.withdrawalTaxable ? WholePercent(TaxRateInYear(plan, year)) : 0.0f;
         const Money gross = item.withdrawalTaxable ? Discount(*need, -w, 1) : need;
-        if (!gross) {
+        if (!gross)
             return false;
-        }
         if (*gross == 0 && *need > 0) {
             // The tax factor is so large that nothing can be drawn: the rest stays unpaid.
             covered = false;
@@ -158,9 +146,8 @@ bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
         const Money received = Compound(take, -w, 1);
         const Money newOutgo = AddMoney(outgo, SubtractMoney(received, take));
         need = SubtractMoney(need, received);
-        if (!remaining || !newOutgo || !need) {
+        if (!remaining || !newOutgo || !need)
             return false;
-        }
         if constexpr (kObserved<Observer>) {
             observer.OnWithdrawal({.item = static_cast<std::size_t>(k),
                                    .taxRate = ReportedRate(w),
@@ -183,13 +170,11 @@ bool SumAssets(const Plan& plan, std::int32_t year, std::span<const std::int32_t
     Money available = 0;
     for (std::size_t i = 0; i < balances.size(); ++i) {
         total = AddMoney(total, balances[i]);
-        if (year >= plan.incomes[i].withdrawalStart.GetYear()) {
+        if (year >= plan.incomes[i].withdrawalStart.GetYear())
             available = AddMoney(available, balances[i]);
-        }
     }
-    if (!total || !available) {
+    if (!total || !available)
         return false;
-    }
     row.totalAssets = *total;
     row.availableAssets = *available;
     return true;
@@ -217,9 +202,8 @@ ProjectionOutcome Run(const Plan& plan, ProjectionTable& table, WithdrawalChoose
     std::size_t r = 0;
     bool covered = true;
     for (;;) {
-        if constexpr (kObserved<Observer>) {
+        if constexpr (kObserved<Observer>)
             observer.BeginYear(year);
-        }
         ProjectionRow& row = table.rows[r];
         YearFlows flows;
         std::int32_t unpaid = 0;
@@ -234,13 +218,11 @@ ProjectionOutcome Run(const Plan& plan, ProjectionTable& table, WithdrawalChoose
         }
         row.income = flows.income;
         row.withdrawals = flows.outgo;
-        if constexpr (kObserved<Observer>) {
+        if constexpr (kObserved<Observer>)
             observer.EndYear(row, covered, unpaid);
-        }
         ++year;
-        if (year >= firstYear + ProjectionTable::kMaxRows || !covered) {
+        if (year >= firstYear + ProjectionTable::kMaxRows || !covered)
             break;
-        }
         ++r;
     }
     table.rowCount = year - firstYear;
@@ -253,9 +235,8 @@ std::int32_t FirstProjectionYear(const Plan& plan) {
     std::int32_t first = kNoFirstYear;
     for (const IncomeItem& item : plan.incomes) {
         const std::int32_t year = item.initialDate.GetYear();
-        if (year < first && item.initialAmount > 0) {
+        if (year < first && item.initialAmount > 0)
             first = year;
-        }
     }
     return first == kNoFirstYear ? 0 : first;
 }

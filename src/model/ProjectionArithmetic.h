@@ -31,9 +31,8 @@ float WholePercent(float rate);
 // bits. Inline: the engine calls them several times per item and year.
 inline Money MoneyFromWide(std::int64_t value) {
     if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
+        value > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
-    }
     return static_cast<std::int32_t>(value);
 }
 

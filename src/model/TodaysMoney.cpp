@@ -2,8 +2,7 @@
 
 Money InTodaysMoney(std::int32_t amount, float inflation, std::int32_t year,
                     std::int32_t currentYear) {
-    if (year >= currentYear) {
+    if (year >= currentYear)
         return Discount(amount, inflation, year - currentYear);
-    }
     return Compound(amount, inflation, currentYear - year);
 }

@@ -6,9 +6,8 @@ namespace {
 
 bool ScaleAmount(std::int32_t& amount, float rate) {
     const Money scaled = Compound(amount, rate, 1);
-    if (!scaled) {
+    if (!scaled)
         return false;
-    }
     amount = *scaled;
     return true;
 }
@@ -18,11 +17,9 @@ bool ScaleAmount(std::int32_t& amount, float rate) {
 std::optional<Plan> ExpensesAt(const Plan& plan, std::int32_t percent) {
     const float rate = static_cast<float>(percent - 100);
     Plan variant = plan;
-    for (ExpenseItem& item : variant.expenses) {
-        if (!ScaleAmount(item.initialAmount, rate) || !ScaleAmount(item.annualAmount, rate)) {
+    for (ExpenseItem& item : variant.expenses)
+        if (!ScaleAmount(item.initialAmount, rate) || !ScaleAmount(item.annualAmount, rate))
             return std::nullopt;
-        }
-    }
     return variant;
 }
 
@@ -43,24 +40,20 @@ std::optional<Plan> PlanVariant(const Plan& plan, std::int32_t expensesPercent,
 
 Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome) {
     const std::int32_t end = table.firstYear + table.rowCount;
-    if (outcome.status == ProjectionStatus::AmountOutOfRange) {
+    if (outcome.status == ProjectionStatus::AmountOutOfRange)
         return {outcome.stoppedYear - 1, outcome.stoppedYear};
-    }
-    if (!outcome.lastRowCovered) {
+    if (!outcome.lastRowCovered)
         return {end - 2, end - 1};
-    }
     return {end - 1, std::nullopt};
 }
 
 std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear) {
-    if (!variant) {
+    if (!variant)
         return Reach{firstYear - 1, firstYear};
-    }
     ProjectionTable table;
     const ProjectionOutcome outcome = Calculate(*variant, table);
-    if (outcome.status == ProjectionStatus::AllocationFailed) {
+    if (outcome.status == ProjectionStatus::AllocationFailed)
         return std::nullopt;
-    }
     return ReachOf(table, outcome);
 }
 
@@ -71,24 +64,20 @@ bool CoveredThroughAge(const Reach& reach, const Plan& plan, std::int32_t age) {
 
 SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age,
                                             std::stop_token stop) {
-    if (!plan.birthDate.IsValid()) {
+    if (!plan.birthDate.IsValid())
         return {SustainStatus::InvalidBirthDate};
-    }
     // From the top down, the first covered percentage is the largest: no assumption that
     // coverage falls as spending rises. Too high a spending fails early in its projection,
     // so most of these runs are short.
     const std::int32_t firstYear = FirstProjectionYear(plan);
     for (std::int32_t percent = kMaxSpendingPercent; percent >= 0; --percent) {
-        if (stop.stop_requested()) {
+        if (stop.stop_requested())
             return {SustainStatus::Stopped};
-        }
         const std::optional<Reach> reach = ProjectReach(ExpensesAt(plan, percent), firstYear);
-        if (!reach) {
+        if (!reach)
             return {SustainStatus::CannotCalculate};
-        }
-        if (CoveredThroughAge(*reach, plan, age)) {
+        if (CoveredThroughAge(*reach, plan, age))
             return {SustainStatus::Found, percent};
-        }
     }
     return {SustainStatus::NoneCovered};
 }
@@ -99,14 +88,12 @@ std::optional<HorizonGrid> SensitivityGrid(const Plan& plan, std::stop_token sto
     for (std::size_t row = 0; row < kGridReturnPoints.size(); ++row) {
         const Plan moved = ReturnsMovedBy(plan, kGridReturnPoints[row]);
         for (std::size_t column = 0; column < kGridExpensePercents.size(); ++column) {
-            if (stop.stop_requested()) {
+            if (stop.stop_requested())
                 return std::nullopt;
-            }
             const std::optional<Reach> reach =
                 ProjectReach(ExpensesAt(moved, kGridExpensePercents[column]), firstYear);
-            if (!reach) {
+            if (!reach)
                 return std::nullopt;
-            }
             grid[row][column] = reach->horizon;
         }
     }

@@ -45,13 +45,11 @@ void OrderedWithdrawalChooser::BeginYear(std::int32_t year) {
         const bool moved = open && (!candidate.open || candidate.rate != rate);
         closed = closed || (candidate.open && !open);
         candidate = {rate, open, moved};
-        if (moved) {
+        if (moved)
             m_moved.push_back(static_cast<std::int32_t>(i));
-        }
     }
-    if (m_moved.empty() && !closed) {
+    if (m_moved.empty() && !closed)
         return;
-    }
     const auto precedes = [this](std::int32_t a, std::int32_t b) { return Precedes(a, b); };
     std::sort(m_moved.begin(), m_moved.end(), precedes);
     std::erase_if(m_order, [this](std::int32_t i) {
@@ -67,9 +65,7 @@ void OrderedWithdrawalChooser::BeginYear(std::int32_t year) {
 std::int32_t OrderedWithdrawalChooser::FindWithdrawalItem(std::span<const std::int32_t> balances) {
     // Within a year only the chosen item's balance changes, so an item skipped
     // for its zero balance stays empty for the rest of the year.
-    while (m_cursor < m_order.size() &&
-           balances[static_cast<std::size_t>(m_order[m_cursor])] == 0) {
+    while (m_cursor < m_order.size() && balances[static_cast<std::size_t>(m_order[m_cursor])] == 0)
         ++m_cursor;
-    }
     return m_cursor < m_order.size() ? m_order[m_cursor] : -1;
 }

@@ -15,8 +15,7 @@ std::optional<YearBreakdown> ExplainYear(const Plan& plan, std::int32_t year) {
     BreakdownCollector collector(year);
     Calculate(plan, table, collector);
     std::vector<YearBreakdown> years = collector.TakeYears();
-    if (years.empty()) {
+    if (years.empty())
         return std::nullopt;
-    }
     return std::move(years.front());
 }

@@ -19,9 +19,8 @@ fs::path ResolveLinks(fs::path path) {
     std::error_code error;
     for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
         const fs::path target = fs::read_symlink(path, error);
-        if (error) {
+        if (error)
             break;
-        }
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
     return path;

@@ -13,9 +13,8 @@
 CTessalyDoc::CTessalyDoc(UiServices& ui) : m_ui(ui) {}
 
 bool CTessalyDoc::OnNewDocument() {
-    if (!DocumentBase::OnNewDocument()) {
+    if (!DocumentBase::OnNewDocument())
         return false;
-    }
     m_results.rowCount = 0;
     m_shown = {};
     m_plan.Reset();
@@ -43,12 +42,10 @@ bool CTessalyDoc::OnOpenDocument(const std::string& path) {
     m_bPlanReplaced = true;
     m_results.rowCount = 0;
     m_shown = {};
-    if (restore.restored) {
+    if (restore.restored)
         m_ui.ShowMessage(std::string(kInterruptedSaveUndone), path);
-    }
-    if (result.Damaged()) {
+    if (result.Damaged())
         m_ui.ShowMessage(DamagedFileMessage(result.damagedLine));
-    }
     return true;
 }
 
@@ -70,9 +67,8 @@ std::string CTessalyDoc::PathWrittenFor(const std::string& chosen) const {
 
 std::optional<YearBreakdown> CTessalyDoc::BreakdownOfYear(std::int32_t year) const {
     const std::int64_t row = std::int64_t{year} - m_shown.table.firstYear;
-    if (row < 0 || row >= m_shown.table.rowCount) {
+    if (row < 0 || row >= m_shown.table.rowCount)
         return std::nullopt;
-    }
     return ExplainYear(m_shown.plan, year);
 }
 
@@ -84,7 +80,6 @@ void CTessalyDoc::Calculate() {
     }
     m_shown = {m_plan, m_results};
     UpdateAllViews();
-    if (outcome.status == ProjectionStatus::AmountOutOfRange) {
+    if (outcome.status == ProjectionStatus::AmountOutOfRange)
         m_ui.ShowMessage(OutOfRangeMessage(outcome.stoppedYear));
-    }
 }

@@ -80,13 +80,11 @@ void WritePlan(LineWriter& out, const Plan& plan) {
     out.Line(plan.taxRateBefore);
     out.Line(plan.taxRateAfter);
     out.Line(plan.incomes.size());
-    for (const IncomeItem& item : plan.incomes) {
+    for (const IncomeItem& item : plan.incomes)
         WriteIncome(out, item);
-    }
     out.Line(plan.expenses.size());
-    for (const ExpenseItem& item : plan.expenses) {
+    for (const ExpenseItem& item : plan.expenses)
         WriteExpense(out, item);
-    }
 }
 
 // A count as large as the file itself cannot be genuine: every item takes
@@ -94,9 +92,8 @@ void WritePlan(LineWriter& out, const Plan& plan) {
 // billions of default items, while a file cut off part-way still gets all
 // the items it counted.
 std::size_t ItemsToAppend(bool countRead, std::int32_t count, std::size_t fileSize) {
-    if (!countRead || count <= 0) {
+    if (!countRead || count <= 0)
         return 0;
-    }
     return std::min(static_cast<std::size_t>(count), fileSize);
 }
 
@@ -157,11 +154,10 @@ PlanTextReader& ReadPlanDate(PlanTextReader& in, PlanDate& date) {
     std::int32_t month = 0;
     std::int32_t year = 0;
     const bool read = in.ReadInt(day) && in.ReadInt(month) && in.ReadInt(year);
-    if (read) {
+    if (read)
         date.SetDate(year, month, day);
-    } else {
+    else
         date.SetDate(-1, -1, -1);
-    }
     return in;
 }
 

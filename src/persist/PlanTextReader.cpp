@@ -31,13 +31,11 @@ void PlanTextReader::SkipLineEnd() {
 }
 
 void PlanTextReader::SkipWhiteSpace() {
-    while (m_pos < m_text.size() && IsWhiteSpace(m_text[m_pos])) {
-        if (AtLineEnd()) {
+    while (m_pos < m_text.size() && IsWhiteSpace(m_text[m_pos]))
+        if (AtLineEnd())
             SkipLineEnd();
-        } else {
+        else
             ++m_pos;
-        }
-    }
 }
 
 bool PlanTextReader::Fail() {
@@ -51,9 +49,8 @@ bool PlanTextReader::Fail() {
 std::size_t PlanTextReader::NumberLength(bool allowFraction, bool allowSign) const {
     const std::string_view rest = m_text.substr(m_pos);
     std::size_t n = 0;
-    if (n < rest.size() && (rest[n] == '+' || (allowSign && rest[n] == '-'))) {
+    if (n < rest.size() && (rest[n] == '+' || (allowSign && rest[n] == '-')))
         ++n;
-    }
     std::size_t digits = 0;
     while (n < rest.size() && IsDigit(rest[n])) {
         ++n;
@@ -66,18 +63,15 @@ std::size_t PlanTextReader::NumberLength(bool allowFraction, bool allowSign) con
             ++digits;
         }
     }
-    if (digits == 0) {
+    if (digits == 0)
         return 0;
-    }
     if (allowFraction && n < rest.size() && (rest[n] == 'e' || rest[n] == 'E')) {
         std::size_t e = n + 1;
-        if (e < rest.size() && (rest[e] == '+' || rest[e] == '-')) {
+        if (e < rest.size() && (rest[e] == '+' || rest[e] == '-'))
             ++e;
-        }
         if (e < rest.size() && IsDigit(rest[e])) {
-            while (e < rest.size() && IsDigit(rest[e])) {
+            while (e < rest.size() && IsDigit(rest[e]))
                 ++e;
-            }
             n = e;
         }
     }
@@ -85,23 +79,19 @@ std::size_t PlanTextReader::NumberLength(bool allowFraction, bool allowSign) con
 }
 
 template <typename Integer> bool PlanTextReader::ReadInteger(Integer& value) {
-    if (m_failed) {
+    if (m_failed)
         return false;
-    }
     SkipWhiteSpace();
     const std::size_t length = NumberLength(false, std::is_signed_v<Integer>);
-    if (length == 0) {
+    if (length == 0)
         return Fail();
-    }
     std::string_view token = m_text.substr(m_pos, length);
-    if (token.front() == '+') {
+    if (token.front() == '+')
         token.remove_prefix(1);
-    }
     Integer parsed = 0;
     const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), parsed);
-    if (error != std::errc{} || end != token.data() + token.size()) {
+    if (error != std::errc{} || end != token.data() + token.size())
         return Fail();
-    }
     m_pos += length;
     value = parsed;
     return true;
@@ -116,25 +106,21 @@ bool PlanTextReader::ReadInt(std::int32_t& value) {
 }
 
 bool PlanTextReader::ReadFloat(float& value) {
-    if (m_failed) {
+    if (m_failed)
         return false;
-    }
     SkipWhiteSpace();
     const std::size_t length = NumberLength(true, true);
-    if (length == 0) {
+    if (length == 0)
         return Fail();
-    }
     std::string_view token = m_text.substr(m_pos, length);
-    if (token.front() == '+') {
+    if (token.front() == '+')
         token.remove_prefix(1);
-    }
     double parsed = 0.0;
     const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), parsed);
     // A number beyond the float range is malformed for a rate.
     if (error != std::errc{} || end != token.data() + token.size() ||
-        !(std::fabs(parsed) <= std::numeric_limits<float>::max())) {
+        !(std::fabs(parsed) <= std::numeric_limits<float>::max()))
         return Fail();
-    }
     m_pos += length;
     value = static_cast<float>(parsed);
     return true;
@@ -142,42 +128,34 @@ bool PlanTextReader::ReadFloat(float& value) {
 
 bool PlanTextReader::ReadFlag(bool& value) {
     std::int32_t number = 0;
-    if (!ReadInt(number)) {
+    if (!ReadInt(number))
         return false;
-    }
-    if (number != 0 && number != 1) {
+    if (number != 0 && number != 1)
         return Fail();
-    }
     value = number == 1;
     return true;
 }
 
 void PlanTextReader::ConsumeCharacter() {
-    if (m_failed || m_pos >= m_text.size()) {
+    if (m_failed || m_pos >= m_text.size())
         return;
-    }
-    if (AtLineEnd()) {
+    if (AtLineEnd())
         SkipLineEnd();
-    } else {
+    else
         ++m_pos;
-    }
 }
 
 bool PlanTextReader::ReadLine(std::string& line) {
     line.clear();
-    if (m_failed) {
+    if (m_failed)
         return false;
-    }
-    if (m_pos >= m_text.size()) {
+    if (m_pos >= m_text.size())
         return Fail();
-    }
     const std::size_t start = m_pos;
-    while (m_pos < m_text.size() && !AtLineEnd()) {
+    while (m_pos < m_text.size() && !AtLineEnd())
         ++m_pos;
-    }
     line.assign(m_text.substr(start, m_pos - start));
-    if (m_pos < m_text.size()) {
+    if (m_pos < m_text.size())
         SkipLineEnd();
-    }
     return true;
 }

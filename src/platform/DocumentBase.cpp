@@ -57,10 +57,9 @@ void DocumentBase::RemoveView(ViewBase& view) {
 }
 
 void DocumentBase::UpdateAllViews(ViewBase* sender, long hint) {
-    for (ViewBase* view : m_views) {
+    for (ViewBase* view : m_views)
         if (view != sender)
             view->OnUpdate(sender, hint);
-    }
 }
 
 void DocumentBase::AddObserver(DocumentObserver& observer) {

@@ -51,10 +51,9 @@ void RecentFileList::ReadList(const SettingsStore& settings) {
 void RecentFileList::WriteList(SettingsStore& settings) const {
     // Start from an empty section, so that entries that were dropped do not come back.
     settings.RemoveSection(kSection);
-    for (std::size_t index = 0; index < m_names.size(); ++index) {
+    for (std::size_t index = 0; index < m_names.size(); ++index)
         if (!m_names[index].empty())
             settings.WriteString(kSection, EntryKey(index), m_names[index]);
-    }
     settings.Flush();
 }
 

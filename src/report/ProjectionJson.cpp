@@ -77,8 +77,7 @@ std::string FormatProjectionJson(const ProjectionTable& table, const ProjectionO
 
 std::string FormatBreakdownJson(const ProjectionBreakdown& breakdown) {
     Json json = ProjectionHeader(breakdown.table, breakdown.outcome);
-    for (const YearBreakdown& year : breakdown.years) {
+    for (const YearBreakdown& year : breakdown.years)
         json["years"].push_back(YearJson(year));
-    }
     return Text(json);
 }

@@ -15,10 +15,9 @@ QStringList CalculatorNames() {
 
 QStringList AbsoluteFolders(const QString& searchPath) {
     QStringList folders;
-    for (const QString& folder : searchPath.split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
+    for (const QString& folder : searchPath.split(QDir::listSeparator(), Qt::SkipEmptyParts))
         if (QDir::isAbsolutePath(folder))
             folders.append(folder);
-    }
     return folders;
 }
 

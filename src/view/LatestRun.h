@@ -29,11 +29,13 @@ public:
         m_stop = std::stop_source();
         const std::uint64_t run = m_run;
         auto* watcher = new QFutureWatcher<Result>(&m_context);
-        QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [this, watcher, run] {
-            if (run == m_run)
-                m_deliver(watcher->result());
-            watcher->deleteLater();
-        });
+        QObject::connect(
+            watcher, &QFutureWatcherBase::finished, watcher,
+            [this, watcher, run] {
+                if (run == m_run)
+                    m_deliver(watcher->result());
+                watcher->deleteLater();
+            });
         watcher->setFuture(QtConcurrent::run(
             [work = std::move(work), stop = m_stop.get_token()] { return work(stop); }));
     }

@@ -144,10 +144,12 @@ void ProjectionChart::Rebuild() {
     drawing->addAxis(m_amounts, Qt::AlignLeft);
     bars->attachAxis(m_years);
     bars->attachAxis(m_amounts);
-    connect(income, &QBarSet::hovered, this, [this](bool on, int index) {
-        if (on)
-            ShowSummary(index);
-    });
+    connect(
+        income, &QBarSet::hovered, this,
+        [this](bool on, int index) {
+            if (on)
+                ShowSummary(index);
+        });
     connect(withdrawals, &QBarSet::hovered, this, [this](bool on, int index) {
         if (on)
             ShowSummary(index);
@@ -176,9 +178,8 @@ void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant)
         const ProjectionTable shown = Shown(*m_variant);
         for (const auto& [line, field] :
              {std::pair{m_variantLines[0], &ProjectionRow::totalAssets},
-              std::pair{m_variantLines[1], &ProjectionRow::availableAssets}}) {
+              std::pair{m_variantLines[1], &ProjectionRow::availableAssets}})
             line->replace(FieldPoints(shown, field));
-        }
         UpdateScales();
         return;
     }

@@ -58,10 +58,9 @@ protected:
 TEST_F(AccessibleNamesTest, TheListAndEveryToolbarButtonAreNamed) {
     EXPECT_EQ(AccessibleName(&Frame().GetView()), QStringLiteral("Projection"));
     QStringList buttons;
-    for (QAction* action : ToolBar().actions()) {
+    for (QAction* action : ToolBar().actions())
         if (!action->isSeparator())
             buttons.append(AccessibleName(ToolBar().widgetForAction(action)));
-    }
     EXPECT_EQ(buttons,
               (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"),
                            QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Paste"),

@@ -73,12 +73,11 @@ TEST_F(HelpAndAboutTest, AboutBoxShowsNameVersionIconAndOk) {
     bool closed = false;
     WhenModalDialogShows([&](QDialog& about) {
         title = about.windowTitle();
-        for (const QLabel* label : about.findChildren<QLabel*>()) {
+        for (const QLabel* label : about.findChildren<QLabel*>())
             if (!label->pixmap().isNull())
                 hasIcon = true;
             else
                 texts.append(label->text());
-        }
         const QList<QPushButton*> buttons = about.findChildren<QPushButton*>();
         ASSERT_EQ(buttons.size(), 1);
         EXPECT_EQ(buttons.front()->text(), QStringLiteral("OK"));

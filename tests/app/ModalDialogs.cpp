@@ -9,17 +9,18 @@
 #include <utility>
 
 void WhenModalDialogShows(std::function<void(QDialog&)> action) {
-    QTimer::singleShot(0, [action = std::move(action)] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "no modal dialog shown";
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* open = qobject_cast<QDialog*>(widget);
-                    open != nullptr && open->isVisible())
-                    open->reject();
+    QTimer::singleShot(
+        0,
+        [action = std::move(action)] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                ADD_FAILURE() << "no modal dialog shown";
+                for (QWidget* widget : QApplication::topLevelWidgets())
+                    if (auto* open = qobject_cast<QDialog*>(widget);
+                        open != nullptr && open->isVisible())
+                        open->reject();
+                return;
             }
-            return;
-        }
-        action(*dialog);
-    });
+            action(*dialog);
+        });
 }

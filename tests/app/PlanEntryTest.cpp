@@ -64,10 +64,9 @@ protected:
             for (std::size_t i = 0; i < items.size(); ++i) {
                 Click(dialog, i == 0 ? "edit" : "add");
                 Fill(dialog, items[i]);
-                if (i < untick.size()) {
+                if (i < untick.size())
                     for (const char* box : untick[i])
                         Untick(dialog, box);
-                }
                 Click(dialog, "ok");
             }
             Click(dialog, "ok");

@@ -12,10 +12,9 @@ namespace {
 // The texts of the status bar's labels that show, in order.
 QStringList ShownLabels(const QStatusBar& bar) {
     QStringList texts;
-    for (const QLabel* label : bar.findChildren<QLabel*>()) {
+    for (const QLabel* label : bar.findChildren<QLabel*>())
         if (label->isVisible())
             texts.append(label->text());
-    }
     return texts;
 }
 

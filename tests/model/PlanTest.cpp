@@ -89,9 +89,8 @@ TEST(PlanTest, InsertAndEraseKeepTheOrderOfTheOthers) {
     plan.InsertExpense(1);
     plan.expenses[1].name = "x";
     std::vector<std::string> incomes;
-    for (const IncomeItem& item : plan.incomes) {
+    for (const IncomeItem& item : plan.incomes)
         incomes.push_back(item.name);
-    }
     EXPECT_EQ(incomes, (std::vector<std::string>{"first", "a", "b", "c", "last"}));
 
     plan.EraseIncome(2);

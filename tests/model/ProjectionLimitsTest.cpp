@@ -80,11 +80,10 @@ TEST(ProjectionLimitsTest, ExtremePlansNeverMisbehave) {
         const ProjectionOutcome outcome = Calculate(plan, table);
         ASSERT_GE(table.rowCount, 0);
         ASSERT_LE(table.rowCount, ProjectionTable::kMaxRows);
-        if (outcome.status == ProjectionStatus::AmountOutOfRange) {
-            EXPECT_EQ(outcome.stoppedYear, table.firstYear + table.rowCount);
-        }
-        for (std::size_t r = static_cast<std::size_t>(table.rowCount); r < table.rows.size(); ++r) {
+        const bool stopped = outcome.status == ProjectionStatus::AmountOutOfRange;
+        EXPECT_TRUE(!stopped || outcome.stoppedYear == table.firstYear + table.rowCount)
+            << "stopped in " << outcome.stoppedYear << " after " << table.rowCount << " rows";
+        for (std::size_t r = static_cast<std::size_t>(table.rowCount); r < table.rows.size(); ++r)
             ASSERT_EQ(table.rows[r], ProjectionRow{});
-        }
     }
 }

@@ -62,9 +62,8 @@ TEST(ProjectionTest, WorkedExampleToTheUnit) {
     EXPECT_EQ(table.rows[3], Row(1515, 1515, 47, -750));
     EXPECT_EQ(table.rows[4], Row(790, 790, 25, -750));
     EXPECT_EQ(table.rows[5], Row(42, 42, 2, -608));
-    for (std::size_t r = 6; r < table.rows.size(); ++r) {
+    for (std::size_t r = 6; r < table.rows.size(); ++r)
         EXPECT_EQ(table.rows[r], ProjectionRow{}) << "row " << r << " must be cleared";
-    }
 }
 
 TEST(ProjectionTest, WithoutPositiveInitialAmountsTheRunStartsInYearZero) {

@@ -19,9 +19,8 @@ struct Draw {
     }
     float Rate() {
         const int kind = Int(0, 5);
-        if (kind == 0) {
+        if (kind == 0)
             return static_cast<float>(Int(0, 5)); // exact ties
-        }
         return std::uniform_real_distribution<float>(-shape.maxRate / 4, shape.maxRate)(random);
     }
     PlanDate Date() {

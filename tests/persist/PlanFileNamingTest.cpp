@@ -20,9 +20,8 @@ TEST(PlanFileNamingTest, RepairPlanExtensionLooksAtTheLastDotOfTheFileName) {
         {"/my.Orb/home", "/my.Orb/home"},
         {"/my.Orbit/home.Orb", "/my.Orbit/home.Orbe"},
     };
-    for (const auto& [path, repaired] : cases) {
+    for (const auto& [path, repaired] : cases)
         EXPECT_EQ(RepairPlanExtension(path), repaired) << path;
-    }
 }
 
 TEST(PlanFileNamingTest, LongPathsAreRepairedWhole) {

@@ -179,9 +179,8 @@ TEST(PlanFileReadTest, HostileCountOpensQuicklyWithBoundedItems) {
 TEST(PlanFileReadTest, TheSignatureDecidesWhetherTheFileIsAPlan) {
     Plan plan = FileExamplePlan();
     for (const std::string bytes : {"", "2052206847\r\n", "2052206849\r\n", "hello world\r\n",
-                                    "-2052206848\r\n", "20522068480\r\n"}) {
+                                    "-2052206848\r\n", "20522068480\r\n"})
         EXPECT_EQ(ReadPlanFile(bytes, plan).status, PlanOpenStatus::FormatError) << bytes;
-    }
     EXPECT_EQ(plan, FileExamplePlan()) << "a file that is not a plan changes nothing";
     EXPECT_EQ(ReadPlanFile("  \r\n\r\n2052206848", plan).status, PlanOpenStatus::Opened);
 }

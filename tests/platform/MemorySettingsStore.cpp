@@ -12,5 +12,6 @@ void MemorySettingsStore::WriteString(const std::string& section, const std::str
 }
 
 void MemorySettingsStore::RemoveSection(const std::string& section) {
-    std::erase_if(values, [&section](const auto& entry) { return entry.first.first == section; });
+    std::erase_if(
+        values, [&section](const auto& entry) { return entry.first.first == section; });
 }

@@ -10,22 +10,23 @@
 namespace {
 
 void RejectAllDialogs() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible())
             dialog->reject();
-    }
 }
 
 template <typename Dialog> void WhenModalShows(std::function<void(Dialog&)> action) {
-    QTimer::singleShot(0, [action = std::move(action)] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "no modal " << Dialog::staticMetaObject.className() << " shown";
-            RejectAllDialogs();
-            return;
-        }
-        action(*dialog);
-    });
+    QTimer::singleShot(
+        0,
+        [action = std::move(action)] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                ADD_FAILURE() << "no modal " << Dialog::staticMetaObject.className() << " shown";
+                RejectAllDialogs();
+                return;
+            }
+            action(*dialog);
+        });
 }
 
 } // namespace
