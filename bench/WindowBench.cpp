@@ -17,18 +17,23 @@
 
 namespace {
 
-// The user of a benchmark answers nothing and sees nothing.
+// The program started with settings of its own and a user who answers nothing: messages go
+// nowhere, questions are declined.
+struct BenchProgram {
+    QTemporaryDir folder;
+    QtSettingsStore settings{folder.filePath(QStringLiteral("Orbelan.ini")).toStdString()};
+    std::ostringstream messages;
+    StderrUiServices ui{messages};
+    CTessalyApp app{settings, ui};
+
+    BenchProgram() { app.InitInstance({}); }
+};
 
 // Calculate from the menu command, as the user does, with the list, the chart and the Year
 // Details pane showing; then a row is chosen and the whole window painted once: one frame.
 void BM_CalculateInTheWindow(benchmark::State& state) {
-    QTemporaryDir folder;
-    QtSettingsStore settings(folder.filePath(QStringLiteral("Orbelan.ini")).toStdString());
-    // Nobody answers: messages go nowhere, questions are declined.
-    std::ostringstream messages;
-    StderrUiServices ui(messages);
-    CTessalyApp app(settings, ui);
-    app.InitInstance({});
+    BenchProgram program;
+    CTessalyApp& app = program.app;
     CMainFrame& frame = app.GetMainFrame();
     frame.GetAction("ID_VIEW_YEAR_DETAILS")->setChecked(true);
     app.GetDocument().m_plan = DrainedPlan(state.range(0));
@@ -46,13 +51,8 @@ BENCHMARK(BM_CalculateInTheWindow)->Arg(10)->Arg(100)->Unit(benchmark::kMillisec
 // One step of the What If pane's expenses slider: the variant projected again and the chart,
 // with the plan's projection and the variant's dashed lines, painted.
 void BM_WhatIfSliderMove(benchmark::State& state) {
-    QTemporaryDir folder;
-    QtSettingsStore settings(folder.filePath(QStringLiteral("Orbelan.ini")).toStdString());
-    // Nobody answers: messages go nowhere, questions are declined.
-    std::ostringstream messages;
-    StderrUiServices ui(messages);
-    CTessalyApp app(settings, ui);
-    app.InitInstance({});
+    BenchProgram program;
+    CTessalyApp& app = program.app;
     CMainFrame& frame = app.GetMainFrame();
     app.GetDocument().m_plan = DrainedPlan(state.range(0));
     frame.GetAction("ID_EDIT_CALCULATE")->trigger();
