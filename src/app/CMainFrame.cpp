@@ -73,6 +73,10 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
 
 CMainFrame::~CMainFrame() {
     m_document.RemoveObserver(*this);
+    // The docks hide as the base window goes, when this frame is no more: their check marks
+    // must not follow them then.
+    m_yearDetailsDock->disconnect(this);
+    m_whatIfDock->disconnect(this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
