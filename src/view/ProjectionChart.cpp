@@ -105,8 +105,11 @@ ProjectionTable ProjectionChart::Shown(const ProjectionTable& table) const {
 void ProjectionChart::Rebuild() {
     QChart* drawing = chart();
     drawing->removeAllSeries();
-    for (QAbstractAxis* axis : drawing->axes())
+    // The chart gives up a removed axis rather than deleting it.
+    for (QAbstractAxis* axis : drawing->axes()) {
         drawing->removeAxis(axis);
+        delete axis;
+    }
     m_years = nullptr;
     m_amounts = nullptr;
     m_highlight = nullptr;
