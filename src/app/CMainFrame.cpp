@@ -2,7 +2,6 @@
 
 #include "app/CAboutDlg.h"
 #include "app/HelpKeyFilter.h"
-#include "app/WindowLayout.h"
 #include "model/PlanDate.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/DocumentManager.h"
@@ -66,7 +65,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     createToolBars();
     createStatusBar();
     resize(kDefaultSize);
-    RestoreWindowLayout(*this, m_settings);
+    RestoreWindowLayout(LayoutParts(), m_settings);
     OnDocumentTitleChanged();
     m_document.AddObserver(*this);
 }
@@ -79,12 +78,16 @@ CMainFrame::~CMainFrame() {
     m_whatIfDock->disconnect(this);
 }
 
+WindowLayoutParts CMainFrame::LayoutParts() {
+    return {*this, *m_splitter, *m_actions["ID_VIEW_CHART"]};
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!m_manager.CanCloseFrame()) {
         event->ignore();
         return;
     }
-    SaveWindowLayout(*this, m_settings);
+    SaveWindowLayout(LayoutParts(), m_settings);
     event->accept();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/CommandActions.h"
 #include "app/RecentFileMenu.h"
+#include "app/WindowLayout.h"
 #include "platform/DocumentObserver.h"
 
 #include <QMainWindow>
@@ -57,6 +58,7 @@ private:
     void createToolBars();
     void createStatusBar();
 
+    WindowLayoutParts LayoutParts();
     QMenu* addMenu(const char* objectName, const QString& title);
     QLabel* createIndicator(const char* objectName, const QString& text);
     void OnAppAbout();

@@ -1,10 +1,10 @@
 #include "app/WindowLayout.h"
 
-#include "app/CMainFrame.h"
 #include "platform/SettingsStore.h"
 
 #include <QAction>
 #include <QByteArray>
+#include <QMainWindow>
 #include <QSplitter>
 
 #include <string>
@@ -29,21 +29,21 @@ void WriteBytes(SettingsStore& settings, const std::string& key, const QByteArra
 
 } // namespace
 
-void RestoreWindowLayout(CMainFrame& frame, const SettingsStore& settings) {
+void RestoreWindowLayout(const WindowLayoutParts& parts, const SettingsStore& settings) {
     // Qt moves a window whose saved place fits no screen of today onto one, and leaves the
     // window as it is for an empty value.
-    frame.restoreGeometry(ReadBytes(settings, kGeometryKey));
-    frame.restoreState(ReadBytes(settings, kStateKey));
-    frame.GetSplitter().restoreState(ReadBytes(settings, kSplitterKey));
+    parts.window.restoreGeometry(ReadBytes(settings, kGeometryKey));
+    parts.window.restoreState(ReadBytes(settings, kStateKey));
+    parts.splitter.restoreState(ReadBytes(settings, kSplitterKey));
     const std::string chartVisible = settings.ReadString(kSection, kChartVisibleKey);
     if (!chartVisible.empty())
-        frame.GetAction("ID_VIEW_CHART")->setChecked(chartVisible != "false");
+        parts.showChart.setChecked(chartVisible != "false");
 }
 
-void SaveWindowLayout(const CMainFrame& frame, SettingsStore& settings) {
-    WriteBytes(settings, kGeometryKey, frame.saveGeometry());
-    WriteBytes(settings, kStateKey, frame.saveState());
-    WriteBytes(settings, kSplitterKey, frame.GetSplitter().saveState());
+void SaveWindowLayout(const WindowLayoutParts& parts, SettingsStore& settings) {
+    WriteBytes(settings, kGeometryKey, parts.window.saveGeometry());
+    WriteBytes(settings, kStateKey, parts.window.saveState());
+    WriteBytes(settings, kSplitterKey, parts.splitter.saveState());
     settings.WriteString(kSection, kChartVisibleKey,
-                         frame.GetAction("ID_VIEW_CHART")->isChecked() ? "true" : "false");
+                         parts.showChart.isChecked() ? "true" : "false");
 }

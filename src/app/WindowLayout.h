@@ -1,7 +1,17 @@
 #pragma once
 
-class CMainFrame;
+class QAction;
+class QMainWindow;
+class QSplitter;
 class SettingsStore;
+
+// The parts of the main window whose layout is kept: the list/chart splitter and the action
+// that shows the chart.
+struct WindowLayoutParts {
+    QMainWindow& window;
+    QSplitter& splitter;
+    QAction& showChart;
+};
 
 // The main window's size, position, toolbar and dock layout, the list/chart splitter and
 // whether the chart shows, between runs: kept in the settings group "Window", apart from the
@@ -9,5 +19,5 @@ class SettingsStore;
 
 // Call once every toolbar and dock exists, before the window shows. A position that fits
 // no screen any more is moved onto one; missing values keep the window's defaults.
-void RestoreWindowLayout(CMainFrame& frame, const SettingsStore& settings);
-void SaveWindowLayout(const CMainFrame& frame, SettingsStore& settings);
+void RestoreWindowLayout(const WindowLayoutParts& parts, const SettingsStore& settings);
+void SaveWindowLayout(const WindowLayoutParts& parts, SettingsStore& settings);
