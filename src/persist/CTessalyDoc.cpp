@@ -78,7 +78,7 @@ void CTessalyDoc::Calculate() {
         m_ui.ShowMessage(std::string(kAllocationError));
         return;
     }
-    m_shown = {m_plan, m_results};
+    m_shown = {m_plan, m_results, outcome.lastRowCovered};
     UpdateAllViews();
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
         m_ui.ShowMessage(OutOfRangeMessage(outcome.stoppedYear));

@@ -34,6 +34,8 @@ public:
     // list empties; a save keeps them, as the list keeps its rows on screen.
     const Plan& ShownPlan() const { return m_shown.plan; }
     const ProjectionTable& ShownResults() const { return m_shown.table; }
+    // False when the last shown year's expenses could not all be paid.
+    bool ShownLastRowCovered() const { return m_shown.lastRowCovered; }
     // How a shown year came about: the engine run again on the plan as it was when
     // calculated, so later edits do not show. Empty for a year that is not shown.
     std::optional<YearBreakdown> BreakdownOfYear(std::int32_t year) const;
@@ -46,6 +48,7 @@ private:
     struct ShownProjection {
         Plan plan;
         ProjectionTable table;
+        bool lastRowCovered = true;
     };
 
     UiServices& m_ui;

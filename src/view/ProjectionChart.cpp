@@ -166,8 +166,7 @@ void ProjectionChart::Rebuild() {
     AddMarker(QStringLiteral("Retirement %1").arg(retirement), retirement, kRetirementColor, 2,
               Qt::DashLine);
     const std::int32_t lastYear = table.firstYear + table.rowCount - 1;
-    const std::optional<YearBreakdown> last = m_pPlanDoc->BreakdownOfYear(lastYear);
-    if (last && !last->covered)
+    if (!m_pPlanDoc->ShownLastRowCovered())
         AddMarker(QStringLiteral("%1 not covered").arg(lastYear), lastYear, kUncoveredColor, 3,
                   Qt::SolidLine);
 }

@@ -5,6 +5,7 @@
 #include "view/ProjectionChart.h"
 #include "view/YearDetailsPane.h"
 
+#include <QAbstractSeries>
 #include <QAction>
 #include <QDockWidget>
 #include <QTest>
@@ -59,6 +60,11 @@ TEST_F(ProjectionDisplayTest, ChartAndPaneFollowCalculateNewAndOpen) {
     Action("ID_EDIT_CALCULATE").trigger();
     EXPECT_EQ(Chart().YearCount(), 6);
     EXPECT_EQ(Pane().topLevelItemCount(), 0) << "no year is selected yet";
+    QStringList series;
+    for (const QAbstractSeries* shown : Chart().chart()->series())
+        series.append(shown->name());
+    EXPECT_TRUE(series.contains(QStringLiteral("2005 not covered")))
+        << series.join(u'|').toStdString();
 
     // The arrow keys on the chart choose a year in the list; the pane explains it.
     Chart().setFocus();
