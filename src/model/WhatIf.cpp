@@ -12,6 +12,16 @@ bool ScaleAmount(std::int32_t& amount, float rate) {
     return true;
 }
 
+// The reach of a finished projection.
+Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome) {
+    const std::int32_t end = table.firstYear + table.rowCount;
+    if (outcome.status == ProjectionStatus::AmountOutOfRange)
+        return {outcome.stoppedYear - 1, outcome.stoppedYear};
+    if (!outcome.lastRowCovered)
+        return {end - 2, end - 1};
+    return {end - 1, std::nullopt};
+}
+
 } // namespace
 
 std::optional<Plan> ExpensesAt(const Plan& plan, std::int32_t percent) {
@@ -38,19 +48,15 @@ std::optional<Plan> PlanVariant(const Plan& plan, std::int32_t expensesPercent,
     return ExpensesAt(ReturnsMovedBy(plan, returnPoints), expensesPercent);
 }
 
-Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome) {
-    const std::int32_t end = table.firstYear + table.rowCount;
-    if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        return {outcome.stoppedYear - 1, outcome.stoppedYear};
-    if (!outcome.lastRowCovered)
-        return {end - 2, end - 1};
-    return {end - 1, std::nullopt};
+std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear) {
+    ProjectionTable table;
+    return ProjectReach(variant, firstYear, table);
 }
 
-std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear) {
+std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear,
+                                  ProjectionTable& table) {
     if (!variant)
         return Reach{firstYear - 1, firstYear};
-    ProjectionTable table;
     const ProjectionOutcome outcome = Calculate(*variant, table);
     if (outcome.status == ProjectionStatus::AllocationFailed)
         return std::nullopt;

@@ -33,12 +33,13 @@ struct Reach {
     bool operator==(const Reach& other) const = default;
 };
 
-// The reach of a finished projection.
-Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome);
-
 // Projects a variant; empty when the engine's working memory cannot be had. A variant whose
 // expenses cannot be scaled is uncovered from its first year.
 std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear);
+// The same, leaving the variant's projection in table (empty for a variant that cannot be
+// scaled).
+std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear,
+                                  ProjectionTable& table);
 
 // True when no year up to and including the plan's birth year + age is uncovered.
 bool CoveredThroughAge(const Reach& reach, const Plan& plan, std::int32_t age);

@@ -203,17 +203,13 @@ void WhatIfPane::ProjectVariant() {
     const std::int32_t firstYear = m_pPlanDoc->ShownResults().firstYear;
     const std::optional<Plan> variant = PlanVariant(plan, expenses, returns);
     ProjectionTable table;
-    Reach reach{firstYear - 1, firstYear};
-    if (variant) {
-        const ProjectionOutcome outcome = Calculate(*variant, table);
-        if (outcome.status == ProjectionStatus::AllocationFailed) {
-            m_horizon->setText(QStringLiteral("Not enough memory to calculate this variant."));
-            emit variantChanged();
-            return;
-        }
-        reach = ReachOf(table, outcome);
+    const std::optional<Reach> reach = ProjectReach(variant, firstYear, table);
+    if (!reach) {
+        m_horizon->setText(QStringLiteral("Not enough memory to calculate this variant."));
+        emit variantChanged();
+        return;
     }
-    m_horizon->setText(HorizonText(reach, plan, firstYear));
+    m_horizon->setText(HorizonText(*reach, plan, firstYear));
     if (variant && (expenses != kPlanExpenses || returns != kPlanReturns))
         m_variant = table;
     emit variantChanged();
