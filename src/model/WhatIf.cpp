@@ -68,8 +68,7 @@ bool CoveredThroughAge(const Reach& reach, const Plan& plan, std::int32_t age) {
            std::int64_t{*reach.firstUncoveredYear} > std::int64_t{plan.birthDate.GetYear()} + age;
 }
 
-SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age,
-                                            std::stop_token stop) {
+SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, StopToken stop) {
     if (!plan.birthDate.IsValid())
         return {SustainStatus::InvalidBirthDate};
     // From the top down, the first covered percentage is the largest: no assumption that
@@ -88,7 +87,7 @@ SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age,
     return {SustainStatus::NoneCovered};
 }
 
-std::optional<HorizonGrid> SensitivityGrid(const Plan& plan, std::stop_token stop) {
+std::optional<HorizonGrid> SensitivityGrid(const Plan& plan, StopToken stop) {
     const std::int32_t firstYear = FirstProjectionYear(plan);
     HorizonGrid grid{};
     for (std::size_t row = 0; row < kGridReturnPoints.size(); ++row) {

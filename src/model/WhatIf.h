@@ -3,11 +3,11 @@
 #include "model/Plan.h"
 #include "model/Projection.h"
 #include "model/ProjectionTable.h"
+#include "model/StopToken.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <stop_token>
 
 // Variants of a plan and how far they carry. Every variant is a changed copy of the plan,
 // projected by the one engine; the plan itself never changes.
@@ -68,7 +68,7 @@ struct SustainableSpending {
 };
 
 SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age,
-                                            std::stop_token stop = {});
+                                            StopToken stop = {});
 
 // The sensitivity grid: the horizon year for returns moved by each of kGridReturnPoints
 // (rows) and expenses at each of kGridExpensePercents (columns).
@@ -78,4 +78,4 @@ using HorizonGrid =
     std::array<std::array<std::int32_t, kGridExpensePercents.size()>, kGridReturnPoints.size()>;
 
 // Empty when the engine's memory cannot be had or the stop token asked to give up.
-std::optional<HorizonGrid> SensitivityGrid(const Plan& plan, std::stop_token stop = {});
+std::optional<HorizonGrid> SensitivityGrid(const Plan& plan, StopToken stop = {});

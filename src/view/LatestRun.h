@@ -1,12 +1,13 @@
 #pragma once
 
+#include "model/StopToken.h"
+
 #include <QFutureWatcher>
 #include <QObject>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdint>
 #include <functional>
-#include <stop_token>
 #include <utility>
 
 // Work that can take longer than a frame, run off the interface thread. A new run replaces the
@@ -26,7 +27,7 @@ public:
 
     template <typename Work> void Start(Work work) {
         Cancel();
-        m_stop = std::stop_source();
+        m_stop = StopSource();
         const std::uint64_t run = m_run;
         auto* watcher = new QFutureWatcher<Result>(&m_context);
         QObject::connect(
@@ -49,6 +50,6 @@ public:
 private:
     QObject& m_context;
     Deliver m_deliver;
-    std::stop_source m_stop;
+    StopSource m_stop;
     std::uint64_t m_run = 0;
 };

@@ -223,7 +223,7 @@ void WhatIfPane::StartSustainableSpending() {
     }
     m_sustainable->setText(QStringLiteral(": working it out..."));
     m_sustainableRun.Start([plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()),
-                            age = m_age->value()](std::stop_token stop) {
+                            age = m_age->value()](StopToken stop) {
         return FindSustainableSpending(plan, age, stop);
     });
 }
@@ -261,9 +261,8 @@ void WhatIfPane::StartGrid() {
         return;
     }
     m_grid->ShowGrid(std::nullopt, QStringLiteral("Working out the grid..."));
-    m_gridRun.Start([plan = m_pPlanDoc->ShownPlan()](std::stop_token stop) {
-        return SensitivityGrid(plan, stop);
-    });
+    m_gridRun.Start(
+        [plan = m_pPlanDoc->ShownPlan()](StopToken stop) { return SensitivityGrid(plan, stop); });
 }
 
 void WhatIfPane::SetMoneyDisplay(MoneyDisplay& display) {

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "model/Plan.h"
+#include "model/ProjectionTable.h"
+#include "model/StopToken.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Returns that vary year by year: many seeded paths of the plan, each projected by the one
+// engine with every income item's interest rates moved by that path's offset of the year.
+// Every path is reproducible from (seed, spread, path number) alone, on any machine.
+
+inline constexpr std::int32_t kMinRiskPaths = 1;
+inline constexpr std::int32_t kMaxRiskPaths = 100000;
+inline constexpr std::int32_t kMaxRiskSpread = 50;
+
+struct RiskSettings {
+    std::int32_t paths = 1000;
+    // Whole points of interest, 0 to kMaxRiskSpread.
+    std::int32_t spread = 10;
+    std::uint64_t seed = 1;
+    std::int32_t untilAge = 95;
+};
+
+// The offsets in whole points of path `path` for each of the table's rows; they do not depend
+// on the plan.
+using ReturnOffsets = std::array<std::int32_t, ProjectionTable::kMaxRows>;
+ReturnOffsets PathOffsets(std::uint64_t seed, std::int32_t spread, std::int32_t path);
+
+enum class PathOutcome {
+    // A row of a year up to the birth year + the age is uncovered.
+    Fails,
+    // Did not fail, and the projection stopped at the 32-bit limit in or before that year.
+    StoppedAtLimit,
+    Succeeds,
+};
+
+// One path's projection and outcome; empty when the engine's working memory cannot be had.
+struct PathProjection {
+    ProjectionTable table;
+    // The year of the first uncovered row, or where the amounts left 32 bits.
+    std::optional<std::int32_t> firstUncoveredYear;
+    bool stoppedAtLimit = false;
+    PathOutcome outcome = PathOutcome::Succeeds;
+};
+std::optional<PathProjection> ProjectPath(const Plan& plan, const ReturnOffsets& offsets,
+                                          std::int32_t untilAge);
+
+// Percentiles of Total Assets, by nearest rank, over the paths whose projection has the year.
+struct RiskYear {
+    std::int32_t year = 0;
+    std::int32_t paths = 0;
+    std::int32_t p10 = 0;
+    std::int32_t p50 = 0;
+    std::int32_t p90 = 0;
+
+    bool operator==(const RiskYear& other) const = default;
+};
+
+enum class RiskStatus { Done, InvalidBirthDate, CannotCalculate, Stopped };
+
+struct RiskSummary {
+    RiskStatus status = RiskStatus::Done;
+    RiskSettings settings;
+    // The birth year + the age.
+    std::int32_t horizonYear = 0;
+    std::int32_t successes = 0;
+    std::int32_t stoppedAtLimit = 0;
+    std::vector<RiskYear> years;
+    // The path whose failure year, or else final Total Assets, is the 10th percentile, and the
+    // one that is the median: what "Show the worst path" and "Show the median path" open.
+    std::int32_t worstPath = 0;
+    std::int32_t medianPath = 0;
+};
+
+// Called now and then from the working threads with the number of paths done so far.
+using RiskProgress = std::function<void(std::int32_t pathsDone)>;
+
+// Runs every path on `threads` threads (0: as many as the machine has); the summary does not
+// depend on the number of threads.
+RiskSummary RunRisk(const Plan& plan, const RiskSettings& settings, StopToken stop = {},
+                    const RiskProgress& progress = {}, unsigned threads = 0);
