@@ -190,7 +190,7 @@ void CMainFrame::createActions() {
         m_actions["ID_FILE_EXPORT_CSV"], &QAction::triggered, this,
         [this] { ExportProjectionCsv(m_document, m_ui); });
     connect(m_actions["ID_FILE_EXPORT_PDF"], &QAction::triggered, this,
-            [this] { ExportReportPdf(m_document, *m_pChart, m_ui); });
+            [this] { ExportReportPdf(m_document, *m_moneyDisplay, m_ui); });
     connect(m_actions["ID_APP_EXIT"], &QAction::triggered, this, &QWidget::close);
 
     QAction* chart = m_actions["ID_VIEW_CHART"];

@@ -10,6 +10,7 @@ constexpr const char* kHelp =
        orbelan-cli sustain FILE [--until-age N]
        orbelan-cli sensitivity FILE
        orbelan-cli save IN OUT
+       orbelan-cli report FILE OUT.pdf [--todays-money RATE]
        orbelan-cli --help
        orbelan-cli --version
 
@@ -41,6 +42,12 @@ Commands:
   sensitivity FILE    Print as CSV the horizon (the last year whose expenses
                       are paid in full) with interest rates moved by -3 to +3
                       points (rows) and expenses at 70% to 130% (columns).
+  report FILE OUT.pdf Write the window's PDF report of FILE's projection: the
+                      plan and its items, the chart and the table, with the
+                      table's headings on every page and page numbers.
+      --todays-money RATE
+                      Show the amounts in today's money at a yearly inflation
+                      of RATE percent (0 to 100); the report says so.
   save IN OUT         Open IN as the program opens a plan and save it to OUT
                       as the program's Save does (a name ending in ".Orb" is
                       saved as ".Orbe"); the reason of a failure goes to
@@ -58,7 +65,7 @@ Exit status:
   2  bad usage
   3  check: FILE is damaged
   4  the calculation could not be done (out of memory)
-  5  save: OUT could not be saved
+  5  save, report: OUT could not be written
 )";
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
@@ -27,6 +28,20 @@ std::int32_t CountLabels(std::int32_t firstYear, std::int32_t rowCount, std::int
 }
 
 } // namespace
+
+std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table) {
+    std::int32_t lowest = 0;
+    std::int32_t highest = 0;
+    for (std::int32_t r = 0; r < table.rowCount; ++r) {
+        const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
+        for (const std::int32_t amount :
+             {row.income, row.withdrawals, row.totalAssets, row.availableAssets}) {
+            lowest = std::min(lowest, amount);
+            highest = std::max(highest, amount);
+        }
+    }
+    return {lowest, highest};
+}
 
 std::vector<double> ValueScale::Ticks() const {
     std::vector<double> ticks;

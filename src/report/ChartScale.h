@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/ProjectionTable.h"
+
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The scales of the projection chart, shared by the window and the printed report so that both
@@ -17,6 +20,10 @@ struct ValueScale {
     std::vector<double> Ticks() const;
     bool operator==(const ValueScale& other) const = default;
 };
+
+// The lowest and highest of the rows' income, withdrawals and assets, and 0: what a value axis
+// of the projection must hold.
+std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table);
 
 // The scale that holds lowest to highest in at most `intervals` steps of 1, 2, 2.5 or 5 times
 // a power of ten, never less than 1 (amounts are whole units). A span without width, or one

@@ -2,6 +2,7 @@
 
 #include "persist/CTessalyDoc.h"
 #include "print/AmountText.h"
+#include "report/TodaysMoneyTable.h"
 #include "view/MoneyDisplay.h"
 
 #include <QBarSeries>
@@ -28,21 +29,6 @@ constexpr qreal kEdge = 4;
 // A value label in full may take this share of the chart's width before the short form is used.
 constexpr qreal kFullAmountShare = 0.1;
 constexpr std::int32_t kMostAmountIntervals = 8;
-
-// The rows' amounts, each with the year's bars and lines, and 0.
-std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table) {
-    std::int32_t lowest = 0;
-    std::int32_t highest = 0;
-    for (std::int32_t r = 0; r < table.rowCount; ++r) {
-        const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
-        for (const std::int32_t amount :
-             {row.income, row.withdrawals, row.totalAssets, row.availableAssets}) {
-            lowest = std::min(lowest, amount);
-            highest = std::max(highest, amount);
-        }
-    }
-    return {lowest, highest};
-}
 
 // One point per row: the row's index and the amount of the field.
 QList<QPointF> FieldPoints(const ProjectionTable& table, std::int32_t ProjectionRow::*field) {
@@ -127,14 +113,7 @@ void ProjectionChart::SetMoneyDisplay(const MoneyDisplay& display) {
 ProjectionTable ProjectionChart::Shown(const ProjectionTable& table) const {
     if (m_display == nullptr || !m_display->ShowsTodaysMoney())
         return table;
-    ProjectionTable shown = table;
-    for (std::int32_t r = 0; r < shown.rowCount; ++r) {
-        ProjectionRow& row = shown.rows[static_cast<std::size_t>(r)];
-        for (std::int32_t* amount :
-             {&row.income, &row.withdrawals, &row.totalAssets, &row.availableAssets})
-            *amount = static_cast<std::int32_t>(m_display->Shown(*amount, shown.firstYear + r));
-    }
-    return shown;
+    return InTodaysMoney(table, m_display->Inflation(), m_display->CurrentYear());
 }
 
 void ProjectionChart::Rebuild() {

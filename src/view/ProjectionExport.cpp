@@ -3,14 +3,12 @@
 #include "persist/CTessalyDoc.h"
 #include "persist/ExportFile.h"
 #include "platform/UiServices.h"
+#include "print/ProjectionReport.h"
 #include "report/ProjectionCsv.h"
-#include "view/ProjectionChart.h"
-#include "view/ProjectionReport.h"
+#include "view/MoneyDisplay.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
-#include <QPixmap>
 
 #include <optional>
 #include <string>
@@ -27,11 +25,6 @@ std::string ProposedName(const CTessalyDoc& document, const char* extension) {
     return (base + QLatin1Char('.') + QLatin1String(extension)).toStdString();
 }
 
-QString ReportTitle(const CTessalyDoc& document) {
-    return QStringLiteral("Orbelan projection: %1")
-        .arg(QString::fromStdString(document.GetTitle()));
-}
-
 } // namespace
 
 void ExportProjectionCsv(const CTessalyDoc& document, UiServices& ui) {
@@ -41,14 +34,18 @@ void ExportProjectionCsv(const CTessalyDoc& document, UiServices& ui) {
         WriteExportFile(*path, FormatProjectionCsv(document.ShownResults()), ui);
 }
 
-void ExportReportPdf(const CTessalyDoc& document, ProjectionChart& chart, UiServices& ui) {
+void ExportReportPdf(const CTessalyDoc& document, const MoneyDisplay& display, UiServices& ui) {
     const std::optional<std::string> path =
         ui.ChooseExportFile(ProposedName(document, "pdf"), "PDF (*.pdf)");
     if (!path)
         return;
-    const QImage picture = document.ShownResults().rowCount > 0 ? chart.grab().toImage() : QImage();
-    const QByteArray bytes = ProjectionReportPdf(ReportTitle(document), document.ShownPlan(),
-                                                 document.ShownResults(), picture);
+    std::optional<TodaysMoneyNote> todaysMoney;
+    if (display.ShowsTodaysMoney())
+        todaysMoney = TodaysMoneyNote{display.CurrentYear(), display.Inflation()};
+    const QByteArray bytes = ProjectionReportPdf(MakeReportContent(
+        ReportTitle(QString::fromStdString(document.GetTitle())), document.ShownPlan(),
+        document.ShownResults(), {document.ShownLastRowCovered(), document.ShownLimitYear()},
+        todaysMoney));
     WriteExportFile(
         *path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), ui);
 }

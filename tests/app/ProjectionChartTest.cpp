@@ -1,4 +1,5 @@
 #include "tests/app/AppFixture.h"
+#include "tests/support/ExamplePlans.h"
 
 #include "model/Projection.h"
 #include "view/ProjectionChart.h"
@@ -12,19 +13,6 @@
 #include <QPalette>
 
 namespace {
-
-// 1,000,000 saved from 2025 with 30,000 a year more, and living costs of 50,000: a hundred
-// years from 2025 to 2124, none of them short.
-constexpr const char* kHundredYears =
-    "2052206848\n1 1 1990\n65\n1 1 2055\n30\n20\n1\nSavings\n0\n"
-    "1000000\n1 1 2025\n30000\n1 1 2025\n31 12 2124\n2\n1 1 2025\n"
-    "4\n4\n0\n1 1 2025\n1\nLiving costs\n0\n1 1 2025\n50000\n"
-    "1 1 2025\n31 12 2124\n2\n";
-// 1,000,000 at 60 % interest: the amounts of 2016 leave 32 bits.
-constexpr const char* kReachesTheLimit = "2052206848\n1 1 1960\n65\n1 1 2025\n0\n0\n1\nFund\n0\n"
-                                         "1000000\n1 1 2000\n0\n1 1 2000\n1 1 2000\n0\n1 1 2000\n"
-                                         "60\n60\n0\n1 1 2000\n1\nCosts\n0\n1 1 2000\n1000\n"
-                                         "1 1 2000\n31 12 2099\n0\n";
 
 // The chart's line of that name, or none.
 const QLineSeries* Line(const ProjectionChart& chart, const QString& name) {
@@ -57,7 +45,7 @@ protected:
 };
 
 TEST_F(ProjectionChartTest, HundredYearsAreLabelledOnRoundYearsAndHoverShowsTheYear) {
-    ProjectionChart& chart = Project(kHundredYears);
+    ProjectionChart& chart = Project(kHundredYearPlanFile);
     ASSERT_EQ(chart.YearCount(), 100);
     const QStringList years = chart.YearLabels();
     EXPECT_GE(years.size(), 5);
@@ -83,7 +71,7 @@ TEST_F(ProjectionChartTest, HundredYearsAreLabelledOnRoundYearsAndHoverShowsTheY
 }
 
 TEST_F(ProjectionChartTest, TheLimitIsMarkedApartFromAnUncoveredYear) {
-    ProjectionChart& chart = Project(kReachesTheLimit);
+    ProjectionChart& chart = Project(kLimitPlanFile);
     ASSERT_EQ(chart.YearCount(), 16);
     EXPECT_EQ(chart.LegendEntries().last(),
               QStringLiteral("The projection stops at the calculation limit in 2016"));
@@ -103,7 +91,7 @@ TEST_F(ProjectionChartTest, ANewPlanDrawsWholeNumberedAxes) {
 }
 
 TEST_F(ProjectionChartTest, AVariantHasItsOwnColoursAndLegendAndTheChartFollowsThePalette) {
-    ProjectionChart& chart = Project(kHundredYears);
+    ProjectionChart& chart = Project(kHundredYearPlanFile);
     ProjectionTable variant;
     Calculate(Document().m_plan, variant);
     chart.ShowVariant(variant);

@@ -21,3 +21,17 @@ inline constexpr const char* kProjectionExampleCsv =
 
 // One savings account and living costs: the 28-line, 214-byte file.
 Plan FileExamplePlan();
+
+// A plan file of 1,000,000 saved from 2025 with 30,000 a year more, and living costs of
+// 50,000: a hundred years from 2025 to 2124, none of them short.
+inline constexpr const char* kHundredYearPlanFile =
+    "2052206848\n1 1 1990\n65\n1 1 2055\n30\n20\n1\nSavings\n0\n1000000\n1 1 2025\n30000\n"
+    "1 1 2025\n31 12 2124\n2\n1 1 2025\n4\n4\n0\n1 1 2025\n1\nLiving costs\n0\n1 1 2025\n"
+    "50000\n1 1 2025\n31 12 2124\n2\n";
+
+// A plan file of 1,000,000 at 60 % interest and costs of 1,000: the amounts of 2016 leave
+// 32 bits, so the projection stops at the calculation limit after 2015.
+inline constexpr const char* kLimitPlanFile =
+    "2052206848\n1 1 1960\n65\n1 1 2025\n0\n0\n1\nFund\n0\n1000000\n1 1 2000\n0\n1 1 2000\n"
+    "1 1 2000\n0\n1 1 2000\n60\n60\n0\n1 1 2000\n1\nCosts\n0\n1 1 2000\n1000\n1 1 2000\n"
+    "31 12 2099\n0\n";

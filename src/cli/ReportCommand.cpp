@@ -1,0 +1,94 @@
+#include "cli/ReportCommand.h"
+
+#include "cli/CliSupport.h"
+#include "cli/CommandArguments.h"
+#include "cli/ExitStatus.h"
+#include "cli/StderrUiServices.h"
+#include "model/Projection.h"
+#include "persist/ExportFile.h"
+#include "persist/UserMessages.h"
+#include "print/ProjectionReport.h"
+
+#include <QDate>
+#include <QGuiApplication>
+
+#include <array>
+#include <charconv>
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+constexpr float kHighestInflation = 100;
+
+std::optional<float> ParseInflation(const std::string& text) {
+    float rate = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, rate, std::chars_format::fixed);
+    if (error != std::errc() || stop != end || !(rate >= 0 && rate <= kHighestInflation))
+        return std::nullopt;
+    return rate;
+}
+
+// Fonts and the PDF writer need a Qt Gui application; the command line has no display, so it
+// draws on the offscreen platform. Qt takes the options it reads out of the arguments, so each
+// application gets arguments of its own.
+class OffscreenApplication {
+public:
+    OffscreenApplication() {
+        if (QGuiApplication::instance() == nullptr)
+            m_application.emplace(m_argc, m_argv.data());
+    }
+
+private:
+    char m_program[12] = "orbelan-cli";
+    char m_option[10] = "-platform";
+    char m_platform[10] = "offscreen";
+    int m_argc = 3;
+    std::array<char*, 4> m_argv{m_program, m_option, m_platform, nullptr};
+    std::optional<QGuiApplication> m_application;
+};
+
+} // namespace
+
+int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseCommandArguments(args, {{}, {"--todays-money"}}, out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const CommandArguments& arguments = std::get<CommandArguments>(parsed);
+    if (arguments.operands.size() != 2)
+        return Usage(err, arguments.operands.size() < 2 ? "report needs FILE and OUT.pdf"
+                                                        : "report takes one FILE and one OUT.pdf");
+    std::optional<float> inflation;
+    if (const std::optional<std::string> given = arguments.Value("--todays-money")) {
+        inflation = ParseInflation(*given);
+        if (!inflation)
+            return Usage(err, "--todays-money needs an inflation rate from 0 to 100");
+    }
+    const std::string& path = arguments.operands[0];
+    Plan plan;
+    if (!OpenForProjection(path, plan, err))
+        return kExitCannotOpen;
+    ProjectionTable table;
+    const ProjectionOutcome outcome = Calculate(plan, table);
+    if (outcome.status == ProjectionStatus::AllocationFailed) {
+        err << kAllocationError << '\n';
+        return kExitCannotCalculate;
+    }
+    ChartEnding ending{outcome.lastRowCovered, std::nullopt};
+    if (outcome.status == ProjectionStatus::AmountOutOfRange)
+        ending.limitYear = outcome.stoppedYear;
+
+    const OffscreenApplication application;
+    std::optional<TodaysMoneyNote> todaysMoney;
+    if (inflation)
+        todaysMoney = TodaysMoneyNote{QDate::currentDate().year(), *inflation};
+    const QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
+    const QByteArray bytes =
+        ProjectionReportPdf(MakeReportContent(ReportTitle(name), plan, table, ending, todaysMoney));
+    StderrUiServices ui(err);
+    const bool written = WriteExportFile(
+        arguments.operands[1],
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), ui);
+    return written ? kExitSuccess : kExitCannotSave;
+}
