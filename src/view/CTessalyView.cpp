@@ -51,7 +51,9 @@ CTessalyView::CTessalyView(UiServices& ui, QWidget* parent) : QTreeWidget(parent
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setObjectName(QStringLiteral("projectionList"));
-    setAccessibleName(QStringLiteral("Projection"));
+    // The selection changes before the current row follows it: each tells, once per change.
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &CTessalyView::TellSelectedYear);
+    connect(this, &QTreeWidget::currentItemChanged, this, &CTessalyView::TellSelectedYear);
 }
 
 void CTessalyView::OnInitialUpdate() {
@@ -83,6 +85,37 @@ void CTessalyView::AddProjectionRow(std::int32_t year, std::int32_t income,
         item->setText(column, QString::number(cells.at(static_cast<std::size_t>(column))));
         item->setTextAlignment(column, ColumnAlignment(column));
     }
+    item->setData(0, Qt::UserRole, year);
+}
+
+std::optional<std::int32_t> CTessalyView::SelectedYear() const {
+    const QTreeWidgetItem* row = currentItem();
+    if (row == nullptr || !row->isSelected()) {
+        const QList<QTreeWidgetItem*> selected = selectedItems();
+        if (selected.isEmpty())
+            return std::nullopt;
+        row = selected.constFirst();
+    }
+    return row->data(0, Qt::UserRole).toInt();
+}
+
+void CTessalyView::TellSelectedYear() {
+    const std::optional<std::int32_t> year = SelectedYear();
+    if (year == m_toldYear)
+        return;
+    m_toldYear = year;
+    emit selectedYearChanged(year);
+}
+
+void CTessalyView::SelectYear(std::int32_t year) {
+    if (topLevelItemCount() == 0)
+        return;
+    const std::int64_t index = std::int64_t{year} - topLevelItem(0)->data(0, Qt::UserRole).toInt();
+    if (index < 0 || index >= topLevelItemCount())
+        return;
+    QTreeWidgetItem* row = topLevelItem(static_cast<int>(index));
+    setCurrentItem(row);
+    scrollToItem(row);
 }
 
 void CTessalyView::OnCalculate() {

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include <cstdint>
+#include <optional>
 
 class CTessalyDoc;
 class QKeyEvent;
@@ -22,6 +23,11 @@ public:
     void OnInitialUpdate() override;
     // Rebuilds the whole list from the document's results table.
     void OnUpdate(ViewBase* sender, long hint) override;
+
+    // The year of the selected row, carried by the row itself: its display may change.
+    std::optional<std::int32_t> SelectedYear() const;
+    // Makes the year's row current and selected and scrolls to it; a year not listed is ignored.
+    void SelectYear(std::int32_t year);
 
     void AddProjectionRow(std::int32_t year, std::int32_t income, std::int32_t totalAssets,
                           std::int32_t availableAssets, std::int32_t withdrawals);
@@ -41,6 +47,10 @@ public:
     std::int32_t m_nExpenseIndex = -1;
     std::int32_t m_nIncomeIndex = -1;
 
+signals:
+    // The selected year changed, or the selection emptied.
+    void selectedYearChanged(std::optional<std::int32_t> year);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     // An empty list says how to get a projection.
@@ -48,6 +58,8 @@ protected:
 
 private:
     void MarkModified();
+    void TellSelectedYear();
 
     UiServices& m_ui;
+    std::optional<std::int32_t> m_toldYear;
 };
