@@ -8,6 +8,7 @@
 #include <optional>
 
 class CTessalyDoc;
+class QEvent;
 class QKeyEvent;
 class QPaintEvent;
 class UiServices;
@@ -50,8 +51,11 @@ public:
 signals:
     // The selected year changed, or the selection emptied.
     void selectedYearChanged(std::optional<std::int32_t> year);
+    // The list has been filled anew from the document.
+    void rowsReplaced();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // An empty list says how to get a projection.
     void paintEvent(QPaintEvent* event) override;
@@ -59,6 +63,8 @@ protected:
 private:
     void MarkModified();
     void TellSelectedYear();
+    // Each column at least its 100 pixels, and wide enough for its heading in any font.
+    void FitColumnsToHeadings();
 
     UiServices& m_ui;
     std::optional<std::int32_t> m_toldYear;
