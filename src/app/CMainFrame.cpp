@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/HelpKeyFilter.h"
+#include "app/SustainableAgeSetting.h"
 #include "model/PlanDate.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/DocumentManager.h"
@@ -12,6 +13,7 @@
 #include "view/ProjectionChart.h"
 #include "view/ProjectionExport.h"
 #include "view/WhatIfPane.h"
+#include "view/WheelPastSpinBoxes.h"
 #include "view/YearDetailsPane.h"
 
 #include <QAction>
@@ -69,7 +71,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     createMenus();
     createToolBars();
     createStatusBar();
-    resize(kDefaultSize);
+    resize(FirstWindowSize(*this, kDefaultSize));
     RestoreWindowLayout(LayoutParts(), m_settings);
     OnDocumentTitleChanged();
     m_document.AddObserver(*this);
@@ -138,6 +140,8 @@ void CMainFrame::createWhatIf() {
     scroller->setFrameShape(QFrame::NoFrame);
     m_pWhatIf = new WhatIfPane(scroller);
     m_pWhatIf->SetMoneyDisplay(*m_moneyDisplay);
+    RememberSustainableAge(*m_pWhatIf, m_settings);
+    LetWheelPassUnfocusedSpinBoxes(*m_pWhatIf);
     scroller->setWidget(m_pWhatIf);
     m_whatIfDock->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, m_whatIfDock);
@@ -190,6 +194,14 @@ void CMainFrame::createActions() {
         [this] { ExportProjectionCsv(m_document, m_ui); });
     connect(m_actions[CommandId::FileExportPdf], &QAction::triggered, this,
             [this] { ExportReportPdf(m_document, *m_pChart, m_ui); });
+    // An export writes what the list shows: before a projection there is nothing to write.
+    const auto enableExports = [this] {
+        const bool shown = m_document.ShownResults().rowCount > 0;
+        m_actions[CommandId::FileExportCsv]->setEnabled(shown);
+        m_actions[CommandId::FileExportPdf]->setEnabled(shown);
+    };
+    enableExports();
+    connect(m_pView, &CTessalyView::rowsReplaced, this, enableExports);
     connect(m_actions[CommandId::AppExit], &QAction::triggered, this, &QWidget::close);
 
     QAction* chart = m_actions[CommandId::ViewChart];

@@ -2,7 +2,8 @@
 
 std::vector<Command> CommandTable() {
     // Print, Undo, the clipboard, context help and the panes have no handler, so they stay
-    // disabled.
+    // disabled. The keys of Calculate, the exports and the panes are ours: they take none
+    // of the accelerators the vocabulary gives the other commands.
     return {
         {.command = CommandId::FileNew,
          .id = "ID_FILE_NEW",
@@ -32,10 +33,12 @@ std::vector<Command> CommandTable() {
         {.command = CommandId::FileExportCsv,
          .id = "ID_FILE_EXPORT_CSV",
          .text = "Projection as &CSV...",
+         .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_E)},
          .prompt = "Export the projection table as comma-separated values\nExport CSV"},
         {.command = CommandId::FileExportPdf,
          .id = "ID_FILE_EXPORT_PDF",
          .text = "&Report as PDF...",
+         .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
          .prompt = "Export the plan, the projection table and the chart as a PDF "
                    "report\nExport PDF"},
         {.command = CommandId::FilePrint,
@@ -128,6 +131,7 @@ std::vector<Command> CommandTable() {
         {.command = CommandId::EditCalculate,
          .id = "ID_EDIT_CALCULATE",
          .text = "Calculate",
+         .shortcuts = {QKeySequence(Qt::Key_F9)},
          .prompt = "Calculate earnings projections"},
         {.command = CommandId::ViewToolbar,
          .id = "ID_VIEW_TOOLBAR",
@@ -147,11 +151,13 @@ std::vector<Command> CommandTable() {
         {.command = CommandId::ViewYearDetails,
          .id = "ID_VIEW_YEAR_DETAILS",
          .text = "&Year Details",
+         .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Y)},
          .prompt = "Show or hide how the selected year came about\nToggle Year Details",
          .state = CommandState::Checkable},
         {.command = CommandId::ViewWhatIf,
          .id = "ID_VIEW_WHAT_IF",
          .text = "&What If",
+         .shortcuts = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
          .prompt = "Show or hide the plan with other expenses and returns\nToggle What If",
          .state = CommandState::Checkable},
         {.command = CommandId::Help,

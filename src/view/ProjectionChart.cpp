@@ -167,8 +167,8 @@ void ProjectionChart::Rebuild() {
               Qt::DashLine);
     const std::int32_t lastYear = table.firstYear + table.rowCount - 1;
     if (!m_pPlanDoc->ShownLastRowCovered())
-        AddMarker(QStringLiteral("%1 not covered").arg(lastYear), lastYear, kUncoveredColor, 3,
-                  Qt::SolidLine);
+        AddMarker(QStringLiteral("%1: expenses not fully paid").arg(lastYear), lastYear,
+                  kUncoveredColor, 3, Qt::SolidLine);
 }
 
 void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant) {

@@ -63,7 +63,7 @@ TEST_F(ProjectionDisplayTest, ChartAndPaneFollowCalculateNewAndOpen) {
     QStringList series;
     for (const QAbstractSeries* shown : Chart().chart()->series())
         series.append(shown->name());
-    EXPECT_TRUE(series.contains(QStringLiteral("2005 not covered")))
+    EXPECT_TRUE(series.contains(QStringLiteral("2005: expenses not fully paid")))
         << series.join(u'|').toStdString();
 
     // The arrow keys on the chart choose a year in the list; the pane explains it.
@@ -146,7 +146,8 @@ TEST_F(ProjectionDisplayTest, FailedExportSaysSoAndLeavesWhatWasThere) {
     folder.AddFile("taken.csv/inside", "kept\n");
     ui.QueueExportFile(target);
     Action("ID_FILE_EXPORT_CSV").trigger();
-    EXPECT_EQ(ui.GetJournal().back(), "message: Error saving file!");
+    EXPECT_EQ(ui.GetJournal().back().rfind("message: Error saving file! [" + target + ": ", 0), 0u)
+        << ui.GetJournal().back();
     EXPECT_EQ(ReadFile(folder.FilePath("taken.csv/inside")), "kept\n");
 }
 
