@@ -37,7 +37,7 @@ public:
     ProjectionTable ShownResults() const;
     // False when the last shown year's expenses could not all be paid.
     bool ShownLastRowCovered() const { return m_shown.lastRowCovered; }
-    // The year whose amounts left the 32-bit range, when the shown projection stopped there.
+    // The year that could not be calculated when the projection stopped at the 32-bit limit.
     std::optional<std::int32_t> ShownLimitYear() const { return m_shown.limitYear; }
     // How a shown year came about: the engine run again on the plan as it was when
     // calculated, so later edits do not show. Empty for a year that is not shown.
