@@ -28,15 +28,15 @@ std::string ProposedName(const CTessalyDoc& document, const char* extension) {
 } // namespace
 
 void ExportProjectionCsv(const CTessalyDoc& document, UiServices& ui) {
-    const std::optional<std::string> path =
-        ui.ChooseExportFile(ProposedName(document, "csv"), "CSV (*.csv)");
+    const std::optional<std::string> path = ui.ChooseExportFile(
+        "Export Projection as CSV", ProposedName(document, "csv"), "CSV (*.csv)");
     if (path)
         WriteExportFile(*path, FormatProjectionCsv(document.ShownResults()), ui);
 }
 
 void ExportReportPdf(const CTessalyDoc& document, const MoneyDisplay& display, UiServices& ui) {
     const std::optional<std::string> path =
-        ui.ChooseExportFile(ProposedName(document, "pdf"), "PDF (*.pdf)");
+        ui.ChooseExportFile("Export Report as PDF", ProposedName(document, "pdf"), "PDF (*.pdf)");
     if (!path)
         return;
     std::optional<TodaysMoneyNote> todaysMoney;
