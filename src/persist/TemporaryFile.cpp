@@ -17,8 +17,8 @@ constexpr std::string_view kRandomPart = "XXXXXX";
 constexpr std::size_t kAddedLength = 2 + kRandomPart.size() + kSuffix.size();
 
 // Taken as the program starts: temporary files older than this cannot belong to a save
-// that this process is making.
-const auto kProcessStart = std::chrono::system_clock::now();
+// that this process is making. File times come from a coarser clock, hence the margin.
+const auto kStaleBefore = std::chrono::system_clock::now() - std::chrono::seconds(2);
 
 fs::path FolderOf(const fs::path& file) {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
@@ -97,7 +97,7 @@ void RemoveStaleTemporaryFiles(const fs::path& target) {
         if (!IsTemporaryName(name, prefix) ||
             ::fstatat(dir.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
             !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
-            std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec) >= kProcessStart)
+            std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec) >= kStaleBefore)
             continue;
         removed |= ::unlinkat(dir.Get(), name.c_str(), 0) == 0;
     }
