@@ -85,19 +85,39 @@ std::optional<BackupRecord> DecodeBackup(std::string_view contents) {
                         contents.substr(oldSize)};
 }
 
+constexpr std::size_t kRandomLength = 8;
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
 // A name in the folder that nobody uses yet, made from base.
 std::string UnusedName(const std::string& base) {
-    char suffix[16];
+    char suffix[2 + kRandomLength];
     std::snprintf(suffix, sizeof suffix, ".%08x", static_cast<unsigned>(std::random_device()()));
     return base + suffix;
 }
 
+// Removes what killed saves left of earlier backups of this name. The save that calls this
+// holds the file's lock, so no save that is running owns one of them.
+void RemoveStaleTemporaries(int folder, const std::string& name) {
+    std::error_code error;
+    for (fs::directory_iterator entry(SaveBackupFolder(), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string found = entry->path().filename().string();
+        struct stat info {};
+        if (found.size() == name.size() + 1 + kRandomLength + kTemporarySuffix.size() &&
+            found.starts_with(name + ".") && found.ends_with(kTemporarySuffix) &&
+            ::fstatat(folder, found.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+            ::unlinkat(folder, found.c_str(), 0);
+    }
+}
+
 // Writes contents to a new file of the folder and renames it to name: all of it or none.
 std::error_code WriteFileInFolder(int folder, const std::string& name, std::string_view contents) {
+    RemoveStaleTemporaries(folder, name);
     std::string temporary;
     FileDescriptor fd(-1);
     for (int attempt = 0; attempt < 100 && !fd.IsOpen(); ++attempt) {
-        temporary = UnusedName(name) + ".tmp";
+        temporary = UnusedName(name) + std::string(kTemporarySuffix);
         fd = FileDescriptor(::openat(folder, temporary.c_str(),
                                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (!fd.IsOpen() && errno != EEXIST)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -162,4 +163,22 @@ TEST_F(SaveSecurityTest, TemporaryFilesThatKilledSavesLeftAreRemoved) {
     EXPECT_FALSE(fs::exists(stale));
     for (const std::string& file : kept)
         EXPECT_TRUE(fs::exists(file)) << file;
+}
+
+TEST_F(SaveSecurityTest, BackupTemporariesThatKilledSavesLeftAreRemoved) {
+    const std::string path = m_dir.AddFile("plan.Orbe", kOldBytes);
+    fs::create_hard_link(path, m_dir.FilePath("link.Orbe"));
+    const struct stat info = StatOf(path);
+    const std::string name =
+        "save-" + std::to_string(info.st_dev) + "-" + std::to_string(info.st_ino);
+    ASSERT_EQ(Save(path), "saved") << "makes the state folder";
+    const fs::path stale = BackupFolder() / (name + ".0123abcd.tmp");
+    const fs::path others = BackupFolder() / (name + "1.0123abcd.tmp");
+    for (const fs::path& file : {stale, others})
+        std::ofstream(file) << "killed";
+
+    EXPECT_EQ(Save(path), "saved");
+
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(others));
 }
