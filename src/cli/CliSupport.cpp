@@ -1,12 +1,6 @@
 #include "cli/CliSupport.h"
 
-#include "cli/CliCommands.h"
 #include "persist/UserMessages.h"
-
-int Usage(std::ostream& err, const std::string& problem) {
-    err << "orbelan-cli: " << problem << "\nTry 'orbelan-cli --help'.\n";
-    return kExitUsage;
-}
 
 std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err) {
     const PlanOpenResult result = OpenPlanFile(path, plan);

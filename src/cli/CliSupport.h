@@ -7,9 +7,6 @@
 #include <ostream>
 #include <string>
 
-// Says what was wrong with the command line and where help is; returns the usage status.
-int Usage(std::ostream& err, const std::string& problem);
-
 // Opens the plan, reporting a failure on err; empty when it did not open.
 std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err);
 

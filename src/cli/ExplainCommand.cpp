@@ -1,37 +1,30 @@
 #include "cli/ExplainCommand.h"
 
-#include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/CommandArguments.h"
+#include "cli/ExitStatus.h"
 #include "cli/ExplainText.h"
 #include "model/YearBreakdown.h"
 #include "persist/UserMessages.h"
 #include "report/ProjectionJson.h"
 
-#include <charconv>
+#include <climits>
 #include <cstdint>
 #include <optional>
 
-namespace {
-
-std::optional<std::int32_t> ParseYear(const std::string& text) {
-    std::int32_t year = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, year);
-    if (error != std::errc{} || stop != end)
-        return std::nullopt;
-    return year;
-}
-
-} // namespace
-
-int Explain(std::span<const std::string> operands, bool json, std::ostream& out,
-            std::ostream& err) {
+int RunExplain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseCommandArguments(args, {{"--json"}, {}}, out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const CommandArguments& arguments = std::get<CommandArguments>(parsed);
+    const bool json = arguments.Has("--json");
+    const std::vector<std::string>& operands = arguments.operands;
     const std::size_t expected = json ? 1 : 2;
     if (operands.size() != expected)
         return Usage(err, json ? "explain --json takes one FILE" : "explain takes FILE and YEAR");
     std::optional<std::int32_t> year;
     if (!json) {
-        year = ParseYear(operands[1]);
+        year = ParseWholeNumber(operands[1], INT32_MIN, INT32_MAX);
         if (!year)
             return Usage(err, "YEAR must be a whole number, not '" + operands[1] + "'");
     }

@@ -4,6 +4,6 @@
 #include <span>
 #include <string>
 
-// orbelan-cli explain: with json, the operands are FILE and the whole projection is printed
-// with every year's breakdown as JSON; without, FILE YEAR and that year is explained as text.
-int Explain(std::span<const std::string> operands, bool json, std::ostream& out, std::ostream& err);
+// orbelan-cli explain FILE YEAR: how YEAR's row came about, as text; explain --json FILE: the
+// whole projection with every year's breakdown as JSON.
+int RunExplain(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -1,19 +1,26 @@
 #include "cli/SaveCommand.h"
 
-#include "cli/CliCommands.h"
+#include "cli/CommandArguments.h"
+#include "cli/ExitStatus.h"
 #include "cli/StderrUiServices.h"
 #include "persist/CTessalyDoc.h"
 #include "persist/PlanFileNaming.h"
 #include "platform/DocumentManager.h"
 #include "platform/RecentFileList.h"
 
-int SavePlanCopy(const std::string& in, const std::string& out, std::ostream& err) {
+int RunSave(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseCommandArguments(args, {}, out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const std::vector<std::string>& operands = std::get<CommandArguments>(parsed).operands;
+    if (operands.size() != 2)
+        return Usage(err, operands.size() < 2 ? "missing FILE" : "more than two FILEs");
     StderrUiServices ui(err);
     CTessalyDoc document(ui);
     // No recent files: the command leaves the program's settings alone.
     RecentFileList recentFiles(0);
     DocumentManager manager(document, recentFiles, ui, kPlanExtension);
-    if (!manager.OpenDocumentFile(in))
+    if (!manager.OpenDocumentFile(operands[0]))
         return kExitCannotOpen;
-    return manager.DoSave(out) ? kExitSuccess : kExitCannotSave;
+    return manager.DoSave(operands[1]) ? kExitSuccess : kExitCannotSave;
 }

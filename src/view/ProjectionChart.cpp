@@ -1,6 +1,7 @@
 #include "view/ProjectionChart.h"
 
 #include "persist/CTessalyDoc.h"
+#include "print/AmountText.h"
 #include "view/MoneyDisplay.h"
 
 #include <QBarCategoryAxis>
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QValueAxis>
@@ -288,11 +288,10 @@ void ProjectionChart::HighlightYear(std::optional<std::int32_t> year) {
 
 QString ProjectionChart::YearSummary(std::int32_t index) const {
     const ProjectionRow& row = m_shown.rows[static_cast<std::size_t>(index)];
-    const QLocale locale;
     return QStringLiteral("%1\nIncome %2\nTotal Assets %3\nAvailable Assets %4\nWithdrawals %5")
-        .arg(QString::number(m_firstYear + index), locale.toString(row.income),
-             locale.toString(row.totalAssets), locale.toString(row.availableAssets),
-             locale.toString(row.withdrawals));
+        .arg(QString::number(m_firstYear + index), AmountText(row.income),
+             AmountText(row.totalAssets), AmountText(row.availableAssets),
+             AmountText(row.withdrawals));
 }
 
 void ProjectionChart::ShowSummary(std::int32_t index) {

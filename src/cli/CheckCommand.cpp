@@ -1,0 +1,25 @@
+#include "cli/CheckCommand.h"
+
+#include "cli/CliSupport.h"
+#include "cli/CommandArguments.h"
+#include "cli/ExitStatus.h"
+
+int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseCommandArguments(args, {}, out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const std::optional<std::string> path = std::get<CommandArguments>(parsed).SingleFile(err);
+    if (!path)
+        return kExitUsage;
+    Plan plan;
+    const auto opened = OpenForCli(*path, plan, err);
+    if (!opened)
+        return kExitCannotOpen;
+    if (opened->Damaged()) {
+        out << *path << ": damaged from line " << opened->damagedLine << '\n';
+        return kExitDamaged;
+    }
+    out << *path << ": opens cleanly (" << plan.incomes.size() << " income items, "
+        << plan.expenses.size() << " expense items)\n";
+    return kExitSuccess;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+// orbelan-cli check FILE: whether FILE opens cleanly, is damaged (and from which line), or
+// cannot be opened.
+int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err);

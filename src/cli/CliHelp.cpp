@@ -1,0 +1,68 @@
+#include "cli/CliHelp.h"
+
+namespace {
+
+constexpr const char* kHelp =
+    R"(Usage: orbelan-cli project [--csv | --json] FILE
+       orbelan-cli explain FILE YEAR
+       orbelan-cli explain --json FILE
+       orbelan-cli check FILE
+       orbelan-cli sustain FILE [--until-age N]
+       orbelan-cli sensitivity FILE
+       orbelan-cli save IN OUT
+       orbelan-cli --help
+       orbelan-cli --version
+
+Projects an Orbelan plan file (.Orbe) without opening a window.
+
+Commands:
+  project FILE        Open FILE, project it year by year and print one row per
+                      year under the headings Year, Income, Total Assets,
+                      Available Assets and Withdrawals.
+      --csv           Print the header line
+                      "Year,Income,Total Assets,Available Assets,Withdrawals"
+                      and one line of plain integers per row instead.
+      --json          Print the rows as one JSON object instead: firstYear,
+                      rowCount, stoppedAtLimit and "years", each row with
+                      year, income, totalAssets, availableAssets, withdrawals.
+  explain FILE YEAR   Show how every number of YEAR's row came about: each
+                      item's credits, interest, tax and withdrawals, the
+                      expenses, and whether they were paid.
+      --json          (explain --json FILE) Print the whole projection as JSON,
+                      each year with its breakdown: covered, unpaid, incomes,
+                      expenses and draws, items by their 0-based position.
+  check FILE          Tell whether FILE opens cleanly, is damaged (and from
+                      which line), or cannot be opened.
+  sustain FILE        Print the largest spending, as a whole percentage from 0
+                      to 1000 of the planned expenses, that the plan covers in
+                      every year up to the birth year + N:
+                      "sustainable spending to age N: S%".
+      --until-age N   The age N (default 95).
+  sensitivity FILE    Print as CSV the horizon (the last year whose expenses
+                      are paid in full) with interest rates moved by -3 to +3
+                      points (rows) and expenses at 70% to 130% (columns).
+  save IN OUT         Open IN as the program opens a plan and save it to OUT
+                      as the program's Save does (a name ending in ".Orb" is
+                      saved as ".Orbe"); the reason of a failure goes to
+                      standard error.
+
+A damaged file (one whose values cannot all be read) still projects, with
+default values for what could not be read; a warning goes to standard error.
+A projection whose amounts leave the range -2147483648 to 2147483647 stops
+before that year; its earlier rows are printed and standard error says so.
+
+Exit status:
+  0  success (a damaged file that was projected included)
+  1  FILE cannot be opened, or is not a plan file; sustain: the plan's birth
+     date is invalid
+  2  bad usage
+  3  check: FILE is damaged
+  4  the calculation could not be done (out of memory)
+  5  save: OUT could not be saved
+)";
+
+} // namespace
+
+void PrintHelp(std::ostream& out) {
+    out << kHelp;
+}

@@ -1,0 +1,67 @@
+#include "cli/CommandArguments.h"
+
+#include "cli/CliHelp.h"
+#include "cli/ExitStatus.h"
+
+#include <algorithm>
+#include <charconv>
+
+bool CommandArguments::Has(std::string_view flag) const {
+    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+std::optional<std::string> CommandArguments::Value(std::string_view option) const {
+    for (auto given = values.rbegin(); given != values.rend(); ++given)
+        if (given->first == option)
+            return given->second;
+    return std::nullopt;
+}
+
+std::optional<std::string> CommandArguments::SingleFile(std::ostream& err) const {
+    if (operands.size() == 1)
+        return operands.front();
+    Usage(err, operands.empty() ? "missing FILE" : "more than one FILE");
+    return std::nullopt;
+}
+
+int Usage(std::ostream& err, const std::string& problem) {
+    err << "orbelan-cli: " << problem << "\nTry 'orbelan-cli --help'.\n";
+    return kExitUsage;
+}
+
+std::variant<CommandArguments, int> ParseCommandArguments(std::span<const std::string> args,
+                                                          const CommandSyntax& syntax,
+                                                          std::ostream& out, std::ostream& err) {
+    const auto accepts = [](const std::vector<std::string_view>& options, const std::string& arg) {
+        return std::find(options.begin(), options.end(), arg) != options.end();
+    };
+    CommandArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (accepts(syntax.flags, arg)) {
+            parsed.flags.push_back(arg);
+        } else if (accepts(syntax.valued, arg)) {
+            if (i + 1 == args.size())
+                return Usage(err, arg + " needs a value");
+            parsed.values.emplace_back(arg, args[++i]);
+        } else if (arg == "--help" || arg == "-h") {
+            PrintHelp(out);
+            return kExitSuccess;
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return Usage(err, "unknown option '" + arg + "'");
+        } else {
+            parsed.operands.push_back(arg);
+        }
+    }
+    return parsed;
+}
+
+std::optional<std::int32_t> ParseWholeNumber(const std::string& text, std::int32_t first,
+                                             std::int32_t last) {
+    std::int32_t number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (error != std::errc{} || stop != end || number < first || number > last)
+        return std::nullopt;
+    return number;
+}

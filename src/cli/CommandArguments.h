@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+// What a command accepts after its name: options that stand alone and options that take the
+// next argument as their value.
+struct CommandSyntax {
+    std::vector<std::string_view> flags;
+    std::vector<std::string_view> valued;
+};
+
+// A command's arguments sorted into the options given and the operands, in their order.
+struct CommandArguments {
+    std::vector<std::string> flags;
+    std::vector<std::pair<std::string, std::string>> values;
+    std::vector<std::string> operands;
+
+    bool Has(std::string_view flag) const;
+    // The value of the option's last appearance; empty when it was not given.
+    std::optional<std::string> Value(std::string_view option) const;
+    // The one operand of a command that takes a single FILE; empty, after saying so on err,
+    // when there is none or more than one.
+    std::optional<std::string> SingleFile(std::ostream& err) const;
+};
+
+// Says what was wrong with the command line and where help is; returns the usage status.
+int Usage(std::ostream& err, const std::string& problem);
+
+// Sorts the arguments; on --help prints the help and gives success, and on an unknown option
+// or an option without its value says so and gives the usage status.
+std::variant<CommandArguments, int> ParseCommandArguments(std::span<const std::string> args,
+                                                          const CommandSyntax& syntax,
+                                                          std::ostream& out, std::ostream& err);
+
+// A whole number from first to last, or empty.
+std::optional<std::int32_t> ParseWholeNumber(const std::string& text, std::int32_t first,
+                                             std::int32_t last);

@@ -1,0 +1,36 @@
+#include "cli/SensitivityCommand.h"
+
+#include "cli/CliSupport.h"
+#include "cli/CommandArguments.h"
+#include "cli/ExitStatus.h"
+#include "model/WhatIf.h"
+#include "persist/UserMessages.h"
+
+int RunSensitivity(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseCommandArguments(args, {}, out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const std::optional<std::string> path = std::get<CommandArguments>(parsed).SingleFile(err);
+    if (!path)
+        return kExitUsage;
+    Plan plan;
+    if (!OpenForProjection(*path, plan, err))
+        return kExitCannotOpen;
+    const std::optional<HorizonGrid> grid = SensitivityGrid(plan);
+    if (!grid) {
+        err << kAllocationError << '\n';
+        return kExitCannotCalculate;
+    }
+    out << "returns";
+    for (const std::int32_t percent : kGridExpensePercents)
+        out << ',' << percent << '%';
+    out << '\n';
+    for (std::size_t row = 0; row < kGridReturnPoints.size(); ++row) {
+        const std::int32_t points = kGridReturnPoints[row];
+        out << (points < 0 ? '-' : '+') << (points < 0 ? -points : points);
+        for (const std::int32_t horizon : (*grid)[row])
+            out << ',' << horizon;
+        out << '\n';
+    }
+    return kExitSuccess;
+}

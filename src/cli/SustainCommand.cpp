@@ -1,0 +1,44 @@
+#include "cli/SustainCommand.h"
+
+#include "cli/CliSupport.h"
+#include "cli/CommandArguments.h"
+#include "cli/ExitStatus.h"
+#include "model/WhatIf.h"
+#include "persist/UserMessages.h"
+
+int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseCommandArguments(args, {{}, {"--until-age"}}, out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const CommandArguments& arguments = std::get<CommandArguments>(parsed);
+    const std::optional<std::string> path = arguments.SingleFile(err);
+    if (!path)
+        return kExitUsage;
+    std::int32_t age = kDefaultUntilAge;
+    if (const std::optional<std::string> given = arguments.Value("--until-age")) {
+        const std::optional<std::int32_t> parsedAge = ParseWholeNumber(*given, 0, 1000);
+        if (!parsedAge)
+            return Usage(err, "--until-age needs an age from 0 to 1000");
+        age = *parsedAge;
+    }
+    Plan plan;
+    if (!OpenForProjection(*path, plan, err))
+        return kExitCannotOpen;
+    const SustainableSpending answer = FindSustainableSpending(plan, age);
+    switch (answer.status) {
+    case SustainStatus::InvalidBirthDate:
+        err << "orbelan-cli: the plan's birth date is invalid, so it has no age\n";
+        return kExitCannotOpen;
+    case SustainStatus::CannotCalculate:
+    case SustainStatus::Stopped:
+        err << kAllocationError << '\n';
+        return kExitCannotCalculate;
+    case SustainStatus::NoneCovered:
+        out << "sustainable spending to age " << age << ": none\n";
+        return kExitSuccess;
+    case SustainStatus::Found:
+        break;
+    }
+    out << "sustainable spending to age " << age << ": " << answer.percent << "%\n";
+    return kExitSuccess;
+}
