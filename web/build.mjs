@@ -2,7 +2,9 @@
 // styles bundled by esbuild, the core's orbelan.js and orbelan.wasm from the wasm preset.
 // Usage: node build.mjs CORE_DIR [OUT_DIR]
 import { build } from 'esbuild';
+import { spawnSync } from 'node:child_process';
 import { copyFileSync, mkdirSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -12,6 +14,12 @@ if (!coreDir) {
     console.error('usage: node build.mjs CORE_DIR [OUT_DIR]');
     process.exit(2);
 }
+// esbuild only strips the types; the compiler checks them first.
+const require = createRequire(import.meta.url);
+const check = spawnSync(process.execPath, [require.resolve('typescript/bin/tsc'), '-p', join(here, 'tsconfig.json')], {
+    stdio: 'inherit',
+});
+if (check.status !== 0) process.exit(1);
 mkdirSync(outDir, { recursive: true });
 await build({
     entryPoints: [

@@ -80,6 +80,23 @@ export interface Variant {
     error?: string;
 }
 
+export interface RiskSummary {
+    status: 'done' | 'badSettings' | 'invalidBirthDate' | 'cannotCalculate';
+    horizonYear: number;
+    successes: number;
+    stoppedAtLimit: number;
+    // year, paths, p10, p50, p90
+    years: [number, number, number, number, number][];
+    worstPath: number;
+    medianPath: number;
+}
+
+export interface RiskPath {
+    status: 'done' | 'badSettings' | 'cannotCalculate';
+    // year, income, total assets, available assets, withdrawals, the path's offset in points
+    rows: [number, number, number, number, number, number][];
+}
+
 export interface Texts {
     errorOpeningFile: string;
     fileFormatError: string;
@@ -92,7 +109,7 @@ export interface Texts {
 interface Module {
     texts(): string;
     openPlan(bytes: Uint8Array): string;
-    planBytes(plan: string): Uint8Array;
+    planBytes(plan: string): Uint8Array<ArrayBuffer>;
     newPlan(): string;
     withRetirementDate(plan: string): string;
     insertItem(plan: string, income: boolean, index: number): string;
@@ -101,6 +118,8 @@ interface Module {
     whatIf(expensesPercent: number, returnPoints: number): string;
     sustain(age: number, returnPoints: number): string;
     sensitivity(): string;
+    risk(paths: number, spread: number, seed: string, untilAge: number): string;
+    riskPath(spread: number, seed: string, path: number, untilAge: number): string;
     parseInteger(text: string): string;
     parseRate(text: string): string;
     showRate(bits: number): string;
@@ -150,7 +169,7 @@ export class Core {
     open(bytes: Uint8Array): { plan?: Plan; warning?: string; error?: string } {
         return JSON.parse(this.module.openPlan(bytes));
     }
-    bytes(plan: Plan): Uint8Array {
+    bytes(plan: Plan): Uint8Array<ArrayBuffer> {
         return this.module.planBytes(JSON.stringify(plan));
     }
     newPlan(): Plan {
@@ -175,6 +194,12 @@ export class Core {
     }
     sensitivity(): number[][] | null {
         return JSON.parse(this.module.sensitivity());
+    }
+    risk(paths: number, spread: number, seed: string, untilAge: number): RiskSummary {
+        return JSON.parse(this.module.risk(paths, spread, seed, untilAge));
+    }
+    riskPath(spread: number, seed: string, path: number, untilAge: number): RiskPath {
+        return JSON.parse(this.module.riskPath(spread, seed, path, untilAge));
     }
     parseInteger(text: string): Parsed {
         return JSON.parse(this.module.parseInteger(text));

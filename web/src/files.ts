@@ -26,6 +26,7 @@ export class PlanFiles {
     }
 
     async open(file: File): Promise<void> {
+        if (!(await this.saveModified())) return;
         if (file.size > kMaxFileBytes) {
             await showMessage(this.core.texts.fileFormatError);
             return;
@@ -83,6 +84,19 @@ export class PlanFiles {
         this.handle = null;
     }
 
+    // Before the plan is replaced: the desktop's question when it has unsaved changes. False
+    // when the user cancels, or the save does not happen.
+    async saveModified(): Promise<boolean> {
+        if (!this.state.modified) return true;
+        const answer = await ask(`Save changes to ${this.state.fileName}?`, 'Yes', 'No', 'Cancel');
+        if (answer === 'cancel') return false;
+        if (answer === 'yes') {
+            await this.save();
+            return !this.state.modified;
+        }
+        return true;
+    }
+
     private keepUnsaved(): void {
         try {
             if (this.state.modified)
@@ -106,12 +120,8 @@ export class PlanFiles {
             kept = null;
         }
         if (!kept) return;
-        const restore = await ask(
-            `Restore the unsaved changes to ${kept.fileName}?`,
-            'Restore',
-            'Discard',
-        );
-        if (restore) this.state.replace(kept.plan, kept.fileName, true);
+        const restore = await ask(`Restore the unsaved changes to ${kept.fileName}?`, 'Restore', 'Discard');
+        if (restore === 'yes') this.state.replace(kept.plan, kept.fileName, true);
         else localStorage.removeItem(kUnsavedKey);
     }
 }

@@ -57,20 +57,24 @@ async function start(): Promise<void> {
     let shown: Projection | null = null;
     const showProjection = (result: Projection | null) => {
         shown = result;
-        projection.show(result);
+        projection.show(result, state.plan.retirementDate?.[0] ?? 0);
         details.show(result, state.plan);
         whatIf.show(result ? state.plan : null, result?.firstYear ?? 0);
     };
     const title = byId('file-name');
-    state.listen((replaced) => {
+    const showTitle = () => {
         title.textContent = `${state.fileName}${state.modified ? ' *' : ''}`;
         document.title = `${state.fileName} - Orbelan`;
+    };
+    state.listen((replaced) => {
+        showTitle();
         // Like the desktop, a changed plan keeps its last projection until Calculate.
         if (replaced) showProjection(null);
     });
-    state.replace(state.plan, state.fileName, false);
+    showTitle();
 
-    byId('new').addEventListener('click', () => {
+    byId('new').addEventListener('click', async () => {
+        if (!(await files.saveModified())) return;
         files.forgetHandle();
         state.replace(core.newPlan(), 'Untitled.Orbe', false);
     });
@@ -88,13 +92,16 @@ async function start(): Promise<void> {
     });
     byId('save').addEventListener('click', () => void files.save());
     byId('calculate').addEventListener('click', async () => {
+        performance.mark('orbelan-calculate');
         const result = core.calculate(state.plan);
         if (result.message) await showMessage(result.message);
         // A calculation that could not run leaves the last projection in place.
         showProjection(result.message === core.texts.allocationError ? shown : result);
         showTab('projection');
+        performance.measure('orbelan-projection-shown', 'orbelan-calculate');
     });
     byId('app').removeAttribute('aria-busy');
+    performance.mark('orbelan-ready');
     await files.offerUnsaved();
 }
 

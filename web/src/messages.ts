@@ -20,16 +20,22 @@ export function showMessage(text: string, afterwards?: HTMLElement): Promise<voi
     });
 }
 
-// A question with two answers, for offering unsaved changes back.
-export function ask(text: string, yes: string, no: string): Promise<boolean> {
+// A question with two or three answers ("yes", "no", "cancel"); Esc answers the last one.
+export function ask(text: string, yes: string, no: string, cancel?: string): Promise<string> {
     const dialog = byId<HTMLDialogElement>('question');
     byId('question-text').textContent = text;
     byId('question-yes').textContent = yes;
     byId('question-no').textContent = no;
+    const cancelButton = byId('question-cancel');
+    cancelButton.textContent = cancel ?? '';
+    cancelButton.hidden = cancel === undefined;
+    dialog.returnValue = '';
     return new Promise((resolve) => {
-        dialog.addEventListener('close', () => resolve(dialog.returnValue === 'yes'), {
-            once: true,
-        });
+        dialog.addEventListener(
+            'close',
+            () => resolve(dialog.returnValue || (cancel === undefined ? 'no' : 'cancel')),
+            { once: true },
+        );
         dialog.showModal();
         byId('question-yes').focus();
     });

@@ -203,9 +203,8 @@ export function itemBrowser<T extends object>(core: Core, state: PlanState, kind
         position.textContent = item ? `Item ${current + 1} of ${count()}` : 'No items';
         buttons.prev.disabled = buttons.next.disabled = count() < 2;
         buttons.remove.disabled = count() < 2;
-        buttons.ok.disabled = buttons.cancel.disabled = insertDisabled();
+        buttons.ok.disabled = buttons.cancel.disabled = !item;
     };
-    const insertDisabled = () => count() === 0;
 
     // Stores the fields into the item shown; false after a refusal.
     const store = (): boolean => {

@@ -3,6 +3,11 @@ import type { Plan, Projection, YearBreakdown } from './core';
 import { el } from './dom';
 import { nameForDisplay } from './names';
 
+// What is taken off shows with a minus sign, and nothing taken off as 0 rather than -0.
+function minus(amount: number): number {
+    return amount === 0 ? 0 : -amount;
+}
+
 function itemName(stored: string | undefined, fallback: string): string {
     return stored ? nameForDisplay(stored) : fallback;
 }
@@ -22,7 +27,7 @@ export class YearDetails {
         this.element = el(
             'div',
             { class: 'year-details' },
-            el('div', { class: 'field' }, el('label', { for: 'detail-year' }, 'Year:'), this.select),
+            el('div', { class: 'row' }, el('label', { for: 'detail-year' }, 'Year:'), this.select),
             this.note,
             el(
                 'table',
@@ -75,9 +80,9 @@ export class YearDetails {
             if (income.initial !== 0) add(2, 'Initial amount', income.initial);
             if (income.annual !== 0) add(2, 'Annual amount', income.annual);
             add(2, `Interest at ${income.interestRate} %`, income.interest);
-            if (source?.taxable) add(2, 'Income tax', -income.tax);
+            if (source?.taxable) add(2, 'Income tax', minus(income.tax));
             add(2, 'Credited', income.credited);
-            add(2, 'Withdrawn', -income.withdrawn);
+            add(2, 'Withdrawn', minus(income.withdrawn));
             add(2, 'Closing balance', income.closing);
         }
         const spent = year.expenses.reduce((sum, e) => sum + e.initial + e.annual, 0);
