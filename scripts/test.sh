@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite, the whole suite
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, and the CI fuzz run of the
-# plan file harnesses. Prints the time of each step; exits non-zero on any failure.
+# Installs what is missing, builds, and runs every test: the whole suite, the core's suite
+# built as Debian builds packages (its default flags, without -Werror), the whole suite again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the CI fuzz run of the plan file
+# harnesses. Prints the time of each step; exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/check-build-folder.sh
 
 step() {
     local name=$1 start=$SECONDS
@@ -18,6 +20,15 @@ build_and_test() {
     ctest --preset "$1"
 }
 
+# Afresh, so that the flags of this run apply; in a subshell, so that they stay out of the
+# other builds.
+distribution_build_and_test() (
+    . scripts/debian-flags.sh
+    cmake --preset distribution --fresh
+    cmake --build --preset distribution
+    ctest --preset distribution
+)
+
 fuzz() {
     cmake --preset fuzz
     cmake --build --preset fuzz
@@ -26,5 +37,6 @@ fuzz() {
 
 step "installing" scripts/install-deps.sh
 step "default build and tests" build_and_test default
+step "build and tests with Debian's flags" distribution_build_and_test
 step "sanitize build and tests" build_and_test sanitize
 step "fuzzing" fuzz
