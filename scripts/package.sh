@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package build/package/orbelan_<version>_<arch>.deb: a Release build with
-# Debian's build flags (scripts/debian-flags.sh: its optimisation and hardening, no -Werror),
-# configured afresh so that the flags always apply. Every file in the package carries the
-# time of the last commit (SOURCE_DATE_EPOCH, unless already set), so that two builds of one
-# tree give the same package.
+# Debian's build flags (scripts/debian-flags.sh: its optimisation and hardening, no -Werror).
+# Every file in the package carries the time of the last commit (SOURCE_DATE_EPOCH, unless
+# already set), so that two builds of one tree give the same package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +16,7 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
         dpkg-parsechangelog -l data/debian/changelog -S Timestamp)
 fi
 export SOURCE_DATE_EPOCH
-cmake --preset package --fresh
+configure_with_debian_flags package
 cmake --build --preset package
 cpack --preset package
 ls build/package/orbelan_*.deb

@@ -20,14 +20,12 @@ build_and_test() {
     ctest --preset "$1"
 }
 
-# Afresh, so that the flags of this run apply; in a subshell, so that they stay out of the
-# other builds.
-distribution_build_and_test() (
-    . scripts/debian-flags.sh
-    cmake --preset distribution --fresh
+. scripts/debian-flags.sh
+distribution_build_and_test() {
+    configure_with_debian_flags distribution
     cmake --build --preset distribution
     ctest --preset distribution
-)
+}
 
 fuzz() {
     cmake --preset fuzz
