@@ -22,8 +22,13 @@ packages=(
     xvfb xauth                               # running the window without a display
     dpkg-dev                                 # the Debian package: dpkg-shlibdeps, dpkg-buildflags
     file                                     # CPack's DEB generator finds the binaries with it
+    emscripten nodejs                        # the web edition: the core in WebAssembly, its page's build
+    chromium                                 # tests of the web edition in a headless browser
     "$@"
 )
+# npm comes with some builds of nodejs (NodeSource's, which conflict with Debian's npm);
+# Debian's own nodejs has it as a package of its own.
+command -v npm >/dev/null || packages+=(npm)
 
 # The programs that the scripts, the build and the tests call, by the package that brings
 # them; each is checked when its package is in the list above or among the arguments.
@@ -35,6 +40,7 @@ declare -A tool_packages=(
     [dpkg-shlibdeps]=dpkg-dev [dpkg-parsechangelog]=dpkg-dev [file]=file
     [lintian]=lintian [xdg-mime]=xdg-utils [mimetype]=libfile-mimeinfo-perl
     [update-mime-database]=shared-mime-info [xdotool]=xdotool
+    [emcc]=emscripten [node]=nodejs [npm]=npm [chromium]=chromium
 )
 
 check_tools() {

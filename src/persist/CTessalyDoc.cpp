@@ -23,11 +23,7 @@ bool CTessalyDoc::OnNewDocument() {
 }
 
 bool CTessalyDoc::OnOpenDocument(const std::string& path) {
-    const RestoreResult restore = RestoreInterruptedSave(PathFromUtf8(path));
-    if (restore.error) {
-        m_ui.ShowMessage(std::string(kErrorOpeningFile), FileErrorDetail(path, restore.error));
-        return false;
-    }
+    const RestoreNotice restore = DescribeRestore(RestoreInterruptedSave(PathFromUtf8(path)), path);
     const PlanOpenResult result = OpenPlanFile(PathFromUtf8(path), m_plan);
     switch (result.status) {
     case PlanOpenStatus::CannotOpen:
@@ -42,8 +38,8 @@ bool CTessalyDoc::OnOpenDocument(const std::string& path) {
     m_bPlanReplaced = true;
     m_results.rowCount = 0;
     m_shown = {};
-    if (restore.restored)
-        m_ui.ShowMessage(std::string(kInterruptedSaveUndone), path);
+    if (!restore.text.empty())
+        m_ui.ShowMessage(restore.text, restore.detail);
     if (result.Damaged())
         m_ui.ShowMessage(DamagedFileMessage(result.damagedLine));
     return true;
@@ -65,9 +61,15 @@ std::string CTessalyDoc::PathWrittenFor(const std::string& chosen) const {
     return RepairPlanExtension(chosen);
 }
 
+ProjectionTable CTessalyDoc::ShownResults() const {
+    ProjectionTable shown = m_results;
+    shown.rowCount = m_shown.rowCount;
+    return shown;
+}
+
 std::optional<YearBreakdown> CTessalyDoc::BreakdownOfYear(std::int32_t year) const {
-    const std::int64_t row = std::int64_t{year} - m_shown.table.firstYear;
-    if (row < 0 || row >= m_shown.table.rowCount)
+    const std::int64_t row = std::int64_t{year} - m_results.firstYear;
+    if (row < 0 || row >= m_shown.rowCount)
         return std::nullopt;
     return ExplainYear(m_shown.plan, year);
 }
@@ -78,10 +80,11 @@ void CTessalyDoc::Calculate() {
         m_ui.ShowMessage(std::string(kAllocationError));
         return;
     }
-    m_shown = {m_plan, m_results, outcome.lastRowCovered, std::nullopt};
+    std::optional<std::int32_t> limitYear;
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        m_shown.limitYear = outcome.stoppedYear;
+        limitYear = outcome.stoppedYear;
+    m_shown = {m_plan, m_results.rowCount, outcome.lastRowCovered, limitYear};
     UpdateAllViews();
-    if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        m_ui.ShowMessage(OutOfRangeMessage(outcome.stoppedYear));
+    if (limitYear)
+        m_ui.ShowMessage(OutOfRangeMessage(*limitYear));
 }
