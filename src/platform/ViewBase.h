@@ -1,6 +1,7 @@
 #pragma once
 
 class DocumentBase;
+class ViewHost;
 
 // The view role of the framework: shows one document and is told when it changes.
 class ViewBase {
@@ -18,5 +19,8 @@ public:
 
 private:
     friend class DocumentBase;
+    class ViewHost;
     DocumentBase* m_pDocument = nullptr;
+    // The same document, as the view may ask it to let go.
+    ViewHost* m_pHost = nullptr;
 };
