@@ -37,6 +37,9 @@ struct ExpenseItem : ScheduledAmounts {
     bool operator==(const ExpenseItem& other) const = default;
 };
 
+// The age that a plan's money is asked to last to when no other is given.
+inline constexpr std::int32_t kDefaultUntilAge = 95;
+
 // The household plan: general data and the two item lists. The order of the
 // income items matters to the projection.
 class Plan {

@@ -2,6 +2,7 @@
 
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
+#include "report/PointsText.h"
 #include "view/MoneyDisplay.h"
 #include "view/SensitivityGridView.h"
 
@@ -18,11 +19,9 @@ namespace {
 
 constexpr std::int32_t kPlanExpenses = 100;
 constexpr std::int32_t kPlanReturns = 0;
-constexpr std::int32_t kDefaultAge = 95;
 
-QString PointsText(std::int32_t points) {
-    const QString signedPoints =
-        points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
+QString PointsPhrase(std::int32_t points) {
+    const QString signedPoints = QString::fromStdString(PointsText(points));
     return points == 1 || points == -1 ? QStringLiteral("%1 point").arg(signedPoints)
                                        : QStringLiteral("%1 points").arg(signedPoints);
 }
@@ -90,7 +89,7 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_age->setObjectName(QStringLiteral("whatIfAge"));
     m_age->setAccessibleName(QStringLiteral("Sustainable spending to age"));
     m_age->setRange(0, 150);
-    m_age->setValue(kDefaultAge);
+    m_age->setValue(kDefaultUntilAge);
     ageLabel->setBuddy(m_age);
     m_sustainable = new QLabel(this);
     m_sustainable->setObjectName(QStringLiteral("whatIfSustainable"));
@@ -232,7 +231,7 @@ void WhatIfPane::ShowSustainableSpending(const SustainableSpending& found) {
     const std::int32_t returns = m_returns->value();
     const QString moved = returns == kPlanReturns
                               ? QString()
-                              : QStringLiteral(" with returns %1").arg(PointsText(returns));
+                              : QStringLiteral(" with returns %1").arg(PointsPhrase(returns));
     switch (found.status) {
     case SustainStatus::Found:
         m_sustainable->setText(
