@@ -1,15 +1,11 @@
 #include "persist/PlanTextReader.h"
 
-#include <charconv>
-#include <cmath>
-#include <limits>
+#include "persist/DecimalNumber.h"
+
+#include <optional>
 #include <type_traits>
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 bool IsWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -47,35 +43,7 @@ bool PlanTextReader::Fail() {
 }
 
 std::size_t PlanTextReader::NumberLength(bool allowFraction, bool allowSign) const {
-    const std::string_view rest = m_text.substr(m_pos);
-    std::size_t n = 0;
-    if (n < rest.size() && (rest[n] == '+' || (allowSign && rest[n] == '-')))
-        ++n;
-    std::size_t digits = 0;
-    while (n < rest.size() && IsDigit(rest[n])) {
-        ++n;
-        ++digits;
-    }
-    if (allowFraction && n < rest.size() && rest[n] == '.') {
-        ++n;
-        while (n < rest.size() && IsDigit(rest[n])) {
-            ++n;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return 0;
-    if (allowFraction && n < rest.size() && (rest[n] == 'e' || rest[n] == 'E')) {
-        std::size_t e = n + 1;
-        if (e < rest.size() && (rest[e] == '+' || rest[e] == '-'))
-            ++e;
-        if (e < rest.size() && IsDigit(rest[e])) {
-            while (e < rest.size() && IsDigit(rest[e]))
-                ++e;
-            n = e;
-        }
-    }
-    return n;
+    return DecimalNumberLength(m_text.substr(m_pos), allowFraction, allowSign);
 }
 
 template <typename Integer> bool PlanTextReader::ReadInteger(Integer& value) {
@@ -85,15 +53,11 @@ template <typename Integer> bool PlanTextReader::ReadInteger(Integer& value) {
     const std::size_t length = NumberLength(false, std::is_signed_v<Integer>);
     if (length == 0)
         return Fail();
-    std::string_view token = m_text.substr(m_pos, length);
-    if (token.front() == '+')
-        token.remove_prefix(1);
-    Integer parsed = 0;
-    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), parsed);
-    if (error != std::errc{} || end != token.data() + token.size())
+    const std::optional<Integer> parsed = IntegerFromDecimal<Integer>(m_text.substr(m_pos, length));
+    if (!parsed)
         return Fail();
     m_pos += length;
-    value = parsed;
+    value = *parsed;
     return true;
 }
 
@@ -112,17 +76,12 @@ bool PlanTextReader::ReadFloat(float& value) {
     const std::size_t length = NumberLength(true, true);
     if (length == 0)
         return Fail();
-    std::string_view token = m_text.substr(m_pos, length);
-    if (token.front() == '+')
-        token.remove_prefix(1);
-    double parsed = 0.0;
-    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), parsed);
     // A number beyond the float range is malformed for a rate.
-    if (error != std::errc{} || end != token.data() + token.size() ||
-        !(std::fabs(parsed) <= std::numeric_limits<float>::max()))
+    const std::optional<float> parsed = RateFromDecimal(m_text.substr(m_pos, length));
+    if (!parsed)
         return Fail();
     m_pos += length;
-    value = static_cast<float>(parsed);
+    value = *parsed;
     return true;
 }
 
