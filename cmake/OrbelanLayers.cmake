@@ -31,3 +31,26 @@ function(orbelan_forbid_qt)
         endforeach()
     endforeach()
 endfunction()
+
+# The command line prints its report with Qt Gui, and only through the print library: the
+# targets given reach no Qt but through `through`, and `through` reaches no Qt beyond Gui.
+function(orbelan_allow_qt_gui_through through)
+    set(links "")
+    orbelan_collect_links(${through} links)
+    foreach(link IN LISTS links)
+        if(link MATCHES "^Qt[0-9]*::" AND NOT link MATCHES "^Qt[0-9]*::(Gui|Core|DBus|Platform)$")
+            message(FATAL_ERROR "${through} may use Qt Gui only, but reaches ${link}")
+        endif()
+    endforeach()
+    foreach(target IN LISTS ARGN)
+        # Everything the target reaches with the print library left out.
+        set(links ${through})
+        orbelan_collect_links(${target} links)
+        foreach(link IN LISTS links)
+            if(link MATCHES "^Qt[0-9]*::")
+                message(FATAL_ERROR "${target} must reach Qt only through ${through}, "
+                                    "but reaches ${link}")
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
