@@ -38,12 +38,12 @@ CIncomeDlg::CIncomeDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget*
     m_editRateBefore->setAccessibleName(tr("Interest Rate Before"));
     m_editRateAfter->setAccessibleName(tr("Interest Rate After"));
 
-    m_exchange.Date(*m_dtRateSwitch, m_draft.rateSwitchDate);
-    m_exchange.Real(*m_editRateBefore, m_draft.rateBefore);
-    m_exchange.Real(*m_editRateAfter, m_draft.rateAfter);
-    m_exchange.Date(*m_dtWithdrawalStart, m_draft.withdrawalStart);
-    m_exchange.Check(*m_checkTaxable, m_draft.taxable);
-    m_exchange.Check(*m_checkWithdrawalTaxable, m_draft.withdrawalTaxable);
+    m_exchange.Date(*m_dtRateSwitch, m_items.draft.rateSwitchDate);
+    m_exchange.Real(*m_editRateBefore, m_items.draft.rateBefore);
+    m_exchange.Real(*m_editRateAfter, m_items.draft.rateAfter);
+    m_exchange.Date(*m_dtWithdrawalStart, m_items.draft.withdrawalStart);
+    m_exchange.Check(*m_checkTaxable, m_items.draft.taxable);
+    m_exchange.Check(*m_checkWithdrawalTaxable, m_items.draft.withdrawalTaxable);
     FinishItem(LayOutFields(), {m_checkTaxable, m_dtWithdrawalStart, m_checkWithdrawalTaxable,
                                 m_editRateBefore, m_editRateAfter, m_prev, m_next, m_insert,
                                 m_dtRateSwitch, m_edit, m_add, m_delete});

@@ -19,7 +19,6 @@ public:
 
 private:
     friend class DocumentBase;
-    class ViewHost;
     DocumentBase* m_pDocument = nullptr;
     // The same document, as the view may ask it to let go.
     ViewHost* m_pHost = nullptr;
