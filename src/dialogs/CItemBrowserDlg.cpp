@@ -9,10 +9,9 @@
 
 #include <utility>
 
-CItemBrowserDlg::CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui,
-                                 std::string itemKind, QWidget* parent)
-    : QDialog(parent), m_pPlan(&plan), m_pIndex(&index),
-      m_ok(MakeButton(this, tr("OK"), QStringLiteral("ok"))),
+CItemBrowserDlg::CItemBrowserDlg(std::int32_t& index, UiServices& ui, std::string itemKind,
+                                 QWidget* parent)
+    : QDialog(parent), m_pIndex(&index), m_ok(MakeButton(this, tr("OK"), QStringLiteral("ok"))),
       m_cancel(MakeButton(this, tr("Cancel"), QStringLiteral("cancel"))),
       m_prev(MakeButton(this, tr("Prev"), QStringLiteral("prev"))),
       m_next(MakeButton(this, tr("Next"), QStringLiteral("next"))),

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-class Plan;
 class QLayout;
 class QPushButton;
 class UiServices;
@@ -32,14 +31,12 @@ public:
     void AppendItem();
     void EraseItem(std::size_t index);
 
-    Plan* m_pPlan;
     std::int32_t* m_pIndex;
     bool m_bChanged = false;
 
 protected:
     // itemKind names the items in questions to the user: "income", "expense".
-    CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui, std::string itemKind,
-                    QWidget* parent);
+    CItemBrowserDlg(std::int32_t& index, UiServices& ui, std::string itemKind, QWidget* parent);
 
     // Puts the fields above the buttons; tabOrder is every tab stop in template order.
     void Finish(QLayout* fields, QWidget* nameField, std::vector<QWidget*> tabOrder);

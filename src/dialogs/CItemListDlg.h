@@ -15,7 +15,7 @@
 template <typename Item> class CItemListDlg : public CItemBrowserDlg {
 protected:
     CItemListDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget* parent)
-        : CItemBrowserDlg(plan, index, ui, PlanItemKind<Item>::kName, parent), m_fields(this),
+        : CItemBrowserDlg(index, ui, PlanItemKind<Item>::kName, parent), m_fields(this),
           m_items(plan) {
         m_pItems = &m_items;
         m_fields.BindAmounts(m_exchange, m_items.draft);
