@@ -1,11 +1,17 @@
 #include "persist/PlanTextReader.h"
 
-#include "persist/DecimalNumber.h"
+#include "persist/NumberText.h"
 
-#include <optional>
+#include <charconv>
+#include <cmath>
+#include <limits>
 #include <type_traits>
 
 namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IsWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -43,7 +49,35 @@ bool PlanTextReader::Fail() {
 }
 
 std::size_t PlanTextReader::NumberLength(bool allowFraction, bool allowSign) const {
-    return DecimalNumberLength(m_text.substr(m_pos), allowFraction, allowSign);
+    const std::string_view rest = m_text.substr(m_pos);
+    std::size_t n = 0;
+    if (n < rest.size() && (rest[n] == '+' || (allowSign && rest[n] == '-')))
+        ++n;
+    std::size_t digits = 0;
+    while (n < rest.size() && IsDigit(rest[n])) {
+        ++n;
+        ++digits;
+    }
+    if (allowFraction && n < rest.size() && rest[n] == '.') {
+        ++n;
+        while (n < rest.size() && IsDigit(rest[n])) {
+            ++n;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    if (allowFraction && n < rest.size() && (rest[n] == 'e' || rest[n] == 'E')) {
+        std::size_t e = n + 1;
+        if (e < rest.size() && (rest[e] == '+' || rest[e] == '-'))
+            ++e;
+        if (e < rest.size() && IsDigit(rest[e])) {
+            while (e < rest.size() && IsDigit(rest[e]))
+                ++e;
+            n = e;
+        }
+    }
+    return n;
 }
 
 template <typename Integer> bool PlanTextReader::ReadInteger(Integer& value) {
@@ -53,11 +87,15 @@ template <typename Integer> bool PlanTextReader::ReadInteger(Integer& value) {
     const std::size_t length = NumberLength(false, std::is_signed_v<Integer>);
     if (length == 0)
         return Fail();
-    const std::optional<Integer> parsed = IntegerFromDecimal<Integer>(m_text.substr(m_pos, length));
-    if (!parsed)
+    std::string_view token = m_text.substr(m_pos, length);
+    if (token.front() == '+')
+        token.remove_prefix(1);
+    Integer parsed = 0;
+    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), parsed);
+    if (error != std::errc{} || end != token.data() + token.size())
         return Fail();
     m_pos += length;
-    value = *parsed;
+    value = parsed;
     return true;
 }
 
@@ -76,12 +114,15 @@ bool PlanTextReader::ReadFloat(float& value) {
     const std::size_t length = NumberLength(true, true);
     if (length == 0)
         return Fail();
+    std::string_view token = m_text.substr(m_pos, length);
+    if (token.front() == '+')
+        token.remove_prefix(1);
+    const std::optional<double> parsed = ParseDecimal(token);
     // A number beyond the float range is malformed for a rate.
-    const std::optional<float> parsed = RateFromDecimal(m_text.substr(m_pos, length));
-    if (!parsed)
+    if (!parsed || !(std::fabs(*parsed) <= std::numeric_limits<float>::max()))
         return Fail();
     m_pos += length;
-    value = *parsed;
+    value = static_cast<float>(*parsed);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "view/SensitivityGridView.h"
 
-#include "report/PointsText.h"
+#include "report/SignedPoints.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,7 +69,7 @@ SensitivityGridView::SensitivityGridView(QWidget* parent) : QWidget(parent) {
         columns.append(QStringLiteral("%1%").arg(percent));
     QStringList rows;
     for (const std::int32_t points : kGridReturnPoints)
-        rows.append(QString::fromStdString(PointsText(points)));
+        rows.append(QString::fromStdString(SignedPoints(points)));
     m_table->setHorizontalHeaderLabels(columns);
     m_table->setVerticalHeaderLabels(rows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

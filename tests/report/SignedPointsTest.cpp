@@ -1,11 +1,11 @@
-#include "report/PointsText.h"
+#include "report/SignedPoints.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-TEST(PointsTextTest, SignsEveryNumberAndZeroAsGain) {
+TEST(SignedPointsTest, SignsEveryNumberAndZeroAsGain) {
     const struct {
         std::int32_t points;
         std::string text;
@@ -17,5 +17,5 @@ TEST(PointsTextTest, SignsEveryNumberAndZeroAsGain) {
         {2147483647, "+2147483647"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PointsText(c.points), c.text) << c.points;
+        EXPECT_EQ(SignedPoints(c.points), c.text) << c.points;
 }

@@ -1,5 +1,5 @@
-#include "report/PointsText.h"
+#include "report/SignedPoints.h"
 
-std::string PointsText(std::int32_t points) {
+std::string SignedPoints(std::int32_t points) {
     return points < 0 ? std::to_string(points) : '+' + std::to_string(points);
 }

@@ -4,4 +4,4 @@
 #include <string>
 
 // Whole points of interest with their sign: "-3", "+0", "+2".
-std::string PointsText(std::int32_t points);
+std::string SignedPoints(std::int32_t points);
