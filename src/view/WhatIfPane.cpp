@@ -19,7 +19,6 @@ namespace {
 
 constexpr std::int32_t kPlanExpenses = 100;
 constexpr std::int32_t kPlanReturns = 0;
-constexpr std::int32_t kDefaultAge = 95;
 
 // How long the variant's money lasts, in words.
 QString HorizonText(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
@@ -85,7 +84,7 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_age->setObjectName(QStringLiteral("whatIfAge"));
     m_age->setAccessibleName(QStringLiteral("Sustainable spending to age"));
     m_age->setRange(0, 150);
-    m_age->setValue(kDefaultAge);
+    m_age->setValue(kDefaultUntilAge);
     ageLabel->setBuddy(m_age);
     m_sustainable = new QLabel(this);
     m_sustainable->setObjectName(QStringLiteral("whatIfSustainable"));
@@ -103,7 +102,8 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_grid = new SensitivityGridView(this);
     layout->addWidget(m_grid);
 
-    auto* money = new QHBoxLayout;
+    // The rate under the choice, not beside it: the pane stays narrow enough for a small screen.
+    auto* money = new QVBoxLayout;
     m_todaysMoney = new QCheckBox(QStringLiteral("Show amounts in &today's money at"), this);
     m_todaysMoney->setObjectName(QStringLiteral("todaysMoney"));
     m_todaysMoney->setAccessibleName(QStringLiteral("Show amounts in today's money"));
@@ -115,8 +115,7 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_inflation->setSingleStep(0.1);
     m_inflation->setSuffix(QStringLiteral(" % inflation"));
     money->addWidget(m_todaysMoney);
-    money->addWidget(m_inflation);
-    money->addStretch();
+    money->addWidget(m_inflation, 0, Qt::AlignLeft);
     layout->addLayout(money);
     layout->addStretch();
 
