@@ -3,6 +3,7 @@
 #include "print/AmountText.h"
 #include "print/ChartPainter.h"
 #include "report/PageLayout.h"
+#include "report/ProjectionColumns.h"
 #include "report/TodaysMoneyTable.h"
 
 #include <QBuffer>
@@ -49,12 +50,13 @@ const std::array kItemColumns{
     Column{QStringLiteral("Years"), 0.18, Qt::AlignRight},
 };
 
-const std::array kProjectionColumns{
-    Column{QStringLiteral("Year"), 0.12, Qt::AlignLeft},
-    Column{QStringLiteral("Income"), 0.22, Qt::AlignRight},
-    Column{QStringLiteral("Total Assets"), 0.22, Qt::AlignRight},
-    Column{QStringLiteral("Available Assets"), 0.22, Qt::AlignRight},
-    Column{QStringLiteral("Withdrawals"), 0.22, Qt::AlignRight},
+// The projection's columns under the headings every table of it shows.
+const std::array kTableColumns{
+    Column{QLatin1StringView(kProjectionColumns[0]), 0.12, Qt::AlignLeft},
+    Column{QLatin1StringView(kProjectionColumns[1]), 0.22, Qt::AlignRight},
+    Column{QLatin1StringView(kProjectionColumns[2]), 0.22, Qt::AlignRight},
+    Column{QLatin1StringView(kProjectionColumns[3]), 0.22, Qt::AlignRight},
+    Column{QLatin1StringView(kProjectionColumns[4]), 0.22, Qt::AlignRight},
 };
 
 QString Rate(float rate) {
@@ -267,7 +269,7 @@ private:
         if (block.kind == BlockKind::ItemRow)
             columns(kItemColumns);
         else
-            columns(kProjectionColumns);
+            columns(kTableColumns);
         m_painter.drawLine(QPointF(m_page.left(), top + m_rowHeight),
                            QPointF(m_page.right(), top + m_rowHeight));
     }
@@ -298,8 +300,7 @@ private:
             Cells(ItemCells(m_content.plan, block.row), kItemColumns, top, height, m_body);
             return;
         case BlockKind::ProjectionRow:
-            Cells(ProjectionCells(m_content.table, block.row), kProjectionColumns, top, height,
-                  m_body);
+            Cells(ProjectionCells(m_content.table, block.row), kTableColumns, top, height, m_body);
             return;
         }
     }
