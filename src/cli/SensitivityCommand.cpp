@@ -28,8 +28,8 @@ int RunSensitivity(std::span<const std::string> args, std::ostream& out, std::os
     for (std::size_t row = 0; row < kGridReturnPoints.size(); ++row) {
         const std::int32_t points = kGridReturnPoints[row];
         out << (points < 0 ? '-' : '+') << (points < 0 ? -points : points);
-        for (const std::int32_t horizon : (*grid)[row])
-            out << ',' << horizon;
+        for (const Reach& reach : (*grid)[row])
+            out << ',' << HorizonLabel(reach);
         out << '\n';
     }
     return kExitSuccess;
