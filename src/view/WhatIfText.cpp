@@ -1,0 +1,60 @@
+#include "view/WhatIfText.h"
+
+QString PointsText(std::int32_t points) {
+    const QString signedPoints =
+        points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
+    return points == 1 || points == -1 ? QStringLiteral("%1 point").arg(signedPoints)
+                                       : QStringLiteral("%1 points").arg(signedPoints);
+}
+
+QString EnterBirthDateText() {
+    return QStringLiteral("Enter a birth date in General Data to see ages and sustainable "
+                          "spending");
+}
+
+QString HorizonSentence(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
+    // No age from an invalid birth date: it would read as a year near 0.
+    const QString age =
+        plan.birthDate.IsValid()
+            ? QStringLiteral(", age %1").arg(reach.horizon - plan.birthDate.GetYear())
+            : QString();
+    if (reach.limitYear) {
+        const QString stop = QStringLiteral("The projection stops at the calculation limit in %1")
+                                 .arg(*reach.limitYear);
+        if (reach.horizon < firstYear)
+            return stop;
+        return QStringLiteral("Money lasts at least until %1%2. %3")
+            .arg(reach.horizon)
+            .arg(age, stop);
+    }
+    if (!reach.firstUncoveredYear)
+        return QStringLiteral("Money lasts through %1%2, the last year projected")
+            .arg(reach.horizon)
+            .arg(age);
+    if (reach.horizon < firstYear)
+        return QStringLiteral("Money does not last the first year, %1").arg(firstYear);
+    return QStringLiteral("Money lasts until %1%2").arg(reach.horizon).arg(age);
+}
+
+QString SustainableSentence(const SustainableSpending& found, std::int32_t returnPoints) {
+    const QString moved = returnPoints == 0
+                              ? QString()
+                              : QStringLiteral(" with returns %1").arg(PointsText(returnPoints));
+    switch (found.status) {
+    case SustainStatus::Found:
+        return QStringLiteral(": %1 % of planned expenses%2").arg(found.percent).arg(moved);
+    case SustainStatus::NoneCovered:
+        return QStringLiteral(": none, the money runs out before then even without expenses%1")
+            .arg(moved);
+    case SustainStatus::StopsAtLimit:
+        return QStringLiteral(": unknown, the projection stops at the calculation limit in %1%2")
+            .arg(found.limitYear)
+            .arg(moved);
+    case SustainStatus::InvalidBirthDate:
+        return EnterBirthDateText();
+    case SustainStatus::CannotCalculate:
+    case SustainStatus::Stopped:
+        break;
+    }
+    return QStringLiteral(": could not be calculated");
+}
