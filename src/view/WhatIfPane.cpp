@@ -3,6 +3,7 @@
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
 #include "view/MoneyDisplay.h"
+#include "view/PointsSpinBox.h"
 #include "view/SensitivityGridView.h"
 #include "view/WhatIfText.h"
 
@@ -47,10 +48,11 @@ WhatIfPane::WhatIfPane(QWidget* parent)
 
 void WhatIfPane::AddSliders(QVBoxLayout& layout) {
     auto* sliders = new QFormLayout;
-    m_expenses =
-        AddSlider(m_expensesBox, QStringLiteral("Expenses"), 50, 150, QStringLiteral(" %"));
-    m_returns =
-        AddSlider(m_returnsBox, QStringLiteral("Returns"), -5, 5, QStringLiteral(" points"));
+    m_expensesBox = new QSpinBox(this);
+    m_expensesBox->setSuffix(QStringLiteral(" %"));
+    m_expenses = AddSlider(*m_expensesBox, QStringLiteral("Expenses"), 50, 150);
+    m_returnsBox = new PointsSpinBox(this);
+    m_returns = AddSlider(*m_returnsBox, QStringLiteral("Returns"), -5, 5);
     m_expenses->setValue(kPlanExpenses);
     m_returns->setValue(kPlanReturns);
     for (QWidget* expenses :
@@ -78,8 +80,8 @@ void WhatIfPane::AddHorizon(QVBoxLayout& layout) {
     m_horizon->setObjectName(QStringLiteral("whatIfHorizon"));
     m_horizon->setAccessibleName(QStringLiteral("How long the money lasts"));
     m_horizon->setWordWrap(true);
-    m_horizon->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_horizon->setFocusPolicy(Qt::TabFocus);
+    // A text to read and copy, not to Tab through.
+    m_horizon->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout.addWidget(m_horizon);
 }
 
@@ -147,13 +149,13 @@ void WhatIfPane::ConnectControls() {
         m_grid->SetAge(age);
         StartSustainableSpending();
     });
+    connect(m_age, &QSpinBox::valueChanged, this, &WhatIfPane::ageChanged);
     connect(m_grid, &SensitivityGridView::variantChosen, this, &WhatIfPane::MoveSliders);
     connect(m_todaysMoney, &QCheckBox::toggled, this, &WhatIfPane::ChangeMoneyDisplay);
     connect(m_inflation, &QDoubleSpinBox::valueChanged, this, &WhatIfPane::ChangeMoneyDisplay);
 }
 
-QSlider* WhatIfPane::AddSlider(QSpinBox*& box, const QString& name, int minimum, int maximum,
-                               const QString& suffix) {
+QSlider* WhatIfPane::AddSlider(QSpinBox& box, const QString& name, int minimum, int maximum) {
     auto* slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(QStringLiteral("whatIf%1Slider").arg(name));
     slider->setAccessibleName(name);
@@ -161,14 +163,12 @@ QSlider* WhatIfPane::AddSlider(QSpinBox*& box, const QString& name, int minimum,
     slider->setPageStep(maximum > 10 ? 10 : 1);
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(maximum > 10 ? 10 : 1);
-    box = new QSpinBox(this);
-    box->setObjectName(QStringLiteral("whatIf%1Box").arg(name));
-    box->setAccessibleName(name);
-    box->setRange(minimum, maximum);
-    box->setSuffix(suffix);
+    box.setObjectName(QStringLiteral("whatIf%1Box").arg(name));
+    box.setAccessibleName(name);
+    box.setRange(minimum, maximum);
     // One value: the box follows the slider and the slider the box.
-    connect(slider, &QSlider::valueChanged, box, &QSpinBox::setValue);
-    connect(box, &QSpinBox::valueChanged, slider, &QSlider::setValue);
+    connect(slider, &QSlider::valueChanged, &box, &QSpinBox::setValue);
+    connect(&box, &QSpinBox::valueChanged, slider, &QSlider::setValue);
     return slider;
 }
 
@@ -237,7 +237,7 @@ void WhatIfPane::StartSustainableSpending() {
         m_sustainable->clear();
         return;
     }
-    m_sustainable->setText(QStringLiteral(": working it out..."));
+    m_sustainable->setText(QStringLiteral("Working it out..."));
     m_sustainableRun.Start([plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()),
                             age = m_age->value()](StopToken stop) {
         return FindSustainableSpending(plan, age, stop);
@@ -265,6 +265,10 @@ void WhatIfPane::ShowGrid(const std::optional<HorizonGrid>& grid) {
         m_grid->ShowGrid(*grid, m_gridPlan, m_age->value());
     else
         m_grid->ShowGrid(std::nullopt, QStringLiteral("The grid could not be calculated."));
+}
+
+void WhatIfPane::SetAge(std::int32_t age) {
+    m_age->setValue(age);
 }
 
 void WhatIfPane::SetMoneyDisplay(MoneyDisplay& display) {

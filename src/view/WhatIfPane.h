@@ -35,6 +35,8 @@ public:
 
     // The pane's option edits the display; the pane shows its choice.
     void SetMoneyDisplay(MoneyDisplay& display);
+    // The age the sustainable spending is worked out to, as the user sets it.
+    void SetAge(std::int32_t age);
     // Moves the sliders, as the user does.
     void MoveSliders(std::int32_t expensesPercent, std::int32_t returnPoints);
     // The variant's projection, when the sliders differ from the plan and the list shows it.
@@ -42,6 +44,7 @@ public:
 
 signals:
     void variantChanged();
+    void ageChanged(int age);
     // A result worked out off the interface thread has been shown.
     void backgroundResultShown();
 
@@ -57,8 +60,7 @@ private:
     void AddMoneyDisplay(QVBoxLayout& layout);
     void ConnectControls();
     void Refresh();
-    QSlider* AddSlider(QSpinBox*& box, const QString& name, int minimum, int maximum,
-                       const QString& suffix);
+    QSlider* AddSlider(QSpinBox& box, const QString& name, int minimum, int maximum);
     void ProjectVariant();
     void StartSustainableSpending();
     void StartGrid();

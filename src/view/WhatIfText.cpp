@@ -1,11 +1,6 @@
 #include "view/WhatIfText.h"
 
-QString PointsText(std::int32_t points) {
-    const QString signedPoints =
-        points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
-    return points == 1 || points == -1 ? QStringLiteral("%1 point").arg(signedPoints)
-                                       : QStringLiteral("%1 points").arg(signedPoints);
-}
+#include "view/PointsSpinBox.h"
 
 QString EnterBirthDateText() {
     return QStringLiteral("Enter a birth date in General Data to see ages and sustainable "
@@ -42,12 +37,12 @@ QString SustainableSentence(const SustainableSpending& found, std::int32_t retur
                               : QStringLiteral(" with returns %1").arg(PointsText(returnPoints));
     switch (found.status) {
     case SustainStatus::Found:
-        return QStringLiteral(": %1 % of planned expenses%2").arg(found.percent).arg(moved);
+        return QStringLiteral("%1 % of planned expenses%2").arg(found.percent).arg(moved);
     case SustainStatus::NoneCovered:
-        return QStringLiteral(": none, the money runs out before then even without expenses%1")
+        return QStringLiteral("None: the money runs out before then even without expenses%1")
             .arg(moved);
     case SustainStatus::StopsAtLimit:
-        return QStringLiteral(": unknown, the projection stops at the calculation limit in %1%2")
+        return QStringLiteral("Unknown: the projection stops at the calculation limit in %1%2")
             .arg(found.limitYear)
             .arg(moved);
     case SustainStatus::InvalidBirthDate:
@@ -56,5 +51,5 @@ QString SustainableSentence(const SustainableSpending& found, std::int32_t retur
     case SustainStatus::Stopped:
         break;
     }
-    return QStringLiteral(": could not be calculated");
+    return QStringLiteral("Could not be calculated");
 }

@@ -18,8 +18,5 @@ QString HorizonSentence(const Reach& reach, const Plan& plan, std::int32_t first
 // shows before it; returns are the points the returns are moved by.
 QString SustainableSentence(const SustainableSpending& found, std::int32_t returnPoints);
 
-// Returns moved by points, for the pane's sentences: "+1 point", "-2 points".
-QString PointsText(std::int32_t points);
-
 // What the pane says where a plan's birth date is invalid.
 QString EnterBirthDateText();

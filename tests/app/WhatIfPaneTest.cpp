@@ -35,8 +35,7 @@ TEST_F(WhatIfPaneTest, AGridCellMovesTheSlidersAndTheChartDrawsTheVariantAloneOf
     while (results.count() < 2)
         ASSERT_TRUE(results.wait());
     // The same answers as orbelan-cli sustain and sensitivity give for the example.
-    EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
-              QStringLiteral(": 15 % of planned expenses"));
+    EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(), QStringLiteral("15 % of planned expenses"));
     auto& grid = Find<QTableWidget>("sensitivityGrid");
     EXPECT_EQ(grid.item(3, 3)->text(), QStringLiteral("2004")) << "+0 points, 100 %";
     EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
@@ -92,7 +91,7 @@ TEST_F(WhatIfLimitTest, TheLimitIsNamedAndTheGridColoursItAsLasting) {
               QStringLiteral("Money lasts at least until 2039, age 79. The projection stops at "
                              "the calculation limit in 2040"));
     EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
-              QStringLiteral(": unknown, the projection stops at the calculation limit in 2040"));
+              QStringLiteral("Unknown: the projection stops at the calculation limit in 2040"));
     auto& grid = Find<QTableWidget>("sensitivityGrid");
     EXPECT_EQ(grid.item(3, 6)->text(), QStringLiteral("2039+")) << "+0 points, 130 %";
     EXPECT_EQ(grid.item(3, 6)->background().color(), BandColor(HorizonBand::Lasting));

@@ -42,18 +42,18 @@ TEST(WhatIfTextTest, SustainableSentences) {
         const char* expected;
     };
     const std::vector<Case> cases{
-        {{SustainStatus::Found, 15}, 0, ": 15 % of planned expenses"},
-        {{SustainStatus::Found, 0}, -1, ": 0 % of planned expenses with returns -1 point"},
+        {{SustainStatus::Found, 15}, 0, "15 % of planned expenses"},
+        {{SustainStatus::Found, 0}, -1, "0 % of planned expenses with returns -1 point"},
         {{SustainStatus::NoneCovered},
          2,
-         ": none, the money runs out before then even without expenses with returns +2 points"},
+         "None: the money runs out before then even without expenses with returns +2 points"},
         {{SustainStatus::StopsAtLimit, 0, 2040},
          0,
-         ": unknown, the projection stops at the calculation limit in 2040"},
+         "Unknown: the projection stops at the calculation limit in 2040"},
         {{SustainStatus::InvalidBirthDate},
          0,
          "Enter a birth date in General Data to see ages and sustainable spending"},
-        {{SustainStatus::Stopped}, 0, ": could not be calculated"},
+        {{SustainStatus::Stopped}, 0, "Could not be calculated"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(SustainableSentence(c.found, c.points).toStdString(), c.expected);

@@ -68,7 +68,8 @@ TEST(YearExplanationTest, TheWorkedYearReconciles) {
     const std::vector<ExplanationLine> lines = Lines(*ExplainYear(plan, 2002), plan);
     ASSERT_EQ(lines.size(), expected.size());
     for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i], ExplanationLine(expected[i])) << i << ' ' << lines[i].label.toStdString();
+        EXPECT_EQ(lines[i], ExplanationLine(expected[i]))
+            << i << ' ' << lines[i].label.toStdString();
 }
 
 TEST(YearExplanationTest, HeadingAgeRatesAndTheUnpaidSentence) {
