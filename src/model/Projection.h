@@ -3,9 +3,9 @@
 #include "model/Plan.h"
 #include "model/ProjectionTable.h"
 #include "model/WithdrawalChooser.h"
+#include "model/WorkingMemory.h"
 
 #include <cstdint>
-#include <memory_resource>
 
 class ProjectionObserver;
 
@@ -41,12 +41,12 @@ inline float TaxRateInYear(const Plan& plan, std::int32_t year) {
 // Projects the plan year by year into the table, which it clears first. Reads
 // nothing but the plan and writes nothing but the table.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
-                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+                            WorkingMemory* memory = HeapWorkingMemory());
 
 // The same with a given withdrawal choice.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
-                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+                            WorkingMemory* memory = HeapWorkingMemory());
 
 // The same, telling the observer what it does in each year as it goes.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, ProjectionObserver& observer,
-                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+                            WorkingMemory* memory = HeapWorkingMemory());

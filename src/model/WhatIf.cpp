@@ -65,6 +65,12 @@ std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32
     return ReachOf(table, outcome);
 }
 
+std::optional<std::int32_t> AgeIn(const Plan& plan, std::int32_t year) {
+    if (!plan.birthDate.IsValid() || year < plan.birthDate.GetYear())
+        return std::nullopt;
+    return year - plan.birthDate.GetYear();
+}
+
 bool CoveredThroughAge(const Reach& reach, const Plan& plan, std::int32_t age) {
     return !reach.firstUncoveredYear ||
            std::int64_t{*reach.firstUncoveredYear} > std::int64_t{plan.birthDate.GetYear()} + age;

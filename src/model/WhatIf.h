@@ -51,6 +51,10 @@ std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32
 std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear,
                                   ProjectionTable& table);
 
+// The plan's age in the year; empty when its birth date is invalid or the year comes before the
+// birth year (a new plan's projection runs from year 0), so that no age is ever negative.
+std::optional<std::int32_t> AgeIn(const Plan& plan, std::int32_t year);
+
 // True when no year up to and including the plan's birth year + age is uncovered.
 bool CoveredThroughAge(const Reach& reach, const Plan& plan, std::int32_t age);
 

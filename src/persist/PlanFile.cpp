@@ -1,5 +1,7 @@
 #include "persist/PlanFile.h"
 
+#include "persist/NumberText.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -89,8 +91,7 @@ void WritePlan(LineWriter& out, const Plan& plan) {
 
 // A count as large as the file itself cannot be genuine: every item takes
 // several bytes. Capping it there keeps a damaged count from appending
-// billions of default items, while a file cut off part-way still gets all
-// the items it counted.
+// billions of default items before the first of them fails to read.
 std::size_t ItemsToAppend(bool countRead, std::int32_t count, std::size_t fileSize) {
     if (!countRead || count <= 0)
         return 0;
@@ -128,11 +129,8 @@ void ReadExpense(PlanTextReader& in, ExpenseItem& item) {
 } // namespace
 
 std::string FormatRate(float rate) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      static_cast<double>(rate), std::chars_format::general, 6);
-    std::string text(buffer.data(), result.ptr);
-    // to_chars writes at least two exponent digits; the file always has three.
+    std::string text = FormatSixDigits(static_cast<double>(rate));
+    // printf writes at least two exponent digits; the file always has three.
     const std::size_t e = text.find('e');
     if (e != std::string::npos) {
         std::string digits = text.substr(e + 2);
@@ -170,13 +168,15 @@ PlanTextReader& ReadPlan(PlanTextReader& in, Plan& plan) {
 
     std::int32_t count = 0;
     bool countRead = in.ReadInt(count);
-    for (std::size_t i = ItemsToAppend(countRead, count, in.Size()); i > 0; --i) {
+    // The first item that fails to read is the last: a count that the rest of the file
+    // cannot hold appends one default item, not billions.
+    for (std::size_t i = ItemsToAppend(countRead, count, in.Size()); i > 0 && !in.Failed(); --i) {
         plan.AppendIncome();
         ReadIncome(in, plan.incomes.back());
     }
     count = 0;
     countRead = in.ReadInt(count);
-    for (std::size_t i = ItemsToAppend(countRead, count, in.Size()); i > 0; --i) {
+    for (std::size_t i = ItemsToAppend(countRead, count, in.Size()); i > 0 && !in.Failed(); --i) {
         plan.AppendExpense();
         ReadExpense(in, plan.expenses.back());
     }

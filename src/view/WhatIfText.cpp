@@ -8,11 +8,8 @@ QString EnterBirthDateText() {
 }
 
 QString HorizonSentence(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
-    // No age from an invalid birth date: it would read as a year near 0.
-    const QString age =
-        plan.birthDate.IsValid()
-            ? QStringLiteral(", age %1").arg(reach.horizon - plan.birthDate.GetYear())
-            : QString();
+    const std::optional<std::int32_t> years = AgeIn(plan, reach.horizon);
+    const QString age = years ? QStringLiteral(", age %1").arg(*years) : QString();
     if (reach.limitYear) {
         const QString stop = QStringLiteral("The projection stops at the calculation limit in %1")
                                  .arg(*reach.limitYear);

@@ -1,6 +1,7 @@
 #include "view/YearExplanation.h"
 
 #include "model/Projection.h"
+#include "model/WhatIf.h"
 #include "model/WithdrawalChooser.h"
 
 #include <QLocale>
@@ -50,9 +51,8 @@ private:
 
 void AddYearHeading(LineWriter& out, const YearBreakdown& year, const Plan& plan) {
     QString heading = QStringLiteral("Year %1").arg(year.year);
-    // No age from an invalid birth date: it would read as a year near 0.
-    if (plan.birthDate.IsValid()) {
-        heading += QStringLiteral(", age %1").arg(year.year - plan.birthDate.GetYear());
+    if (const std::optional<std::int32_t> age = AgeIn(plan, year.year)) {
+        heading += QStringLiteral(", age %1").arg(*age);
         if (year.year == plan.retirementDate.GetYear())
             heading += QStringLiteral(", the retirement year");
     }

@@ -30,6 +30,9 @@ TEST(WhatIfTextTest, HorizonSentences) {
          &ageless,
          "Money lasts at least until 2039. The projection stops at the calculation limit in 2040"},
         {{1999, 2000, 2000}, &plan, "The projection stops at the calculation limit in 2000"},
+        // A new plan projects years 0 to 99: no age before the birth year.
+        {{1947, std::nullopt}, &plan, "Money lasts through 1947, the last year projected"},
+        {{1948, std::nullopt}, &plan, "Money lasts through 1948, age 0, the last year projected"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(HorizonSentence(c.reach, *c.plan, 2000).toStdString(), c.expected);
