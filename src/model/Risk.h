@@ -23,7 +23,7 @@ struct RiskSettings {
     // Whole points of interest, 0 to kMaxRiskSpread.
     std::int32_t spread = 10;
     std::uint64_t seed = 1;
-    std::int32_t untilAge = 95;
+    std::int32_t untilAge = kDefaultUntilAge;
 };
 
 // The offsets in whole points of path `path` for each of the table's rows; they do not depend

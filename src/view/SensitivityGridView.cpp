@@ -1,5 +1,6 @@
 #include "view/SensitivityGridView.h"
 
+#include "report/SignedPoints.h"
 #include "view/GridColors.h"
 
 #include <QHeaderView>
@@ -17,10 +18,6 @@ namespace {
 
 constexpr int kMarkedRole = Qt::UserRole;
 constexpr int kSwatchSize = 10;
-
-QString PointsHeading(std::int32_t points) {
-    return points < 0 ? QString::number(points) : QStringLiteral("+%1").arg(points);
-}
 
 // Frames the cell of the current variant, and the cell the keyboard is on while the grid has
 // the focus: the grid selects nothing, so the style would otherwise show no current cell.
@@ -92,7 +89,7 @@ void SensitivityGridView::AddTable(QVBoxLayout& layout) {
         columns.append(QStringLiteral("%1%").arg(percent));
     QStringList rows;
     for (const std::int32_t points : kGridReturnPoints)
-        rows.append(PointsHeading(points));
+        rows.append(QString::fromStdString(SignedPoints(points)));
     m_table->setHorizontalHeaderLabels(columns);
     m_table->setVerticalHeaderLabels(rows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

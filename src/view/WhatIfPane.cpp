@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::int32_t kPlanExpenses = 100;
 constexpr std::int32_t kPlanReturns = 0;
-constexpr std::int32_t kDefaultAge = 95;
 
 } // namespace
 
@@ -95,7 +94,7 @@ void WhatIfPane::AddSustainableSpending(QVBoxLayout& layout) {
                                      "whose money lasts to this age; the grid's colours use it "
                                      "too"));
     m_age->setRange(0, 150);
-    m_age->setValue(kDefaultAge);
+    m_age->setValue(kDefaultUntilAge);
     ageLabel->setBuddy(m_age);
     m_sustainable = new QLabel(this);
     m_sustainable->setObjectName(QStringLiteral("whatIfSustainable"));
