@@ -6,6 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/ExplainCommand.h"
 #include "cli/ProjectCommand.h"
+#include "cli/RiskCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/SensitivityCommand.h"
 #include "cli/SustainCommand.h"
@@ -24,9 +25,10 @@ struct CliCommand {
 };
 
 constexpr std::array kCommands{
-    CliCommand{"project", RunProject}, CliCommand{"explain", RunExplain},
-    CliCommand{"check", RunCheck},     CliCommand{"save", RunSave},
-    CliCommand{"sustain", RunSustain}, CliCommand{"sensitivity", RunSensitivity},
+    CliCommand{"project", RunProject},  CliCommand{"explain", RunExplain},
+    CliCommand{"check", RunCheck},      CliCommand{"save", RunSave},
+    CliCommand{"sustain", RunSustain},  CliCommand{"sensitivity", RunSensitivity},
+    CliCommand{"risk", RunRiskCommand},
 };
 
 } // namespace
