@@ -121,17 +121,12 @@ int PrintPath(const Plan& plan, const RiskRequest& request, std::ostream& out, s
     return kExitSuccess;
 }
 
-// "87.3": the percentage to one decimal, halves rounded up.
-std::string Percent(std::int32_t count, std::int32_t total) {
-    const std::int64_t tenths = (std::int64_t{count} * 2000 + total) / (std::int64_t{total} * 2);
-    return std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10);
-}
-
 void PrintSummary(const RiskSummary& summary, std::ostream& out) {
     const RiskSettings& settings = summary.settings;
-    out << "chance the money lasts to age " << settings.untilAge << ": "
-        << Percent(summary.successes, settings.paths) << "% of " << settings.paths
-        << " paths (spread " << settings.spread << " points, seed " << settings.seed << ")\n";
+    const std::int32_t tenths = SuccessTenths(summary);
+    out << "chance the money lasts to age " << settings.untilAge << ": " << tenths / 10 << '.'
+        << tenths % 10 << "% of " << settings.paths << " paths (spread " << settings.spread
+        << " points, seed " << settings.seed << ")\n";
     for (const RiskYear& year : summary.years) {
         if (year.year % 10 == 0) {
             out << year.year << ": p10 " << year.p10 << ", p50 " << year.p50 << ", p90 " << year.p90

@@ -167,6 +167,12 @@ std::int32_t PathAtRank(std::vector<PathRank>& ranks, std::int32_t p) {
 
 } // namespace
 
+std::int32_t SuccessTenths(const RiskSummary& summary) {
+    const std::int64_t paths = std::max(summary.settings.paths, 1);
+    return static_cast<std::int32_t>((std::int64_t{summary.successes} * 2000 + paths) /
+                                     (paths * 2));
+}
+
 std::size_t NearestRankIndex(std::int32_t p, std::size_t m) {
     return static_cast<std::size_t>((static_cast<std::uint64_t>(p) * m + 99) / 100) - 1;
 }

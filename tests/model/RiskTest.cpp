@@ -221,3 +221,17 @@ TEST(RiskTest, InvalidBirthDateStopAndSettingsOutOfRange) {
     EXPECT_EQ(clamped.settings, (RiskSettings{1, 50, 1, 0}));
     EXPECT_EQ(clamped.years.front().paths, 1);
 }
+
+TEST(RiskTest, SuccessTenthsRoundHalvesUp) {
+    // {successes, paths, tenths}
+    const std::vector<std::array<std::int32_t, 3>> cases{
+        {873, 1000, 873}, {1, 8, 125},  {1, 16, 63},    {1, 3, 333},    {2, 3, 667},
+        {0, 7, 0},        {7, 7, 1000}, {1, 100000, 0}, {50, 100000, 1},
+    };
+    for (const auto& [successes, paths, tenths] : cases) {
+        RiskSummary summary;
+        summary.settings.paths = paths;
+        summary.successes = successes;
+        EXPECT_EQ(SuccessTenths(summary), tenths) << successes << " of " << paths;
+    }
+}
