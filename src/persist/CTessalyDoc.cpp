@@ -78,7 +78,9 @@ void CTessalyDoc::Calculate() {
         m_ui.ShowMessage(std::string(kAllocationError));
         return;
     }
-    m_shown = {m_plan, m_results, outcome.lastRowCovered};
+    m_shown = {m_plan, m_results, outcome.lastRowCovered, std::nullopt};
+    if (outcome.status == ProjectionStatus::AmountOutOfRange)
+        m_shown.limitYear = outcome.stoppedYear;
     UpdateAllViews();
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
         m_ui.ShowMessage(OutOfRangeMessage(outcome.stoppedYear));

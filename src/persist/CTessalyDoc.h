@@ -36,6 +36,8 @@ public:
     const ProjectionTable& ShownResults() const { return m_shown.table; }
     // False when the last shown year's expenses could not all be paid.
     bool ShownLastRowCovered() const { return m_shown.lastRowCovered; }
+    // The year that could not be calculated when the projection stopped at the 32-bit limit.
+    std::optional<std::int32_t> ShownLimitYear() const { return m_shown.limitYear; }
     // How a shown year came about: the engine run again on the plan as it was when
     // calculated, so later edits do not show. Empty for a year that is not shown.
     std::optional<YearBreakdown> BreakdownOfYear(std::int32_t year) const;
@@ -49,6 +51,7 @@ private:
         Plan plan;
         ProjectionTable table;
         bool lastRowCovered = true;
+        std::optional<std::int32_t> limitYear;
     };
 
     UiServices& m_ui;

@@ -4,16 +4,18 @@
 #include "print/AmountText.h"
 #include "view/MoneyDisplay.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QKeyEvent>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
-#include <QToolTip>
-#include <QValueAxis>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -22,14 +24,10 @@
 
 namespace {
 
-const QColor kTotalColor(0x1f, 0x77, 0xb4);
-const QColor kAvailableColor(0x2c, 0xa0, 0x2c);
-const QColor kIncomeColor(0x9e, 0xc9, 0xe2);
-const QColor kWithdrawalsColor(0xf4, 0xb3, 0x7a);
-const QColor kRetirementColor(0x70, 0x70, 0x70);
-const QColor kUncoveredColor(0xd6, 0x27, 0x28);
-const QColor kHighlightColor(0x44, 0x44, 0xaa, 0x80);
-const QString kVariantSuffix = QStringLiteral(" (what if)");
+constexpr qreal kEdge = 4;
+// A value label in full may take this share of the chart's width before the short form is used.
+constexpr qreal kFullAmountShare = 0.1;
+constexpr std::int32_t kMostAmountIntervals = 8;
 
 // The rows' amounts, each with the year's bars and lines, and 0.
 std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table) {
@@ -54,6 +52,27 @@ QList<QPointF> FieldPoints(const ProjectionTable& table, std::int32_t Projection
     return points;
 }
 
+// A short sample of the entry's line or fill in its colour, drawn with text so that the legend
+// wraps like the words beside it.
+QString LegendSample(const LegendEntry& entry) {
+    QString sample = QStringLiteral("\u2501\u2501");
+    if (entry.filled)
+        sample = QStringLiteral("\u25a0");
+    else if (entry.pen.style() == Qt::DashLine)
+        sample = QStringLiteral("\u254d\u254d");
+    else if (entry.pen.style() == Qt::DashDotLine)
+        sample = QStringLiteral("\u254d\u00b7");
+    else if (entry.pen.style() == Qt::DotLine)
+        sample = QStringLiteral("\u2508\u2508");
+    return QStringLiteral("<span style=\"color:%1\">%2</span>")
+        .arg(entry.pen.color().name(), sample);
+}
+
+void RemoveCategories(QCategoryAxis& axis) {
+    for (const QString& label : axis.categoriesLabels())
+        axis.remove(label);
+}
+
 } // namespace
 
 ProjectionChart::ProjectionChart(QWidget* parent) : QChartView(parent) {
@@ -64,11 +83,27 @@ ProjectionChart::ProjectionChart(QWidget* parent) : QChartView(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
-    chart()->legend()->setAlignment(Qt::AlignBottom);
-    QFont legendFont = chart()->legend()->font();
-    legendFont.setPointSizeF(legendFont.pointSizeF() * 0.85);
-    chart()->legend()->setFont(legendFont);
-    chart()->setMargins(QMargins(4, 4, 4, 4));
+    // The chart's own legend cuts its entries short on one line; ours wraps.
+    chart()->legend()->hide();
+    CreateOverlays();
+    ApplyPalette();
+}
+
+void ProjectionChart::CreateOverlays() {
+    m_legend = new QGraphicsTextItem;
+    QFont legendFont = font();
+    legendFont.setPointSizeF(legendFont.pointSizeF() * 0.9);
+    m_legend->setFont(legendFont);
+    m_legend->document()->setDocumentMargin(0);
+    scene()->addItem(m_legend);
+    m_crosshair = new QGraphicsLineItem;
+    m_valueBox = new QGraphicsRectItem;
+    m_valueText = new QGraphicsSimpleTextItem(m_valueBox);
+    for (QGraphicsItem* item : std::initializer_list<QGraphicsItem*>{m_crosshair, m_valueBox}) {
+        item->setZValue(20);
+        item->hide();
+        scene()->addItem(item);
+    }
 }
 
 void ProjectionChart::OnInitialUpdate() {
@@ -116,72 +151,73 @@ void ProjectionChart::Rebuild() {
     m_highlighted.reset();
     m_variantLines.clear();
     m_verticals.clear();
+    m_marks.clear();
     m_rowCount = 0;
-    if (m_pPlanDoc == nullptr || m_pPlanDoc->ShownResults().rowCount == 0)
+    HideHover();
+    if (m_pPlanDoc == nullptr || m_pPlanDoc->ShownResults().rowCount == 0) {
+        UpdateLegend();
         return;
+    }
 
     m_shown = Shown(m_pPlanDoc->ShownResults());
-    const ProjectionTable& table = m_shown;
-    m_firstYear = table.firstYear;
-    m_rowCount = table.rowCount;
-    auto* income = new QBarSet(QStringLiteral("Income"));
-    auto* withdrawals = new QBarSet(QStringLiteral("Withdrawals"));
-    income->setColor(kIncomeColor);
-    withdrawals->setColor(kWithdrawalsColor);
-    for (std::int32_t r = 0; r < table.rowCount; ++r) {
-        const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
-        income->append(row.income);
-        withdrawals->append(row.withdrawals);
-    }
-    auto* bars = new QBarSeries;
-    bars->append(income);
-    bars->append(withdrawals);
-    drawing->addSeries(bars);
+    m_firstYear = m_shown.firstYear;
+    m_rowCount = m_shown.rowCount;
+    m_ending = {m_pPlanDoc->ShownLastRowCovered(), m_pPlanDoc->ShownLimitYear()};
+    m_marks = ChartMarks(m_firstYear, m_rowCount, m_pPlanDoc->ShownPlan().retirementDate.GetYear(),
+                         m_ending);
 
-    m_years = new QBarCategoryAxis;
-    m_amounts = new QValueAxis;
-    m_amounts->setLabelFormat(QStringLiteral("%d"));
+    m_years = new QCategoryAxis;
+    m_amounts = new QCategoryAxis;
+    for (QCategoryAxis* axis : {m_years, m_amounts}) {
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        StyleAxis(*axis);
+    }
     if (m_display != nullptr && m_display->ShowsTodaysMoney())
         m_amounts->setTitleText(QStringLiteral("In %1 money").arg(m_display->CurrentYear()));
     drawing->addAxis(m_years, Qt::AlignBottom);
     drawing->addAxis(m_amounts, Qt::AlignLeft);
-    bars->attachAxis(m_years);
-    bars->attachAxis(m_amounts);
-    connect(
-        income, &QBarSet::hovered, this,
-        [this](bool on, int index) {
-            if (on)
-                ShowSummary(index);
-        });
-    connect(withdrawals, &QBarSet::hovered, this, [this](bool on, int index) {
-        if (on)
-            ShowSummary(index);
-    });
 
-    AddAssetLines(table, Qt::SolidLine, QString());
+    AddBars(m_shown);
+    AddAssetLines(m_shown, false);
     AddVariantLines();
     UpdateScales();
+    for (const ChartMark& mark : m_marks)
+        if (QLineSeries* line = AddVerticalLine(mark.year - m_firstYear, MarkPen(mark.kind)))
+            line->setName(MarkText(mark));
+    UpdateLegend();
+}
 
-    const std::int32_t retirement = m_pPlanDoc->ShownPlan().retirementDate.GetYear();
-    AddMarker(QStringLiteral("Retirement %1").arg(retirement), retirement, kRetirementColor, 2,
-              Qt::DashLine);
-    const std::int32_t lastYear = table.firstYear + table.rowCount - 1;
-    if (!m_pPlanDoc->ShownLastRowCovered())
-        AddMarker(QStringLiteral("%1 not covered").arg(lastYear), lastYear, kUncoveredColor, 3,
-                  Qt::SolidLine);
+void ProjectionChart::AddBars(const ProjectionTable& table) {
+    auto* bars = new QBarSeries;
+    for (const ChartSeries series : {ChartSeries::Income, ChartSeries::Withdrawals}) {
+        auto* set = new QBarSet(SeriesName(series));
+        set->setColor(SeriesColor(series));
+        set->setBorderColor(SeriesColor(series));
+        for (std::int32_t r = 0; r < table.rowCount; ++r) {
+            const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
+            set->append(series == ChartSeries::Income ? row.income : row.withdrawals);
+        }
+        bars->append(set);
+    }
+    chart()->addSeries(bars);
+    bars->attachAxis(m_years);
+    bars->attachAxis(m_amounts);
 }
 
 void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant) {
     m_variant = variant;
+    m_variantShown.reset();
+    if (m_variant)
+        m_variantShown = Shown(*m_variant);
     if (m_rowCount == 0)
         return;
+    HideHover();
     if (m_variant && !m_variantLines.isEmpty()) {
         // A slider move: new points on the lines there are, no new series for the legend.
-        const ProjectionTable shown = Shown(*m_variant);
         for (const auto& [line, field] :
              {std::pair{m_variantLines[0], &ProjectionRow::totalAssets},
               std::pair{m_variantLines[1], &ProjectionRow::availableAssets}})
-            line->replace(FieldPoints(shown, field));
+            line->replace(FieldPoints(*m_variantShown, field));
         UpdateScales();
         return;
     }
@@ -192,68 +228,93 @@ void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant)
     m_variantLines.clear();
     AddVariantLines();
     UpdateScales();
+    UpdateLegend();
 }
 
 void ProjectionChart::AddVariantLines() {
-    if (m_variant)
-        m_variantLines = AddAssetLines(Shown(*m_variant), Qt::DashLine, kVariantSuffix);
+    if (m_variantShown)
+        m_variantLines = AddAssetLines(*m_variantShown, true);
 }
 
 void ProjectionChart::UpdateScales() {
     std::pair<std::int32_t, std::int32_t> span = AmountSpan(m_shown);
-    std::int32_t yearCount = m_rowCount;
-    if (m_variant) {
-        const std::pair<std::int32_t, std::int32_t> variant = AmountSpan(Shown(*m_variant));
+    m_columns = ChartColumns(m_rowCount, m_ending);
+    if (m_variantShown) {
+        const std::pair<std::int32_t, std::int32_t> variant = AmountSpan(*m_variantShown);
         span = {std::min(span.first, variant.first), std::max(span.second, variant.second)};
-        yearCount = std::max(yearCount, m_variant->rowCount);
+        m_columns = std::max(m_columns, m_variantShown->rowCount);
     }
-    QStringList years;
-    for (std::int32_t r = 0; r < yearCount; ++r)
-        years.append(QString::number(m_firstYear + r));
-    // The bars fill an empty axis with their own numbers: compare the years, not the count.
-    if (m_years->categories() != years)
-        m_years->setCategories(years);
-    m_amounts->setRange(span.first, span.second);
-    m_amounts->applyNiceNumbers();
+    // The chart cuts a value label short when the next one is closer than its height.
+    const qreal plotHeight =
+        chart()->plotArea().height() > 0 ? chart()->plotArea().height() : height() * 0.6;
+    const auto intervals = std::clamp<std::int32_t>(
+        static_cast<std::int32_t>(plotHeight / (2.5 * fontMetrics().height())), 1,
+        kMostAmountIntervals);
+    m_scale = NiceValueScale(span.first, span.second, intervals);
+    m_years->setRange(-0.5, m_columns - 0.5);
+    m_amounts->setRange(m_scale.lowest, m_scale.highest);
     for (QLineSeries* line : m_verticals) {
         const qreal x = line->at(0).x();
-        line->replace({QPointF(x, m_amounts->min()), QPointF(x, m_amounts->max())});
+        line->replace({QPointF(x, m_scale.lowest), QPointF(x, m_scale.highest)});
     }
+    UpdateAxisLabels();
 }
 
-QList<QLineSeries*> ProjectionChart::AddAssetLines(const ProjectionTable& table, Qt::PenStyle style,
-                                                   const QString& suffix) {
+void ProjectionChart::UpdateAxisLabels() {
+    if (m_years == nullptr)
+        return;
+    const QFontMetrics metrics(m_years->labelsFont());
+    const qreal plotWidth =
+        chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.85;
+    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("0000")) +
+                           2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    const auto room = static_cast<std::int32_t>(plotWidth / std::max(1, labelWidth));
+    RemoveCategories(*m_years);
+    m_years->setStartValue(-1);
+    for (const std::int32_t row : LabelledYearRows(m_firstYear, m_columns, room))
+        m_years->append(QString::number(m_firstYear + row), row);
+
+    const std::vector<double> ticks = m_scale.Ticks();
+    qreal widest = 0;
+    for (const double tick : ticks)
+        widest = std::max<qreal>(
+            widest, metrics.horizontalAdvance(AmountText(static_cast<std::int64_t>(tick))));
+    const bool shortForm = widest > width() * kFullAmountShare;
+    RemoveCategories(*m_amounts);
+    m_amounts->setStartValue(m_scale.lowest - m_scale.step);
+    for (const double tick : ticks)
+        m_amounts->append(shortForm ? ShortAmountText(tick, m_scale.step)
+                                    : AmountText(static_cast<std::int64_t>(tick)),
+                          tick);
+}
+
+QList<QLineSeries*> ProjectionChart::AddAssetLines(const ProjectionTable& table, bool variant) {
     QList<QLineSeries*> lines;
-    const auto addLine = [&](const QString& name, const QColor& color, auto field) {
+    const auto addLine = [&](ChartSeries series, std::int32_t ProjectionRow::*field) {
         auto* line = new QLineSeries;
-        line->setName(name + suffix);
-        QPen pen(color, 2, style);
-        line->setPen(pen);
-        line->setPointsVisible(true);
+        line->setName(SeriesName(series));
+        line->setPen(SeriesPen(series));
+        line->setPointsVisible(!variant && table.rowCount <= 40);
         line->append(FieldPoints(table, field));
         chart()->addSeries(line);
         line->attachAxis(m_years);
         line->attachAxis(m_amounts);
-        connect(line, &QLineSeries::hovered, this, [this](const QPointF& point, bool on) {
-            if (on)
-                ShowSummary(static_cast<std::int32_t>(std::lround(point.x())));
-        });
         lines.append(line);
     };
-    addLine(QStringLiteral("Total Assets"), kTotalColor, &ProjectionRow::totalAssets);
-    addLine(QStringLiteral("Available Assets"), kAvailableColor, &ProjectionRow::availableAssets);
+    addLine(variant ? ChartSeries::VariantTotalAssets : ChartSeries::TotalAssets,
+            &ProjectionRow::totalAssets);
+    addLine(variant ? ChartSeries::VariantAvailableAssets : ChartSeries::AvailableAssets,
+            &ProjectionRow::availableAssets);
     return lines;
 }
 
-QLineSeries* ProjectionChart::AddVerticalLine(std::int32_t year, const QColor& color, qreal width,
-                                              Qt::PenStyle style) {
-    const std::int32_t index = year - m_firstYear;
-    if (index < 0 || index >= m_rowCount)
+QLineSeries* ProjectionChart::AddVerticalLine(double column, const QPen& pen) {
+    if (column < 0 || column >= m_columns)
         return nullptr;
     auto* line = new QLineSeries;
-    line->setPen(QPen(color, width, style));
-    line->append(index, m_amounts->min());
-    line->append(index, m_amounts->max());
+    line->setPen(pen);
+    line->append(column, m_scale.lowest);
+    line->append(column, m_scale.highest);
     chart()->addSeries(line);
     line->attachAxis(m_years);
     line->attachAxis(m_amounts);
@@ -261,10 +322,63 @@ QLineSeries* ProjectionChart::AddVerticalLine(std::int32_t year, const QColor& c
     return line;
 }
 
-void ProjectionChart::AddMarker(const QString& name, std::int32_t year, const QColor& color,
-                                qreal width, Qt::PenStyle style) {
-    if (QLineSeries* line = AddVerticalLine(year, color, width, style))
-        line->setName(name);
+void ProjectionChart::UpdateLegend() {
+    m_legendEntries.clear();
+    if (m_rowCount == 0) {
+        m_legend->setHtml(QString());
+        PlaceLegend();
+        return;
+    }
+    std::vector<ChartSeries> series{ChartSeries::Income, ChartSeries::Withdrawals,
+                                    ChartSeries::TotalAssets, ChartSeries::AvailableAssets};
+    if (!m_variantLines.isEmpty())
+        series.insert(series.end(),
+                      {ChartSeries::VariantTotalAssets, ChartSeries::VariantAvailableAssets});
+    QStringList entries;
+    for (const LegendEntry& entry : ChartLegend(series, m_marks)) {
+        m_legendEntries.append(entry.text);
+        entries.append(
+            LegendSample(entry) + QStringLiteral("&nbsp;") +
+            entry.text.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    }
+    m_legend->setHtml(entries.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")));
+    PlaceLegend();
+}
+
+void ProjectionChart::PlaceLegend() {
+    const QRectF area = chart()->rect();
+    m_legend->setTextWidth(std::max<qreal>(area.width() - 2 * kEdge, 1));
+    const qreal legendHeight =
+        m_legend->toPlainText().isEmpty() ? 0 : m_legend->boundingRect().height();
+    m_legend->setPos(area.left() + kEdge, area.bottom() - legendHeight - kEdge);
+    chart()->setMargins(QMargins(kEdge, kEdge, kEdge, static_cast<int>(legendHeight + 2 * kEdge)));
+}
+
+void ProjectionChart::ApplyPalette() {
+    const QPalette colours = palette();
+    setBackgroundBrush(colours.color(QPalette::Base));
+    chart()->setBackgroundBrush(colours.color(QPalette::Base));
+    chart()->setBackgroundPen(Qt::NoPen);
+    chart()->setTitleBrush(colours.color(QPalette::Text));
+    m_legend->setDefaultTextColor(colours.color(QPalette::Text));
+    m_crosshair->setPen(QPen(colours.color(QPalette::Text), 1, Qt::DashLine));
+    m_valueBox->setBrush(colours.color(QPalette::ToolTipBase));
+    m_valueBox->setPen(QPen(colours.color(QPalette::ToolTipText), 1));
+    m_valueText->setBrush(colours.color(QPalette::ToolTipText));
+    for (QCategoryAxis* axis : {m_years, m_amounts})
+        if (axis != nullptr)
+            StyleAxis(*axis);
+    UpdateLegend();
+}
+
+void ProjectionChart::StyleAxis(QCategoryAxis& axis) const {
+    const QPalette colours = palette();
+    axis.setLabelsBrush(colours.color(QPalette::Text));
+    axis.setTitleBrush(colours.color(QPalette::Text));
+    QColor grid = colours.color(QPalette::Text);
+    grid.setAlpha(40);
+    axis.setGridLinePen(QPen(grid, 1));
+    axis.setLinePen(QPen(colours.color(QPalette::Mid), 1));
 }
 
 void ProjectionChart::HighlightYear(std::optional<std::int32_t> year) {
@@ -275,28 +389,75 @@ void ProjectionChart::HighlightYear(std::optional<std::int32_t> year) {
         m_highlight = nullptr;
     }
     m_highlighted.reset();
-    if (!year || m_rowCount == 0)
+    if (!year || m_rowCount == 0 || *year < m_firstYear || *year >= m_firstYear + m_rowCount)
         return;
-    m_highlight = AddVerticalLine(*year, kHighlightColor, 8, Qt::SolidLine);
-    if (m_highlight == nullptr)
-        return;
-    m_highlighted = year;
-    // The highlight is no series of its own to the reader: no legend entry.
-    for (QLegendMarker* marker : chart()->legend()->markers(m_highlight))
-        marker->setVisible(false);
+    QColor colour = palette().color(QPalette::Highlight);
+    colour.setAlpha(0x60);
+    m_highlight = AddVerticalLine(*year - m_firstYear, QPen(colour, 8));
+    if (m_highlight != nullptr)
+        m_highlighted = year;
 }
 
 QString ProjectionChart::YearSummary(std::int32_t index) const {
     const ProjectionRow& row = m_shown.rows[static_cast<std::size_t>(index)];
-    return QStringLiteral("%1\nIncome %2\nTotal Assets %3\nAvailable Assets %4\nWithdrawals %5")
-        .arg(QString::number(m_firstYear + index), AmountText(row.income),
-             AmountText(row.totalAssets), AmountText(row.availableAssets),
-             AmountText(row.withdrawals));
+    QString text =
+        QStringLiteral("%1\nIncome %2\nTotal Assets %3\nAvailable Assets %4\nWithdrawals %5")
+            .arg(QString::number(m_firstYear + index), AmountText(row.income),
+                 AmountText(row.totalAssets), AmountText(row.availableAssets),
+                 AmountText(row.withdrawals));
+    if (m_variantShown && !m_variantLines.isEmpty() && index < m_variantShown->rowCount) {
+        const ProjectionRow& variant = m_variantShown->rows[static_cast<std::size_t>(index)];
+        text +=
+            QStringLiteral("\n%1 %2\n%3 %4")
+                .arg(SeriesName(ChartSeries::VariantTotalAssets), AmountText(variant.totalAssets),
+                     SeriesName(ChartSeries::VariantAvailableAssets),
+                     AmountText(variant.availableAssets));
+    }
+    return text;
 }
 
-void ProjectionChart::ShowSummary(std::int32_t index) {
-    if (index >= 0 && index < m_rowCount)
-        QToolTip::showText(QCursor::pos(), YearSummary(index), this);
+void ProjectionChart::ShowHover(const QPointF& position) {
+    const QPointF scenePoint = mapToScene(position.toPoint());
+    const QRectF plot = chart()->plotArea();
+    if (m_rowCount == 0 || !plot.contains(scenePoint)) {
+        HideHover();
+        return;
+    }
+    const auto index = static_cast<std::int32_t>(std::lround(chart()->mapToValue(scenePoint).x()));
+    if (index < 0 || index >= m_rowCount) {
+        HideHover();
+        return;
+    }
+    const qreal x = chart()->mapToPosition(QPointF(index, m_scale.lowest)).x();
+    m_crosshair->setLine(x, plot.top(), x, plot.bottom());
+    m_valueText->setText(YearSummary(index));
+    const QRectF textBox = m_valueText->boundingRect().adjusted(-kEdge, -kEdge, kEdge, kEdge);
+    m_valueText->setPos(kEdge, kEdge);
+    m_valueBox->setRect(0, 0, textBox.width(), textBox.height());
+    // Beside the crosshair, on the side with room, so that the box never hides the year.
+    const qreal left = x + 2 * kEdge + textBox.width() <= plot.right()
+                           ? x + 2 * kEdge
+                           : std::max(plot.left(), x - 2 * kEdge - textBox.width());
+    m_valueBox->setPos(left, plot.top() + kEdge);
+    m_crosshair->show();
+    m_valueBox->show();
+}
+
+void ProjectionChart::HideHover() {
+    m_crosshair->hide();
+    m_valueBox->hide();
+}
+
+QStringList ProjectionChart::YearLabels() const {
+    return m_years != nullptr ? m_years->categoriesLabels() : QStringList();
+}
+
+QStringList ProjectionChart::AmountLabels() const {
+    return m_amounts != nullptr ? m_amounts->categoriesLabels() : QStringList();
+}
+
+QString ProjectionChart::HoverText() const {
+    return m_valueBox->isVisible() ? m_valueText->text() : QString();
 }
 
 void ProjectionChart::mousePressEvent(QMouseEvent* event) {
@@ -309,6 +470,16 @@ void ProjectionChart::mousePressEvent(QMouseEvent* event) {
     QChartView::mousePressEvent(event);
 }
 
+void ProjectionChart::mouseMoveEvent(QMouseEvent* event) {
+    ShowHover(event->position());
+    QChartView::mouseMoveEvent(event);
+}
+
+void ProjectionChart::leaveEvent(QEvent* event) {
+    HideHover();
+    QChartView::leaveEvent(event);
+}
+
 void ProjectionChart::keyPressEvent(QKeyEvent* event) {
     const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
     if (step == 0 || m_rowCount == 0) {
@@ -318,4 +489,18 @@ void ProjectionChart::keyPressEvent(QKeyEvent* event) {
     const std::int32_t current = m_highlighted.value_or(step > 0 ? m_firstYear - 1 : m_firstYear);
     const std::int32_t next = std::clamp(current + step, m_firstYear, m_firstYear + m_rowCount - 1);
     emit yearChosen(next);
+}
+
+void ProjectionChart::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    PlaceLegend();
+    HideHover();
+    if (m_rowCount > 0)
+        UpdateScales();
+}
+
+void ProjectionChart::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        ApplyPalette();
 }

@@ -3,10 +3,13 @@
 #include "platform/ViewBase.h"
 
 #include "model/ProjectionTable.h"
+#include "print/ChartStyle.h"
+#include "report/ChartScale.h"
 
 #include <QChartView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -14,16 +17,21 @@
 
 class CTessalyDoc;
 class MoneyDisplay;
-class QBarCategoryAxis;
+class QCategoryAxis;
+class QGraphicsLineItem;
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
+class QGraphicsTextItem;
 class QKeyEvent;
 class QLineSeries;
 class QMouseEvent;
-class QValueAxis;
 
 // The projection drawn below the list: Total Assets and Available Assets as lines, Income
-// and Withdrawals as bars, one category per year, the retirement year and a year whose
-// expenses could not be paid marked. It shows what the list shows and changes only with it.
-// A variant of the plan can be drawn over it in dashed lines to compare with.
+// and Withdrawals as bars, one column per year, the retirement year, a year whose expenses
+// could not be paid and the year the calculation limit stopped the projection marked. It shows
+// what the list shows and changes only with it. A variant of the plan can be drawn over it in
+// dashed lines of its own colours to compare with. The scales and marks come from the chart's
+// model (report/ChartScale.h); this class only draws them, in the colours of the palette.
 class ProjectionChart : public QChartView, public ViewBase {
     Q_OBJECT
 
@@ -45,41 +53,67 @@ public:
     std::optional<std::int32_t> HighlightedYear() const { return m_highlighted; }
     std::int32_t YearCount() const { return m_rowCount; }
 
+    // What the reader sees: the labels on the axes, the legend and the value box over the
+    // year under the pointer (empty when there is none).
+    QStringList YearLabels() const;
+    QStringList AmountLabels() const;
+    const QStringList& LegendEntries() const { return m_legendEntries; }
+    QString HoverText() const;
+
 signals:
     // The user clicked a year, or moved to one with the arrow keys.
     void yearChosen(std::int32_t year);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void CreateOverlays();
     void Rebuild();
     // The table as the display shows its amounts.
     ProjectionTable Shown(const ProjectionTable& table) const;
-    QList<QLineSeries*> AddAssetLines(const ProjectionTable& table, Qt::PenStyle style,
-                                      const QString& suffix);
+    void AddBars(const ProjectionTable& table);
+    QList<QLineSeries*> AddAssetLines(const ProjectionTable& table, bool variant);
     void AddVariantLines();
     // Fits the years and amounts to the plan and the variant, and the vertical lines to them.
     void UpdateScales();
-    void AddMarker(const QString& name, std::int32_t year, const QColor& color, qreal width,
-                   Qt::PenStyle style);
-    QLineSeries* AddVerticalLine(std::int32_t year, const QColor& color, qreal width,
-                                 Qt::PenStyle style);
+    // Labels as many years and amounts as the chart's size has room for.
+    void UpdateAxisLabels();
+    void UpdateLegend();
+    void PlaceLegend();
+    void ApplyPalette();
+    void StyleAxis(QCategoryAxis& axis) const;
+    QLineSeries* AddVerticalLine(double column, const QPen& pen);
     QString YearSummary(std::int32_t index) const;
-    void ShowSummary(std::int32_t index);
+    void ShowHover(const QPointF& position);
+    void HideHover();
 
     CTessalyDoc* m_pPlanDoc = nullptr;
     const MoneyDisplay* m_display = nullptr;
     // The list's results as shown, and the variant's as projected.
     ProjectionTable m_shown;
     std::optional<ProjectionTable> m_variant;
+    std::optional<ProjectionTable> m_variantShown;
+    ChartEnding m_ending;
+    std::vector<ChartMark> m_marks;
+    ValueScale m_scale;
+    std::int32_t m_columns = 0;
     QList<QLineSeries*> m_variantLines;
-    // The retirement, uncovered and highlight lines, which span the amounts drawn.
+    // The marks and the highlight, which span the amounts drawn.
     std::vector<QLineSeries*> m_verticals;
-    QBarCategoryAxis* m_years = nullptr;
-    QValueAxis* m_amounts = nullptr;
+    QCategoryAxis* m_years = nullptr;
+    QCategoryAxis* m_amounts = nullptr;
     QLineSeries* m_highlight = nullptr;
+    QGraphicsTextItem* m_legend = nullptr;
+    QStringList m_legendEntries;
+    QGraphicsLineItem* m_crosshair = nullptr;
+    QGraphicsRectItem* m_valueBox = nullptr;
+    QGraphicsSimpleTextItem* m_valueText = nullptr;
     std::int32_t m_firstYear = 0;
     std::int32_t m_rowCount = 0;
     std::optional<std::int32_t> m_highlighted;

@@ -1,0 +1,88 @@
+#include "print/ChartStyle.h"
+
+namespace {
+
+constexpr qreal kLineWidth = 2;
+
+} // namespace
+
+QString SeriesName(ChartSeries series) {
+    switch (series) {
+    case ChartSeries::Income:
+        return QStringLiteral("Income");
+    case ChartSeries::Withdrawals:
+        return QStringLiteral("Withdrawals");
+    case ChartSeries::TotalAssets:
+        return QStringLiteral("Total Assets");
+    case ChartSeries::AvailableAssets:
+        return QStringLiteral("Available Assets");
+    case ChartSeries::VariantTotalAssets:
+        return QStringLiteral("Total Assets (what if)");
+    case ChartSeries::VariantAvailableAssets:
+        return QStringLiteral("Available Assets (what if)");
+    }
+    return {};
+}
+
+QColor SeriesColor(ChartSeries series) {
+    switch (series) {
+    case ChartSeries::Income:
+        return {0x6b, 0xae, 0xd6};
+    case ChartSeries::Withdrawals:
+        return {0xf0, 0x9a, 0x4e};
+    case ChartSeries::TotalAssets:
+        return {0x1f, 0x77, 0xb4};
+    case ChartSeries::AvailableAssets:
+        return {0x2c, 0xa0, 0x2c};
+    case ChartSeries::VariantTotalAssets:
+        return {0xb0, 0x5c, 0xd6};
+    case ChartSeries::VariantAvailableAssets:
+        return {0xe0, 0x4f, 0xa0};
+    }
+    return {};
+}
+
+QPen SeriesPen(ChartSeries series) {
+    const bool variant =
+        series == ChartSeries::VariantTotalAssets || series == ChartSeries::VariantAvailableAssets;
+    // A dash lets the plan's own line show through where the two coincide.
+    return QPen(SeriesColor(series), kLineWidth, variant ? Qt::DashLine : Qt::SolidLine);
+}
+
+bool IsBarSeries(ChartSeries series) {
+    return series == ChartSeries::Income || series == ChartSeries::Withdrawals;
+}
+
+QString MarkText(const ChartMark& mark) {
+    switch (mark.kind) {
+    case ChartMarkKind::Retirement:
+        return QStringLiteral("Retirement %1").arg(mark.year);
+    case ChartMarkKind::NotCovered:
+        return QStringLiteral("%1 not covered").arg(mark.year);
+    case ChartMarkKind::CalculationLimit:
+        return QStringLiteral("The projection stops at the calculation limit in %1").arg(mark.year);
+    }
+    return {};
+}
+
+QPen MarkPen(ChartMarkKind kind) {
+    switch (kind) {
+    case ChartMarkKind::Retirement:
+        return QPen(QColor(0x90, 0x90, 0x90), 2, Qt::DashLine);
+    case ChartMarkKind::NotCovered:
+        return QPen(QColor(0xd6, 0x27, 0x28), 3, Qt::SolidLine);
+    case ChartMarkKind::CalculationLimit:
+        return QPen(QColor(0x17, 0xa8, 0xb8), 3, Qt::DotLine);
+    }
+    return {};
+}
+
+std::vector<LegendEntry> ChartLegend(const std::vector<ChartSeries>& series,
+                                     const std::vector<ChartMark>& marks) {
+    std::vector<LegendEntry> legend;
+    for (const ChartSeries shown : series)
+        legend.push_back({SeriesName(shown), SeriesPen(shown), IsBarSeries(shown)});
+    for (const ChartMark& mark : marks)
+        legend.push_back({MarkText(mark), MarkPen(mark.kind), false});
+    return legend;
+}

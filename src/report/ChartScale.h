@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The scales of the projection chart, shared by the window and the printed report so that both
+// draw the same axes; no pixels here, only which values and years are marked.
+
+// A value axis from one round number to another, with a tick every step.
+struct ValueScale {
+    double lowest = 0;
+    double highest = 1;
+    double step = 1;
+
+    // The ticks from lowest to highest.
+    std::vector<double> Ticks() const;
+    bool operator==(const ValueScale& other) const = default;
+};
+
+// The scale that holds lowest to highest in at most `intervals` steps of 1, 2, 2.5 or 5 times
+// a power of ten, never less than 1 (amounts are whole units). A span without width, or one
+// that is not a number, still gets a scale of one step.
+ValueScale NiceValueScale(double lowest, double highest, std::int32_t intervals);
+
+// The rows whose years are labelled when the axis has room for `room` labels: every year when
+// they fit, otherwise the round years every 2, 5, 10, 20, 25 or 50 years, as few steps apart as
+// fit. Never an empty list for a non-empty axis: a short axis without a round year labels its
+// first.
+std::vector<std::int32_t> LabelledYearRows(std::int32_t firstYear, std::int32_t rowCount,
+                                           std::int32_t room);
+
+enum class ChartMarkKind {
+    Retirement,
+    // The last row's expenses could not all be paid.
+    NotCovered,
+    // The year the projection could not calculate because its amounts left 32 bits: one past
+    // the last row.
+    CalculationLimit,
+};
+
+struct ChartMark {
+    ChartMarkKind kind;
+    std::int32_t year;
+    bool operator==(const ChartMark& other) const = default;
+};
+
+// How a shown projection ended, as the chart marks it.
+struct ChartEnding {
+    bool lastRowCovered = true;
+    // The year that could not be calculated, when the projection stopped at the limit.
+    std::optional<std::int32_t> limitYear;
+};
+
+// The marks of a projection of rowCount rows from firstYear: the retirement year when shown,
+// the uncovered last year, and the year of the calculation limit.
+std::vector<ChartMark> ChartMarks(std::int32_t firstYear, std::int32_t rowCount,
+                                  std::int32_t retirementYear, const ChartEnding& ending);
+
+// The number of columns the chart's year axis needs: the rows, and one more for a limit mark.
+std::int32_t ChartColumns(std::int32_t rowCount, const ChartEnding& ending);
