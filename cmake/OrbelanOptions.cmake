@@ -19,7 +19,8 @@ else()
     target_compile_options(orbelan_options INTERFACE
         -Wall -Wextra -Wpedantic -Werror
         -ffp-contract=off -fno-fast-math)
-    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
+    # Emscripten calls its target x86, but WebAssembly has IEEE arithmetic of its own.
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$" AND NOT EMSCRIPTEN)
         target_compile_options(orbelan_options INTERFACE -msse2 -mfpmath=sse)
     endif()
 endif()

@@ -17,8 +17,13 @@ packages=(
     libbenchmark-dev                         # benchmarks
     xvfb xauth                               # running the window without a display
     dpkg-dev                                 # the Debian package: dpkg-shlibdeps, dpkg-buildflags
+    emscripten nodejs                        # the web edition: the core in WebAssembly, its page's build
+    chromium                                 # tests of the web edition in a headless browser
     "$@"
 )
+# npm comes with some builds of nodejs (NodeSource's, which conflict with Debian's npm);
+# Debian's own nodejs has it as a package of its own.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite, the whole suite
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, and the CI fuzz run of the
-# plan file harnesses. Prints the time of each step; exits non-zero on any failure.
+# Installs what is missing, builds, and runs every test: the whole suite, the web edition's
+# tests, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# CI fuzz run of the plan file harnesses. Prints the time of each step; exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +18,14 @@ build_and_test() {
     ctest --preset "$1"
 }
 
+# The web edition: its site built, its core against orbelan-cli in Node, its page in
+# headless Chromium. Needs the default build's orbelan-cli.
+web() {
+    scripts/web.sh build
+    node web/tests/core-vs-cli.mjs build/web build/default/src/cli/orbelan-cli
+    node web/tests/browser.mjs build/web build/default/src/cli/orbelan-cli
+}
+
 fuzz() {
     cmake --preset fuzz
     cmake --build --preset fuzz
@@ -26,5 +34,6 @@ fuzz() {
 
 step "installing" scripts/install-deps.sh
 step "default build and tests" build_and_test default
+step "web edition" web
 step "sanitize build and tests" build_and_test sanitize
 step "fuzzing" fuzz

@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/HelpKeyFilter.h"
+#include "app/SustainableAgeSetting.h"
 #include "model/PlanDate.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/DocumentManager.h"
@@ -12,6 +13,7 @@
 #include "view/ProjectionChart.h"
 #include "view/ProjectionExport.h"
 #include "view/WhatIfPane.h"
+#include "view/WheelPastSpinBoxes.h"
 #include "view/YearDetailsPane.h"
 
 #include <QAction>
@@ -26,6 +28,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -43,10 +46,14 @@ QString ApplicationName() {
     return QStringLiteral("Orbelan");
 }
 
+constexpr std::array<CommandId, kRecentFileCount> kRecentFileCommands = {
+    CommandId::FileMruFile1, CommandId::FileMruFile2, CommandId::FileMruFile3,
+    CommandId::FileMruFile4};
+
 std::vector<QAction*> RecentFileEntries(const CommandActions& actions) {
     std::vector<QAction*> entries;
-    for (std::size_t index = 1; index <= kRecentFileCount; ++index)
-        entries.push_back(actions["ID_FILE_MRU_FILE" + std::to_string(index)]);
+    for (const CommandId command : kRecentFileCommands)
+        entries.push_back(actions[command]);
     return entries;
 }
 
@@ -64,7 +71,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     createMenus();
     createToolBars();
     createStatusBar();
-    resize(kDefaultSize);
+    resize(FirstWindowSize(*this, kDefaultSize));
     RestoreWindowLayout(LayoutParts(), m_settings);
     OnDocumentTitleChanged();
     m_document.AddObserver(*this);
@@ -79,7 +86,7 @@ CMainFrame::~CMainFrame() {
 }
 
 WindowLayoutParts CMainFrame::LayoutParts() {
-    return {*this, *m_splitter, *m_actions["ID_VIEW_CHART"]};
+    return {*this, *m_splitter, *m_actions[CommandId::ViewChart]};
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -133,6 +140,8 @@ void CMainFrame::createWhatIf() {
     scroller->setFrameShape(QFrame::NoFrame);
     m_pWhatIf = new WhatIfPane(scroller);
     m_pWhatIf->SetMoneyDisplay(*m_moneyDisplay);
+    RememberSustainableAge(*m_pWhatIf, m_settings);
+    LetWheelPassUnfocusedSpinBoxes(*m_pWhatIf);
     scroller->setWidget(m_pWhatIf);
     m_whatIfDock->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, m_whatIfDock);
@@ -147,23 +156,14 @@ void CMainFrame::createWhatIf() {
 }
 
 void CMainFrame::followListSelection() {
-    // The list's current row is the year that the chart marks and the pane explains.
-    connect(m_pView, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-        std::optional<std::int32_t> year;
-        if (current != nullptr)
-            year = current->text(0).toInt();
-        m_pChart->HighlightYear(year);
-        m_pYearDetails->ShowYear(year);
-    });
+    // The list's selected row is the year that the chart marks and the pane explains.
+    connect(m_pView, &CTessalyView::selectedYearChanged, this,
+            [this](std::optional<std::int32_t> year) {
+                m_pChart->HighlightYear(year);
+                m_pYearDetails->ShowYear(year);
+            });
     connect(m_pView, &QTreeWidget::itemActivated, this, &CMainFrame::ShowYearDetails);
-    connect(m_pChart, &ProjectionChart::yearChosen, this, [this](std::int32_t year) {
-        const QList<QTreeWidgetItem*> rows =
-            m_pView->findItems(QString::number(year), Qt::MatchExactly, 0);
-        if (!rows.isEmpty()) {
-            m_pView->setCurrentItem(rows.constFirst());
-            m_pView->scrollToItem(rows.constFirst());
-        }
-    });
+    connect(m_pChart, &ProjectionChart::yearChosen, m_pView, &CTessalyView::SelectYear);
 }
 
 void CMainFrame::ShowYearDetails() {
@@ -173,12 +173,15 @@ void CMainFrame::ShowYearDetails() {
 
 void CMainFrame::createActions() {
     connect(
-        m_actions["ID_FILE_NEW"], &QAction::triggered, this, [this] { m_manager.OnFileNew(); });
+        m_actions[CommandId::FileNew], &QAction::triggered, this,
+        [this] { m_manager.OnFileNew(); });
     connect(
-        m_actions["ID_FILE_OPEN"], &QAction::triggered, this, [this] { m_manager.OnFileOpen(); });
+        m_actions[CommandId::FileOpen], &QAction::triggered, this,
+        [this] { m_manager.OnFileOpen(); });
     connect(
-        m_actions["ID_FILE_SAVE"], &QAction::triggered, this, [this] { m_manager.OnFileSave(); });
-    connect(m_actions["ID_FILE_SAVE_AS"], &QAction::triggered, this,
+        m_actions[CommandId::FileSave], &QAction::triggered, this,
+        [this] { m_manager.OnFileSave(); });
+    connect(m_actions[CommandId::FileSaveAs], &QAction::triggered, this,
             [this] { m_manager.OnFileSaveAs(); });
     const std::vector<QAction*> recentFiles = RecentFileEntries(m_actions);
     for (std::size_t index = 0; index < recentFiles.size(); ++index) {
@@ -187,38 +190,47 @@ void CMainFrame::createActions() {
             [this, index] { m_manager.OpenRecentFile(index); });
     }
     connect(
-        m_actions["ID_FILE_EXPORT_CSV"], &QAction::triggered, this,
+        m_actions[CommandId::FileExportCsv], &QAction::triggered, this,
         [this] { ExportProjectionCsv(m_document, m_ui); });
-    connect(m_actions["ID_FILE_EXPORT_PDF"], &QAction::triggered, this,
+    connect(m_actions[CommandId::FileExportPdf], &QAction::triggered, this,
             [this] { ExportReportPdf(m_document, *m_pChart, m_ui); });
-    connect(m_actions["ID_APP_EXIT"], &QAction::triggered, this, &QWidget::close);
+    // An export writes what the list shows: before a projection there is nothing to write.
+    const auto enableExports = [this] {
+        const bool shown = m_document.ShownResults().rowCount > 0;
+        m_actions[CommandId::FileExportCsv]->setEnabled(shown);
+        m_actions[CommandId::FileExportPdf]->setEnabled(shown);
+    };
+    enableExports();
+    connect(m_pView, &CTessalyView::rowsReplaced, this, enableExports);
+    connect(m_actions[CommandId::AppExit], &QAction::triggered, this, &QWidget::close);
 
-    QAction* chart = m_actions["ID_VIEW_CHART"];
+    QAction* chart = m_actions[CommandId::ViewChart];
     chart->setChecked(true);
     connect(chart, &QAction::toggled, m_pChart, &QWidget::setVisible);
-    QAction* details = m_actions["ID_VIEW_YEAR_DETAILS"];
+    QAction* details = m_actions[CommandId::ViewYearDetails];
     connect(details, &QAction::toggled, m_yearDetailsDock, &QWidget::setVisible);
     // The pane can also be closed on its own title bar; the check mark follows it.
     connect(m_yearDetailsDock, &QDockWidget::visibilityChanged, this,
             [this, details] { details->setChecked(!m_yearDetailsDock->isHidden()); });
-    QAction* whatIf = m_actions["ID_VIEW_WHAT_IF"];
+    QAction* whatIf = m_actions[CommandId::ViewWhatIf];
     connect(whatIf, &QAction::toggled, m_whatIfDock, &QWidget::setVisible);
     connect(m_whatIfDock, &QDockWidget::visibilityChanged, this,
             [this, whatIf] { whatIf->setChecked(!m_whatIfDock->isHidden()); });
-    connect(m_actions["ID_EDIT_GENERAL_DATA"], &QAction::triggered, m_pView,
+    connect(m_actions[CommandId::EditGeneralData], &QAction::triggered, m_pView,
             &CTessalyView::OnEditGeneralData);
-    connect(m_actions["ID_EDIT_EXPENSES"], &QAction::triggered, m_pView,
+    connect(m_actions[CommandId::EditExpenses], &QAction::triggered, m_pView,
             &CTessalyView::OnEditExpenses);
-    connect(m_actions["ID_EDIT_INCOME"], &QAction::triggered, m_pView, &CTessalyView::OnEditIncome);
-    connect(m_actions["ID_EDIT_CALCULATE"], &QAction::triggered, m_pView,
+    connect(m_actions[CommandId::EditIncome], &QAction::triggered, m_pView,
+            &CTessalyView::OnEditIncome);
+    connect(m_actions[CommandId::EditCalculate], &QAction::triggered, m_pView,
             &CTessalyView::OnCalculate);
-    connect(m_actions["ID_TOOLBAR_CALCULATE"], &QAction::triggered, m_pView,
+    connect(m_actions[CommandId::ToolbarCalculate], &QAction::triggered, m_pView,
             &CTessalyView::OnCalculate);
-    connect(m_actions["ID_RUN_CALCULATOR"], &QAction::triggered, m_pView,
+    connect(m_actions[CommandId::RunCalculator], &QAction::triggered, m_pView,
             &CTessalyView::OnRunCalculator);
-    connect(m_actions["ID_APP_ABOUT"], &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(m_actions[CommandId::AppAbout], &QAction::triggered, this, &CMainFrame::OnAppAbout);
 
-    QAction* help = m_actions["ID_HELP"];
+    QAction* help = m_actions[CommandId::Help];
     // F1 reaches the help from every window of the program, open menus included.
     help->setShortcutContext(Qt::ApplicationShortcut);
     connect(help, &QAction::triggered, this, [this] { m_ui.ShowHelp(); });
@@ -233,51 +245,51 @@ QMenu* CMainFrame::addMenu(const char* objectName, const QString& title) {
 
 void CMainFrame::createMenus() {
     QMenu* file = addMenu("menuFile", QStringLiteral("&File"));
-    file->addAction(m_actions["ID_FILE_NEW"]);
-    file->addAction(m_actions["ID_FILE_OPEN"]);
-    file->addAction(m_actions["ID_FILE_SAVE"]);
-    file->addAction(m_actions["ID_FILE_SAVE_AS"]);
+    file->addAction(m_actions[CommandId::FileNew]);
+    file->addAction(m_actions[CommandId::FileOpen]);
+    file->addAction(m_actions[CommandId::FileSave]);
+    file->addAction(m_actions[CommandId::FileSaveAs]);
     QMenu* exports = file->addMenu(QStringLiteral("&Export"));
     exports->setObjectName(QStringLiteral("menuExport"));
     exports->menuAction()->setObjectName(QStringLiteral("menuExport"));
-    exports->addAction(m_actions["ID_FILE_EXPORT_CSV"]);
-    exports->addAction(m_actions["ID_FILE_EXPORT_PDF"]);
+    exports->addAction(m_actions[CommandId::FileExportCsv]);
+    exports->addAction(m_actions[CommandId::FileExportPdf]);
     file->addSeparator();
-    file->addAction(m_actions["ID_FILE_PRINT"]);
-    file->addAction(m_actions["ID_FILE_PRINT_PREVIEW"]);
-    file->addAction(m_actions["ID_FILE_PRINT_SETUP"]);
+    file->addAction(m_actions[CommandId::FilePrint]);
+    file->addAction(m_actions[CommandId::FilePrintPreview]);
+    file->addAction(m_actions[CommandId::FilePrintSetup]);
     file->addSeparator();
     for (QAction* entry : RecentFileEntries(m_actions))
         file->addAction(entry);
     file->addSeparator();
-    file->addAction(m_actions["ID_APP_EXIT"]);
+    file->addAction(m_actions[CommandId::AppExit]);
     connect(file, &QMenu::aboutToShow, this, [this] { m_recentFileMenu.Update(); });
 
     QMenu* edit = addMenu("menuEdit", QStringLiteral("&Edit"));
-    edit->addAction(m_actions["ID_EDIT_UNDO"]);
+    edit->addAction(m_actions[CommandId::EditUndo]);
     edit->addSeparator();
-    edit->addAction(m_actions["ID_EDIT_CUT"]);
-    edit->addAction(m_actions["ID_EDIT_COPY"]);
-    edit->addAction(m_actions["ID_EDIT_PASTE"]);
+    edit->addAction(m_actions[CommandId::EditCut]);
+    edit->addAction(m_actions[CommandId::EditCopy]);
+    edit->addAction(m_actions[CommandId::EditPaste]);
     edit->addSeparator();
-    edit->addAction(m_actions["ID_EDIT_GENERAL_DATA"]);
-    edit->addAction(m_actions["ID_EDIT_EXPENSES"]);
-    edit->addAction(m_actions["ID_EDIT_INCOME"]);
+    edit->addAction(m_actions[CommandId::EditGeneralData]);
+    edit->addAction(m_actions[CommandId::EditExpenses]);
+    edit->addAction(m_actions[CommandId::EditIncome]);
     edit->addSeparator();
-    edit->addAction(m_actions["ID_EDIT_CALCULATE"]);
+    edit->addAction(m_actions[CommandId::EditCalculate]);
 
     QMenu* view = addMenu("menuView", QStringLiteral("&View"));
-    view->addAction(m_actions["ID_VIEW_TOOLBAR"]);
-    view->addAction(m_actions["ID_VIEW_STATUS_BAR"]);
+    view->addAction(m_actions[CommandId::ViewToolbar]);
+    view->addAction(m_actions[CommandId::ViewStatusBar]);
     view->addSeparator();
-    view->addAction(m_actions["ID_VIEW_CHART"]);
-    view->addAction(m_actions["ID_VIEW_YEAR_DETAILS"]);
-    view->addAction(m_actions["ID_VIEW_WHAT_IF"]);
+    view->addAction(m_actions[CommandId::ViewChart]);
+    view->addAction(m_actions[CommandId::ViewYearDetails]);
+    view->addAction(m_actions[CommandId::ViewWhatIf]);
 
     QMenu* help = addMenu("menuHelp", QStringLiteral("&Help"));
-    help->addAction(m_actions["ID_HELP"]);
+    help->addAction(m_actions[CommandId::Help]);
     help->addSeparator();
-    help->addAction(m_actions["ID_APP_ABOUT"]);
+    help->addAction(m_actions[CommandId::AppAbout]);
 }
 
 void CMainFrame::createToolBars() {
@@ -286,24 +298,24 @@ void CMainFrame::createToolBars() {
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolBar->setMovable(true);
     m_toolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
-    m_toolBar->addAction(m_actions["ID_FILE_NEW"]);
-    m_toolBar->addAction(m_actions["ID_FILE_OPEN"]);
-    m_toolBar->addAction(m_actions["ID_FILE_SAVE"]);
+    m_toolBar->addAction(m_actions[CommandId::FileNew]);
+    m_toolBar->addAction(m_actions[CommandId::FileOpen]);
+    m_toolBar->addAction(m_actions[CommandId::FileSave]);
     m_toolBar->addSeparator();
-    m_toolBar->addAction(m_actions["ID_EDIT_CUT"]);
-    m_toolBar->addAction(m_actions["ID_EDIT_COPY"]);
-    m_toolBar->addAction(m_actions["ID_EDIT_PASTE"]);
+    m_toolBar->addAction(m_actions[CommandId::EditCut]);
+    m_toolBar->addAction(m_actions[CommandId::EditCopy]);
+    m_toolBar->addAction(m_actions[CommandId::EditPaste]);
     m_toolBar->addSeparator();
-    m_toolBar->addAction(m_actions["ID_FILE_PRINT"]);
+    m_toolBar->addAction(m_actions[CommandId::FilePrint]);
     m_toolBar->addSeparator();
-    m_toolBar->addAction(m_actions["ID_APP_ABOUT"]);
-    m_toolBar->addAction(m_actions["ID_CONTEXT_HELP"]);
-    m_toolBar->addAction(m_actions["ID_TOOLBAR_CALCULATE"]);
-    m_toolBar->addAction(m_actions["ID_RUN_CALCULATOR"]);
+    m_toolBar->addAction(m_actions[CommandId::AppAbout]);
+    m_toolBar->addAction(m_actions[CommandId::ContextHelp]);
+    m_toolBar->addAction(m_actions[CommandId::ToolbarCalculate]);
+    m_toolBar->addAction(m_actions[CommandId::RunCalculator]);
     // The calculator is in no menu and has no shortcut: Tab must reach its button.
-    m_toolBar->widgetForAction(m_actions["ID_RUN_CALCULATOR"])->setFocusPolicy(Qt::TabFocus);
+    m_toolBar->widgetForAction(m_actions[CommandId::RunCalculator])->setFocusPolicy(Qt::TabFocus);
 
-    QAction* toggle = m_actions["ID_VIEW_TOOLBAR"];
+    QAction* toggle = m_actions[CommandId::ViewToolbar];
     toggle->setChecked(true);
     connect(toggle, &QAction::toggled, m_toolBar, &QToolBar::setVisible);
     // The toolbar can also be closed while it floats; the check mark follows it.
@@ -328,7 +340,7 @@ void CMainFrame::createStatusBar() {
     bar->addPermanentWidget(createIndicator("ID_INDICATOR_NUM", QStringLiteral("NUM")));
     bar->addPermanentWidget(createIndicator("ID_INDICATOR_SCRL", QStringLiteral("SCRL")));
 
-    QAction* toggle = m_actions["ID_VIEW_STATUS_BAR"];
+    QAction* toggle = m_actions[CommandId::ViewStatusBar];
     toggle->setChecked(true);
     connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
 }

@@ -7,8 +7,6 @@
 
 #include <QMainWindow>
 
-#include <string_view>
-
 class CTessalyDoc;
 class CTessalyView;
 class DocumentManager;
@@ -42,7 +40,7 @@ public:
     WhatIfPane& GetWhatIf() const { return *m_pWhatIf; }
     // The list above, the chart below.
     QSplitter& GetSplitter() const { return *m_splitter; }
-    QAction* GetAction(std::string_view id) const { return m_actions[id]; }
+    QAction* GetAction(CommandId command) const { return m_actions[command]; }
 
 protected:
     // Closes only when the save prompt lets the plan go, and then remembers its layout.

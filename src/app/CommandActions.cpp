@@ -1,12 +1,8 @@
 #include "app/CommandActions.h"
 
-#include "app/CommandTable.h"
-
 #include <QAction>
 #include <QIcon>
 #include <QWidget>
-
-#include <stdexcept>
 
 namespace {
 
@@ -38,12 +34,5 @@ QAction* CreateAction(const Command& command, QWidget& window) {
 
 CommandActions::CommandActions(QWidget& window) {
     for (const Command& command : CommandTable())
-        m_actions.emplace(command.id, CreateAction(command, window));
-}
-
-QAction* CommandActions::operator[](std::string_view id) const {
-    const auto found = m_actions.find(id);
-    if (found == m_actions.end())
-        throw std::out_of_range("no such command");
-    return found->second;
+        m_actions[static_cast<std::size_t>(command.command)] = CreateAction(command, window);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <map>
-#include <string>
-#include <string_view>
+#include "app/CommandTable.h"
+
+#include <array>
 
 class QAction;
 class QWidget;
@@ -13,9 +13,10 @@ class CommandActions {
 public:
     explicit CommandActions(QWidget& window);
 
-    // The action of a command id of the table; throws std::out_of_range for any other id.
-    QAction* operator[](std::string_view id) const;
+    QAction* operator[](CommandId command) const {
+        return m_actions[static_cast<std::size_t>(command)];
+    }
 
 private:
-    std::map<std::string, QAction*, std::less<>> m_actions;
+    std::array<QAction*, kCommandCount> m_actions{};
 };

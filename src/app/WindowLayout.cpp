@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QByteArray>
 #include <QMainWindow>
+#include <QScreen>
 #include <QSplitter>
 
 #include <string>
@@ -28,6 +29,13 @@ void WriteBytes(SettingsStore& settings, const std::string& key, const QByteArra
 }
 
 } // namespace
+
+QSize FirstWindowSize(const QWidget& window, QSize wanted) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr)
+        return wanted;
+    return wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
+}
 
 void RestoreWindowLayout(const WindowLayoutParts& parts, const SettingsStore& settings) {
     // Qt moves a window whose saved place fits no screen of today onto one, and leaves the

@@ -4,6 +4,18 @@
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
 
+#include <cstddef>
+#include <string>
+
+namespace {
+
+// "1 income item", "2 income items".
+std::string Counted(std::size_t count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
 int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const auto parsed = ParseCommandArguments(args, {}, out, err);
     if (const int* status = std::get_if<int>(&parsed))
@@ -19,7 +31,7 @@ int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream&
         out << *path << ": damaged from line " << opened->damagedLine << '\n';
         return kExitDamaged;
     }
-    out << *path << ": opens cleanly (" << plan.incomes.size() << " income items, "
-        << plan.expenses.size() << " expense items)\n";
+    out << *path << ": opens cleanly (" << Counted(plan.incomes.size(), "income item") << ", "
+        << Counted(plan.expenses.size(), "expense item") << ")\n";
     return kExitSuccess;
 }

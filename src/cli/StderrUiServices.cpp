@@ -22,8 +22,8 @@ std::optional<std::string> StderrUiServices::ChooseSaveFile(const std::string&) 
     return std::nullopt;
 }
 
-std::optional<std::string> StderrUiServices::ChooseExportFile(const std::string&,
-                                                              const std::string&) {
+std::optional<std::string>
+StderrUiServices::ChooseExportFile(const std::string&, const std::string&, const std::string&) {
     return std::nullopt;
 }
 

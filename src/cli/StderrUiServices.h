@@ -15,7 +15,8 @@ public:
     bool AskYesNo(const std::string& question) override;
     std::optional<std::string> ChooseOpenFile() override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
-    std::optional<std::string> ChooseExportFile(const std::string& proposedPath,
+    std::optional<std::string> ChooseExportFile(const std::string& title,
+                                                const std::string& proposedPath,
                                                 const std::string& filter) override;
     bool StartDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;

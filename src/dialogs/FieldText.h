@@ -1,12 +1,11 @@
 #pragma once
 
+#include "persist/NumberText.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <optional>
-
-inline constexpr const char* kEnterInteger = "Please enter an integer.";
-inline constexpr const char* kEnterNumber = "Please enter a number.";
 
 // Whole numbers in plain decimal.
 QString FormatInteger(std::int32_t value);

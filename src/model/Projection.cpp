@@ -185,10 +185,10 @@ bool SumAssets(const Plan& plan, std::int32_t year, std::span<const std::int32_t
 template <typename Observer>
 ProjectionOutcome Run(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
                       Observer& observer, const ReturnOffsets* returnOffsets,
-                      std::pmr::memory_resource* memory) {
+                      WorkingMemory* memory) {
     // Everything is allocated before the table is touched, so a failure leaves
     // the previous results in place.
-    std::pmr::vector<std::int32_t> balances(memory);
+    WorkingVector<std::int32_t> balances{WorkingAllocator<std::int32_t>(memory)};
     try {
         balances.assign(plan.incomes.size(), 0);
         chooser.Reserve(plan, memory);
@@ -244,21 +244,20 @@ std::int32_t FirstProjectionYear(const Plan& plan) {
     return first == kNoFirstYear ? 0 : first;
 }
 
-ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
-                            std::pmr::memory_resource* memory) {
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WorkingMemory* memory) {
     OrderedWithdrawalChooser chooser;
     Unobserved unobserved;
     return Run(plan, table, chooser, unobserved, nullptr, memory);
 }
 
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
-                            std::pmr::memory_resource* memory) {
+                            WorkingMemory* memory) {
     Unobserved unobserved;
     return Run(plan, table, chooser, unobserved, nullptr, memory);
 }
 
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, ProjectionObserver& observer,
-                            std::pmr::memory_resource* memory) {
+                            WorkingMemory* memory) {
     OrderedWithdrawalChooser chooser;
     return Run(plan, table, chooser, observer, nullptr, memory);
 }
@@ -267,11 +266,11 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
                             const ReturnOffsets& returnOffsets) {
     OrderedWithdrawalChooser chooser;
     Unobserved unobserved;
-    return Run(plan, table, chooser, unobserved, &returnOffsets, std::pmr::get_default_resource());
+    return Run(plan, table, chooser, unobserved, &returnOffsets, HeapWorkingMemory());
 }
 
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
                             const ReturnOffsets& returnOffsets, ProjectionObserver& observer) {
     OrderedWithdrawalChooser chooser;
-    return Run(plan, table, chooser, observer, &returnOffsets, std::pmr::get_default_resource());
+    return Run(plan, table, chooser, observer, &returnOffsets, HeapWorkingMemory());
 }

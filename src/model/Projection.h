@@ -3,10 +3,10 @@
 #include "model/Plan.h"
 #include "model/ProjectionTable.h"
 #include "model/WithdrawalChooser.h"
+#include "model/WorkingMemory.h"
 
 #include <array>
 #include <cstdint>
-#include <memory_resource>
 
 class ProjectionObserver;
 
@@ -45,15 +45,15 @@ inline float TaxRateInYear(const Plan& plan, std::int32_t year) {
 // Projects the plan year by year into the table, which it clears first. Reads
 // nothing but the plan and writes nothing but the table.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
-                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+                            WorkingMemory* memory = HeapWorkingMemory());
 
 // The same with a given withdrawal choice.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
-                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+                            WorkingMemory* memory = HeapWorkingMemory());
 
 // The same, telling the observer what it does in each year as it goes.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, ProjectionObserver& observer,
-                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+                            WorkingMemory* memory = HeapWorkingMemory());
 
 // The same with the returns moved row by row: in row r every income item's two interest rates
 // are MovedRate(rate, returnOffsets[r]), as ReturnsMovedBy moves a whole plan's.

@@ -11,17 +11,18 @@ float CurrentInterestRate(const IncomeItem& item, std::int32_t year) {
     return year < item.rateSwitchDate.GetYear() ? item.rateBefore : item.rateAfter;
 }
 
-void OrderedWithdrawalChooser::Reserve(const Plan& plan, std::pmr::memory_resource* memory) {
+void OrderedWithdrawalChooser::Reserve(const Plan& plan, WorkingMemory* memory) {
     const std::size_t itemCount = plan.incomes.size();
-    m_terms = std::pmr::vector<Terms>(memory);
+    m_terms = WorkingVector<Terms>(WorkingAllocator<Terms>(memory));
     m_terms.reserve(itemCount);
     for (const IncomeItem& item : plan.incomes) {
         m_terms.push_back({item.withdrawalStart.GetYear(), item.rateSwitchDate.GetYear(),
                            item.rateBefore, item.rateAfter});
     }
-    m_candidates = std::pmr::vector<Candidate>(itemCount, memory);
+    m_candidates =
+        WorkingVector<Candidate>(itemCount, Candidate{}, WorkingAllocator<Candidate>(memory));
     for (auto* list : {&m_order, &m_moved, &m_merged}) {
-        *list = std::pmr::vector<std::int32_t>(memory);
+        *list = WorkingVector<std::int32_t>(WorkingAllocator<std::int32_t>(memory));
         list->reserve(itemCount);
     }
     m_cursor = 0;

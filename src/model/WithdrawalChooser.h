@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/Plan.h"
+#include "model/WorkingMemory.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <memory_resource>
 #include <span>
 
 // Chooses the income item that a year's next withdrawal draws on: the lowest
@@ -16,7 +16,7 @@ public:
 
     // Called once with the run's plan before the run changes anything; may throw
     // std::bad_alloc.
-    virtual void Reserve(const Plan& plan, std::pmr::memory_resource* memory) = 0;
+    virtual void Reserve(const Plan& plan, WorkingMemory* memory) = 0;
     // Every item's rate this year is moved by returnsMove points.
     virtual void BeginYear(std::int32_t year, std::int32_t returnsMove) = 0;
     // Index of the item to draw on, or -1 when no item qualifies.
@@ -29,7 +29,7 @@ public:
 // year costs one pass over the items instead of one pass per withdrawal.
 class OrderedWithdrawalChooser final : public WithdrawalChooser {
 public:
-    void Reserve(const Plan& plan, std::pmr::memory_resource* memory) override;
+    void Reserve(const Plan& plan, WorkingMemory* memory) override;
     void BeginYear(std::int32_t year, std::int32_t returnsMove) override;
     std::int32_t FindWithdrawalItem(std::span<const std::int32_t> balances) override;
 
@@ -50,11 +50,11 @@ private:
 
     bool Precedes(std::int32_t a, std::int32_t b) const;
 
-    std::pmr::vector<Terms> m_terms;
-    std::pmr::vector<Candidate> m_candidates;
-    std::pmr::vector<std::int32_t> m_order;
-    std::pmr::vector<std::int32_t> m_moved;
-    std::pmr::vector<std::int32_t> m_merged;
+    WorkingVector<Terms> m_terms;
+    WorkingVector<Candidate> m_candidates;
+    WorkingVector<std::int32_t> m_order;
+    WorkingVector<std::int32_t> m_moved;
+    WorkingVector<std::int32_t> m_merged;
     std::size_t m_cursor = 0;
 };
 

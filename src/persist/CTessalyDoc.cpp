@@ -65,9 +65,15 @@ std::string CTessalyDoc::PathWrittenFor(const std::string& chosen) const {
     return RepairPlanExtension(chosen);
 }
 
+ProjectionTable CTessalyDoc::ShownResults() const {
+    ProjectionTable shown = m_results;
+    shown.rowCount = m_shown.rowCount;
+    return shown;
+}
+
 std::optional<YearBreakdown> CTessalyDoc::BreakdownOfYear(std::int32_t year) const {
-    const std::int64_t row = std::int64_t{year} - m_shown.table.firstYear;
-    if (row < 0 || row >= m_shown.table.rowCount)
+    const std::int64_t row = std::int64_t{year} - m_results.firstYear;
+    if (row < 0 || row >= m_shown.rowCount)
         return std::nullopt;
     return ExplainYear(m_shown.plan, year);
 }
@@ -78,10 +84,11 @@ void CTessalyDoc::Calculate() {
         m_ui.ShowMessage(std::string(kAllocationError));
         return;
     }
-    m_shown = {m_plan, m_results, outcome.lastRowCovered, std::nullopt};
+    std::optional<std::int32_t> limitYear;
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        m_shown.limitYear = outcome.stoppedYear;
+        limitYear = outcome.stoppedYear;
+    m_shown = {m_plan, m_results.rowCount, outcome.lastRowCovered, limitYear};
     UpdateAllViews();
-    if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        m_ui.ShowMessage(OutOfRangeMessage(outcome.stoppedYear));
+    if (limitYear)
+        m_ui.ShowMessage(OutOfRangeMessage(*limitYear));
 }

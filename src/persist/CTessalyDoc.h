@@ -31,9 +31,10 @@ public:
 
     // The plan and the results of the last Calculate, as the list shows them: the chart,
     // the Year Details pane and the exports follow these. New and Open drop them, as the
-    // list empties; a save keeps them, as the list keeps its rows on screen.
+    // list empties; a save keeps them, as the list keeps its rows on screen: a save empties
+    // m_results but leaves its rows in place, and the rows shown are read from there.
     const Plan& ShownPlan() const { return m_shown.plan; }
-    const ProjectionTable& ShownResults() const { return m_shown.table; }
+    ProjectionTable ShownResults() const;
     // False when the last shown year's expenses could not all be paid.
     bool ShownLastRowCovered() const { return m_shown.lastRowCovered; }
     // The year that could not be calculated when the projection stopped at the 32-bit limit.
@@ -47,9 +48,10 @@ public:
     bool m_bPlanReplaced = false;
 
 private:
+    // What the shown projection was made of beyond its rows, which stay in m_results.
     struct ShownProjection {
         Plan plan;
-        ProjectionTable table;
+        std::int32_t rowCount = 0;
         bool lastRowCovered = true;
         std::optional<std::int32_t> limitYear;
     };

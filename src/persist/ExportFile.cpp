@@ -6,8 +6,8 @@
 #include "platform/UiServices.h"
 
 bool WriteExportFile(const std::string& path, std::string_view bytes, UiServices& ui) {
-    if (!WriteFileAtomically(PathFromUtf8(path), bytes)) {
-        ui.ShowMessage(std::string(kErrorSavingFile));
+    if (const std::error_code error = WriteFileSafely(PathFromUtf8(path), bytes)) {
+        ui.ShowMessage(std::string(kErrorSavingFile), FileErrorDetail(path, error));
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "persist/PlanFile.h"
 
+#include "persist/NumberText.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -128,11 +130,8 @@ void ReadExpense(PlanTextReader& in, ExpenseItem& item) {
 } // namespace
 
 std::string FormatRate(float rate) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      static_cast<double>(rate), std::chars_format::general, 6);
-    std::string text(buffer.data(), result.ptr);
-    // to_chars writes at least two exponent digits; the file always has three.
+    std::string text = FormatSixDigits(static_cast<double>(rate));
+    // printf writes at least two exponent digits; the file always has three.
     const std::size_t e = text.find('e');
     if (e != std::string::npos) {
         std::string digits = text.substr(e + 2);

@@ -1,5 +1,7 @@
 #include "persist/PlanTextReader.h"
 
+#include "persist/NumberText.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -115,14 +117,12 @@ bool PlanTextReader::ReadFloat(float& value) {
     std::string_view token = m_text.substr(m_pos, length);
     if (token.front() == '+')
         token.remove_prefix(1);
-    double parsed = 0.0;
-    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), parsed);
+    const std::optional<double> parsed = ParseDecimal(token);
     // A number beyond the float range is malformed for a rate.
-    if (error != std::errc{} || end != token.data() + token.size() ||
-        !(std::fabs(parsed) <= std::numeric_limits<float>::max()))
+    if (!parsed || !(std::fabs(*parsed) <= std::numeric_limits<float>::max()))
         return Fail();
     m_pos += length;
-    value = static_cast<float>(parsed);
+    value = static_cast<float>(*parsed);
     return true;
 }
 

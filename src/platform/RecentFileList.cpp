@@ -3,7 +3,6 @@
 #include "platform/SettingsStore.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace {
 
@@ -28,12 +27,13 @@ void RecentFileList::Add(const std::string& path) {
     Changed();
 }
 
-void RecentFileList::Remove(std::size_t index) {
+bool RecentFileList::Remove(std::size_t index) {
     if (index >= m_names.size())
-        throw std::out_of_range("no such recent file entry");
+        return false;
     m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(index));
     m_names.emplace_back();
     Changed();
+    return true;
 }
 
 void RecentFileList::Set(std::size_t index, const std::string& path) {

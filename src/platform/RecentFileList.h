@@ -18,7 +18,8 @@ public:
     // Puts the path at the top, moving it there if it is already listed.
     void Add(const std::string& path);
     // Drops an entry; the ones below it move up.
-    void Remove(std::size_t index);
+    // False, and nothing changes, for an index beyond the capacity.
+    bool Remove(std::size_t index);
     // Rewrites one entry in place.
     void Set(std::size_t index, const std::string& path);
 

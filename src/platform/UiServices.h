@@ -23,9 +23,11 @@ public:
     virtual std::optional<std::string> ChooseOpenFile() = 0;
     // The name to save under, starting from the proposed one, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) = 0;
-    // The file to export to, starting from the proposed name, offering files that match the
-    // filter ("CSV (*.csv)"); nothing when the user cancels.
-    virtual std::optional<std::string> ChooseExportFile(const std::string& proposedPath,
+    // The file to export to, asked under a title that says what is exported, starting from
+    // the proposed name, offering files that match the filter ("CSV (*.csv)"); nothing when
+    // the user cancels.
+    virtual std::optional<std::string> ChooseExportFile(const std::string& title,
+                                                        const std::string& proposedPath,
                                                         const std::string& filter) = 0;
     // Starts a program without waiting for it; a name without a folder is searched along
     // PATH only. False when it could not be started.

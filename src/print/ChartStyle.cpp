@@ -58,7 +58,7 @@ QString MarkText(const ChartMark& mark) {
     case ChartMarkKind::Retirement:
         return QStringLiteral("Retirement %1").arg(mark.year);
     case ChartMarkKind::NotCovered:
-        return QStringLiteral("%1 not covered").arg(mark.year);
+        return QStringLiteral("%1: expenses not fully paid").arg(mark.year);
     case ChartMarkKind::CalculationLimit:
         return QStringLiteral("The projection stops at the calculation limit in %1").arg(mark.year);
     }

@@ -5,12 +5,14 @@
 #include "platform/UiServices.h"
 #include "view/CalculatorSearch.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStringList>
 #include <QTreeWidgetItem>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -18,7 +20,11 @@ namespace {
 
 constexpr int kColumnWidth = 100;
 
-QString EmptyListHint() {
+// A plan that holds items needs only the projection; an empty one needs entering first.
+QString EmptyListHint(const CTessalyDoc* document) {
+    if (document != nullptr &&
+        (!document->m_plan.incomes.empty() || !document->m_plan.expenses.empty()))
+        return QStringLiteral("No projection yet.\nPress Calculate to project this plan.");
     return QStringLiteral("No projection yet.\nEnter the plan from the Edit menu, then choose "
                           "Edit > Calculate\nor the Calculate button to project it year by year.");
 }
@@ -38,10 +44,9 @@ Qt::Alignment ColumnAlignment(int column) {
 CTessalyView::CTessalyView(UiServices& ui, QWidget* parent) : QTreeWidget(parent), m_ui(ui) {
     setHeaderLabels(Headings());
     setAccessibleName(QStringLiteral("Projection"));
-    for (int column = 0; column < columnCount(); ++column) {
+    for (int column = 0; column < columnCount(); ++column)
         headerItem()->setTextAlignment(column, ColumnAlignment(column));
-        setColumnWidth(column, kColumnWidth);
-    }
+    FitColumnsToHeadings();
     header()->setStretchLastSection(false);
     header()->setSectionsClickable(false);
     header()->setSectionsMovable(false);
@@ -51,7 +56,9 @@ CTessalyView::CTessalyView(UiServices& ui, QWidget* parent) : QTreeWidget(parent
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setObjectName(QStringLiteral("projectionList"));
-    setAccessibleName(QStringLiteral("Projection"));
+    // The selection changes before the current row follows it: each tells, once per change.
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &CTessalyView::TellSelectedYear);
+    connect(this, &QTreeWidget::currentItemChanged, this, &CTessalyView::TellSelectedYear);
 }
 
 void CTessalyView::OnInitialUpdate() {
@@ -71,6 +78,7 @@ void CTessalyView::OnUpdate(ViewBase* /*sender*/, long /*hint*/) {
         AddProjectionRow(results.firstYear + index, row.income, row.totalAssets,
                          row.availableAssets, row.withdrawals);
     }
+    emit rowsReplaced();
 }
 
 void CTessalyView::AddProjectionRow(std::int32_t year, std::int32_t income,
@@ -83,6 +91,37 @@ void CTessalyView::AddProjectionRow(std::int32_t year, std::int32_t income,
         item->setText(column, QString::number(cells.at(static_cast<std::size_t>(column))));
         item->setTextAlignment(column, ColumnAlignment(column));
     }
+    item->setData(0, Qt::UserRole, year);
+}
+
+std::optional<std::int32_t> CTessalyView::SelectedYear() const {
+    const QTreeWidgetItem* row = currentItem();
+    if (row == nullptr || !row->isSelected()) {
+        const QList<QTreeWidgetItem*> selected = selectedItems();
+        if (selected.isEmpty())
+            return std::nullopt;
+        row = selected.constFirst();
+    }
+    return row->data(0, Qt::UserRole).toInt();
+}
+
+void CTessalyView::TellSelectedYear() {
+    const std::optional<std::int32_t> year = SelectedYear();
+    if (year == m_toldYear)
+        return;
+    m_toldYear = year;
+    emit selectedYearChanged(year);
+}
+
+void CTessalyView::SelectYear(std::int32_t year) {
+    if (topLevelItemCount() == 0)
+        return;
+    const std::int64_t index = std::int64_t{year} - topLevelItem(0)->data(0, Qt::UserRole).toInt();
+    if (index < 0 || index >= topLevelItemCount())
+        return;
+    QTreeWidgetItem* row = topLevelItem(static_cast<int>(index));
+    setCurrentItem(row);
+    scrollToItem(row);
 }
 
 void CTessalyView::OnCalculate() {
@@ -124,7 +163,19 @@ void CTessalyView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
     painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, EmptyListHint());
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, EmptyListHint(m_pPlanDoc));
+}
+
+void CTessalyView::FitColumnsToHeadings() {
+    for (int column = 0; column < columnCount(); ++column)
+        setColumnWidth(column, std::max(kColumnWidth, header()->sectionSizeHint(column)));
+}
+
+void CTessalyView::changeEvent(QEvent* event) {
+    QTreeWidget::changeEvent(event);
+    // A larger font or another style must not cut a heading short.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitColumnsToHeadings();
 }
 
 void CTessalyView::keyPressEvent(QKeyEvent* event) {

@@ -5,8 +5,10 @@
 #include <QTreeWidget>
 
 #include <cstdint>
+#include <optional>
 
 class CTessalyDoc;
+class QEvent;
 class QKeyEvent;
 class QPaintEvent;
 class UiServices;
@@ -22,6 +24,11 @@ public:
     void OnInitialUpdate() override;
     // Rebuilds the whole list from the document's results table.
     void OnUpdate(ViewBase* sender, long hint) override;
+
+    // The year of the selected row, carried by the row itself: its display may change.
+    std::optional<std::int32_t> SelectedYear() const;
+    // Makes the year's row current and selected and scrolls to it; a year not listed is ignored.
+    void SelectYear(std::int32_t year);
 
     void AddProjectionRow(std::int32_t year, std::int32_t income, std::int32_t totalAssets,
                           std::int32_t availableAssets, std::int32_t withdrawals);
@@ -41,13 +48,24 @@ public:
     std::int32_t m_nExpenseIndex = -1;
     std::int32_t m_nIncomeIndex = -1;
 
+signals:
+    // The selected year changed, or the selection emptied.
+    void selectedYearChanged(std::optional<std::int32_t> year);
+    // The list has been filled anew from the document.
+    void rowsReplaced();
+
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // An empty list says how to get a projection.
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void MarkModified();
+    void TellSelectedYear();
+    // Each column at least its 100 pixels, and wide enough for its heading in any font.
+    void FitColumnsToHeadings();
 
     UiServices& m_ui;
+    std::optional<std::int32_t> m_toldYear;
 };

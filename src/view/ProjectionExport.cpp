@@ -35,15 +35,15 @@ QString ReportTitle(const CTessalyDoc& document) {
 } // namespace
 
 void ExportProjectionCsv(const CTessalyDoc& document, UiServices& ui) {
-    const std::optional<std::string> path =
-        ui.ChooseExportFile(ProposedName(document, "csv"), "CSV (*.csv)");
+    const std::optional<std::string> path = ui.ChooseExportFile(
+        "Export Projection as CSV", ProposedName(document, "csv"), "CSV (*.csv)");
     if (path)
         WriteExportFile(*path, FormatProjectionCsv(document.ShownResults()), ui);
 }
 
 void ExportReportPdf(const CTessalyDoc& document, ProjectionChart& chart, UiServices& ui) {
     const std::optional<std::string> path =
-        ui.ChooseExportFile(ProposedName(document, "pdf"), "PDF (*.pdf)");
+        ui.ChooseExportFile("Export Report as PDF", ProposedName(document, "pdf"), "PDF (*.pdf)");
     if (!path)
         return;
     const QImage picture = document.ShownResults().rowCount > 0 ? chart.grab().toImage() : QImage();

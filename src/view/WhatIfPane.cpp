@@ -3,6 +3,7 @@
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
 #include "view/MoneyDisplay.h"
+#include "view/PointsSpinBox.h"
 #include "view/SensitivityGridView.h"
 
 #include <QCheckBox>
@@ -19,13 +20,6 @@ namespace {
 constexpr std::int32_t kPlanExpenses = 100;
 constexpr std::int32_t kPlanReturns = 0;
 constexpr std::int32_t kDefaultAge = 95;
-
-QString PointsText(std::int32_t points) {
-    const QString signedPoints =
-        points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
-    return points == 1 || points == -1 ? QStringLiteral("%1 point").arg(signedPoints)
-                                       : QStringLiteral("%1 points").arg(signedPoints);
-}
 
 // How long the variant's money lasts, in words.
 QString HorizonText(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
@@ -58,10 +52,11 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     setAccessibleName(QStringLiteral("What If"));
     auto* layout = new QVBoxLayout(this);
     auto* sliders = new QFormLayout;
-    m_expenses =
-        AddSlider(m_expensesBox, QStringLiteral("Expenses"), 50, 150, QStringLiteral(" %"));
-    m_returns =
-        AddSlider(m_returnsBox, QStringLiteral("Returns"), -5, 5, QStringLiteral(" points"));
+    m_expensesBox = new QSpinBox(this);
+    m_expensesBox->setSuffix(QStringLiteral(" %"));
+    m_expenses = AddSlider(*m_expensesBox, QStringLiteral("Expenses"), 50, 150);
+    m_returnsBox = new PointsSpinBox(this);
+    m_returns = AddSlider(*m_returnsBox, QStringLiteral("Returns"), -5, 5);
     m_expenses->setValue(kPlanExpenses);
     m_returns->setValue(kPlanReturns);
     const auto addRow = [this, sliders](const QString& label, QSlider* slider, QSpinBox* box) {
@@ -80,8 +75,8 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_horizon->setObjectName(QStringLiteral("whatIfHorizon"));
     m_horizon->setAccessibleName(QStringLiteral("How long the money lasts"));
     m_horizon->setWordWrap(true);
-    m_horizon->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_horizon->setFocusPolicy(Qt::TabFocus);
+    // A text to read and copy, not to Tab through.
+    m_horizon->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_horizon);
 
     auto* sustainable = new QHBoxLayout;
@@ -131,13 +126,13 @@ WhatIfPane::WhatIfPane(QWidget* parent)
         StartSustainableSpending();
     });
     connect(m_age, &QSpinBox::valueChanged, this, &WhatIfPane::StartSustainableSpending);
+    connect(m_age, &QSpinBox::valueChanged, this, &WhatIfPane::ageChanged);
     connect(m_grid, &SensitivityGridView::variantChosen, this, &WhatIfPane::MoveSliders);
     connect(m_todaysMoney, &QCheckBox::toggled, this, &WhatIfPane::ChangeMoneyDisplay);
     connect(m_inflation, &QDoubleSpinBox::valueChanged, this, &WhatIfPane::ChangeMoneyDisplay);
 }
 
-QSlider* WhatIfPane::AddSlider(QSpinBox*& box, const QString& name, int minimum, int maximum,
-                               const QString& suffix) {
+QSlider* WhatIfPane::AddSlider(QSpinBox& box, const QString& name, int minimum, int maximum) {
     auto* slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(QStringLiteral("whatIf%1Slider").arg(name));
     slider->setAccessibleName(name);
@@ -145,14 +140,12 @@ QSlider* WhatIfPane::AddSlider(QSpinBox*& box, const QString& name, int minimum,
     slider->setPageStep(maximum > 10 ? 10 : 1);
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(maximum > 10 ? 10 : 1);
-    box = new QSpinBox(this);
-    box->setObjectName(QStringLiteral("whatIf%1Box").arg(name));
-    box->setAccessibleName(name);
-    box->setRange(minimum, maximum);
-    box->setSuffix(suffix);
+    box.setObjectName(QStringLiteral("whatIf%1Box").arg(name));
+    box.setAccessibleName(name);
+    box.setRange(minimum, maximum);
     // One value: the box follows the slider and the slider the box.
-    connect(slider, &QSlider::valueChanged, box, &QSpinBox::setValue);
-    connect(box, &QSpinBox::valueChanged, slider, &QSlider::setValue);
+    connect(slider, &QSlider::valueChanged, &box, &QSpinBox::setValue);
+    connect(&box, &QSpinBox::valueChanged, slider, &QSlider::setValue);
     return slider;
 }
 
@@ -221,7 +214,7 @@ void WhatIfPane::StartSustainableSpending() {
         m_sustainable->clear();
         return;
     }
-    m_sustainable->setText(QStringLiteral(": working it out..."));
+    m_sustainable->setText(QStringLiteral("Working it out..."));
     m_sustainableRun.Start([plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()),
                             age = m_age->value()](StopToken stop) {
         return FindSustainableSpending(plan, age, stop);
@@ -236,20 +229,20 @@ void WhatIfPane::ShowSustainableSpending(const SustainableSpending& found) {
     switch (found.status) {
     case SustainStatus::Found:
         m_sustainable->setText(
-            QStringLiteral(": %1 % of planned expenses%2").arg(found.percent).arg(moved));
+            QStringLiteral("%1 % of planned expenses%2").arg(found.percent).arg(moved));
         break;
     case SustainStatus::NoneCovered:
-        m_sustainable->setText(QStringLiteral(": none, the money runs out before then even "
+        m_sustainable->setText(QStringLiteral("None: the money runs out before then even "
                                               "without expenses%1")
                                    .arg(moved));
         break;
     case SustainStatus::InvalidBirthDate:
-        m_sustainable->setText(QStringLiteral(": the plan's birth date is invalid, so it has "
-                                              "no age"));
+        m_sustainable->setText(QStringLiteral("The plan's birth date is invalid, so it "
+                                              "has no age"));
         break;
     case SustainStatus::CannotCalculate:
     case SustainStatus::Stopped:
-        m_sustainable->setText(QStringLiteral(": could not be calculated"));
+        m_sustainable->setText(QStringLiteral("Could not be calculated"));
         break;
     }
 }
@@ -263,6 +256,10 @@ void WhatIfPane::StartGrid() {
     m_grid->ShowGrid(std::nullopt, QStringLiteral("Working out the grid..."));
     m_gridRun.Start(
         [plan = m_pPlanDoc->ShownPlan()](StopToken stop) { return SensitivityGrid(plan, stop); });
+}
+
+void WhatIfPane::SetAge(std::int32_t age) {
+    m_age->setValue(age);
 }
 
 void WhatIfPane::SetMoneyDisplay(MoneyDisplay& display) {

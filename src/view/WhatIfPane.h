@@ -34,6 +34,8 @@ public:
 
     // The pane's option edits the display; the pane shows its choice.
     void SetMoneyDisplay(MoneyDisplay& display);
+    // The age the sustainable spending is worked out to, as the user sets it.
+    void SetAge(std::int32_t age);
     // Moves the sliders, as the user does.
     void MoveSliders(std::int32_t expensesPercent, std::int32_t returnPoints);
     // The variant's projection, when the sliders differ from the plan and the list shows it.
@@ -41,6 +43,7 @@ public:
 
 signals:
     void variantChanged();
+    void ageChanged(int age);
     // A result worked out off the interface thread has been shown.
     void backgroundResultShown();
 
@@ -50,8 +53,7 @@ protected:
 
 private:
     void Refresh();
-    QSlider* AddSlider(QSpinBox*& box, const QString& name, int minimum, int maximum,
-                       const QString& suffix);
+    QSlider* AddSlider(QSpinBox& box, const QString& name, int minimum, int maximum);
     void ProjectVariant();
     void StartSustainableSpending();
     void StartGrid();

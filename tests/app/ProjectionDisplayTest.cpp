@@ -63,7 +63,7 @@ TEST_F(ProjectionDisplayTest, ChartAndPaneFollowCalculateNewAndOpen) {
     QStringList series;
     for (const QAbstractSeries* shown : Chart().chart()->series())
         series.append(shown->name());
-    EXPECT_TRUE(series.contains(QStringLiteral("2005 not covered")))
+    EXPECT_TRUE(series.contains(QStringLiteral("2005: expenses not fully paid")))
         << series.join(u'|').toStdString();
 
     // The arrow keys on the chart choose a year in the list; the pane explains it.
@@ -104,6 +104,29 @@ TEST_F(ProjectionDisplayTest, ChartAndPaneFollowCalculateNewAndOpen) {
     EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
+TEST_F(ProjectionDisplayTest, SelectionTravelsAsTheRowsYearAndClearingItClearsThePanes) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    Frame().GetView().topLevelItem(3)->setText(0, QStringLiteral("year three"));
+    Frame().GetView().SelectYear(2003);
+    EXPECT_EQ(Frame().GetView().currentItem(), Frame().GetView().topLevelItem(3));
+    EXPECT_EQ(Chart().HighlightedYear(), 2003);
+    EXPECT_GT(Pane().topLevelItemCount(), 0);
+    Frame().GetView().SelectYear(2006);
+    EXPECT_EQ(Chart().HighlightedYear(), 2003) << "a year not listed changes nothing";
+
+    Frame().GetView().clearSelection();
+    EXPECT_EQ(Chart().HighlightedYear(), std::nullopt);
+    EXPECT_EQ(Pane().topLevelItemCount(), 0);
+
+    // A save empties the document's table but not the screen: the export still has the rows.
+    Action("ID_FILE_SAVE").trigger();
+    ASSERT_EQ(Document().m_results.rowCount, 0);
+    const std::string target = folder.FilePath("after-save.csv");
+    ui.QueueExportFile(target);
+    Action("ID_FILE_EXPORT_CSV").trigger();
+    EXPECT_EQ(ReadFile(target), kProjectionExampleCsv);
+}
+
 TEST_F(ProjectionDisplayTest, CsvExportIsTheCliCsvByteForByte) {
     Action("ID_EDIT_CALCULATE").trigger();
     const std::string target = folder.FilePath("out.csv");
@@ -123,7 +146,8 @@ TEST_F(ProjectionDisplayTest, FailedExportSaysSoAndLeavesWhatWasThere) {
     folder.AddFile("taken.csv/inside", "kept\n");
     ui.QueueExportFile(target);
     Action("ID_FILE_EXPORT_CSV").trigger();
-    EXPECT_EQ(ui.GetJournal().back(), "message: Error saving file!");
+    EXPECT_EQ(ui.GetJournal().back().rfind("message: Error saving file! [" + target + ": ", 0), 0u)
+        << ui.GetJournal().back();
     EXPECT_EQ(ReadFile(folder.FilePath("taken.csv/inside")), "kept\n");
 }
 

@@ -31,8 +31,7 @@ TEST_F(WhatIfPaneTest, AGridCellMovesTheSlidersAndTheChartDrawsTheVariantAloneOf
     while (results.count() < 2)
         ASSERT_TRUE(results.wait());
     // The same answers as orbelan-cli sustain and sensitivity give for the example.
-    EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
-              QStringLiteral(": 15 % of planned expenses"));
+    EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(), QStringLiteral("15 % of planned expenses"));
     auto& grid = Find<QTableWidget>("sensitivityGrid");
     EXPECT_EQ(grid.item(3, 3)->text(), QStringLiteral("2004")) << "+0 points, 100 %";
     EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),

@@ -26,17 +26,17 @@ TEST_F(WindowLayoutTest, SizePositionAndToolbarPlaceComeBackAtTheNextStart) {
     ASSERT_TRUE(Start());
     Frame().setGeometry(kPlacedGeometry);
     Frame().addToolBar(Qt::LeftToolBarArea, &ToolBar());
-    Frame().GetAction("ID_VIEW_CHART")->setChecked(false);
-    Frame().GetAction("ID_VIEW_YEAR_DETAILS")->setChecked(true);
-    Frame().GetAction("ID_VIEW_WHAT_IF")->setChecked(true);
+    Frame().GetAction(CommandId::ViewChart)->setChecked(false);
+    Frame().GetAction(CommandId::ViewYearDetails)->setChecked(true);
+    Frame().GetAction(CommandId::ViewWhatIf)->setChecked(true);
 
     Restart();
 
     EXPECT_EQ(Frame().geometry(), kPlacedGeometry);
     EXPECT_EQ(Frame().toolBarArea(&ToolBar()), Qt::LeftToolBarArea);
-    EXPECT_FALSE(Frame().GetAction("ID_VIEW_CHART")->isChecked());
-    EXPECT_TRUE(Frame().GetAction("ID_VIEW_YEAR_DETAILS")->isChecked());
-    EXPECT_TRUE(Frame().GetAction("ID_VIEW_WHAT_IF")->isChecked());
+    EXPECT_FALSE(Frame().GetAction(CommandId::ViewChart)->isChecked());
+    EXPECT_TRUE(Frame().GetAction(CommandId::ViewYearDetails)->isChecked());
+    EXPECT_TRUE(Frame().GetAction(CommandId::ViewWhatIf)->isChecked());
     EXPECT_EQ(RecentFileSetting(1), "");
 }
 

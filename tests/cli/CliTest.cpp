@@ -137,7 +137,7 @@ TEST_F(CliFileTest, FilesThatDoNotOpenExitWithOne) {
 TEST_F(CliFileTest, CheckTellsCleanFromDamaged) {
     const CliRun clean = Cli({"check", kExample});
     EXPECT_EQ(clean.status, 0);
-    EXPECT_NE(clean.out.find("opens cleanly (2 income items, 1 expense items)"), std::string::npos);
+    EXPECT_NE(clean.out.find("opens cleanly (2 income items, 1 expense item)"), std::string::npos);
 
     std::string bytes = PlanFileBytes(ProjectionExamplePlan());
     bytes.resize(bytes.find("Rent"));

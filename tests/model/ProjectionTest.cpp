@@ -246,12 +246,9 @@ TEST(ProjectionTest, HugeTaxFactorsLeaveTheRestUnpaidInsteadOfLoopingForever) {
 
 namespace {
 
-class ThrowingResource final : public std::pmr::memory_resource {
-    void* do_allocate(std::size_t, std::size_t) override { throw std::bad_alloc(); }
-    void do_deallocate(void*, std::size_t, std::size_t) override {}
-    bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override {
-        return &other == this;
-    }
+class ThrowingResource final : public WorkingMemory {
+    void* Allocate(std::size_t, std::size_t) override { throw std::bad_alloc(); }
+    void Deallocate(void*, std::size_t, std::size_t) noexcept override {}
 };
 
 } // namespace

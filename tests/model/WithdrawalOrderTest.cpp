@@ -12,7 +12,7 @@ namespace {
 // The straightforward choice: scan every item for each withdrawal.
 class ScanningChooser final : public WithdrawalChooser {
 public:
-    void Reserve(const Plan& plan, std::pmr::memory_resource*) override { m_plan = &plan; }
+    void Reserve(const Plan& plan, WorkingMemory*) override { m_plan = &plan; }
     void BeginYear(std::int32_t year, std::int32_t returnsMove) override {
         m_year = year;
         m_returnsMove = returnsMove;

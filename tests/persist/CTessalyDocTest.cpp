@@ -170,6 +170,28 @@ TEST_F(CTessalyDocTest, CalculateSaysWhereTheAmountsLeftTheRange) {
     EXPECT_NE(Messages()[0].find("stops before 2000"), std::string::npos);
 }
 
+TEST_F(CTessalyDocTest, ShownProjectionOutlivesASaveAndNamesTheLimitYear) {
+    MakeBusy();
+    ASSERT_TRUE(m_doc.OnSaveDocument(m_dir.FilePath("plan.Orbe")));
+    ASSERT_EQ(m_doc.m_results.rowCount, 0);
+    const ProjectionTable shown = m_doc.ShownResults();
+    EXPECT_EQ(shown.firstYear, 2000);
+    EXPECT_EQ(shown.rowCount, 6) << "the list keeps its rows on screen";
+    EXPECT_EQ(shown.rows[0].income, 1778);
+    EXPECT_TRUE(m_doc.BreakdownOfYear(2005).has_value());
+    EXPECT_FALSE(m_doc.BreakdownOfYear(2006).has_value());
+    EXPECT_EQ(m_doc.ShownLimitYear(), std::nullopt);
+
+    m_doc.m_plan.incomes[0].initialAmount = 2147483647;
+    m_doc.Calculate();
+    EXPECT_EQ(m_doc.ShownLimitYear(), 2000);
+    EXPECT_EQ(m_doc.ShownResults().rowCount, 0);
+    EXPECT_FALSE(m_doc.BreakdownOfYear(2000).has_value());
+
+    ASSERT_TRUE(m_doc.OnNewDocument());
+    EXPECT_EQ(m_doc.ShownLimitYear(), std::nullopt);
+}
+
 TEST_F(CTessalyDocTest, SaveAsOntoARepairedNameTakesThePathWritten) {
     RecentFileList recent(4);
     DocumentManager manager(m_doc, recent, m_ui, ".Orbe");

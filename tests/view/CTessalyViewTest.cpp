@@ -59,7 +59,8 @@ TEST_F(CTessalyViewTest, FiveColumnsOfOneHundredPixels) {
         QStringLiteral("Available Assets"), QStringLiteral("Withdrawals")};
     for (int column = 0; column < 5; ++column) {
         EXPECT_EQ(view.headerItem()->text(column), headings[column]);
-        EXPECT_EQ(view.columnWidth(column), 100) << column;
+        // A heading wider than that in the font of the day widens its column.
+        EXPECT_GE(view.columnWidth(column), 100) << column;
     }
 }
 
@@ -181,4 +182,17 @@ TEST_F(CTessalyViewTest, NoCalculatorAlongAnEmptyPathStartsAndShowsNothing) {
     const EnvironmentVariable path("PATH", QByteArray());
     view.OnRunCalculator();
     EXPECT_TRUE(ui.GetJournal().empty());
+}
+
+TEST_F(CTessalyViewTest, ColumnsKeepTheirWidthAndGrowToFitTheirHeadings) {
+    EXPECT_EQ(view.columnWidth(0), 100) << "a short heading keeps the hundred pixels";
+    EXPECT_EQ(view.columnWidth(1), 100);
+    QFont large = view.font();
+    large.setPointSizeF(large.pointSizeF() * 2.5);
+    view.setFont(large);
+    for (int column = 0; column < view.columnCount(); ++column) {
+        const QString heading = view.headerItem()->text(column);
+        EXPECT_GT(view.columnWidth(column), QFontMetrics(large).horizontalAdvance(heading))
+            << heading.toStdString();
+    }
 }

@@ -77,9 +77,10 @@ std::optional<std::string> QtUiServices::ChooseSaveFile(const std::string& propo
     return RunFileDialog(dialog);
 }
 
-std::optional<std::string> QtUiServices::ChooseExportFile(const std::string& proposedPath,
+std::optional<std::string> QtUiServices::ChooseExportFile(const std::string& title,
+                                                          const std::string& proposedPath,
                                                           const std::string& filter) {
-    QFileDialog dialog(m_parent, QStringLiteral("Export"));
+    QFileDialog dialog(m_parent, QString::fromStdString(title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QString::fromStdString(filter), QStringLiteral("All Files (*)")});

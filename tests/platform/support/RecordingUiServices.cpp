@@ -72,8 +72,10 @@ std::optional<std::string> RecordingUiServices::ChooseSaveFile(const std::string
     return NextAnswer(m_saveFiles, std::optional<std::string>(), m_journal.back());
 }
 
-std::optional<std::string> RecordingUiServices::ChooseExportFile(const std::string& proposedPath,
+std::optional<std::string> RecordingUiServices::ChooseExportFile(const std::string& title,
+                                                                 const std::string& proposedPath,
                                                                  const std::string& filter) {
+    m_exportTitles.push_back(title);
     m_journal.push_back("choose export file: " + proposedPath + " [" + filter + "]");
     return NextAnswer(m_exportFiles, std::optional<std::string>(), m_journal.back());
 }

@@ -31,7 +31,11 @@ public:
     bool AskYesNo(const std::string& question) override;
     std::optional<std::string> ChooseOpenFile() override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
-    std::optional<std::string> ChooseExportFile(const std::string& proposedPath,
+    // The titles of the export dialogs asked for, apart from the journal.
+    const std::vector<std::string>& ExportTitles() const { return m_exportTitles; }
+
+    std::optional<std::string> ChooseExportFile(const std::string& title,
+                                                const std::string& proposedPath,
                                                 const std::string& filter) override;
     bool StartDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
@@ -46,4 +50,5 @@ private:
     std::deque<std::optional<std::string>> m_saveFiles;
     std::deque<std::optional<std::string>> m_exportFiles;
     std::deque<bool> m_startResults;
+    std::vector<std::string> m_exportTitles;
 };

@@ -1,0 +1,20 @@
+#include "model/WorkingMemory.h"
+
+namespace {
+
+class HeapMemory final : public WorkingMemory {
+public:
+    void* Allocate(std::size_t bytes, std::size_t alignment) override {
+        return ::operator new (bytes, std::align_val_t{alignment});
+    }
+    void Deallocate(void* pointer, std::size_t bytes, std::size_t alignment) noexcept override {
+        ::operator delete (pointer, bytes, std::align_val_t{alignment});
+    }
+};
+
+} // namespace
+
+WorkingMemory* HeapWorkingMemory() {
+    static HeapMemory heap;
+    return &heap;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Numbers as text, the same on every platform whatever the user's locale.
+
+// A whole token of decimal digits with optional '-', fraction and exponent as a double;
+// empty when it is not one or lies beyond the double range.
+std::optional<double> ParseDecimal(std::string_view token);
+// The double as printf's "%.6g" writes it in the "C" locale.
+std::string FormatSixDigits(double value);
+
+// The numbers a user types into a field, read the same way wherever they are typed, and
+// what a field says when its text is not one.
+inline constexpr const char* kEnterInteger = "Please enter an integer.";
+inline constexpr const char* kEnterNumber = "Please enter a number.";
+
+// A decimal integer with blanks or tabs around it, inside the 32-bit range.
+std::optional<std::int32_t> ParseIntegerText(std::string_view text);
+// A decimal number with optional sign, fraction and exponent, blanks or tabs around it,
+// finite as a 32-bit float.
+std::optional<float> ParseRealText(std::string_view text);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/Plan.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <string>
+
+// The plan as the page holds it. Names travel as strings of the code points 0 to 255, one per
+// byte, so that names in any encoding come back byte for byte; rates travel as the bits of
+// their floats, NaN and infinities included; an invalid date is null.
+nlohmann::json PlanToJson(const Plan& plan);
+// Throws nlohmann::json::exception on JSON that is not such a plan.
+Plan PlanFromJson(const nlohmann::json& json);
+
+// A rate as the bits of its float and back. By memcpy: the browser edition's standard library
+// has no std::bit_cast.
+std::uint32_t RateBits(float rate);
+float RateFromBits(std::uint32_t bits);
+
+// Bytes as code points 0 to 255 and back; the way back refuses a code point above 255.
+std::string BytesToLatin1Utf8(const std::string& bytes);
+std::string Latin1Utf8ToBytes(const std::string& text);

@@ -1,0 +1,204 @@
+// The core as the browser edition calls it: plans travel as JSON (see PlanJson.h), file
+// bytes as byte arrays, everything else as JSON text. The page works on one plan at a time,
+// handed over with setPlan, so a What If move sends two numbers rather than the plan.
+
+#include "model/BreakdownCollector.h"
+#include "model/Projection.h"
+#include "model/WhatIf.h"
+#include "model/YearBreakdown.h"
+#include "persist/NumberText.h"
+#include "persist/PlanFile.h"
+#include "persist/PlanFileNaming.h"
+#include "persist/PlanFileOpen.h"
+#include "persist/UserMessages.h"
+#include "report/ProjectionCsv.h"
+#include "report/ProjectionJson.h"
+#include "wasm/PlanJson.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using Json = nlohmann::json;
+
+Plan& CurrentPlan() {
+    static Plan plan;
+    return plan;
+}
+
+// ASCII only, so that the text crosses into JavaScript unchanged.
+std::string Text(const Json& json) {
+    return json.dump(-1, ' ', true);
+}
+
+std::string Texts() {
+    return Text({{"errorOpeningFile", kErrorOpeningFile},
+                 {"fileFormatError", kFileFormatError},
+                 {"errorSavingFile", kErrorSavingFile},
+                 {"allocationError", kAllocationError},
+                 {"enterInteger", kEnterInteger},
+                 {"enterNumber", kEnterNumber}});
+}
+
+std::string OpenPlan(const std::string& bytes) {
+    Plan plan;
+    const PlanOpenResult result = ReadPlanFile(bytes, plan);
+    if (result.status != PlanOpenStatus::Opened)
+        return Text({{"error", kFileFormatError}});
+    Json json{{"plan", PlanToJson(plan)}};
+    if (result.Damaged())
+        json["warning"] = DamagedFileMessage(result.damagedLine);
+    return Text(json);
+}
+
+emscripten::val PlanBytes(const std::string& plan) {
+    const std::string bytes = PlanFileBytes(PlanFromJson(Json::parse(plan)));
+    const auto view = emscripten::typed_memory_view(
+        bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()));
+    // A copy: the view's memory goes with the string.
+    return emscripten::val::global("Uint8Array").new_(view);
+}
+
+std::string NewPlan() {
+    Plan plan;
+    plan.Reset();
+    return Text(PlanToJson(plan));
+}
+
+std::string RetirementDate(const std::string& plan) {
+    Plan changed = PlanFromJson(Json::parse(plan));
+    changed.SetRetirementAge(changed.retirementAge);
+    return Text(PlanToJson(changed));
+}
+
+// The plan with a new item at index, given the defaults the dialogs give it.
+std::string InsertItem(const std::string& plan, bool income, std::uint32_t index) {
+    Plan changed = PlanFromJson(Json::parse(plan));
+    const std::size_t count = income ? changed.incomes.size() : changed.expenses.size();
+    if (index > count)
+        index = static_cast<std::uint32_t>(count);
+    if (income)
+        changed.InsertIncome(index);
+    else
+        changed.InsertExpense(index);
+    return Text(PlanToJson(changed));
+}
+
+void SetPlan(const std::string& plan) {
+    CurrentPlan() = PlanFromJson(Json::parse(plan));
+}
+
+// The projection with every year's breakdown, and the message the desktop shows with it.
+std::string CalculateWithBreakdown() {
+    const ProjectionBreakdown breakdown = ExplainProjection(CurrentPlan());
+    Json json = Json::parse(FormatBreakdownJson(breakdown));
+    json["lastRowCovered"] = breakdown.outcome.lastRowCovered;
+    if (breakdown.outcome.status == ProjectionStatus::AllocationFailed)
+        json["message"] = kAllocationError;
+    else if (breakdown.outcome.status == ProjectionStatus::AmountOutOfRange)
+        json["message"] = OutOfRangeMessage(breakdown.outcome.stoppedYear);
+    return Text(json);
+}
+
+std::string ProjectionCsv() {
+    ProjectionTable table;
+    Calculate(CurrentPlan(), table);
+    return FormatProjectionCsv(table);
+}
+
+std::string BreakdownJson() {
+    return FormatBreakdownJson(ExplainProjection(CurrentPlan()));
+}
+
+std::string WhatIf(std::int32_t expensesPercent, std::int32_t returnPoints) {
+    const Plan& plan = CurrentPlan();
+    ProjectionTable table;
+    const std::optional<Reach> reach = ProjectReach(
+        PlanVariant(plan, expensesPercent, returnPoints), FirstProjectionYear(plan), table);
+    if (!reach)
+        return Text({{"error", kAllocationError}});
+    Json rows = Json::array();
+    for (std::int32_t r = 0; r < table.rowCount; ++r) {
+        const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
+        rows.push_back({table.firstYear + r, row.income, row.totalAssets, row.availableAssets,
+                        row.withdrawals});
+    }
+    return Text({{"horizon", reach->horizon},
+                 {"firstUncoveredYear",
+                  reach->firstUncoveredYear ? Json(*reach->firstUncoveredYear) : Json(nullptr)},
+                 {"rows", rows}});
+}
+
+// With the plan's returns moved, as the What If view asks.
+std::string Sustain(std::int32_t age, std::int32_t returnPoints) {
+    const SustainableSpending answer =
+        FindSustainableSpending(ReturnsMovedBy(CurrentPlan(), returnPoints), age);
+    const char* status = "found";
+    switch (answer.status) {
+    case SustainStatus::Found:
+        break;
+    case SustainStatus::NoneCovered:
+        status = "none";
+        break;
+    case SustainStatus::InvalidBirthDate:
+        status = "invalidBirthDate";
+        break;
+    case SustainStatus::CannotCalculate:
+    case SustainStatus::Stopped:
+        status = "cannotCalculate";
+        break;
+    }
+    return Text({{"status", status}, {"percent", answer.percent}});
+}
+
+std::string Sensitivity() {
+    const std::optional<HorizonGrid> grid = SensitivityGrid(CurrentPlan());
+    return grid ? Text(*grid) : Text(nullptr);
+}
+
+// A field's text as the dialogs read it: the value, or the dialogs' refusal.
+std::string ParseInteger(const std::string& text) {
+    const auto value = ParseIntegerText(text);
+    return value ? Text({{"value", *value}}) : Text({{"error", kEnterInteger}});
+}
+
+std::string ParseRate(const std::string& text) {
+    const auto value = ParseRealText(text);
+    if (!value)
+        return Text({{"error", kEnterNumber}});
+    return Text({{"value", RateBits(*value)}});
+}
+
+std::string ShowRate(std::uint32_t bits) {
+    return FormatRate(RateFromBits(bits));
+}
+
+std::string SaveName(const std::string& name) {
+    return RepairPlanExtension(name);
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(orbelan) {
+    emscripten::function("texts", &Texts);
+    emscripten::function("openPlan", &OpenPlan);
+    emscripten::function("planBytes", &PlanBytes);
+    emscripten::function("newPlan", &NewPlan);
+    emscripten::function("withRetirementDate", &RetirementDate);
+    emscripten::function("insertItem", &InsertItem);
+    emscripten::function("setPlan", &SetPlan);
+    emscripten::function("calculate", &CalculateWithBreakdown);
+    emscripten::function("projectionCsv", &ProjectionCsv);
+    emscripten::function("breakdownJson", &BreakdownJson);
+    emscripten::function("whatIf", &WhatIf);
+    emscripten::function("sustain", &Sustain);
+    emscripten::function("sensitivity", &Sensitivity);
+    emscripten::function("parseInteger", &ParseInteger);
+    emscripten::function("parseRate", &ParseRate);
+    emscripten::function("showRate", &ShowRate);
+    emscripten::function("saveName", &SaveName);
+}

@@ -1,0 +1,216 @@
+// The C++ core, compiled to WebAssembly (src/wasm/WebCore.cpp), and the shapes it speaks in.
+
+export type PlanDate = [number, number, number] | null;
+
+export interface IncomeItem {
+    name: string;
+    taxable: boolean;
+    initialAmount: number;
+    initialDate: PlanDate;
+    annualAmount: number;
+    annualStart: PlanDate;
+    annualEnd: PlanDate;
+    growthRate: number;
+    rateSwitchDate: PlanDate;
+    rateBefore: number;
+    rateAfter: number;
+    withdrawalTaxable: boolean;
+    withdrawalStart: PlanDate;
+}
+
+export interface ExpenseItem {
+    name: string;
+    initialAmount: number;
+    initialDate: PlanDate;
+    annualAmount: number;
+    annualStart: PlanDate;
+    annualEnd: PlanDate;
+    growthRate: number;
+}
+
+// Names are strings of byte values (0 to 255) and rates the bits of 32-bit floats, so that
+// a plan comes back from the page byte for byte.
+export interface Plan {
+    birthDate: PlanDate;
+    retirementAge: number;
+    retirementDate: PlanDate;
+    taxRateBefore: number;
+    taxRateAfter: number;
+    incomes: IncomeItem[];
+    expenses: ExpenseItem[];
+}
+
+export interface YearBreakdown {
+    year: number;
+    income: number;
+    totalAssets: number;
+    availableAssets: number;
+    withdrawals: number;
+    covered: boolean;
+    unpaid: number;
+    incomes: {
+        item: number;
+        opening: number;
+        initial: number;
+        annual: number;
+        interestRate: number;
+        interest: number;
+        tax: number;
+        credited: number;
+        withdrawn: number;
+        closing: number;
+    }[];
+    expenses: { item: number; initial: number; annual: number }[];
+    draws: { item: number; taxRate: number; gross: number; taken: number; received: number }[];
+}
+
+export interface Projection {
+    firstYear: number;
+    rowCount: number;
+    stoppedAtLimit: boolean;
+    lastRowCovered: boolean;
+    years: YearBreakdown[];
+    message?: string;
+}
+
+export interface Variant {
+    horizon: number;
+    firstUncoveredYear: number | null;
+    rows: [number, number, number, number, number][];
+    error?: string;
+}
+
+export interface RiskSummary {
+    status: 'done' | 'badSettings' | 'invalidBirthDate' | 'cannotCalculate';
+    horizonYear: number;
+    successes: number;
+    stoppedAtLimit: number;
+    // year, paths, p10, p50, p90
+    years: [number, number, number, number, number][];
+    worstPath: number;
+    medianPath: number;
+}
+
+export interface RiskPath {
+    status: 'done' | 'badSettings' | 'cannotCalculate';
+    // year, income, total assets, available assets, withdrawals, the path's offset in points
+    rows: [number, number, number, number, number, number][];
+}
+
+export interface Texts {
+    errorOpeningFile: string;
+    fileFormatError: string;
+    errorSavingFile: string;
+    allocationError: string;
+    enterInteger: string;
+    enterNumber: string;
+}
+
+interface Module {
+    texts(): string;
+    openPlan(bytes: Uint8Array): string;
+    planBytes(plan: string): Uint8Array<ArrayBuffer>;
+    newPlan(): string;
+    withRetirementDate(plan: string): string;
+    insertItem(plan: string, income: boolean, index: number): string;
+    setPlan(plan: string): void;
+    calculate(): string;
+    whatIf(expensesPercent: number, returnPoints: number): string;
+    sustain(age: number, returnPoints: number): string;
+    sensitivity(): string;
+    risk(paths: number, spread: number, seed: string, untilAge: number): string;
+    riskPath(spread: number, seed: string, path: number, untilAge: number): string;
+    parseInteger(text: string): string;
+    parseRate(text: string): string;
+    showRate(bits: number): string;
+    saveName(name: string): string;
+}
+
+// Whether stored data has the plan's shape, before the core is given it.
+export function isPlan(value: unknown): value is Plan {
+    const date = (d: unknown) =>
+        d === null || (Array.isArray(d) && d.length === 3 && d.every(Number.isInteger));
+    const int = (n: unknown) => Number.isInteger(n);
+    const rate = (n: unknown) => Number.isInteger(n) && (n as number) >= 0 && (n as number) < 2 ** 32;
+    const name = (s: unknown) => typeof s === 'string' && /^[\x00-\xff]*$/.test(s);
+    const p = value as Plan;
+    return (
+        typeof p === 'object' && p !== null &&
+        date(p.birthDate) && int(p.retirementAge) && date(p.retirementDate) &&
+        rate(p.taxRateBefore) && rate(p.taxRateAfter) &&
+        Array.isArray(p.incomes) && Array.isArray(p.expenses) &&
+        p.incomes.every((i) =>
+            name(i.name) && typeof i.taxable === 'boolean' && int(i.initialAmount) &&
+            date(i.initialDate) && int(i.annualAmount) && date(i.annualStart) &&
+            date(i.annualEnd) && rate(i.growthRate) && date(i.rateSwitchDate) &&
+            rate(i.rateBefore) && rate(i.rateAfter) && typeof i.withdrawalTaxable === 'boolean' &&
+            date(i.withdrawalStart)) &&
+        p.expenses.every((e) =>
+            name(e.name) && int(e.initialAmount) && date(e.initialDate) && int(e.annualAmount) &&
+            date(e.annualStart) && date(e.annualEnd) && rate(e.growthRate))
+    );
+}
+
+declare const OrbelanCore: () => Promise<Module>;
+
+export type Parsed = { value: number; error?: undefined } | { value?: undefined; error: string };
+
+export class Core {
+    readonly texts: Texts;
+
+    private constructor(private readonly module: Module) {
+        this.texts = JSON.parse(module.texts());
+    }
+
+    static async load(): Promise<Core> {
+        return new Core(await OrbelanCore());
+    }
+
+    open(bytes: Uint8Array): { plan?: Plan; warning?: string; error?: string } {
+        return JSON.parse(this.module.openPlan(bytes));
+    }
+    bytes(plan: Plan): Uint8Array<ArrayBuffer> {
+        return this.module.planBytes(JSON.stringify(plan));
+    }
+    newPlan(): Plan {
+        return JSON.parse(this.module.newPlan());
+    }
+    withRetirementDate(plan: Plan): Plan {
+        return JSON.parse(this.module.withRetirementDate(JSON.stringify(plan)));
+    }
+    insertItem(plan: Plan, income: boolean, index: number): Plan {
+        return JSON.parse(this.module.insertItem(JSON.stringify(plan), income, index));
+    }
+    calculate(plan: Plan): Projection {
+        this.module.setPlan(JSON.stringify(plan));
+        return JSON.parse(this.module.calculate());
+    }
+    // The What If answers below are about the plan last calculated.
+    whatIf(expensesPercent: number, returnPoints: number): Variant {
+        return JSON.parse(this.module.whatIf(expensesPercent, returnPoints));
+    }
+    sustain(age: number, returnPoints: number): { status: string; percent: number } {
+        return JSON.parse(this.module.sustain(age, returnPoints));
+    }
+    sensitivity(): number[][] | null {
+        return JSON.parse(this.module.sensitivity());
+    }
+    risk(paths: number, spread: number, seed: string, untilAge: number): RiskSummary {
+        return JSON.parse(this.module.risk(paths, spread, seed, untilAge));
+    }
+    riskPath(spread: number, seed: string, path: number, untilAge: number): RiskPath {
+        return JSON.parse(this.module.riskPath(spread, seed, path, untilAge));
+    }
+    parseInteger(text: string): Parsed {
+        return JSON.parse(this.module.parseInteger(text));
+    }
+    parseRate(text: string): Parsed {
+        return JSON.parse(this.module.parseRate(text));
+    }
+    showRate(bits: number): string {
+        return this.module.showRate(bits);
+    }
+    saveName(name: string): string {
+        return this.module.saveName(name);
+    }
+}

@@ -1,0 +1,110 @@
+// The page: the toolbar, the views as tabs, and the wiring between them.
+import { Core, type Projection } from './core';
+import { byId, el } from './dom';
+import { PlanFiles } from './files';
+import { showMessage } from './messages';
+import { expenseKind, generalDataForm, incomeKind, itemBrowser } from './planForms';
+import { ProjectionView } from './projectionView';
+import { PlanState } from './state';
+import { WhatIf } from './whatIf';
+import { YearDetails } from './yearDetails';
+
+function setUpTabs(): (name: string) => void {
+    const tabs = [...document.querySelectorAll<HTMLButtonElement>('[role="tab"]')];
+    const select = (tab: HTMLButtonElement, focus = false) => {
+        for (const other of tabs) {
+            const selected = other === tab;
+            other.setAttribute('aria-selected', String(selected));
+            other.tabIndex = selected ? 0 : -1;
+            byId(other.getAttribute('aria-controls')!).hidden = !selected;
+        }
+        if (focus) tab.focus();
+    };
+    tabs.forEach((tab, i) => {
+        tab.addEventListener('click', () => select(tab));
+        tab.addEventListener('keydown', (event) => {
+            const step = event.key === 'ArrowRight' ? 1 : event.key === 'ArrowLeft' ? -1 : 0;
+            if (event.key === 'Home') select(tabs[0], true);
+            else if (event.key === 'End') select(tabs[tabs.length - 1], true);
+            else if (step) select(tabs[(i + step + tabs.length) % tabs.length], true);
+        });
+    });
+    select(tabs[0]);
+    return (name) => select(byId<HTMLButtonElement>(`tab-${name}`));
+}
+
+async function start(): Promise<void> {
+    const core = await Core.load();
+    const state = new PlanState(core.newPlan());
+    const files = new PlanFiles(core, state);
+    const showTab = setUpTabs();
+
+    byId('view-plan').append(
+        generalDataForm(core, state),
+        itemBrowser(core, state, incomeKind),
+        itemBrowser(core, state, expenseKind),
+    );
+    const details = new YearDetails();
+    const projection = new ProjectionView((year) => {
+        details.choose(year);
+        showTab('details');
+    });
+    const whatIf = new WhatIf(core, (variant) => projection.showVariant(variant));
+    byId('view-projection').append(projection.element);
+    byId('view-details').append(details.element);
+    byId('view-whatif').append(whatIf.element);
+
+    let shown: Projection | null = null;
+    const showProjection = (result: Projection | null) => {
+        shown = result;
+        projection.show(result, state.plan.retirementDate?.[0] ?? 0);
+        details.show(result, state.plan);
+        whatIf.show(result ? state.plan : null, result?.firstYear ?? 0);
+    };
+    const title = byId('file-name');
+    const showTitle = () => {
+        title.textContent = `${state.fileName}${state.modified ? ' *' : ''}`;
+        document.title = `${state.fileName} - Orbelan`;
+    };
+    state.listen((replaced) => {
+        showTitle();
+        // Like the desktop, a changed plan keeps its last projection until Calculate.
+        if (replaced) showProjection(null);
+    });
+    showTitle();
+
+    byId('new').addEventListener('click', async () => {
+        if (!(await files.saveModified())) return;
+        files.forgetHandle();
+        state.replace(core.newPlan(), 'Untitled.Orbe', false);
+    });
+    const input = byId<HTMLInputElement>('open');
+    input.addEventListener('change', async () => {
+        const file = input.files?.[0];
+        input.value = '';
+        if (file) await files.open(file);
+    });
+    document.addEventListener('dragover', (event) => event.preventDefault());
+    document.addEventListener('drop', async (event) => {
+        event.preventDefault();
+        const file = event.dataTransfer?.files[0];
+        if (file) await files.open(file);
+    });
+    byId('save').addEventListener('click', () => void files.save());
+    byId('calculate').addEventListener('click', async () => {
+        performance.mark('orbelan-calculate');
+        const result = core.calculate(state.plan);
+        if (result.message) await showMessage(result.message);
+        // A calculation that could not run leaves the last projection in place.
+        showProjection(result.message === core.texts.allocationError ? shown : result);
+        showTab('projection');
+        performance.measure('orbelan-projection-shown', 'orbelan-calculate');
+    });
+    byId('app').removeAttribute('aria-busy');
+    performance.mark('orbelan-ready');
+    await files.offerUnsaved();
+}
+
+start().catch((error) => {
+    document.body.append(el('p', { role: 'alert' }, `Orbelan could not start: ${String(error)}`));
+});

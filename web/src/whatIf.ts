@@ -1,0 +1,190 @@
+// What If: the plan with its expenses scaled and its returns moved, projected by the core as
+// the sliders move; sustainable spending to an age; the sensitivity grid. Texts as the
+// desktop pane's.
+import type { Core, Plan, Variant } from './core';
+import { el } from './dom';
+
+const kPlanExpenses = 100;
+const kPlanReturns = 0;
+export const kGridReturnPoints = [-3, -2, -1, 0, 1, 2, 3];
+export const kGridExpensePercents = [70, 80, 90, 100, 110, 120, 130];
+
+function pointsText(points: number): string {
+    const signed = points > 0 ? `+${points}` : String(points);
+    return points === 1 || points === -1 ? `${signed} point` : `${signed} points`;
+}
+
+function horizonText(variant: Variant, plan: Plan, firstYear: number): string {
+    const age = plan.birthDate ? `, age ${variant.horizon - plan.birthDate[0]}` : '';
+    if (variant.firstUncoveredYear === null)
+        return `Money lasts through ${variant.horizon}${age}, the last year projected`;
+    if (variant.horizon < firstYear) return `Money does not last the first year, ${firstYear}`;
+    return `Money lasts until ${variant.horizon}${age}`;
+}
+
+function slider(id: string, min: number, max: number, value: number): HTMLInputElement {
+    return el('input', { id, type: 'range', min, max, step: 1, value });
+}
+
+export class WhatIf {
+    readonly element: HTMLElement;
+    private readonly expenses = slider('expenses', 50, 150, kPlanExpenses);
+    private readonly returns = slider('returns', -5, 5, kPlanReturns);
+    private readonly expensesValue = el('output', { for: 'expenses', id: 'expenses-value' });
+    private readonly returnsValue = el('output', { for: 'returns', id: 'returns-value' });
+    private readonly horizon = el('p', { id: 'horizon', 'aria-live': 'polite' });
+    private readonly age = el('input', { id: 'age', type: 'number', min: 0, max: 150, step: 1, value: 95 });
+    private readonly sustainable = el('span', { id: 'sustainable', 'aria-live': 'polite' });
+    private readonly grid = el('tbody');
+    private readonly gridNote = el('p', { class: 'empty-note' });
+    private plan: Plan | null = null;
+    private firstYear = 0;
+
+    constructor(
+        private readonly core: Core,
+        private readonly showVariant: (variant: Variant | null) => void,
+    ) {
+        this.element = el(
+            'div',
+            { class: 'what-if' },
+            el(
+                'div',
+                { class: 'sliders' },
+                el('label', { for: 'expenses' }, 'Expenses:'),
+                this.expenses,
+                this.expensesValue,
+                el('label', { for: 'returns' }, 'Returns:'),
+                this.returns,
+                this.returnsValue,
+            ),
+            this.horizon,
+            el(
+                'p',
+                {},
+                el('label', { for: 'age' }, 'Sustainable spending to age'),
+                ' ',
+                this.age,
+                this.sustainable,
+            ),
+            el('p', {}, 'Money lasts until, by returns moved (rows) and expenses (columns):'),
+            this.gridNote,
+            el(
+                'table',
+                { id: 'sensitivity', class: 'numbers sensitivity' },
+                el('caption', {}, 'Sensitivity grid'),
+                el(
+                    'thead',
+                    {},
+                    el(
+                        'tr',
+                        {},
+                        el('td'),
+                        ...kGridExpensePercents.map((p) => el('th', { scope: 'col' }, `${p}%`)),
+                    ),
+                ),
+                this.grid,
+            ),
+        );
+        this.expenses.addEventListener('input', () => this.project());
+        this.returns.addEventListener('input', () => {
+            this.project();
+            this.sustain();
+        });
+        this.age.addEventListener('change', () => this.sustain());
+        this.grid.addEventListener('click', (event) => this.chooseCell(event.target as HTMLElement));
+        this.grid.addEventListener('keydown', (event) => {
+            if (event.key === 'Enter') this.chooseCell(event.target as HTMLElement);
+        });
+        this.show(null, 0);
+    }
+
+    // The plan just calculated, or null when there is no projection.
+    show(plan: Plan | null, firstYear: number): void {
+        this.plan = plan;
+        this.firstYear = firstYear;
+        this.project();
+        this.sustain();
+        this.fillGrid();
+    }
+
+    private project(): void {
+        const expenses = Number(this.expenses.value);
+        const returns = Number(this.returns.value);
+        this.expensesValue.textContent = `${expenses} %`;
+        this.returnsValue.textContent = `${returns} points`;
+        for (const cell of this.grid.querySelectorAll('td'))
+            cell.classList.toggle(
+                'marked',
+                Number(cell.dataset.expenses) === expenses && Number(cell.dataset.returns) === returns,
+            );
+        if (!this.plan) {
+            this.horizon.textContent = 'Calculate the plan to see what if.';
+            this.showVariant(null);
+            return;
+        }
+        const variant = this.core.whatIf(expenses, returns);
+        if (variant.error) {
+            this.horizon.textContent = 'Not enough memory to calculate this variant.';
+            this.showVariant(null);
+            return;
+        }
+        this.horizon.textContent = horizonText(variant, this.plan, this.firstYear);
+        const changed = expenses !== kPlanExpenses || returns !== kPlanReturns;
+        this.showVariant(changed ? variant : null);
+    }
+
+    private sustain(): void {
+        if (!this.plan) {
+            this.sustainable.textContent = '';
+            return;
+        }
+        const returns = Number(this.returns.value);
+        const moved = returns === kPlanReturns ? '' : ` with returns ${pointsText(returns)}`;
+        const found = this.core.sustain(Number(this.age.value), returns);
+        this.sustainable.textContent =
+            found.status === 'found'
+                ? `: ${found.percent} % of planned expenses${moved}`
+                : found.status === 'none'
+                  ? `: none, the money runs out before then even without expenses${moved}`
+                  : found.status === 'invalidBirthDate'
+                    ? ": the plan's birth date is invalid, so it has no age"
+                    : ': could not be calculated';
+    }
+
+    private fillGrid(): void {
+        const grid = this.plan ? this.core.sensitivity() : null;
+        this.gridNote.textContent = !this.plan
+            ? 'Calculate the plan to see the grid.'
+            : grid
+              ? ''
+              : 'The grid could not be calculated.';
+        this.gridNote.hidden = this.gridNote.textContent === '';
+        this.grid.replaceChildren(
+            ...kGridReturnPoints.map((points, row) =>
+                el(
+                    'tr',
+                    {},
+                    el('th', { scope: 'row' }, points < 0 ? String(points) : `+${points}`),
+                    ...kGridExpensePercents.map((percent, column) =>
+                        el(
+                            'td',
+                            { tabindex: 0, 'data-expenses': percent, 'data-returns': points },
+                            grid ? String(grid[row][column]) : '',
+                        ),
+                    ),
+                ),
+            ),
+        );
+        this.project();
+    }
+
+    // A cell moves the sliders to its variant.
+    private chooseCell(target: HTMLElement): void {
+        const cell = target.closest('td');
+        if (!cell?.dataset.expenses) return;
+        this.expenses.value = cell.dataset.expenses;
+        this.returns.value = cell.dataset.returns ?? '0';
+        this.project();
+        this.sustain();
+    }
+}

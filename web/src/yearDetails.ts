@@ -1,0 +1,106 @@
+// Year Details: how one row came about, item by item, with the desktop pane's lines.
+import type { Plan, Projection, YearBreakdown } from './core';
+import { el } from './dom';
+import { nameForDisplay } from './names';
+
+// What is taken off shows with a minus sign, and nothing taken off as 0 rather than -0.
+function minus(amount: number): number {
+    return amount === 0 ? 0 : -amount;
+}
+
+function itemName(stored: string | undefined, fallback: string): string {
+    return stored ? nameForDisplay(stored) : fallback;
+}
+
+export class YearDetails {
+    readonly element: HTMLElement;
+    private readonly select: HTMLSelectElement;
+    private readonly body: HTMLTableSectionElement;
+    private readonly note: HTMLElement;
+    private projection: Projection | null = null;
+    private plan: Plan | null = null;
+
+    constructor() {
+        this.select = el('select', { id: 'detail-year' });
+        this.body = el('tbody');
+        this.note = el('p', { class: 'empty-note' }, 'Calculate the plan, then choose a year.');
+        this.element = el(
+            'div',
+            { class: 'year-details' },
+            el('div', { class: 'row' }, el('label', { for: 'detail-year' }, 'Year:'), this.select),
+            this.note,
+            el(
+                'table',
+                { id: 'year-details', class: 'details' },
+                el('caption', {}, 'Year details'),
+                el('thead', {}, el('tr', {}, el('th', { scope: 'col' }, 'Item'), el('th', { scope: 'col' }, 'Amount'))),
+                this.body,
+            ),
+        );
+        this.select.addEventListener('change', () => this.fill());
+    }
+
+    show(projection: Projection | null, plan: Plan): void {
+        this.projection = projection;
+        this.plan = plan;
+        const years = projection?.years ?? [];
+        this.select.replaceChildren(...years.map((y) => el('option', { value: y.year }, String(y.year))));
+        this.select.disabled = years.length === 0;
+        this.note.hidden = years.length > 0;
+        this.fill();
+    }
+
+    choose(year: number): void {
+        this.select.value = String(year);
+        this.fill();
+    }
+
+    private fill(): void {
+        const year = this.projection?.years.find((y) => String(y.year) === this.select.value);
+        this.body.replaceChildren();
+        if (year && this.plan) this.lines(year, this.plan);
+    }
+
+    private lines(year: YearBreakdown, plan: Plan): void {
+        const add = (level: number, label: string, amount?: number) =>
+            this.body.append(
+                el(
+                    'tr',
+                    { class: `level${level}` },
+                    el('th', { scope: 'row' }, label),
+                    el('td', {}, amount === undefined ? '' : amount.toLocaleString()),
+                ),
+            );
+        add(0, `Year ${year.year}`);
+        add(0, 'Income items', year.income);
+        for (const income of year.incomes) {
+            const source = plan.incomes[income.item];
+            add(1, itemName(source?.name, `Income item ${income.item + 1}`));
+            add(2, 'Opening balance', income.opening);
+            if (income.initial !== 0) add(2, 'Initial amount', income.initial);
+            if (income.annual !== 0) add(2, 'Annual amount', income.annual);
+            add(2, `Interest at ${income.interestRate} %`, income.interest);
+            if (source?.taxable) add(2, 'Income tax', minus(income.tax));
+            add(2, 'Credited', income.credited);
+            add(2, 'Withdrawn', minus(income.withdrawn));
+            add(2, 'Closing balance', income.closing);
+        }
+        const spent = year.expenses.reduce((sum, e) => sum + e.initial + e.annual, 0);
+        add(0, 'Expenses', spent);
+        for (const expense of year.expenses) {
+            if (expense.initial === 0 && expense.annual === 0) continue;
+            add(1, itemName(plan.expenses[expense.item]?.name, `Expense item ${expense.item + 1}`));
+            if (expense.initial !== 0) add(2, 'Initial amount', expense.initial);
+            if (expense.annual !== 0) add(2, 'Annual amount', expense.annual);
+        }
+        add(0, 'Withdrawals', year.withdrawals);
+        year.draws.forEach((draw, order) => {
+            const name = itemName(plan.incomes[draw.item]?.name, `Income item ${draw.item + 1}`);
+            add(1, `${order + 1}. ${name}`);
+            add(2, draw.taxRate === 0 ? 'Gross' : `Gross at ${draw.taxRate} % tax`, draw.gross);
+            add(2, 'Taken', draw.taken);
+            add(2, 'Received', draw.received);
+        });
+        add(0, year.covered ? 'All expenses paid' : `${year.unpaid.toLocaleString()} could not be paid`);
+    }
+}

@@ -1,0 +1,289 @@
+// The site in headless Chromium, driven by puppeteer-core: the example opened through the
+// file input and calculated gives orbelan-cli's table; a plan typed in by keyboard alone
+// saves to the desktop's bytes; damaged and foreign files give the desktop's messages; no
+// request leaves the page's origin; axe-core finds no violation in any view. Prints the
+// timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+import { execFile } from 'node:child_process';
+import { createServer } from 'node:http';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { extname, join, normalize } from 'node:path';
+import { promisify } from 'node:util';
+import { createRequire } from 'node:module';
+import puppeteer from 'puppeteer-core';
+import { rateBits } from './random-plans.mjs';
+import { loadCore } from './load-core.mjs';
+
+const [siteDir, cli] = process.argv.slice(2);
+const here = new URL('.', import.meta.url).pathname;
+const examples = join(here, '..', '..', 'examples');
+const run = promisify(execFile);
+const work = mkdtempSync(join(tmpdir(), 'orbelan-browser-'));
+const failures = [];
+const expect = (ok, what) => {
+    if (!ok) failures.push(what);
+};
+
+// The site, served from its folder as any static server would.
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
+const server = createServer((request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    const file = join(siteDir, path === '/' ? 'index.html' : path);
+    try {
+        const body = readFileSync(file);
+        response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+        response.end(body);
+    } catch {
+        response.writeHead(404).end();
+    }
+});
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const origin = `http://127.0.0.1:${server.address().port}`;
+
+const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: [
+        '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        `--user-data-dir=${join(work, 'profile')}`,
+    ],
+});
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+async function openPage() {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 1200, height: 900 });
+    await page.setRequestInterception(true);
+    page.on('request', (request) => {
+        const url = request.url();
+        if (url.startsWith(origin + '/') || url.startsWith('data:') || url.startsWith('blob:')) {
+            request.continue();
+        } else {
+            failures.push(`request outside the origin: ${url}`);
+            request.abort();
+        }
+    });
+    page.on('pageerror', (error) => failures.push(`page error: ${error.message}`));
+    page.on('console', (message) => {
+        if (message.type() === 'error') failures.push(`console error: ${message.text()}`);
+    });
+    // Downloads land in a folder of the test; the save picker is left out so that the
+    // first save downloads, as in browsers without the File System Access API.
+    await page.evaluateOnNewDocument(() => delete window.showSaveFilePicker);
+    const session = await page.createCDPSession();
+    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: join(work, 'downloads') });
+    const start = Date.now();
+    await page.goto(origin + '/', { waitUntil: 'load' });
+    await page.waitForSelector('#app:not([aria-busy])');
+    return { page, start };
+}
+
+async function cliOutput(...args) {
+    try {
+        const { stdout, stderr } = await run(cli, args);
+        return { stdout, stderr };
+    } catch (error) {
+        return { stdout: error.stdout, stderr: error.stderr };
+    }
+}
+
+async function messageShown(page) {
+    await page.waitForSelector('#message[open]');
+    const text = await page.$eval('#message-text', (e) => e.textContent);
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#message:not([open])');
+    return text;
+}
+
+async function tableRows(page) {
+    return page.$$eval('#projection tr', (rows) =>
+        rows.map((row) => [...row.children].map((cell) => cell.textContent).join(',')),
+    );
+}
+
+async function axe(page, view) {
+    await page.evaluate(axeSource);
+    const result = await page.evaluate(() => window.axe.run(document));
+    for (const violation of result.violations)
+        failures.push(`axe, ${view}: ${violation.id}: ${violation.help} (${violation.nodes.map((n) => n.target).join(' ')})`);
+}
+
+// The example through the file input, Calculate, the table against orbelan-cli.
+{
+    const { page, start } = await openPage();
+    const example = join(examples, 'retirement-example.Orbe');
+    const input = await page.$('#open');
+    await input.uploadFile(example);
+    await page.waitForFunction(() => document.title.startsWith('retirement-example.Orbe'));
+    await page.click('#calculate');
+    await page.waitForSelector('#projection tbody tr');
+    const firstProjection = Date.now() - start;
+    const csv = (await cliOutput('project', '--csv', example)).stdout;
+    expect((await tableRows(page)).join('\n') + '\n' === csv, 'the example table differs from orbelan-cli project --csv');
+    const csp = await page.$eval('meta[http-equiv="Content-Security-Policy"]', (m) => m.content);
+    expect(csp.startsWith("default-src 'self';"), `the page's Content-Security-Policy is ${csp}`);
+    for (const view of ['plan', 'projection', 'details', 'whatif']) {
+        await page.click(`#tab-${view}`);
+        await axe(page, view);
+    }
+    // Year Details of the table's second year, chosen by keyboard.
+    await page.click('#tab-projection');
+    await page.focus('#projection tbody tr:nth-child(2)');
+    await page.keyboard.press('Enter');
+    const details = await page.$eval('#year-details tbody', (b) => b.textContent);
+    expect(details.startsWith('Year 2001'), `Year Details show ${details.slice(0, 40)}`);
+    const [ready, shown] = await page.evaluate(() => [
+        performance.getEntriesByName('orbelan-ready')[0].startTime,
+        performance.getEntriesByName('orbelan-projection-shown')[0].duration,
+    ]);
+    console.log(
+        `browser: page ready ${ready.toFixed(0)} ms after navigation, Calculate to table shown ` +
+            `${shown.toFixed(1)} ms; first projection ${firstProjection} ms after the page was asked for, ` +
+            'file upload by the test included',
+    );
+    await page.close();
+}
+
+// Damaged and foreign files.
+{
+    const { page } = await openPage();
+    const damaged = join(work, 'damaged.Orbe');
+    const good = readFileSync(join(examples, 'retirement-example.Orbe'), 'latin1');
+    writeFileSync(damaged, good.replace(/\r\n55\r\n/, '\r\nfifty\r\n'), 'latin1');
+    const expected = (await cliOutput('project', damaged)).stderr.replace(/^Warning: /, '').trim();
+    await (await page.$('#open')).uploadFile(damaged);
+    expect((await messageShown(page)) === expected && expected.startsWith('This plan file is damaged'),
+        'a damaged file does not show the desktop message');
+    const foreign = join(work, 'notes.Orbe');
+    writeFileSync(foreign, 'shopping list\n');
+    await (await page.$('#open')).uploadFile(foreign);
+    expect((await messageShown(page)) === 'File format error!', 'a foreign file is not refused with the desktop message');
+    await page.close();
+}
+
+// A plan typed in by keyboard alone, saved: the bytes of the desktop's file.
+{
+    const { page } = await openPage();
+    const tabTo = async (id) => {
+        for (let n = 0; n < 300; ++n) {
+            if (await page.evaluate((want) => document.activeElement?.id === want, id)) return;
+            await page.keyboard.press('Tab');
+        }
+        throw new Error(`#${id} cannot be reached by Tab`);
+    };
+    const type = async (id, text) => {
+        await tabTo(id);
+        await page.keyboard.down('Control');
+        await page.keyboard.press('a');
+        await page.keyboard.up('Control');
+        await page.keyboard.type(text);
+    };
+    const press = async (id, key = 'Enter') => {
+        await tabTo(id);
+        await page.keyboard.press(key);
+    };
+    await press('new');
+    await type('birthDate', '1970');
+    await type('retirementAge', '60');
+    await type('taxRateBefore', '30');
+    await type('taxRateAfter', '20');
+    await press('general-ok');
+    await press('income-add');
+    const income = [['name', 'Savings'], ['initialAmount', '10000'], ['initialDate', '2020'],
+        ['annualAmount', '1200'], ['annualStart', '2021'], ['annualEnd', '2030'], ['growthRate', '2'],
+        ['rateSwitchDate', '2030'], ['rateBefore', '4.5'], ['rateAfter', '3'], ['withdrawalStart', '2030']];
+    for (const [field, text] of income) await type(`income-${field}`, text);
+    await press('income-taxable', ' ');
+    await press('income-ok');
+    await press('expense-add');
+    const expense = [['name', 'Living'], ['initialAmount', '0'], ['initialDate', '2020'], ['annualAmount', '5000'],
+        ['annualStart', '2021'], ['annualEnd', '2060'], ['growthRate', '2.5']];
+    for (const [field, text] of expense) await type(`expense-${field}`, text);
+    await press('expense-ok');
+    // A refused value shows the dialogs' message and keeps the stored one.
+    await type('taxRateAfter', 'twenty');
+    await press('general-ok');
+    expect((await messageShown(page)) === 'Please enter a number.', 'a bad rate is not refused with the desktop message');
+    await press('general-cancel');
+    // Unsaved changes survive a reload, offered back.
+    await page.reload({ waitUntil: 'load' });
+    await page.waitForSelector('#question[open]');
+    const offer = await page.$eval('#question-text', (e) => e.textContent);
+    expect(offer === 'Restore the unsaved changes to Untitled.Orbe?', `after a reload the page asks ${offer}`);
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#question:not([open])');
+    await press('save');
+    const downloads = join(work, 'downloads');
+    for (let n = 0; n < 50 && !readdirSync(downloads, { withFileTypes: true }).some((f) => f.name.endsWith('.Orbe')); ++n)
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    const fixture = join(here, 'keyboard-plan.Orbe');
+    const resaved = join(work, 'resaved.Orbe');
+    await cliOutput('save', fixture, resaved);
+    expect(Buffer.compare(readFileSync(resaved), readFileSync(fixture)) === 0, 'orbelan-cli save changes the fixture');
+    const saved = join(downloads, 'Untitled.Orbe');
+    let bytes = Buffer.alloc(0);
+    try {
+        bytes = readFileSync(saved);
+    } catch {
+        failures.push('Save plan downloaded no Untitled.Orbe');
+    }
+    expect(Buffer.compare(bytes, readFileSync(fixture)) === 0, 'the plan typed in saves other bytes than the desktop');
+    await page.close();
+}
+
+// What If with a plan of 100 items: one slider step, projected and drawn.
+{
+    const { page } = await openPage();
+    const core = await loadCore(siteDir);
+    // 70 accounts at different rates, opening for withdrawal one after another, and 30
+    // expenses that draw on them for decades.
+    const plan = JSON.parse(core.newPlan());
+    plan.birthDate = [1970, 6, 1];
+    const year = (y) => [y, 1, 1];
+    for (let i = 0; i < 70; ++i)
+        plan.incomes.push({
+            name: `Account ${i + 1}`, taxable: i % 2 === 0, initialAmount: 20000 + 1000 * i,
+            initialDate: year(2020), annualAmount: 500, annualStart: year(2021), annualEnd: year(2035),
+            growthRate: rateBits(1), rateSwitchDate: year(2035), rateBefore: rateBits(2 + (i % 7) / 2),
+            rateAfter: rateBits(1 + (i % 5) / 3), withdrawalTaxable: i % 3 === 0, withdrawalStart: year(2021 + (i % 20)),
+        });
+    for (let e = 0; e < 30; ++e)
+        plan.expenses.push({
+            name: `Expense ${e + 1}`, initialAmount: 0, initialDate: year(2020), annualAmount: 1000 + 50 * e,
+            annualStart: year(2021), annualEnd: year(2100), growthRate: rateBits(2),
+        });
+    const big = join(work, 'hundred.Orbe');
+    writeFileSync(big, core.planBytes(JSON.stringify(plan)));
+    await (await page.$('#open')).uploadFile(big);
+    await page.waitForFunction(() => document.title.startsWith('hundred.Orbe'));
+    await page.click('#calculate');
+    await page.click('#tab-whatif');
+    expect((await tableRows(page)).length > 10, 'the 100-item plan projects too few years to measure');
+    const times = await page.evaluate(() => {
+        const slider = document.getElementById('expenses');
+        const spent = [];
+        for (let value = 80; value <= 120; ++value) {
+            const start = performance.now();
+            slider.value = String(value);
+            slider.dispatchEvent(new Event('input'));
+            spent.push(performance.now() - start);
+        }
+        return spent.sort((a, b) => a - b);
+    });
+    const median = times[Math.floor(times.length / 2)];
+    const worst = times[times.length - 1];
+    console.log(`browser: a What If slider step on a 100-item plan takes ${median.toFixed(1)} ms (worst ${worst.toFixed(1)} ms)`);
+    expect(median < 16.7, `a slider step takes ${median} ms, more than a frame`);
+    await page.close();
+}
+
+await browser.close();
+server.close();
+if (failures.length) {
+    console.error(failures.join('\n'));
+    console.error(`browser: ${failures.length} failures (files kept in ${work})`);
+    process.exit(1);
+}
+rmSync(work, { recursive: true });
+console.log('browser: the site passes every check');

@@ -1,0 +1,87 @@
+// The browser edition's core against the native orbelan-cli on the same random plan files:
+// the same table, the same breakdown JSON, the same what-if answers and the same saved bytes,
+// to the unit. Usage: node core-vs-cli.mjs MODULE_DIR ORBELAN_CLI [PLANS]
+import { execFile } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { promisify } from 'node:util';
+import { loadCore } from './load-core.mjs';
+import { randomPlan, seededRandom } from './random-plans.mjs';
+
+const [moduleDir, cli, planCount = '2000'] = process.argv.slice(2);
+const run = promisify(execFile);
+const core = await loadCore(moduleDir);
+const folder = mkdtempSync(join(tmpdir(), 'orbelan-web-'));
+const random = seededRandom(20260105);
+const failures = [];
+
+async function cliOutput(...args) {
+    try {
+        return (await run(cli, args, { maxBuffer: 64 << 20 })).stdout;
+    } catch (error) {
+        // Exit statuses such as 4 still print what was calculated.
+        return error.stdout;
+    }
+}
+
+function sustainLine(age) {
+    const answer = JSON.parse(core.sustain(age, 0));
+    if (answer.status === 'found') return `sustainable spending to age ${age}: ${answer.percent}%\n`;
+    if (answer.status === 'none') return `sustainable spending to age ${age}: none\n`;
+    return '';
+}
+
+// The grid's horizons, read from the CSV by the number each cell starts with.
+function gridFromCsv(text) {
+    return text
+        .trim()
+        .split('\n')
+        .slice(1)
+        .map((line) => line.split(',').slice(1).map((cell) => parseInt(cell, 10)));
+}
+
+async function check(n) {
+    const plan = randomPlan(random);
+    const file = join(folder, `plan${n}.Orbe`);
+    const bytes = core.planBytes(JSON.stringify(plan));
+    writeFileSync(file, bytes);
+    const opened = JSON.parse(core.openPlan(bytes));
+    core.setPlan(JSON.stringify(opened.plan));
+    const mine = {
+        csv: core.projectionCsv(),
+        json: core.breakdownJson(),
+        sustain: sustainLine(95),
+        grid: JSON.parse(core.sensitivity()),
+    };
+    const [csv, json, sustain, grid] = await Promise.all([
+        cliOutput('project', '--csv', file),
+        cliOutput('explain', '--json', file),
+        cliOutput('sustain', file),
+        cliOutput('sensitivity', file),
+    ]);
+    const differs = [];
+    if (mine.csv !== csv) differs.push('table');
+    if (mine.json !== json) differs.push('breakdown');
+    if (mine.sustain !== sustain) differs.push('sustainable spending');
+    if (JSON.stringify(mine.grid ?? []) !== JSON.stringify(grid ? gridFromCsv(grid) : []))
+        differs.push('sensitivity');
+    if (n % 10 === 0) {
+        const saved = join(folder, `saved${n}.Orbe`);
+        await cliOutput('save', file, saved);
+        if (Buffer.compare(readFileSync(saved), Buffer.from(bytes)) !== 0) differs.push('saved bytes');
+    }
+    if (differs.length) failures.push(`plan ${n} (${file}): ${differs.join(', ')} differ`);
+}
+
+const started = Date.now();
+const count = Number(planCount);
+for (let n = 0; n < count; n += 2) await Promise.all([check(n), n + 1 < count ? check(n + 1) : null]);
+const seconds = ((Date.now() - started) / 1000).toFixed(1);
+if (failures.length) {
+    console.error(failures.slice(0, 20).join('\n'));
+    console.error(`core-vs-cli: ${failures.length} of ${count} plans differ (files kept in ${folder})`);
+    process.exit(1);
+}
+rmSync(folder, { recursive: true });
+console.log(`core-vs-cli: ${count} random plans agree with orbelan-cli (${seconds} s)`);
