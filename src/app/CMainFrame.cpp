@@ -12,6 +12,7 @@
 #include "view/MoneyDisplay.h"
 #include "view/ProjectionChart.h"
 #include "view/ProjectionExport.h"
+#include "view/VerticalScroller.h"
 #include "view/WhatIfPane.h"
 #include "view/WheelPastSpinBoxes.h"
 #include "view/YearDetailsPane.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -72,6 +72,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     createToolBars();
     createStatusBar();
     resize(FirstWindowSize(*this, kDefaultSize));
+    shareRoomOnSmallScreens();
     RestoreWindowLayout(LayoutParts(), m_settings);
     OnDocumentTitleChanged();
     m_document.AddObserver(*this);
@@ -135,9 +136,7 @@ void CMainFrame::createWhatIf() {
     m_whatIfDock->setObjectName(QStringLiteral("whatIfDock"));
     m_whatIfDock->setAccessibleName(QStringLiteral("What If"));
     // The pane is taller than a small window has room for beside Year Details: it scrolls.
-    auto* scroller = new QScrollArea(m_whatIfDock);
-    scroller->setWidgetResizable(true);
-    scroller->setFrameShape(QFrame::NoFrame);
+    auto* scroller = new VerticalScroller(m_whatIfDock);
     m_pWhatIf = new WhatIfPane(scroller);
     m_pWhatIf->SetMoneyDisplay(*m_moneyDisplay);
     RememberSustainableAge(*m_pWhatIf, m_settings);
@@ -153,6 +152,13 @@ void CMainFrame::createWhatIf() {
     };
     connect(m_pWhatIf, &WhatIfPane::variantChanged, this, showVariant);
     connect(m_whatIfDock, &QDockWidget::visibilityChanged, this, showVariant);
+}
+
+void CMainFrame::shareRoomOnSmallScreens() {
+    // A screen with less room than the window wants: the panes share one place as tabs, so
+    // each keeps its height and they take one width from the list, not two.
+    if (size() != kDefaultSize)
+        tabifyDockWidget(m_yearDetailsDock, m_whatIfDock);
 }
 
 void CMainFrame::followListSelection() {
@@ -209,11 +215,22 @@ void CMainFrame::createActions() {
     connect(chart, &QAction::toggled, m_pChart, &QWidget::setVisible);
     QAction* details = m_actions[CommandId::ViewYearDetails];
     connect(details, &QAction::toggled, m_yearDetailsDock, &QWidget::setVisible);
+    // A pane shown by its command comes to the front where the panes share one place as tabs.
+    connect(details, &QAction::triggered, this, [this](bool on) {
+        if (on)
+            m_yearDetailsDock->raise();
+    });
     // The pane can also be closed on its own title bar; the check mark follows it.
     connect(m_yearDetailsDock, &QDockWidget::visibilityChanged, this,
             [this, details] { details->setChecked(!m_yearDetailsDock->isHidden()); });
     QAction* whatIf = m_actions[CommandId::ViewWhatIf];
     connect(whatIf, &QAction::toggled, m_whatIfDock, &QWidget::setVisible);
+    connect(
+        whatIf, &QAction::triggered, this,
+        [this](bool on) {
+            if (on)
+                m_whatIfDock->raise();
+        });
     connect(m_whatIfDock, &QDockWidget::visibilityChanged, this,
             [this, whatIf] { whatIf->setChecked(!m_whatIfDock->isHidden()); });
     connect(m_actions[CommandId::EditGeneralData], &QAction::triggered, m_pView,

@@ -50,6 +50,7 @@ private:
     void createView();
     void createYearDetails();
     void createWhatIf();
+    void shareRoomOnSmallScreens();
     void followListSelection();
     void createActions();
     void createMenus();

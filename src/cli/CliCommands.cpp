@@ -11,7 +11,10 @@
 #include "cli/SensitivityCommand.h"
 #include "cli/SustainCommand.h"
 
+#include "persist/UserMessages.h"
+
 #include <array>
+#include <new>
 #include <string_view>
 
 namespace {
@@ -45,8 +48,18 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         out << "orbelan-cli " ORBELAN_VERSION "\n";
         return kExitSuccess;
     }
-    for (const CliCommand& known : kCommands)
-        if (command == known.name)
+    for (const CliCommand& known : kCommands) {
+        if (command != known.name)
+            continue;
+        // Any command may meet a plan too large for the memory it may have: it says so
+        // instead of aborting.
+        try {
             return known.run(args.subspan(1), out, err);
+        } catch (const std::bad_alloc&) {
+            out.flush();
+            err << kAllocationError << '\n';
+            return kExitCannotCalculate;
+        }
+    }
     return Usage(err, "unknown command '" + command + "'");
 }

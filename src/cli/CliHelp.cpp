@@ -5,7 +5,7 @@ namespace {
 constexpr const char* kHelp =
     R"(Usage: orbelan-cli project [--csv | --json] FILE
        orbelan-cli explain FILE YEAR
-       orbelan-cli explain --json FILE
+       orbelan-cli explain --json [--pretty] FILE
        orbelan-cli check FILE
        orbelan-cli sustain FILE [--until-age N]
        orbelan-cli sensitivity FILE
@@ -33,6 +33,8 @@ Commands:
       --json          (explain --json FILE) Print the whole projection as JSON,
                       each year with its breakdown: covered, unpaid, incomes,
                       expenses and draws, items by their 0-based position.
+                      Written compactly, one year at a time.
+      --pretty        (with --json) Indent the JSON, one value a line.
   check FILE          Tell whether FILE opens cleanly, is damaged (and from
                       which line), or cannot be opened.
   sustain FILE        Print the largest spending, as a whole percentage from 0
@@ -76,7 +78,7 @@ Exit status:
      birth date is invalid
   2  bad usage
   3  check: FILE is damaged
-  4  the calculation could not be done (out of memory)
+  4  the calculation could not be done, or any command ran out of memory
   5  save: OUT could not be saved
 )";
 

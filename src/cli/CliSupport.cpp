@@ -1,8 +1,13 @@
 #include "cli/CliSupport.h"
 
+#include "persist/SaveBackup.h"
 #include "persist/UserMessages.h"
 
 std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err) {
+    // The same rule as the window: an interrupted save is undone, or its backup named.
+    const RestoreNotice restore = DescribeRestore(RestoreInterruptedSave(path), path);
+    if (!restore.text.empty())
+        err << "Warning: " << restore.text << ' ' << restore.detail << '\n';
     const PlanOpenResult result = OpenPlanFile(path, plan);
     switch (result.status) {
     case PlanOpenStatus::CannotOpen:

@@ -7,7 +7,8 @@
 #include <ostream>
 #include <string>
 
-// Opens the plan, reporting a failure on err; empty when it did not open.
+// Opens the plan, reporting a failure on err; empty when it did not open. A save of it that
+// a crash cut short is undone first, as the window does, with a warning on err.
 std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err);
 
 // Opens the plan for a projection: a damaged file still projects, with a warning on err.

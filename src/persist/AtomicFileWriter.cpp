@@ -2,29 +2,23 @@
 
 #include "persist/FileAttributes.h"
 #include "persist/FileIo.h"
+#include "persist/FileLock.h"
 #include "persist/InPlaceWriter.h"
+#include "persist/LinkPolicy.h"
 #include "persist/SaveBackup.h"
+#include "persist/SaveErrors.h"
 #include "persist/TemporaryFile.h"
 #include "persist/WritePermission.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Follows symbolic links so that the file they name is replaced, not the link.
-fs::path ResolveLinks(fs::path path) {
-    std::error_code error;
-    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
-        const fs::path target = fs::read_symlink(path, error);
-        if (error)
-            break;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return path;
-}
+std::function<void()> g_beforeOpenForTesting;
 
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
@@ -41,26 +35,52 @@ std::error_code WriteNewFile(const fs::path& target, std::string_view bytes) {
     return temporary.Commit(bytes);
 }
 
+// The file that was checked, opened without following a link and locked for this save;
+// anything put in its place since the check is refused rather than written through.
+std::error_code OpenChecked(const fs::path& target, const struct stat& info, FileDescriptor& fd) {
+    if (g_beforeOpenForTesting)
+        g_beforeOpenForTesting();
+    fd = FileDescriptor(
+        ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0)
+        return LastSystemError();
+    if (opened.st_dev != info.st_dev || opened.st_ino != info.st_ino)
+        return MakeSaveError(SaveFailure::FileReplacedDuringSave);
+    return LockWholeFile(fd.Get(), true);
+}
+
 std::error_code ReplaceExistingFile(const fs::path& target, const struct stat& info,
                                     std::string_view bytes) {
+    FileDescriptor fd(-1);
+    if (const std::error_code error = OpenChecked(target, info, fd))
+        return error;
+    RemoveStaleTemporaryFiles(target);
     if (info.st_nlink > 1)
-        return WriteFileInPlace(target, bytes);
+        return WriteFileInPlace(fd.Get(), target, info, bytes);
     {
         TemporaryFile temporary(target);
         if (!temporary.CreationError() && !CopyFileAttributes(target, info, temporary.Get()))
             return temporary.Commit(bytes);
     }
-    return WriteFileInPlace(target, bytes);
+    return WriteFileInPlace(fd.Get(), target, info, bytes);
 }
 
 } // namespace
 
+void SetBeforeOpenHookForTesting(std::function<void()> hook) {
+    g_beforeOpenForTesting = std::move(hook);
+}
+
 std::error_code WriteFileSafely(const fs::path& target, std::string_view bytes) {
-    const fs::path resolved = ResolveLinks(target);
-    if (const std::error_code error = RestoreInterruptedSave(resolved).error)
+    fs::path resolved;
+    if (const std::error_code error = ResolveLinksForSave(target, resolved))
         return error;
+    // What it finds was told to the user when the file was opened; here it only matters
+    // that an interrupted write is undone before this one begins.
+    RestoreInterruptedSave(resolved);
     struct stat info {};
-    if (::stat(resolved.c_str(), &info) != 0) {
+    if (::lstat(resolved.c_str(), &info) != 0) {
         if (errno != ENOENT)
             return LastSystemError();
         return WriteNewFile(resolved, bytes);

@@ -23,11 +23,7 @@ bool CTessalyDoc::OnNewDocument() {
 }
 
 bool CTessalyDoc::OnOpenDocument(const std::string& path) {
-    const RestoreResult restore = RestoreInterruptedSave(PathFromUtf8(path));
-    if (restore.error) {
-        m_ui.ShowMessage(std::string(kErrorOpeningFile), FileErrorDetail(path, restore.error));
-        return false;
-    }
+    const RestoreNotice restore = DescribeRestore(RestoreInterruptedSave(PathFromUtf8(path)), path);
     const PlanOpenResult result = OpenPlanFile(PathFromUtf8(path), m_plan);
     switch (result.status) {
     case PlanOpenStatus::CannotOpen:
@@ -42,8 +38,8 @@ bool CTessalyDoc::OnOpenDocument(const std::string& path) {
     m_bPlanReplaced = true;
     m_results.rowCount = 0;
     m_shown = {};
-    if (restore.restored)
-        m_ui.ShowMessage(std::string(kInterruptedSaveUndone), path);
+    if (!restore.text.empty())
+        m_ui.ShowMessage(restore.text, restore.detail);
     if (result.Damaged())
         m_ui.ShowMessage(DamagedFileMessage(result.damagedLine));
     return true;

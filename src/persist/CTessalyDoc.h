@@ -18,7 +18,8 @@ public:
     explicit CTessalyDoc(UiServices& ui);
 
     bool OnNewDocument() override;
-    // Undoes a save of this file that a crash cut short, then reads it.
+    // Undoes a save of this file that a crash cut short when the file shows it safely can,
+    // and tells the user about any backup left alone; then reads it.
     bool OnOpenDocument(const std::string& path) override;
     // Repairs a ".Orb" extension, then writes the file as WriteFileSafely does: never
     // where the user may not write, never losing the previous file.

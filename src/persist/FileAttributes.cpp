@@ -57,6 +57,10 @@ std::error_code CopyFileAttributes(const std::filesystem::path& from, const stru
     if ((own.st_uid != info.st_uid || own.st_gid != info.st_gid) &&
         ::fchown(fd, info.st_uid, info.st_gid) != 0)
         return LastSystemError();
+    // A folder's default ACL gave the new file an access ACL of its own, which would widen
+    // or narrow what the mode says; the file gets the ACL of the one it replaces, or none.
+    if (::fremovexattr(fd, "system.posix_acl_access") != 0 && errno != ENODATA && errno != ENOTSUP)
+        return LastSystemError();
     // After the owner: a change of owner clears the set-user-ID and set-group-ID bits.
     if (::fchmod(fd, info.st_mode & 07777) != 0)
         return LastSystemError();

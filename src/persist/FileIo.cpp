@@ -8,6 +8,20 @@ FileDescriptor::~FileDescriptor() {
     Close();
 }
 
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        Close();
+        m_fd = other.Release();
+    }
+    return *this;
+}
+
+int FileDescriptor::Release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
 std::error_code FileDescriptor::Close() {
     if (m_fd < 0)
         return {};

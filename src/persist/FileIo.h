@@ -11,12 +11,16 @@ public:
     explicit FileDescriptor(int fd) : m_fd(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : m_fd(other.Release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
     ~FileDescriptor();
 
     int Get() const { return m_fd; }
     bool IsOpen() const { return m_fd >= 0; }
     // Closes now and says whether the system accepted it.
     std::error_code Close();
+    // Gives up the descriptor without closing it.
+    int Release();
 
 private:
     int m_fd;

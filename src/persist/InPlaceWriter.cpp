@@ -3,22 +3,17 @@
 #include "persist/FileIo.h"
 #include "persist/SaveBackup.h"
 
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
 
-std::error_code WriteFileInPlace(const std::filesystem::path& path, std::string_view bytes) {
-    FileDescriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
-    struct stat info {};
-    if (!fd.IsOpen() || ::fstat(fd.Get(), &info) != 0)
-        return LastSystemError();
+std::error_code WriteFileInPlace(int fd, const std::filesystem::path& path, const struct stat& info,
+                                 std::string_view bytes) {
     std::string old;
-    if (const std::error_code error = ReadAll(fd.Get(), old))
+    if (const std::error_code error = ReadAll(fd, old))
         return error;
-    if (const std::error_code error = WriteSaveBackup(path, info, old))
+    if (const std::error_code error = WriteSaveBackup(path, info, old, bytes))
         return error;
-    const std::error_code error = ReplaceContents(fd.Get(), bytes);
-    if (error && ReplaceContents(fd.Get(), old))
+    const std::error_code error = ReplaceContents(fd, bytes);
+    if (error && ReplaceContents(fd, old))
         return error; // the backup stays, to be put back at the next open or save
     RemoveSaveBackup(info);
     return error;

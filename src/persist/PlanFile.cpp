@@ -91,8 +91,7 @@ void WritePlan(LineWriter& out, const Plan& plan) {
 
 // A count as large as the file itself cannot be genuine: every item takes
 // several bytes. Capping it there keeps a damaged count from appending
-// billions of default items, while a file cut off part-way still gets all
-// the items it counted.
+// billions of default items before the first of them fails to read.
 std::size_t ItemsToAppend(bool countRead, std::int32_t count, std::size_t fileSize) {
     if (!countRead || count <= 0)
         return 0;
@@ -169,13 +168,15 @@ PlanTextReader& ReadPlan(PlanTextReader& in, Plan& plan) {
 
     std::int32_t count = 0;
     bool countRead = in.ReadInt(count);
-    for (std::size_t i = ItemsToAppend(countRead, count, in.Size()); i > 0; --i) {
+    // The first item that fails to read is the last: a count that the rest of the file
+    // cannot hold appends one default item, not billions.
+    for (std::size_t i = ItemsToAppend(countRead, count, in.Size()); i > 0 && !in.Failed(); --i) {
         plan.AppendIncome();
         ReadIncome(in, plan.incomes.back());
     }
     count = 0;
     countRead = in.ReadInt(count);
-    for (std::size_t i = ItemsToAppend(countRead, count, in.Size()); i > 0; --i) {
+    for (std::size_t i = ItemsToAppend(countRead, count, in.Size()); i > 0 && !in.Failed(); --i) {
         plan.AppendExpense();
         ReadExpense(in, plan.expenses.back());
     }

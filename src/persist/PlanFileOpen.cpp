@@ -4,25 +4,57 @@
 #include "persist/PlanTextReader.h"
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// The whole file in bytes, or the reason why it cannot be read.
+class PlanOpenErrorCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "orbelan-open"; }
+    std::string message(int) const override {
+        return "not a plan file but a device, a pipe or a socket";
+    }
+};
+
+const PlanOpenErrorCategory& PlanOpenErrors() {
+    static const PlanOpenErrorCategory category;
+    return category;
+}
+
+std::error_code SystemError() {
+    return {errno, std::system_category()};
+}
+
+// The whole file in bytes, or the reason why it cannot be read. Only a regular file is
+// read: a device may never end and a pipe may never answer.
 std::error_code ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return SystemError();
+    struct stat info {};
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return std::make_error_code(std::errc::is_a_directory);
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return {errno != 0 ? errno : EIO, std::system_category()};
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return std::make_error_code(std::errc::io_error);
-    return {};
+    if (::fstat(fd, &info) != 0)
+        error = SystemError();
+    else if (S_ISDIR(info.st_mode))
+        error = std::make_error_code(std::errc::is_a_directory);
+    else if (!S_ISREG(info.st_mode))
+        error = {1, PlanOpenErrors()};
+    char buffer[65536];
+    while (!error) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            error = SystemError();
+        if (got <= 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return error;
 }
 
 } // namespace

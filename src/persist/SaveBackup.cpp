@@ -1,10 +1,21 @@
 #include "persist/SaveBackup.h"
 
 #include "persist/FileIo.h"
+#include "persist/FileLock.h"
+#include "persist/InterruptedWrite.h"
+#include "persist/SaveErrors.h"
+#include "persist/StateFolder.h"
+#include "persist/UserMessages.h"
+#include "persist/WritePermission.h"
 
 #include <cerrno>
-#include <cstdlib>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <optional>
+#include <random>
 #include <string>
 #include <unistd.h>
 
@@ -12,97 +23,247 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path BackupPath(const struct stat& info) {
-    return SaveBackupFolder() /
-           ("save-" + std::to_string(info.st_dev) + "-" + std::to_string(info.st_ino));
+constexpr std::string_view kMagic = "orbelan save backup 2\n";
+
+std::string BackupName(const struct stat& info) {
+    return "save-" + std::to_string(info.st_dev) + "-" + std::to_string(info.st_ino);
 }
 
-std::error_code MakeBackupFolder(const fs::path& folder) {
-    std::error_code error;
-    fs::create_directories(folder.parent_path(), error);
-    if (error)
-        return error;
-    // The old bytes are the user's: nobody else may read them.
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        return LastSystemError();
-    return {};
-}
+struct BackupRecord {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t mtimeSeconds = 0;
+    std::int64_t mtimeNanoseconds = 0;
+    std::string_view oldBytes;
+    std::string_view newBytes;
+};
 
-bool IsSameFile(const struct stat& one, const struct stat& other) {
-    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
-}
-
-} // namespace
-
-fs::path SaveBackupFolder() {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state != nullptr && fs::path(state).is_absolute())
-        return fs::path(state) / "orbelan";
-    const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr ? home : "/") / ".local" / "state" / "orbelan";
-}
-
-std::error_code WriteSaveBackup(const fs::path& file, const struct stat& info,
-                                std::string_view bytes) {
-    const fs::path backup = BackupPath(info);
-    if (const std::error_code error = MakeBackupFolder(backup.parent_path()))
-        return error;
-    std::string temporary = backup.string() + ".XXXXXX";
-    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!fd.IsOpen())
-        return LastSystemError();
-    // Absolute, so that the backup is found whatever the current folder of a later run.
+std::string EncodeBackup(const fs::path& file, const struct stat& info, std::string_view oldBytes,
+                         std::string_view newBytes) {
     std::error_code ignored;
-    std::string contents = fs::absolute(file, ignored).lexically_normal().string();
+    // Absolute, so that the user is told a path that means something from anywhere.
+    std::string contents(kMagic);
+    for (const std::uint64_t number :
+         {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+          static_cast<std::uint64_t>(info.st_mtim.tv_sec),
+          static_cast<std::uint64_t>(info.st_mtim.tv_nsec),
+          static_cast<std::uint64_t>(oldBytes.size()), static_cast<std::uint64_t>(newBytes.size())})
+        contents += std::to_string(number) + ' ';
+    contents += '\n';
+    contents += fs::absolute(file, ignored).lexically_normal().string();
     contents.push_back('\0');
-    contents.append(bytes);
+    contents.append(oldBytes);
+    contents.append(newBytes);
+    return contents;
+}
+
+// The record a backup holds; nothing when it is not one that EncodeBackup wrote.
+std::optional<BackupRecord> DecodeBackup(std::string_view contents) {
+    if (!contents.starts_with(kMagic))
+        return std::nullopt;
+    contents.remove_prefix(kMagic.size());
+    std::uint64_t numbers[6] = {};
+    for (std::uint64_t& number : numbers) {
+        const auto [end, error] =
+            std::from_chars(contents.data(), contents.data() + contents.size(), number);
+        if (error != std::errc{} || end == contents.data() + contents.size() || *end != ' ')
+            return std::nullopt;
+        contents.remove_prefix(static_cast<std::size_t>(end - contents.data()) + 1);
+    }
+    const std::size_t pathEnd = contents.find('\0');
+    if (!contents.starts_with('\n') || pathEnd == std::string_view::npos)
+        return std::nullopt;
+    contents.remove_prefix(pathEnd + 1);
+    const std::uint64_t oldSize = numbers[4];
+    if (oldSize > contents.size() || contents.size() - oldSize != numbers[5])
+        return std::nullopt;
+    return BackupRecord{numbers[0],
+                        numbers[1],
+                        static_cast<std::int64_t>(numbers[2]),
+                        static_cast<std::int64_t>(numbers[3]),
+                        contents.substr(0, oldSize),
+                        contents.substr(oldSize)};
+}
+
+constexpr std::size_t kRandomLength = 8;
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// A name in the folder that nobody uses yet, made from base.
+std::string UnusedName(const std::string& base) {
+    char suffix[2 + kRandomLength];
+    std::snprintf(suffix, sizeof suffix, ".%08x", static_cast<unsigned>(std::random_device()()));
+    return base + suffix;
+}
+
+// Removes what killed saves left of earlier backups of this name. The save that calls this
+// holds the file's lock, so no save that is running owns one of them.
+void RemoveStaleTemporaries(int folder, const std::string& name) {
+    std::error_code error;
+    for (fs::directory_iterator entry(SaveBackupFolder(), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string found = entry->path().filename().string();
+        struct stat info {};
+        if (found.size() == name.size() + 1 + kRandomLength + kTemporarySuffix.size() &&
+            found.starts_with(name + ".") && found.ends_with(kTemporarySuffix) &&
+            ::fstatat(folder, found.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+            ::unlinkat(folder, found.c_str(), 0);
+    }
+}
+
+// Writes contents to a new file of the folder and renames it to name: all of it or none.
+std::error_code WriteFileInFolder(int folder, const std::string& name, std::string_view contents) {
+    RemoveStaleTemporaries(folder, name);
+    std::string temporary;
+    FileDescriptor fd(-1);
+    for (int attempt = 0; attempt < 100 && !fd.IsOpen(); ++attempt) {
+        temporary = UnusedName(name) + std::string(kTemporarySuffix);
+        fd = FileDescriptor(::openat(folder, temporary.c_str(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!fd.IsOpen() && errno != EEXIST)
+            break;
+    }
+    if (!fd.IsOpen())
+        return BackupFolderError(errno);
     std::error_code error = WriteAll(fd.Get(), contents);
     if (!error && ::fsync(fd.Get()) != 0)
         error = LastSystemError();
     if (const std::error_code closed = fd.Close(); !error)
         error = closed;
-    if (!error && ::rename(temporary.c_str(), backup.c_str()) != 0)
+    if (!error && ::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0)
         error = LastSystemError();
     if (error) {
-        ::unlink(temporary.c_str());
-        return error;
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return BackupFolderError(error.value());
     }
-    SyncFolder(backup.parent_path());
+    ::fsync(folder);
     return {};
 }
 
+// Moves a backup that this file does not match out of the way of later saves, keeping it.
+fs::path SetAside(int folder, const std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string kept =
+            UnusedName("kept-" + name + "-" + std::to_string(std::time(nullptr)));
+        if (::renameat2(folder, name.c_str(), folder, kept.c_str(), RENAME_NOREPLACE) == 0) {
+            ::fsync(folder);
+            return SaveBackupFolder() / kept;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return SaveBackupFolder() / name;
+}
+
+RestoreResult Result(RestoreStatus status, fs::path backup, std::string reason = {}) {
+    return {status, std::move(backup), std::move(reason)};
+}
+
+// Puts the old bytes and modification time back into the file open at fd.
+std::error_code PutBack(int fd, const BackupRecord& record) {
+    if (const std::error_code error = ReplaceContents(fd, record.oldBytes))
+        return error;
+    const struct timespec times[2] = {
+        {0, UTIME_OMIT},
+        {static_cast<time_t>(record.mtimeSeconds), static_cast<long>(record.mtimeNanoseconds)}};
+    ::futimens(fd, times);
+    return {};
+}
+
+} // namespace
+
+std::error_code WriteSaveBackup(const fs::path& file, const struct stat& info,
+                                std::string_view oldBytes, std::string_view newBytes) {
+    const StateFolder folder = OpenStateFolderForWriting();
+    if (!folder.fd.IsOpen())
+        return folder.systemError != 0 ? BackupFolderError(folder.systemError)
+                                       : MakeSaveError(SaveFailure::BackupFolderNotPrivate);
+    return WriteFileInFolder(folder.fd.Get(), BackupName(info),
+                             EncodeBackup(file, info, oldBytes, newBytes));
+}
+
 void RemoveSaveBackup(const struct stat& info) {
-    const fs::path backup = BackupPath(info);
-    ::unlink(backup.c_str());
-    SyncFolder(backup.parent_path());
+    const StateFolder folder = OpenStateFolder();
+    if (!folder.fd.IsOpen())
+        return;
+    ::unlinkat(folder.fd.Get(), BackupName(info).c_str(), 0);
+    ::fsync(folder.fd.Get());
 }
 
 RestoreResult RestoreInterruptedSave(const fs::path& file) {
     struct stat info {};
-    if (::stat(file.c_str(), &info) != 0)
+    if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return {};
-    const FileDescriptor backup(::open(BackupPath(info).c_str(), O_RDONLY | O_CLOEXEC));
-    if (!backup.IsOpen())
-        return {false, errno == ENOENT ? std::error_code() : LastSystemError()};
-    std::string contents;
-    if (const std::error_code error = ReadAll(backup.Get(), contents))
-        return {false, error};
-    const std::size_t end = contents.find('\0');
-    struct stat recorded {};
-    if (end == std::string::npos || ::stat(contents.substr(0, end).c_str(), &recorded) != 0 ||
-        !IsSameFile(recorded, info)) {
-        RemoveSaveBackup(info);
-        return {};
+    const std::string name = BackupName(info);
+    const StateFolder folder = OpenStateFolder();
+    if (!folder.fd.IsOpen()) {
+        struct stat planted {};
+        if (folder.Missing() || ::lstat((SaveBackupFolder() / name).c_str(), &planted) != 0)
+            return {};
+        return Result(RestoreStatus::Ignored, SaveBackupFolder() / name, folder.problem);
     }
-    FileDescriptor target(::open(file.c_str(), O_WRONLY | O_CLOEXEC));
-    if (!target.IsOpen())
-        return {false, LastSystemError()};
-    std::error_code error =
-        ReplaceContents(target.Get(), std::string_view(contents).substr(end + 1));
-    if (const std::error_code closed = target.Close(); !error)
-        error = closed;
-    if (error)
-        return {false, error};
-    RemoveSaveBackup(info);
-    return {true, {}};
+    // A read lock first, so that a save of this file that is running now finishes (and
+    // removes its backup) before the backup is looked at.
+    const std::error_code denied = CheckWritePermission(file, info);
+    const FileDescriptor target(
+        ::open(file.c_str(), (denied ? O_RDONLY : O_RDWR) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    if (!target.IsOpen() || ::fstat(target.Get(), &opened) != 0 || opened.st_dev != info.st_dev ||
+        opened.st_ino != info.st_ino || LockWholeFile(target.Get(), !denied))
+        return {};
+    const fs::path backupPath = SaveBackupFolder() / name;
+    const FileDescriptor backup(
+        ::openat(folder.fd.Get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!backup.IsOpen()) {
+        if (errno == ENOENT)
+            return {};
+        return Result(RestoreStatus::Ignored, backupPath,
+                      errno == ELOOP ? "it is a symbolic link" : std::strerror(errno));
+    }
+    if (const std::string problem = PrivateFileProblem(backup.Get()); !problem.empty())
+        return Result(RestoreStatus::Ignored, backupPath, problem);
+    std::string contents;
+    std::string current;
+    if (ReadAll(backup.Get(), contents) || ReadAll(target.Get(), current))
+        return {};
+    const std::optional<BackupRecord> record = DecodeBackup(contents);
+    const WriteState state = record && record->device == static_cast<std::uint64_t>(info.st_dev) &&
+                                     record->inode == static_cast<std::uint64_t>(info.st_ino)
+                                 ? ClassifyWrite(current, record->oldBytes, record->newBytes)
+                                 : WriteState::Other;
+    switch (state) {
+    case WriteState::Old:
+    case WriteState::New:
+        ::unlinkat(folder.fd.Get(), name.c_str(), 0);
+        ::fsync(folder.fd.Get());
+        return {};
+    case WriteState::Other:
+        return Result(RestoreStatus::Unmatched, SetAside(folder.fd.Get(), name));
+    case WriteState::Torn:
+        break;
+    }
+    if (denied)
+        return Result(RestoreStatus::Refused, backupPath, denied.message());
+    if (const std::error_code error = PutBack(target.Get(), *record))
+        return Result(RestoreStatus::Refused, backupPath, error.message());
+    ::unlinkat(folder.fd.Get(), name.c_str(), 0);
+    ::fsync(folder.fd.Get());
+    return Result(RestoreStatus::Restored, backupPath);
+}
+
+RestoreNotice DescribeRestore(const RestoreResult& result, const std::string& path) {
+    const std::string backup = result.backup.string();
+    switch (result.status) {
+    case RestoreStatus::NoBackup:
+        return {};
+    case RestoreStatus::Restored:
+        return {std::string(kInterruptedSaveUndone), path};
+    case RestoreStatus::Unmatched:
+        return {std::string(kUnmatchedSaveBackup), backup};
+    case RestoreStatus::Refused:
+        return {std::string(kInterruptedSaveNotUndone), backup + " (" + result.reason + ")"};
+    case RestoreStatus::Ignored:
+        return {std::string(kSaveBackupIgnored), backup + " (" + result.reason + ")"};
+    }
+    return {};
 }

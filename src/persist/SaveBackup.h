@@ -1,28 +1,51 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <sys/stat.h>
 #include <system_error>
 
-// While a file is written in place, its old bytes wait in $XDG_STATE_HOME/orbelan/
-// (~/.local/state/orbelan/ when that is not set), under a name made of the file's device and
-// inode numbers and together with the path they were saved through. A backup is written
-// beside its final name and renamed to it, so one that exists is always complete.
-
-std::filesystem::path SaveBackupFolder();
+// While a file is written in place, its old bytes wait in the state folder (StateFolder.h)
+// as save-DEVICE-INODE, together with what the file was before the write (the path it was
+// saved through, its device, inode, size and modification time) and the new bytes being
+// written. A backup is written beside its final name and renamed to it, so one that exists
+// is always complete.
 
 std::error_code WriteSaveBackup(const std::filesystem::path& file, const struct stat& info,
-                                std::string_view bytes);
+                                std::string_view oldBytes, std::string_view newBytes);
 void RemoveSaveBackup(const struct stat& info);
 
-struct RestoreResult {
-    bool restored = false;
-    std::error_code error;
+enum class RestoreStatus {
+    // No backup of this file, or one that the file shows was not needed.
+    NoBackup,
+    // The file held what an interrupted write leaves; its old bytes were put back.
+    Restored,
+    // The file holds something else: it was changed after the crash. It is left alone and
+    // the backup is kept, under another name so that later saves do not replace it.
+    Unmatched,
+    // The file holds an interrupted write but the user may not change it: both stay.
+    Refused,
+    // A backup that is not the user's alone (see StateFolder.h) was not looked at.
+    Ignored,
 };
 
-// Undoes a write in place of this file that a crash cut short: when a backup of the file is
-// left and the path it records still names the same file, the old bytes are put back and
-// the backup is removed. A backup whose path now names another file (or none) is stale and
-// is removed without touching anything.
+struct RestoreResult {
+    RestoreStatus status = RestoreStatus::NoBackup;
+    // Where the backup is now.
+    std::filesystem::path backup;
+    // For Refused and Ignored: why.
+    std::string reason;
+};
+
+// Looks for a backup of this file that a crash left and undoes the interrupted write it
+// belongs to, but only when the file holds exactly what that write can leave. Never stops
+// a plan from opening: a state folder that cannot be used simply holds no backup.
 RestoreResult RestoreInterruptedSave(const std::filesystem::path& file);
+
+// What to tell the user about the result; an empty text when there is nothing to say.
+struct RestoreNotice {
+    std::string text;
+    std::string detail;
+};
+RestoreNotice DescribeRestore(const RestoreResult& result, const std::string& path);

@@ -1,7 +1,10 @@
 #include "persist/TemporaryFile.h"
 
+#include <chrono>
+#include <climits>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -9,18 +12,42 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kSuffix = ".tmp";
+constexpr std::string_view kRandomPart = "XXXXXX";
+// The dot in front, the dot before the random part, the random part and the suffix.
+constexpr std::size_t kAddedLength = 2 + kRandomPart.size() + kSuffix.size();
+
+// Taken as the program starts: temporary files older than this cannot belong to a save
+// that this process is making. File times come from a coarser clock, hence the margin.
+const auto kStaleBefore = std::chrono::system_clock::now() - std::chrono::seconds(2);
 
 fs::path FolderOf(const fs::path& file) {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// ".NAME." with NAME cut so that the temporary name fits in NAME_MAX bytes.
+std::string TemporaryPrefix(const fs::path& target) {
+    std::string name = target.filename().string();
+    if (name.size() + kAddedLength > NAME_MAX)
+        name.resize(NAME_MAX - kAddedLength);
+    return "." + name + ".";
+}
+
+bool IsTemporaryName(std::string_view name, std::string_view prefix) {
+    if (name.size() != prefix.size() + kRandomPart.size() + kSuffix.size() ||
+        !name.starts_with(prefix) || !name.ends_with(kSuffix))
+        return false;
+    for (const char c : name.substr(prefix.size(), kRandomPart.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    return true;
 }
 
 // Creates the file and gives its name back in path.
 int CreateBeside(const fs::path& target, fs::path& path) {
     // Built by path appends rather than string concatenation, which GCC 12 at -O3 warns
     // about falsely.
-    fs::path name = FolderOf(target) / ".";
-    name += target.filename();
-    name += ".XXXXXX";
+    fs::path name = FolderOf(target) / TemporaryPrefix(target);
+    name += kRandomPart;
     name += kSuffix;
     std::string pattern = name.string();
     const int fd = ::mkostemps(pattern.data(), static_cast<int>(kSuffix.size()), O_CLOEXEC);
@@ -55,4 +82,25 @@ std::error_code TemporaryFile::Commit(std::string_view bytes) {
     m_committed = true;
     SyncFolder(FolderOf(m_target));
     return {};
+}
+
+void RemoveStaleTemporaryFiles(const fs::path& target) {
+    const std::string prefix = TemporaryPrefix(target);
+    const fs::path folder = FolderOf(target);
+    const FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::error_code error;
+    bool removed = false;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        struct stat info {};
+        if (!IsTemporaryName(name, prefix) ||
+            ::fstatat(dir.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
+            std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec) >= kStaleBefore)
+            continue;
+        removed |= ::unlinkat(dir.Get(), name.c_str(), 0) == 0;
+    }
+    if (removed)
+        ::fsync(dir.Get());
 }

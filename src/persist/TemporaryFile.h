@@ -7,8 +7,9 @@
 #include <system_error>
 
 // A new file with a hidden name beside the file it will replace, so that the rename never
-// crosses a file system. The name ends in ".tmp": a crash never leaves something that looks
-// like a plan. Removed again unless it was committed.
+// crosses a file system: ".NAME.XXXXXX.tmp", NAME shortened when the whole would be longer
+// than a file name may be. The name ends in ".tmp": a crash never leaves something that
+// looks like a plan. Removed again unless it was committed.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::filesystem::path& target);
@@ -30,3 +31,9 @@ private:
     std::error_code m_creationError;
     bool m_committed = false;
 };
+
+// Removes the temporary files of saves to target that a kill left behind: those of this
+// user with exactly our name pattern, last changed before this process started. Called
+// while this process holds the lock on target, so no save of it that is running can own
+// one.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& target);

@@ -18,6 +18,19 @@ inline constexpr std::string_view kInterruptedSaveUndone =
     "The last save of this plan was interrupted. The plan has been put back as it was "
     "before that save.";
 
+// A backup of the plan from before an interrupted save, left alone: the plan has been
+// written since, or the user may not change it, or the backup is not the user's alone.
+// The informative text names the backup.
+inline constexpr std::string_view kUnmatchedSaveBackup =
+    "A save of this plan was interrupted, but the plan has been changed since, so it has been "
+    "left as it is. The plan as it was before that save is kept in the file named below.";
+inline constexpr std::string_view kInterruptedSaveNotUndone =
+    "The last save of this plan was interrupted, and the plan cannot be put back as it was "
+    "before that save. That version is kept in the file named below.";
+inline constexpr std::string_view kSaveBackupIgnored =
+    "A backup of this plan from an interrupted save was ignored, because it is not a file "
+    "that only you may use.";
+
 // The informative text of a file that could not be opened or saved: its path and the
 // system's reason.
 std::string FileErrorDetail(const std::string& path, const std::error_code& error);

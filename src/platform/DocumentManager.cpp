@@ -6,6 +6,8 @@
 #include "platform/UiServices.h"
 #include "platform/ViewBase.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -93,6 +95,12 @@ bool DocumentManager::DoSave(const std::optional<std::string>& path) {
     if (!newName) {
         newName = m_ui.ChooseSaveFile(ProposedSaveName());
         if (!newName)
+            return false;
+        // The dialog confirmed replacing the name typed, not the one the document writes.
+        const std::string written = m_document.PathWrittenFor(*newName);
+        std::error_code error;
+        if (written != *newName && std::filesystem::exists(PathFromUtf8(written), error) &&
+            !m_ui.AskYesNo(FileNameOf(written) + " already exists.\nDo you want to replace it?"))
             return false;
     }
     // A failed save leaves the previous file alone: it is never removed here.

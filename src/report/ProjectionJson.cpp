@@ -1,5 +1,8 @@
 #include "report/ProjectionJson.h"
 
+#include "model/BreakdownCollector.h"
+#include "model/YearBreakdown.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
@@ -60,9 +63,71 @@ Json ProjectionHeader(const ProjectionTable& table, const ProjectionOutcome& out
             {"years", Json::array()}};
 }
 
-std::string Text(const Json& json) {
-    return json.dump(kIndent) + '\n';
-}
+// Writes the header object with its "years" array filled one element at a time, laid out
+// exactly as nlohmann's dump lays out the whole object.
+class StreamedYears {
+public:
+    StreamedYears(const Json& header, JsonLayout layout, std::ostream& out)
+        : m_indented(layout == JsonLayout::Indented), m_out(out) {
+        std::string text = header.dump(m_indented ? kIndent : -1);
+        // Everything up to the opening bracket of the empty "years" array.
+        text.resize(text.rfind('[') + 1);
+        m_out << text;
+    }
+
+    void Add(const Json& year) {
+        if (m_count++ > 0)
+            m_out << ',';
+        if (!m_indented) {
+            m_out << year.dump();
+            return;
+        }
+        // One level deeper than dump puts it: the year sits in the array of the object.
+        const std::string text = year.dump(kIndent);
+        const std::string deeper(2 * kIndent, ' ');
+        m_out << '\n' << deeper;
+        for (const char c : text) {
+            m_out << c;
+            if (c == '\n')
+                m_out << deeper;
+        }
+    }
+
+    void Finish() {
+        if (m_indented && m_count > 0)
+            m_out << '\n' << std::string(kIndent, ' ');
+        m_out << (m_indented ? "]\n}\n" : "]}\n");
+    }
+
+private:
+    bool m_indented;
+    std::ostream& m_out;
+    std::size_t m_count = 0;
+};
+
+// Hands each year to the writer as soon as the projection has finished it.
+class YearStreamer final : public ProjectionObserver {
+public:
+    explicit YearStreamer(StreamedYears& years) : m_years(years) {}
+
+    void BeginYear(std::int32_t year) override { m_collector.BeginYear(year); }
+    void OnIncomeCredit(const IncomeCredit& credit) override { m_collector.OnIncomeCredit(credit); }
+    void OnExpenseCharge(const ExpenseCharge& charge) override {
+        m_collector.OnExpenseCharge(charge);
+    }
+    void OnWithdrawal(const Withdrawal& withdrawal) override {
+        m_collector.OnWithdrawal(withdrawal);
+    }
+    void EndYear(const ProjectionRow& row, bool covered, std::int32_t unpaid) override {
+        m_collector.EndYear(row, covered, unpaid);
+        for (const YearBreakdown& year : m_collector.TakeYears())
+            m_years.Add(YearJson(year));
+    }
+
+private:
+    StreamedYears& m_years;
+    BreakdownCollector m_collector;
+};
 
 } // namespace
 
@@ -72,12 +137,14 @@ std::string FormatProjectionJson(const ProjectionTable& table, const ProjectionO
         json["years"].push_back(
             RowJson(table.firstYear + r, table.rows[static_cast<std::size_t>(r)]));
     }
-    return Text(json);
+    return json.dump(kIndent) + '\n';
 }
 
-std::string FormatBreakdownJson(const ProjectionBreakdown& breakdown) {
-    Json json = ProjectionHeader(breakdown.table, breakdown.outcome);
-    for (const YearBreakdown& year : breakdown.years)
-        json["years"].push_back(YearJson(year));
-    return Text(json);
+void WriteBreakdownJson(const Plan& plan, const ProjectionTable& table,
+                        const ProjectionOutcome& outcome, JsonLayout layout, std::ostream& out) {
+    StreamedYears years(ProjectionHeader(table, outcome), layout, out);
+    YearStreamer streamer(years);
+    ProjectionTable again;
+    Calculate(plan, again, streamer);
+    years.Finish();
 }

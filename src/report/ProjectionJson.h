@@ -1,8 +1,10 @@
 #pragma once
 
+#include "model/Plan.h"
 #include "model/Projection.h"
-#include "model/YearBreakdown.h"
+#include "model/ProjectionTable.h"
 
+#include <ostream>
 #include <string>
 
 // The projection as one JSON object: firstYear, rowCount, stoppedAtLimit and the
@@ -10,6 +12,11 @@
 // withdrawals. Ends with a line break.
 std::string FormatProjectionJson(const ProjectionTable& table, const ProjectionOutcome& outcome);
 
-// The same with each year's breakdown: covered, unpaid, and the incomes, expenses
-// and draws, items by their 0-based list position.
-std::string FormatBreakdownJson(const ProjectionBreakdown& breakdown);
+enum class JsonLayout { Compact, Indented };
+
+// The same object for the plan, whose projection gave table and outcome, with each year's
+// breakdown: covered, unpaid, and the incomes, expenses and draws, items by their 0-based
+// list position. The engine runs again and each year is written as soon as it is done, so
+// that a plan of any size needs the memory of one year only.
+void WriteBreakdownJson(const Plan& plan, const ProjectionTable& table,
+                        const ProjectionOutcome& outcome, JsonLayout layout, std::ostream& out);

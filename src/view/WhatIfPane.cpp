@@ -103,7 +103,8 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_grid = new SensitivityGridView(this);
     layout->addWidget(m_grid);
 
-    auto* money = new QHBoxLayout;
+    // The rate under the choice, not beside it: the pane stays narrow enough for a small screen.
+    auto* money = new QVBoxLayout;
     m_todaysMoney = new QCheckBox(QStringLiteral("Show amounts in &today's money at"), this);
     m_todaysMoney->setObjectName(QStringLiteral("todaysMoney"));
     m_todaysMoney->setAccessibleName(QStringLiteral("Show amounts in today's money"));
@@ -115,8 +116,7 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_inflation->setSingleStep(0.1);
     m_inflation->setSuffix(QStringLiteral(" % inflation"));
     money->addWidget(m_todaysMoney);
-    money->addWidget(m_inflation);
-    money->addStretch();
+    money->addWidget(m_inflation, 0, Qt::AlignLeft);
     layout->addLayout(money);
     layout->addStretch();
 

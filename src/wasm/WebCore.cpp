@@ -2,10 +2,8 @@
 // bytes as byte arrays, everything else as JSON text. The page works on one plan at a time,
 // handed over with setPlan, so a What If move sends two numbers rather than the plan.
 
-#include "model/BreakdownCollector.h"
 #include "model/Projection.h"
 #include "model/WhatIf.h"
-#include "model/YearBreakdown.h"
 #include "persist/NumberText.h"
 #include "persist/PlanFile.h"
 #include "persist/PlanFileNaming.h"
@@ -19,6 +17,7 @@
 #include <emscripten/val.h>
 
 #include <cstdint>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -92,15 +91,30 @@ void SetPlan(const std::string& plan) {
     CurrentPlan() = PlanFromJson(Json::parse(plan));
 }
 
-// The projection with every year's breakdown, and the message the desktop shows with it.
+// The projection with every year's breakdown, laid out as orbelan-cli explain --json lays it
+// out.
+std::string BreakdownJson() {
+    const Plan& plan = CurrentPlan();
+    ProjectionTable table;
+    const ProjectionOutcome outcome = Calculate(plan, table);
+    std::ostringstream out;
+    WriteBreakdownJson(plan, table, outcome, JsonLayout::Compact, out);
+    return out.str();
+}
+
+// The same with the message the desktop shows with it.
 std::string CalculateWithBreakdown() {
-    const ProjectionBreakdown breakdown = ExplainProjection(CurrentPlan());
-    Json json = Json::parse(FormatBreakdownJson(breakdown));
-    json["lastRowCovered"] = breakdown.outcome.lastRowCovered;
-    if (breakdown.outcome.status == ProjectionStatus::AllocationFailed)
+    const Plan& plan = CurrentPlan();
+    ProjectionTable table;
+    const ProjectionOutcome outcome = Calculate(plan, table);
+    std::ostringstream out;
+    WriteBreakdownJson(plan, table, outcome, JsonLayout::Compact, out);
+    Json json = Json::parse(out.str());
+    json["lastRowCovered"] = outcome.lastRowCovered;
+    if (outcome.status == ProjectionStatus::AllocationFailed)
         json["message"] = kAllocationError;
-    else if (breakdown.outcome.status == ProjectionStatus::AmountOutOfRange)
-        json["message"] = OutOfRangeMessage(breakdown.outcome.stoppedYear);
+    else if (outcome.status == ProjectionStatus::AmountOutOfRange)
+        json["message"] = OutOfRangeMessage(outcome.stoppedYear);
     return Text(json);
 }
 
@@ -108,10 +122,6 @@ std::string ProjectionCsv() {
     ProjectionTable table;
     Calculate(CurrentPlan(), table);
     return FormatProjectionCsv(table);
-}
-
-std::string BreakdownJson() {
-    return FormatBreakdownJson(ExplainProjection(CurrentPlan()));
 }
 
 std::string WhatIf(std::int32_t expensesPercent, std::int32_t returnPoints) {

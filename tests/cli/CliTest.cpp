@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "persist/PlanFile.h"
+#include "persist/SaveBackup.h"
 #include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -266,4 +268,37 @@ TEST(CliTest, RiskBadArgumentsExitWithTwo) {
         EXPECT_EQ(run.out, "") << args[2];
         EXPECT_EQ(run.err.substr(0, 13), "orbelan-cli: ") << args[2];
     }
+}
+
+TEST_F(CliFileTest, EveryCommandUndoesASaveThatACrashCutShort) {
+    const fs::path state = m_dir / "state";
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+    const std::string old = PlanFileBytes(ProjectionExamplePlan());
+    const std::string newBytes = PlanFileBytes(FileExamplePlan());
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"check"},
+                                               {"project", "--csv"},
+                                               {"explain", "--json"},
+                                               {"sustain"},
+                                               {"sensitivity"}}) {
+        const std::string path = Write("plan.Orbe", old);
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        ASSERT_FALSE(WriteSaveBackup(path, info, old, newBytes));
+        std::ofstream(path, std::ios::binary | std::ios::in) << newBytes.substr(0, 40);
+        std::vector<std::string> command = args;
+        command.push_back(path);
+
+        const CliRun run = Cli(command);
+
+        EXPECT_EQ(run.status, 0) << args[0];
+        EXPECT_TRUE(run.err.starts_with("Warning: The last save of this plan was interrupted. "
+                                        "The plan has been put back as it was before that "
+                                        "save. " +
+                                        path + "\n"))
+            << run.err;
+        std::ifstream file(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), old) << args[0];
+    }
+    ::unsetenv("XDG_STATE_HOME");
 }

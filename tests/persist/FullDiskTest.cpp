@@ -61,3 +61,19 @@ TEST_F(FullDiskTest, SavesThatDoNotFitFailAndKeepTheOldFile) {
     }
     std::cout << "full disk: " << failures << " of 100 saves failed as they should\n";
 }
+
+TEST_F(FullDiskTest, FailedWriteInPlacePutsTheOldBytesBack) {
+    // Hard links make the save write in place; the backup goes to the roomy state folder.
+    const std::string path = (m_disk / "plan.Orbe").string();
+    const std::string old = PlanFileBytes(FileExamplePlan());
+    ASSERT_EQ(Save(path), "saved");
+    fs::create_hard_link(path, m_disk / "link.Orbe");
+    m_doc.m_plan = LargePlan();
+
+    EXPECT_EQ(Save(path),
+              "refused; message: Error saving file! [" + path + ": No space left on device]");
+
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(StatOf(path).st_nlink, 2u);
+    EXPECT_EQ(BackupCount(), 0u);
+}

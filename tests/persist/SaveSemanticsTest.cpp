@@ -150,7 +150,9 @@ TEST_F(SaveSemanticsTest, AccessListAndUserAttributesStay) {
     EXPECT_EQ(StatOf(path).st_mode & 0777, 0640u);
 }
 
-TEST_F(SaveSemanticsTest, FailedWriteInPlacePutsTheOldBytesBack) {
+TEST_F(SaveSemanticsTest, WriteInPlaceThatCannotKeepItsBackupIsRefused) {
+    // The backup holds the old and the new bytes, so it is the first write that the limit
+    // stops. (A write in place that fails after its backup is in FullDiskTest.)
     const std::string path = m_dir.AddFile("plan.Orbe", kOldBytes);
     fs::create_hard_link(path, m_dir.FilePath("link.Orbe"));
     rlimit previous{};
@@ -163,7 +165,8 @@ TEST_F(SaveSemanticsTest, FailedWriteInPlacePutsTheOldBytesBack) {
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, handler);
 
-    EXPECT_EQ(outcome, Refused(path, "File too large"));
+    EXPECT_EQ(outcome, Refused(path, "cannot keep the old bytes in " + BackupFolder().string() +
+                                         ": File too large"));
     EXPECT_EQ(ReadBytes(path), kOldBytes);
     EXPECT_EQ(StatOf(path).st_nlink, 2u);
     EXPECT_EQ(BackupCount(), 0u);
@@ -172,7 +175,8 @@ TEST_F(SaveSemanticsTest, FailedWriteInPlacePutsTheOldBytesBack) {
 TEST_F(SaveSemanticsTest, SaveThatACrashCutShortIsUndoneAtTheNextOpen) {
     const std::string old = PlanFileBytes(FileExamplePlan());
     const std::string path = m_dir.AddFile("plan.Orbe", old);
-    ASSERT_FALSE(WriteSaveBackup(path, StatOf(path), old));
+    const std::string newBytes = "2052206848\r\n0 0 0\r\n" + old.substr(30);
+    ASSERT_FALSE(WriteSaveBackup(path, StatOf(path), old, newBytes));
     // What a crash half-way through the write leaves: new bytes on the front of the old.
     {
         std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
@@ -190,17 +194,24 @@ TEST_F(SaveSemanticsTest, SaveThatACrashCutShortIsUndoneAtTheNextOpen) {
     EXPECT_EQ(BackupCount(), 0u);
 }
 
-TEST_F(SaveSemanticsTest, BackupOfAnotherFileIsDroppedWithoutTouchingThisOne) {
+TEST_F(SaveSemanticsTest, BackupOfAnotherFileIsKeptWithoutTouchingThisOne) {
+    // The inode of a deleted plan, whose save was cut short, now belongs to this file.
     const std::string bytes = PlanFileBytes(FileExamplePlan());
     const std::string path = m_dir.AddFile("plan.Orbe", bytes);
     const std::string other = m_dir.AddFile("other.Orbe", "other");
-    ASSERT_FALSE(WriteSaveBackup(other, StatOf(path), "stale"));
+    ASSERT_FALSE(WriteSaveBackup(other, StatOf(path), "stale", "staler"));
 
     ASSERT_TRUE(m_doc.OnOpenDocument(path));
 
     EXPECT_EQ(ReadBytes(path), bytes);
-    EXPECT_TRUE(m_ui.GetJournal().empty());
-    EXPECT_EQ(BackupCount(), 0u);
+    ASSERT_EQ(BackupCount(), 1u);
+    const fs::path kept = fs::directory_iterator(BackupFolder())->path();
+    EXPECT_TRUE(kept.filename().string().starts_with("kept-save-")) << kept;
+    EXPECT_EQ(m_ui.GetJournal(),
+              Journal{"message: A save of this plan was interrupted, but the plan has been "
+                      "changed since, so it has been left as it is. The plan as it was before "
+                      "that save is kept in the file named below. [" +
+                      kept.string() + "]"});
 }
 
 TEST_F(SaveSemanticsTest, BackupOfASaveThroughARelativePathIsFoundFromAnyFolder) {
@@ -208,7 +219,8 @@ TEST_F(SaveSemanticsTest, BackupOfASaveThroughARelativePathIsFoundFromAnyFolder)
     const std::string path = m_dir.AddFile("plan.Orbe", old);
     const fs::path previous = fs::current_path();
     fs::current_path(m_dir.Path());
-    const std::error_code written = WriteSaveBackup("plan.Orbe", StatOf(path), old);
+    const std::error_code written =
+        WriteSaveBackup("plan.Orbe", StatOf(path), old, "cut short, and then some");
     fs::current_path("/");
     std::ofstream(path, std::ios::binary | std::ios::in) << "cut short";
 

@@ -160,6 +160,28 @@ TEST_F(DocumentManagerTest, SaveAsTakesThePathActuallyWritten) {
     EXPECT_EQ(RecentEntries(), (Entries{chosen + "e", "", "", ""}));
 }
 
+TEST_F(DocumentManagerTest, SaveAsOverAnExistingRepairedNameAsksFirst) {
+    document.repairsShortExtension = true;
+    document.SetTitle("Untitled");
+    const std::string existing = folder.AddFile("home.Orbe", "earlier plan");
+    const std::string chosen = folder.FilePath("home.Orb");
+    const std::string question =
+        "ask yes/no: home.Orbe already exists.\nDo you want to replace it?";
+    for (const bool replace : {false, true}) {
+        journal.clear();
+        ui.QueueSaveFile(chosen);
+        ui.QueueYesNoAnswer(replace);
+
+        EXPECT_EQ(manager.DoSave(std::nullopt), replace);
+
+        Journal expected{"choose save file: Untitled.Orbe", question};
+        if (replace)
+            expected.push_back("OnSaveDocument: " + chosen);
+        EXPECT_EQ(journal, expected);
+    }
+    EXPECT_EQ(document.GetPathName(), existing);
+}
+
 TEST_F(DocumentManagerTest, SaveToAShortExtensionTakesThePathActuallyWritten) {
     document.repairsShortExtension = true;
     const std::string shortName = GiveDocumentFile("home.Orb");

@@ -5,9 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+namespace {
+
+std::string BreakdownJson(const Plan& plan, JsonLayout layout) {
+    ProjectionTable table;
+    const ProjectionOutcome outcome = Calculate(plan, table);
+    std::ostringstream out;
+    WriteBreakdownJson(plan, table, outcome, layout, out);
+    return out.str();
+}
+
+} // namespace
+
 TEST(ProjectionJsonTest, WorkedExampleYear2001HasEveryItemAndDraw) {
     const nlohmann::json json =
-        nlohmann::json::parse(FormatBreakdownJson(ExplainProjection(ProjectionExamplePlan())));
+        nlohmann::json::parse(BreakdownJson(ProjectionExamplePlan(), JsonLayout::Compact));
     const nlohmann::json expected2001 = nlohmann::json::parse(R"(
         {"year": 2001, "income": 874, "totalAssets": 2652, "availableAssets": 1103,
          "withdrawals": -600, "covered": true, "unpaid": 0,
@@ -25,4 +39,15 @@ TEST(ProjectionJsonTest, WorkedExampleYear2001HasEveryItemAndDraw) {
     ASSERT_EQ(json["years"].size(), 6u);
     EXPECT_EQ(json["years"][1], expected2001);
     EXPECT_EQ(json.size(), 4u);
+}
+
+TEST(ProjectionJsonTest, StreamedLayoutsAreTheLibrarysOwn) {
+    Plan stopsAtOnce = ProjectionExamplePlan();
+    stopsAtOnce.incomes.clear();
+    for (const Plan& plan : {ProjectionExamplePlan(), stopsAtOnce}) {
+        const std::string compact = BreakdownJson(plan, JsonLayout::Compact);
+        const nlohmann::ordered_json parsed = nlohmann::ordered_json::parse(compact);
+        EXPECT_EQ(compact, parsed.dump() + "\n");
+        EXPECT_EQ(BreakdownJson(plan, JsonLayout::Indented), parsed.dump(2) + "\n");
+    }
 }

@@ -80,23 +80,6 @@ export interface Variant {
     error?: string;
 }
 
-export interface RiskSummary {
-    status: 'done' | 'badSettings' | 'invalidBirthDate' | 'cannotCalculate';
-    horizonYear: number;
-    successes: number;
-    stoppedAtLimit: number;
-    // year, paths, p10, p50, p90
-    years: [number, number, number, number, number][];
-    worstPath: number;
-    medianPath: number;
-}
-
-export interface RiskPath {
-    status: 'done' | 'badSettings' | 'cannotCalculate';
-    // year, income, total assets, available assets, withdrawals, the path's offset in points
-    rows: [number, number, number, number, number, number][];
-}
-
 export interface Texts {
     errorOpeningFile: string;
     fileFormatError: string;
@@ -118,8 +101,6 @@ interface Module {
     whatIf(expensesPercent: number, returnPoints: number): string;
     sustain(age: number, returnPoints: number): string;
     sensitivity(): string;
-    risk(paths: number, spread: number, seed: string, untilAge: number): string;
-    riskPath(spread: number, seed: string, path: number, untilAge: number): string;
     parseInteger(text: string): string;
     parseRate(text: string): string;
     showRate(bits: number): string;
@@ -194,12 +175,6 @@ export class Core {
     }
     sensitivity(): number[][] | null {
         return JSON.parse(this.module.sensitivity());
-    }
-    risk(paths: number, spread: number, seed: string, untilAge: number): RiskSummary {
-        return JSON.parse(this.module.risk(paths, spread, seed, untilAge));
-    }
-    riskPath(spread: number, seed: string, path: number, untilAge: number): RiskPath {
-        return JSON.parse(this.module.riskPath(spread, seed, path, untilAge));
     }
     parseInteger(text: string): Parsed {
         return JSON.parse(this.module.parseInteger(text));

@@ -30,3 +30,34 @@ export function field(id: string, label: string, size = 10): HTMLInputElement {
 export function labelled(input: HTMLElement, label: string): HTMLElement {
     return el('div', { class: 'field' }, el('label', { for: input.id }, label), input);
 }
+
+// One tab stop for a list of cells: the arrow keys (and Home, End) move the focus among them,
+// and Tab leaves. `columns` is the number of cells in a row, 1 for a list of rows.
+export function roving(container: HTMLElement, selector: string, columns = 1): void {
+    const cells = () => [...container.querySelectorAll<HTMLElement>(selector)];
+    container.addEventListener('keydown', (event) => {
+        const all = cells();
+        const at = all.indexOf(event.target as HTMLElement);
+        if (at < 0) return;
+        const steps: Record<string, number> = {
+            ArrowDown: columns,
+            ArrowUp: -columns,
+            ArrowRight: columns > 1 ? 1 : 0,
+            ArrowLeft: columns > 1 ? -1 : 0,
+            Home: -at,
+            End: all.length - 1 - at,
+        };
+        const step = steps[event.key];
+        if (step === undefined || step === 0) return;
+        const next = all[Math.min(all.length - 1, Math.max(0, at + step))];
+        event.preventDefault();
+        all[at].tabIndex = -1;
+        next.tabIndex = 0;
+        next.focus();
+    });
+}
+
+// Makes the first of the cells the tab stop, after they are filled anew.
+export function firstTabStop(cells: HTMLElement[]): void {
+    cells.forEach((cell, i) => (cell.tabIndex = i === 0 ? 0 : -1));
+}

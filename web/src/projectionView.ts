@@ -2,8 +2,8 @@
 // list's headers, and the chart of the same rows. A row chosen in the table (Enter or a
 // click) opens its Year Details.
 import uPlot from 'uplot';
-import type { Projection, RiskPath, RiskSummary, Variant, YearBreakdown } from './core';
-import { el } from './dom';
+import type { Projection, Variant } from './core';
+import { el, firstTabStop, roving } from './dom';
 
 export const kColumns = ['Year', 'Income', 'Total Assets', 'Available Assets', 'Withdrawals'];
 
@@ -17,9 +17,6 @@ const kIncomeColor = '#9ec9e2';
 const kWithdrawalsColor = '#f4b37a';
 const kRetirementColor = '#707070';
 const kUncoveredColor = '#d62728';
-const kBandColor = '#7a5195';
-const kBandFill = 'rgba(122, 81, 149, 0.15)';
-const kPathColor = '#444444';
 
 interface Marker {
     year: number;
@@ -64,8 +61,6 @@ export class ProjectionView {
     private projection: Projection | null = null;
     private variant: Variant | null = null;
     private retirementYear = 0;
-    private band: RiskSummary | null = null;
-    private path: { rows: RiskPath['rows']; label: string } | null = null;
 
     constructor(private readonly chooseYear: (year: number) => void) {
         this.body = el('tbody');
@@ -93,6 +88,7 @@ export class ProjectionView {
             const row = (event.target as HTMLElement).closest('tr');
             if (row) this.chooseYear(Number(row.dataset.year));
         });
+        roving(this.body, 'tr');
         this.body.addEventListener('keydown', (event) => {
             const row = (event.target as HTMLElement).closest('tr');
             if (row && (event.key === 'Enter' || event.key === ' ')) {
@@ -115,7 +111,7 @@ export class ProjectionView {
             ...rows.map((y) =>
                 el(
                     'tr',
-                    { 'data-year': y.year, tabindex: 0 },
+                    { 'data-year': y.year },
                     el('th', { scope: 'row' }, String(y.year)),
                     ...[y.income, y.totalAssets, y.availableAssets, y.withdrawals].map((v) =>
                         el('td', {}, String(v)),
@@ -123,6 +119,7 @@ export class ProjectionView {
                 ),
             ),
         );
+        firstTabStop([...this.body.rows]);
         this.drawChart();
     }
 
@@ -132,37 +129,13 @@ export class ProjectionView {
         this.drawChart();
     }
 
-    // The risk run's band of Total Assets, 10th to 90th percentile, with its median.
-    showBand(summary: RiskSummary | null): void {
-        this.band = summary;
-        this.drawChart();
-    }
-
-    // One risk path's Total Assets, drawn over the plan's lines.
-    showPath(path: RiskPath | null, label: string): void {
-        this.path = path ? { rows: path.rows, label } : null;
-        this.drawChart();
-    }
-
     private drawChart(): void {
         this.chart?.destroy();
         this.chart = null;
         const years = this.projection?.years ?? [];
         this.chartBox.hidden = years.length === 0;
         if (years.length === 0) return;
-        // The years of the plan, and of a band or path that runs longer.
-        const lastYears = [
-            years[years.length - 1].year,
-            this.band?.years[this.band.years.length - 1]?.[0] ?? 0,
-            this.path?.rows[this.path.rows.length - 1]?.[0] ?? 0,
-        ];
-        const x = Array.from({ length: Math.max(...lastYears) - years[0].year + 1 }, (_, i) => years[0].year + i);
-        const planRows = new Map(years.map((y) => [y.year, y]));
-        const plan = (pick: (y: YearBreakdown) => number) =>
-            x.map((year) => {
-                const row = planRows.get(year);
-                return row ? pick(row) : null;
-            });
+        const x = years.map((y) => y.year);
         const bars = uPlot.paths.bars!({ size: [0.6, 40] });
         const series: uPlot.Series[] = [
             { label: 'Year', value: (_u, v) => (v == null ? '' : String(v)) },
@@ -174,10 +147,10 @@ export class ProjectionView {
         ];
         const data: (number | null)[][] = [
             x,
-            plan((y) => y.income),
-            plan((y) => y.withdrawals),
-            plan((y) => y.totalAssets),
-            plan((y) => y.availableAssets),
+            years.map((y) => y.income),
+            years.map((y) => y.withdrawals),
+            years.map((y) => y.totalAssets),
+            years.map((y) => y.availableAssets),
         ];
         if (this.variant) {
             const rows = new Map(this.variant.rows.map((r) => [r[0], r]));
@@ -190,24 +163,6 @@ export class ProjectionView {
                 x.map((year) => rows.get(year)?.[2] ?? null),
                 x.map((year) => rows.get(year)?.[3] ?? null),
             );
-        }
-        const bands: uPlot.Band[] = [];
-        if (this.band) {
-            const byYear = new Map(this.band.years.map((y) => [y[0], y]));
-            const at = (i: number) => x.map((year) => byYear.get(year)?.[i] ?? null);
-            const first = series.length;
-            series.push(
-                { label: '90th percentile', stroke: kBandColor, width: 1 },
-                { label: 'Median', stroke: kBandColor, width: 1, dash: [4, 4] },
-                { label: '10th percentile', stroke: kBandColor, width: 1 },
-            );
-            data.push(at(4), at(3), at(2));
-            bands.push({ series: [first, first + 2], fill: kBandFill });
-        }
-        if (this.path) {
-            const byYear = new Map(this.path.rows.map((r) => [r[0], r[2]]));
-            series.push({ label: `Total Assets, ${this.path.label}`, stroke: kPathColor, width: 2 });
-            data.push(x.map((year) => byYear.get(year) ?? null));
         }
         const markers: Marker[] = [
             { year: this.retirementYear, label: `Retirement ${this.retirementYear}`, color: kRetirementColor, dash: [6, 4] },
@@ -223,7 +178,6 @@ export class ProjectionView {
                 width,
                 height: 320,
                 series,
-                bands,
                 scales: { x: { time: false } },
                 axes: [
                     { values: plain, incrs: [1, 2, 5, 10, 20, 50] },

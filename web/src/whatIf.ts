@@ -2,7 +2,7 @@
 // the sliders move; sustainable spending to an age; the sensitivity grid. Texts as the
 // desktop pane's.
 import type { Core, Plan, Variant } from './core';
-import { el } from './dom';
+import { el, firstTabStop, roving } from './dom';
 
 const kPlanExpenses = 100;
 const kPlanReturns = 0;
@@ -91,6 +91,7 @@ export class WhatIf {
             this.sustain();
         });
         this.age.addEventListener('change', () => this.sustain());
+        roving(this.grid, 'td', kGridExpensePercents.length);
         this.grid.addEventListener('click', (event) => this.chooseCell(event.target as HTMLElement));
         this.grid.addEventListener('keydown', (event) => {
             if (event.key === 'Enter') this.chooseCell(event.target as HTMLElement);
@@ -168,13 +169,14 @@ export class WhatIf {
                     ...kGridExpensePercents.map((percent, column) =>
                         el(
                             'td',
-                            { tabindex: 0, 'data-expenses': percent, 'data-returns': points },
+                            { 'data-expenses': percent, 'data-returns': points },
                             grid ? String(grid[row][column]) : '',
                         ),
                     ),
                 ),
             ),
         );
+        firstTabStop([...this.grid.querySelectorAll('td')]);
         this.project();
     }
 

@@ -1,0 +1,42 @@
+#include "persist/SaveErrors.h"
+
+#include "persist/StateFolder.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Values below zero are our own failures, above zero the system's errno.
+class SaveErrorCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "orbelan-save"; }
+    std::string message(int value) const override {
+        const std::string folder = SaveBackupFolder().string();
+        switch (static_cast<SaveFailure>(-value)) {
+        case SaveFailure::BackupFolderNotPrivate:
+            return "cannot keep the old bytes in " + folder +
+                   ": it is not a folder that only you may use";
+        case SaveFailure::SaveInProgress:
+            return "another save of this file is in progress; try again when it has finished";
+        case SaveFailure::FileReplacedDuringSave:
+            return "the file was replaced by another one during the save";
+        }
+        return "cannot keep the old bytes in " + folder + ": " + std::strerror(value);
+    }
+};
+
+const SaveErrorCategory& SaveErrors() {
+    static const SaveErrorCategory category;
+    return category;
+}
+
+} // namespace
+
+std::error_code MakeSaveError(SaveFailure failure) {
+    return {-static_cast<int>(failure), SaveErrors()};
+}
+
+std::error_code BackupFolderError(int systemError) {
+    return {systemError, SaveErrors()};
+}

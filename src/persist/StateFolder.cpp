@@ -1,0 +1,91 @@
+#include "persist/StateFolder.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr mode_t kPrivateFolderMode = 0700;
+constexpr mode_t kPrivateFileMode = 0600;
+
+std::string ModeText(mode_t mode) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+    return text;
+}
+
+StateFolder Problem(std::string problem, int systemError = 0) {
+    StateFolder folder;
+    folder.problem = std::move(problem);
+    folder.systemError = systemError;
+    return folder;
+}
+
+StateFolder SystemProblem(const fs::path& path) {
+    const int systemError = errno;
+    return Problem(path.string() + ": " + std::strerror(systemError), systemError);
+}
+
+// The folder, if it is one and not a link; checks that it is the user's alone.
+StateFolder OpenExisting(const fs::path& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &info) != 0)
+        return SystemProblem(path);
+    if (info.st_uid != ::geteuid())
+        return Problem(path.string() + " belongs to user " + std::to_string(info.st_uid));
+    if ((info.st_mode & 07777) != kPrivateFolderMode)
+        return Problem(path.string() + " has mode " + ModeText(info.st_mode) + ", not 0700");
+    StateFolder folder;
+    folder.fd = FileDescriptor(fd.Release());
+    return folder;
+}
+
+} // namespace
+
+fs::path SaveBackupFolder() {
+    const char* state = std::getenv("XDG_STATE_HOME");
+    if (state != nullptr && fs::path(state).is_absolute())
+        return fs::path(state) / "orbelan";
+    const char* home = std::getenv("HOME");
+    return fs::path(home != nullptr ? home : "/") / ".local" / "state" / "orbelan";
+}
+
+StateFolder OpenStateFolder() {
+    return OpenExisting(SaveBackupFolder());
+}
+
+StateFolder OpenStateFolderForWriting() {
+    const fs::path path = SaveBackupFolder();
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    if (::mkdir(path.c_str(), kPrivateFolderMode) != 0 && errno != EEXIST)
+        return SystemProblem(path);
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info {};
+    // A folder of the user's own that others may enter is closed to them first.
+    if (fd.IsOpen() && ::fstat(fd.Get(), &info) == 0 && info.st_uid == ::geteuid() &&
+        (info.st_mode & 07777) != kPrivateFolderMode)
+        ::fchmod(fd.Get(), kPrivateFolderMode);
+    return OpenExisting(path);
+}
+
+std::string PrivateFileProblem(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return std::strerror(errno);
+    if (!S_ISREG(info.st_mode))
+        return "not a regular file";
+    if (info.st_uid != ::geteuid())
+        return "it belongs to user " + std::to_string(info.st_uid);
+    if ((info.st_mode & 07777) != kPrivateFileMode)
+        return "it has mode " + ModeText(info.st_mode) + ", not 0600";
+    return {};
+}

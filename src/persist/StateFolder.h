@@ -1,0 +1,34 @@
+#pragma once
+
+#include "persist/FileIo.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
+// $XDG_STATE_HOME/orbelan/ (~/.local/state/orbelan/ when that is not set): where saves in
+// place keep the old bytes of a file until the new ones are complete.
+std::filesystem::path SaveBackupFolder();
+
+// The folder open, or why it may not be used. Only a real folder (never a link) that the
+// current user owns with mode 0700 is used: a folder that anyone else may write could hold
+// a backup planted to be restored over the user's plans.
+struct StateFolder {
+    FileDescriptor fd{-1};
+    // Empty when fd is open; otherwise why not, in words for the user.
+    std::string problem;
+    // The system's reason when there is one (0 for a folder that is not the user's alone).
+    int systemError = 0;
+    // The folder does not exist, which is no problem at all when looking for a backup.
+    bool Missing() const { return systemError == ENOENT; }
+};
+
+// Opens the folder to look for backups; never creates it.
+StateFolder OpenStateFolder();
+// Opens the folder to keep a backup in, creating it (and its parents) when missing, and
+// taking away the access of others from a folder of the user's own.
+StateFolder OpenStateFolderForWriting();
+
+// Why a file in the folder (fd open on it, O_NOFOLLOW) may not be trusted as the user's
+// own: empty when it is a regular file owned by the current user with mode 0600.
+std::string PrivateFileProblem(int fd);

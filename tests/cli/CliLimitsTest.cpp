@@ -1,0 +1,53 @@
+// Commands on inputs too large for the memory they may have.
+#include "cli/CliCommands.h"
+#include "persist/PlanFile.h"
+#include "tests/platform/support/TemporaryDirectory.h"
+#include "tests/support/ExamplePlans.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr rlim_t kGigabyte = 1024ull * 1024 * 1024;
+
+// Runs the command in a child whose address space is limited to limit bytes; its exit
+// status, or -signal when it died.
+int RunLimited(std::vector<std::string> args, rlim_t limit) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit space{limit, limit};
+        ::setrlimit(RLIMIT_AS, &space);
+        std::ostream discarded(nullptr);
+        std::ostringstream err;
+        ::_exit(RunCli(args, discarded, err));
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+} // namespace
+
+TEST(CliLimitsTest, ExplainJsonOfAHundredThousandItemsFitsInOneGigabyte) {
+    TemporaryDirectory dir;
+    Plan plan = ProjectionExamplePlan();
+    plan.incomes.resize(100000, plan.incomes.back());
+    const std::string path = dir.AddFile("large.Orbe", PlanFileBytes(plan));
+
+    EXPECT_EQ(RunLimited({"explain", "--json", path}, kGigabyte), 0);
+}
+
+TEST(CliLimitsTest, AllocationFailureExitsWithFour) {
+    TemporaryDirectory dir;
+    // A sparse gigabyte: far more than the command may hold, at no cost on disk.
+    const std::string path = dir.AddFile("huge.Orbe");
+    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(kGigabyte)), 0);
+
+    EXPECT_EQ(RunLimited({"check", path}, kGigabyte / 4), 4);
+}

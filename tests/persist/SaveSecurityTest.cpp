@@ -1,0 +1,184 @@
+// Saves that another user cannot redirect, and that do not trip over each other.
+#include "persist/AtomicFileWriter.h"
+#include "persist/FileIo.h"
+#include "persist/PlanFile.h"
+#include "tests/persist/KillLoopPlans.h"
+#include "tests/persist/SaveFixture.h"
+#include "tests/support/ExamplePlans.h"
+#include "tests/support/UnprivilegedChild.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kOldBytes = "the previous plan";
+
+class SaveSecurityTest : public SaveFixture {
+protected:
+    ~SaveSecurityTest() override { SetBeforeOpenHookForTesting({}); }
+
+    std::string Refused(const std::string& path, const std::string& reason) const {
+        return "refused; message: Error saving file! [" + path + ": " + reason + "]";
+    }
+};
+
+} // namespace
+
+TEST_F(SaveSecurityTest, LinkPlantedInASharedStickyFolderIsNotFollowed) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a link of another user can only be set up as root";
+    const fs::path shared = m_dir.Path() / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::string victim = m_dir.AddFile("roots.Orbe", kOldBytes);
+    ASSERT_EQ(::chmod(victim.c_str(), 0600), 0);
+    for (const std::string& target : {victim, m_dir.FilePath("created.Orbe")}) {
+        const fs::path link = shared / "plan.Orbe";
+        fs::remove(link);
+        fs::create_symlink(target, link);
+        ASSERT_EQ(::lchown(link.c_str(), kUnprivilegedId, kUnprivilegedId), 0);
+
+        EXPECT_EQ(Save(link), Refused(link, "Permission denied"));
+    }
+    EXPECT_EQ(ReadBytes(victim), kOldBytes);
+    EXPECT_FALSE(fs::exists(m_dir.FilePath("created.Orbe")));
+}
+
+TEST_F(SaveSecurityTest, FileSwappedForALinkAfterItsCheckIsNotWrittenThrough) {
+    const std::string path = m_dir.AddFile("plan.Orbe", kOldBytes);
+    const std::string victim = m_dir.AddFile("victim.Orbe", kOldBytes);
+    bool swapped = false;
+    SetBeforeOpenHookForTesting([&] {
+        if (swapped)
+            return;
+        swapped = true;
+        fs::remove(path);
+        fs::create_symlink(victim, path);
+    });
+
+    EXPECT_EQ(Save(path), Refused(path, "Too many levels of symbolic links"));
+
+    EXPECT_EQ(ReadBytes(victim), kOldBytes);
+}
+
+TEST_F(SaveSecurityTest, SaveOfAFileThatAnotherSaveHoldsFailsCleanly) {
+    const std::string path = m_dir.AddFile("plan.Orbe", kOldBytes);
+    const FileDescriptor other(::open(path.c_str(), O_RDWR));
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    ASSERT_EQ(::fcntl(other.Get(), F_OFD_SETLK, &lock), 0);
+
+    EXPECT_EQ(Save(path),
+              Refused(path, "another save of this file is in progress; try again when it has "
+                            "finished"));
+    EXPECT_EQ(ReadBytes(path), kOldBytes);
+}
+
+TEST_F(SaveSecurityTest, ConcurrentSavesInPlaceNeverMix) {
+    const std::string path = m_dir.FilePath("plan.Orbe");
+    ASSERT_EQ(Save(path), "saved");
+    fs::create_hard_link(path, m_dir.FilePath("link.Orbe"));
+    const std::string plans[] = {PlanFileBytes(KillLoopPlan(0)), PlanFileBytes(KillLoopPlan(1))};
+    for (int round = 0; round < 20; ++round) {
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        pid_t children[2];
+        for (int which = 0; which < 2; ++which) {
+            children[which] = ::fork();
+            if (children[which] == 0) {
+                char go = 0;
+                ::close(start[1]);
+                m_doc.m_plan = KillLoopPlan(which);
+                ::_exit(::read(start[0], &go, 1) == 0 && m_doc.OnSaveDocument(path) ? 0 : 1);
+            }
+        }
+        ::close(start[0]);
+        // Closing the pipe wakes both at once.
+        ::close(start[1]);
+        int saved = 0;
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            saved += WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        }
+        const std::string bytes = ReadBytes(path);
+        EXPECT_TRUE(bytes == plans[0] || bytes == plans[1]) << "round " << round;
+        EXPECT_GE(saved, 1) << "round " << round;
+    }
+    EXPECT_EQ(BackupCount(), 0u);
+}
+
+TEST_F(SaveSecurityTest, FolderDefaultAccessListDoesNotChangeWhoMayReadTheFile) {
+    const std::string path = m_dir.AddFile("plan.Orbe", kOldBytes);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    // The default ACL user::rw-, user:65534:rwx, group::---, mask::rwx, other::---.
+    const std::string acl =
+        std::string("\x02\0\0\0", 4) + std::string("\x01\0\x06\0\xff\xff\xff\xff", 8) +
+        std::string("\x02\0\x07\0\xfe\xff\0\0", 8) + std::string("\x04\0\0\0\xff\xff\xff\xff", 8) +
+        std::string("\x10\0\x07\0\xff\xff\xff\xff", 8) +
+        std::string("\x20\0\0\0\xff\xff\xff\xff", 8);
+    ASSERT_EQ(
+        ::setxattr(m_dir.Path().c_str(), "system.posix_acl_default", acl.data(), acl.size(), 0), 0);
+
+    EXPECT_EQ(Save(path), "saved");
+
+    EXPECT_LT(::getxattr(path.c_str(), "system.posix_acl_access", nullptr, 0), 0);
+    EXPECT_EQ(StatOf(path).st_mode & 07777, 0640u);
+}
+
+TEST_F(SaveSecurityTest, LongestFileNameSaves) {
+    const std::string name = std::string(245, 'n') + ".Orbe";
+    const std::string path = m_dir.FilePath(name);
+    EXPECT_EQ(Save(path), "saved");
+    EXPECT_EQ(Save(path), "saved") << "replaced through a temporary file";
+    EXPECT_EQ(ReadBytes(path), PlanFileBytes(FileExamplePlan()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir.Path()), fs::directory_iterator()), 2)
+        << "the plan and the state folder only";
+}
+
+TEST_F(SaveSecurityTest, TemporaryFilesThatKilledSavesLeftAreRemoved) {
+    const std::string path = m_dir.AddFile("plan.Orbe", kOldBytes);
+    const std::string stale = m_dir.AddFile(".plan.Orbe.a1B2c3.tmp", "killed");
+    const struct timespec hourAgo[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 3600, 0}};
+    const std::vector<std::string> kept = {
+        m_dir.AddFile(".plan.Orbe.d4E5f6.tmp", "a save running now"),
+        m_dir.AddFile(".plan.Orbe.d4E5f6.tmp.bak", "not ours"),
+        m_dir.AddFile(".plan.Orbe.d4E5.tmp", "not ours"),
+        m_dir.AddFile(".other.Orbe.a1B2c3.tmp", "another file's"),
+    };
+    for (const std::string& file : std::vector<std::string>{stale, kept[1], kept[2], kept[3]})
+        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), hourAgo, 0), 0);
+
+    EXPECT_EQ(Save(path), "saved");
+
+    EXPECT_FALSE(fs::exists(stale));
+    for (const std::string& file : kept)
+        EXPECT_TRUE(fs::exists(file)) << file;
+}
+
+TEST_F(SaveSecurityTest, BackupTemporariesThatKilledSavesLeftAreRemoved) {
+    const std::string path = m_dir.AddFile("plan.Orbe", kOldBytes);
+    fs::create_hard_link(path, m_dir.FilePath("link.Orbe"));
+    const struct stat info = StatOf(path);
+    const std::string name =
+        "save-" + std::to_string(info.st_dev) + "-" + std::to_string(info.st_ino);
+    ASSERT_EQ(Save(path), "saved") << "makes the state folder";
+    const fs::path stale = BackupFolder() / (name + ".0123abcd.tmp");
+    const fs::path others = BackupFolder() / (name + "1.0123abcd.tmp");
+    for (const fs::path& file : {stale, others})
+        std::ofstream(file) << "killed";
+
+    EXPECT_EQ(Save(path), "saved");
+
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(others));
+}
