@@ -1,6 +1,6 @@
 #include "bench/BenchPlans.h"
-#include "model/BreakdownCollector.h"
 #include "model/Projection.h"
+#include "model/YearBreakdown.h"
 #include "persist/PlanFile.h"
 #include "persist/PlanFileOpen.h"
 

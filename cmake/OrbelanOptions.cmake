@@ -11,13 +11,17 @@ target_compile_definitions(orbelan_options INTERFACE QT_NO_CAST_FROM_ASCII QT_NO
 # Only the few files that print it link this target, so a new version rebuilds little.
 add_library(orbelan_version INTERFACE)
 target_compile_definitions(orbelan_version INTERFACE ORBELAN_VERSION="${PROJECT_VERSION}")
+# Our presets and CI turn warnings into errors; a distribution's build, with its own flags
+# and compiler, keeps them as warnings, since a newer compiler's new (or false) warning must
+# not break a build of released sources.
+option(ORBELAN_WERROR "Treat compiler warnings as errors" OFF)
 if(MSVC)
-    target_compile_options(orbelan_options INTERFACE /W4 /WX /fp:precise)
+    target_compile_options(orbelan_options INTERFACE /W4 /fp:precise $<$<BOOL:${ORBELAN_WERROR}>:/WX>)
 else()
     # The projection must round exactly as specified operation by operation:
     # no contraction into fused multiply-add, no fast-math, SSE rather than x87.
     target_compile_options(orbelan_options INTERFACE
-        -Wall -Wextra -Wpedantic -Werror
+        -Wall -Wextra -Wpedantic $<$<BOOL:${ORBELAN_WERROR}>:-Werror>
         -ffp-contract=off -fno-fast-math)
     # Emscripten calls its target x86, but WebAssembly has IEEE arithmetic of its own.
     if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$" AND NOT EMSCRIPTEN)

@@ -22,10 +22,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmark.example/orbelan)
-# The library dependencies come from dpkg-shlibdeps. Qt's SVG icon engine, which draws every
-# icon of the program, is a plugin that Qt loads at run time, out of the linker's sight.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
+# The library dependencies come from dpkg-shlibdeps, run by OrbelanPackageDepends.cmake on the
+# staged programs and on Qt's SVG icon engine: that plugin draws every icon of the program and
+# Qt loads it at run time, out of the linker's sight.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+if(ORBELAN_GUI)
+    set(CPACK_ORBELAN_RUNTIME_PLUGINS
+        ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/iconengines/libqsvgicon.so)
+    if(NOT EXISTS ${CPACK_ORBELAN_RUNTIME_PLUGINS})
+        message(FATAL_ERROR "Qt's SVG icon engine is missing: ${CPACK_ORBELAN_RUNTIME_PLUGINS}")
+    endif()
+endif()
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/OrbelanPackageDepends.cmake)
 # The menu, file type and icon caches are refreshed by the dpkg triggers of shared-mime-info,
 # desktop-file-utils and the icon theme; no maintainer script is needed.
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks it with lintian, installs it on this machine and tries
-# the installed programs as a user would: the versions, orbelan-cli on an installed example,
-# the plan file type, and the window opening a plan on a virtual display. Then removes the
-# package again. Needs root (or sudo) for the install; CI runs it after scripts/test.sh.
+# Builds the Debian package twice and checks that both are the same to the byte, checks it
+# with lintian, installs it on this machine and tries the installed programs as a user would:
+# the versions, orbelan-cli on an installed example, the plan file type, and the window
+# opening a plan on a virtual display. Then removes the package again. Needs root (or sudo)
+# for the install; CI runs it after scripts/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,10 +11,22 @@ cd "$(dirname "$0")/.."
 # xdotool finds the window by its title.
 scripts/install-deps.sh lintian xdg-utils libfile-mimeinfo-perl shared-mime-info xdotool
 scripts/package.sh
+deb=$(ls build/package/orbelan_*.deb)
+first_build=$(sha256sum <"$deb")
+# The second build finds the files it installs newer, as a build made later would make them
+# (the programs, the icons and the compressed pages; objects untouched, so nothing is
+# compiled again): only SOURCE_DATE_EPOCH keeps the build's time out of the package.
+find build/package/src build/package/data -type f \( -name orbelan -o -name orbelan-cli \
+    -o -name '*.png' -o -name '*.gz' \) -exec touch {} +
+scripts/package.sh
+if [ "$(sha256sum <"$deb")" != "$first_build" ]; then
+    echo "check-package: two builds of the same tree gave different packages" >&2
+    exit 1
+fi
+echo "check-package: two builds gave the same package, sha256 ${first_build%% *}"
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-deb=$(ls build/package/orbelan_*.deb)
 version=$(dpkg-deb -f "$deb" Version)
 
 # Lintian errors fail the check; the warnings accepted are listed in README.md.

@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Orbelan and starts it.
+# Installs what is missing, builds Orbelan and starts it with the arguments given, read from
+# the folder the script was started in.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+top=$(cd "$(dirname "$0")/.." && pwd)
 
-scripts/install-deps.sh
-cmake --preset default
-cmake --build --preset default --target orbelan
-exec build/default/src/app/orbelan "$@"
+"$top/scripts/check-build-folder.sh"
+"$top/scripts/install-deps.sh"
+(cd "$top" && cmake --preset default && cmake --build --preset default --target orbelan)
+# The program named as the user can start it from here, since its hint without a display
+# repeats the name: relative below this folder, else absolute.
+program=$(realpath --relative-to=. "$top/build/default/src/app/orbelan")
+case $program in
+../*) program=$top/build/default/src/app/orbelan ;;
+esac
+exec "$program" "$@"

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite, the web edition's
+# Installs what is missing, builds, and runs every test: the whole suite, the core's suite
+# built as Debian builds packages (its default flags, without -Werror), the web edition's
 # tests, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# CI fuzz run of the plan file harnesses. Prints the time of each step; exits non-zero on any failure.
+# CI fuzz run of the plan file harnesses. Prints the time of each step; exits non-zero on any
+# failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/check-build-folder.sh
 
 step() {
     local name=$1 start=$SECONDS
@@ -16,6 +19,13 @@ build_and_test() {
     cmake --preset "$1"
     cmake --build --preset "$1"
     ctest --preset "$1"
+}
+
+. scripts/debian-flags.sh
+distribution_build_and_test() {
+    configure_with_debian_flags distribution
+    cmake --build --preset distribution
+    ctest --preset distribution
 }
 
 # The web edition: its site built, its core against orbelan-cli in Node, its page in
@@ -34,6 +44,7 @@ fuzz() {
 
 step "installing" scripts/install-deps.sh
 step "default build and tests" build_and_test default
+step "build and tests with Debian's flags" distribution_build_and_test
 step "web edition" web
 step "sanitize build and tests" build_and_test sanitize
 step "fuzzing" fuzz

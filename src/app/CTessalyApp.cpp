@@ -25,8 +25,11 @@ CTessalyApp::CTessalyApp(SettingsStore& settings, UiServices& ui)
 bool CTessalyApp::InitInstance(const std::vector<std::string>& arguments) {
     const CCommandLineInfo commandLine = ParseCommandLine(arguments);
     FixRecentFileExtensions(m_recentFiles);
-    // The command line counts only when the most recent plan cannot come back.
-    if (!ReopenMostRecentFile() && !ProcessShellCommand(commandLine))
+    // A plan named on the command line (a file manager's double-click) is the one the user
+    // asked for, so it opens rather than the most recent; without one, the most recent plan
+    // comes back, and a new plan when it cannot.
+    const bool fileNamed = commandLine.m_nShellCommand == CCommandLineInfo::ShellCommand::FileOpen;
+    if ((fileNamed || !ReopenMostRecentFile()) && !ProcessShellCommand(commandLine))
         return false;
     m_frame.show();
     m_frame.activateWindow();

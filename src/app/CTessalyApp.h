@@ -18,8 +18,9 @@ class CTessalyApp {
 public:
     CTessalyApp(SettingsStore& settings, UiServices& ui);
 
-    // The arguments after the program name. Reopens the most recent plan, or else carries
-    // out the command line, then shows the main window; false when no plan came up.
+    // The arguments after the program name. Opens the plan file they name, or else reopens
+    // the most recent plan, or else starts a new plan; then shows the main window. False when
+    // no plan came up.
     bool InitInstance(const std::vector<std::string>& arguments);
     // Writes the recent-file list back to the settings.
     void ExitInstance();

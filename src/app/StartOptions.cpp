@@ -20,7 +20,7 @@ std::optional<QString> AnswerWithoutWindow(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("The plan file (.Orbe) to open when the plan used last cannot reopen."),
+        QStringLiteral("The plan file (.Orbe) to open; without one, the plan used last reopens."),
         QStringLiteral("[file]"));
     // Options of Qt's own, such as -platform or -style, are not ours to refuse.
     parser.parse(arguments);

@@ -37,9 +37,15 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
-    // Without a display Qt aborts with a trace; a plain hint serves the user better.
+    // Without a display, or with one that does not answer, Qt aborts with a trace and advice
+    // to reinstall; a plain hint with the command to run instead serves the user better.
+    const std::vector<std::string> given(argv + 1, argv + argc);
     if (!HasDisplay()) {
-        std::fputs(NoDisplayHint(argv[0]).c_str(), stderr);
+        std::fputs(NoDisplayHint(argv[0], given).c_str(), stderr);
+        return 1;
+    }
+    if (const std::optional<std::string> display = UnreachableDisplay()) {
+        std::fputs(UnreachableDisplayHint(*display, argv[0], given).c_str(), stderr);
         return 1;
     }
     QApplication application(argc, argv);

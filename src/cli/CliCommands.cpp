@@ -44,7 +44,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         PrintHelp(out);
         return kExitSuccess;
     }
-    if (command == "--version") {
+    if (command == "--version" || command == "-v") {
         out << "orbelan-cli " ORBELAN_VERSION "\n";
         return kExitSuccess;
     }

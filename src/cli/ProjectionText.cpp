@@ -1,5 +1,7 @@
 #include "cli/ProjectionText.h"
 
+#include "report/ProjectionColumns.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -8,9 +10,7 @@
 
 namespace {
 
-constexpr std::size_t kColumns = 5;
-constexpr std::array<const char*, kColumns> kHeadings = {"Year", "Income", "Total Assets",
-                                                         "Available Assets", "Withdrawals"};
+constexpr std::size_t kColumns = kProjectionColumns.size();
 
 std::vector<std::array<std::string, kColumns>> Cells(const ProjectionTable& table) {
     std::vector<std::array<std::string, kColumns>> cells;
@@ -34,7 +34,7 @@ std::string FormatProjectionTable(const ProjectionTable& table) {
     const auto cells = Cells(table);
     std::array<std::size_t, kColumns> widths{};
     for (std::size_t c = 0; c < kColumns; ++c) {
-        widths[c] = std::char_traits<char>::length(kHeadings[c]);
+        widths[c] = kProjectionColumns[c].size();
         for (const auto& row : cells)
             widths[c] = std::max(widths[c], row[c].size());
     }
@@ -49,7 +49,9 @@ std::string FormatProjectionTable(const ProjectionTable& table) {
         line.erase(line.find_last_not_of(' ') + 1);
         text += line + '\n';
     };
-    appendLine({kHeadings[0], kHeadings[1], kHeadings[2], kHeadings[3], kHeadings[4]});
+    std::array<std::string, kColumns> headings;
+    std::copy(kProjectionColumns.begin(), kProjectionColumns.end(), headings.begin());
+    appendLine(headings);
     for (const auto& row : cells)
         appendLine(row);
     return text;

@@ -5,6 +5,7 @@
 #include "cli/ExitStatus.h"
 #include "model/WhatIf.h"
 #include "persist/UserMessages.h"
+#include "report/SignedPoints.h"
 
 int RunSensitivity(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const auto parsed = ParseCommandArguments(args, {}, out, err);
@@ -26,8 +27,7 @@ int RunSensitivity(std::span<const std::string> args, std::ostream& out, std::os
         out << ',' << percent << '%';
     out << '\n';
     for (std::size_t row = 0; row < kGridReturnPoints.size(); ++row) {
-        const std::int32_t points = kGridReturnPoints[row];
-        out << (points < 0 ? '-' : '+') << (points < 0 ? -points : points);
+        out << SignedPoints(kGridReturnPoints[row]);
         for (const std::int32_t horizon : (*grid)[row])
             out << ',' << horizon;
         out << '\n';

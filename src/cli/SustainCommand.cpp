@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "model/Plan.h"
 #include "model/WhatIf.h"
 #include "persist/UserMessages.h"
 

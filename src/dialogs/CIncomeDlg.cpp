@@ -24,7 +24,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& text, const QString& obj
 } // namespace
 
 CIncomeDlg::CIncomeDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget* parent)
-    : CItemBrowserDlg(plan, index, ui, "income", parent), m_fields(this),
+    : CItemListDlg(plan, index, ui, parent),
       m_checkTaxable(MakeCheckBox(this, tr("Taxable"), QStringLiteral("taxable"))),
       m_dtRateSwitch(MakeYearEdit(this, QStringLiteral("rateSwitchDate"))),
       m_editRateBefore(MakeLineEdit(this, QStringLiteral("rateBefore"), 28)),
@@ -38,24 +38,15 @@ CIncomeDlg::CIncomeDlg(Plan& plan, std::int32_t& index, UiServices& ui, QWidget*
     m_editRateBefore->setAccessibleName(tr("Interest Rate Before"));
     m_editRateAfter->setAccessibleName(tr("Interest Rate After"));
 
-    m_fields.BindAmounts(m_exchange, m_draft.initialAmount, m_draft.initialDate,
-                         m_draft.annualAmount, m_draft.annualStart, m_draft.annualEnd,
-                         m_draft.growthRate);
-    m_exchange.Date(*m_dtRateSwitch, m_draft.rateSwitchDate);
-    m_exchange.Real(*m_editRateBefore, m_draft.rateBefore);
-    m_exchange.Real(*m_editRateAfter, m_draft.rateAfter);
-    m_exchange.Date(*m_dtWithdrawalStart, m_draft.withdrawalStart);
-    m_exchange.Check(*m_checkTaxable, m_draft.taxable);
-    m_exchange.Check(*m_checkWithdrawalTaxable, m_draft.withdrawalTaxable);
-    m_exchange.Name(*m_fields.m_editName, m_draft.name);
-
-    std::vector<QWidget*> tabOrder{m_ok, m_cancel};
-    const std::vector<QWidget*> shared = m_fields.TabStops();
-    tabOrder.insert(tabOrder.end(), shared.begin(), shared.end());
-    tabOrder.insert(tabOrder.end(), {m_checkTaxable, m_dtWithdrawalStart, m_checkWithdrawalTaxable,
-                                     m_editRateBefore, m_editRateAfter, m_prev, m_next, m_insert,
-                                     m_dtRateSwitch, m_edit, m_add, m_delete});
-    Finish(LayOutFields(), m_fields.m_editName, std::move(tabOrder));
+    m_exchange.Date(*m_dtRateSwitch, m_items.draft.rateSwitchDate);
+    m_exchange.Real(*m_editRateBefore, m_items.draft.rateBefore);
+    m_exchange.Real(*m_editRateAfter, m_items.draft.rateAfter);
+    m_exchange.Date(*m_dtWithdrawalStart, m_items.draft.withdrawalStart);
+    m_exchange.Check(*m_checkTaxable, m_items.draft.taxable);
+    m_exchange.Check(*m_checkWithdrawalTaxable, m_items.draft.withdrawalTaxable);
+    FinishItem(LayOutFields(), {m_checkTaxable, m_dtWithdrawalStart, m_checkWithdrawalTaxable,
+                                m_editRateBefore, m_editRateAfter, m_prev, m_next, m_insert,
+                                m_dtRateSwitch, m_edit, m_add, m_delete});
 }
 
 QLayout* CIncomeDlg::LayOutFields() {
@@ -87,28 +78,4 @@ QLayout* CIncomeDlg::LayOutFields() {
     fields->addLayout(interest);
     fields->addLayout(groupRow);
     return fields;
-}
-
-std::size_t CIncomeDlg::Count() const {
-    return m_pPlan->incomes.size();
-}
-
-void CIncomeDlg::AppendItem() {
-    m_pPlan->AppendIncome();
-}
-
-void CIncomeDlg::EraseItem(std::size_t index) {
-    m_pPlan->EraseIncome(index);
-}
-
-void CIncomeDlg::InsertItem(std::size_t index) {
-    m_pPlan->InsertIncome(index);
-}
-
-void CIncomeDlg::LoadDraft(std::size_t index) {
-    m_draft = m_pPlan->incomes[index];
-}
-
-void CIncomeDlg::StoreDraft(std::size_t index) {
-    m_pPlan->incomes[index] = m_draft;
 }

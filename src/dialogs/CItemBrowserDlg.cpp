@@ -9,10 +9,9 @@
 
 #include <utility>
 
-CItemBrowserDlg::CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui,
-                                 std::string itemKind, QWidget* parent)
-    : QDialog(parent), m_pPlan(&plan), m_pIndex(&index),
-      m_ok(MakeButton(this, tr("OK"), QStringLiteral("ok"))),
+CItemBrowserDlg::CItemBrowserDlg(std::int32_t& index, UiServices& ui, std::string itemKind,
+                                 QWidget* parent)
+    : QDialog(parent), m_pIndex(&index), m_ok(MakeButton(this, tr("OK"), QStringLiteral("ok"))),
       m_cancel(MakeButton(this, tr("Cancel"), QStringLiteral("cancel"))),
       m_prev(MakeButton(this, tr("Prev"), QStringLiteral("prev"))),
       m_next(MakeButton(this, tr("Next"), QStringLiteral("next"))),
@@ -57,6 +56,18 @@ void CItemBrowserDlg::Finish(QLayout* fields, QWidget* nameField, std::vector<QW
     m_tabWidgets = std::move(tabOrder);
 }
 
+std::size_t CItemBrowserDlg::Count() const {
+    return m_pItems->Count();
+}
+
+void CItemBrowserDlg::AppendItem() {
+    m_pItems->Insert(m_pItems->Count());
+}
+
+void CItemBrowserDlg::EraseItem(std::size_t index) {
+    m_pItems->Erase(index);
+}
+
 int CItemBrowserDlg::DoModal(const DialogRunner& run) {
     Show();
     EnableFields(false);
@@ -79,7 +90,7 @@ void CItemBrowserDlg::OnNext() {
 }
 
 void CItemBrowserDlg::OnInsert() {
-    InsertItem(Current());
+    m_pItems->Insert(Current());
     Show();
     OnEdit();
     m_bNewItem = true;
@@ -169,15 +180,15 @@ void CItemBrowserDlg::ReturnToBrowse() {
 }
 
 void CItemBrowserDlg::Show() {
-    LoadDraft(Current());
+    m_pItems->Load(Current());
     m_exchange.Show();
 }
 
 bool CItemBrowserDlg::Store() {
-    LoadDraft(Current());
+    m_pItems->Load(Current());
     if (!m_exchange.Read(m_ui))
         return false;
-    StoreDraft(Current());
+    m_pItems->Store(Current());
     return true;
 }
 

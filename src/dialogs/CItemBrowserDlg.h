@@ -2,6 +2,7 @@
 
 #include "dialogs/DataExchange.h"
 #include "dialogs/DialogRunner.h"
+#include "dialogs/ItemList.h"
 
 #include <QDialog>
 
@@ -10,13 +11,12 @@
 #include <string>
 #include <vector>
 
-class Plan;
 class QLayout;
 class QPushButton;
 class UiServices;
 
 // The browse and edit machinery of the item editors: pages through one of the plan's item
-// lists and edits, inserts, appends or deletes its items in place. A subclass names the list,
+// lists and edits, inserts, appends or deletes its items in place. A subclass gives the list,
 // lays out and binds the fields of one item, and lists the tab order.
 class CItemBrowserDlg : public QDialog {
 public:
@@ -27,23 +27,16 @@ public:
     // first when that would discard items the user committed here.
     void DiscardItemsOnCancel() { m_bDiscardOnCancel = true; }
 
-    virtual std::size_t Count() const = 0;
-    virtual void AppendItem() = 0;
-    virtual void EraseItem(std::size_t index) = 0;
+    std::size_t Count() const;
+    void AppendItem();
+    void EraseItem(std::size_t index);
 
-    Plan* m_pPlan;
     std::int32_t* m_pIndex;
     bool m_bChanged = false;
 
 protected:
     // itemKind names the items in questions to the user: "income", "expense".
-    CItemBrowserDlg(Plan& plan, std::int32_t& index, UiServices& ui, std::string itemKind,
-                    QWidget* parent);
-
-    virtual void InsertItem(std::size_t index) = 0;
-    // Copies the stored item into the draft that the fields are bound to, and back.
-    virtual void LoadDraft(std::size_t index) = 0;
-    virtual void StoreDraft(std::size_t index) = 0;
+    CItemBrowserDlg(std::int32_t& index, UiServices& ui, std::string itemKind, QWidget* parent);
 
     // Puts the fields above the buttons; tabOrder is every tab stop in template order.
     void Finish(QLayout* fields, QWidget* nameField, std::vector<QWidget*> tabOrder);
@@ -52,6 +45,9 @@ protected:
     void reject() override;
 
     DataExchange m_exchange;
+    // The list being edited, with the draft that the fields are bound to; the subclass that
+    // holds it sets it in its constructor.
+    ItemList* m_pItems = nullptr;
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPushButton* m_prev;

@@ -3,6 +3,7 @@
 #include "dialogs/DataExchange.h"
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/YearEdit.h"
+#include "model/Plan.h"
 
 #include <QCoreApplication>
 #include <QDateEdit>
@@ -46,15 +47,13 @@ CItemFields::CItemFields(QWidget* parent)
     m_grid->addWidget(m_editGrowthRate, 3, 7);
 }
 
-void CItemFields::BindAmounts(DataExchange& exchange, std::int32_t& initialAmount,
-                              PlanDate& initialDate, std::int32_t& annualAmount,
-                              PlanDate& annualStart, PlanDate& annualEnd, float& growthRate) {
-    exchange.Integer(*m_editInitialAmount, initialAmount);
-    exchange.Date(*m_dtInitialDate, initialDate);
-    exchange.Integer(*m_editAnnualAmount, annualAmount);
-    exchange.Date(*m_dtAnnualStart, annualStart);
-    exchange.Date(*m_dtAnnualEnd, annualEnd);
-    exchange.Real(*m_editGrowthRate, growthRate);
+void CItemFields::BindAmounts(DataExchange& exchange, ScheduledAmounts& amounts) {
+    exchange.Integer(*m_editInitialAmount, amounts.initialAmount);
+    exchange.Date(*m_dtInitialDate, amounts.initialDate);
+    exchange.Integer(*m_editAnnualAmount, amounts.annualAmount);
+    exchange.Date(*m_dtAnnualStart, amounts.annualStart);
+    exchange.Date(*m_dtAnnualEnd, amounts.annualEnd);
+    exchange.Real(*m_editGrowthRate, amounts.growthRate);
 }
 
 std::vector<QWidget*> CItemFields::TabStops() const {

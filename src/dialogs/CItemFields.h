@@ -1,10 +1,8 @@
 #pragma once
 
-#include "model/PlanDate.h"
-
-#include <cstdint>
 #include <vector>
 
+struct ScheduledAmounts;
 class DataExchange;
 class QDateEdit;
 class QGridLayout;
@@ -19,9 +17,7 @@ public:
     explicit CItemFields(QWidget* parent);
 
     // Binds the amounts in transfer order; the name comes last and is bound by the caller.
-    void BindAmounts(DataExchange& exchange, std::int32_t& initialAmount, PlanDate& initialDate,
-                     std::int32_t& annualAmount, PlanDate& annualStart, PlanDate& annualEnd,
-                     float& growthRate);
+    void BindAmounts(DataExchange& exchange, ScheduledAmounts& amounts);
     // Name, initial amount, its date, annual amount, start, end and growth, in tab order.
     std::vector<QWidget*> TabStops() const;
 

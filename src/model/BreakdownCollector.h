@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/Breakdown.h"
 #include "model/ProjectionObserver.h"
-#include "model/YearBreakdown.h"
 
 #include <cstdint>
 #include <optional>

@@ -7,16 +7,23 @@
 #include <string>
 #include <vector>
 
-// One income source or account: a salary, a pension, a savings account.
-struct IncomeItem {
+// What income and expense items share: a name, an amount once on a date, and an amount
+// every year from its start to its end, growing at a rate.
+struct ScheduledAmounts {
     std::string name;
-    bool taxable = true;
     std::int32_t initialAmount = 0;
     PlanDate initialDate;
     std::int32_t annualAmount = 0;
     PlanDate annualStart;
     PlanDate annualEnd;
     float growthRate = 0.0f;
+
+    bool operator==(const ScheduledAmounts& other) const = default;
+};
+
+// One income source or account: a salary, a pension, a savings account.
+struct IncomeItem : ScheduledAmounts {
+    bool taxable = true;
     PlanDate rateSwitchDate;
     float rateBefore = 0.0f;
     float rateAfter = 0.0f;
@@ -26,17 +33,12 @@ struct IncomeItem {
     bool operator==(const IncomeItem& other) const = default;
 };
 
-struct ExpenseItem {
-    std::string name;
-    std::int32_t initialAmount = 0;
-    PlanDate initialDate;
-    std::int32_t annualAmount = 0;
-    PlanDate annualStart;
-    PlanDate annualEnd;
-    float growthRate = 0.0f;
-
+struct ExpenseItem : ScheduledAmounts {
     bool operator==(const ExpenseItem& other) const = default;
 };
+
+// The age that a plan's money is asked to last to when no other is given.
+inline constexpr std::int32_t kDefaultUntilAge = 95;
 
 // The household plan: general data and the two item lists. The order of the
 // income items matters to the projection.

@@ -26,7 +26,7 @@ struct RiskSettings {
     // Whole points of interest, 0 to kMaxRiskSpread.
     std::int32_t spread = 10;
     std::uint64_t seed = 1;
-    std::int32_t untilAge = 95;
+    std::int32_t untilAge = kDefaultUntilAge;
 
     bool operator==(const RiskSettings& other) const = default;
 };

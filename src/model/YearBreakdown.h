@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Breakdown.h"
 #include "model/Plan.h"
 #include "model/Projection.h"
 #include "model/ProjectionTable.h"
@@ -7,55 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-// One income item in one year, from its opening to its closing balance.
-struct IncomeBreakdown {
-    std::int32_t item = 0;
-    std::int32_t opening = 0;
-    std::int32_t initial = 0;
-    std::int32_t annual = 0;
-    std::int32_t interestRate = 0;
-    std::int32_t interest = 0;
-    // What income tax took of the year's credit. Wider than money: the difference of
-    // two amounts need not fit 32 bits when a tax rate exceeds 100 %.
-    std::int64_t tax = 0;
-    std::int32_t credited = 0;
-    std::int32_t withdrawn = 0;
-    std::int32_t closing = 0;
-
-    bool operator==(const IncomeBreakdown& other) const = default;
-};
-
-struct ExpenseBreakdown {
-    std::int32_t item = 0;
-    std::int32_t initial = 0;
-    std::int32_t annual = 0;
-
-    bool operator==(const ExpenseBreakdown& other) const = default;
-};
-
-struct DrawBreakdown {
-    std::int32_t item = 0;
-    std::int32_t taxRate = 0;
-    std::int32_t gross = 0;
-    std::int32_t taken = 0;
-    std::int32_t received = 0;
-
-    bool operator==(const DrawBreakdown& other) const = default;
-};
-
-// How one row of the projection came about, item by item.
-struct YearBreakdown {
-    std::int32_t year = 0;
-    ProjectionRow row;
-    bool covered = true;
-    std::int32_t unpaid = 0;
-    std::vector<IncomeBreakdown> incomes;
-    std::vector<ExpenseBreakdown> expenses;
-    std::vector<DrawBreakdown> draws;
-
-    bool operator==(const YearBreakdown& other) const = default;
-};
 
 // A whole projection with the breakdown of every row.
 struct ProjectionBreakdown {

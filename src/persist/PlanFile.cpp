@@ -48,15 +48,20 @@ private:
     std::string m_text;
 };
 
-void WriteIncome(LineWriter& out, const IncomeItem& item) {
-    out.Line(item.name);
-    out.Line(item.taxable);
+// The amounts follow the name, after any lines that belong to one kind of item alone.
+void WriteAmounts(LineWriter& out, const ScheduledAmounts& item) {
     out.Line(item.initialAmount);
     out.Line(item.initialDate);
     out.Line(item.annualAmount);
     out.Line(item.annualStart);
     out.Line(item.annualEnd);
     out.Line(item.growthRate);
+}
+
+void WriteIncome(LineWriter& out, const IncomeItem& item) {
+    out.Line(item.name);
+    out.Line(item.taxable);
+    WriteAmounts(out, item);
     out.Line(item.rateSwitchDate);
     out.Line(item.rateBefore);
     out.Line(item.rateAfter);
@@ -66,12 +71,7 @@ void WriteIncome(LineWriter& out, const IncomeItem& item) {
 
 void WriteExpense(LineWriter& out, const ExpenseItem& item) {
     out.Line(item.name);
-    out.Line(item.initialAmount);
-    out.Line(item.initialDate);
-    out.Line(item.annualAmount);
-    out.Line(item.annualStart);
-    out.Line(item.annualEnd);
-    out.Line(item.growthRate);
+    WriteAmounts(out, item);
 }
 
 // Everything after the signature line.
@@ -98,16 +98,25 @@ std::size_t ItemsToAppend(bool countRead, std::int32_t count, std::size_t fileSi
     return std::min(static_cast<std::size_t>(count), fileSize);
 }
 
-void ReadIncome(PlanTextReader& in, IncomeItem& item) {
-    in.ConsumeCharacter();
-    in.ReadLine(item.name);
-    in.ReadFlag(item.taxable);
+void ReadAmounts(PlanTextReader& in, ScheduledAmounts& item) {
     in.ReadInt(item.initialAmount);
     ReadPlanDate(in, item.initialDate);
     in.ReadInt(item.annualAmount);
     ReadPlanDate(in, item.annualStart);
     ReadPlanDate(in, item.annualEnd);
     in.ReadFloat(item.growthRate);
+}
+
+// The line end after the previous number is still unread; it goes before the name.
+void ReadName(PlanTextReader& in, ScheduledAmounts& item) {
+    in.ConsumeCharacter();
+    in.ReadLine(item.name);
+}
+
+void ReadIncome(PlanTextReader& in, IncomeItem& item) {
+    ReadName(in, item);
+    in.ReadFlag(item.taxable);
+    ReadAmounts(in, item);
     ReadPlanDate(in, item.rateSwitchDate);
     in.ReadFloat(item.rateBefore);
     in.ReadFloat(item.rateAfter);
@@ -116,14 +125,8 @@ void ReadIncome(PlanTextReader& in, IncomeItem& item) {
 }
 
 void ReadExpense(PlanTextReader& in, ExpenseItem& item) {
-    in.ConsumeCharacter();
-    in.ReadLine(item.name);
-    in.ReadInt(item.initialAmount);
-    ReadPlanDate(in, item.initialDate);
-    in.ReadInt(item.annualAmount);
-    ReadPlanDate(in, item.annualStart);
-    ReadPlanDate(in, item.annualEnd);
-    in.ReadFloat(item.growthRate);
+    ReadName(in, item);
+    ReadAmounts(in, item);
 }
 
 } // namespace

@@ -13,9 +13,14 @@ template <typename Notify> void DocumentBase::NotifyObservers(Notify notify) {
         notify(*observer);
 }
 
+void DocumentBase::Attach(ViewBase& view, DocumentBase* document) {
+    view.m_pDocument = document;
+    view.m_pHost = document;
+}
+
 DocumentBase::~DocumentBase() {
     for (ViewBase* view : m_views)
-        view->m_pDocument = nullptr;
+        Attach(*view, nullptr);
 }
 
 void DocumentBase::SetPathName(const std::string& path) {
@@ -45,7 +50,7 @@ void DocumentBase::AddView(ViewBase& view) {
     if (view.m_pDocument != nullptr)
         view.m_pDocument->RemoveView(view);
     m_views.push_back(&view);
-    view.m_pDocument = this;
+    Attach(view, this);
 }
 
 void DocumentBase::RemoveView(ViewBase& view) {
@@ -53,7 +58,7 @@ void DocumentBase::RemoveView(ViewBase& view) {
     if (found == m_views.end())
         return;
     m_views.erase(found);
-    view.m_pDocument = nullptr;
+    Attach(view, nullptr);
 }
 
 void DocumentBase::UpdateAllViews(ViewBase* sender, long hint) {

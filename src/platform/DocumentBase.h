@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ViewHost.h"
+
 #include <string>
 #include <vector>
 
@@ -8,7 +10,7 @@ class ViewBase;
 
 // The document role of the framework: a path, a title, a modified flag and the views that
 // show the document. A derived document supplies the reading and writing.
-class DocumentBase {
+class DocumentBase : public ViewHost {
 public:
     DocumentBase() = default;
     DocumentBase(const DocumentBase&) = delete;
@@ -26,7 +28,7 @@ public:
     void SetModifiedFlag(bool modified = true);
 
     void AddView(ViewBase& view);
-    void RemoveView(ViewBase& view);
+    void RemoveView(ViewBase& view) override;
     const std::vector<ViewBase*>& GetViews() const { return m_views; }
     // Every view but the sender hears of the change.
     void UpdateAllViews(ViewBase* sender = nullptr, long hint = 0);
@@ -44,6 +46,8 @@ public:
 
 private:
     template <typename Notify> void NotifyObservers(Notify notify);
+    // A view's two pointers to its document always change together.
+    static void Attach(ViewBase& view, DocumentBase* document);
 
     std::string m_strPathName;
     std::string m_strTitle;

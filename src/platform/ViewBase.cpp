@@ -1,10 +1,10 @@
 #include "platform/ViewBase.h"
 
-#include "platform/DocumentBase.h"
+#include "platform/ViewHost.h"
 
 ViewBase::~ViewBase() {
-    if (m_pDocument != nullptr)
-        m_pDocument->RemoveView(*this);
+    if (m_pHost != nullptr)
+        m_pHost->RemoveView(*this);
 }
 
 void ViewBase::OnInitialUpdate() {

@@ -1,6 +1,7 @@
 #pragma once
 
 class DocumentBase;
+class ViewHost;
 
 // The view role of the framework: shows one document and is told when it changes.
 class ViewBase {
@@ -19,4 +20,6 @@ public:
 private:
     friend class DocumentBase;
     DocumentBase* m_pDocument = nullptr;
+    // The same document, as the view may ask it to let go.
+    ViewHost* m_pHost = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "dialogs/PlanEditors.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/UiServices.h"
+#include "report/ProjectionColumns.h"
 #include "view/CalculatorSearch.h"
 
 #include <QEvent>
@@ -30,8 +31,10 @@ QString EmptyListHint(const CTessalyDoc* document) {
 }
 
 QStringList Headings() {
-    return {QStringLiteral("Year"), QStringLiteral("Income"), QStringLiteral("Total Assets"),
-            QStringLiteral("Available Assets"), QStringLiteral("Withdrawals")};
+    QStringList headings;
+    for (const std::string_view heading : kProjectionColumns)
+        headings.append(QString::fromLatin1(heading));
+    return headings;
 }
 
 // A report list keeps its leftmost column left-aligned; the amounts line up on the right.

@@ -2,6 +2,7 @@
 
 #include "model/Plan.h"
 #include "model/ProjectionTable.h"
+#include "report/ProjectionColumns.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -47,8 +48,7 @@ QString PlanSummary(const Plan& plan) {
 QString TableHtml(const ProjectionTable& table) {
     QString html = QStringLiteral("<h2>Projection</h2><table border=\"1\" cellpadding=\"3\" "
                                   "cellspacing=\"0\"><tr>");
-    for (const char* heading :
-         {"Year", "Income", "Total Assets", "Available Assets", "Withdrawals"})
+    for (const std::string_view heading : kProjectionColumns)
         html += Cell(QString::fromLatin1(heading), true);
     html += QStringLiteral("</tr>");
     for (std::int32_t r = 0; r < table.rowCount; ++r) {

@@ -1,5 +1,7 @@
 #include "view/SensitivityGridView.h"
 
+#include "report/SignedPoints.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,10 +25,6 @@ constexpr QSize kScaleSize(90, 10);
 // the year on.
 QColor HorizonColor(double position) {
     return QColor::fromHsvF(static_cast<float>(position / 3.0), 0.45F, 0.97F);
-}
-
-QString PointsText(std::int32_t points) {
-    return points < 0 ? QString::number(points) : QStringLiteral("+%1").arg(points);
 }
 
 // Draws a frame round the cell that holds the current variant.
@@ -71,7 +69,7 @@ SensitivityGridView::SensitivityGridView(QWidget* parent) : QWidget(parent) {
         columns.append(QStringLiteral("%1%").arg(percent));
     QStringList rows;
     for (const std::int32_t points : kGridReturnPoints)
-        rows.append(PointsText(points));
+        rows.append(QString::fromStdString(SignedPoints(points)));
     m_table->setHorizontalHeaderLabels(columns);
     m_table->setVerticalHeaderLabels(rows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

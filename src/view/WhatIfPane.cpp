@@ -19,7 +19,6 @@ namespace {
 
 constexpr std::int32_t kPlanExpenses = 100;
 constexpr std::int32_t kPlanReturns = 0;
-constexpr std::int32_t kDefaultAge = 95;
 
 // How long the variant's money lasts, in words.
 QString HorizonText(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
@@ -85,7 +84,7 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_age->setObjectName(QStringLiteral("whatIfAge"));
     m_age->setAccessibleName(QStringLiteral("Sustainable spending to age"));
     m_age->setRange(0, 150);
-    m_age->setValue(kDefaultAge);
+    m_age->setValue(kDefaultUntilAge);
     ageLabel->setBuddy(m_age);
     m_sustainable = new QLabel(this);
     m_sustainable->setObjectName(QStringLiteral("whatIfSustainable"));

@@ -36,12 +36,26 @@ TEST_F(StartUpTest, FirstStartShowsTheGrayedRecentFilePlaceholder) {
     EXPECT_EQ(RecentFileEntries(), QStringList{QStringLiteral("Recent File (disabled)")});
 }
 
-TEST_F(StartUpTest, MostRecentPlanReopensAndTheCommandLineIsIgnored) {
+TEST_F(StartUpTest, NamedPlanOpensInsteadOfTheMostRecentAndBecomesTheMostRecent) {
     const std::string recent = CopyExample("recent.Orbe");
     const std::string named = CopyExample("named.Orbe");
     SetRecentFileSettings({recent});
 
     ASSERT_TRUE(Start({named}));
+    app->ExitInstance();
+
+    EXPECT_EQ(Frame().windowTitle(), Title("named.Orbe"));
+    EXPECT_EQ(Document().GetPathName(), FullPath(named));
+    EXPECT_TRUE(ui.GetJournal().empty());
+    EXPECT_EQ(RecentFileSetting(1), FullPath(named));
+    EXPECT_EQ(RecentFileSetting(2), FullPath(recent));
+}
+
+TEST_F(StartUpTest, MostRecentPlanReopensWhenNoFileIsNamed) {
+    const std::string recent = CopyExample("recent.Orbe");
+    SetRecentFileSettings({recent});
+
+    ASSERT_TRUE(Start());
 
     EXPECT_EQ(Frame().windowTitle(), Title("recent.Orbe"));
     EXPECT_EQ(Document().GetPathName(), FullPath(recent));
@@ -58,13 +72,13 @@ TEST_F(StartUpTest, VanishedMostRecentPlanIsReportedThenANewPlanComes) {
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
 }
 
-TEST_F(StartUpTest, VanishedMostRecentPlanGivesWayToTheCommandLine) {
+TEST_F(StartUpTest, VanishedMostRecentPlanIsNotTriedWhenAFileIsNamed) {
     SetRecentFileSettings({folder.FilePath("gone.Orbe")});
     const std::string named = CopyExample("named.Orbe");
 
     ASSERT_TRUE(Start({named}));
 
-    EXPECT_EQ(ui.GetJournal(), GoneMessage(folder.FilePath("gone.Orbe")));
+    EXPECT_TRUE(ui.GetJournal().empty());
     EXPECT_EQ(Frame().windowTitle(), Title("named.Orbe"));
 }
 
