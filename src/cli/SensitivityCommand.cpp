@@ -28,8 +28,8 @@ int RunSensitivity(std::span<const std::string> args, std::ostream& out, std::os
     out << '\n';
     for (std::size_t row = 0; row < kGridReturnPoints.size(); ++row) {
         out << SignedPoints(kGridReturnPoints[row]);
-        for (const std::int32_t horizon : (*grid)[row])
-            out << ',' << horizon;
+        for (const Reach& reach : (*grid)[row])
+            out << ',' << HorizonLabel(reach);
         out << '\n';
     }
     return kExitSuccess;

@@ -37,6 +37,11 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
     case SustainStatus::NoneCovered:
         out << "sustainable spending to age " << age << ": none\n";
         return kExitSuccess;
+    case SustainStatus::StopsAtLimit:
+        out << "sustainable spending to age " << age
+            << ": unknown, the projection stops at the calculation limit in " << answer.limitYear
+            << '\n';
+        return kExitSuccess;
     case SustainStatus::Found:
         break;
     }

@@ -41,6 +41,9 @@ struct DrawBreakdown {
     std::int32_t taken = 0;
     std::int32_t received = 0;
 
+    // The tax withheld: what was taken and did not arrive.
+    std::int64_t Withheld() const { return std::int64_t{taken} - received; }
+
     bool operator==(const DrawBreakdown& other) const = default;
 };
 

@@ -16,8 +16,10 @@ bool ScaleAmount(std::int32_t& amount, float rate) {
 
 Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome) {
     const std::int32_t end = table.firstYear + table.rowCount;
+    // The engine stops at the first uncovered year, so a stop at the limit comes after covered
+    // years only.
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        return {outcome.stoppedYear - 1, outcome.stoppedYear};
+        return {outcome.stoppedYear - 1, outcome.stoppedYear, outcome.stoppedYear};
     if (!outcome.lastRowCovered)
         return {end - 2, end - 1};
     return {end - 1, std::nullopt};
@@ -61,9 +63,29 @@ std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32
     return ReachOf(table, outcome);
 }
 
+std::optional<std::int32_t> AgeIn(const Plan& plan, std::int32_t year) {
+    if (!plan.birthDate.IsValid() || year < plan.birthDate.GetYear())
+        return std::nullopt;
+    return year - plan.birthDate.GetYear();
+}
+
 bool CoveredThroughAge(const Reach& reach, const Plan& plan, std::int32_t age) {
     return !reach.firstUncoveredYear ||
            std::int64_t{*reach.firstUncoveredYear} > std::int64_t{plan.birthDate.GetYear()} + age;
+}
+
+std::string HorizonLabel(const Reach& reach) {
+    return std::to_string(reach.horizon) + (reach.limitYear ? "+" : "");
+}
+
+HorizonBand BandOf(const Reach& reach, const Plan& plan, std::int32_t age) {
+    if (!reach.firstUncoveredYear || reach.limitYear)
+        return HorizonBand::Lasting;
+    if (!plan.birthDate.IsValid())
+        return HorizonBand::Unknown;
+    if (reach.horizon < plan.retirementDate.GetYear())
+        return HorizonBand::BeforeRetirement;
+    return CoveredThroughAge(reach, plan, age) ? HorizonBand::Lasting : HorizonBand::BeforeAge;
 }
 
 SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, StopToken stop) {
@@ -73,15 +95,20 @@ SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, 
     // coverage falls as spending rises. Too high a spending fails early in its projection,
     // so most of these runs are short.
     const std::int32_t firstYear = FirstProjectionYear(plan);
+    std::optional<Reach> reach;
     for (std::int32_t percent = kMaxSpendingPercent; percent >= 0; --percent) {
         if (stop.stop_requested())
             return {SustainStatus::Stopped};
-        const std::optional<Reach> reach = ProjectReach(ExpensesAt(plan, percent), firstYear);
+        reach = ProjectReach(ExpensesAt(plan, percent), firstYear);
         if (!reach)
             return {SustainStatus::CannotCalculate};
         if (CoveredThroughAge(*reach, plan, age))
             return {SustainStatus::Found, percent};
     }
+    // The last run was the one without expenses: when even it stopped at the limit, the
+    // stop may come from the assets' growth, so running out is not known.
+    if (reach->limitYear)
+        return {SustainStatus::StopsAtLimit, 0, *reach->limitYear};
     return {SustainStatus::NoneCovered};
 }
 
@@ -97,7 +124,7 @@ std::optional<HorizonGrid> SensitivityGrid(const Plan& plan, StopToken stop) {
                 ProjectReach(ExpensesAt(moved, kGridExpensePercents[column]), firstYear);
             if (!reach)
                 return std::nullopt;
-            grid[row][column] = reach->horizon;
+            grid[row][column] = *reach;
         }
     }
     return grid;

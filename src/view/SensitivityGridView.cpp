@@ -1,13 +1,11 @@
 #include "view/SensitivityGridView.h"
 
 #include "report/SignedPoints.h"
+#include "view/GridColors.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPixmap>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -19,29 +17,35 @@
 namespace {
 
 constexpr int kMarkedRole = Qt::UserRole;
-constexpr QSize kScaleSize(90, 10);
+constexpr int kSwatchSize = 10;
 
-// Red for the earliest horizon, through yellow, to green for the latest; light enough to read
-// the year on.
-QColor HorizonColor(double position) {
-    return QColor::fromHsvF(static_cast<float>(position / 3.0), 0.45F, 0.97F);
-}
-
-// Draws a frame round the cell that holds the current variant.
-class MarkedCellDelegate : public QStyledItemDelegate {
+// Frames the cell of the current variant, and the cell the keyboard is on while the grid has
+// the focus: the grid selects nothing, so the style would otherwise show no current cell.
+class GridCellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit GridCellDelegate(QTableWidget* table) : QStyledItemDelegate(table), m_table(table) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyledItemDelegate::paint(painter, option, index);
-        if (!index.data(kMarkedRole).toBool())
+        const bool marked = index.data(kMarkedRole).toBool();
+        const bool focused = m_table->hasFocus() && m_table->currentIndex() == index;
+        if (!marked && !focused)
             return;
         painter->save();
-        painter->setPen(QPen(option.palette.color(QPalette::Text), 2));
-        painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+        if (marked) {
+            painter->setPen(QPen(QColor(Qt::black), 2));
+            painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+        }
+        if (focused) {
+            painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2, Qt::DashLine));
+            painter->drawRect(option.rect.adjusted(3, 3, -3, -3));
+        }
         painter->restore();
     }
+
+private:
+    QTableWidget* m_table;
 };
 
 template <typename Array> std::optional<int> IndexOf(const Array& values, std::int32_t value) {
@@ -51,9 +55,23 @@ template <typename Array> std::optional<int> IndexOf(const Array& values, std::i
     return static_cast<int>(std::distance(values.begin(), found));
 }
 
+// A legend line: a swatch of the band's colour and its words, as rich text so that it wraps.
+QString LegendLine(const GridLegendEntry& entry) {
+    return QStringLiteral("<span style=\"background-color:%1\">%2</span> %3")
+        .arg(BandColor(entry.band).name(), QString(kSwatchSize / 2, QChar::Nbsp),
+             entry.text.toHtmlEscaped());
+}
+
 } // namespace
 
 SensitivityGridView::SensitivityGridView(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    AddTable(*layout);
+    AddLegend(*layout);
+}
+
+void SensitivityGridView::AddTable(QVBoxLayout& layout) {
     m_table = new QTableWidget(static_cast<int>(kGridReturnPoints.size()),
                                static_cast<int>(kGridExpensePercents.size()), this);
     m_table->setObjectName(QStringLiteral("sensitivityGrid"));
@@ -63,7 +81,9 @@ SensitivityGridView::SensitivityGridView(QWidget* parent) : QWidget(parent) {
                        "expenses in percent (columns). Enter or a click moves the sliders there."));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
-    m_table->setItemDelegate(new MarkedCellDelegate(m_table));
+    // Tab leaves the grid; the arrow keys move inside it.
+    m_table->setTabKeyNavigation(false);
+    m_table->setItemDelegate(new GridCellDelegate(m_table));
     QStringList columns;
     for (const std::int32_t percent : kGridExpensePercents)
         columns.append(QStringLiteral("%1%").arg(percent));
@@ -92,71 +112,65 @@ SensitivityGridView::SensitivityGridView(QWidget* parent) : QWidget(parent) {
     };
     connect(m_table, &QTableWidget::cellClicked, this, choose);
     connect(m_table, &QTableWidget::cellActivated, this, choose);
-
-    m_earliest = new QLabel(this);
-    m_scale = new QLabel(this);
-    m_scale->setAccessibleName(QStringLiteral("Colour scale from the earliest to the latest year"));
-    m_latest = new QLabel(this);
-    auto* legend = new QHBoxLayout;
-    legend->addWidget(new QLabel(QStringLiteral("Money lasts until"), this));
-    legend->addStretch();
-    legend->addWidget(m_earliest);
-    legend->addWidget(m_scale);
-    legend->addWidget(m_latest);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_table);
-    layout->addLayout(legend);
+    layout.addWidget(m_table);
 }
 
-void SensitivityGridView::ShowGrid(const std::optional<HorizonGrid>& grid,
-                                   const QString& emptyText) {
-    if (!grid) {
-        for (int row = 0; row < m_table->rowCount(); ++row) {
-            for (int column = 0; column < m_table->columnCount(); ++column) {
-                QTableWidgetItem* cell = m_table->item(row, column);
-                cell->setText(QString());
-                cell->setBackground(QBrush());
-            }
+void SensitivityGridView::AddLegend(QVBoxLayout& layout) {
+    m_legend = new QLabel(this);
+    m_legend->setObjectName(QStringLiteral("sensitivityLegend"));
+    m_legend->setAccessibleName(QStringLiteral("Colours of the grid"));
+    m_legend->setTextFormat(Qt::RichText);
+    m_legend->setWordWrap(true);
+    layout.addWidget(m_legend);
+}
+
+void SensitivityGridView::ShowGrid(std::nullopt_t, const QString& emptyText) {
+    m_grid.reset();
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        for (int column = 0; column < m_table->columnCount(); ++column) {
+            QTableWidgetItem* cell = m_table->item(row, column);
+            cell->setText(QString());
+            cell->setBackground(QBrush());
+            cell->setForeground(QBrush());
         }
-        m_table->setToolTip(emptyText);
-        m_earliest->clear();
-        m_latest->clear();
-        m_scale->clear();
-        return;
     }
+    m_table->setToolTip(emptyText);
+    m_legend->clear();
+}
+
+void SensitivityGridView::ShowGrid(const HorizonGrid& grid, const Plan& plan, std::int32_t age) {
+    m_grid = grid;
+    m_plan = plan;
+    m_age = age;
     m_table->setToolTip(QString());
-    std::int32_t earliest = (*grid)[0][0];
-    std::int32_t latest = earliest;
-    for (const auto& row : *grid) {
-        earliest = std::min(earliest, *std::min_element(row.begin(), row.end()));
-        latest = std::max(latest, *std::max_element(row.begin(), row.end()));
-    }
-    for (std::size_t row = 0; row < grid->size(); ++row) {
-        for (std::size_t column = 0; column < (*grid)[row].size(); ++column) {
-            const std::int32_t horizon = (*grid)[row][column];
-            QTableWidgetItem* cell = m_table->item(static_cast<int>(row), static_cast<int>(column));
-            cell->setText(QString::number(horizon));
-            const double position =
-                latest == earliest ? 1.0 : double(horizon - earliest) / (latest - earliest);
-            cell->setBackground(HorizonColor(position));
-            cell->setForeground(QColor(Qt::black));
-        }
-    }
-    ShowLegend(earliest, latest);
+    ShowCells();
 }
 
-void SensitivityGridView::ShowLegend(std::int32_t earliest, std::int32_t latest) {
-    QPixmap scale(kScaleSize);
-    QLinearGradient gradient(0, 0, kScaleSize.width(), 0);
-    for (const double stop : {0.0, 0.5, 1.0})
-        gradient.setColorAt(stop, HorizonColor(stop));
-    QPainter painter(&scale);
-    painter.fillRect(scale.rect(), gradient);
-    painter.end();
-    m_scale->setPixmap(scale);
-    m_earliest->setText(QString::number(earliest));
-    m_latest->setText(QString::number(latest));
+void SensitivityGridView::SetAge(std::int32_t age) {
+    m_age = age;
+    if (m_grid)
+        ShowCells();
+}
+
+void SensitivityGridView::ShowCells() {
+    bool atLimit = false;
+    for (std::size_t row = 0; row < m_grid->size(); ++row) {
+        for (std::size_t column = 0; column < (*m_grid)[row].size(); ++column) {
+            const Reach& reach = (*m_grid)[row][column];
+            QTableWidgetItem* cell = m_table->item(static_cast<int>(row), static_cast<int>(column));
+            cell->setText(QString::fromStdString(HorizonLabel(reach)));
+            const QColor colour = BandColor(BandOf(reach, m_plan, m_age));
+            cell->setBackground(colour.isValid() ? QBrush(colour) : QBrush());
+            cell->setForeground(colour.isValid() ? QBrush(Qt::black) : QBrush());
+            atLimit = atLimit || reach.limitYear.has_value();
+        }
+    }
+    QStringList lines;
+    for (const GridLegendEntry& entry : GridLegend(m_plan, m_age))
+        lines.append(LegendLine(entry));
+    if (atLimit)
+        lines.append(AtLeastUntilNote().toHtmlEscaped());
+    m_legend->setText(lines.join(QStringLiteral("<br>")));
 }
 
 void SensitivityGridView::MarkVariant(std::int32_t expensesPercent, std::int32_t returnPoints) {
@@ -167,4 +181,7 @@ void SensitivityGridView::MarkVariant(std::int32_t expensesPercent, std::int32_t
             m_table->item(row, column)
                 ->setData(kMarkedRole, row == markedRow && column == markedColumn);
     }
+    // The keyboard starts from the variant shown.
+    if (markedRow && markedColumn && !m_table->hasFocus())
+        m_table->setCurrentCell(*markedRow, *markedColumn);
 }

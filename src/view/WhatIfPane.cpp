@@ -5,6 +5,7 @@
 #include "view/MoneyDisplay.h"
 #include "view/PointsSpinBox.h"
 #include "view/SensitivityGridView.h"
+#include "view/WhatIfText.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -20,21 +21,6 @@ namespace {
 constexpr std::int32_t kPlanExpenses = 100;
 constexpr std::int32_t kPlanReturns = 0;
 
-// How long the variant's money lasts, in words.
-QString HorizonText(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
-    const QString age =
-        plan.birthDate.IsValid()
-            ? QStringLiteral(", age %1").arg(reach.horizon - plan.birthDate.GetYear())
-            : QString();
-    if (!reach.firstUncoveredYear)
-        return QStringLiteral("Money lasts through %1%2, the last year projected")
-            .arg(reach.horizon)
-            .arg(age);
-    if (reach.horizon < firstYear)
-        return QStringLiteral("Money does not last the first year, %1").arg(firstYear);
-    return QStringLiteral("Money lasts until %1%2").arg(reach.horizon).arg(age);
-}
-
 } // namespace
 
 WhatIfPane::WhatIfPane(QWidget* parent)
@@ -44,12 +30,22 @@ WhatIfPane::WhatIfPane(QWidget* parent)
                                             emit backgroundResultShown();
                                         }),
       m_gridRun(*this, [this](const std::optional<HorizonGrid>& grid) {
-          m_grid->ShowGrid(grid, QStringLiteral("The grid could not be calculated."));
+          ShowGrid(grid);
           emit backgroundResultShown();
       }) {
     setObjectName(QStringLiteral("whatIfPane"));
     setAccessibleName(QStringLiteral("What If"));
     auto* layout = new QVBoxLayout(this);
+    AddSliders(*layout);
+    AddHorizon(*layout);
+    AddSustainableSpending(*layout);
+    AddGrid(*layout);
+    AddMoneyDisplay(*layout);
+    layout->addStretch();
+    ConnectControls();
+}
+
+void WhatIfPane::AddSliders(QVBoxLayout& layout) {
     auto* sliders = new QFormLayout;
     m_expensesBox = new QSpinBox(this);
     m_expensesBox->setSuffix(QStringLiteral(" %"));
@@ -58,6 +54,13 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     m_returns = AddSlider(*m_returnsBox, QStringLiteral("Returns"), -5, 5);
     m_expenses->setValue(kPlanExpenses);
     m_returns->setValue(kPlanReturns);
+    for (QWidget* expenses :
+         {static_cast<QWidget*>(m_expenses), static_cast<QWidget*>(m_expensesBox)})
+        expenses->setToolTip(QStringLiteral("Every expense item at this percent of its planned "
+                                            "amounts"));
+    for (QWidget* returns : {static_cast<QWidget*>(m_returns), static_cast<QWidget*>(m_returnsBox)})
+        returns->setToolTip(QStringLiteral("Every income item's interest rates moved by these "
+                                           "points"));
     const auto addRow = [this, sliders](const QString& label, QSlider* slider, QSpinBox* box) {
         auto* line = new QHBoxLayout;
         line->addWidget(slider, 1);
@@ -68,21 +71,28 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     };
     addRow(QStringLiteral("&Expenses:"), m_expenses, m_expensesBox);
     addRow(QStringLiteral("&Returns:"), m_returns, m_returnsBox);
-    layout->addLayout(sliders);
+    layout.addLayout(sliders);
+}
 
+void WhatIfPane::AddHorizon(QVBoxLayout& layout) {
     m_horizon = new QLabel(this);
     m_horizon->setObjectName(QStringLiteral("whatIfHorizon"));
     m_horizon->setAccessibleName(QStringLiteral("How long the money lasts"));
     m_horizon->setWordWrap(true);
     // A text to read and copy, not to Tab through.
     m_horizon->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(m_horizon);
+    layout.addWidget(m_horizon);
+}
 
+void WhatIfPane::AddSustainableSpending(QVBoxLayout& layout) {
     auto* sustainable = new QHBoxLayout;
     auto* ageLabel = new QLabel(QStringLiteral("Sustainable spending to &age"), this);
     m_age = new QSpinBox(this);
     m_age->setObjectName(QStringLiteral("whatIfAge"));
     m_age->setAccessibleName(QStringLiteral("Sustainable spending to age"));
+    m_age->setToolTip(QStringLiteral("The largest spending, in percent of the planned expenses, "
+                                     "whose money lasts to this age; the grid's colours use it "
+                                     "too"));
     m_age->setRange(0, 150);
     m_age->setValue(kDefaultUntilAge);
     ageLabel->setBuddy(m_age);
@@ -93,38 +103,51 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     sustainable->addWidget(ageLabel);
     sustainable->addWidget(m_age);
     sustainable->addWidget(m_sustainable, 1);
-    layout->addLayout(sustainable);
+    layout.addLayout(sustainable);
+}
 
+void WhatIfPane::AddGrid(QVBoxLayout& layout) {
     auto* gridTitle = new QLabel(
         QStringLiteral("Money lasts until, by returns moved (rows) and expenses (columns):"), this);
     gridTitle->setWordWrap(true);
-    layout->addWidget(gridTitle);
+    layout.addWidget(gridTitle);
     m_grid = new SensitivityGridView(this);
-    layout->addWidget(m_grid);
+    m_grid->setToolTip(QStringLiteral("Click a cell, or move to it with the arrow keys and press "
+                                      "Enter, to set the sliders to it"));
+    layout.addWidget(m_grid);
+}
 
+void WhatIfPane::AddMoneyDisplay(QVBoxLayout& layout) {
     // The rate under the choice, not beside it: the pane stays narrow enough for a small screen.
     auto* money = new QVBoxLayout;
     m_todaysMoney = new QCheckBox(QStringLiteral("Show amounts in &today's money at"), this);
     m_todaysMoney->setObjectName(QStringLiteral("todaysMoney"));
     m_todaysMoney->setAccessibleName(QStringLiteral("Show amounts in today's money"));
+    m_todaysMoney->setToolTip(QStringLiteral("Show the list, the chart and Year Details in this "
+                                             "year's money, discounted by the inflation"));
     m_inflation = new QDoubleSpinBox(this);
     m_inflation->setObjectName(QStringLiteral("inflation"));
     m_inflation->setAccessibleName(QStringLiteral("Inflation for today's money"));
+    m_inflation->setToolTip(QStringLiteral("The yearly inflation that today's money discounts by"));
     m_inflation->setRange(0.0, 20.0);
     m_inflation->setDecimals(1);
     m_inflation->setSingleStep(0.1);
     m_inflation->setSuffix(QStringLiteral(" % inflation"));
     money->addWidget(m_todaysMoney);
     money->addWidget(m_inflation, 0, Qt::AlignLeft);
-    layout->addLayout(money);
-    layout->addStretch();
+    layout.addLayout(money);
+}
 
+void WhatIfPane::ConnectControls() {
     connect(m_expenses, &QSlider::valueChanged, this, &WhatIfPane::ProjectVariant);
     connect(m_returns, &QSlider::valueChanged, this, [this] {
         ProjectVariant();
         StartSustainableSpending();
     });
-    connect(m_age, &QSpinBox::valueChanged, this, &WhatIfPane::StartSustainableSpending);
+    connect(m_age, &QSpinBox::valueChanged, this, [this](int age) {
+        m_grid->SetAge(age);
+        StartSustainableSpending();
+    });
     connect(m_age, &QSpinBox::valueChanged, this, &WhatIfPane::ageChanged);
     connect(m_grid, &SensitivityGridView::variantChosen, this, &WhatIfPane::MoveSliders);
     connect(m_todaysMoney, &QCheckBox::toggled, this, &WhatIfPane::ChangeMoneyDisplay);
@@ -201,7 +224,7 @@ void WhatIfPane::ProjectVariant() {
         emit variantChanged();
         return;
     }
-    m_horizon->setText(HorizonText(*reach, plan, firstYear));
+    m_horizon->setText(HorizonSentence(*reach, plan, firstYear));
     if (variant && (expenses != kPlanExpenses || returns != kPlanReturns))
         m_variant = table;
     emit variantChanged();
@@ -221,29 +244,7 @@ void WhatIfPane::StartSustainableSpending() {
 }
 
 void WhatIfPane::ShowSustainableSpending(const SustainableSpending& found) {
-    const std::int32_t returns = m_returns->value();
-    const QString moved = returns == kPlanReturns
-                              ? QString()
-                              : QStringLiteral(" with returns %1").arg(PointsText(returns));
-    switch (found.status) {
-    case SustainStatus::Found:
-        m_sustainable->setText(
-            QStringLiteral("%1 % of planned expenses%2").arg(found.percent).arg(moved));
-        break;
-    case SustainStatus::NoneCovered:
-        m_sustainable->setText(QStringLiteral("None: the money runs out before then even "
-                                              "without expenses%1")
-                                   .arg(moved));
-        break;
-    case SustainStatus::InvalidBirthDate:
-        m_sustainable->setText(QStringLiteral("The plan's birth date is invalid, so it "
-                                              "has no age"));
-        break;
-    case SustainStatus::CannotCalculate:
-    case SustainStatus::Stopped:
-        m_sustainable->setText(QStringLiteral("Could not be calculated"));
-        break;
-    }
+    m_sustainable->setText(SustainableSentence(found, m_returns->value()));
 }
 
 void WhatIfPane::StartGrid() {
@@ -253,8 +254,16 @@ void WhatIfPane::StartGrid() {
         return;
     }
     m_grid->ShowGrid(std::nullopt, QStringLiteral("Working out the grid..."));
+    m_gridPlan = m_pPlanDoc->ShownPlan();
     m_gridRun.Start(
         [plan = m_pPlanDoc->ShownPlan()](StopToken stop) { return SensitivityGrid(plan, stop); });
+}
+
+void WhatIfPane::ShowGrid(const std::optional<HorizonGrid>& grid) {
+    if (grid)
+        m_grid->ShowGrid(*grid, m_gridPlan, m_age->value());
+    else
+        m_grid->ShowGrid(std::nullopt, QStringLiteral("The grid could not be calculated."));
 }
 
 void WhatIfPane::SetAge(std::int32_t age) {

@@ -17,6 +17,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QSlider;
 class QSpinBox;
+class QVBoxLayout;
 class SensitivityGridView;
 
 // The What If pane: the plan the list shows, with its expenses and returns moved by two
@@ -52,12 +53,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void AddSliders(QVBoxLayout& layout);
+    void AddHorizon(QVBoxLayout& layout);
+    void AddSustainableSpending(QVBoxLayout& layout);
+    void AddGrid(QVBoxLayout& layout);
+    void AddMoneyDisplay(QVBoxLayout& layout);
+    void ConnectControls();
     void Refresh();
     QSlider* AddSlider(QSpinBox& box, const QString& name, int minimum, int maximum);
     void ProjectVariant();
     void StartSustainableSpending();
     void StartGrid();
     void ShowSustainableSpending(const SustainableSpending& found);
+    void ShowGrid(const std::optional<HorizonGrid>& grid);
     void ShowMoneyDisplay();
     void ChangeMoneyDisplay();
     bool HasProjection() const;
@@ -75,6 +83,8 @@ private:
     QCheckBox* m_todaysMoney = nullptr;
     QDoubleSpinBox* m_inflation = nullptr;
     std::optional<ProjectionTable> m_variant;
+    // The plan the grid being worked out belongs to: its milestones colour the grid.
+    Plan m_gridPlan;
     bool m_stale = true;
     LatestRun<SustainableSpending> m_sustainableRun;
     LatestRun<std::optional<HorizonGrid>> m_gridRun;

@@ -30,6 +30,7 @@ public:
 
 private:
     void Fill(const YearBreakdown& year);
+    void Emphasise(QTreeWidgetItem& item);
 
     CTessalyDoc* m_pPlanDoc = nullptr;
     const MoneyDisplay* m_display = nullptr;

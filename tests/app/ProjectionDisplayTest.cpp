@@ -169,3 +169,21 @@ TEST_F(ProjectionDisplayTest, PdfReportHoldsThePlanTheTableAndTheChart) {
     EXPECT_NE(report.find("2002"), std::string::npos);
     EXPECT_NE(report.find("-637"), std::string::npos);
 }
+
+TEST_F(ProjectionDisplayTest, YearDetailsNameTheAgeTheRatesAndWhatWasNotPaid) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    Chart().setFocus();
+    for (int year = 2000; year <= 2005; ++year)
+        QTest::keyClick(&Chart(), Qt::Key_Right);
+    ASSERT_EQ(Chart().HighlightedYear(), 2005);
+    const QStringList lines = PaneLines(Pane());
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], QStringLiteral("Year 2005, age 57"));
+    EXPECT_EQ(lines[1], QStringLiteral("Tax rate in force: 20 %"));
+    const QTreeWidgetItem* last = Pane().topLevelItem(Pane().topLevelItemCount() - 1);
+    EXPECT_TRUE(last->text(0).endsWith(
+        QStringLiteral("of this year's expenses could not be paid from the income items open "
+                       "for withdrawal.")))
+        << last->text(0).toStdString();
+    EXPECT_TRUE(last->font(0).bold());
+}

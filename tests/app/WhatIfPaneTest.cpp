@@ -1,4 +1,8 @@
 #include "tests/app/AppFixture.h"
+#include "tests/support/ExamplePlans.h"
+
+#include "persist/PlanFile.h"
+#include "view/GridColors.h"
 
 #include "view/ProjectionChart.h"
 #include "view/WhatIfPane.h"
@@ -62,4 +66,62 @@ TEST_F(WhatIfPaneTest, AGridCellMovesTheSlidersAndTheChartDrawsTheVariantAloneOf
     // Closing the pane takes the variant off the chart.
     Action("ID_VIEW_WHAT_IF").trigger();
     EXPECT_TRUE(Frame().GetChart().VariantLines().isEmpty());
+}
+
+// The calculation limit is named, never told as running out: in the horizon, the sustainable
+// spending and the grid, which colours it as lasting.
+class WhatIfLimitTest : public WhatIfPaneTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Start({folder.AddFile("limit.Orbe", PlanFileBytes(CalculationLimitPlan()))}));
+    }
+
+    void ShowResults() {
+        Action("ID_EDIT_CALCULATE").trigger();
+        QSignalSpy results(&Pane(), &WhatIfPane::backgroundResultShown);
+        Action("ID_VIEW_WHAT_IF").trigger();
+        while (results.count() < 2)
+            ASSERT_TRUE(results.wait());
+    }
+};
+
+TEST_F(WhatIfLimitTest, TheLimitIsNamedAndTheGridColoursItAsLasting) {
+    ShowResults();
+    EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
+              QStringLiteral("Money lasts at least until 2039, age 79. The projection stops at "
+                             "the calculation limit in 2040"));
+    EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
+              QStringLiteral("Unknown: the projection stops at the calculation limit in 2040"));
+    auto& grid = Find<QTableWidget>("sensitivityGrid");
+    EXPECT_EQ(grid.item(3, 6)->text(), QStringLiteral("2039+")) << "+0 points, 130 %";
+    EXPECT_EQ(grid.item(3, 6)->background().color(), BandColor(HorizonBand::Lasting));
+    EXPECT_TRUE(Find<QLabel>("sensitivityLegend").text().contains(QStringLiteral("+")));
+}
+
+TEST_F(WhatIfLimitTest, TheGridIsOneTabStopWithArrowKeysAndEnter) {
+    ShowResults();
+    auto& grid = Find<QTableWidget>("sensitivityGrid");
+    grid.setFocus();
+    ASSERT_TRUE(grid.hasFocus());
+    // The keyboard starts on the plan's own cell, +0 points at 100 %.
+    EXPECT_EQ(grid.currentRow(), 3);
+    EXPECT_EQ(grid.currentColumn(), 3);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(Find<QSlider>("whatIfExpensesSlider").value(), 90);
+    EXPECT_EQ(Find<QSlider>("whatIfReturnsSlider").value(), 1);
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    EXPECT_FALSE(grid.hasFocus()) << "Tab leaves the grid instead of moving to the next cell";
+}
+
+TEST_F(WhatIfLimitTest, AnInvalidBirthDateAsksForOne) {
+    Document().m_plan.birthDate = MakeDate(2001, 2, 29);
+    ShowResults();
+    EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
+              QStringLiteral("Enter a birth date in General Data to see ages and sustainable "
+                             "spending"));
+    EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
+              QStringLiteral("Money lasts at least until 2039. The projection stops at the "
+                             "calculation limit in 2040"));
 }

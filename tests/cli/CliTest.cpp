@@ -270,6 +270,15 @@ TEST(CliTest, RiskBadArgumentsExitWithTwo) {
     }
 }
 
+TEST_F(CliFileTest, CalculationLimitIsNamedNotRunOut) {
+    const std::string file = Write("limit.Orbe", PlanFileBytes(CalculationLimitPlan()));
+    EXPECT_EQ(Cli({"sustain", file}).out, "sustainable spending to age 95: unknown, the "
+                                          "projection stops at the calculation limit in 2040\n");
+    const std::string grid = Cli({"sensitivity", file}).out;
+    EXPECT_NE(grid.find("\n+0,2039+,2039+,2039+,2039+,2039+,2039+,2039+\n"), std::string::npos)
+        << grid;
+}
+
 TEST_F(CliFileTest, EveryCommandUndoesASaveThatACrashCutShort) {
     const fs::path state = m_dir / "state";
     ::setenv("XDG_STATE_HOME", state.c_str(), 1);

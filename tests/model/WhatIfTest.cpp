@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // 1000 in savings at 0 % from 2000, open for withdrawal, and spending of 100 a year from
@@ -80,8 +82,11 @@ TEST(WhatIfTest, HorizonFollowsSpendingAndReturns) {
     // they earn 57 in all by 2009, too little for 2010.
     EXPECT_EQ(Horizon(ReturnsMovedBy(plan, 10)), 2099);
     EXPECT_EQ(Horizon(ReturnsMovedBy(plan, 1)), 2009);
-    EXPECT_EQ((*SensitivityGrid(plan))[3],
-              (std::array<std::int32_t, 7>{2013, 2011, 2010, 2009, 2008, 2007, 2006}));
+    std::array<std::int32_t, 7> horizons{};
+    const HorizonGrid grid = *SensitivityGrid(plan);
+    std::transform(grid[3].begin(), grid[3].end(), horizons.begin(),
+                   [](const Reach& reach) { return reach.horizon; });
+    EXPECT_EQ(horizons, (std::array<std::int32_t, 7>{2013, 2011, 2010, 2009, 2008, 2007, 2006}));
 }
 
 TEST(WhatIfTest, SustainableSpending) {
@@ -100,6 +105,10 @@ TEST(WhatIfTest, SustainableSpending) {
         {"coverage returns", RoundingPlan(), 95, {SustainStatus::Found, 83}},
         {"all hundred rows covered", Plan{}, 95, {SustainStatus::Found, 1000}},
         {"no age", invalid, 95, {SustainStatus::InvalidBirthDate, 0}},
+        // Every spending stops at the limit in 2040, before age 95 in 2055.
+        {"calculation limit", CalculationLimitPlan(), 95, {SustainStatus::StopsAtLimit, 0, 2040}},
+        // Age 79 is 2039, the last year reached.
+        {"limit after the age", CalculationLimitPlan(), 79, {SustainStatus::Found, 1000}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FindSustainableSpending(c.plan, c.age), c.expected) << c.name;
@@ -121,4 +130,44 @@ TEST(WhatIfTest, SearchAgreesWithTheFullScanOnRandomPlans) {
         else
             EXPECT_EQ(found.status, SustainStatus::NoneCovered) << n;
     }
+}
+
+TEST(WhatIfTest, CalculationLimitIsNotRunningOut) {
+    const Plan plan = CalculationLimitPlan();
+    const Reach reach = *ProjectReach(plan, 2024);
+    EXPECT_EQ(reach, (Reach{2039, 2040, 2040}));
+    EXPECT_EQ(HorizonLabel(reach), "2039+");
+    EXPECT_EQ(HorizonLabel(Reach{2004, 2005}), "2004");
+    EXPECT_EQ(BandOf(reach, plan, 95), HorizonBand::Lasting);
+    // At 60 % every expense level of the grid reaches the limit.
+    const HorizonGrid grid = *SensitivityGrid(plan);
+    for (const Reach& cell : grid[3])
+        EXPECT_EQ(cell, (Reach{2039, 2040, 2040}));
+}
+
+TEST(WhatIfTest, BandsOnAFixedScale) {
+    // Born 1950, retiring at 55 in 2005; age 59 is 2009.
+    Plan plan = DrawdownPlan();
+    plan.SetRetirementAge(55);
+    Plan ageless = plan;
+    ageless.birthDate = MakeDate(2001, 2, 29);
+    struct Case {
+        Reach reach;
+        const Plan* plan;
+        HorizonBand expected;
+    };
+    const std::vector<Case> cases{
+        {{2003, 2004}, &plan, HorizonBand::BeforeRetirement},
+        {{2004, 2005}, &plan, HorizonBand::BeforeRetirement},
+        {{2005, 2006}, &plan, HorizonBand::BeforeAge},
+        {{2008, 2009}, &plan, HorizonBand::BeforeAge},
+        {{2009, 2010}, &plan, HorizonBand::Lasting},
+        {{1999, 2000}, &plan, HorizonBand::BeforeRetirement},
+        {{2099, std::nullopt}, &plan, HorizonBand::Lasting},
+        {{2001, 2002, 2002}, &plan, HorizonBand::Lasting},
+        {{2003, 2004}, &ageless, HorizonBand::Unknown},
+        {{2003, 2004, 2004}, &ageless, HorizonBand::Lasting},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BandOf(c.reach, *c.plan, 59), c.expected) << c.reach.horizon;
 }

@@ -91,3 +91,29 @@ Plan FileExamplePlan() {
     living.growthRate = 3.0f;
     return plan;
 }
+
+Plan CalculationLimitPlan() {
+    Plan plan;
+    plan.birthDate = MakeDate(1960, 1, 1);
+    plan.SetRetirementAge(55);
+    plan.AppendIncome();
+    IncomeItem& savings = plan.incomes.back();
+    savings.name = "Savings";
+    savings.taxable = false;
+    savings.initialAmount = 1000000;
+    savings.initialDate = MakeDate(2024, 1, 1);
+    savings.annualAmount = 0;
+    savings.rateBefore = 60.0f;
+    savings.rateAfter = 60.0f;
+    savings.withdrawalTaxable = false;
+    savings.withdrawalStart = MakeDate(2024, 1, 1);
+    plan.AppendExpense();
+    ExpenseItem& living = plan.expenses.back();
+    living.name = "Living";
+    living.initialAmount = 0;
+    living.annualAmount = 1000;
+    living.annualStart = MakeDate(2024, 1, 1);
+    living.annualEnd = MakeDate(2123, 1, 1);
+    living.growthRate = 0.0f;
+    return plan;
+}

@@ -9,6 +9,13 @@ PlanDate MakeDate(std::int32_t year, std::int32_t month, std::int32_t day);
 // Savings and a pension paying rent: six rows from 2000 to 2005.
 Plan ProjectionExamplePlan();
 
+// 1,000,000 untaxed at 60 % from 2024 and expenses of 1,000 a year, born 1960, retiring at 55
+// in 2015: the balance about multiplies by 1.6 a year, so it ends 2039, its sixteenth year,
+// near 1.6^16 million = 1.84e9, and 2040 would bring it near 2.95e9, past the 32-bit limit of
+// 2.147e9. Expenses up to 10,000 a year move it by less than 3 %: every spending and the grid's
+// whole +0 row stop at the limit in 2040.
+Plan CalculationLimitPlan();
+
 // The projection of ProjectionExamplePlan as CSV: the header and its six rows.
 inline constexpr const char* kProjectionExampleCsv =
     "Year,Income,Total Assets,Available Assets,Withdrawals\n"
