@@ -7,6 +7,7 @@
 #include "cli/ExplainCommand.h"
 #include "cli/ProjectCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/RiskCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/SensitivityCommand.h"
 #include "cli/SustainCommand.h"
@@ -28,10 +29,20 @@ struct CliCommand {
 };
 
 constexpr std::array kCommands{
-    CliCommand{"project", RunProject}, CliCommand{"explain", RunExplain},
-    CliCommand{"check", RunCheck},     CliCommand{"save", RunSave},
-    CliCommand{"sustain", RunSustain}, CliCommand{"sensitivity", RunSensitivity},
+    CliCommand{"project", RunProject},
+    CliCommand{"explain", RunExplain},
+    CliCommand{"check", RunCheck},
+    CliCommand{"save", RunSave},
+    CliCommand{"sustain", RunSustain},
+    CliCommand{"sensitivity", RunSensitivity},
     CliCommand{"report", RunReport},
+    CliCommand{"project", RunProject},
+    CliCommand{"explain", RunExplain},
+    CliCommand{"check", RunCheck},
+    CliCommand{"save", RunSave},
+    CliCommand{"sustain", RunSustain},
+    CliCommand{"sensitivity", RunSensitivity},
+    CliCommand{"risk", RunRiskCommand},
 };
 
 } // namespace

@@ -9,6 +9,8 @@ constexpr const char* kHelp =
        orbelan-cli check FILE
        orbelan-cli sustain FILE [--until-age N]
        orbelan-cli sensitivity FILE
+       orbelan-cli risk FILE [--paths N] [--spread P] [--seed S] [--until-age A]
+                        [--json | --path K]
        orbelan-cli save IN OUT
        orbelan-cli report FILE OUT.pdf [--todays-money RATE]
        orbelan-cli --help
@@ -50,6 +52,23 @@ Commands:
       --todays-money RATE
                       Show the amounts in today's money at a yearly inflation
                       of RATE percent (0 to 100); the report says so.
+  risk FILE           Project N paths whose interest rates are moved each year
+                      by a seeded offset of about P points. Print the share
+                      of paths whose money lasts to age A, as
+                      "chance the money lasts to age A: X% of N paths ...",
+                      and the 10th, 50th and 90th percentile of Total Assets
+                      in every tenth year. A path fails when a year up to the
+                      birth year + A is not paid in full.
+      --paths N       The number of paths, 1 to 100000 (default 1000).
+      --spread P      The spread in whole points, 0 to 50 (default 10).
+      --seed S        The seed, 0 to 18446744073709551615 (default 1): the
+                      same seed gives the same paths on any machine.
+      --until-age A   The age A (default 95).
+      --json          Print one JSON object instead: paths, spread, seed,
+                      untilAge, horizonYear, successes, stoppedAtLimit and
+                      "years", each with year, paths, p10, p50 and p90.
+      --path K        Print path K (0 to N - 1) as project --csv does, with a
+                      sixth column Returns holding each year's offset (+3).
   save IN OUT         Open IN as the program opens a plan and save it to OUT
                       as the program's Save does (a name ending in ".Orb" is
                       saved as ".Orbe"); the reason of a failure goes to
@@ -62,8 +81,8 @@ before that year; its earlier rows are printed and standard error says so.
 
 Exit status:
   0  success (a damaged file that was projected included)
-  1  FILE cannot be opened, or is not a plan file; sustain: the plan's birth
-     date is invalid
+  1  FILE cannot be opened, or is not a plan file; sustain, risk: the plan's
+     birth date is invalid
   2  bad usage
   3  check: FILE is damaged
   4  the calculation could not be done, or any command ran out of memory

@@ -44,8 +44,8 @@ bool InYearRange(const PlanDate& start, const PlanDate& end, std::int32_t year) 
 
 // Credits the year's inflows to the balances. False when an amount leaves 32 bits.
 template <typename Observer>
-bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> balances,
-                  YearFlows& flows, Observer& observer) {
+bool AddYearFlows(const Plan& plan, std::int32_t year, std::int32_t returnsMove,
+                  std::span<std::int32_t> balances, YearFlows& flows, Observer& observer) {
     Money income = 0;
     for (std::size_t i = 0; i < plan.incomes.size(); ++i) {
         const IncomeItem& item = plan.incomes[i];
@@ -60,7 +60,7 @@ bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> b
         const Money base = AddMoney(balances[i], credit);
         if (!base)
             return false;
-        const float rate = WholePercent(CurrentInterestRate(item, year));
+        const float rate = WholePercent(MovedRate(CurrentInterestRate(item, year), returnsMove));
         const Money interest = Interest(*base, rate);
         credit = AddMoney(credit, interest);
         const Money beforeTax = credit;
@@ -112,16 +112,17 @@ bool AddYearFlows(const Plan& plan, std::int32_t year, std::span<std::int32_t> b
 // Pays the year's expenses by withdrawals; what stays unpaid goes to unpaid. False when
 // an amount leaves 32 bits.
 template <typename Observer>
-bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t& outgo,
-                    std::span<std::int32_t> balances, WithdrawalChooser& chooser, bool& covered,
-                    std::int32_t& unpaid, Observer& observer) {
+bool CoverShortfall(const Plan& plan, std::int32_t year, std::int32_t returnsMove,
+                    std::int32_t& outgo, std::span<std::int32_t> balances,
+                    WithdrawalChooser& chooser, bool& covered, std::int32_t& unpaid,
+                    Observer& observer) {
     Money need = SubtractMoney(0, outgo);
     if (!need)
         return false;
     covered = true;
     if (*need == 0)
         return true;
-    chooser.BeginYear(year);
+    chooser.BeginYear(year, returnsMove);
     do {
         const std::int32_t k = chooser.FindWithdrawalItem(balances);
         if (k == -1) {
@@ -180,10 +181,11 @@ bool SumAssets(const Plan& plan, std::int32_t year, std::span<const std::int32_t
     return true;
 }
 
-// The one projection, with or without an observer.
+// The one projection, with or without an observer, with or without moved returns.
 template <typename Observer>
 ProjectionOutcome Run(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
-                      Observer& observer, WorkingMemory* memory) {
+                      Observer& observer, const ReturnOffsets* returnOffsets,
+                      WorkingMemory* memory) {
     // Everything is allocated before the table is touched, so a failure leaves
     // the previous results in place.
     WorkingVector<std::int32_t> balances{WorkingAllocator<std::int32_t>(memory)};
@@ -207,10 +209,11 @@ ProjectionOutcome Run(const Plan& plan, ProjectionTable& table, WithdrawalChoose
         ProjectionRow& row = table.rows[r];
         YearFlows flows;
         std::int32_t unpaid = 0;
-        const bool inRange =
-            AddYearFlows(plan, year, balances, flows, observer) &&
-            SumAssets(plan, year, balances, row) &&
-            CoverShortfall(plan, year, flows.outgo, balances, chooser, covered, unpaid, observer);
+        const std::int32_t move = returnOffsets ? (*returnOffsets)[r] : 0;
+        const bool inRange = AddYearFlows(plan, year, move, balances, flows, observer) &&
+                             SumAssets(plan, year, balances, row) &&
+                             CoverShortfall(plan, year, move, flows.outgo, balances, chooser,
+                                            covered, unpaid, observer);
         if (!inRange) {
             row = ProjectionRow{};
             table.rowCount = year - firstYear;
@@ -244,17 +247,30 @@ std::int32_t FirstProjectionYear(const Plan& plan) {
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WorkingMemory* memory) {
     OrderedWithdrawalChooser chooser;
     Unobserved unobserved;
-    return Run(plan, table, chooser, unobserved, memory);
+    return Run(plan, table, chooser, unobserved, nullptr, memory);
 }
 
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
                             WorkingMemory* memory) {
     Unobserved unobserved;
-    return Run(plan, table, chooser, unobserved, memory);
+    return Run(plan, table, chooser, unobserved, nullptr, memory);
 }
 
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, ProjectionObserver& observer,
                             WorkingMemory* memory) {
     OrderedWithdrawalChooser chooser;
-    return Run(plan, table, chooser, observer, memory);
+    return Run(plan, table, chooser, observer, nullptr, memory);
+}
+
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
+                            const ReturnOffsets& returnOffsets) {
+    OrderedWithdrawalChooser chooser;
+    Unobserved unobserved;
+    return Run(plan, table, chooser, unobserved, &returnOffsets, HeapWorkingMemory());
+}
+
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
+                            const ReturnOffsets& returnOffsets, ProjectionObserver& observer) {
+    OrderedWithdrawalChooser chooser;
+    return Run(plan, table, chooser, observer, &returnOffsets, HeapWorkingMemory());
 }

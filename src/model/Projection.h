@@ -5,6 +5,7 @@
 #include "model/WithdrawalChooser.h"
 #include "model/WorkingMemory.h"
 
+#include <array>
 #include <cstdint>
 
 class ProjectionObserver;
@@ -28,6 +29,9 @@ struct ProjectionOutcome {
     bool operator==(const ProjectionOutcome& other) const = default;
 };
 
+// Whole points by which every income item's interest rates are moved in each row.
+using ReturnOffsets = std::array<std::int32_t, ProjectionTable::kMaxRows>;
+
 // The first projected year: the earliest year in which an income item starts with a positive
 // initial amount, 0 when there is none.
 std::int32_t FirstProjectionYear(const Plan& plan);
@@ -50,3 +54,10 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, Withdrawal
 // The same, telling the observer what it does in each year as it goes.
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table, ProjectionObserver& observer,
                             WorkingMemory* memory = HeapWorkingMemory());
+
+// The same with the returns moved row by row: in row r every income item's two interest rates
+// are MovedRate(rate, returnOffsets[r]), as ReturnsMovedBy moves a whole plan's.
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
+                            const ReturnOffsets& returnOffsets);
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
+                            const ReturnOffsets& returnOffsets, ProjectionObserver& observer);

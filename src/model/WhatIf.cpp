@@ -12,7 +12,8 @@ bool ScaleAmount(std::int32_t& amount, float rate) {
     return true;
 }
 
-// The reach of a finished projection.
+} // namespace
+
 Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome) {
     const std::int32_t end = table.firstYear + table.rowCount;
     // The engine stops at the first uncovered year, so a stop at the limit comes after covered
@@ -24,8 +25,6 @@ Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome) {
     return {end - 1, std::nullopt};
 }
 
-} // namespace
-
 std::optional<Plan> ExpensesAt(const Plan& plan, std::int32_t percent) {
     const float rate = static_cast<float>(percent - 100);
     Plan variant = plan;
@@ -36,11 +35,10 @@ std::optional<Plan> ExpensesAt(const Plan& plan, std::int32_t percent) {
 }
 
 Plan ReturnsMovedBy(const Plan& plan, std::int32_t points) {
-    const float move = static_cast<float>(points);
     Plan variant = plan;
     for (IncomeItem& item : variant.incomes) {
-        item.rateBefore += move;
-        item.rateAfter += move;
+        item.rateBefore = MovedRate(item.rateBefore, points);
+        item.rateAfter = MovedRate(item.rateAfter, points);
     }
     return variant;
 }

@@ -43,6 +43,9 @@ struct Reach {
     bool operator==(const Reach& other) const = default;
 };
 
+// The reach of a finished projection.
+Reach ReachOf(const ProjectionTable& table, const ProjectionOutcome& outcome);
+
 // Projects a variant; empty when the engine's working memory cannot be had. A variant whose
 // expenses cannot be scaled is uncovered from its first year.
 std::optional<Reach> ProjectReach(const std::optional<Plan>& variant, std::int32_t firstYear);

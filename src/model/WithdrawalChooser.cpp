@@ -34,13 +34,14 @@ bool OrderedWithdrawalChooser::Precedes(std::int32_t a, std::int32_t b) const {
     return rateA < rateB || (rateA == rateB && a < b);
 }
 
-void OrderedWithdrawalChooser::BeginYear(std::int32_t year) {
+void OrderedWithdrawalChooser::BeginYear(std::int32_t year, std::int32_t returnsMove) {
     m_cursor = 0;
     m_moved.clear();
     bool closed = false;
     for (std::size_t i = 0; i < m_terms.size(); ++i) {
         const Terms& terms = m_terms[i];
-        const float rate = year < terms.switchYear ? terms.rateBefore : terms.rateAfter;
+        const float rate =
+            MovedRate(year < terms.switchYear ? terms.rateBefore : terms.rateAfter, returnsMove);
         const bool open = year >= terms.openYear && IsChoosableRate(rate);
         Candidate& candidate = m_candidates[i];
         const bool moved = open && (!candidate.open || candidate.rate != rate);

@@ -17,7 +17,8 @@ public:
     // Called once with the run's plan before the run changes anything; may throw
     // std::bad_alloc.
     virtual void Reserve(const Plan& plan, WorkingMemory* memory) = 0;
-    virtual void BeginYear(std::int32_t year) = 0;
+    // Every item's rate this year is moved by returnsMove points.
+    virtual void BeginYear(std::int32_t year, std::int32_t returnsMove) = 0;
     // Index of the item to draw on, or -1 when no item qualifies.
     virtual std::int32_t FindWithdrawalItem(std::span<const std::int32_t> balances) = 0;
 };
@@ -29,7 +30,7 @@ public:
 class OrderedWithdrawalChooser final : public WithdrawalChooser {
 public:
     void Reserve(const Plan& plan, WorkingMemory* memory) override;
-    void BeginYear(std::int32_t year) override;
+    void BeginYear(std::int32_t year, std::int32_t returnsMove) override;
     std::int32_t FindWithdrawalItem(std::span<const std::int32_t> balances) override;
 
 private:
@@ -60,6 +61,12 @@ private:
 // Whether an item may ever be chosen at this rate: rates of 2^31 or more and
 // NaN never are.
 bool IsChoosableRate(float rate);
+
+// A rate moved by whole points: the single-precision sum, so a plan whose rates were moved
+// and a run that moves them year by year compute the same.
+inline float MovedRate(float rate, std::int32_t points) {
+    return rate + static_cast<float>(points);
+}
 
 // The item's interest rate in the given year, exact (not truncated).
 float CurrentInterestRate(const IncomeItem& item, std::int32_t year);

@@ -10,12 +10,28 @@ ProjectionBreakdown ExplainProjection(const Plan& plan) {
     return breakdown;
 }
 
-std::optional<YearBreakdown> ExplainYear(const Plan& plan, std::int32_t year) {
-    ProjectionTable table;
-    BreakdownCollector collector(year);
-    Calculate(plan, table, collector);
+namespace {
+
+std::optional<YearBreakdown> OnlyYear(BreakdownCollector& collector) {
     std::vector<YearBreakdown> years = collector.TakeYears();
     if (years.empty())
         return std::nullopt;
     return std::move(years.front());
+}
+
+} // namespace
+
+std::optional<YearBreakdown> ExplainYear(const Plan& plan, std::int32_t year) {
+    ProjectionTable table;
+    BreakdownCollector collector(year);
+    Calculate(plan, table, collector);
+    return OnlyYear(collector);
+}
+
+std::optional<YearBreakdown> ExplainYear(const Plan& plan, std::int32_t year,
+                                         const ReturnOffsets& returnOffsets) {
+    ProjectionTable table;
+    BreakdownCollector collector(year);
+    Calculate(plan, table, returnOffsets, collector);
+    return OnlyYear(collector);
 }

@@ -22,3 +22,7 @@ ProjectionBreakdown ExplainProjection(const Plan& plan);
 // The breakdown of one year of the plan's projection; empty when the projection has no
 // row for that year or could not run.
 std::optional<YearBreakdown> ExplainYear(const Plan& plan, std::int32_t year);
+
+// The same for the projection with the returns moved row by row.
+std::optional<YearBreakdown> ExplainYear(const Plan& plan, std::int32_t year,
+                                         const ReturnOffsets& returnOffsets);

@@ -201,6 +201,75 @@ TEST_F(CliFileTest, SustainAndSensitivityPrintTheirShapes) {
     EXPECT_EQ(Cli({"sustain", kExample, "--until-age", "old"}).status, 2);
 }
 
+TEST_F(CliFileTest, RiskPrintsTheChanceThePercentilesAndOnePath) {
+    // With no spread every path is the plan's own: the example is covered to 2004 (age 56).
+    EXPECT_EQ(Cli({"risk", kExample, "--spread", "0", "--paths", "5", "--until-age", "56"}).out,
+              "chance the money lasts to age 56: 100.0% of 5 paths (spread 0 points, seed 1)\n"
+              "2000: p10 1778, p50 1778, p90 1778 (5 paths)\n");
+    const CliRun plain = Cli({"risk", kExample, "--seed", "18446744073709551615"});
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_EQ(plain.out.substr(0, plain.out.find('\n') + 1),
+              "chance the money lasts to age 95: 0.0% of 1000 paths "
+              "(spread 10 points, seed 18446744073709551615)\n");
+
+    const CliRun json =
+        Cli({"risk", "--json", kExample, "--spread", "0", "--paths", "2", "--until-age", "57"});
+    EXPECT_EQ(json.status, 0);
+    std::string expected = "{\n  \"paths\": 2,\n  \"spread\": 0,\n  \"seed\": 1,\n"
+                           "  \"untilAge\": 57,\n  \"horizonYear\": 2005,\n  \"successes\": 0,\n"
+                           "  \"stoppedAtLimit\": 0,\n  \"years\": [\n";
+    const std::vector<std::pair<int, int>> totals{{2000, 1778}, {2001, 2652}, {2002, 2105},
+                                                  {2003, 1515}, {2004, 790},  {2005, 42}};
+    for (const auto& [year, total] : totals) {
+        const std::string t = std::to_string(total);
+        expected += "    {\n      \"year\": " + std::to_string(year) +
+                    ",\n      \"paths\": 2,\n      \"p10\": " + t + ",\n      \"p50\": " + t +
+                    ",\n      \"p90\": " + t + "\n    }" + (year == 2005 ? "\n" : ",\n");
+    }
+    EXPECT_EQ(json.out, expected + "  ]\n}\n");
+
+    const CliRun own = Cli({"risk", kExample, "--spread", "0", "--path", "999"});
+    std::string ownCsv;
+    std::istringstream rows(kProjectionExampleCsv);
+    for (std::string line; std::getline(rows, line);)
+        ownCsv += line + (ownCsv.empty() ? ",Returns\n" : ",+0\n");
+    EXPECT_EQ(own.out, ownCsv);
+    // Seed 1, spread 10, path 0 moves the first rows by +14, -6, -6.
+    const CliRun path = Cli({"risk", kExample, "--path", "0"});
+    EXPECT_EQ(path.status, 0);
+    std::istringstream lines(path.out);
+    std::vector<std::string> returns;
+    for (std::string line; std::getline(lines, line);)
+        returns.push_back(line.substr(line.rfind(',') + 1));
+    ASSERT_GE(returns.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(returns.begin(), returns.begin() + 4),
+              (std::vector<std::string>{"Returns", "+14", "-6", "-6"}));
+
+    Plan ageless = ProjectionExamplePlan();
+    ageless.birthDate = MakeDate(2001, 2, 29);
+    const CliRun noAge = Cli({"risk", Write("ageless.Orbe", PlanFileBytes(ageless))});
+    EXPECT_EQ(noAge.status, 1);
+    EXPECT_NE(noAge.err.find("birth date is invalid"), std::string::npos);
+}
+
+TEST(CliTest, RiskBadArgumentsExitWithTwo) {
+    const std::vector<std::vector<std::string>> cases{
+        {"--paths", "0"},          {"--paths", "100001"},
+        {"--paths", "1e3"},        {"--spread", "51"},
+        {"--spread", "-1"},        {"--until-age", "x"},
+        {"--seed", "-1"},          {"--seed", "18446744073709551616"},
+        {"--path", "1000"},        {"--paths", "5", "--path", "5"},
+        {"--json", "--path", "0"}, {"--path"},
+    };
+    for (std::vector<std::string> args : cases) {
+        args.insert(args.begin(), {"risk", kExample});
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << args[2];
+        EXPECT_EQ(run.out, "") << args[2];
+        EXPECT_EQ(run.err.substr(0, 13), "orbelan-cli: ") << args[2];
+    }
+}
+
 TEST_F(CliFileTest, CalculationLimitIsNamedNotRunOut) {
     const std::string file = Write("limit.Orbe", PlanFileBytes(CalculationLimitPlan()));
     EXPECT_EQ(Cli({"sustain", file}).out, "sustainable spending to age 95: unknown, the "

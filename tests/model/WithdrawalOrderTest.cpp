@@ -13,8 +13,9 @@ namespace {
 class ScanningChooser final : public WithdrawalChooser {
 public:
     void Reserve(const Plan& plan, WorkingMemory*) override { m_plan = &plan; }
-    void BeginYear(std::int32_t year) override {
+    void BeginYear(std::int32_t year, std::int32_t returnsMove) override {
         m_year = year;
+        m_returnsMove = returnsMove;
         ++yearsBegun;
     }
     std::int32_t FindWithdrawalItem(std::span<const std::int32_t> balances) override {
@@ -23,7 +24,7 @@ public:
         for (std::size_t i = 0; i < m_plan->incomes.size(); ++i) {
             const IncomeItem& item = m_plan->incomes[i];
             if (balances[i] != 0 && m_year >= item.withdrawalStart.GetYear()) {
-                const float rate = CurrentInterestRate(item, m_year);
+                const float rate = MovedRate(CurrentInterestRate(item, m_year), m_returnsMove);
                 if (rate < best) {
                     best = rate;
                     result = static_cast<std::int32_t>(i);
@@ -38,6 +39,7 @@ public:
 private:
     const Plan* m_plan = nullptr;
     std::int32_t m_year = 0;
+    std::int32_t m_returnsMove = 0;
 };
 
 } // namespace

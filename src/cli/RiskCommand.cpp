@@ -1,0 +1,171 @@
+#include "cli/RiskCommand.h"
+
+#include "cli/CliSupport.h"
+#include "cli/CommandArguments.h"
+#include "cli/ExitStatus.h"
+#include "cli/SustainCommand.h"
+#include "model/Risk.h"
+#include "persist/UserMessages.h"
+#include "report/ProjectionCsv.h"
+#include "report/RiskJson.h"
+
+#include <charconv>
+#include <cstddef>
+#include <optional>
+
+namespace {
+
+constexpr std::string_view kNoAge =
+    "orbelan-cli: the plan's birth date is invalid, so it has no age";
+
+struct RiskRequest {
+    RiskSettings settings;
+    bool json = false;
+    std::optional<std::int32_t> path;
+};
+
+std::optional<std::uint64_t> ParseSeed(const std::string& text) {
+    std::uint64_t seed = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seed);
+    if (error != std::errc{} || stop != end)
+        return std::nullopt;
+    return seed;
+}
+
+// The request, or the usage status after saying what was wrong.
+std::optional<RiskRequest> ReadRequest(const CommandArguments& arguments, std::ostream& err) {
+    RiskRequest request;
+    request.settings.untilAge = kDefaultUntilAge;
+    request.json = arguments.Has("--json");
+    struct Whole {
+        std::string_view option;
+        std::int32_t first;
+        std::int32_t last;
+        std::int32_t& value;
+        const char* problem;
+    };
+    const Whole wholes[] = {
+        {"--paths", kMinRiskPaths, kMaxRiskPaths, request.settings.paths,
+         "--paths needs a number of paths from 1 to 100000"},
+        {"--spread", 0, kMaxRiskSpread, request.settings.spread,
+         "--spread needs whole points from 0 to 50"},
+        {"--until-age", 0, kMaxRiskAge, request.settings.untilAge,
+         "--until-age needs an age from 0 to 1000"},
+    };
+    for (const Whole& whole : wholes) {
+        if (const std::optional<std::string> given = arguments.Value(whole.option)) {
+            const std::optional<std::int32_t> number =
+                ParseWholeNumber(*given, whole.first, whole.last);
+            if (!number) {
+                Usage(err, whole.problem);
+                return std::nullopt;
+            }
+            whole.value = *number;
+        }
+    }
+    if (const std::optional<std::string> given = arguments.Value("--seed")) {
+        const std::optional<std::uint64_t> seed = ParseSeed(*given);
+        if (!seed) {
+            Usage(err, "--seed needs a number from 0 to 18446744073709551615");
+            return std::nullopt;
+        }
+        request.settings.seed = *seed;
+    }
+    if (const std::optional<std::string> given = arguments.Value("--path")) {
+        request.path = ParseWholeNumber(*given, 0, request.settings.paths - 1);
+        if (!request.path) {
+            Usage(err, "--path needs a path number from 0 to the number of paths - 1");
+            return std::nullopt;
+        }
+        if (request.json) {
+            Usage(err, "--json and --path cannot be given together");
+            return std::nullopt;
+        }
+    }
+    return request;
+}
+
+// A whole number of points with its sign: +3, -2, +0.
+std::string Signed(std::int32_t points) {
+    return (points < 0 ? "" : "+") + std::to_string(points);
+}
+
+// The projection's CSV with each row's offset in a sixth column.
+std::string PathCsv(const ProjectionTable& table, const ReturnOffsets& offsets) {
+    const std::string csv = FormatProjectionCsv(table);
+    std::string text;
+    std::size_t row = 0;
+    for (std::size_t begin = 0; begin < csv.size();) {
+        const std::size_t end = csv.find('\n', begin);
+        text.append(csv, begin, end - begin);
+        text += row == 0 ? std::string(",Returns") : ',' + Signed(offsets[row - 1]);
+        text += '\n';
+        ++row;
+        begin = end + 1;
+    }
+    return text;
+}
+
+int PrintPath(const Plan& plan, const RiskRequest& request, std::ostream& out, std::ostream& err) {
+    const RiskSettings& settings = request.settings;
+    const ReturnOffsets offsets = PathOffsets(settings.seed, settings.spread, *request.path);
+    const std::optional<PathProjection> path = ProjectPath(plan, offsets, settings.untilAge);
+    if (!path) {
+        err << kAllocationError << '\n';
+        return kExitCannotCalculate;
+    }
+    out << PathCsv(path->table, offsets);
+    if (path->stoppedAtLimit)
+        err << OutOfRangeMessage(*path->firstUncoveredYear) << '\n';
+    return kExitSuccess;
+}
+
+void PrintSummary(const RiskSummary& summary, std::ostream& out) {
+    const RiskSettings& settings = summary.settings;
+    const std::int32_t tenths = SuccessTenths(summary);
+    out << "chance the money lasts to age " << settings.untilAge << ": " << tenths / 10 << '.'
+        << tenths % 10 << "% of " << settings.paths << " paths (spread " << settings.spread
+        << " points, seed " << settings.seed << ")\n";
+    for (const RiskYear& year : summary.years) {
+        if (year.year % 10 == 0) {
+            out << year.year << ": p10 " << year.p10 << ", p50 " << year.p50 << ", p90 " << year.p90
+                << " (" << year.paths << " paths)\n";
+        }
+    }
+}
+
+} // namespace
+
+int RunRiskCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseCommandArguments(
+        args, {{"--json"}, {"--paths", "--spread", "--seed", "--until-age", "--path"}}, out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const CommandArguments& arguments = std::get<CommandArguments>(parsed);
+    const std::optional<std::string> file = arguments.SingleFile(err);
+    if (!file)
+        return kExitUsage;
+    const std::optional<RiskRequest> request = ReadRequest(arguments, err);
+    if (!request)
+        return kExitUsage;
+    Plan plan;
+    if (!OpenForProjection(*file, plan, err))
+        return kExitCannotOpen;
+    if (!plan.birthDate.IsValid()) {
+        err << kNoAge << '\n';
+        return kExitCannotOpen;
+    }
+    if (request->path)
+        return PrintPath(plan, *request, out, err);
+    const RiskSummary summary = RunRisk(plan, request->settings);
+    if (summary.status != RiskStatus::Done) {
+        err << kAllocationError << '\n';
+        return kExitCannotCalculate;
+    }
+    if (request->json)
+        out << FormatRiskJson(summary);
+    else
+        PrintSummary(summary, out);
+    return kExitSuccess;
+}

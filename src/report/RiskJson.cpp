@@ -1,0 +1,23 @@
+#include "report/RiskJson.h"
+
+#include <nlohmann/json.hpp>
+
+std::string FormatRiskJson(const RiskSummary& summary) {
+    // Keys stay in the order written, as a reader expects them.
+    nlohmann::ordered_json json{{"paths", summary.settings.paths},
+                                {"spread", summary.settings.spread},
+                                {"seed", summary.settings.seed},
+                                {"untilAge", summary.settings.untilAge},
+                                {"horizonYear", summary.horizonYear},
+                                {"successes", summary.successes},
+                                {"stoppedAtLimit", summary.stoppedAtLimit},
+                                {"years", nlohmann::ordered_json::array()}};
+    for (const RiskYear& year : summary.years) {
+        json["years"].push_back({{"year", year.year},
+                                 {"paths", year.paths},
+                                 {"p10", year.p10},
+                                 {"p50", year.p50},
+                                 {"p90", year.p90}});
+    }
+    return json.dump(2) + '\n';
+}
