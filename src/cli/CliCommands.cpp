@@ -29,20 +29,10 @@ struct CliCommand {
 };
 
 constexpr std::array kCommands{
-    CliCommand{"project", RunProject},
-    CliCommand{"explain", RunExplain},
-    CliCommand{"check", RunCheck},
-    CliCommand{"save", RunSave},
-    CliCommand{"sustain", RunSustain},
-    CliCommand{"sensitivity", RunSensitivity},
-    CliCommand{"report", RunReport},
-    CliCommand{"project", RunProject},
-    CliCommand{"explain", RunExplain},
-    CliCommand{"check", RunCheck},
-    CliCommand{"save", RunSave},
-    CliCommand{"sustain", RunSustain},
-    CliCommand{"sensitivity", RunSensitivity},
-    CliCommand{"risk", RunRiskCommand},
+    CliCommand{"project", RunProject}, CliCommand{"explain", RunExplain},
+    CliCommand{"check", RunCheck},     CliCommand{"save", RunSave},
+    CliCommand{"sustain", RunSustain}, CliCommand{"sensitivity", RunSensitivity},
+    CliCommand{"report", RunReport},   CliCommand{"risk", RunRiskCommand},
 };
 
 } // namespace
