@@ -15,6 +15,7 @@
 #include <array>
 #include <charconv>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -37,7 +38,7 @@ class OffscreenApplication {
 public:
     OffscreenApplication() {
         if (QGuiApplication::instance() == nullptr)
-            m_application.emplace(m_argc, m_argv.data());
+            m_application = std::make_unique<QGuiApplication>(m_argc, m_argv.data());
     }
 
 private:
@@ -46,7 +47,7 @@ private:
     char m_platform[10] = "offscreen";
     int m_argc = 3;
     std::array<char*, 4> m_argv{m_program, m_option, m_platform, nullptr};
-    std::optional<QGuiApplication> m_application;
+    std::unique_ptr<QGuiApplication> m_application;
 };
 
 } // namespace

@@ -157,17 +157,29 @@ std::string Sustain(std::int32_t age, std::int32_t returnPoints) {
     case SustainStatus::InvalidBirthDate:
         status = "invalidBirthDate";
         break;
+    case SustainStatus::StopsAtLimit:
+        status = "limit";
+        break;
     case SustainStatus::CannotCalculate:
     case SustainStatus::Stopped:
         status = "cannotCalculate";
         break;
     }
-    return Text({{"status", status}, {"percent", answer.percent}});
+    return Text({{"status", status}, {"percent", answer.percent}, {"limitYear", answer.limitYear}});
 }
 
 std::string Sensitivity() {
     const std::optional<HorizonGrid> grid = SensitivityGrid(CurrentPlan());
-    return grid ? Text(*grid) : Text(nullptr);
+    if (!grid)
+        return Text(nullptr);
+    Json horizons = Json::array();
+    for (const auto& row : *grid) {
+        Json cells = Json::array();
+        for (const Reach& reach : row)
+            cells.push_back(reach.horizon);
+        horizons.push_back(cells);
+    }
+    return Text(horizons);
 }
 
 // A field's text as the dialogs read it: the value, or the dialogs' refusal.

@@ -170,7 +170,7 @@ export class Core {
     whatIf(expensesPercent: number, returnPoints: number): Variant {
         return JSON.parse(this.module.whatIf(expensesPercent, returnPoints));
     }
-    sustain(age: number, returnPoints: number): { status: string; percent: number } {
+    sustain(age: number, returnPoints: number): { status: string; percent: number; limitYear: number } {
         return JSON.parse(this.module.sustain(age, returnPoints));
     }
     sensitivity(): number[][] | null {

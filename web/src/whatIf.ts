@@ -147,7 +147,9 @@ export class WhatIf {
                 ? `: ${found.percent} % of planned expenses${moved}`
                 : found.status === 'none'
                   ? `: none, the money runs out before then even without expenses${moved}`
-                  : found.status === 'invalidBirthDate'
+                  : found.status === 'limit'
+                    ? `: unknown, the projection stops at the calculation limit in ${found.limitYear}`
+                    : found.status === 'invalidBirthDate'
                     ? ": the plan's birth date is invalid, so it has no age"
                     : ': could not be calculated';
     }

@@ -29,6 +29,8 @@ function sustainLine(age) {
     const answer = JSON.parse(core.sustain(age, 0));
     if (answer.status === 'found') return `sustainable spending to age ${age}: ${answer.percent}%\n`;
     if (answer.status === 'none') return `sustainable spending to age ${age}: none\n`;
+    if (answer.status === 'limit')
+        return `sustainable spending to age ${age}: unknown, the projection stops at the calculation limit in ${answer.limitYear}\n`;
     return '';
 }
 
