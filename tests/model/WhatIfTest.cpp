@@ -8,31 +8,6 @@
 
 namespace {
 
-// 1000 in savings at 0 % from 2000, open for withdrawal, and spending of 100 a year from
-// 2000 on: at s % the spending is s a year, so the savings last 1000 / s years.
-Plan DrawdownPlan() {
-    Plan plan;
-    plan.birthDate = MakeDate(1950, 1, 1);
-    plan.AppendIncome();
-    IncomeItem& savings = plan.incomes.back();
-    savings.taxable = false;
-    savings.initialAmount = 1000;
-    savings.initialDate = MakeDate(2000, 1, 1);
-    savings.annualAmount = 0;
-    savings.rateBefore = 0.0f;
-    savings.rateAfter = 0.0f;
-    savings.withdrawalTaxable = false;
-    savings.withdrawalStart = MakeDate(2000, 1, 1);
-    plan.AppendExpense();
-    ExpenseItem& living = plan.expenses.back();
-    living.initialAmount = 0;
-    living.annualAmount = 100;
-    living.annualStart = MakeDate(2000, 1, 1);
-    living.annualEnd = MakeDate(2099, 1, 1);
-    living.growthRate = 0.0f;
-    return plan;
-}
-
 // Nothing can be withdrawn in 2000, when a cost of 3 and a refund of 2 fall due: the year is
 // covered exactly when both round to the same amount at s %, for s in 0-16, 25-49 and
 // 75-83, so coverage comes back after failing, twice.

@@ -117,3 +117,26 @@ Plan CalculationLimitPlan() {
     living.growthRate = 0.0f;
     return plan;
 }
+
+Plan DrawdownPlan() {
+    Plan plan;
+    plan.birthDate = MakeDate(1950, 1, 1);
+    plan.AppendIncome();
+    IncomeItem& savings = plan.incomes.back();
+    savings.taxable = false;
+    savings.initialAmount = 1000;
+    savings.initialDate = MakeDate(2000, 1, 1);
+    savings.annualAmount = 0;
+    savings.rateBefore = 0.0f;
+    savings.rateAfter = 0.0f;
+    savings.withdrawalTaxable = false;
+    savings.withdrawalStart = MakeDate(2000, 1, 1);
+    plan.AppendExpense();
+    ExpenseItem& living = plan.expenses.back();
+    living.initialAmount = 0;
+    living.annualAmount = 100;
+    living.annualStart = MakeDate(2000, 1, 1);
+    living.annualEnd = MakeDate(2099, 1, 1);
+    living.growthRate = 0.0f;
+    return plan;
+}

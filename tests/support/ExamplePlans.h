@@ -16,6 +16,11 @@ Plan ProjectionExamplePlan();
 // whole +0 row stop at the limit in 2040.
 Plan CalculationLimitPlan();
 
+// Born 1950: 1000 in savings at 0 % from 2000, open for withdrawal, and spending of 100 a year
+// from 2000 on: the savings pay 2000 to 2009 and 2010 is uncovered; at s % of the spending
+// they last 1000 / s years.
+Plan DrawdownPlan();
+
 // The projection of ProjectionExamplePlan as CSV: the header and its six rows.
 inline constexpr const char* kProjectionExampleCsv =
     "Year,Income,Total Assets,Available Assets,Withdrawals\n"
