@@ -12,6 +12,7 @@
 #include "view/MoneyDisplay.h"
 #include "view/ProjectionChart.h"
 #include "view/ProjectionExport.h"
+#include "view/RiskPane.h"
 #include "view/VerticalScroller.h"
 #include "view/WhatIfPane.h"
 #include "view/WheelPastSpinBoxes.h"
@@ -33,6 +34,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -66,6 +68,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     createView();
     createYearDetails();
     createWhatIf();
+    createRisk();
     followListSelection();
     createActions();
     createMenus();
@@ -84,6 +87,7 @@ CMainFrame::~CMainFrame() {
     // must not follow them then.
     m_yearDetailsDock->disconnect(this);
     m_whatIfDock->disconnect(this);
+    m_riskDock->disconnect(this);
 }
 
 WindowLayoutParts CMainFrame::LayoutParts() {
@@ -154,6 +158,36 @@ void CMainFrame::createWhatIf() {
     connect(m_whatIfDock, &QDockWidget::visibilityChanged, this, showVariant);
 }
 
+void CMainFrame::createRisk() {
+    m_riskDock = new QDockWidget(QStringLiteral("Risk"), this);
+    m_riskDock->setObjectName(QStringLiteral("riskDock"));
+    m_riskDock->setAccessibleName(QStringLiteral("Risk"));
+    auto* scroller = new VerticalScroller(m_riskDock);
+    m_pRisk = new RiskPane(scroller);
+    LetWheelPassUnfocusedSpinBoxes(*m_pRisk);
+    scroller->setWidget(m_pRisk);
+    m_riskDock->setWidget(scroller);
+    addDockWidget(Qt::RightDockWidgetArea, m_riskDock);
+    // Beside What If: the two answer "what could happen" and take turns in one place.
+    tabifyDockWidget(m_whatIfDock, m_riskDock);
+    m_riskDock->hide();
+    m_document.AddView(*m_pRisk);
+    // The chart draws the band and the path, and Year Details explains the path, while the
+    // pane is open.
+    const auto showRisk = [this] {
+        const bool open = !m_riskDock->isHidden();
+        const std::optional<ShownRiskPath>& path = m_pRisk->Path();
+        const bool withPath = open && path.has_value();
+        m_pChart->ShowRisk(open ? m_pRisk->Band() : std::vector<RiskYear>{},
+                           withPath ? std::optional(path->table) : std::nullopt,
+                           withPath ? path->name : QString());
+        m_pYearDetails->ExplainPath(withPath ? std::optional(path->offsets) : std::nullopt,
+                                    withPath ? path->name : QString());
+    };
+    connect(m_pRisk, &RiskPane::riskChanged, this, showRisk);
+    connect(m_riskDock, &QDockWidget::visibilityChanged, this, showRisk);
+}
+
 void CMainFrame::shareRoomOnSmallScreens() {
     // A screen with less room than the window wants: the panes share one place as tabs, so
     // each keeps its height and they take one width from the list, not two.
@@ -169,7 +203,14 @@ void CMainFrame::followListSelection() {
                 m_pYearDetails->ShowYear(year);
             });
     connect(m_pView, &QTreeWidget::itemActivated, this, &CMainFrame::ShowYearDetails);
-    connect(m_pChart, &ProjectionChart::yearChosen, m_pView, &CTessalyView::SelectYear);
+    connect(m_pChart, &ProjectionChart::yearChosen, this, [this](std::int32_t year) {
+        m_pView->SelectYear(year);
+        // A year of the risk path beyond the list's rows: the chart and the pane show it alone.
+        if (m_pChart->HighlightedYear() != year) {
+            m_pChart->HighlightYear(year);
+            m_pYearDetails->ShowYear(year);
+        }
+    });
 }
 
 void CMainFrame::ShowYearDetails() {
@@ -213,26 +254,10 @@ void CMainFrame::createActions() {
     QAction* chart = m_actions[CommandId::ViewChart];
     chart->setChecked(true);
     connect(chart, &QAction::toggled, m_pChart, &QWidget::setVisible);
-    QAction* details = m_actions[CommandId::ViewYearDetails];
-    connect(details, &QAction::toggled, m_yearDetailsDock, &QWidget::setVisible);
-    // A pane shown by its command comes to the front where the panes share one place as tabs.
-    connect(details, &QAction::triggered, this, [this](bool on) {
-        if (on)
-            m_yearDetailsDock->raise();
-    });
-    // The pane can also be closed on its own title bar; the check mark follows it.
-    connect(m_yearDetailsDock, &QDockWidget::visibilityChanged, this,
-            [this, details] { details->setChecked(!m_yearDetailsDock->isHidden()); });
-    QAction* whatIf = m_actions[CommandId::ViewWhatIf];
-    connect(whatIf, &QAction::toggled, m_whatIfDock, &QWidget::setVisible);
-    connect(
-        whatIf, &QAction::triggered, this,
-        [this](bool on) {
-            if (on)
-                m_whatIfDock->raise();
-        });
-    connect(m_whatIfDock, &QDockWidget::visibilityChanged, this,
-            [this, whatIf] { whatIf->setChecked(!m_whatIfDock->isHidden()); });
+    for (const auto& [command, dock] : {std::pair{CommandId::ViewYearDetails, m_yearDetailsDock},
+                                        std::pair{CommandId::ViewWhatIf, m_whatIfDock},
+                                        std::pair{CommandId::ViewRisk, m_riskDock}})
+        toggleWithAction(*dock, *m_actions[command]);
     connect(m_actions[CommandId::EditGeneralData], &QAction::triggered, m_pView,
             &CTessalyView::OnEditGeneralData);
     connect(m_actions[CommandId::EditExpenses], &QAction::triggered, m_pView,
@@ -252,6 +277,18 @@ void CMainFrame::createActions() {
     help->setShortcutContext(Qt::ApplicationShortcut);
     connect(help, &QAction::triggered, this, [this] { m_ui.ShowHelp(); });
     QApplication::instance()->installEventFilter(new HelpKeyFilter(*help, this));
+}
+
+void CMainFrame::toggleWithAction(QDockWidget& dock, QAction& action) {
+    connect(&action, &QAction::toggled, &dock, &QWidget::setVisible);
+    // A pane shown by its command comes to the front where the panes share one place as tabs.
+    connect(&action, &QAction::triggered, &dock, [&dock](bool on) {
+        if (on)
+            dock.raise();
+    });
+    // The pane can also be closed on its own title bar; the check mark follows it.
+    connect(&dock, &QDockWidget::visibilityChanged, this,
+            [&dock, &action] { action.setChecked(!dock.isHidden()); });
 }
 
 QMenu* CMainFrame::addMenu(const char* objectName, const QString& title) {
@@ -302,6 +339,7 @@ void CMainFrame::createMenus() {
     view->addAction(m_actions[CommandId::ViewChart]);
     view->addAction(m_actions[CommandId::ViewYearDetails]);
     view->addAction(m_actions[CommandId::ViewWhatIf]);
+    view->addAction(m_actions[CommandId::ViewRisk]);
 
     QMenu* help = addMenu("menuHelp", QStringLiteral("&Help"));
     help->addAction(m_actions[CommandId::Help]);

@@ -17,6 +17,7 @@ class QDockWidget;
 class QLabel;
 class QMenu;
 class QSplitter;
+class RiskPane;
 class QToolBar;
 class WhatIfPane;
 class YearDetailsPane;
@@ -38,6 +39,7 @@ public:
     ProjectionChart& GetChart() const { return *m_pChart; }
     YearDetailsPane& GetYearDetails() const { return *m_pYearDetails; }
     WhatIfPane& GetWhatIf() const { return *m_pWhatIf; }
+    RiskPane& GetRisk() const { return *m_pRisk; }
     // The list above, the chart below.
     QSplitter& GetSplitter() const { return *m_splitter; }
     QAction* GetAction(CommandId command) const { return m_actions[command]; }
@@ -50,9 +52,12 @@ private:
     void createView();
     void createYearDetails();
     void createWhatIf();
+    void createRisk();
     void shareRoomOnSmallScreens();
     void followListSelection();
     void createActions();
+    // The action shows and hides the pane, and its check mark follows the pane.
+    void toggleWithAction(QDockWidget& dock, QAction& action);
     void createMenus();
     void createToolBars();
     void createStatusBar();
@@ -78,5 +83,7 @@ private:
     QSplitter* m_splitter = nullptr;
     QDockWidget* m_yearDetailsDock = nullptr;
     QDockWidget* m_whatIfDock = nullptr;
+    RiskPane* m_pRisk = nullptr;
+    QDockWidget* m_riskDock = nullptr;
     QToolBar* m_toolBar = nullptr;
 };

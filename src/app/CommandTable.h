@@ -36,6 +36,7 @@ enum class CommandId {
     ViewChart,
     ViewYearDetails,
     ViewWhatIf,
+    ViewRisk,
     Help,
     AppAbout,
     ContextHelp,

@@ -88,7 +88,8 @@ HorizonBand BandOf(const Reach& reach, const Plan& plan, std::int32_t age) {
     return CoveredThroughAge(reach, plan, age) ? HorizonBand::Lasting : HorizonBand::BeforeAge;
 }
 
-SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, StopToken stop) {
+SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, StopToken stop,
+                                            const SpendingProgress& progress) {
     if (!plan.birthDate.IsValid())
         return {SustainStatus::InvalidBirthDate};
     // From the top down, the first covered percentage is the largest: no assumption that
@@ -102,6 +103,8 @@ SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, 
         reach = ProjectReach(ExpensesAt(plan, percent), firstYear);
         if (!reach)
             return {SustainStatus::CannotCalculate};
+        if (progress)
+            progress(kMaxSpendingPercent - percent + 1);
         if (CoveredThroughAge(*reach, plan, age))
             return {SustainStatus::Found, percent};
     }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -109,8 +110,13 @@ struct SustainableSpending {
     bool operator==(const SustainableSpending& other) const = default;
 };
 
-SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age,
-                                            StopToken stop = {});
+// The spendings tried from the top down, one projection each: what progress counts to.
+inline constexpr std::int32_t kSpendingsToTry = kMaxSpendingPercent + 1;
+// Called after each spending tried with how many have been tried so far.
+using SpendingProgress = std::function<void(std::int32_t tried)>;
+
+SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, StopToken stop = {},
+                                            const SpendingProgress& progress = {});
 
 // The sensitivity grid: the reach for returns moved by each of kGridReturnPoints
 // (rows) and expenses at each of kGridExpensePercents (columns).

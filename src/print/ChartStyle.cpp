@@ -20,6 +20,12 @@ QString SeriesName(ChartSeries series) {
         return QStringLiteral("Total Assets (what if)");
     case ChartSeries::VariantAvailableAssets:
         return QStringLiteral("Available Assets (what if)");
+    case ChartSeries::RiskBand:
+        return QStringLiteral("Total Assets, 10th to 90th percentile of paths");
+    case ChartSeries::RiskMedian:
+        return QStringLiteral("Total Assets, median of paths");
+    case ChartSeries::RiskPath:
+        return QStringLiteral("Total Assets (path)");
     }
     return {};
 }
@@ -38,15 +44,42 @@ QColor SeriesColor(ChartSeries series) {
         return {0xb0, 0x5c, 0xd6};
     case ChartSeries::VariantAvailableAssets:
         return {0xe0, 0x4f, 0xa0};
+    case ChartSeries::RiskBand:
+    case ChartSeries::RiskMedian:
+        return {0x1f, 0x77, 0xb4};
+    case ChartSeries::RiskPath:
+        return {0xa0, 0x6a, 0x30};
     }
     return {};
 }
 
 QPen SeriesPen(ChartSeries series) {
-    const bool variant =
-        series == ChartSeries::VariantTotalAssets || series == ChartSeries::VariantAvailableAssets;
-    // A dash lets the plan's own line show through where the two coincide.
-    return QPen(SeriesColor(series), kLineWidth, variant ? Qt::DashLine : Qt::SolidLine);
+    switch (series) {
+    case ChartSeries::VariantTotalAssets:
+    case ChartSeries::VariantAvailableAssets:
+        // A dash lets the plan's own line show through where the two coincide.
+        return QPen(SeriesColor(series), kLineWidth, Qt::DashLine);
+    case ChartSeries::RiskBand:
+        return QPen(SeriesFill(series), 1);
+    case ChartSeries::RiskMedian:
+        return QPen(SeriesColor(series), kLineWidth * 0.75, Qt::DashLine);
+    case ChartSeries::RiskPath:
+        return QPen(SeriesColor(series), kLineWidth, Qt::DotLine);
+    default:
+        return QPen(SeriesColor(series), kLineWidth, Qt::SolidLine);
+    }
+}
+
+QColor SeriesFill(ChartSeries series) {
+    QColor fill = SeriesColor(series);
+    // The band lies behind the plan's own lines and bars, which must read through it.
+    if (series == ChartSeries::RiskBand)
+        fill.setAlpha(0x40);
+    return fill;
+}
+
+bool IsFilledSeries(ChartSeries series) {
+    return IsBarSeries(series) || series == ChartSeries::RiskBand;
 }
 
 bool IsBarSeries(ChartSeries series) {
@@ -81,7 +114,7 @@ std::vector<LegendEntry> ChartLegend(const std::vector<ChartSeries>& series,
                                      const std::vector<ChartMark>& marks) {
     std::vector<LegendEntry> legend;
     for (const ChartSeries shown : series)
-        legend.push_back({SeriesName(shown), SeriesPen(shown), IsBarSeries(shown)});
+        legend.push_back({SeriesName(shown), SeriesPen(shown), IsFilledSeries(shown)});
     for (const ChartMark& mark : marks)
         legend.push_back({MarkText(mark), MarkPen(mark.kind), false});
     return legend;

@@ -20,12 +20,20 @@ enum class ChartSeries {
     // The assets of a What If variant: their own colours and a dashed line.
     VariantTotalAssets,
     VariantAvailableAssets,
+    // Over the paths of a risk run: Total Assets between the 10th and 90th percentile as a
+    // shaded band, their median dashed, and the Total Assets of one path opened.
+    RiskBand,
+    RiskMedian,
+    RiskPath,
 };
 
 QString SeriesName(ChartSeries series);
 QColor SeriesColor(ChartSeries series);
-// The line of a line series; bars are filled with SeriesColor.
+// The line of a line series; bars and the band are filled with SeriesFill.
 QPen SeriesPen(ChartSeries series);
+QColor SeriesFill(ChartSeries series);
+// Drawn as a filled shape rather than a line: its legend sample is a square.
+bool IsFilledSeries(ChartSeries series);
 bool IsBarSeries(ChartSeries series);
 
 QString MarkText(const ChartMark& mark);

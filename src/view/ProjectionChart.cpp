@@ -5,6 +5,7 @@
 #include "report/TodaysMoneyTable.h"
 #include "view/MoneyDisplay.h"
 
+#include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -52,6 +53,19 @@ QString LegendSample(const LegendEntry& entry) {
         sample = QStringLiteral("\u2508\u2508");
     return QStringLiteral("<span style=\"color:%1\">%2</span>")
         .arg(entry.pen.color().name(), sample);
+}
+
+// One point per year of the band: the year's column and its percentile.
+QLineSeries* BandLine(const std::vector<RiskYear>& band, std::int32_t firstYear,
+                      std::int32_t RiskYear::*percentile) {
+    auto* line = new QLineSeries;
+    for (const RiskYear& year : band)
+        line->append(year.year - firstYear, year.*percentile);
+    return line;
+}
+
+QString RiskPathSeriesName(const QString& path) {
+    return QStringLiteral("Total Assets (%1)").arg(path);
 }
 
 void RemoveCategories(QCategoryAxis& axis) {
@@ -129,6 +143,7 @@ void ProjectionChart::Rebuild() {
     m_highlight = nullptr;
     m_highlighted.reset();
     m_variantLines.clear();
+    m_riskSeries.clear();
     m_verticals.clear();
     m_marks.clear();
     m_rowCount = 0;
@@ -156,7 +171,9 @@ void ProjectionChart::Rebuild() {
     drawing->addAxis(m_years, Qt::AlignBottom);
     drawing->addAxis(m_amounts, Qt::AlignLeft);
 
+    AddRiskBand();
     AddBars(m_shown);
+    AddRiskPath();
     AddAssetLines(m_shown, false);
     AddVariantLines();
     UpdateScales();
@@ -215,14 +232,88 @@ void ProjectionChart::AddVariantLines() {
         m_variantLines = AddAssetLines(*m_variantShown, true);
 }
 
+void ProjectionChart::ShowRisk(const std::vector<RiskYear>& band,
+                               const std::optional<ProjectionTable>& path,
+                               const QString& pathName) {
+    // The percentiles are of the amounts as calculated; shown, they follow the display.
+    m_riskBand = band;
+    if (m_display != nullptr && m_display->ShowsTodaysMoney())
+        for (RiskYear& year : m_riskBand)
+            for (std::int32_t* amount : {&year.p10, &year.p50, &year.p90})
+                *amount = static_cast<std::int32_t>(m_display->Shown(*amount, year.year));
+    m_riskPath = path;
+    if (m_riskPath)
+        m_riskPath = Shown(*m_riskPath);
+    m_riskPathName = pathName;
+    const std::optional<std::int32_t> highlighted = m_highlighted;
+    Rebuild();
+    HighlightYear(highlighted);
+}
+
+void ProjectionChart::AddRiskBand() {
+    if (m_riskBand.empty())
+        return;
+    // The area owns neither edge: they are parented to it so that they go with it.
+    auto* area = new QAreaSeries(BandLine(m_riskBand, m_firstYear, &RiskYear::p90),
+                                 BandLine(m_riskBand, m_firstYear, &RiskYear::p10));
+    area->upperSeries()->setParent(area);
+    area->lowerSeries()->setParent(area);
+    area->setName(SeriesName(ChartSeries::RiskBand));
+    area->setBrush(SeriesFill(ChartSeries::RiskBand));
+    area->setPen(SeriesPen(ChartSeries::RiskBand));
+    m_riskSeries.append(area);
+    QLineSeries* median = BandLine(m_riskBand, m_firstYear, &RiskYear::p50);
+    median->setName(SeriesName(ChartSeries::RiskMedian));
+    median->setPen(SeriesPen(ChartSeries::RiskMedian));
+    m_riskSeries.append(median);
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(area), static_cast<QAbstractSeries*>(median)}) {
+        chart()->addSeries(series);
+        series->attachAxis(m_years);
+        series->attachAxis(m_amounts);
+    }
+}
+
+void ProjectionChart::AddRiskPath() {
+    if (!m_riskPath)
+        return;
+    auto* line = new QLineSeries;
+    line->setName(RiskPathSeriesName(m_riskPathName));
+    line->setPen(SeriesPen(ChartSeries::RiskPath));
+    line->append(FieldPoints(*m_riskPath, &ProjectionRow::totalAssets));
+    chart()->addSeries(line);
+    line->attachAxis(m_years);
+    line->attachAxis(m_amounts);
+    m_riskSeries.append(line);
+}
+
+std::int32_t ProjectionChart::DrawnColumns() const {
+    std::int32_t columns = m_rowCount;
+    if (m_variantShown)
+        columns = std::max(columns, m_variantShown->rowCount);
+    if (m_riskPath)
+        columns = std::max(columns, m_riskPath->rowCount);
+    if (!m_riskBand.empty())
+        columns = std::max(columns, m_riskBand.back().year - m_firstYear + 1);
+    return columns;
+}
+
 void ProjectionChart::UpdateScales() {
     std::pair<std::int32_t, std::int32_t> span = AmountSpan(m_shown);
-    m_columns = ChartColumns(m_rowCount, m_ending);
+    const auto widen = [&span](std::int32_t lowest, std::int32_t highest) {
+        span = {std::min(span.first, lowest), std::max(span.second, highest)};
+    };
     if (m_variantShown) {
         const std::pair<std::int32_t, std::int32_t> variant = AmountSpan(*m_variantShown);
-        span = {std::min(span.first, variant.first), std::max(span.second, variant.second)};
-        m_columns = std::max(m_columns, m_variantShown->rowCount);
+        widen(variant.first, variant.second);
     }
+    if (m_riskPath) {
+        const std::pair<std::int32_t, std::int32_t> path = AmountSpan(*m_riskPath);
+        widen(path.first, path.second);
+    }
+    for (const RiskYear& year : m_riskBand)
+        widen(year.p10, year.p90);
+    m_columns = std::max(ChartColumns(m_rowCount, m_ending), DrawnColumns());
     // The chart cuts a value label short when the next one is closer than its height.
     const qreal plotHeight =
         chart()->plotArea().height() > 0 ? chart()->plotArea().height() : height() * 0.6;
@@ -313,8 +404,14 @@ void ProjectionChart::UpdateLegend() {
     if (!m_variantLines.isEmpty())
         series.insert(series.end(),
                       {ChartSeries::VariantTotalAssets, ChartSeries::VariantAvailableAssets});
+    if (!m_riskBand.empty())
+        series.insert(series.end(), {ChartSeries::RiskBand, ChartSeries::RiskMedian});
+    if (m_riskPath)
+        series.push_back(ChartSeries::RiskPath);
     QStringList entries;
-    for (const LegendEntry& entry : ChartLegend(series, m_marks)) {
+    for (LegendEntry entry : ChartLegend(series, m_marks)) {
+        if (entry.text == SeriesName(ChartSeries::RiskPath))
+            entry.text = RiskPathSeriesName(m_riskPathName);
         m_legendEntries.append(entry.text);
         entries.append(
             LegendSample(entry) + QStringLiteral("&nbsp;") +
@@ -368,7 +465,7 @@ void ProjectionChart::HighlightYear(std::optional<std::int32_t> year) {
         m_highlight = nullptr;
     }
     m_highlighted.reset();
-    if (!year || m_rowCount == 0 || *year < m_firstYear || *year >= m_firstYear + m_rowCount)
+    if (!year || m_rowCount == 0 || *year < m_firstYear || *year >= m_firstYear + ChoosableRows())
         return;
     QColor colour = palette().color(QPalette::Highlight);
     colour.setAlpha(0x60);
@@ -377,13 +474,18 @@ void ProjectionChart::HighlightYear(std::optional<std::int32_t> year) {
         m_highlighted = year;
 }
 
+std::int32_t ProjectionChart::ChoosableRows() const {
+    return std::max(m_rowCount, m_riskPath ? m_riskPath->rowCount : 0);
+}
+
 QString ProjectionChart::YearSummary(std::int32_t index) const {
-    const ProjectionRow& row = m_shown.rows[static_cast<std::size_t>(index)];
-    QString text =
-        QStringLiteral("%1\nIncome %2\nTotal Assets %3\nAvailable Assets %4\nWithdrawals %5")
-            .arg(QString::number(m_firstYear + index), AmountText(row.income),
-                 AmountText(row.totalAssets), AmountText(row.availableAssets),
-                 AmountText(row.withdrawals));
+    QString text = QString::number(m_firstYear + index);
+    if (index < m_rowCount) {
+        const ProjectionRow& row = m_shown.rows[static_cast<std::size_t>(index)];
+        text += QStringLiteral("\nIncome %1\nTotal Assets %2\nAvailable Assets %3\nWithdrawals %4")
+                    .arg(AmountText(row.income), AmountText(row.totalAssets),
+                         AmountText(row.availableAssets), AmountText(row.withdrawals));
+    }
     if (m_variantShown && !m_variantLines.isEmpty() && index < m_variantShown->rowCount) {
         const ProjectionRow& variant = m_variantShown->rows[static_cast<std::size_t>(index)];
         text +=
@@ -392,6 +494,16 @@ QString ProjectionChart::YearSummary(std::int32_t index) const {
                      SeriesName(ChartSeries::VariantAvailableAssets),
                      AmountText(variant.availableAssets));
     }
+    const auto band = std::find_if(m_riskBand.begin(), m_riskBand.end(), [&](const RiskYear& year) {
+        return year.year == m_firstYear + index;
+    });
+    if (band != m_riskBand.end())
+        text += QStringLiteral("\nPaths' Total Assets: 10th %1, median %2, 90th %3")
+                    .arg(AmountText(band->p10), AmountText(band->p50), AmountText(band->p90));
+    if (m_riskPath && index < m_riskPath->rowCount)
+        text += QStringLiteral("\n%1 %2").arg(
+            RiskPathSeriesName(m_riskPathName),
+            AmountText(m_riskPath->rows[static_cast<std::size_t>(index)].totalAssets));
     return text;
 }
 
@@ -403,7 +515,7 @@ void ProjectionChart::ShowHover(const QPointF& position) {
         return;
     }
     const auto index = static_cast<std::int32_t>(std::lround(chart()->mapToValue(scenePoint).x()));
-    if (index < 0 || index >= m_rowCount) {
+    if (index < 0 || index >= DrawnColumns()) {
         HideHover();
         return;
     }
@@ -443,7 +555,7 @@ void ProjectionChart::mousePressEvent(QMouseEvent* event) {
     if (m_rowCount > 0 && event->button() == Qt::LeftButton) {
         const QPointF value = chart()->mapToValue(chart()->mapFromScene(mapToScene(event->pos())));
         const auto index = static_cast<std::int32_t>(std::lround(value.x()));
-        if (index >= 0 && index < m_rowCount)
+        if (index >= 0 && index < ChoosableRows())
             emit yearChosen(m_firstYear + index);
     }
     QChartView::mousePressEvent(event);
@@ -466,7 +578,8 @@ void ProjectionChart::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const std::int32_t current = m_highlighted.value_or(step > 0 ? m_firstYear - 1 : m_firstYear);
-    const std::int32_t next = std::clamp(current + step, m_firstYear, m_firstYear + m_rowCount - 1);
+    const std::int32_t next =
+        std::clamp(current + step, m_firstYear, m_firstYear + ChoosableRows() - 1);
     emit yearChosen(next);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/ViewBase.h"
 
 #include "model/ProjectionTable.h"
+#include "model/Risk.h"
 #include "print/ChartStyle.h"
 #include "report/ChartScale.h"
 
@@ -16,6 +17,7 @@
 #include <vector>
 
 class CTessalyDoc;
+class QAbstractSeries;
 class MoneyDisplay;
 class QCategoryAxis;
 class QGraphicsLineItem;
@@ -47,6 +49,12 @@ public:
     // and the scales change: a variant can be redrawn at every move of a slider.
     void ShowVariant(const std::optional<ProjectionTable>& variant);
     const QList<QLineSeries*>& VariantLines() const { return m_variantLines; }
+    // Shades the band of a risk run's Total Assets between the 10th and 90th percentile with
+    // their median dashed, behind the plan's own lines, and draws one path's Total Assets
+    // dotted under the name given; an empty band and no path clear them.
+    void ShowRisk(const std::vector<RiskYear>& band, const std::optional<ProjectionTable>& path,
+                  const QString& pathName);
+    const QList<QAbstractSeries*>& RiskSeries() const { return m_riskSeries; }
 
     // Marks the year as the one selected in the list; nothing for a year not shown.
     void HighlightYear(std::optional<std::int32_t> year);
@@ -61,7 +69,8 @@ public:
     QString HoverText() const;
 
 signals:
-    // The user clicked a year, or moved to one with the arrow keys.
+    // The user clicked a year, or moved to one with the arrow keys: a year of the plan's rows,
+    // or of the risk path shown.
     void yearChosen(std::int32_t year);
 
 protected:
@@ -80,6 +89,12 @@ private:
     void AddBars(const ProjectionTable& table);
     QList<QLineSeries*> AddAssetLines(const ProjectionTable& table, bool variant);
     void AddVariantLines();
+    void AddRiskBand();
+    void AddRiskPath();
+    // The columns that have something drawn: the plan's rows, the variant's, the band's.
+    std::int32_t DrawnColumns() const;
+    // The years that can be chosen: the plan's rows, and those of the path shown.
+    std::int32_t ChoosableRows() const;
     // Fits the years and amounts to the plan and the variant, and the vertical lines to them.
     void UpdateScales();
     // Labels as many years and amounts as the chart's size has room for.
@@ -104,6 +119,11 @@ private:
     ValueScale m_scale;
     std::int32_t m_columns = 0;
     QList<QLineSeries*> m_variantLines;
+    // The risk run's band and path as given, and the series that draw them.
+    std::vector<RiskYear> m_riskBand;
+    std::optional<ProjectionTable> m_riskPath;
+    QString m_riskPathName;
+    QList<QAbstractSeries*> m_riskSeries;
     // The marks and the highlight, which span the amounts drawn.
     std::vector<QLineSeries*> m_verticals;
     QCategoryAxis* m_years = nullptr;

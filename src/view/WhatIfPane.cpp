@@ -4,6 +4,7 @@
 #include "persist/CTessalyDoc.h"
 #include "view/MoneyDisplay.h"
 #include "view/PointsSpinBox.h"
+#include "view/RunProgress.h"
 #include "view/SensitivityGridView.h"
 #include "view/WhatIfText.h"
 
@@ -104,6 +105,16 @@ void WhatIfPane::AddSustainableSpending(QVBoxLayout& layout) {
     sustainable->addWidget(m_age);
     sustainable->addWidget(m_sustainable, 1);
     layout.addLayout(sustainable);
+    // A plan of many items takes long to search: the user sees how far it is and may stop it.
+    m_sustainableProgress = new RunProgress(QStringLiteral("Spendings tried"), this);
+    m_sustainableProgress->setObjectName(QStringLiteral("whatIfSustainableProgress"));
+    layout.addWidget(m_sustainableProgress);
+    connect(m_sustainableProgress, &RunProgress::cancelClicked, this, [this] {
+        m_sustainableRun.Cancel();
+        m_sustainableProgress->End();
+        m_sustainable->setText(
+            QStringLiteral("Cancelled. Change the age or the returns to work it out again."));
+    });
 }
 
 void WhatIfPane::AddGrid(QVBoxLayout& layout) {
@@ -233,17 +244,20 @@ void WhatIfPane::ProjectVariant() {
 void WhatIfPane::StartSustainableSpending() {
     if (!HasProjection()) {
         m_sustainableRun.Cancel();
+        m_sustainableProgress->End();
         m_sustainable->clear();
         return;
     }
     m_sustainable->setText(QStringLiteral("Working it out..."));
-    m_sustainableRun.Start([plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()),
-                            age = m_age->value()](StopToken stop) {
-        return FindSustainableSpending(plan, age, stop);
-    });
+    m_sustainableRun.Start(
+        [plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()), age = m_age->value(),
+         progress = m_sustainableProgress->Begin(kSpendingsToTry)](StopToken stop) {
+            return FindSustainableSpending(plan, age, stop, progress);
+        });
 }
 
 void WhatIfPane::ShowSustainableSpending(const SustainableSpending& found) {
+    m_sustainableProgress->End();
     m_sustainable->setText(SustainableSentence(found, m_returns->value()));
 }
 

@@ -18,6 +18,7 @@ class QLabel;
 class QSlider;
 class QSpinBox;
 class QVBoxLayout;
+class RunProgress;
 class SensitivityGridView;
 
 // The What If pane: the plan the list shows, with its expenses and returns moved by two
@@ -79,6 +80,7 @@ private:
     QLabel* m_horizon = nullptr;
     QSpinBox* m_age = nullptr;
     QLabel* m_sustainable = nullptr;
+    RunProgress* m_sustainableProgress = nullptr;
     SensitivityGridView* m_grid = nullptr;
     QCheckBox* m_todaysMoney = nullptr;
     QDoubleSpinBox* m_inflation = nullptr;

@@ -1,8 +1,10 @@
 #include "view/YearDetailsPane.h"
 
+#include "model/YearBreakdown.h"
 #include "persist/CTessalyDoc.h"
 #include "print/AmountText.h"
 #include "view/MoneyDisplay.h"
+#include "view/PointsSpinBox.h"
 #include "view/YearExplanation.h"
 
 #include <QFont>
@@ -44,8 +46,34 @@ void YearDetailsPane::ShowYear(std::optional<std::int32_t> year) {
                                 : QStringLiteral("Amount"));
     if (m_pPlanDoc == nullptr || !year)
         return;
-    if (const std::optional<YearBreakdown> breakdown = m_pPlanDoc->BreakdownOfYear(*year))
-        Fill(*breakdown);
+    const std::optional<YearBreakdown> breakdown = Breakdown(*year);
+    if (!breakdown)
+        return;
+    if (m_pathOffsets) {
+        const auto row = static_cast<std::size_t>(*year - m_pPlanDoc->ShownResults().firstYear);
+        auto* path = new QTreeWidgetItem(this);
+        path->setText(0, QStringLiteral("On the %1, returns are moved by %2 this year")
+                             .arg(m_pathName, PointsText((*m_pathOffsets)[row])));
+        Emphasise(*path);
+    }
+    Fill(*breakdown);
+}
+
+std::optional<YearBreakdown> YearDetailsPane::Breakdown(std::int32_t year) const {
+    if (!m_pathOffsets)
+        return m_pPlanDoc->BreakdownOfYear(year);
+    // A path's years run from the plan's first, like the list's, and end where it ends.
+    const std::int64_t row = std::int64_t{year} - m_pPlanDoc->ShownResults().firstYear;
+    if (row < 0 || row >= ProjectionTable::kMaxRows)
+        return std::nullopt;
+    return ExplainYear(m_pPlanDoc->ShownPlan(), year, *m_pathOffsets);
+}
+
+void YearDetailsPane::ExplainPath(const std::optional<ReturnOffsets>& offsets,
+                                  const QString& name) {
+    m_pathOffsets = offsets;
+    m_pathName = name;
+    ShowYear(m_year);
 }
 
 void YearDetailsPane::Fill(const YearBreakdown& year) {

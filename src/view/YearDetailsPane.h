@@ -1,7 +1,9 @@
 #pragma once
 
+#include "model/Projection.h"
 #include "platform/ViewBase.h"
 
+#include <QString>
 #include <QTreeWidget>
 
 #include <cstdint>
@@ -27,12 +29,18 @@ public:
     void SetMoneyDisplay(const MoneyDisplay& display);
     // Shows the breakdown of a year of the list, or nothing.
     void ShowYear(std::optional<std::int32_t> year);
+    // Explains the years of a path of the risk run, its returns moved by the offsets, instead
+    // of the list's, saying by how much that year; none goes back to the list's.
+    void ExplainPath(const std::optional<ReturnOffsets>& offsets, const QString& name);
 
 private:
     void Fill(const YearBreakdown& year);
+    std::optional<YearBreakdown> Breakdown(std::int32_t year) const;
     void Emphasise(QTreeWidgetItem& item);
 
     CTessalyDoc* m_pPlanDoc = nullptr;
     const MoneyDisplay* m_display = nullptr;
     std::optional<std::int32_t> m_year;
+    std::optional<ReturnOffsets> m_pathOffsets;
+    QString m_pathName;
 };

@@ -82,7 +82,7 @@ TEST_F(CommandVocabularyTest, ViewAndHelpMenuOrder) {
     EXPECT_EQ(
         ActionNames(Menu("menuView")),
         (std::vector<std::string>{"ID_VIEW_TOOLBAR", "ID_VIEW_STATUS_BAR", "|", "ID_VIEW_CHART",
-                                  "ID_VIEW_YEAR_DETAILS", "ID_VIEW_WHAT_IF"}));
+                                  "ID_VIEW_YEAR_DETAILS", "ID_VIEW_WHAT_IF", "ID_VIEW_RISK"}));
     EXPECT_EQ(ActionNames(Menu("menuExport")),
               (std::vector<std::string>{"ID_FILE_EXPORT_CSV", "ID_FILE_EXPORT_PDF"}));
     EXPECT_EQ(ActionNames(Menu("menuHelp")),

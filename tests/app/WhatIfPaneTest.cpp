@@ -5,11 +5,13 @@
 #include "view/GridColors.h"
 
 #include "view/ProjectionChart.h"
+#include "view/RunProgress.h"
 #include "view/WhatIfPane.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTableWidget>
@@ -66,6 +68,20 @@ TEST_F(WhatIfPaneTest, AGridCellMovesTheSlidersAndTheChartDrawsTheVariantAloneOf
     // Closing the pane takes the variant off the chart.
     Action("ID_VIEW_WHAT_IF").trigger();
     EXPECT_TRUE(Frame().GetChart().VariantLines().isEmpty());
+}
+
+TEST_F(WhatIfPaneTest, CancelStopsTheSearchForSustainableSpendingAlone) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    QSignalSpy results(&Pane(), &WhatIfPane::backgroundResultShown);
+    Action("ID_VIEW_WHAT_IF").trigger();
+    Find<RunProgress>("whatIfSustainableProgress").findChild<QPushButton*>()->click();
+    // The grid still comes; the search's answer never does.
+    ASSERT_TRUE(results.wait());
+    QTest::qWait(200);
+    EXPECT_EQ(results.count(), 1);
+    EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
+              QStringLiteral("Cancelled. Change the age or the returns to work it out again."));
+    EXPECT_EQ(Find<QTableWidget>("sensitivityGrid").item(3, 3)->text(), QStringLiteral("2004"));
 }
 
 // The calculation limit is named, never told as running out: in the horizon, the sustainable

@@ -89,6 +89,25 @@ TEST(WhatIfTest, SustainableSpending) {
         EXPECT_EQ(FindSustainableSpending(c.plan, c.age), c.expected) << c.name;
 }
 
+TEST(WhatIfTest, SustainableSpendingCountsTheSpendingsTriedAndStops) {
+    // From 1000 % down to 100 %, the first covered to age 59: 901 spendings tried.
+    std::vector<std::int32_t> tried;
+    EXPECT_EQ(FindSustainableSpending(DrawdownPlan(), 59, {},
+                                      [&tried](std::int32_t done) { tried.push_back(done); }),
+              (SustainableSpending{SustainStatus::Found, 100}));
+    ASSERT_EQ(tried.size(), 901U);
+    EXPECT_EQ(tried.front(), 1);
+    EXPECT_EQ(tried.back(), 901);
+
+    StopSource stop;
+    const auto stopAtTen = [&stop](std::int32_t done) {
+        if (done == 10)
+            stop.request_stop();
+    };
+    EXPECT_EQ(FindSustainableSpending(DrawdownPlan(), 59, stop.get_token(), stopAtTen).status,
+              SustainStatus::Stopped);
+}
+
 TEST(WhatIfTest, SearchAgreesWithTheFullScanOnRandomPlans) {
     std::mt19937 random(20261207);
     for (int n = 0; n < 25; ++n) {

@@ -1,0 +1,280 @@
+#include "view/RiskPane.h"
+
+#include "persist/CTessalyDoc.h"
+#include "view/RunProgress.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+constexpr std::int32_t kDefaultSpread = 10;
+constexpr std::array<std::int32_t, 2> kPathChoices = {1000, 10000};
+// The digits of the largest 64-bit seed, 18446744073709551615.
+constexpr int kSeedDigits = 20;
+
+QString PathName(bool worst, std::int32_t path) {
+    return (worst ? QStringLiteral("worst path (no. %1)") : QStringLiteral("median path (no. %1)"))
+        .arg(path);
+}
+
+QString Answer(const RiskSummary& summary) {
+    const QLocale locale;
+    switch (summary.status) {
+    case RiskStatus::Done:
+        break;
+    case RiskStatus::InvalidBirthDate:
+        return QStringLiteral("Enter a birth date in General Data to see how sure the plan is.");
+    case RiskStatus::CannotCalculate:
+    case RiskStatus::Stopped:
+        return QStringLiteral("Not enough memory to calculate the paths.");
+    }
+    QString answer =
+        QStringLiteral("The money lasts to age %1 in %2 of %3 paths: %4 %")
+            .arg(QString::number(summary.settings.untilAge), locale.toString(summary.successes),
+                 locale.toString(summary.settings.paths),
+                 locale.toString(SuccessTenths(summary) / 10.0, 'f', 1));
+    // Such a path neither ran out nor is known to last: it is not counted as lasting.
+    if (summary.stoppedAtLimit > 0)
+        answer += QStringLiteral(". %1 stopped at the calculation limit before that age.")
+                      .arg(locale.toString(summary.stoppedAtLimit));
+    return answer;
+}
+
+} // namespace
+
+RiskPane::RiskPane(QWidget* parent)
+    : QWidget(parent), m_run(*this, [this](const RiskSummary& summary) {
+          ShowSummary(summary);
+          emit backgroundResultShown();
+      }) {
+    setObjectName(QStringLiteral("riskPane"));
+    setAccessibleName(QStringLiteral("Risk"));
+    auto* layout = new QVBoxLayout(this);
+    AddInputs(*layout);
+    AddAnswer(*layout);
+    layout->addStretch();
+}
+
+void RiskPane::AddInputs(QVBoxLayout& layout) {
+    auto* form = new QFormLayout;
+    m_spread = new QSlider(Qt::Horizontal, this);
+    m_spread->setObjectName(QStringLiteral("riskSpreadSlider"));
+    m_spreadBox = new QSpinBox(this);
+    m_spreadBox->setObjectName(QStringLiteral("riskSpreadBox"));
+    m_spreadBox->setSuffix(QStringLiteral(" points"));
+    m_spread->setRange(0, kMaxRiskSpread);
+    m_spreadBox->setRange(0, kMaxRiskSpread);
+    m_spread->setTickPosition(QSlider::TicksBelow);
+    m_spread->setTickInterval(10);
+    m_spread->setPageStep(5);
+    m_spread->setValue(kDefaultSpread);
+    m_spreadBox->setValue(kDefaultSpread);
+    for (QWidget* spread : {static_cast<QWidget*>(m_spread), static_cast<QWidget*>(m_spreadBox)}) {
+        spread->setAccessibleName(QStringLiteral("Spread"));
+        spread->setToolTip(QStringLiteral("How far the returns vary from year to year, in "
+                                          "points: about two thirds of the years lie within it"));
+    }
+    connect(m_spread, &QSlider::valueChanged, m_spreadBox, &QSpinBox::setValue);
+    connect(m_spreadBox, &QSpinBox::valueChanged, m_spread, &QSlider::setValue);
+    auto* spread = new QHBoxLayout;
+    spread->addWidget(m_spread, 1);
+    spread->addWidget(m_spreadBox);
+    auto* spreadLabel = new QLabel(QStringLiteral("&Spread:"), this);
+    spreadLabel->setBuddy(m_spread);
+    form->addRow(spreadLabel, spread);
+
+    m_paths = new QComboBox(this);
+    m_paths->setObjectName(QStringLiteral("riskPaths"));
+    m_paths->setAccessibleName(QStringLiteral("Number of paths"));
+    for (const std::int32_t paths : kPathChoices)
+        m_paths->addItem(QLocale().toString(paths), paths);
+    auto* pathsLabel = new QLabel(QStringLiteral("&Paths:"), this);
+    pathsLabel->setBuddy(m_paths);
+    form->addRow(pathsLabel, m_paths);
+
+    m_seed = new QLineEdit(QStringLiteral("1"), this);
+    m_seed->setObjectName(QStringLiteral("riskSeed"));
+    m_seed->setAccessibleName(QStringLiteral("Seed"));
+    m_seed->setToolTip(QStringLiteral("The same seed gives the same paths, on any computer"));
+    m_seed->setMaxLength(kSeedDigits);
+    m_seed->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{1,%1}").arg(kSeedDigits)), m_seed));
+    auto* newSeed = new QPushButton(QStringLiteral("&New seed"), this);
+    newSeed->setObjectName(QStringLiteral("riskNewSeed"));
+    connect(newSeed, &QPushButton::clicked, this,
+            [this] { m_seed->setText(QString::number(QRandomGenerator::global()->generate64())); });
+    auto* seed = new QHBoxLayout;
+    seed->addWidget(m_seed, 1);
+    seed->addWidget(newSeed);
+    auto* seedLabel = new QLabel(QStringLiteral("S&eed:"), this);
+    seedLabel->setBuddy(m_seed);
+    form->addRow(seedLabel, seed);
+
+    m_age = new QSpinBox(this);
+    m_age->setObjectName(QStringLiteral("riskAge"));
+    m_age->setAccessibleName(QStringLiteral("Money lasts to age"));
+    m_age->setRange(0, 150);
+    m_age->setValue(kDefaultUntilAge);
+    auto* ageLabel = new QLabel(QStringLiteral("Money lasts to &age:"), this);
+    ageLabel->setBuddy(m_age);
+    form->addRow(ageLabel, m_age);
+
+    layout.addLayout(form);
+    connect(m_spread, &QSlider::valueChanged, this, &RiskPane::Start);
+    connect(m_paths, &QComboBox::currentIndexChanged, this, &RiskPane::Start);
+    connect(m_seed, &QLineEdit::textChanged, this, &RiskPane::Start);
+    connect(m_age, &QSpinBox::valueChanged, this, &RiskPane::Start);
+}
+
+void RiskPane::AddAnswer(QVBoxLayout& layout) {
+    m_progress = new RunProgress(QStringLiteral("Paths done"), this);
+    m_progress->setObjectName(QStringLiteral("riskProgress"));
+    connect(m_progress, &RunProgress::cancelClicked, this, &RiskPane::Cancel);
+    layout.addWidget(m_progress);
+    m_answer = new QLabel(this);
+    m_answer->setObjectName(QStringLiteral("riskAnswer"));
+    m_answer->setAccessibleName(QStringLiteral("How sure the plan is"));
+    m_answer->setWordWrap(true);
+    // A text to read and copy, not to Tab through.
+    m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout.addWidget(m_answer);
+
+    auto* paths = new QHBoxLayout;
+    m_worst = new QPushButton(QStringLiteral("Show the &worst path"), this);
+    m_worst->setObjectName(QStringLiteral("riskShowWorst"));
+    m_worst->setToolTip(QStringLiteral("The path whose money runs out soonest, or else ends "
+                                       "lowest, among the worst tenth"));
+    m_median = new QPushButton(QStringLiteral("Show the &median path"), this);
+    m_median->setObjectName(QStringLiteral("riskShowMedian"));
+    m_median->setToolTip(QStringLiteral("The path in the middle of all the paths"));
+    for (QPushButton* button : {m_worst, m_median}) {
+        button->setCheckable(true);
+        button->setEnabled(false);
+        paths->addWidget(button);
+    }
+    connect(
+        m_worst, &QPushButton::clicked, this, [this] { ShowPath(true); });
+    connect(m_median, &QPushButton::clicked, this, [this] { ShowPath(false); });
+    layout.addLayout(paths);
+}
+
+void RiskPane::OnInitialUpdate() {
+    m_pPlanDoc = dynamic_cast<CTessalyDoc*>(GetDocument());
+    ViewBase::OnInitialUpdate();
+}
+
+void RiskPane::OnUpdate(ViewBase* /*sender*/, long /*hint*/) {
+    m_stale = true;
+    if (isVisible())
+        Start();
+    else
+        ClearResults();
+}
+
+void RiskPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_stale)
+        Start();
+}
+
+void RiskPane::SetInputs(std::int32_t spread, std::int32_t paths, std::uint64_t seed,
+                         std::int32_t age) {
+    m_spread->setValue(spread);
+    m_paths->setCurrentIndex(m_paths->findData(paths));
+    m_seed->setText(QString::number(seed));
+    m_age->setValue(age);
+}
+
+std::optional<RiskSettings> RiskPane::Settings() const {
+    bool ok = false;
+    const qulonglong seed = m_seed->text().toULongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return RiskSettings{m_paths->currentData().toInt(), m_spread->value(), seed, m_age->value()};
+}
+
+void RiskPane::ClearResults() {
+    m_run.Cancel();
+    m_progress->End();
+    m_summary.reset();
+    m_worst->setEnabled(false);
+    m_median->setEnabled(false);
+    m_worst->setChecked(false);
+    m_median->setChecked(false);
+    if (!m_band.empty() || m_path) {
+        m_band.clear();
+        m_path.reset();
+        emit riskChanged();
+    }
+}
+
+void RiskPane::Start() {
+    ClearResults();
+    if (!isVisible())
+        return;
+    m_stale = false;
+    if (m_pPlanDoc == nullptr || m_pPlanDoc->ShownResults().rowCount == 0) {
+        m_answer->setText(QStringLiteral("Calculate the plan to see how sure it is."));
+        return;
+    }
+    const std::optional<RiskSettings> settings = Settings();
+    if (!settings) {
+        m_answer->setText(
+            QStringLiteral("Enter a seed: a whole number from 0 to 18446744073709551615."));
+        return;
+    }
+    m_answer->setText(QStringLiteral("Working it out..."));
+    m_run.Start([plan = m_pPlanDoc->ShownPlan(), settings = *settings,
+                 progress = m_progress->Begin(settings->paths)](StopToken stop) {
+        return RunRisk(plan, settings, stop, progress);
+    });
+}
+
+void RiskPane::Cancel() {
+    ClearResults();
+    m_answer->setText(QStringLiteral("Cancelled. Change an input to run it again."));
+}
+
+void RiskPane::ShowSummary(const RiskSummary& summary) {
+    m_progress->End();
+    m_answer->setText(Answer(summary));
+    if (summary.status != RiskStatus::Done)
+        return;
+    m_summary = summary;
+    m_band = summary.years;
+    m_worst->setEnabled(true);
+    m_median->setEnabled(true);
+    emit riskChanged();
+}
+
+void RiskPane::ShowPath(bool worst) {
+    QPushButton* chosen = worst ? m_worst : m_median;
+    (worst ? m_median : m_worst)->setChecked(false);
+    m_path.reset();
+    if (chosen->isChecked() && m_summary && m_pPlanDoc != nullptr) {
+        const RiskSettings& settings = m_summary->settings;
+        const std::int32_t number = worst ? m_summary->worstPath : m_summary->medianPath;
+        ShownRiskPath path{
+            PathName(worst, number), PathOffsets(settings.seed, settings.spread, number), {}};
+        if (const std::optional<PathProjection> projected =
+                ProjectPath(m_pPlanDoc->ShownPlan(), path.offsets, settings.untilAge)) {
+            path.table = projected->table;
+            m_path = path;
+        }
+    }
+    chosen->setChecked(m_path.has_value());
+    emit riskChanged();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "model/ProjectionTable.h"
+#include "model/Risk.h"
+#include "platform/ViewBase.h"
+#include "view/LatestRun.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class CTessalyDoc;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QVBoxLayout;
+class RunProgress;
+
+// One path of the risk run, drawn on the chart and explained by Year Details.
+struct ShownRiskPath {
+    // "worst path (no. 37)"
+    QString name;
+    ReturnOffsets offsets{};
+    ProjectionTable table;
+};
+
+// The Risk pane: the plan the list shows, projected along many seeded paths whose returns
+// vary year by year; the chance its money lasts to an age, the band of Total Assets between
+// the 10th and 90th percentile, and the worst and median path to open. The run goes off the
+// interface thread and starts again whenever an input or the plan changes; the plan and its
+// file never change.
+class RiskPane : public QWidget, public ViewBase {
+    Q_OBJECT
+
+public:
+    explicit RiskPane(QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void OnUpdate(ViewBase* sender, long hint) override;
+
+    // The percentiles of the finished run; none while it runs or without a projection.
+    const std::vector<RiskYear>& Band() const { return m_band; }
+    const std::optional<ShownRiskPath>& Path() const { return m_path; }
+    // Sets the inputs, as the user does; a change starts a new run.
+    void SetInputs(std::int32_t spread, std::int32_t paths, std::uint64_t seed, std::int32_t age);
+
+signals:
+    // The band or the path shown changed.
+    void riskChanged();
+    // A finished run has been shown.
+    void backgroundResultShown();
+
+protected:
+    // A hidden pane leaves its work until it shows.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void AddInputs(QVBoxLayout& layout);
+    void AddAnswer(QVBoxLayout& layout);
+    void Start();
+    void Cancel();
+    void ShowSummary(const RiskSummary& summary);
+    void ShowPath(bool worst);
+    void ClearResults();
+    std::optional<RiskSettings> Settings() const;
+
+    CTessalyDoc* m_pPlanDoc = nullptr;
+    QSlider* m_spread = nullptr;
+    QSpinBox* m_spreadBox = nullptr;
+    QComboBox* m_paths = nullptr;
+    QLineEdit* m_seed = nullptr;
+    QSpinBox* m_age = nullptr;
+    RunProgress* m_progress = nullptr;
+    QLabel* m_answer = nullptr;
+    QPushButton* m_worst = nullptr;
+    QPushButton* m_median = nullptr;
+    std::optional<RiskSummary> m_summary;
+    std::vector<RiskYear> m_band;
+    std::optional<ShownRiskPath> m_path;
+    bool m_stale = true;
+    LatestRun<RiskSummary> m_run;
+};

@@ -1,0 +1,95 @@
+#include "tests/app/AppFixture.h"
+
+#include "view/CTessalyView.h"
+#include "view/PointsSpinBox.h"
+#include "view/ProjectionChart.h"
+#include "view/RiskPane.h"
+#include "view/RunProgress.h"
+#include "view/YearDetailsPane.h"
+
+#include <QAction>
+#include <QAreaSeries>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class RiskPaneTest : public AppFixture {
+protected:
+    void SetUp() override { ASSERT_TRUE(Start({CopyExample()})); }
+
+    RiskPane& Pane() { return Frame().GetRisk(); }
+    template <typename Widget> Widget& Find(const char* name) {
+        auto* widget = Pane().findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return *widget;
+    }
+    QString DetailsLine(int index) { return Frame().GetYearDetails().topLevelItem(index)->text(0); }
+};
+
+TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    QSignalSpy results(&Pane(), &RiskPane::backgroundResultShown);
+    Action("ID_VIEW_RISK").trigger();
+    // With no spread every path is the plan's own: the example is covered to 2004, age 56.
+    Pane().SetInputs(0, 1000, 7, 56);
+    while (Pane().Band().empty())
+        ASSERT_TRUE(results.wait());
+    EXPECT_EQ(Find<QLabel>("riskAnswer").text(),
+              QStringLiteral("The money lasts to age 56 in 1,000 of 1,000 paths: 100.0 %"));
+
+    const QList<QAbstractSeries*>& series = Frame().GetChart().RiskSeries();
+    ASSERT_EQ(series.size(), 2);
+    auto* band = qobject_cast<QAreaSeries*>(series[0]);
+    auto* median = qobject_cast<QLineSeries*>(series[1]);
+    ASSERT_NE(band, nullptr);
+    ASSERT_NE(median, nullptr);
+    // 2000 to 2005, each percentile the plan's own Total Assets.
+    ASSERT_EQ(band->upperSeries()->count(), 6);
+    EXPECT_EQ(band->upperSeries()->at(0).y(), 1778);
+    EXPECT_EQ(band->lowerSeries()->at(5).y(), 42);
+    EXPECT_EQ(median->at(1).y(), 2652);
+    EXPECT_EQ(median->pen().style(), Qt::DashLine);
+
+    // Every path ties, so the ranks go by number: the 10th percentile of 1,000 is path 99.
+    Find<QPushButton>("riskShowWorst").click();
+    ASSERT_EQ(series.size(), 3);
+    EXPECT_EQ(series[2]->name(), QStringLiteral("Total Assets (worst path (no. 99))"));
+    Frame().GetView().setCurrentItem(Frame().GetView().topLevelItem(2));
+    EXPECT_EQ(DetailsLine(0),
+              QStringLiteral("On the worst path (no. 99), returns are moved by 0 points this "
+                             "year"));
+    EXPECT_EQ(DetailsLine(1), QStringLiteral("Year 2002, age 54"));
+
+    // A spread moves the path's returns: seed 7's path 99 has its own offset that year.
+    Pane().SetInputs(10, 1000, 7, 56);
+    while (Pane().Band().empty())
+        ASSERT_TRUE(results.wait());
+    EXPECT_FALSE(Pane().Path().has_value()) << "a new run closes the path of the old";
+    Find<QPushButton>("riskShowMedian").click();
+    ASSERT_TRUE(Pane().Path().has_value());
+    const std::int32_t offset = Pane().Path()->offsets[2];
+    EXPECT_EQ(DetailsLine(0),
+              QStringLiteral("On the %1, returns are moved by %2 this year")
+                  .arg(Pane().Path()->name, PointsText(offset)));
+
+    // Closing the pane takes the band and the path off the chart and out of Year Details.
+    Action("ID_VIEW_RISK").trigger();
+    EXPECT_TRUE(Frame().GetChart().RiskSeries().isEmpty());
+    EXPECT_EQ(DetailsLine(0), QStringLiteral("Year 2002, age 54"));
+}
+
+TEST_F(RiskPaneTest, CancelStopsTheRunAndShowsNothingOfIt) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    Action("ID_VIEW_RISK").trigger();
+    QSignalSpy results(&Pane(), &RiskPane::backgroundResultShown);
+    Pane().SetInputs(20, 10000, 3, 90);
+    // The button is there before the bar shows, for a run that the user already regrets.
+    Find<RunProgress>("riskProgress").findChild<QPushButton*>()->click();
+    QTest::qWait(500);
+    EXPECT_EQ(results.count(), 0);
+    EXPECT_TRUE(Pane().Band().empty());
+    EXPECT_EQ(Find<QLabel>("riskAnswer").text(),
+              QStringLiteral("Cancelled. Change an input to run it again."));
+}
