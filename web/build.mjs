@@ -24,6 +24,7 @@ mkdirSync(outDir, { recursive: true });
 await build({
     entryPoints: [
         { in: join(here, 'src', 'main.ts'), out: 'page' },
+        { in: join(here, 'src', 'riskWorker.ts'), out: 'riskWorker' },
         { in: join(here, 'src', 'page.css'), out: 'page' },
     ],
     bundle: true,

@@ -5,11 +5,11 @@
 #include "cli/ExitStatus.h"
 #include "cli/SustainCommand.h"
 #include "model/Risk.h"
+#include "persist/NumberText.h"
 #include "persist/UserMessages.h"
 #include "report/ProjectionCsv.h"
 #include "report/RiskJson.h"
 
-#include <charconv>
 #include <cstddef>
 #include <optional>
 
@@ -23,15 +23,6 @@ struct RiskRequest {
     bool json = false;
     std::optional<std::int32_t> path;
 };
-
-std::optional<std::uint64_t> ParseSeed(const std::string& text) {
-    std::uint64_t seed = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, seed);
-    if (error != std::errc{} || stop != end)
-        return std::nullopt;
-    return seed;
-}
 
 // The request, or the usage status after saying what was wrong.
 std::optional<RiskRequest> ReadRequest(const CommandArguments& arguments, std::ostream& err) {
@@ -65,7 +56,7 @@ std::optional<RiskRequest> ReadRequest(const CommandArguments& arguments, std::o
         }
     }
     if (const std::optional<std::string> given = arguments.Value("--seed")) {
-        const std::optional<std::uint64_t> seed = ParseSeed(*given);
+        const std::optional<std::uint64_t> seed = ParseSeedText(*given);
         if (!seed) {
             Usage(err, "--seed needs a number from 0 to 18446744073709551615");
             return std::nullopt;

@@ -141,3 +141,12 @@ std::optional<float> ParseRealText(std::string_view text) {
         return std::nullopt;
     return static_cast<float>(*value);
 }
+
+std::optional<std::uint64_t> ParseSeedText(std::string_view text) {
+    std::uint64_t seed = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seed);
+    if (error != std::errc{} || stop != end)
+        return std::nullopt;
+    return seed;
+}

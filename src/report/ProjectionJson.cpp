@@ -148,3 +148,7 @@ void WriteBreakdownJson(const Plan& plan, const ProjectionTable& table,
     Calculate(plan, again, streamer);
     years.Finish();
 }
+
+std::string FormatYearJson(const YearBreakdown& year) {
+    return YearJson(year).dump();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Breakdown.h"
 #include "model/Plan.h"
 #include "model/Projection.h"
 #include "model/ProjectionTable.h"
@@ -20,3 +21,7 @@ enum class JsonLayout { Compact, Indented };
 // that a plan of any size needs the memory of one year only.
 void WriteBreakdownJson(const Plan& plan, const ProjectionTable& table,
                         const ProjectionOutcome& outcome, JsonLayout layout, std::ostream& out);
+
+// One year's breakdown as WriteBreakdownJson writes it in "years", compact, without a line
+// break.
+std::string FormatYearJson(const YearBreakdown& year);

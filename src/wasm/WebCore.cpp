@@ -12,6 +12,7 @@
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
 #include "wasm/PlanJson.h"
+#include "wasm/WebRisk.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -140,6 +141,7 @@ std::string WhatIf(std::int32_t expensesPercent, std::int32_t returnPoints) {
     return Text({{"horizon", reach->horizon},
                  {"firstUncoveredYear",
                   reach->firstUncoveredYear ? Json(*reach->firstUncoveredYear) : Json(nullptr)},
+                 {"limitYear", reach->limitYear ? Json(*reach->limitYear) : Json(nullptr)},
                  {"rows", rows}});
 }
 
@@ -182,6 +184,33 @@ std::string Sensitivity() {
     return Text(horizons);
 }
 
+const std::string kBadSeed = Text({{"status", "badSeed"}});
+
+// The risk run, on this thread: the page runs it in a worker of its own. progress, when a
+// function, is told the number of paths done now and then.
+std::string Risk(std::int32_t paths, std::int32_t spread, const std::string& seed,
+                 std::int32_t untilAge, const emscripten::val& progress) {
+    const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
+    if (!settings)
+        return kBadSeed;
+    RiskProgress report;
+    if (progress.typeOf().as<std::string>() == "function")
+        report = [&progress](std::int32_t done) { progress(done); };
+    return RiskRunJson(CurrentPlan(), *settings, report);
+}
+
+std::string RiskPath(std::int32_t paths, std::int32_t spread, const std::string& seed,
+                     std::int32_t untilAge, std::int32_t path) {
+    const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
+    return settings ? RiskPathJson(CurrentPlan(), *settings, path) : Text(nullptr);
+}
+
+std::string ExplainPathYear(std::int32_t paths, std::int32_t spread, const std::string& seed,
+                            std::int32_t untilAge, std::int32_t path, std::int32_t year) {
+    const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
+    return settings ? PathYearJson(CurrentPlan(), *settings, path, year) : Text(nullptr);
+}
+
 // A field's text as the dialogs read it: the value, or the dialogs' refusal.
 std::string ParseInteger(const std::string& text) {
     const auto value = ParseIntegerText(text);
@@ -219,6 +248,9 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("whatIf", &WhatIf);
     emscripten::function("sustain", &Sustain);
     emscripten::function("sensitivity", &Sensitivity);
+    emscripten::function("risk", &Risk);
+    emscripten::function("riskPath", &RiskPath);
+    emscripten::function("explainPathYear", &ExplainPathYear);
     emscripten::function("parseInteger", &ParseInteger);
     emscripten::function("parseRate", &ParseRate);
     emscripten::function("showRate", &ShowRate);

@@ -76,8 +76,41 @@ export interface Projection {
 export interface Variant {
     horizon: number;
     firstUncoveredYear: number | null;
+    // Where the projection stopped at the calculation limit, if it did.
+    limitYear: number | null;
     rows: [number, number, number, number, number][];
     error?: string;
+}
+
+// A risk run as orbelan-cli risk --json gives it, with what the page needs besides.
+export interface RiskSummary {
+    status: 'done' | 'badSeed' | 'invalidBirthDate' | 'cannotCalculate';
+    paths: number;
+    spread: number;
+    untilAge: number;
+    horizonYear: number;
+    successes: number;
+    stoppedAtLimit: number;
+    years: { year: number; paths: number; p10: number; p50: number; p90: number }[];
+    // The share of the paths that succeed in tenths of a percent, rounded by the core.
+    successTenths: number;
+    worstPath: number;
+    medianPath: number;
+}
+
+export interface RiskSettings {
+    paths: number;
+    spread: number;
+    // Decimal text: a seed is any unsigned 64-bit number.
+    seed: string;
+    untilAge: number;
+}
+
+export interface RiskPath {
+    // year, income, Total Assets, Available Assets, withdrawals, the path's offset in points
+    rows: [number, number, number, number, number, number][];
+    firstUncoveredYear: number | null;
+    stoppedAtLimit: boolean;
 }
 
 export interface Texts {
@@ -101,6 +134,9 @@ interface Module {
     whatIf(expensesPercent: number, returnPoints: number): string;
     sustain(age: number, returnPoints: number): string;
     sensitivity(): string;
+    risk(paths: number, spread: number, seed: string, untilAge: number, progress?: (done: number) => void): string;
+    riskPath(paths: number, spread: number, seed: string, untilAge: number, path: number): string;
+    explainPathYear(paths: number, spread: number, seed: string, untilAge: number, path: number, year: number): string;
     parseInteger(text: string): string;
     parseRate(text: string): string;
     showRate(bits: number): string;
@@ -162,11 +198,15 @@ export class Core {
     insertItem(plan: Plan, income: boolean, index: number): Plan {
         return JSON.parse(this.module.insertItem(JSON.stringify(plan), income, index));
     }
-    calculate(plan: Plan): Projection {
+    // The plan that the answers below are about.
+    usePlan(plan: Plan): void {
         this.module.setPlan(JSON.stringify(plan));
+    }
+    calculate(plan: Plan): Projection {
+        this.usePlan(plan);
         return JSON.parse(this.module.calculate());
     }
-    // The What If answers below are about the plan last calculated.
+    // The What If and risk answers below are about the plan last calculated.
     whatIf(expensesPercent: number, returnPoints: number): Variant {
         return JSON.parse(this.module.whatIf(expensesPercent, returnPoints));
     }
@@ -175,6 +215,19 @@ export class Core {
     }
     sensitivity(): number[][] | null {
         return JSON.parse(this.module.sensitivity());
+    }
+    // The whole run, on the calling thread: the page calls it from a worker.
+    risk(settings: RiskSettings, progress?: (done: number) => void): RiskSummary {
+        const { paths, spread, seed, untilAge } = settings;
+        return JSON.parse(this.module.risk(paths, spread, seed, untilAge, progress));
+    }
+    riskPath(settings: RiskSettings, path: number): RiskPath | null {
+        const { paths, spread, seed, untilAge } = settings;
+        return JSON.parse(this.module.riskPath(paths, spread, seed, untilAge, path));
+    }
+    explainPathYear(settings: RiskSettings, path: number, year: number): (YearBreakdown & { returns: number }) | null {
+        const { paths, spread, seed, untilAge } = settings;
+        return JSON.parse(this.module.explainPathYear(paths, spread, seed, untilAge, path, year));
     }
     parseInteger(text: string): Parsed {
         return JSON.parse(this.module.parseInteger(text));

@@ -5,11 +5,14 @@ import { PlanFiles } from './files';
 import { showMessage } from './messages';
 import { expenseKind, generalDataForm, incomeKind, itemBrowser } from './planForms';
 import { ProjectionView } from './projectionView';
+import { RiskRunner } from './riskRunner';
+import { RiskView } from './riskView';
 import { PlanState } from './state';
 import { WhatIf } from './whatIf';
 import { YearDetails } from './yearDetails';
 
-function setUpTabs(): (name: string) => void {
+// The tabs; shown(name) is told of the view that comes on screen.
+function setUpTabs(shown: (name: string) => void): (name: string) => void {
     const tabs = [...document.querySelectorAll<HTMLButtonElement>('[role="tab"]')];
     const select = (tab: HTMLButtonElement, focus = false) => {
         for (const other of tabs) {
@@ -18,6 +21,7 @@ function setUpTabs(): (name: string) => void {
             other.tabIndex = selected ? 0 : -1;
             byId(other.getAttribute('aria-controls')!).hidden = !selected;
         }
+        shown(tab.id.replace(/^tab-/, ''));
         if (focus) tab.focus();
     };
     tabs.forEach((tab, i) => {
@@ -37,22 +41,40 @@ async function start(): Promise<void> {
     const core = await Core.load();
     const state = new PlanState(core.newPlan());
     const files = new PlanFiles(core, state);
-    const showTab = setUpTabs();
-
     byId('view-plan').append(
         generalDataForm(core, state),
         itemBrowser(core, state, incomeKind),
         itemBrowser(core, state, expenseKind),
     );
-    const details = new YearDetails();
+    const details = new YearDetails(core);
     const projection = new ProjectionView((year) => {
         details.choose(year);
         showTab('details');
     });
     const whatIf = new WhatIf(core, (variant) => projection.showVariant(variant));
+    const risk = new RiskView(
+        core,
+        new RiskRunner(),
+        (band) => projection.showBand(band),
+        (path) => {
+            projection.showPath(path);
+            details.showPath(path);
+        },
+    );
     byId('view-projection').append(projection.element);
     byId('view-details').append(details.element);
     byId('view-whatif').append(whatIf.element);
+    byId('view-risk').append(risk.element);
+    // The views that draw on the chart show it under their own controls.
+    const charted: Record<string, HTMLElement> = {
+        projection: projection.element,
+        whatif: whatIf.element,
+        risk: risk.element,
+    };
+    const showTab = setUpTabs((name) => {
+        if (charted[name]) charted[name].append(projection.chartBox);
+        risk.setActive(name === 'risk');
+    });
 
     let shown: Projection | null = null;
     const showProjection = (result: Projection | null) => {
@@ -60,6 +82,7 @@ async function start(): Promise<void> {
         projection.show(result, state.plan.retirementDate?.[0] ?? 0);
         details.show(result, state.plan);
         whatIf.show(result ? state.plan : null, result?.firstYear ?? 0);
+        risk.show(result ? state.plan : null);
     };
     const title = byId('file-name');
     const showTitle = () => {

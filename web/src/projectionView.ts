@@ -2,8 +2,9 @@
 // list's headers, and the chart of the same rows. A row chosen in the table (Enter or a
 // click) opens its Year Details.
 import uPlot from 'uplot';
-import type { Projection, Variant } from './core';
+import type { Projection, RiskSummary, Variant } from './core';
 import { el, firstTabStop, roving } from './dom';
+import type { ShownPath } from './riskView';
 
 export const kColumns = ['Year', 'Income', 'Total Assets', 'Available Assets', 'Withdrawals'];
 
@@ -17,6 +18,10 @@ const kIncomeColor = '#9ec9e2';
 const kWithdrawalsColor = '#f4b37a';
 const kRetirementColor = '#707070';
 const kUncoveredColor = '#d62728';
+const kBandEdgeColor = '#b9a3d3';
+const kBandFill = 'rgba(148, 103, 189, 0.2)';
+const kMedianColor = '#6a3d9a';
+const kPathColor = '#8c2d04';
 
 interface Marker {
     year: number;
@@ -56,10 +61,13 @@ export class ProjectionView {
     private readonly table: HTMLTableElement;
     private readonly body: HTMLTableSectionElement;
     private readonly empty: HTMLElement;
-    private readonly chartBox: HTMLElement;
+    // The chart goes with the view on screen that draws on it: projection, What If or Risk.
+    readonly chartBox: HTMLElement;
     private chart: uPlot | null = null;
     private projection: Projection | null = null;
     private variant: Variant | null = null;
+    private band: RiskSummary | null = null;
+    private path: ShownPath | null = null;
     private retirementYear = 0;
 
     constructor(private readonly chooseYear: (year: number) => void) {
@@ -129,29 +137,64 @@ export class ProjectionView {
         this.drawChart();
     }
 
+    // The risk run's band of Total Assets, from the 10th to the 90th percentile with the
+    // median, drawn behind the plan's lines; null takes it away.
+    showBand(band: RiskSummary | null): void {
+        this.band = band;
+        this.drawChart();
+    }
+
+    // One path of the risk run, drawn over the plan's lines; null takes it away.
+    showPath(path: ShownPath | null): void {
+        this.path = path;
+        this.drawChart();
+    }
+
     private drawChart(): void {
         this.chart?.destroy();
         this.chart = null;
         const years = this.projection?.years ?? [];
         this.chartBox.hidden = years.length === 0;
         if (years.length === 0) return;
-        const x = years.map((y) => y.year);
+        // Paths can outlast the plan's own projection, so the years run to the longest.
+        const lastYears = [years[years.length - 1].year];
+        if (this.band?.years.length) lastYears.push(this.band.years[this.band.years.length - 1].year);
+        if (this.path?.projection.rows.length) lastYears.push(this.path.projection.rows[this.path.projection.rows.length - 1][0]);
+        const x = Array.from({ length: Math.max(...lastYears) - years[0].year + 1 }, (_, i) => years[0].year + i);
+        const column = <T>(rows: Map<number, T>, value: (row: T) => number) =>
+            x.map((year) => {
+                const row = rows.get(year);
+                return row === undefined ? null : value(row);
+            });
+        const plan = new Map(years.map((y) => [y.year, y]));
         const bars = uPlot.paths.bars!({ size: [0.6, 40] });
-        const series: uPlot.Series[] = [
-            { label: 'Year', value: (_u, v) => (v == null ? '' : String(v)) },
+        const series: uPlot.Series[] = [{ label: 'Year', value: (_u, v) => (v == null ? '' : String(v)) }];
+        const data: (number | null)[][] = [x];
+        const bands: uPlot.Band[] = [];
+        // First drawn, so behind the plan's lines.
+        if (this.band) {
+            const risk = new Map(this.band.years.map((y) => [y.year, y]));
+            series.push(
+                { label: 'Total Assets, 90th percentile of paths', stroke: kBandEdgeColor, width: 1 },
+                { label: 'Total Assets, 10th percentile of paths', stroke: kBandEdgeColor, width: 1 },
+                { label: 'Total Assets, median of paths', stroke: kMedianColor, width: 2, dash: [5, 4] },
+            );
+            data.push(column(risk, (y) => y.p90), column(risk, (y) => y.p10), column(risk, (y) => y.p50));
+            bands.push({ series: [1, 2], fill: kBandFill });
+        }
+        series.push(
             // Income is rarely below and withdrawals never above zero, so their bars share a place.
             { label: 'Income', fill: kIncomeColor, stroke: kIncomeColor, paths: bars, points: { show: false } },
             { label: 'Withdrawals', fill: kWithdrawalsColor, stroke: kWithdrawalsColor, paths: bars, points: { show: false } },
             { label: 'Total Assets', stroke: kTotalColor, width: 2 },
             { label: 'Available Assets', stroke: kAvailableColor, width: 2 },
-        ];
-        const data: (number | null)[][] = [
-            x,
-            years.map((y) => y.income),
-            years.map((y) => y.withdrawals),
-            years.map((y) => y.totalAssets),
-            years.map((y) => y.availableAssets),
-        ];
+        );
+        data.push(
+            column(plan, (y) => y.income),
+            column(plan, (y) => y.withdrawals),
+            column(plan, (y) => y.totalAssets),
+            column(plan, (y) => y.availableAssets),
+        );
         if (this.variant) {
             const rows = new Map(this.variant.rows.map((r) => [r[0], r]));
             const dashed = [6, 4];
@@ -159,10 +202,12 @@ export class ProjectionView {
                 { label: 'Total Assets (what if)', stroke: kTotalColor, width: 2, dash: dashed },
                 { label: 'Available Assets (what if)', stroke: kAvailableColor, width: 2, dash: dashed },
             );
-            data.push(
-                x.map((year) => rows.get(year)?.[2] ?? null),
-                x.map((year) => rows.get(year)?.[3] ?? null),
-            );
+            data.push(column(rows, (r) => r[2]), column(rows, (r) => r[3]));
+        }
+        if (this.path) {
+            const rows = new Map(this.path.projection.rows.map((r) => [r[0], r]));
+            series.push({ label: `Total Assets, ${this.path.label.replace(/^The /, 'the ')}`, stroke: kPathColor, width: 2 });
+            data.push(column(rows, (r) => r[2]));
         }
         const markers: Marker[] = [
             { year: this.retirementYear, label: `Retirement ${this.retirementYear}`, color: kRetirementColor, dash: [6, 4] },
@@ -179,6 +224,7 @@ export class ProjectionView {
                 height: 320,
                 series,
                 scales: { x: { time: false } },
+                bands,
                 axes: [
                     { values: plain, incrs: [1, 2, 5, 10, 20, 50] },
                     { values: plain, size: 80 },

@@ -9,17 +9,40 @@ const kPlanReturns = 0;
 export const kGridReturnPoints = [-3, -2, -1, 0, 1, 2, 3];
 export const kGridExpensePercents = [70, 80, 90, 100, 110, 120, 130];
 
-function pointsText(points: number): string {
-    const signed = points > 0 ? `+${points}` : String(points);
+export function pointsText(points: number): string {
+    const signed = points < 0 ? String(points) : `+${points}`;
     return points === 1 || points === -1 ? `${signed} point` : `${signed} points`;
 }
 
 function horizonText(variant: Variant, plan: Plan, firstYear: number): string {
-    const age = plan.birthDate ? `, age ${variant.horizon - plan.birthDate[0]}` : '';
+    // No age before the birth year, as the desktop says none.
+    const born = plan.birthDate?.[0];
+    const age = born !== undefined && variant.horizon >= born ? `, age ${variant.horizon - born}` : '';
+    if (variant.limitYear !== null) {
+        const stop = `The projection stops at the calculation limit in ${variant.limitYear}`;
+        if (variant.horizon < firstYear) return stop;
+        return `Money lasts at least until ${variant.horizon}${age}. ${stop}`;
+    }
     if (variant.firstUncoveredYear === null)
         return `Money lasts through ${variant.horizon}${age}, the last year projected`;
     if (variant.horizon < firstYear) return `Money does not last the first year, ${firstYear}`;
     return `Money lasts until ${variant.horizon}${age}`;
+}
+
+// The sustainable spending after "Sustainable spending to age N", as the desktop pane says it.
+function sustainableText(found: { status: string; percent: number; limitYear: number }, returns: number): string {
+    const moved = returns === kPlanReturns ? '' : ` with returns ${pointsText(returns)}`;
+    switch (found.status) {
+        case 'found':
+            return `${found.percent} % of planned expenses${moved}`;
+        case 'none':
+            return `None: the money runs out before then even without expenses${moved}`;
+        case 'limit':
+            return `Unknown: the projection stops at the calculation limit in ${found.limitYear}${moved}`;
+        case 'invalidBirthDate':
+            return 'Enter a birth date in General Data to see ages and sustainable spending';
+    }
+    return 'Could not be calculated';
 }
 
 function slider(id: string, min: number, max: number, value: number): HTMLInputElement {
@@ -64,6 +87,7 @@ export class WhatIf {
                 el('label', { for: 'age' }, 'Sustainable spending to age'),
                 ' ',
                 this.age,
+                ' ',
                 this.sustainable,
             ),
             el('p', {}, 'Money lasts until, by returns moved (rows) and expenses (columns):'),
@@ -140,18 +164,7 @@ export class WhatIf {
             return;
         }
         const returns = Number(this.returns.value);
-        const moved = returns === kPlanReturns ? '' : ` with returns ${pointsText(returns)}`;
-        const found = this.core.sustain(Number(this.age.value), returns);
-        this.sustainable.textContent =
-            found.status === 'found'
-                ? `: ${found.percent} % of planned expenses${moved}`
-                : found.status === 'none'
-                  ? `: none, the money runs out before then even without expenses${moved}`
-                  : found.status === 'limit'
-                    ? `: unknown, the projection stops at the calculation limit in ${found.limitYear}`
-                    : found.status === 'invalidBirthDate'
-                    ? ": the plan's birth date is invalid, so it has no age"
-                    : ': could not be calculated';
+        this.sustainable.textContent = sustainableText(this.core.sustain(Number(this.age.value), returns), returns);
     }
 
     private fillGrid(): void {

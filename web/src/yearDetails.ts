@@ -1,7 +1,10 @@
-// Year Details: how one row came about, item by item, with the desktop pane's lines.
-import type { Plan, Projection, YearBreakdown } from './core';
+// Year Details: how one row came about, item by item, with the desktop pane's lines; a row of
+// the plan's projection or of the risk path drawn on the chart, with the path's returns.
+import type { Core, Plan, Projection, YearBreakdown } from './core';
 import { el } from './dom';
 import { nameForDisplay } from './names';
+import type { ShownPath } from './riskView';
+import { pointsText } from './whatIf';
 
 // What is taken off shows with a minus sign, and nothing taken off as 0 rather than -0.
 function minus(amount: number): number {
@@ -14,20 +17,30 @@ function itemName(stored: string | undefined, fallback: string): string {
 
 export class YearDetails {
     readonly element: HTMLElement;
+    private readonly source: HTMLSelectElement;
     private readonly select: HTMLSelectElement;
     private readonly body: HTMLTableSectionElement;
     private readonly note: HTMLElement;
     private projection: Projection | null = null;
     private plan: Plan | null = null;
+    private path: ShownPath | null = null;
 
-    constructor() {
+    constructor(private readonly core: Core) {
+        this.source = el('select', { id: 'detail-rows' });
         this.select = el('select', { id: 'detail-year' });
         this.body = el('tbody');
         this.note = el('p', { class: 'empty-note' }, 'Calculate the plan, then choose a year.');
         this.element = el(
             'div',
             { class: 'year-details' },
-            el('div', { class: 'row' }, el('label', { for: 'detail-year' }, 'Year:'), this.select),
+            el(
+                'div',
+                { class: 'row' },
+                el('label', { for: 'detail-rows' }, 'Rows of:'),
+                this.source,
+                el('label', { for: 'detail-year' }, 'Year:'),
+                this.select,
+            ),
             this.note,
             el(
                 'table',
@@ -37,31 +50,64 @@ export class YearDetails {
                 this.body,
             ),
         );
+        this.source.addEventListener('change', () => this.listYears());
         this.select.addEventListener('change', () => this.fill());
+        this.showPath(null);
     }
 
     show(projection: Projection | null, plan: Plan): void {
         this.projection = projection;
         this.plan = plan;
-        const years = projection?.years ?? [];
-        this.select.replaceChildren(...years.map((y) => el('option', { value: y.year }, String(y.year))));
+        this.listYears();
+    }
+
+    // The risk path drawn on the chart, offered beside the plan's rows and chosen; null
+    // takes it away.
+    showPath(path: ShownPath | null): void {
+        this.path = path;
+        this.source.replaceChildren(
+            el('option', { value: 'plan' }, 'The plan'),
+            ...(path ? [el('option', { value: 'path' }, path.label)] : []),
+        );
+        this.source.value = path ? 'path' : 'plan';
+        this.source.disabled = !path;
+        this.listYears();
+    }
+
+    // A year of the plan's own projection.
+    choose(year: number): void {
+        this.source.value = 'plan';
+        this.listYears();
+        this.select.value = String(year);
+        this.fill();
+    }
+
+    private listYears(): void {
+        const chosen = this.select.value;
+        const years = this.source.value === 'path'
+            ? (this.path?.projection.rows ?? []).map((row) => row[0])
+            : (this.projection?.years ?? []).map((y) => y.year);
+        this.select.replaceChildren(...years.map((year) => el('option', { value: year }, String(year))));
+        if (years.some((year) => String(year) === chosen)) this.select.value = chosen;
         this.select.disabled = years.length === 0;
         this.note.hidden = years.length > 0;
         this.fill();
     }
 
-    choose(year: number): void {
-        this.select.value = String(year);
-        this.fill();
-    }
-
     private fill(): void {
-        const year = this.projection?.years.find((y) => String(y.year) === this.select.value);
         this.body.replaceChildren();
-        if (year && this.plan) this.lines(year, this.plan);
+        if (!this.plan) return;
+        if (this.source.value === 'path' && this.path) {
+            const { settings, path } = this.path;
+            const year = this.core.explainPathYear(settings, path, Number(this.select.value));
+            if (year) this.lines(year, this.plan, `Returns ${pointsText(year.returns)} this year on path ${path}`);
+            return;
+        }
+        const year = this.projection?.years.find((y) => String(y.year) === this.select.value);
+        if (year) this.lines(year, this.plan);
     }
 
-    private lines(year: YearBreakdown, plan: Plan): void {
+    private lines(year: YearBreakdown, plan: Plan, returns?: string): void {
         const add = (level: number, label: string, amount?: number) =>
             this.body.append(
                 el(
@@ -72,6 +118,7 @@ export class YearDetails {
                 ),
             );
         add(0, `Year ${year.year}`);
+        if (returns) add(0, returns);
         add(0, 'Income items', year.income);
         for (const income of year.incomes) {
             const source = plan.incomes[income.item];

@@ -1,8 +1,9 @@
 // The site in headless Chromium, driven by puppeteer-core: the example opened through the
 // file input and calculated gives orbelan-cli's table; a plan typed in by keyboard alone
 // saves to the desktop's bytes; damaged and foreign files give the desktop's messages; no
-// request leaves the page's origin; axe-core finds no violation in any view. Prints the
-// timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+// request leaves the page's origin; axe-core finds no violation in any view; the risk view
+// says what orbelan-cli risk says and draws its band and paths. Prints the timings it
+// measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import { execFile } from 'node:child_process';
 import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
@@ -102,6 +103,15 @@ async function tableRows(page) {
     );
 }
 
+// Presses Tab until the element has the focus.
+async function tabTo(page, id) {
+    for (let n = 0; n < 300; ++n) {
+        if (await page.evaluate((want) => document.activeElement?.id === want, id)) return;
+        await page.keyboard.press('Tab');
+    }
+    throw new Error(`#${id} cannot be reached by Tab`);
+}
+
 async function axe(page, view) {
     await page.evaluate(axeSource);
     const result = await page.evaluate(() => window.axe.run(document));
@@ -123,6 +133,33 @@ async function axe(page, view) {
     expect((await tableRows(page)).join('\n') + '\n' === csv, 'the example table differs from orbelan-cli project --csv');
     const csp = await page.$eval('meta[http-equiv="Content-Security-Policy"]', (m) => m.content);
     expect(csp.startsWith("default-src 'self';"), `the page's Content-Security-Policy is ${csp}`);
+    // Risk, by keyboard from its tab: the sentence with orbelan-cli's share, the band, the
+    // worst path drawn and explained with its returns; then 10,000 paths, timed.
+    await page.focus('#tab-whatif');
+    await page.keyboard.press('ArrowRight');
+    const answer = async (paths) => {
+        await page.waitForFunction((n) => document.getElementById('risk-answer').textContent.includes(` of ${n} paths: `), {}, paths);
+        return page.$eval('#risk-answer', (e) => e.textContent);
+    };
+    const chance = (await cliOutput('risk', example)).stdout.split('\n')[0];
+    const [, cliShare, cliPaths] = chance.match(/: ([\d.]+)% of (\d+) paths/) ?? [];
+    const sentence = await answer('1,000');
+    expect(cliPaths === '1000' && new RegExp(`^The money lasts to age 95 in \\d+ of 1,000 paths: ${cliShare} %$`).test(sentence),
+        `the risk view says "${sentence}", orbelan-cli "${chance}"`);
+    const legend = () => page.$eval('#chart', (e) => e.textContent);
+    expect((await legend()).includes('Total Assets, 10th percentile of paths'), 'the chart has no risk band');
+    await axe(page, 'risk');
+    await tabTo(page, 'risk-worst');
+    await page.keyboard.press('Enter');
+    expect((await legend()).includes('the worst path'), 'the worst path is not drawn');
+    await page.click('#tab-details');
+    const pathYear = await page.$eval('#year-details tbody', (b) => b.textContent);
+    expect(/^Year \d+Returns [+-]\d+ points? this year on path \d+/.test(pathYear), `Year Details of the path show ${pathYear.slice(0, 60)}`);
+    await page.click('#tab-risk');
+    await page.select('#risk-paths', '10000');
+    await answer('10,000');
+    const riskTimes = await page.evaluate(() => performance.getEntriesByName('orbelan-risk').map((m) => `${m.detail} paths ${m.duration.toFixed(0)} ms`));
+    console.log(`browser: risk runs of the example in a worker: ${riskTimes.join(', ')}`);
     for (const view of ['plan', 'projection', 'details', 'whatif']) {
         await page.click(`#tab-${view}`);
         await axe(page, view);
@@ -166,22 +203,15 @@ async function axe(page, view) {
 // A plan typed in by keyboard alone, saved: the bytes of the desktop's file.
 {
     const { page } = await openPage();
-    const tabTo = async (id) => {
-        for (let n = 0; n < 300; ++n) {
-            if (await page.evaluate((want) => document.activeElement?.id === want, id)) return;
-            await page.keyboard.press('Tab');
-        }
-        throw new Error(`#${id} cannot be reached by Tab`);
-    };
     const type = async (id, text) => {
-        await tabTo(id);
+        await tabTo(page, id);
         await page.keyboard.down('Control');
         await page.keyboard.press('a');
         await page.keyboard.up('Control');
         await page.keyboard.type(text);
     };
     const press = async (id, key = 'Enter') => {
-        await tabTo(id);
+        await tabTo(page, id);
         await page.keyboard.press(key);
     };
     await press('new');

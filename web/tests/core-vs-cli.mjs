@@ -1,6 +1,6 @@
 // The browser edition's core against the native orbelan-cli on the same random plan files:
-// the same table, the same breakdown JSON, the same what-if answers and the same saved bytes,
-// to the unit. Usage: node core-vs-cli.mjs MODULE_DIR ORBELAN_CLI [PLANS]
+// the same table, the same breakdown JSON, the same what-if answers, the same risk runs and
+// paths and the same saved bytes, to the unit. Usage: node core-vs-cli.mjs MODULE_DIR ORBELAN_CLI [PLANS]
 import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -43,6 +43,39 @@ function gridFromCsv(text) {
         .map((line) => line.split(',').slice(1).map((cell) => parseInt(cell, 10)));
 }
 
+// The risk run of every 100th plan with settings that vary, against orbelan-cli risk: the
+// summary, the rounded share in the plain line, and the worst path with its offsets.
+const riskCases = [
+    { paths: 1000, spread: 10, seed: '1' },
+    { paths: 300, spread: 0, seed: '7' },
+    { paths: 1000, spread: 50, seed: '18446744073709551615' },
+    { paths: 10000, spread: 3, seed: '20261208' },
+];
+
+// The module's answers come before any wait, while the plan set is still this one.
+async function riskDiffers(n, file, plan) {
+    const { paths, spread, seed } = riskCases[(n / 100) % riskCases.length];
+    const args = ['risk', file, '--paths', String(paths), '--spread', String(spread), '--seed', seed];
+    core.setPlan(plan);
+    const mine = JSON.parse(core.risk(paths, spread, seed, 95, undefined));
+    const { status, successTenths, worstPath, medianPath, ...summary } = mine;
+    if (status !== 'done') return (await cliOutput(...args, '--json')) === '' ? [] : ['risk status'];
+    const path = JSON.parse(core.riskPath(paths, spread, seed, 95, worstPath));
+    const [json, plain, csv] = await Promise.all([
+        cliOutput(...args, '--json'),
+        cliOutput(...args),
+        cliOutput(...args, '--path', String(worstPath)),
+    ]);
+    const differs = [];
+    if (JSON.stringify(summary) !== JSON.stringify(JSON.parse(json))) differs.push('risk summary');
+    const share = `${Math.floor(successTenths / 10)}.${successTenths % 10}%`;
+    if (!plain.startsWith(`chance the money lasts to age 95: ${share} of`)) differs.push('risk share');
+    const rows = path.rows.map((r) => [...r.slice(0, 5), r[5] < 0 ? r[5] : `+${r[5]}`].join(','));
+    if (['Year,Income,Total Assets,Available Assets,Withdrawals,Returns', ...rows, ''].join('\n') !== csv)
+        differs.push('risk path');
+    return differs;
+}
+
 async function check(n) {
     const plan = randomPlan(random);
     const file = join(folder, `plan${n}.Orbe`);
@@ -68,6 +101,7 @@ async function check(n) {
     if (mine.sustain !== sustain) differs.push('sustainable spending');
     if (JSON.stringify(mine.grid ?? []) !== JSON.stringify(grid ? gridFromCsv(grid) : []))
         differs.push('sensitivity');
+    if (n % 100 === 0) differs.push(...(await riskDiffers(n, file, JSON.stringify(opened.plan))));
     if (n % 10 === 0) {
         const saved = join(folder, `saved${n}.Orbe`);
         await cliOutput('save', file, saved);

@@ -1,0 +1,89 @@
+#include "wasm/WebRisk.h"
+
+#include "model/YearBreakdown.h"
+#include "persist/NumberText.h"
+#include "report/ProjectionJson.h"
+#include "report/RiskJson.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+// Keys in the order the command line writes them.
+using Json = nlohmann::ordered_json;
+
+bool IsPathOf(const RiskSettings& settings, std::int32_t path) {
+    return path >= 0 && path < settings.paths;
+}
+
+} // namespace
+
+std::optional<RiskSettings> RiskSettingsFrom(std::int32_t paths, std::int32_t spread,
+                                             const std::string& seed, std::int32_t untilAge) {
+    const std::optional<std::uint64_t> number = ParseSeedText(seed);
+    if (!number)
+        return std::nullopt;
+    // Brought into range as the run brings them, so that a path is drawn with the offsets it
+    // was run with.
+    return RiskSettings{std::clamp(paths, kMinRiskPaths, kMaxRiskPaths),
+                        std::clamp(spread, 0, kMaxRiskSpread), *number,
+                        std::clamp(untilAge, 0, kMaxRiskAge)};
+}
+
+std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
+                        const RiskProgress& progress) {
+    const RiskSummary summary = RunRisk(plan, settings, {}, progress, 1);
+    switch (summary.status) {
+    case RiskStatus::Done:
+        break;
+    case RiskStatus::InvalidBirthDate:
+        return Json{{"status", "invalidBirthDate"}}.dump();
+    case RiskStatus::CannotCalculate:
+    case RiskStatus::Stopped:
+        return Json{{"status", "cannotCalculate"}}.dump();
+    }
+    Json json = Json::parse(FormatRiskJson(summary));
+    json["status"] = "done";
+    json["successTenths"] = SuccessTenths(summary);
+    json["worstPath"] = summary.worstPath;
+    json["medianPath"] = summary.medianPath;
+    return json.dump();
+}
+
+std::string RiskPathJson(const Plan& plan, const RiskSettings& settings, std::int32_t path) {
+    if (!IsPathOf(settings, path))
+        return "null";
+    const ReturnOffsets offsets = PathOffsets(settings.seed, settings.spread, path);
+    const std::optional<PathProjection> projection = ProjectPath(plan, offsets, settings.untilAge);
+    if (!projection)
+        return "null";
+    const ProjectionTable& table = projection->table;
+    Json rows = Json::array();
+    for (std::int32_t r = 0; r < table.rowCount; ++r) {
+        const auto at = static_cast<std::size_t>(r);
+        const ProjectionRow& row = table.rows[at];
+        rows.push_back({table.firstYear + r, row.income, row.totalAssets, row.availableAssets,
+                        row.withdrawals, offsets[at]});
+    }
+    const std::optional<std::int32_t> uncovered = projection->firstUncoveredYear;
+    return Json{{"rows", rows},
+                {"firstUncoveredYear", uncovered ? Json(*uncovered) : Json(nullptr)},
+                {"stoppedAtLimit", projection->stoppedAtLimit}}
+        .dump();
+}
+
+std::string PathYearJson(const Plan& plan, const RiskSettings& settings, std::int32_t path,
+                         std::int32_t year) {
+    if (!IsPathOf(settings, path))
+        return "null";
+    const ReturnOffsets offsets = PathOffsets(settings.seed, settings.spread, path);
+    const std::optional<YearBreakdown> breakdown = ExplainYear(plan, year, offsets);
+    if (!breakdown)
+        return "null";
+    Json json = Json::parse(FormatYearJson(*breakdown));
+    json["returns"] = offsets[static_cast<std::size_t>(year - FirstProjectionYear(plan))];
+    return json.dump();
+}

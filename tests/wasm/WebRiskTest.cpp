@@ -1,0 +1,89 @@
+#include "wasm/WebRisk.h"
+#include "tests/support/ExamplePlans.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+using Json = nlohmann::json;
+
+RiskSettings Settings(std::int32_t paths, std::int32_t spread, std::int32_t untilAge = 95) {
+    return *RiskSettingsFrom(paths, spread, "1", untilAge);
+}
+
+} // namespace
+
+TEST(WebRiskTest, SettingsFromThePage) {
+    struct Case {
+        const char* seed;
+        std::optional<std::uint64_t> read;
+    };
+    const std::vector<Case> seeds{
+        {"0", 0},
+        {"18446744073709551615", std::numeric_limits<std::uint64_t>::max()},
+        {"18446744073709551616", std::nullopt},
+        {"", std::nullopt},
+        {" 1", std::nullopt},
+        {"-1", std::nullopt},
+        {"1e3", std::nullopt}};
+    for (const Case& c : seeds) {
+        const std::optional<RiskSettings> settings = RiskSettingsFrom(1000, 10, c.seed, 95);
+        EXPECT_EQ(settings ? std::optional(settings->seed) : std::nullopt, c.read) << c.seed;
+    }
+    EXPECT_EQ(*RiskSettingsFrom(0, -3, "5", -1), (RiskSettings{1, 0, 5, 0}));
+    EXPECT_EQ(*RiskSettingsFrom(200000, 80, "5", 2000), (RiskSettings{100000, 50, 5, 1000}));
+}
+
+TEST(WebRiskTest, RunWithItsRoundedShareAndPaths) {
+    // Spread 0: three identical paths of the drawdown plan, which runs out in 2010 at age 60.
+    std::vector<std::int32_t> progress;
+    const Json fails = Json::parse(RiskRunJson(
+        DrawdownPlan(), Settings(3, 0), [&](std::int32_t done) { progress.push_back(done); }));
+    EXPECT_EQ(progress, std::vector<std::int32_t>{3});
+    EXPECT_EQ(fails["status"], "done");
+    EXPECT_EQ(fails["horizonYear"], 2045);
+    EXPECT_EQ(fails["successes"], 0);
+    EXPECT_EQ(fails["successTenths"], 0);
+    EXPECT_EQ(fails["years"].size(), 11U);
+    // Equal paths rank by number: the 10th percentile of three is the first, the median the
+    // second.
+    EXPECT_EQ(fails["worstPath"], 0);
+    EXPECT_EQ(fails["medianPath"], 1);
+    const Json lasts = Json::parse(RiskRunJson(DrawdownPlan(), Settings(3, 0, 55), {}));
+    EXPECT_EQ(lasts["successes"], 3);
+    EXPECT_EQ(lasts["successTenths"], 1000);
+
+    Plan noAge = DrawdownPlan();
+    noAge.birthDate.SetDate(-1, -1, -1);
+    EXPECT_EQ(RiskRunJson(noAge, Settings(3, 0), {}), R"({"status":"invalidBirthDate"})");
+}
+
+TEST(WebRiskTest, APathAndItsYearsWithTheirReturns) {
+    // Seed 1, spread 10, path 0 moves 2000 by +14 and 2001 by -6 points.
+    const RiskSettings settings = Settings(5, 10);
+    const Json path = Json::parse(RiskPathJson(DrawdownPlan(), settings, 0));
+    EXPECT_EQ(path["rows"][0][0], 2000);
+    EXPECT_EQ(path["rows"][0][5], 14);
+    EXPECT_EQ(path["rows"][1][5], -6);
+    const Json year = Json::parse(PathYearJson(DrawdownPlan(), settings, 0, 2001));
+    EXPECT_EQ(year["year"], 2001);
+    EXPECT_EQ(year["returns"], -6);
+    EXPECT_EQ(year["incomes"][0]["interestRate"], -6);
+    EXPECT_EQ(year["totalAssets"], path["rows"][1][2]);
+
+    // Spread 0 gives the plan's own rows: 1000 less 100 a year, uncovered in 2010.
+    const Json own = Json::parse(RiskPathJson(DrawdownPlan(), Settings(5, 0), 4));
+    EXPECT_EQ(own["rows"].size(), 11U);
+    EXPECT_EQ(own["rows"][1], Json({2001, 0, 900, 900, -100, 0}));
+    EXPECT_EQ(own["firstUncoveredYear"], 2010);
+    EXPECT_EQ(own["stoppedAtLimit"], false);
+
+    for (const std::int32_t outside : {-1, 5})
+        EXPECT_EQ(RiskPathJson(DrawdownPlan(), settings, outside), "null") << outside;
+    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 5, 2001), "null");
+    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 0, 2100), "null");
+}

@@ -1,0 +1,46 @@
+// Runs the risk of a plan in a worker (riskWorker.ts), one run at a time: a new run ends the
+// one before it, whose answer would come too late to be wanted.
+import type { Plan, RiskSettings, RiskSummary } from './core';
+import type { RiskReply, RiskRequest } from './riskWorker';
+
+export class RiskRunner {
+    private worker: Worker | null = null;
+    private ending: (() => void) | null = null;
+
+    // The summary, or null when the run was cancelled. Each run is measured as
+    // "orbelan-risk" in the page's performance timeline.
+    run(plan: Plan, settings: RiskSettings, progress: (done: number) => void): Promise<RiskSummary | null> {
+        this.cancel();
+        const worker = (this.worker ??= new Worker('riskWorker.js'));
+        const started = performance.now();
+        return new Promise((resolve, reject) => {
+            this.ending = () => resolve(null);
+            worker.onmessage = (event: MessageEvent<RiskReply>) => {
+                if ('done' in event.data) {
+                    progress(event.data.done);
+                    return;
+                }
+                this.ending = null;
+                performance.measure('orbelan-risk', { start: started, detail: settings.paths });
+                resolve(event.data.summary);
+            };
+            worker.onerror = (event) => {
+                this.ending = null;
+                worker.terminate();
+                this.worker = null;
+                reject(new Error(event.message));
+            };
+            worker.postMessage({ plan, settings } satisfies RiskRequest);
+        });
+    }
+
+    // Ends the run under way, if any; the next run starts a fresh worker.
+    cancel(): void {
+        if (!this.ending) return;
+        this.worker?.terminate();
+        this.worker = null;
+        const ending = this.ending;
+        this.ending = null;
+        ending();
+    }
+}

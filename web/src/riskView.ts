@@ -1,0 +1,244 @@
+// Risk: many seeded paths of the plan with returns that vary year by year, run by the core in
+// a worker. The answer in the desktop pane's sentence, the percentiles of Total Assets by
+// decade, the band on the chart, and the worst and median paths to draw and explain.
+import type { Core, Plan, RiskPath, RiskSettings, RiskSummary } from './core';
+import { el } from './dom';
+import type { RiskRunner } from './riskRunner';
+
+export const kDefaultSpread = 10;
+export const kDefaultRiskAge = 95;
+const kMaxSpread = 50;
+const kPathChoices = [1000, 10000];
+
+// A path drawn on the chart, which Year Details can explain year by year.
+export interface ShownPath {
+    label: string;
+    settings: RiskSettings;
+    path: number;
+    projection: RiskPath;
+}
+
+// A new seed: any unsigned 64-bit number, from the browser's random source.
+function newSeed(): string {
+    const [high, low] = crypto.getRandomValues(new Uint32Array(2));
+    return ((BigInt(high) << 32n) | BigInt(low)).toString();
+}
+
+function whole(value: string, min: number, max: number): number | null {
+    const number = Number(value);
+    return value.trim() !== '' && Number.isInteger(number) && number >= min && number <= max ? number : null;
+}
+
+// "The money lasts to age 95 in 873 of 1,000 paths: 87.3 %", the share as the core rounds it.
+export function answerSentence(summary: RiskSummary): string {
+    const share = (summary.successTenths / 10).toLocaleString(undefined, {
+        minimumFractionDigits: 1,
+        maximumFractionDigits: 1,
+    });
+    return (
+        `The money lasts to age ${summary.untilAge} in ${summary.successes.toLocaleString()} of ` +
+        `${summary.paths.toLocaleString()} paths: ${share} %`
+    );
+}
+
+export class RiskView {
+    readonly element: HTMLElement;
+    private readonly spread = el('input', { id: 'risk-spread', type: 'range', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread });
+    private readonly spreadPoints = el('input', {
+        id: 'risk-spread-points', type: 'number', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread,
+        'aria-label': 'Spread in points',
+    });
+    private readonly paths = el(
+        'select',
+        { id: 'risk-paths' },
+        ...kPathChoices.map((n) => el('option', { value: n }, n.toLocaleString())),
+    );
+    private readonly seed = el('input', { id: 'risk-seed', type: 'text', size: 22, value: '1', spellcheck: false, autocomplete: 'off', inputmode: 'numeric' });
+    private readonly age = el('input', { id: 'risk-age', type: 'number', min: 0, max: 150, step: 1, value: kDefaultRiskAge });
+    private readonly progress = el('progress', { id: 'risk-progress', 'aria-label': 'Paths run' });
+    private readonly answer = el('p', { id: 'risk-answer', 'aria-live': 'polite' });
+    private readonly limitNote = el('p', { id: 'risk-limit' });
+    private readonly worst = el('button', { type: 'button', id: 'risk-worst', 'aria-pressed': 'false' }, 'Show the worst path');
+    private readonly median = el('button', { type: 'button', id: 'risk-median', 'aria-pressed': 'false' }, 'Show the median path');
+    private readonly body = el('tbody');
+    private readonly table: HTMLTableElement;
+    private plan: Plan | null = null;
+    private active = false;
+    private stale = true;
+    private summary: RiskSummary | null = null;
+    private settings: RiskSettings | null = null;
+
+    constructor(
+        private readonly core: Core,
+        private readonly runner: RiskRunner,
+        private readonly showBand: (summary: RiskSummary | null) => void,
+        private readonly showPath: (path: ShownPath | null) => void,
+    ) {
+        const newSeedButton = el('button', { type: 'button', id: 'risk-new-seed' }, 'New seed');
+        this.table = el(
+            'table',
+            { id: 'risk-years', class: 'numbers' },
+            el('caption', {}, 'Total Assets by decade and in the last year, over the paths that reach the year'),
+            el(
+                'thead',
+                {},
+                el('tr', {}, ...['Year', 'Paths', '10th percentile', 'Median', '90th percentile'].map((c) => el('th', { scope: 'col' }, c))),
+            ),
+            this.body,
+        );
+        this.element = el(
+            'div',
+            { class: 'risk' },
+            el(
+                'div',
+                { class: 'risk-controls' },
+                el('label', { for: 'risk-spread' }, 'Spread:'),
+                this.spread,
+                el('span', { class: 'nowrap' }, this.spreadPoints, ' points'),
+                el('label', { for: 'risk-paths' }, 'Paths:'),
+                this.paths,
+                el('span'),
+                el('label', { for: 'risk-seed' }, 'Seed:'),
+                this.seed,
+                newSeedButton,
+                el('label', { for: 'risk-age' }, 'Money lasts to age:'),
+                this.age,
+                el('span'),
+            ),
+            el('div', { class: 'row' }, this.answer, this.progress),
+            this.limitNote,
+            el('div', { class: 'closing' }, this.worst, this.median),
+            this.table,
+        );
+        this.spread.addEventListener('input', () => (this.spreadPoints.value = this.spread.value));
+        this.spreadPoints.addEventListener('input', () => {
+            if (whole(this.spreadPoints.value, 0, kMaxSpread) !== null) this.spread.value = this.spreadPoints.value;
+        });
+        for (const control of [this.spread, this.spreadPoints, this.paths, this.seed, this.age])
+            control.addEventListener('change', () => this.changed());
+        newSeedButton.addEventListener('click', () => {
+            this.seed.value = newSeed();
+            this.changed();
+        });
+        this.worst.addEventListener('click', () => this.togglePath(this.worst));
+        this.median.addEventListener('click', () => this.togglePath(this.median));
+        this.show(null);
+    }
+
+    // The plan just calculated, or null when there is no projection; the paths run when the
+    // view is shown.
+    show(plan: Plan | null): void {
+        this.plan = plan;
+        this.changed();
+    }
+
+    // Whether the view is on screen: a run costs a while, so only a view that is seen runs one.
+    setActive(active: boolean): void {
+        this.active = active;
+        if (active && this.stale) void this.run();
+    }
+
+    private changed(): void {
+        this.runner.cancel();
+        this.stale = true;
+        this.clear();
+        if (this.active) void this.run();
+    }
+
+    private clear(): void {
+        this.answer.textContent = '';
+        this.summary = null;
+        this.body.replaceChildren();
+        this.table.hidden = true;
+        this.limitNote.hidden = true;
+        this.progress.hidden = true;
+        this.worst.disabled = this.median.disabled = true;
+        this.pressed(null);
+        this.showBand(null);
+        this.showPath(null);
+    }
+
+    private readSettings(): RiskSettings | string {
+        const spread = whole(this.spreadPoints.value, 0, kMaxSpread);
+        if (spread === null) return `Enter a spread from 0 to ${kMaxSpread} points.`;
+        const untilAge = whole(this.age.value, 0, 150);
+        if (untilAge === null) return 'Enter an age from 0 to 150.';
+        return { paths: Number(this.paths.value), spread, seed: this.seed.value.trim(), untilAge };
+    }
+
+    private async run(): Promise<void> {
+        this.stale = false;
+        if (!this.plan) {
+            this.answer.textContent = 'Calculate the plan to see how sure it is.';
+            return;
+        }
+        const settings = this.readSettings();
+        if (typeof settings === 'string') {
+            this.answer.textContent = settings;
+            return;
+        }
+        this.answer.textContent = `Running ${settings.paths.toLocaleString()} paths...`;
+        this.progress.max = settings.paths;
+        this.progress.value = 0;
+        this.progress.hidden = false;
+        const summary = await this.runner.run(this.plan, settings, (done) => (this.progress.value = done)).catch(
+            () => ({ status: 'cannotCalculate' }) as RiskSummary,
+        );
+        // A cancelled run leaves the view to the run that replaced it.
+        if (!summary) return;
+        this.progress.hidden = true;
+        if (summary.status !== 'done') {
+            this.answer.textContent =
+                summary.status === 'badSeed'
+                    ? 'Enter a seed from 0 to 18446744073709551615.'
+                    : summary.status === 'invalidBirthDate'
+                      ? 'Enter a birth date in General Data to see how sure the plan is'
+                      : this.core.texts.allocationError;
+            return;
+        }
+        this.summary = summary;
+        this.settings = settings;
+        this.answer.textContent = answerSentence(summary);
+        this.limitNote.textContent = `${summary.stoppedAtLimit.toLocaleString()} of the paths stop at the calculation limit before then.`;
+        this.limitNote.hidden = summary.stoppedAtLimit === 0;
+        this.body.replaceChildren(
+            ...summary.years
+                .filter((y, i, all) => y.year % 10 === 0 || i === all.length - 1)
+                .map((y) =>
+                    el(
+                        'tr',
+                        {},
+                        el('th', { scope: 'row' }, String(y.year)),
+                        ...[y.paths, y.p10, y.p50, y.p90].map((v) => el('td', {}, String(v))),
+                    ),
+                ),
+        );
+        this.table.hidden = this.body.rows.length === 0;
+        this.worst.disabled = this.median.disabled = false;
+        this.showBand(summary);
+    }
+
+    private pressed(button: HTMLButtonElement | null): void {
+        for (const other of [this.worst, this.median]) other.setAttribute('aria-pressed', String(other === button));
+    }
+
+    // A path's button draws it, and pressed again takes it away.
+    private togglePath(button: HTMLButtonElement): void {
+        if (!this.summary || !this.settings || button.getAttribute('aria-pressed') === 'true') {
+            this.pressed(null);
+            this.showPath(null);
+            return;
+        }
+        const worst = button === this.worst;
+        const path = worst ? this.summary.worstPath : this.summary.medianPath;
+        const projection = this.core.riskPath(this.settings, path);
+        if (!projection) {
+            this.pressed(null);
+            this.showPath(null);
+            return;
+        }
+        this.pressed(button);
+        const label = `${worst ? 'The worst path' : 'The median path'} (path ${path})`;
+        this.showPath({ label, settings: this.settings, path, projection });
+    }
+}
