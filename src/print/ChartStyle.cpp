@@ -48,7 +48,7 @@ QColor SeriesColor(ChartSeries series) {
     case ChartSeries::RiskMedian:
         return {0x1f, 0x77, 0xb4};
     case ChartSeries::RiskPath:
-        return {0xa0, 0x6a, 0x30};
+        return {0xa8, 0xa0, 0x10};
     }
     return {};
 }
@@ -64,7 +64,8 @@ QPen SeriesPen(ChartSeries series) {
     case ChartSeries::RiskMedian:
         return QPen(SeriesColor(series), kLineWidth * 0.75, Qt::DashLine);
     case ChartSeries::RiskPath:
-        return QPen(SeriesColor(series), kLineWidth, Qt::DotLine);
+        // Dots read apart from the plan's solid and the variant's dashed lines.
+        return QPen(SeriesColor(series), kLineWidth * 1.5, Qt::DotLine);
     default:
         return QPen(SeriesColor(series), kLineWidth, Qt::SolidLine);
     }

@@ -26,7 +26,7 @@ constexpr std::array<std::int32_t, 2> kPathChoices = {1000, 10000};
 constexpr int kSeedDigits = 20;
 
 QString PathName(bool worst, std::int32_t path) {
-    return (worst ? QStringLiteral("worst path (no. %1)") : QStringLiteral("median path (no. %1)"))
+    return (worst ? QStringLiteral("worst path, no. %1") : QStringLiteral("median path, no. %1"))
         .arg(path);
 }
 
@@ -41,8 +41,9 @@ QString Answer(const RiskSummary& summary) {
     case RiskStatus::Stopped:
         return QStringLiteral("Not enough memory to calculate the paths.");
     }
+    // The share keeps its sign on its line.
     QString answer =
-        QStringLiteral("The money lasts to age %1 in %2 of %3 paths: %4 %")
+        QStringLiteral("The money lasts to age %1 in %2 of %3 paths: %4\u00a0%")
             .arg(QString::number(summary.settings.untilAge), locale.toString(summary.successes),
                  locale.toString(summary.settings.paths),
                  locale.toString(SuccessTenths(summary) / 10.0, 'f', 1));

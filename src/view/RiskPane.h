@@ -24,7 +24,7 @@ class RunProgress;
 
 // One path of the risk run, drawn on the chart and explained by Year Details.
 struct ShownRiskPath {
-    // "worst path (no. 37)"
+    // "worst path, no. 37"
     QString name;
     ReturnOffsets offsets{};
     ProjectionTable table;

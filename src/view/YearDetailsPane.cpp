@@ -52,8 +52,12 @@ void YearDetailsPane::ShowYear(std::optional<std::int32_t> year) {
     if (m_pathOffsets) {
         const auto row = static_cast<std::size_t>(*year - m_pPlanDoc->ShownResults().firstYear);
         auto* path = new QTreeWidgetItem(this);
-        path->setText(0, QStringLiteral("On the %1, returns are moved by %2 this year")
-                             .arg(m_pathName, PointsText((*m_pathOffsets)[row])));
+        // Short, to fit a narrow pane: "Worst path, no. 37: returns moved by -3 points".
+        QString name = m_pathName;
+        name[0] = name[0].toUpper();
+        path->setText(
+            0,
+            QStringLiteral("%1: returns moved by %2").arg(name, PointsText((*m_pathOffsets)[row])));
         Emphasise(*path);
     }
     Fill(*breakdown);

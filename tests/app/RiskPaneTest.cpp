@@ -37,7 +37,7 @@ TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
     while (Pane().Band().empty())
         ASSERT_TRUE(results.wait());
     EXPECT_EQ(Find<QLabel>("riskAnswer").text(),
-              QStringLiteral("The money lasts to age 56 in 1,000 of 1,000 paths: 100.0 %"));
+              QStringLiteral("The money lasts to age 56 in 1,000 of 1,000 paths: 100.0\u00a0%"));
 
     const QList<QAbstractSeries*>& series = Frame().GetChart().RiskSeries();
     ASSERT_EQ(series.size(), 2);
@@ -55,24 +55,22 @@ TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
     // Every path ties, so the ranks go by number: the 10th percentile of 1,000 is path 99.
     Find<QPushButton>("riskShowWorst").click();
     ASSERT_EQ(series.size(), 3);
-    EXPECT_EQ(series[2]->name(), QStringLiteral("Total Assets (worst path (no. 99))"));
+    EXPECT_EQ(series[2]->name(), QStringLiteral("Total Assets (worst path, no. 99)"));
     Frame().GetView().setCurrentItem(Frame().GetView().topLevelItem(2));
-    EXPECT_EQ(DetailsLine(0),
-              QStringLiteral("On the worst path (no. 99), returns are moved by 0 points this "
-                             "year"));
+    EXPECT_EQ(DetailsLine(0), QStringLiteral("Worst path, no. 99: returns moved by 0 points"));
     EXPECT_EQ(DetailsLine(1), QStringLiteral("Year 2002, age 54"));
 
-    // A spread moves the path's returns: seed 7's path 99 has its own offset that year.
+    // With a spread, the median path's 2002 has the offset that seed 7 gives that path's
+    // third row.
     Pane().SetInputs(10, 1000, 7, 56);
     while (Pane().Band().empty())
         ASSERT_TRUE(results.wait());
     EXPECT_FALSE(Pane().Path().has_value()) << "a new run closes the path of the old";
     Find<QPushButton>("riskShowMedian").click();
     ASSERT_TRUE(Pane().Path().has_value());
-    const std::int32_t offset = Pane().Path()->offsets[2];
-    EXPECT_EQ(DetailsLine(0),
-              QStringLiteral("On the %1, returns are moved by %2 this year")
-                  .arg(Pane().Path()->name, PointsText(offset)));
+    const QString number = Pane().Path()->name.section(QStringLiteral("no. "), 1);
+    EXPECT_EQ(DetailsLine(0), QStringLiteral("Median path, no. %1: returns moved by %2")
+                                  .arg(number, PointsText(PathOffsets(7, 10, number.toInt())[2])));
 
     // Closing the pane takes the band and the path off the chart and out of Year Details.
     Action("ID_VIEW_RISK").trigger();
