@@ -336,8 +336,8 @@ void ProjectionChart::UpdateAxisLabels() {
     const QFontMetrics metrics(m_years->labelsFont());
     const qreal plotWidth =
         chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.85;
-    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("0000")) +
-                           2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    // The chart cuts a year short unless the next is a label's width away on both sides.
+    const int labelWidth = 2 * metrics.horizontalAdvance(QStringLiteral("0000"));
     const auto room = static_cast<std::int32_t>(plotWidth / std::max(1, labelWidth));
     RemoveCategories(*m_years);
     m_years->setStartValue(-1);
