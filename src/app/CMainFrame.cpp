@@ -191,8 +191,19 @@ void CMainFrame::createRisk() {
 void CMainFrame::shareRoomOnSmallScreens() {
     // A screen with less room than the window wants: the panes share one place as tabs, so
     // each keeps its height and they take one width from the list, not two.
-    if (size() != kDefaultSize)
-        tabifyDockWidget(m_yearDetailsDock, m_whatIfDock);
+    if (size() == kDefaultSize)
+        return;
+    tabifyDockWidget(m_yearDetailsDock, m_whatIfDock);
+    // The panes first show at two fifths of the width, so that the list and the chart keep
+    // room to be read; the user may widen them from there.
+    for (QDockWidget* dock : {m_yearDetailsDock, m_whatIfDock, m_riskDock})
+        connect(
+            dock, &QDockWidget::visibilityChanged, this,
+            [this, dock](bool visible) {
+                if (visible)
+                    resizeDocks({dock}, {width() * 2 / 5}, Qt::Horizontal);
+            },
+            Qt::SingleShotConnection);
 }
 
 void CMainFrame::followListSelection() {

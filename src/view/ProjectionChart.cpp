@@ -336,8 +336,8 @@ void ProjectionChart::UpdateAxisLabels() {
     const QFontMetrics metrics(m_years->labelsFont());
     const qreal plotWidth =
         chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.85;
-    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("0000")) +
-                           2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    // The chart cuts a year short unless the next is a label's width away on both sides.
+    const int labelWidth = 2 * metrics.horizontalAdvance(QStringLiteral("0000"));
     const auto room = static_cast<std::int32_t>(plotWidth / std::max(1, labelWidth));
     RemoveCategories(*m_years);
     m_years->setStartValue(-1);
@@ -408,14 +408,19 @@ void ProjectionChart::UpdateLegend() {
         series.insert(series.end(), {ChartSeries::RiskBand, ChartSeries::RiskMedian});
     if (m_riskPath)
         series.push_back(ChartSeries::RiskPath);
+    const QFontMetrics legendMetrics(m_legend->font());
+    const qreal legendWidth = chart()->rect().width() - 2 * kEdge;
     QStringList entries;
     for (LegendEntry entry : ChartLegend(series, m_marks)) {
         if (entry.text == SeriesName(ChartSeries::RiskPath))
             entry.text = RiskPathSeriesName(m_riskPathName);
         m_legendEntries.append(entry.text);
-        entries.append(
-            LegendSample(entry) + QStringLiteral("&nbsp;") +
-            entry.text.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+        // An entry stays whole on its line, unless it is wider than the legend: then it
+        // wraps between words rather than inside one.
+        QString text = entry.text.toHtmlEscaped();
+        if (legendMetrics.horizontalAdvance(entry.text) < legendWidth * 0.9)
+            text.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+        entries.append(LegendSample(entry) + QStringLiteral("&nbsp;") + text);
     }
     m_legend->setHtml(entries.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")));
     PlaceLegend();
@@ -585,7 +590,7 @@ void ProjectionChart::keyPressEvent(QKeyEvent* event) {
 
 void ProjectionChart::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
-    PlaceLegend();
+    UpdateLegend();
     HideHover();
     if (m_rowCount > 0)
         UpdateScales();

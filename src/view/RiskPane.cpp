@@ -71,6 +71,8 @@ RiskPane::RiskPane(QWidget* parent)
 
 void RiskPane::AddInputs(QVBoxLayout& layout) {
     auto* form = new QFormLayout;
+    // In a narrow pane a label goes above its control rather than squeeze it.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     m_spread = new QSlider(Qt::Horizontal, this);
     m_spread->setObjectName(QStringLiteral("riskSpreadSlider"));
     m_spreadBox = new QSpinBox(this);
@@ -153,7 +155,8 @@ void RiskPane::AddAnswer(QVBoxLayout& layout) {
     m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout.addWidget(m_answer);
 
-    auto* paths = new QHBoxLayout;
+    // One above the other: each keeps its words in a narrow pane.
+    auto* paths = new QVBoxLayout;
     m_worst = new QPushButton(QStringLiteral("Show the &worst path"), this);
     m_worst->setObjectName(QStringLiteral("riskShowWorst"));
     m_worst->setToolTip(QStringLiteral("The path whose money runs out soonest, or else ends "

@@ -3,6 +3,7 @@
 #include "report/SignedPoints.h"
 #include "view/GridColors.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int kMarkedRole = Qt::UserRole;
 constexpr int kSwatchSize = 10;
+// Room beside a cell's text, so that the text never touches the grid lines.
+constexpr int kCellPadding = 0;
 
 // Frames the cell of the current variant, and the cell the keyboard is on while the grid has
 // the focus: the grid selects nothing, so the style would otherwise show no current cell.
@@ -99,6 +102,13 @@ void SensitivityGridView::AddTable(QVBoxLayout& layout) {
     m_table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Never narrower than its widest cell, "2039+", and the headings: the pane keeps room for
+    // the grid rather than cut its years short.
+    const QFontMetrics metrics(m_table->font());
+    const int columnWidth = metrics.horizontalAdvance(QStringLiteral("2039+")) + kCellPadding;
+    m_table->horizontalHeader()->setMinimumSectionSize(columnWidth);
+    m_table->setMinimumWidth(m_table->verticalHeader()->sizeHint().width() +
+                             columnWidth * m_table->columnCount() + 2 * m_table->frameWidth());
     for (int row = 0; row < m_table->rowCount(); ++row) {
         for (int column = 0; column < m_table->columnCount(); ++column) {
             auto* cell = new QTableWidgetItem;

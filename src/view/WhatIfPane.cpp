@@ -48,6 +48,8 @@ WhatIfPane::WhatIfPane(QWidget* parent)
 
 void WhatIfPane::AddSliders(QVBoxLayout& layout) {
     auto* sliders = new QFormLayout;
+    // In a narrow pane a label goes above its control rather than squeeze it.
+    sliders->setRowWrapPolicy(QFormLayout::WrapLongRows);
     m_expensesBox = new QSpinBox(this);
     m_expensesBox->setSuffix(QStringLiteral(" %"));
     m_expenses = AddSlider(*m_expensesBox, QStringLiteral("Expenses"), 50, 150);

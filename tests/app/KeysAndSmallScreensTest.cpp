@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "view/CTessalyView.h"
+#include "view/RiskPane.h"
 #include "view/WhatIfPane.h"
 
 #include <QAction>
@@ -118,5 +119,10 @@ TEST_F(KeysAndSmallScreensTest, BothPanesOnASmallWindowLeaveTheListRoomAndCutNoS
     // The panes share one place as tabs; the last one asked for shows.
     QApplication::processEvents();
     for (const QSpinBox* box : Frame().GetWhatIf().findChildren<QSpinBox*>())
+        EXPECT_EQ(box->visibleRegion(), QRegion(box->rect())) << box->objectName().toStdString();
+    Action("ID_VIEW_RISK").trigger();
+    QApplication::processEvents();
+    EXPECT_GE(Frame().GetView().width(), 280);
+    for (const QSpinBox* box : Frame().GetRisk().findChildren<QSpinBox*>())
         EXPECT_EQ(box->visibleRegion(), QRegion(box->rect())) << box->objectName().toStdString();
 }
