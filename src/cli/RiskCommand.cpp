@@ -9,6 +9,7 @@
 #include "persist/UserMessages.h"
 #include "report/ProjectionCsv.h"
 #include "report/RiskJson.h"
+#include "report/SignedPoints.h"
 
 #include <cstddef>
 #include <optional>
@@ -77,11 +78,6 @@ std::optional<RiskRequest> ReadRequest(const CommandArguments& arguments, std::o
     return request;
 }
 
-// A whole number of points with its sign: +3, -2, +0.
-std::string Signed(std::int32_t points) {
-    return (points < 0 ? "" : "+") + std::to_string(points);
-}
-
 // The projection's CSV with each row's offset in a sixth column.
 std::string PathCsv(const ProjectionTable& table, const ReturnOffsets& offsets) {
     const std::string csv = FormatProjectionCsv(table);
@@ -90,7 +86,7 @@ std::string PathCsv(const ProjectionTable& table, const ReturnOffsets& offsets) 
     for (std::size_t begin = 0; begin < csv.size();) {
         const std::size_t end = csv.find('\n', begin);
         text.append(csv, begin, end - begin);
-        text += row == 0 ? std::string(",Returns") : ',' + Signed(offsets[row - 1]);
+        text += row == 0 ? std::string(",Returns") : ',' + SignedPoints(offsets[row - 1]);
         text += '\n';
         ++row;
         begin = end + 1;

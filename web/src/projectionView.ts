@@ -22,6 +22,8 @@ const kBandEdgeColor = '#b9a3d3';
 const kBandFill = 'rgba(148, 103, 189, 0.2)';
 const kMedianColor = '#6a3d9a';
 const kPathColor = '#8c2d04';
+// The band's lower edge: drawn, but left out of the legend (page.css).
+const kBandLowEdge = 'band-low-edge';
 
 interface Marker {
     year: number;
@@ -174,9 +176,10 @@ export class ProjectionView {
         // First drawn, so behind the plan's lines.
         if (this.band) {
             const risk = new Map(this.band.years.map((y) => [y.year, y]));
+            // The band's two edges go in the legend as one entry, as the desktop's does.
             series.push(
-                { label: 'Total Assets, 90th percentile of paths', stroke: kBandEdgeColor, width: 1 },
-                { label: 'Total Assets, 10th percentile of paths', stroke: kBandEdgeColor, width: 1 },
+                { label: 'Total Assets, 10th to 90th percentile of paths', stroke: kBandEdgeColor, fill: kBandFill, width: 1 },
+                { label: 'Total Assets, 10th percentile of paths', stroke: kBandEdgeColor, width: 1, class: kBandLowEdge },
                 { label: 'Total Assets, median of paths', stroke: kMedianColor, width: 2, dash: [5, 4] },
             );
             data.push(column(risk, (y) => y.p90), column(risk, (y) => y.p10), column(risk, (y) => y.p50));
@@ -206,7 +209,7 @@ export class ProjectionView {
         }
         if (this.path) {
             const rows = new Map(this.path.projection.rows.map((r) => [r[0], r]));
-            series.push({ label: `Total Assets, ${this.path.label.replace(/^The /, 'the ')}`, stroke: kPathColor, width: 2 });
+            series.push({ label: `Total Assets (${this.path.name})`, stroke: kPathColor, width: 2 });
             data.push(column(rows, (r) => r[2]));
         }
         const markers: Marker[] = [
@@ -231,7 +234,15 @@ export class ProjectionView {
                 ],
                 cursor: { drag: { x: false, y: false } },
                 legend: { live: false },
-                hooks: { draw: [(u) => drawMarkers(u, markers)] },
+                hooks: {
+                    draw: [(u) => drawMarkers(u, markers)],
+                    // The band's one legend entry shows and hides both its edges.
+                    setSeries: [
+                        (u, i, opts) => {
+                            if (this.band && i === 1 && opts.show !== undefined) u.setSeries(2, { show: opts.show }, false);
+                        },
+                    ],
+                },
             },
             data as uPlot.AlignedData,
             this.chartBox,

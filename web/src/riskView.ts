@@ -9,10 +9,12 @@ export const kDefaultSpread = 10;
 export const kDefaultRiskAge = 95;
 const kMaxSpread = 50;
 const kPathChoices = [1000, 10000];
+const kSpreadTip = 'How far the returns vary from year to year, in points: about two thirds of the years lie within it';
 
 // A path drawn on the chart, which Year Details can explain year by year.
 export interface ShownPath {
-    label: string;
+    // "worst path, no. 256"
+    name: string;
     settings: RiskSettings;
     path: number;
     projection: RiskPath;
@@ -29,37 +31,60 @@ function whole(value: string, min: number, max: number): number | null {
     return value.trim() !== '' && Number.isInteger(number) && number >= min && number <= max ? number : null;
 }
 
-// "The money lasts to age 95 in 873 of 1,000 paths: 87.3 %", the share as the core rounds it.
+// "worst path, no. 256": numbered from 0, as orbelan-cli risk --path takes it.
+export function pathName(worst: boolean, path: number): string {
+    return `${worst ? 'worst' : 'median'} path, no. ${path}`;
+}
+
+// "The money lasts to age 95 in 873 of 1,000 paths: 87.3 %", the share as the core rounds it
+// and kept on one line with its sign.
 export function answerSentence(summary: RiskSummary): string {
     const share = (summary.successTenths / 10).toLocaleString(undefined, {
         minimumFractionDigits: 1,
         maximumFractionDigits: 1,
     });
-    return (
+    const answer =
         `The money lasts to age ${summary.untilAge} in ${summary.successes.toLocaleString()} of ` +
-        `${summary.paths.toLocaleString()} paths: ${share} %`
-    );
+        `${summary.paths.toLocaleString()} paths: ${share}\u00a0%`;
+    // Such a path neither ran out nor is known to last: it is not counted as lasting.
+    if (summary.stoppedAtLimit === 0) return answer;
+    return `${answer}. ${summary.stoppedAtLimit.toLocaleString()} stopped at the calculation limit before that age.`;
 }
 
 export class RiskView {
     readonly element: HTMLElement;
-    private readonly spread = el('input', { id: 'risk-spread', type: 'range', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread });
+    private readonly spread = el('input', {
+        id: 'risk-spread', type: 'range', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread, title: kSpreadTip,
+    });
     private readonly spreadPoints = el('input', {
         id: 'risk-spread-points', type: 'number', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread,
-        'aria-label': 'Spread in points',
+        'aria-label': 'Spread in points', title: kSpreadTip,
     });
     private readonly paths = el(
         'select',
         { id: 'risk-paths' },
         ...kPathChoices.map((n) => el('option', { value: n }, n.toLocaleString())),
     );
-    private readonly seed = el('input', { id: 'risk-seed', type: 'text', size: 22, value: '1', spellcheck: false, autocomplete: 'off', inputmode: 'numeric' });
+    private readonly seed = el('input', {
+        id: 'risk-seed', type: 'text', size: 22, value: '1', spellcheck: false, autocomplete: 'off', inputmode: 'numeric',
+        title: 'The same seed gives the same paths, on any computer',
+    });
     private readonly age = el('input', { id: 'risk-age', type: 'number', min: 0, max: 150, step: 1, value: kDefaultRiskAge });
-    private readonly progress = el('progress', { id: 'risk-progress', 'aria-label': 'Paths run' });
+    private readonly progress = el('progress', { id: 'risk-progress', 'aria-label': 'Paths done' });
     private readonly answer = el('p', { id: 'risk-answer', 'aria-live': 'polite' });
-    private readonly limitNote = el('p', { id: 'risk-limit' });
-    private readonly worst = el('button', { type: 'button', id: 'risk-worst', 'aria-pressed': 'false' }, 'Show the worst path');
-    private readonly median = el('button', { type: 'button', id: 'risk-median', 'aria-pressed': 'false' }, 'Show the median path');
+    private readonly worst = el(
+        'button',
+        {
+            type: 'button', id: 'risk-worst', 'aria-pressed': 'false',
+            title: 'The path whose money runs out soonest, or else ends lowest, among the worst tenth',
+        },
+        'Show the worst path',
+    );
+    private readonly median = el(
+        'button',
+        { type: 'button', id: 'risk-median', 'aria-pressed': 'false', title: 'The path in the middle of all the paths' },
+        'Show the median path',
+    );
     private readonly body = el('tbody');
     private readonly table: HTMLTableElement;
     private plan: Plan | null = null;
@@ -106,7 +131,6 @@ export class RiskView {
                 el('span'),
             ),
             el('div', { class: 'row' }, this.answer, this.progress),
-            this.limitNote,
             el('div', { class: 'closing' }, this.worst, this.median),
             this.table,
         );
@@ -150,7 +174,6 @@ export class RiskView {
         this.summary = null;
         this.body.replaceChildren();
         this.table.hidden = true;
-        this.limitNote.hidden = true;
         this.progress.hidden = true;
         this.worst.disabled = this.median.disabled = true;
         this.pressed(null);
@@ -177,7 +200,7 @@ export class RiskView {
             this.answer.textContent = settings;
             return;
         }
-        this.answer.textContent = `Running ${settings.paths.toLocaleString()} paths...`;
+        this.answer.textContent = 'Working it out...';
         this.progress.max = settings.paths;
         this.progress.value = 0;
         this.progress.hidden = false;
@@ -190,17 +213,15 @@ export class RiskView {
         if (summary.status !== 'done') {
             this.answer.textContent =
                 summary.status === 'badSeed'
-                    ? 'Enter a seed from 0 to 18446744073709551615.'
+                    ? 'Enter a seed: a whole number from 0 to 18446744073709551615.'
                     : summary.status === 'invalidBirthDate'
-                      ? 'Enter a birth date in General Data to see how sure the plan is'
-                      : this.core.texts.allocationError;
+                      ? 'Enter a birth date in General Data to see how sure the plan is.'
+                      : 'Not enough memory to calculate the paths.';
             return;
         }
         this.summary = summary;
         this.settings = settings;
         this.answer.textContent = answerSentence(summary);
-        this.limitNote.textContent = `${summary.stoppedAtLimit.toLocaleString()} of the paths stop at the calculation limit before then.`;
-        this.limitNote.hidden = summary.stoppedAtLimit === 0;
         this.body.replaceChildren(
             ...summary.years
                 .filter((y, i, all) => y.year % 10 === 0 || i === all.length - 1)
@@ -238,7 +259,6 @@ export class RiskView {
             return;
         }
         this.pressed(button);
-        const label = `${worst ? 'The worst path' : 'The median path'} (path ${path})`;
-        this.showPath({ label, settings: this.settings, path, projection });
+        this.showPath({ name: pathName(worst, path), settings: this.settings, path, projection });
     }
 }

@@ -9,8 +9,9 @@ const kPlanReturns = 0;
 export const kGridReturnPoints = [-3, -2, -1, 0, 1, 2, 3];
 export const kGridExpensePercents = [70, 80, 90, 100, 110, 120, 130];
 
+// "+1 point", "-2 points", "0 points": the desktop's points with their sign.
 export function pointsText(points: number): string {
-    const signed = points < 0 ? String(points) : `+${points}`;
+    const signed = points > 0 ? `+${points}` : String(points);
     return points === 1 || points === -1 ? `${signed} point` : `${signed} points`;
 }
 

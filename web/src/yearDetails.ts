@@ -11,6 +11,11 @@ function minus(amount: number): number {
     return amount === 0 ? 0 : -amount;
 }
 
+// "Worst path, no. 256", to begin a line.
+function capitalised(text: string): string {
+    return text.charAt(0).toUpperCase() + text.slice(1);
+}
+
 function itemName(stored: string | undefined, fallback: string): string {
     return stored ? nameForDisplay(stored) : fallback;
 }
@@ -67,7 +72,7 @@ export class YearDetails {
         this.path = path;
         this.source.replaceChildren(
             el('option', { value: 'plan' }, 'The plan'),
-            ...(path ? [el('option', { value: 'path' }, path.label)] : []),
+            ...(path ? [el('option', { value: 'path' }, capitalised(path.name))] : []),
         );
         this.source.value = path ? 'path' : 'plan';
         this.source.disabled = !path;
@@ -98,16 +103,17 @@ export class YearDetails {
         this.body.replaceChildren();
         if (!this.plan) return;
         if (this.source.value === 'path' && this.path) {
-            const { settings, path } = this.path;
+            const { name, settings, path } = this.path;
             const year = this.core.explainPathYear(settings, path, Number(this.select.value));
-            if (year) this.lines(year, this.plan, `Returns ${pointsText(year.returns)} this year on path ${path}`);
+            // Short, as the desktop's narrow pane has it: "Worst path, no. 37: returns moved by -3 points".
+            if (year) this.lines(year, this.plan, `${capitalised(name)}: returns moved by ${pointsText(year.returns)}`);
             return;
         }
         const year = this.projection?.years.find((y) => String(y.year) === this.select.value);
         if (year) this.lines(year, this.plan);
     }
 
-    private lines(year: YearBreakdown, plan: Plan, returns?: string): void {
+    private lines(year: YearBreakdown, plan: Plan, pathLine?: string): void {
         const add = (level: number, label: string, amount?: number) =>
             this.body.append(
                 el(
@@ -117,8 +123,8 @@ export class YearDetails {
                     el('td', {}, amount === undefined ? '' : amount.toLocaleString()),
                 ),
             );
+        if (pathLine) add(0, pathLine);
         add(0, `Year ${year.year}`);
-        if (returns) add(0, returns);
         add(0, 'Income items', year.income);
         for (const income of year.incomes) {
             const source = plan.incomes[income.item];

@@ -144,17 +144,25 @@ async function axe(page, view) {
     const chance = (await cliOutput('risk', example)).stdout.split('\n')[0];
     const [, cliShare, cliPaths] = chance.match(/: ([\d.]+)% of (\d+) paths/) ?? [];
     const sentence = await answer('1,000');
-    expect(cliPaths === '1000' && new RegExp(`^The money lasts to age 95 in \\d+ of 1,000 paths: ${cliShare} %$`).test(sentence),
+    expect(cliPaths === '1000' && new RegExp(`^The money lasts to age 95 in \\d+ of 1,000 paths: ${cliShare}\u00a0%$`).test(sentence),
         `the risk view says "${sentence}", orbelan-cli "${chance}"`);
-    const legend = () => page.$eval('#chart', (e) => e.textContent);
-    expect((await legend()).includes('Total Assets, 10th percentile of paths'), 'the chart has no risk band');
+    // The legend as seen: the band is one entry, as on the desktop.
+    const legend = () => page.$eval('#chart', (e) => e.innerText);
+    const bandLegend = await legend();
+    expect(bandLegend.includes('Total Assets, 10th to 90th percentile of paths') && bandLegend.includes('Total Assets, median of paths') &&
+        !bandLegend.includes('Total Assets, 10th percentile of paths'), `the risk band's legend reads ${bandLegend}`);
     await axe(page, 'risk');
     await tabTo(page, 'risk-worst');
     await page.keyboard.press('Enter');
-    expect((await legend()).includes('the worst path'), 'the worst path is not drawn');
+    const [, worstNo] = (await legend()).match(/Total Assets \(worst path, no\. (\d+)\)/) ?? [];
+    expect(worstNo !== undefined, 'the worst path is not drawn');
+    // The path's first year in Year Details, with its returns as orbelan-cli risk --path gives them.
     await page.click('#tab-details');
     const pathYear = await page.$eval('#year-details tbody', (b) => b.textContent);
-    expect(/^Year \d+Returns [+-]\d+ points? this year on path \d+/.test(pathYear), `Year Details of the path show ${pathYear.slice(0, 60)}`);
+    const [, shownNo, moved, year] = pathYear.match(/^Worst path, no\. (\d+): returns moved by ([+-]?\d+) points?Year (\d+)/) ?? [];
+    const cliRow = (await cliOutput('risk', example, '--path', String(worstNo))).stdout.split('\n')[1] ?? '';
+    expect(shownNo === worstNo && cliRow.startsWith(`${year},`) && Number(cliRow.split(',')[5]) === Number(moved),
+        `Year Details of the path show ${pathYear.slice(0, 60)}, orbelan-cli ${cliRow}`);
     await page.click('#tab-risk');
     await page.select('#risk-paths', '10000');
     await answer('10,000');
@@ -180,6 +188,51 @@ async function axe(page, view) {
             `${shown.toFixed(1)} ms; first projection ${firstProjection} ms after the page was asked for, ` +
             'file upload by the test included',
     );
+    await page.close();
+}
+
+// Risk of a plan whose paths stop at the calculation limit: the sentence counts them as
+// orbelan-cli risk does; a bad seed is refused with the desktop's message.
+{
+    const { page } = await openPage();
+    const core = await loadCore(siteDir);
+    // Savings that grow by about 60 % a year reach the limit long before age 95.
+    const plan = JSON.parse(core.newPlan());
+    plan.birthDate = [1960, 1, 1];
+    plan.incomes.push({
+        name: 'Savings', taxable: false, initialAmount: 1000000, initialDate: [2024, 1, 1], annualAmount: 0,
+        annualStart: [2024, 1, 1], annualEnd: [2024, 1, 1], growthRate: rateBits(0), rateSwitchDate: [2024, 1, 1],
+        rateBefore: rateBits(60), rateAfter: rateBits(60), withdrawalTaxable: false, withdrawalStart: [2024, 1, 1],
+    });
+    plan.expenses.push({
+        name: 'Living', initialAmount: 0, initialDate: [2024, 1, 1], annualAmount: 1000, annualStart: [2024, 1, 1],
+        annualEnd: [2123, 1, 1], growthRate: rateBits(0),
+    });
+    const file = join(work, 'limit.Orbe');
+    writeFileSync(file, core.planBytes(JSON.stringify(plan)));
+    await (await page.$('#open')).uploadFile(file);
+    await page.waitForFunction(() => document.title.startsWith('limit.Orbe'));
+    await page.click('#calculate');
+    // The plan's own projection stops at the limit too, which a message says first.
+    if (await page.$('#message[open]')) await messageShown(page);
+    await page.click('#tab-risk');
+    const { successes, stoppedAtLimit } = JSON.parse((await cliOutput('risk', '--json', file)).stdout);
+    // Of 1,000 paths, the share in tenths of a percent is the number that last.
+    const share = (successes / 10).toFixed(1);
+    const cases = [
+        ['1', `The money lasts to age 95 in ${successes.toLocaleString('en-US')} of 1,000 paths: ${share}\u00a0%. ` +
+            `${stoppedAtLimit.toLocaleString('en-US')} stopped at the calculation limit before that age.`],
+        ['twelve', 'Enter a seed: a whole number from 0 to 18446744073709551615.'],
+    ];
+    for (const [seed, expected] of cases) {
+        await page.$eval('#risk-seed', (input, text) => {
+            input.value = text;
+            input.dispatchEvent(new Event('change'));
+        }, seed);
+        await page.waitForFunction(() => !document.getElementById('risk-answer').textContent.startsWith('Working'));
+        const said = await page.$eval('#risk-answer', (e) => e.textContent);
+        expect(stoppedAtLimit > 0 && said === expected, `with seed ${seed} the risk view says "${said}", not "${expected}"`);
+    }
     await page.close();
 }
 
