@@ -8,10 +8,12 @@
 #include "view/ProjectionChart.h"
 #include "view/RiskPane.h"
 #include "view/RunProgress.h"
+#include "view/WhatIfPane.h"
 #include "view/YearDetailsPane.h"
 
 #include <QAction>
 #include <QAreaSeries>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -58,6 +60,20 @@ TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
     EXPECT_EQ(band->lowerSeries()->at(5).y(), 42);
     EXPECT_EQ(median->at(1).y(), 2652);
     EXPECT_EQ(median->pen().style(), Qt::DashLine);
+
+    // In today's money the band is converted as the plan's own line is.
+    Frame().GetWhatIf().findChild<QCheckBox*>(QStringLiteral("todaysMoney"))->setChecked(true);
+    const auto line = [this](const QString& name) {
+        for (QAbstractSeries* shown : Frame().GetChart().chart()->series())
+            if (shown->name() == name)
+                return qobject_cast<QLineSeries*>(shown);
+        return static_cast<QLineSeries*>(nullptr);
+    };
+    ASSERT_NE(line(QStringLiteral("Total Assets")), nullptr);
+    EXPECT_NE(line(QStringLiteral("Total Assets"))->at(1).y(), 2652);
+    EXPECT_EQ(line(QStringLiteral("Total Assets, median of paths"))->at(1).y(),
+              line(QStringLiteral("Total Assets"))->at(1).y());
+    Frame().GetWhatIf().findChild<QCheckBox*>(QStringLiteral("todaysMoney"))->setChecked(false);
 
     // Every path ties, so the ranks go by number: the 10th percentile of 1,000 is path 99.
     Find<QPushButton>("riskShowWorst").click();
