@@ -7,7 +7,7 @@
 // by the core and is kept. Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import { execFile } from 'node:child_process';
 import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
 import { promisify } from 'node:util';
@@ -348,7 +348,9 @@ async function axe(page, view) {
     await page.waitForSelector('#question:not([open])');
     await press('save');
     const downloads = join(work, 'downloads');
-    for (let n = 0; n < 50 && !readdirSync(downloads, { withFileTypes: true }).some((f) => f.name.endsWith('.Orbe')); ++n)
+    // The folder comes with the download's start, which a busy machine may delay.
+    const downloaded = () => existsSync(downloads) && readdirSync(downloads).some((name) => name.endsWith('.Orbe'));
+    for (let n = 0; n < 50 && !downloaded(); ++n)
         await new Promise((resolve) => setTimeout(resolve, 100));
     const fixture = join(here, 'keyboard-plan.Orbe');
     const resaved = join(work, 'resaved.Orbe');
