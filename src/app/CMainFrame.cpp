@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/HelpKeyFilter.h"
+#include "app/RiskInputsSetting.h"
 #include "app/SustainableAgeSetting.h"
 #include "model/PlanDate.h"
 #include "persist/CTessalyDoc.h"
@@ -164,6 +165,7 @@ void CMainFrame::createRisk() {
     m_riskDock->setAccessibleName(QStringLiteral("Risk"));
     auto* scroller = new VerticalScroller(m_riskDock);
     m_pRisk = new RiskPane(scroller);
+    RememberRiskInputs(*m_pRisk, m_settings);
     LetWheelPassUnfocusedSpinBoxes(*m_pRisk);
     scroller->setWidget(m_pRisk);
     m_riskDock->setWidget(scroller);

@@ -2,8 +2,24 @@
 
 #include "model/TodaysMoney.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
+
+namespace {
+
+constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kHighest = std::numeric_limits<std::int32_t>::max();
+
+} // namespace
+
+std::int32_t ShownInTodaysMoney(std::int64_t amount, float inflation, std::int32_t year,
+                                std::int32_t currentYear) {
+    const auto bounded = static_cast<std::int32_t>(std::clamp(amount, kLowest, kHighest));
+    if (const Money today = InTodaysMoney(bounded, inflation, year, currentYear))
+        return *today;
+    return static_cast<std::int32_t>(amount < 0 ? kLowest : kHighest);
+}
 
 ProjectionTable InTodaysMoney(const ProjectionTable& table, float inflation,
                               std::int32_t currentYear) {
@@ -11,14 +27,8 @@ ProjectionTable InTodaysMoney(const ProjectionTable& table, float inflation,
     for (std::int32_t r = 0; r < shown.rowCount; ++r) {
         ProjectionRow& row = shown.rows[static_cast<std::size_t>(r)];
         for (std::int32_t* amount :
-             {&row.income, &row.withdrawals, &row.totalAssets, &row.availableAssets}) {
-            const Money today = InTodaysMoney(*amount, inflation, shown.firstYear + r, currentYear);
-            if (today)
-                *amount = *today;
-            else
-                *amount = *amount < 0 ? std::numeric_limits<std::int32_t>::min()
-                                      : std::numeric_limits<std::int32_t>::max();
-        }
+             {&row.income, &row.withdrawals, &row.totalAssets, &row.availableAssets})
+            *amount = ShownInTodaysMoney(*amount, inflation, shown.firstYear + r, currentYear);
     }
     return shown;
 }

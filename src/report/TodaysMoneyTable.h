@@ -4,8 +4,12 @@
 
 #include <cstdint>
 
-// The table with every amount in the money of currentYear at the yearly inflation rate, rounded
-// as the engine rounds; an amount whose value today would leave 32 bits shows at the nearest
-// limit.
+// An amount of the year as shown in the money of currentYear at the yearly inflation rate,
+// rounded as the engine rounds. An amount whose value today would leave 32 bits, or a sum that
+// has already left them, shows at the nearest limit.
+std::int32_t ShownInTodaysMoney(std::int64_t amount, float inflation, std::int32_t year,
+                                std::int32_t currentYear);
+
+// The table with every amount shown so.
 ProjectionTable InTodaysMoney(const ProjectionTable& table, float inflation,
                               std::int32_t currentYear);

@@ -119,6 +119,7 @@ void ProjectionChart::SetMoneyDisplay(const MoneyDisplay& display) {
     m_display = &display;
     connect(&display, &MoneyDisplay::changed, this, [this] {
         const std::optional<std::int32_t> highlighted = m_highlighted;
+        ConvertOverlays();
         Rebuild();
         HighlightYear(highlighted);
     });
@@ -128,6 +129,20 @@ ProjectionTable ProjectionChart::Shown(const ProjectionTable& table) const {
     if (m_display == nullptr || !m_display->ShowsTodaysMoney())
         return table;
     return InTodaysMoney(table, m_display->Inflation(), m_display->CurrentYear());
+}
+
+void ProjectionChart::ConvertOverlays() {
+    m_variantShown.reset();
+    if (m_variant)
+        m_variantShown = Shown(*m_variant);
+    m_riskPathShown.reset();
+    if (m_riskPath)
+        m_riskPathShown = Shown(*m_riskPath);
+    m_riskBandShown = m_riskBand;
+    if (m_display != nullptr && m_display->ShowsTodaysMoney())
+        for (RiskYear& year : m_riskBandShown)
+            for (std::int32_t* amount : {&year.p10, &year.p50, &year.p90})
+                *amount = static_cast<std::int32_t>(m_display->Shown(*amount, year.year));
 }
 
 void ProjectionChart::Rebuild() {
@@ -202,9 +217,7 @@ void ProjectionChart::AddBars(const ProjectionTable& table) {
 
 void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant) {
     m_variant = variant;
-    m_variantShown.reset();
-    if (m_variant)
-        m_variantShown = Shown(*m_variant);
+    ConvertOverlays();
     if (m_rowCount == 0)
         return;
     HideHover();
@@ -235,15 +248,9 @@ void ProjectionChart::AddVariantLines() {
 void ProjectionChart::ShowRisk(const std::vector<RiskYear>& band,
                                const std::optional<ProjectionTable>& path,
                                const QString& pathName) {
-    // The percentiles are of the amounts as calculated; shown, they follow the display.
     m_riskBand = band;
-    if (m_display != nullptr && m_display->ShowsTodaysMoney())
-        for (RiskYear& year : m_riskBand)
-            for (std::int32_t* amount : {&year.p10, &year.p50, &year.p90})
-                *amount = static_cast<std::int32_t>(m_display->Shown(*amount, year.year));
     m_riskPath = path;
-    if (m_riskPath)
-        m_riskPath = Shown(*m_riskPath);
+    ConvertOverlays();
     m_riskPathName = pathName;
     const std::optional<std::int32_t> highlighted = m_highlighted;
     Rebuild();
@@ -251,18 +258,18 @@ void ProjectionChart::ShowRisk(const std::vector<RiskYear>& band,
 }
 
 void ProjectionChart::AddRiskBand() {
-    if (m_riskBand.empty())
+    if (m_riskBandShown.empty())
         return;
     // The area owns neither edge: they are parented to it so that they go with it.
-    auto* area = new QAreaSeries(BandLine(m_riskBand, m_firstYear, &RiskYear::p90),
-                                 BandLine(m_riskBand, m_firstYear, &RiskYear::p10));
+    auto* area = new QAreaSeries(BandLine(m_riskBandShown, m_firstYear, &RiskYear::p90),
+                                 BandLine(m_riskBandShown, m_firstYear, &RiskYear::p10));
     area->upperSeries()->setParent(area);
     area->lowerSeries()->setParent(area);
     area->setName(SeriesName(ChartSeries::RiskBand));
     area->setBrush(SeriesFill(ChartSeries::RiskBand));
     area->setPen(SeriesPen(ChartSeries::RiskBand));
     m_riskSeries.append(area);
-    QLineSeries* median = BandLine(m_riskBand, m_firstYear, &RiskYear::p50);
+    QLineSeries* median = BandLine(m_riskBandShown, m_firstYear, &RiskYear::p50);
     median->setName(SeriesName(ChartSeries::RiskMedian));
     median->setPen(SeriesPen(ChartSeries::RiskMedian));
     m_riskSeries.append(median);
@@ -275,12 +282,12 @@ void ProjectionChart::AddRiskBand() {
 }
 
 void ProjectionChart::AddRiskPath() {
-    if (!m_riskPath)
+    if (!m_riskPathShown)
         return;
     auto* line = new QLineSeries;
     line->setName(RiskPathSeriesName(m_riskPathName));
     line->setPen(SeriesPen(ChartSeries::RiskPath));
-    line->append(FieldPoints(*m_riskPath, &ProjectionRow::totalAssets));
+    line->append(FieldPoints(*m_riskPathShown, &ProjectionRow::totalAssets));
     chart()->addSeries(line);
     line->attachAxis(m_years);
     line->attachAxis(m_amounts);
@@ -291,10 +298,10 @@ std::int32_t ProjectionChart::DrawnColumns() const {
     std::int32_t columns = m_rowCount;
     if (m_variantShown)
         columns = std::max(columns, m_variantShown->rowCount);
-    if (m_riskPath)
-        columns = std::max(columns, m_riskPath->rowCount);
-    if (!m_riskBand.empty())
-        columns = std::max(columns, m_riskBand.back().year - m_firstYear + 1);
+    if (m_riskPathShown)
+        columns = std::max(columns, m_riskPathShown->rowCount);
+    if (!m_riskBandShown.empty())
+        columns = std::max(columns, m_riskBandShown.back().year - m_firstYear + 1);
     return columns;
 }
 
@@ -307,11 +314,11 @@ void ProjectionChart::UpdateScales() {
         const std::pair<std::int32_t, std::int32_t> variant = AmountSpan(*m_variantShown);
         widen(variant.first, variant.second);
     }
-    if (m_riskPath) {
-        const std::pair<std::int32_t, std::int32_t> path = AmountSpan(*m_riskPath);
+    if (m_riskPathShown) {
+        const std::pair<std::int32_t, std::int32_t> path = AmountSpan(*m_riskPathShown);
         widen(path.first, path.second);
     }
-    for (const RiskYear& year : m_riskBand)
+    for (const RiskYear& year : m_riskBandShown)
         widen(year.p10, year.p90);
     m_columns = std::max(ChartColumns(m_rowCount, m_ending), DrawnColumns());
     // The chart cuts a value label short when the next one is closer than its height.
@@ -404,9 +411,9 @@ void ProjectionChart::UpdateLegend() {
     if (!m_variantLines.isEmpty())
         series.insert(series.end(),
                       {ChartSeries::VariantTotalAssets, ChartSeries::VariantAvailableAssets});
-    if (!m_riskBand.empty())
+    if (!m_riskBandShown.empty())
         series.insert(series.end(), {ChartSeries::RiskBand, ChartSeries::RiskMedian});
-    if (m_riskPath)
+    if (m_riskPathShown)
         series.push_back(ChartSeries::RiskPath);
     const QFontMetrics legendMetrics(m_legend->font());
     const qreal legendWidth = chart()->rect().width() - 2 * kEdge;
@@ -480,7 +487,7 @@ void ProjectionChart::HighlightYear(std::optional<std::int32_t> year) {
 }
 
 std::int32_t ProjectionChart::ChoosableRows() const {
-    return std::max(m_rowCount, m_riskPath ? m_riskPath->rowCount : 0);
+    return std::max(m_rowCount, m_riskPathShown ? m_riskPathShown->rowCount : 0);
 }
 
 QString ProjectionChart::YearSummary(std::int32_t index) const {
@@ -499,16 +506,16 @@ QString ProjectionChart::YearSummary(std::int32_t index) const {
                      SeriesName(ChartSeries::VariantAvailableAssets),
                      AmountText(variant.availableAssets));
     }
-    const auto band = std::find_if(m_riskBand.begin(), m_riskBand.end(), [&](const RiskYear& year) {
-        return year.year == m_firstYear + index;
-    });
-    if (band != m_riskBand.end())
+    const auto band =
+        std::find_if(m_riskBandShown.begin(), m_riskBandShown.end(),
+                     [&](const RiskYear& year) { return year.year == m_firstYear + index; });
+    if (band != m_riskBandShown.end())
         text += QStringLiteral("\nPaths' Total Assets: 10th %1, median %2, 90th %3")
                     .arg(AmountText(band->p10), AmountText(band->p50), AmountText(band->p90));
-    if (m_riskPath && index < m_riskPath->rowCount)
+    if (m_riskPathShown && index < m_riskPathShown->rowCount)
         text += QStringLiteral("\n%1 %2").arg(
             RiskPathSeriesName(m_riskPathName),
-            AmountText(m_riskPath->rows[static_cast<std::size_t>(index)].totalAssets));
+            AmountText(m_riskPathShown->rows[static_cast<std::size_t>(index)].totalAssets));
     return text;
 }
 

@@ -86,6 +86,9 @@ private:
     void Rebuild();
     // The table as the display shows its amounts.
     ProjectionTable Shown(const ProjectionTable& table) const;
+    // The variant, the band and the path in the amounts the display shows, again whenever it
+    // or they change.
+    void ConvertOverlays();
     void AddBars(const ProjectionTable& table);
     QList<QLineSeries*> AddAssetLines(const ProjectionTable& table, bool variant);
     void AddVariantLines();
@@ -119,9 +122,11 @@ private:
     ValueScale m_scale;
     std::int32_t m_columns = 0;
     QList<QLineSeries*> m_variantLines;
-    // The risk run's band and path as given, and the series that draw them.
+    // The risk run's band and path as given and as shown, and the series that draw them.
     std::vector<RiskYear> m_riskBand;
+    std::vector<RiskYear> m_riskBandShown;
     std::optional<ProjectionTable> m_riskPath;
+    std::optional<ProjectionTable> m_riskPathShown;
     QString m_riskPathName;
     QList<QAbstractSeries*> m_riskSeries;
     // The marks and the highlight, which span the amounts drawn.

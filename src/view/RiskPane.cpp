@@ -136,10 +136,11 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
     form->addRow(ageLabel, m_age);
 
     layout.addLayout(form);
-    connect(m_spread, &QSlider::valueChanged, this, &RiskPane::Start);
-    connect(m_paths, &QComboBox::currentIndexChanged, this, &RiskPane::Start);
-    connect(m_seed, &QLineEdit::textChanged, this, &RiskPane::Start);
-    connect(m_age, &QSpinBox::valueChanged, this, &RiskPane::Start);
+    connect(m_spread, &QSlider::valueChanged, this, &RiskPane::inputsChanged);
+    connect(m_paths, &QComboBox::currentIndexChanged, this, &RiskPane::inputsChanged);
+    connect(m_seed, &QLineEdit::textChanged, this, &RiskPane::inputsChanged);
+    connect(m_age, &QSpinBox::valueChanged, this, &RiskPane::inputsChanged);
+    connect(this, &RiskPane::inputsChanged, this, &RiskPane::Start);
 }
 
 void RiskPane::AddAnswer(QVBoxLayout& layout) {
@@ -194,15 +195,15 @@ void RiskPane::showEvent(QShowEvent* event) {
         Start();
 }
 
-void RiskPane::SetInputs(std::int32_t spread, std::int32_t paths, std::uint64_t seed,
-                         std::int32_t age) {
-    m_spread->setValue(spread);
-    m_paths->setCurrentIndex(m_paths->findData(paths));
-    m_seed->setText(QString::number(seed));
-    m_age->setValue(age);
+void RiskPane::SetInputs(const RiskSettings& inputs) {
+    m_spread->setValue(inputs.spread);
+    if (const int paths = m_paths->findData(inputs.paths); paths >= 0)
+        m_paths->setCurrentIndex(paths);
+    m_seed->setText(QString::number(inputs.seed));
+    m_age->setValue(inputs.untilAge);
 }
 
-std::optional<RiskSettings> RiskPane::Settings() const {
+std::optional<RiskSettings> RiskPane::Inputs() const {
     bool ok = false;
     const qulonglong seed = m_seed->text().toULongLong(&ok);
     if (!ok)
@@ -234,7 +235,7 @@ void RiskPane::Start() {
         m_answer->setText(QStringLiteral("Calculate the plan to see how sure it is."));
         return;
     }
-    const std::optional<RiskSettings> settings = Settings();
+    const std::optional<RiskSettings> settings = Inputs();
     if (!settings) {
         m_answer->setText(
             QStringLiteral("Enter a seed: a whole number from 0 to 18446744073709551615."));

@@ -47,12 +47,17 @@ public:
     // The percentiles of the finished run; none while it runs or without a projection.
     const std::vector<RiskYear>& Band() const { return m_band; }
     const std::optional<ShownRiskPath>& Path() const { return m_path; }
-    // Sets the inputs, as the user does; a change starts a new run.
-    void SetInputs(std::int32_t spread, std::int32_t paths, std::uint64_t seed, std::int32_t age);
+    // Sets the inputs, as the user does; a change starts a new run. Values out of the controls'
+    // ranges are brought to the nearest end; a number of paths not offered is left as it is.
+    void SetInputs(const RiskSettings& inputs);
+    // The inputs as set; none while the seed is not a number.
+    std::optional<RiskSettings> Inputs() const;
 
 signals:
     // The band or the path shown changed.
     void riskChanged();
+    // The user changed an input.
+    void inputsChanged();
     // A finished run has been shown.
     void backgroundResultShown();
 
@@ -68,7 +73,6 @@ private:
     void ShowSummary(const RiskSummary& summary);
     void ShowPath(bool worst);
     void ClearResults();
-    std::optional<RiskSettings> Settings() const;
 
     CTessalyDoc* m_pPlanDoc = nullptr;
     QSlider* m_spread = nullptr;

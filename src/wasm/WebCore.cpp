@@ -9,15 +9,20 @@
 #include "persist/PlanFileNaming.h"
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
+#include "report/ChartScale.h"
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
+#include "report/TodaysMoneyTable.h"
 #include "wasm/PlanJson.h"
 #include "wasm/WebRisk.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -103,7 +108,20 @@ std::string BreakdownJson() {
     return out.str();
 }
 
-// The same with the message the desktop shows with it.
+const char* MarkKind(ChartMarkKind kind) {
+    switch (kind) {
+    case ChartMarkKind::Retirement:
+        return "retirement";
+    case ChartMarkKind::NotCovered:
+        return "notCovered";
+    case ChartMarkKind::CalculationLimit:
+        return "limit";
+    }
+    return "";
+}
+
+// The same with the message the desktop shows with it, and the chart's marks as the desktop
+// chart places them.
 std::string CalculateWithBreakdown() {
     const Plan& plan = CurrentPlan();
     ProjectionTable table;
@@ -112,6 +130,15 @@ std::string CalculateWithBreakdown() {
     WriteBreakdownJson(plan, table, outcome, JsonLayout::Compact, out);
     Json json = Json::parse(out.str());
     json["lastRowCovered"] = outcome.lastRowCovered;
+    ChartEnding ending{outcome.lastRowCovered, std::nullopt};
+    if (outcome.status == ProjectionStatus::AmountOutOfRange)
+        ending.limitYear = outcome.stoppedYear;
+    json["limitYear"] = ending.limitYear ? Json(*ending.limitYear) : Json(nullptr);
+    Json marks = Json::array();
+    for (const ChartMark& mark :
+         ChartMarks(table.firstYear, table.rowCount, plan.retirementDate.GetYear(), ending))
+        marks.push_back({{"kind", MarkKind(mark.kind)}, {"year", mark.year}});
+    json["marks"] = marks;
     if (outcome.status == ProjectionStatus::AllocationFailed)
         json["message"] = kAllocationError;
     else if (outcome.status == ProjectionStatus::AmountOutOfRange)
@@ -211,6 +238,15 @@ std::string ExplainPathYear(std::int32_t paths, std::int32_t spread, const std::
     return settings ? PathYearJson(CurrentPlan(), *settings, path, year) : Text(nullptr);
 }
 
+// An amount as the chart and Year Details show it in today's money. A double, since Year
+// Details' sums can leave 32 bits; whatever leaves them shows at the limit all the same.
+std::int32_t TodaysMoney(double amount, float inflation, std::int32_t year,
+                         std::int32_t currentYear) {
+    constexpr double kBound = 1e15;
+    const double whole = std::isnan(amount) ? 0 : std::clamp(amount, -kBound, kBound);
+    return ShownInTodaysMoney(static_cast<std::int64_t>(whole), inflation, year, currentYear);
+}
+
 // A field's text as the dialogs read it: the value, or the dialogs' refusal.
 std::string ParseInteger(const std::string& text) {
     const auto value = ParseIntegerText(text);
@@ -251,6 +287,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("risk", &Risk);
     emscripten::function("riskPath", &RiskPath);
     emscripten::function("explainPathYear", &ExplainPathYear);
+    emscripten::function("todaysMoney", &TodaysMoney);
     emscripten::function("parseInteger", &ParseInteger);
     emscripten::function("parseRate", &ParseRate);
     emscripten::function("showRate", &ShowRate);

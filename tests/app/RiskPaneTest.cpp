@@ -1,19 +1,28 @@
 #include "tests/app/AppFixture.h"
+#include "tests/platform/MemorySettingsStore.h"
+
+#include "app/RiskInputsSetting.h"
 
 #include "view/CTessalyView.h"
 #include "view/PointsSpinBox.h"
 #include "view/ProjectionChart.h"
 #include "view/RiskPane.h"
 #include "view/RunProgress.h"
+#include "view/WhatIfPane.h"
 #include "view/YearDetailsPane.h"
 
 #include <QAction>
 #include <QAreaSeries>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <string>
+#include <utility>
+#include <vector>
 
 class RiskPaneTest : public AppFixture {
 protected:
@@ -33,7 +42,7 @@ TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
     QSignalSpy results(&Pane(), &RiskPane::backgroundResultShown);
     Action("ID_VIEW_RISK").trigger();
     // With no spread every path is the plan's own: the example is covered to 2004, age 56.
-    Pane().SetInputs(0, 1000, 7, 56);
+    Pane().SetInputs({1000, 0, 7, 56});
     while (Pane().Band().empty())
         ASSERT_TRUE(results.wait());
     EXPECT_EQ(Find<QLabel>("riskAnswer").text(),
@@ -52,6 +61,20 @@ TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
     EXPECT_EQ(median->at(1).y(), 2652);
     EXPECT_EQ(median->pen().style(), Qt::DashLine);
 
+    // In today's money the band is converted as the plan's own line is.
+    Frame().GetWhatIf().findChild<QCheckBox*>(QStringLiteral("todaysMoney"))->setChecked(true);
+    const auto line = [this](const QString& name) {
+        for (QAbstractSeries* shown : Frame().GetChart().chart()->series())
+            if (shown->name() == name)
+                return qobject_cast<QLineSeries*>(shown);
+        return static_cast<QLineSeries*>(nullptr);
+    };
+    ASSERT_NE(line(QStringLiteral("Total Assets")), nullptr);
+    EXPECT_NE(line(QStringLiteral("Total Assets"))->at(1).y(), 2652);
+    EXPECT_EQ(line(QStringLiteral("Total Assets, median of paths"))->at(1).y(),
+              line(QStringLiteral("Total Assets"))->at(1).y());
+    Frame().GetWhatIf().findChild<QCheckBox*>(QStringLiteral("todaysMoney"))->setChecked(false);
+
     // Every path ties, so the ranks go by number: the 10th percentile of 1,000 is path 99.
     Find<QPushButton>("riskShowWorst").click();
     ASSERT_EQ(series.size(), 3);
@@ -62,7 +85,7 @@ TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
 
     // With a spread, the median path's 2002 has the offset that seed 7 gives that path's
     // third row.
-    Pane().SetInputs(10, 1000, 7, 56);
+    Pane().SetInputs({1000, 10, 7, 56});
     while (Pane().Band().empty())
         ASSERT_TRUE(results.wait());
     EXPECT_FALSE(Pane().Path().has_value()) << "a new run closes the path of the old";
@@ -82,7 +105,7 @@ TEST_F(RiskPaneTest, CancelStopsTheRunAndShowsNothingOfIt) {
     Action("ID_EDIT_CALCULATE").trigger();
     Action("ID_VIEW_RISK").trigger();
     QSignalSpy results(&Pane(), &RiskPane::backgroundResultShown);
-    Pane().SetInputs(20, 10000, 3, 90);
+    Pane().SetInputs({10000, 20, 3, 90});
     // The button is there before the bar shows, for a run that the user already regrets.
     Find<RunProgress>("riskProgress").findChild<QPushButton*>()->click();
     QTest::qWait(500);
@@ -90,4 +113,34 @@ TEST_F(RiskPaneTest, CancelStopsTheRunAndShowsNothingOfIt) {
     EXPECT_TRUE(Pane().Band().empty());
     EXPECT_EQ(Find<QLabel>("riskAnswer").text(),
               QStringLiteral("Cancelled. Change an input to run it again."));
+}
+
+TEST(RiskInputsSetting, InputsComeBackAtTheNextStartAndBadOnesKeepTheDefaults) {
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> stored;
+        RiskSettings shown;
+    };
+    const std::vector<Case> cases{
+        {{{"Spread", "25"}, {"Paths", "10000"}, {"Seed", "18446744073709551615"}, {"Age", "90"}},
+         {10000, 25, 18446744073709551615ULL, 90}},
+        // Not offered, no number, past the top of 64 bits, negative: each keeps its default.
+        {{{"Paths", "5000"}, {"Spread", "ten"}, {"Seed", "18446744073709551616"}, {"Age", "-4"}},
+         {1000, 10, 1, 95}},
+        // Out of the controls' ranges: brought to the nearest end.
+        {{{"Spread", "80"}, {"Age", "200"}}, {1000, 50, 1, 150}},
+    };
+    for (const Case& c : cases) {
+        MemorySettingsStore settings;
+        for (const auto& [key, value] : c.stored)
+            settings.WriteString("Risk", key, value);
+        RiskPane pane;
+        RememberRiskInputs(pane, settings);
+        EXPECT_EQ(pane.Inputs(), c.shown) << c.stored.front().second;
+    }
+    MemorySettingsStore settings;
+    RiskPane pane;
+    RememberRiskInputs(pane, settings);
+    pane.SetInputs({10000, 5, 42, 80});
+    EXPECT_EQ(settings.ReadString("Risk", "Seed"), "42");
+    EXPECT_EQ(settings.ReadString("Risk", "Paths"), "10000");
 }

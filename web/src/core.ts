@@ -64,11 +64,20 @@ export interface YearBreakdown {
     draws: { item: number; taxRate: number; gross: number; taken: number; received: number }[];
 }
 
+// A year the chart marks, placed by the core as the desktop chart places it.
+export interface ChartMark {
+    kind: 'retirement' | 'notCovered' | 'limit';
+    year: number;
+}
+
 export interface Projection {
     firstYear: number;
     rowCount: number;
     stoppedAtLimit: boolean;
     lastRowCovered: boolean;
+    // The year that could not be calculated, when the projection stopped at the limit.
+    limitYear: number | null;
+    marks: ChartMark[];
     years: YearBreakdown[];
     message?: string;
 }
@@ -137,6 +146,7 @@ interface Module {
     risk(paths: number, spread: number, seed: string, untilAge: number, progress?: (done: number) => void): string;
     riskPath(paths: number, spread: number, seed: string, untilAge: number, path: number): string;
     explainPathYear(paths: number, spread: number, seed: string, untilAge: number, path: number, year: number): string;
+    todaysMoney(amount: number, inflation: number, year: number, currentYear: number): number;
     parseInteger(text: string): string;
     parseRate(text: string): string;
     showRate(bits: number): string;
@@ -228,6 +238,11 @@ export class Core {
     explainPathYear(settings: RiskSettings, path: number, year: number): (YearBreakdown & { returns: number }) | null {
         const { paths, spread, seed, untilAge } = settings;
         return JSON.parse(this.module.explainPathYear(paths, spread, seed, untilAge, path, year));
+    }
+    // An amount of the year in the money of currentYear, as the desktop shows it: rounded as
+    // the engine rounds, at the nearest limit when it leaves 32 bits.
+    todaysMoney(amount: number, inflation: number, year: number, currentYear: number): number {
+        return this.module.todaysMoney(amount, inflation, year, currentYear);
     }
     parseInteger(text: string): Parsed {
         return JSON.parse(this.module.parseInteger(text));

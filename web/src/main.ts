@@ -3,6 +3,7 @@ import { Core, type Projection } from './core';
 import { byId, el } from './dom';
 import { PlanFiles } from './files';
 import { showMessage } from './messages';
+import { MoneyDisplay } from './moneyDisplay';
 import { expenseKind, generalDataForm, incomeKind, itemBrowser } from './planForms';
 import { ProjectionView } from './projectionView';
 import { RiskRunner } from './riskRunner';
@@ -46,12 +47,13 @@ async function start(): Promise<void> {
         itemBrowser(core, state, incomeKind),
         itemBrowser(core, state, expenseKind),
     );
-    const details = new YearDetails(core);
-    const projection = new ProjectionView((year) => {
+    const display = new MoneyDisplay(core);
+    const details = new YearDetails(core, display);
+    const projection = new ProjectionView(display, (year) => {
         details.choose(year);
         showTab('details');
     });
-    const whatIf = new WhatIf(core, (variant) => projection.showVariant(variant));
+    const whatIf = new WhatIf(core, display, (variant) => projection.showVariant(variant));
     const risk = new RiskView(
         core,
         new RiskRunner(),
@@ -79,7 +81,7 @@ async function start(): Promise<void> {
     let shown: Projection | null = null;
     const showProjection = (result: Projection | null) => {
         shown = result;
-        projection.show(result, state.plan.retirementDate?.[0] ?? 0);
+        projection.show(result);
         details.show(result, state.plan);
         whatIf.show(result ? state.plan : null, result?.firstYear ?? 0);
         risk.show(result ? state.plan : null);

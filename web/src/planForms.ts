@@ -75,10 +75,12 @@ interface ItemKind<T> {
     prefix: string;
     income: boolean;
     items(plan: Plan): T[];
-    fields(exchange: Exchange, id: (name: string) => string): HTMLElement[];
+    // The fields of the kind's own, below the name and amounts that every item has.
+    ownFields(exchange: Exchange, id: (name: string) => string): HTMLElement[];
 }
 
-function amountFields(exchange: Exchange, id: (name: string) => string): HTMLElement[] {
+// The name and amounts, which income and expense items share.
+function itemFields(exchange: Exchange, id: (name: string) => string): HTMLElement[] {
     const name = text(id('name'), 40);
     const initialAmount = text(id('initialAmount'), 10);
     const initialDate = year(id('initialDate'));
@@ -92,6 +94,7 @@ function amountFields(exchange: Exchange, id: (name: string) => string): HTMLEle
     exchange.date(annualStart, 'annualStart');
     exchange.date(annualEnd, 'annualEnd');
     exchange.rate(growthRate, 'growthRate');
+    exchange.name(name, 'name');
     return [
         el('div', { class: 'grid one' }, labelled(name, 'Item Name:')),
         el(
@@ -114,8 +117,7 @@ export const incomeKind: ItemKind<IncomeItem> = {
     prefix: 'income',
     income: true,
     items: (plan) => plan.incomes,
-    fields(exchange, id) {
-        const amounts = amountFields(exchange, id);
+    ownFields(exchange, id) {
         const taxable = checkbox(id('taxable'));
         const rateSwitchDate = year(id('rateSwitchDate'));
         rateSwitchDate.setAttribute('aria-label', 'Interest Rate Switch Date');
@@ -131,9 +133,7 @@ export const incomeKind: ItemKind<IncomeItem> = {
         exchange.date(withdrawalStart, 'withdrawalStart');
         exchange.check(taxable, 'taxable');
         exchange.check(withdrawalTaxable, 'withdrawalTaxable');
-        exchange.name(amounts[0].querySelector('input')!, 'name');
         return [
-            ...amounts,
             checkLabel(taxable, 'Taxable'),
             el(
                 'div',
@@ -166,11 +166,7 @@ export const expenseKind: ItemKind<ExpenseItem> = {
     prefix: 'expense',
     income: false,
     items: (plan) => plan.expenses,
-    fields(exchange, id) {
-        const amounts = amountFields(exchange, id);
-        exchange.name(amounts[0].querySelector('input')!, 'name');
-        return amounts;
-    },
+    ownFields: () => [],
 };
 
 // One item at a time, like the desktop's item dialogs: Prev and Next walk the list (and
@@ -180,7 +176,7 @@ export const expenseKind: ItemKind<ExpenseItem> = {
 export function itemBrowser<T extends object>(core: Core, state: PlanState, kind: ItemKind<T>) {
     const exchange = new Exchange(core);
     const id = (name: string) => `${kind.prefix}-${name}`;
-    const fields = el('div', { class: 'item-fields' }, ...kind.fields(exchange, id));
+    const fields = el('div', { class: 'item-fields' }, ...itemFields(exchange, id), ...kind.ownFields(exchange, id));
     const position = el('p', { id: id('position'), class: 'position', 'aria-live': 'polite' });
     const buttons = {
         prev: button('Prev', id('prev')),

@@ -2,8 +2,9 @@
 // list's headers, and the chart of the same rows. A row chosen in the table (Enter or a
 // click) opens its Year Details.
 import uPlot from 'uplot';
-import type { Projection, RiskSummary, Variant } from './core';
+import type { ChartMark, Projection, RiskSummary, Variant } from './core';
 import { el, firstTabStop, roving } from './dom';
+import type { MoneyDisplay } from './moneyDisplay';
 import type { ShownPath } from './riskView';
 
 export const kColumns = ['Year', 'Income', 'Total Assets', 'Available Assets', 'Withdrawals'];
@@ -18,6 +19,7 @@ const kIncomeColor = '#9ec9e2';
 const kWithdrawalsColor = '#f4b37a';
 const kRetirementColor = '#707070';
 const kUncoveredColor = '#d62728';
+const kLimitColor = '#17a8b8';
 const kBandEdgeColor = '#b9a3d3';
 const kBandFill = 'rgba(148, 103, 189, 0.2)';
 const kMedianColor = '#6a3d9a';
@@ -25,36 +27,57 @@ const kPathColor = '#8c2d04';
 // The band's lower edge: drawn, but left out of the legend (page.css).
 const kBandLowEdge = 'band-low-edge';
 
+// The desktop chart's words for a marked year.
+export function markText(mark: ChartMark): string {
+    switch (mark.kind) {
+        case 'retirement':
+            return `Retirement ${mark.year}`;
+        case 'notCovered':
+            return `${mark.year}: expenses not fully paid`;
+        case 'limit':
+            return `The projection stops at the calculation limit in ${mark.year}`;
+    }
+}
+
+// The desktop's lines: retirement dashed, the unpaid year solid, the limit dotted.
+const kMarkLines: Record<ChartMark['kind'], { stroke: string; dash: number[] }> = {
+    retirement: { stroke: kRetirementColor, dash: [6, 4] },
+    notCovered: { stroke: kUncoveredColor, dash: [] },
+    limit: { stroke: kLimitColor, dash: [2, 3] },
+};
+
+// A marked year, drawn as a line across the plot. Each is a series without values, so that
+// its words go in the legend as on the desktop, where a click hides its line like any other.
 interface Marker {
     year: number;
-    label: string;
-    color: string;
+    series: number;
+    stroke: string;
     dash: number[];
 }
 
-// The desktop chart's year markers: a line across the plot with its label at the top.
+// The amount axis as wide as its longest label, so that billions show whole. The axis holds
+// its font as uPlot keeps it once built: the font and its size.
+function amountAxisSize(u: uPlot, values: string[] | null, axis: number): number {
+    const shown = u.axes[axis];
+    const longest = (values ?? []).reduce((a, b) => (b.length > a.length ? b : a), '');
+    u.ctx.font = (shown.font as unknown as [string, number])[0];
+    return Math.ceil((shown.ticks?.size ?? 10) + (shown.gap ?? 5) + u.ctx.measureText(longest).width / devicePixelRatio);
+}
+
 function drawMarkers(u: uPlot, markers: Marker[]): void {
     const context = u.ctx;
-    const [first, last] = [u.data[0][0], u.data[0][u.data[0].length - 1]];
     context.save();
-    context.font = `${12 * devicePixelRatio}px system-ui, sans-serif`;
-    markers.forEach((marker, i) => {
-        if (marker.year < first || marker.year > last) return;
-        const x = Math.round(u.valToPos(marker.year, 'x', true));
-        context.strokeStyle = context.fillStyle = marker.color;
+    for (const { year, series, stroke, dash } of markers) {
+        if (!u.series[series].show) continue;
+        const x = Math.round(u.valToPos(year, 'x', true));
+        context.strokeStyle = stroke;
         context.lineWidth = 2 * devicePixelRatio;
-        context.setLineDash(marker.dash.map((d) => d * devicePixelRatio));
+        context.setLineDash(dash.map((d) => d * devicePixelRatio));
         context.beginPath();
         context.moveTo(x, u.bbox.top);
         context.lineTo(x, u.bbox.top + u.bbox.height);
         context.stroke();
-        // Each label on a line of its own, so that markers close together stay readable; at
-        // the right edge the label goes to the left of its line.
-        const gap = 4 * devicePixelRatio;
-        const width = context.measureText(marker.label).width;
-        const right = x + gap + width <= u.bbox.left + u.bbox.width;
-        context.fillText(marker.label, right ? x + gap : x - gap - width, u.bbox.top + (14 + 16 * i) * devicePixelRatio);
-    });
+    }
     context.restore();
 }
 
@@ -70,9 +93,11 @@ export class ProjectionView {
     private variant: Variant | null = null;
     private band: RiskSummary | null = null;
     private path: ShownPath | null = null;
-    private retirementYear = 0;
 
-    constructor(private readonly chooseYear: (year: number) => void) {
+    constructor(
+        private readonly display: MoneyDisplay,
+        private readonly chooseYear: (year: number) => void,
+    ) {
         this.body = el('tbody');
         this.table = el(
             'table',
@@ -106,13 +131,13 @@ export class ProjectionView {
                 this.chooseYear(Number(row.dataset.year));
             }
         });
+        display.listen(() => this.drawChart());
         this.show(null);
     }
 
-    // The projection, and the plan's retirement year for the chart's marker.
-    show(projection: Projection | null, retirementYear = 0): void {
+    // The table stays in the projected amounts; the chart follows the money display.
+    show(projection: Projection | null): void {
         this.projection = projection;
-        this.retirementYear = retirementYear;
         this.variant = null;
         const rows = projection?.years ?? [];
         this.empty.hidden = projection !== null;
@@ -162,11 +187,13 @@ export class ProjectionView {
         const lastYears = [years[years.length - 1].year];
         if (this.band?.years.length) lastYears.push(this.band.years[this.band.years.length - 1].year);
         if (this.path?.projection.rows.length) lastYears.push(this.path.projection.rows[this.path.projection.rows.length - 1][0]);
+        // The year the projection could not calculate has its column, for its mark.
+        if (this.projection!.limitYear !== null) lastYears.push(this.projection!.limitYear);
         const x = Array.from({ length: Math.max(...lastYears) - years[0].year + 1 }, (_, i) => years[0].year + i);
         const column = <T>(rows: Map<number, T>, value: (row: T) => number) =>
             x.map((year) => {
                 const row = rows.get(year);
-                return row === undefined ? null : value(row);
+                return row === undefined ? null : this.display.shown(value(row), year);
             });
         const plan = new Map(years.map((y) => [y.year, y]));
         const bars = uPlot.paths.bars!({ size: [0.6, 40] });
@@ -212,12 +239,15 @@ export class ProjectionView {
             series.push({ label: `Total Assets (${this.path.name})`, stroke: kPathColor, width: 2 });
             data.push(column(rows, (r) => r[2]));
         }
-        const markers: Marker[] = [
-            { year: this.retirementYear, label: `Retirement ${this.retirementYear}`, color: kRetirementColor, dash: [6, 4] },
-        ];
-        const last = years[years.length - 1];
-        if (!this.projection!.lastRowCovered && !this.projection!.stoppedAtLimit)
-            markers.push({ year: last.year, label: `${last.year} not covered`, color: kUncoveredColor, dash: [] });
+        const markers: Marker[] = this.projection!.marks.map((mark) => {
+            const line = kMarkLines[mark.kind];
+            series.push({ label: markText(mark), width: 2, ...line });
+            data.push(x.map(() => null));
+            return { year: mark.year, series: series.length - 1, ...line };
+        });
+        const today = this.display.todaysMoney ? `In ${this.display.currentYear} money` : undefined;
+        // The axis's title is drawn, so the figure's name says it too.
+        this.chartBox.setAttribute('aria-label', today ? `Projection chart, ${today.toLowerCase()}` : 'Projection chart');
         const plain = (_u: uPlot, values: number[]) => values.map((v) => String(v));
         // The view may be hidden, and so without a width of its own, when it is drawn.
         const width = Math.max(320, Math.min(960, document.documentElement.clientWidth - 48));
@@ -230,7 +260,7 @@ export class ProjectionView {
                 bands,
                 axes: [
                     { values: plain, incrs: [1, 2, 5, 10, 20, 50] },
-                    { values: plain, size: 80 },
+                    { values: plain, size: amountAxisSize, label: today },
                 ],
                 cursor: { drag: { x: false, y: false } },
                 legend: { live: false },

@@ -10,6 +10,9 @@ export const kDefaultRiskAge = 95;
 const kMaxSpread = 50;
 const kPathChoices = [1000, 10000];
 const kSpreadTip = 'How far the returns vary from year to year, in points: about two thirds of the years lie within it';
+// The progress and Cancel show only once a run takes longer than a glance, so that quick
+// answers do not flicker.
+const kProgressAfterMs = 300;
 
 // A path drawn on the chart, which Year Details can explain year by year.
 export interface ShownPath {
@@ -71,6 +74,13 @@ export class RiskView {
     });
     private readonly age = el('input', { id: 'risk-age', type: 'number', min: 0, max: 150, step: 1, value: kDefaultRiskAge });
     private readonly progress = el('progress', { id: 'risk-progress', 'aria-label': 'Paths done' });
+    private readonly cancel = el(
+        'button',
+        { type: 'button', id: 'risk-cancel', title: 'Stop working out the answer' },
+        'Cancel',
+    );
+    private readonly running = el('span', { class: 'running' }, this.progress, this.cancel);
+    private appear = 0;
     private readonly answer = el('p', { id: 'risk-answer', 'aria-live': 'polite' });
     private readonly worst = el(
         'button',
@@ -130,7 +140,7 @@ export class RiskView {
                 this.age,
                 el('span'),
             ),
-            el('div', { class: 'row' }, this.answer, this.progress),
+            el('div', { class: 'row' }, this.answer, this.running),
             el('div', { class: 'closing' }, this.worst, this.median),
             this.table,
         );
@@ -143,6 +153,13 @@ export class RiskView {
         newSeedButton.addEventListener('click', () => {
             this.seed.value = newSeed();
             this.changed();
+        });
+        this.cancel.addEventListener('click', () => {
+            this.runner.cancel();
+            this.clear();
+            this.answer.textContent = 'Cancelled. Change an input to run it again.';
+            // The button goes with the run: the focus stays in the view, on its first control.
+            this.spread.focus();
         });
         this.worst.addEventListener('click', () => this.togglePath(this.worst));
         this.median.addEventListener('click', () => this.togglePath(this.median));
@@ -174,7 +191,8 @@ export class RiskView {
         this.summary = null;
         this.body.replaceChildren();
         this.table.hidden = true;
-        this.progress.hidden = true;
+        clearTimeout(this.appear);
+        this.running.hidden = true;
         this.worst.disabled = this.median.disabled = true;
         this.pressed(null);
         this.showBand(null);
@@ -203,13 +221,15 @@ export class RiskView {
         this.answer.textContent = 'Working it out...';
         this.progress.max = settings.paths;
         this.progress.value = 0;
-        this.progress.hidden = false;
+        clearTimeout(this.appear);
+        this.appear = window.setTimeout(() => (this.running.hidden = false), kProgressAfterMs);
         const summary = await this.runner.run(this.plan, settings, (done) => (this.progress.value = done)).catch(
             () => ({ status: 'cannotCalculate' }) as RiskSummary,
         );
         // A cancelled run leaves the view to the run that replaced it.
         if (!summary) return;
-        this.progress.hidden = true;
+        clearTimeout(this.appear);
+        this.running.hidden = true;
         if (summary.status !== 'done') {
             this.answer.textContent =
                 summary.status === 'badSeed'

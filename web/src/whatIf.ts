@@ -1,8 +1,9 @@
 // What If: the plan with its expenses scaled and its returns moved, projected by the core as
 // the sliders move; sustainable spending to an age; the sensitivity grid. Texts as the
-// desktop pane's.
+// desktop pane's. Below them, the choice of today's money for the chart and Year Details.
 import type { Core, Plan, Variant } from './core';
 import { el, firstTabStop, roving } from './dom';
+import { inflationFrom, kMaxInflation, type MoneyDisplay } from './moneyDisplay';
 
 const kPlanExpenses = 100;
 const kPlanReturns = 0;
@@ -61,11 +62,20 @@ export class WhatIf {
     private readonly sustainable = el('span', { id: 'sustainable', 'aria-live': 'polite' });
     private readonly grid = el('tbody');
     private readonly gridNote = el('p', { class: 'empty-note' });
+    private readonly todaysMoney = el('input', {
+        id: 'todays-money', type: 'checkbox',
+        title: "Show the chart and Year Details in this year's money, discounted by the inflation",
+    });
+    private readonly inflation = el('input', {
+        id: 'inflation', type: 'number', min: 0, max: kMaxInflation, step: 0.1,
+        'aria-label': "Inflation for today's money", title: "The yearly inflation that today's money discounts by",
+    });
     private plan: Plan | null = null;
     private firstYear = 0;
 
     constructor(
         private readonly core: Core,
+        private readonly display: MoneyDisplay,
         private readonly showVariant: (variant: Variant | null) => void,
     ) {
         this.element = el(
@@ -109,7 +119,18 @@ export class WhatIf {
                 ),
                 this.grid,
             ),
+            el(
+                'p',
+                { class: 'money-display' },
+                this.todaysMoney,
+                el('label', { for: 'todays-money' }, "Show amounts in today's money at"),
+                ' ',
+                el('span', { class: 'nowrap' }, this.inflation, ' % inflation'),
+            ),
         );
+        this.showMoneyDisplay();
+        this.todaysMoney.addEventListener('change', () => this.changeMoneyDisplay());
+        this.inflation.addEventListener('change', () => this.changeMoneyDisplay());
         this.expenses.addEventListener('input', () => this.project());
         this.returns.addEventListener('input', () => {
             this.project();
@@ -137,7 +158,7 @@ export class WhatIf {
         const expenses = Number(this.expenses.value);
         const returns = Number(this.returns.value);
         this.expensesValue.textContent = `${expenses} %`;
-        this.returnsValue.textContent = `${returns} points`;
+        this.returnsValue.textContent = pointsText(returns);
         for (const cell of this.grid.querySelectorAll('td'))
             cell.classList.toggle(
                 'marked',
@@ -194,6 +215,17 @@ export class WhatIf {
         );
         firstTabStop([...this.grid.querySelectorAll('td')]);
         this.project();
+    }
+
+    private showMoneyDisplay(): void {
+        this.todaysMoney.checked = this.display.todaysMoney;
+        this.inflation.value = this.display.inflation.toFixed(1);
+    }
+
+    // A rate that is no number goes back to the one in force, as the desktop's field does.
+    private changeMoneyDisplay(): void {
+        this.display.set(this.todaysMoney.checked, inflationFrom(this.inflation.value) ?? this.display.inflation);
+        this.showMoneyDisplay();
     }
 
     // A cell moves the sliders to its variant.

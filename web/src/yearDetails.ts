@@ -2,6 +2,7 @@
 // the plan's projection or of the risk path drawn on the chart, with the path's returns.
 import type { Core, Plan, Projection, YearBreakdown } from './core';
 import { el } from './dom';
+import type { MoneyDisplay } from './moneyDisplay';
 import { nameForDisplay } from './names';
 import type { ShownPath } from './riskView';
 import { pointsText } from './whatIf';
@@ -26,11 +27,15 @@ export class YearDetails {
     private readonly select: HTMLSelectElement;
     private readonly body: HTMLTableSectionElement;
     private readonly note: HTMLElement;
+    private readonly amountHeader = el('th', { scope: 'col' }, 'Amount');
     private projection: Projection | null = null;
     private plan: Plan | null = null;
     private path: ShownPath | null = null;
 
-    constructor(private readonly core: Core) {
+    constructor(
+        private readonly core: Core,
+        private readonly display: MoneyDisplay,
+    ) {
         this.source = el('select', { id: 'detail-rows' });
         this.select = el('select', { id: 'detail-year' });
         this.body = el('tbody');
@@ -51,12 +56,13 @@ export class YearDetails {
                 'table',
                 { id: 'year-details', class: 'details' },
                 el('caption', {}, 'Year details'),
-                el('thead', {}, el('tr', {}, el('th', { scope: 'col' }, 'Item'), el('th', { scope: 'col' }, 'Amount'))),
+                el('thead', {}, el('tr', {}, el('th', { scope: 'col' }, 'Item'), this.amountHeader)),
                 this.body,
             ),
         );
         this.source.addEventListener('change', () => this.listYears());
         this.select.addEventListener('change', () => this.fill());
+        display.listen(() => this.fill());
         this.showPath(null);
     }
 
@@ -100,6 +106,7 @@ export class YearDetails {
     }
 
     private fill(): void {
+        this.amountHeader.textContent = this.display.todaysMoney ? `Amount in ${this.display.currentYear} money` : 'Amount';
         this.body.replaceChildren();
         if (!this.plan) return;
         if (this.source.value === 'path' && this.path) {
@@ -114,13 +121,14 @@ export class YearDetails {
     }
 
     private lines(year: YearBreakdown, plan: Plan, pathLine?: string): void {
+        const shown = (amount: number) => this.display.shown(amount, year.year).toLocaleString();
         const add = (level: number, label: string, amount?: number) =>
             this.body.append(
                 el(
                     'tr',
                     { class: `level${level}` },
                     el('th', { scope: 'row' }, label),
-                    el('td', {}, amount === undefined ? '' : amount.toLocaleString()),
+                    el('td', {}, amount === undefined ? '' : shown(amount)),
                 ),
             );
         if (pathLine) add(0, pathLine);
@@ -154,6 +162,6 @@ export class YearDetails {
             add(2, 'Taken', draw.taken);
             add(2, 'Received', draw.received);
         });
-        add(0, year.covered ? 'All expenses paid' : `${year.unpaid.toLocaleString()} could not be paid`);
+        add(0, year.covered ? 'All expenses paid' : `${shown(year.unpaid)} could not be paid`);
     }
 }

@@ -110,6 +110,19 @@ async function check(n) {
     if (differs.length) failures.push(`plan ${n} (${file}): ${differs.join(', ')} differ`);
 }
 
+// Today's money by the core's own function, on amounts worked by hand: today is 2026 and
+// inflation 2 %.
+const todaysMoneyCases = [
+    [10000, 2027, 9804], // 10000 / 1.02 = 9803.92
+    [1000, 2023, 1061], // 1000 x 1.02^3 = 1061.21
+    [-1000, 2027, -980],
+    [3e9, 2026, 2147483647], // a sum of Year Details past 32 bits shows at the limit
+    [-2e9, 2020, -2147483648], // -2e9 x 1.02^6 leaves 32 bits
+];
+for (const [amount, year, shown] of todaysMoneyCases)
+    if (core.todaysMoney(amount, 2.0, year, 2026) !== shown)
+        failures.push(`${amount} of ${year} in today's money is ${core.todaysMoney(amount, 2.0, year, 2026)}, not ${shown}`);
+
 const started = Date.now();
 const count = Number(planCount);
 for (let n = 0; n < count; n += 2) await Promise.all([check(n), n + 1 < count ? check(n + 1) : null]);

@@ -1,0 +1,58 @@
+// How the chart and Year Details show amounts: as projected, or in today's money at an
+// inflation rate, as the desktop's What If pane sets it. A choice of display only, kept in the
+// browser's storage: the table, the plan file and the saved bytes stay in the projected amounts.
+import type { Core } from './core';
+
+const kStorageKey = 'orbelan.display';
+const kDefaultInflation = 2.0;
+export const kMaxInflation = 20;
+
+// A rate as the desktop's field takes it, from 0.0 to 20.0 % with one decimal; null when the
+// text or the kept value is no number.
+export function inflationFrom(value: unknown): number | null {
+    const rate = typeof value === 'number' ? value : typeof value === 'string' && value.trim() !== '' ? Number(value) : NaN;
+    if (!Number.isFinite(rate)) return null;
+    return Math.round(Math.min(kMaxInflation, Math.max(0, rate)) * 10) / 10;
+}
+
+export class MoneyDisplay {
+    todaysMoney = false;
+    inflation = kDefaultInflation;
+    // The year whose money "today's money" means.
+    readonly currentYear = new Date().getFullYear();
+    private readonly listeners: (() => void)[] = [];
+
+    constructor(private readonly core: Core) {
+        try {
+            const kept: unknown = JSON.parse(localStorage.getItem(kStorageKey) ?? 'null');
+            if (typeof kept !== 'object' || kept === null) return;
+            const { todaysMoney, inflation } = kept as Record<string, unknown>;
+            this.todaysMoney = todaysMoney === true;
+            this.inflation = inflationFrom(inflation) ?? kDefaultInflation;
+        } catch {
+            // Nothing kept, or storage turned off: amounts show as projected.
+        }
+    }
+
+    listen(listener: () => void): void {
+        this.listeners.push(listener);
+    }
+
+    // Remembers the choice and tells the views.
+    set(todaysMoney: boolean, inflation: number): void {
+        if (todaysMoney === this.todaysMoney && inflation === this.inflation) return;
+        this.todaysMoney = todaysMoney;
+        this.inflation = inflation;
+        try {
+            localStorage.setItem(kStorageKey, JSON.stringify({ todaysMoney, inflation }));
+        } catch {
+            // Storage may be full or turned off; the choice holds for this visit.
+        }
+        for (const listener of this.listeners) listener();
+    }
+
+    // An amount of the year as shown, converted by the core.
+    shown(amount: number, year: number): number {
+        return this.todaysMoney ? this.core.todaysMoney(amount, this.inflation, year, this.currentYear) : amount;
+    }
+}
