@@ -1,4 +1,5 @@
 #include "bench/BenchPlans.h"
+#include "model/BreakdownCollector.h"
 #include "model/Projection.h"
 #include "model/YearBreakdown.h"
 #include "persist/PlanFile.h"

@@ -22,7 +22,7 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
     Plan plan;
     if (!OpenForProjection(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
-    const SustainableSpending answer = FindSustainableSpending(plan, age);
+    const SustainableSpending answer = FindSustainableSpending(plan, age, {}, {}, 0);
     switch (answer.status) {
     case SustainStatus::InvalidBirthDate:
         err << "orbelan-cli: the plan's birth date is invalid, so it has no age\n";

@@ -1,14 +1,13 @@
 #include "model/Risk.h"
 
 #include "model/WhatIf.h"
+#include "model/WorkerThreads.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <limits>
 #include <new>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -102,32 +101,6 @@ void RunPaths(RiskWork& work) {
             work.progress(done);
     }
 }
-
-// The browser edition is built without threads: there every run stays on the calling thread.
-#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
-void RunOnThreads(RiskWork& work, unsigned) {
-    RunPaths(work);
-}
-#else
-void RunOnThreads(RiskWork& work, unsigned threads) {
-    if (threads == 0)
-        threads = std::max(1u, std::thread::hardware_concurrency());
-    const auto blocks = static_cast<unsigned>((work.settings.paths - 1) / kPathsPerBlock + 1);
-    threads = std::min(threads, blocks);
-    std::vector<std::thread> helpers;
-    for (unsigned t = 1; t < threads; ++t) {
-        try {
-            helpers.emplace_back(RunPaths, std::ref(work));
-        } catch (const std::system_error&) {
-            // Fewer threads only make the run slower, never different.
-            break;
-        }
-    }
-    RunPaths(work);
-    for (std::thread& helper : helpers)
-        helper.join();
-}
-#endif
 
 // The percentiles of each year that some path has.
 std::vector<RiskYear> YearPercentiles(RiskWork& work, std::int32_t firstYear) {
@@ -227,7 +200,8 @@ RiskSummary RunRisk(const Plan& plan, const RiskSettings& settings, StopToken st
         summary.status = RiskStatus::CannotCalculate;
         return summary;
     }
-    RunOnThreads(work, threads);
+    RunOnThreads(threads, static_cast<unsigned>((summary.settings.paths - 1) / kPathsPerBlock + 1),
+                 [&work] { RunPaths(work); });
     if (work.failed.load()) {
         summary.status = RiskStatus::CannotCalculate;
         return summary;

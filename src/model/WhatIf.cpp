@@ -1,6 +1,9 @@
 #include "model/WhatIf.h"
 
 #include "model/ProjectionArithmetic.h"
+#include "model/WorkerThreads.h"
+
+#include <atomic>
 
 namespace {
 
@@ -89,29 +92,54 @@ HorizonBand BandOf(const Reach& reach, const Plan& plan, std::int32_t age) {
 }
 
 SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, StopToken stop,
-                                            const SpendingProgress& progress) {
+                                            const SpendingProgress& progress, unsigned threads) {
     if (!plan.birthDate.IsValid())
         return {SustainStatus::InvalidBirthDate};
-    // From the top down, the first covered percentage is the largest: no assumption that
-    // coverage falls as spending rises. Too high a spending fails early in its projection,
-    // so most of these runs are short.
+    // The spendings are handed out from the top down and the largest covered one is the
+    // answer: no assumption that coverage falls as spending rises. Every spending above a
+    // covered one has been handed out before it, so a thread stops once its next spending is
+    // below one found covered. Too high a spending fails early in its projection, so most
+    // runs are short.
     const std::int32_t firstYear = FirstProjectionYear(plan);
-    std::optional<Reach> reach;
-    for (std::int32_t percent = kMaxSpendingPercent; percent >= 0; --percent) {
-        if (stop.stop_requested())
-            return {SustainStatus::Stopped};
-        reach = ProjectReach(ExpensesAt(plan, percent), firstYear);
-        if (!reach)
-            return {SustainStatus::CannotCalculate};
-        if (progress)
-            progress(kMaxSpendingPercent - percent + 1);
-        if (CoveredThroughAge(*reach, plan, age))
-            return {SustainStatus::Found, percent};
-    }
-    // The last run was the one without expenses: when even it stopped at the limit, the
-    // stop may come from the assets' growth, so running out is not known.
-    if (reach->limitYear)
-        return {SustainStatus::StopsAtLimit, 0, *reach->limitYear};
+    std::atomic<std::int32_t> next{kMaxSpendingPercent};
+    std::atomic<std::int32_t> largest{-1};
+    std::atomic<std::int32_t> tried{0};
+    std::atomic<bool> failed{false};
+    // The run without expenses, which says whether running out is known when none is covered.
+    std::optional<Reach> withoutExpenses;
+    RunOnThreads(threads, static_cast<unsigned>(kSpendingsToTry), [&] {
+        for (;;) {
+            const std::int32_t percent = next.fetch_sub(1);
+            if (percent < 0 || percent < largest.load() || failed.load() || stop.stop_requested())
+                return;
+            const std::optional<Reach> reach = ProjectReach(ExpensesAt(plan, percent), firstYear);
+            if (!reach) {
+                failed.store(true);
+                return;
+            }
+            if (progress)
+                progress(tried.fetch_add(1) + 1);
+            if (CoveredThroughAge(*reach, plan, age)) {
+                std::int32_t found = largest.load();
+                while (percent > found && !largest.compare_exchange_weak(found, percent)) {
+                }
+                return;
+            }
+            if (percent == 0)
+                withoutExpenses = reach;
+        }
+    });
+    if (failed.load())
+        return {SustainStatus::CannotCalculate};
+    // A spending skipped because of the stop may have been the largest.
+    if (stop.stop_requested())
+        return {SustainStatus::Stopped};
+    if (largest.load() >= 0)
+        return {SustainStatus::Found, largest.load()};
+    // When even the run without expenses stopped at the limit, the stop may come from the
+    // assets' growth, so running out is not known.
+    if (withoutExpenses && withoutExpenses->limitYear)
+        return {SustainStatus::StopsAtLimit, 0, *withoutExpenses->limitYear};
     return {SustainStatus::NoneCovered};
 }
 

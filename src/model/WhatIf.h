@@ -115,8 +115,10 @@ inline constexpr std::int32_t kSpendingsToTry = kMaxSpendingPercent + 1;
 // Called after each spending tried with how many have been tried so far.
 using SpendingProgress = std::function<void(std::int32_t tried)>;
 
+// On `threads` threads (0: as many as the machine has); the answer does not depend on them.
 SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, StopToken stop = {},
-                                            const SpendingProgress& progress = {});
+                                            const SpendingProgress& progress = {},
+                                            unsigned threads = 1);
 
 // The sensitivity grid: the reach for returns moved by each of kGridReturnPoints
 // (rows) and expenses at each of kGridExpensePercents (columns).

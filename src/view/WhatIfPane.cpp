@@ -255,7 +255,7 @@ void WhatIfPane::StartSustainableSpending() {
     m_sustainableRun.Start(
         [plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()), age = m_age->value(),
          progress = m_sustainableProgress->Begin(kSpendingsToTry)](StopToken stop) {
-            return FindSustainableSpending(plan, age, stop, progress);
+            return FindSustainableSpending(plan, age, stop, progress, 0);
         });
 }
 

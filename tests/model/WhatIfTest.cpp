@@ -119,6 +119,7 @@ TEST(WhatIfTest, SearchAgreesWithTheFullScanOnRandomPlans) {
             if (CoveredThroughAge(*ProjectReach(ExpensesAt(plan, s), first), plan, age))
                 largest = s;
         const SustainableSpending found = FindSustainableSpending(plan, age);
+        EXPECT_EQ(FindSustainableSpending(plan, age, {}, {}, 2), found) << n << ", two threads";
         if (largest)
             EXPECT_EQ(found, (SustainableSpending{SustainStatus::Found, *largest})) << n;
         else
