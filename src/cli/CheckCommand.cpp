@@ -20,18 +20,16 @@ int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream&
     const auto parsed = ParseCommandArguments(args, {}, out, err);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
-    const std::optional<std::string> path = std::get<CommandArguments>(parsed).SingleFile(err);
-    if (!path)
-        return kExitUsage;
+    const std::string& path = std::get<CommandArguments>(parsed).operands.front();
     Plan plan;
-    const auto opened = OpenForCli(*path, plan, err);
+    const auto opened = OpenForCli(path, plan, err);
     if (!opened)
         return kExitCannotOpen;
     if (opened->Damaged()) {
-        out << *path << ": damaged from line " << opened->damagedLine << '\n';
+        out << path << ": damaged from line " << opened->damagedLine << '\n';
         return kExitDamaged;
     }
-    out << *path << ": opens cleanly (" << Counted(plan.incomes.size(), "income item") << ", "
+    out << path << ": opens cleanly (" << Counted(plan.incomes.size(), "income item") << ", "
         << Counted(plan.expenses.size(), "expense item") << ")\n";
     return kExitSuccess;
 }

@@ -17,13 +17,6 @@ std::optional<std::string> CommandArguments::Value(std::string_view option) cons
     return std::nullopt;
 }
 
-std::optional<std::string> CommandArguments::SingleFile(std::ostream& err) const {
-    if (operands.size() == 1)
-        return operands.front();
-    Usage(err, operands.empty() ? "missing FILE" : "more than one FILE");
-    return std::nullopt;
-}
-
 int Usage(std::ostream& err, const std::string& problem) {
     err << "orbelan-cli: " << problem << "\nTry 'orbelan-cli --help'.\n";
     return kExitUsage;
@@ -52,6 +45,11 @@ std::variant<CommandArguments, int> ParseCommandArguments(std::span<const std::s
         } else {
             parsed.operands.push_back(arg);
         }
+    }
+    if (syntax.files && parsed.operands.size() != syntax.files->count) {
+        return Usage(err, std::string(parsed.operands.size() < syntax.files->count
+                                          ? syntax.files->missing
+                                          : syntax.files->tooMany));
     }
     return parsed;
 }

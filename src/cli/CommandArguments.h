@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -9,11 +10,20 @@
 #include <variant>
 #include <vector>
 
-// What a command accepts after its name: options that stand alone and options that take the
-// next argument as their value.
+// How many FILE operands a command takes, and what it says when given fewer or more.
+struct FileCount {
+    std::size_t count = 1;
+    std::string_view missing = "missing FILE";
+    std::string_view tooMany = "more than one FILE";
+};
+
+// What a command accepts after its name: options that stand alone, options that take the
+// next argument as their value, and its operands.
 struct CommandSyntax {
     std::vector<std::string_view> flags;
     std::vector<std::string_view> valued;
+    // Empty for a command whose options decide what operands it takes: it counts them itself.
+    std::optional<FileCount> files = FileCount{};
 };
 
 // A command's arguments sorted into the options given and the operands, in their order.
@@ -25,16 +35,13 @@ struct CommandArguments {
     bool Has(std::string_view flag) const;
     // The value of the option's last appearance; empty when it was not given.
     std::optional<std::string> Value(std::string_view option) const;
-    // The one operand of a command that takes a single FILE; empty, after saying so on err,
-    // when there is none or more than one.
-    std::optional<std::string> SingleFile(std::ostream& err) const;
 };
 
 // Says what was wrong with the command line and where help is; returns the usage status.
 int Usage(std::ostream& err, const std::string& problem);
 
-// Sorts the arguments; on --help prints the help and gives success, and on an unknown option
-// or an option without its value says so and gives the usage status.
+// Sorts the arguments; on --help prints the help and gives success, and on an unknown option,
+// an option without its value or the wrong number of FILEs says so and gives the usage status.
 std::variant<CommandArguments, int> ParseCommandArguments(std::span<const std::string> args,
                                                           const CommandSyntax& syntax,
                                                           std::ostream& out, std::ostream& err);

@@ -31,7 +31,8 @@ int ExplainAsJson(const Plan& plan, JsonLayout layout, std::ostream& out, std::o
 } // namespace
 
 int RunExplain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto parsed = ParseCommandArguments(args, {{"--json", "--pretty"}, {}}, out, err);
+    const auto parsed =
+        ParseCommandArguments(args, {{"--json", "--pretty"}, {}, std::nullopt}, out, err);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CommandArguments& arguments = std::get<CommandArguments>(parsed);

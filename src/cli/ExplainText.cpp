@@ -94,8 +94,8 @@ void ExplainDraw(std::ostream& out, const Plan& plan, const DrawBreakdown& draw)
     if (draw.taxRate != 0)
         out << " (withdrawal tax " << draw.taxRate << " %)";
     out << ", taken " << Amount(draw.taken) << ", received " << Amount(draw.received);
-    if (draw.taken != draw.received)
-        out << ", withheld " << Amount(std::int64_t{draw.taken} - draw.received);
+    if (draw.Withheld() != 0)
+        out << ", withheld " << Amount(draw.Withheld());
     out << '\n';
 }
 

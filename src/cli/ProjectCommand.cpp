@@ -33,15 +33,12 @@ int RunProject(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CommandArguments& arguments = std::get<CommandArguments>(parsed);
-    const std::optional<std::string> path = arguments.SingleFile(err);
-    if (!path)
-        return kExitUsage;
     // The last of --csv and --json wins, as with any repeated choice.
     ProjectionFormat format = ProjectionFormat::Table;
     for (const std::string& flag : arguments.flags)
         format = flag == "--csv" ? ProjectionFormat::Csv : ProjectionFormat::Json;
     Plan plan;
-    if (!OpenForProjection(*path, plan, err))
+    if (!OpenForProjection(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
     ProjectionTable table;
     const ProjectionOutcome outcome = Calculate(plan, table);

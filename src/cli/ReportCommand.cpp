@@ -53,13 +53,14 @@ private:
 } // namespace
 
 int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto parsed = ParseCommandArguments(args, {{}, {"--todays-money"}}, out, err);
+    const CommandSyntax syntax{
+        {},
+        {"--todays-money"},
+        FileCount{2, "report needs FILE and OUT.pdf", "report takes one FILE and one OUT.pdf"}};
+    const auto parsed = ParseCommandArguments(args, syntax, out, err);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CommandArguments& arguments = std::get<CommandArguments>(parsed);
-    if (arguments.operands.size() != 2)
-        return Usage(err, arguments.operands.size() < 2 ? "report needs FILE and OUT.pdf"
-                                                        : "report takes one FILE and one OUT.pdf");
     std::optional<float> inflation;
     if (const std::optional<std::string> given = arguments.Value("--todays-money")) {
         inflation = ParseInflation(*given);

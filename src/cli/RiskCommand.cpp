@@ -130,14 +130,11 @@ int RunRiskCommand(std::span<const std::string> args, std::ostream& out, std::os
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CommandArguments& arguments = std::get<CommandArguments>(parsed);
-    const std::optional<std::string> file = arguments.SingleFile(err);
-    if (!file)
-        return kExitUsage;
     const std::optional<RiskRequest> request = ReadRequest(arguments, err);
     if (!request)
         return kExitUsage;
     Plan plan;
-    if (!OpenForProjection(*file, plan, err))
+    if (!OpenForProjection(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
     if (!plan.birthDate.IsValid()) {
         err << kNoAge << '\n';

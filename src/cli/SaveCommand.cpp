@@ -9,12 +9,11 @@
 #include "platform/RecentFileList.h"
 
 int RunSave(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto parsed = ParseCommandArguments(args, {}, out, err);
+    const auto parsed = ParseCommandArguments(
+        args, {{}, {}, FileCount{2, "missing FILE", "more than two FILEs"}}, out, err);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const std::vector<std::string>& operands = std::get<CommandArguments>(parsed).operands;
-    if (operands.size() != 2)
-        return Usage(err, operands.size() < 2 ? "missing FILE" : "more than two FILEs");
     StderrUiServices ui(err);
     CTessalyDoc document(ui);
     // No recent files: the command leaves the program's settings alone.

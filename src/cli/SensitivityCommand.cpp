@@ -11,11 +11,8 @@ int RunSensitivity(std::span<const std::string> args, std::ostream& out, std::os
     const auto parsed = ParseCommandArguments(args, {}, out, err);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
-    const std::optional<std::string> path = std::get<CommandArguments>(parsed).SingleFile(err);
-    if (!path)
-        return kExitUsage;
     Plan plan;
-    if (!OpenForProjection(*path, plan, err))
+    if (!OpenForProjection(std::get<CommandArguments>(parsed).operands.front(), plan, err))
         return kExitCannotOpen;
     const std::optional<HorizonGrid> grid = SensitivityGrid(plan);
     if (!grid) {

@@ -12,9 +12,6 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CommandArguments& arguments = std::get<CommandArguments>(parsed);
-    const std::optional<std::string> path = arguments.SingleFile(err);
-    if (!path)
-        return kExitUsage;
     std::int32_t age = kDefaultUntilAge;
     if (const std::optional<std::string> given = arguments.Value("--until-age")) {
         const std::optional<std::int32_t> parsedAge = ParseWholeNumber(*given, 0, 1000);
@@ -23,7 +20,7 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
         age = *parsedAge;
     }
     Plan plan;
-    if (!OpenForProjection(*path, plan, err))
+    if (!OpenForProjection(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
     const SustainableSpending answer = FindSustainableSpending(plan, age);
     switch (answer.status) {

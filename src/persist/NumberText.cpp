@@ -1,6 +1,5 @@
 #include "persist/NumberText.h"
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -38,32 +37,9 @@ std::size_t SkipSign(std::string_view text, std::size_t pos) {
     return pos < text.size() && IsSign(text[pos]) ? pos + 1 : pos;
 }
 
-// [sign] digits [. digits] [e [sign] digits] with at least one mantissa digit: no "inf",
-// "nan" or hexadecimal forms, which from_chars would otherwise take.
-bool IsDecimalNumber(std::string_view text) {
-    std::size_t pos = SkipSign(text, 0);
-    const std::size_t wholeStart = pos;
-    pos = SkipDigits(text, pos);
-    std::size_t digits = pos - wholeStart;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionStart = ++pos;
-        pos = SkipDigits(text, pos);
-        digits += pos - fractionStart;
-    }
-    if (digits == 0)
-        return false;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        const std::size_t exponentStart = SkipSign(text, pos + 1);
-        pos = SkipDigits(text, exponentStart);
-        if (pos == exponentStart)
-            return false;
-    }
-    return pos == text.size();
-}
-
-bool IsDecimalInteger(std::string_view text) {
-    const std::string_view digits = text.substr(SkipSign(text, 0));
-    return !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDigit);
+bool IsWholeNumber(std::string_view text, NumberForm form) {
+    const std::size_t length = NumberLength(text, form);
+    return length != 0 && length == text.size();
 }
 
 // from_chars takes a minus sign but not a plus sign.
@@ -74,6 +50,27 @@ std::string_view WithoutPlus(std::string_view text) {
 }
 
 } // namespace
+
+std::size_t NumberLength(std::string_view text, NumberForm form) {
+    const bool decimal = form == NumberForm::Decimal;
+    const std::size_t wholeStart = SkipSign(text, 0);
+    std::size_t pos = SkipDigits(text, wholeStart);
+    std::size_t digits = pos - wholeStart;
+    if (decimal && pos < text.size() && text[pos] == '.') {
+        const std::size_t fractionStart = pos + 1;
+        pos = SkipDigits(text, fractionStart);
+        digits += pos - fractionStart;
+    }
+    if (digits == 0)
+        return 0;
+    if (decimal && pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        const std::size_t exponentStart = SkipSign(text, pos + 1);
+        const std::size_t exponentEnd = SkipDigits(text, exponentStart);
+        if (exponentEnd != exponentStart)
+            pos = exponentEnd;
+    }
+    return pos;
+}
 
 // The standard library of the browser edition lacks the floating-point forms of from_chars and
 // to_chars; its C library knows only the "C" locale, so strtod and snprintf read and write
@@ -120,7 +117,7 @@ std::string FormatSixDigits(double value) {
 
 std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
     const std::string_view number = Trimmed(text);
-    if (!IsDecimalInteger(number))
+    if (!IsWholeNumber(number, NumberForm::Integer))
         return std::nullopt;
     const std::string_view digits = WithoutPlus(number);
     std::int32_t value = 0;
@@ -132,7 +129,7 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
 
 std::optional<float> ParseRealText(std::string_view text) {
     const std::string_view number = Trimmed(text);
-    if (!IsDecimalNumber(number))
+    if (!IsWholeNumber(number, NumberForm::Decimal))
         return std::nullopt;
     const std::optional<double> value = ParseDecimal(WithoutPlus(number));
     // Converting a double beyond the float range would be undefined, so it is refused here.

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 // Numbers as text, the same on every platform whatever the user's locale.
+
+// What a number may hold besides its decimal digits and a leading '+' or '-'.
+enum class NumberForm { Integer, Decimal };
+// Length of the longest number of that form at the start of text, 0 when there is none: at
+// least one digit, and for Decimal a fraction and an exponent, the exponent only when digits
+// follow its 'e'. No "inf", "nan" or hexadecimal forms, which from_chars would otherwise take.
+std::size_t NumberLength(std::string_view text, NumberForm form);
 
 // A whole token of decimal digits with optional '-', fraction and exponent as a double;
 // empty when it is not one or lies beyond the double range.

@@ -5,13 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <type_traits>
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 bool IsWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -48,43 +43,11 @@ bool PlanTextReader::Fail() {
     return false;
 }
 
-std::size_t PlanTextReader::NumberLength(bool allowFraction, bool allowSign) const {
-    const std::string_view rest = m_text.substr(m_pos);
-    std::size_t n = 0;
-    if (n < rest.size() && (rest[n] == '+' || (allowSign && rest[n] == '-')))
-        ++n;
-    std::size_t digits = 0;
-    while (n < rest.size() && IsDigit(rest[n])) {
-        ++n;
-        ++digits;
-    }
-    if (allowFraction && n < rest.size() && rest[n] == '.') {
-        ++n;
-        while (n < rest.size() && IsDigit(rest[n])) {
-            ++n;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return 0;
-    if (allowFraction && n < rest.size() && (rest[n] == 'e' || rest[n] == 'E')) {
-        std::size_t e = n + 1;
-        if (e < rest.size() && (rest[e] == '+' || rest[e] == '-'))
-            ++e;
-        if (e < rest.size() && IsDigit(rest[e])) {
-            while (e < rest.size() && IsDigit(rest[e]))
-                ++e;
-            n = e;
-        }
-    }
-    return n;
-}
-
 template <typename Integer> bool PlanTextReader::ReadInteger(Integer& value) {
     if (m_failed)
         return false;
     SkipWhiteSpace();
-    const std::size_t length = NumberLength(false, std::is_signed_v<Integer>);
+    const std::size_t length = NumberLength(m_text.substr(m_pos), NumberForm::Integer);
     if (length == 0)
         return Fail();
     std::string_view token = m_text.substr(m_pos, length);
@@ -111,7 +74,7 @@ bool PlanTextReader::ReadFloat(float& value) {
     if (m_failed)
         return false;
     SkipWhiteSpace();
-    const std::size_t length = NumberLength(true, true);
+    const std::size_t length = NumberLength(m_text.substr(m_pos), NumberForm::Decimal);
     if (length == 0)
         return Fail();
     std::string_view token = m_text.substr(m_pos, length);

@@ -32,11 +32,8 @@ private:
     bool AtLineEnd() const;
     void SkipLineEnd();
     void SkipWhiteSpace();
-    // Length of the longest decimal number (optional sign, digits, fraction,
-    // exponent) at the current position; integers take no fraction or exponent.
-    std::size_t NumberLength(bool allowFraction, bool allowSign) const;
     bool Fail();
-    // A decimal integer that fits the type; a '-' only where the type is signed.
+    // A decimal integer that fits the type, so a '-' only where the type is signed.
     template <typename Integer> bool ReadInteger(Integer& value);
 
     std::string_view m_text;
