@@ -76,7 +76,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     createToolBars();
     createStatusBar();
     resize(FirstWindowSize(*this, kDefaultSize));
-    shareRoomOnSmallScreens();
+    placePanes();
     RestoreWindowLayout(LayoutParts(), m_settings);
     OnDocumentTitleChanged();
     m_document.AddObserver(*this);
@@ -170,8 +170,6 @@ void CMainFrame::createRisk() {
     scroller->setWidget(m_pRisk);
     m_riskDock->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, m_riskDock);
-    // Beside What If: the two answer "what could happen" and take turns in one place.
-    tabifyDockWidget(m_whatIfDock, m_riskDock);
     m_riskDock->hide();
     m_document.AddView(*m_pRisk);
     // The chart draws the band and the path, and Year Details explains the path, while the
@@ -190,12 +188,15 @@ void CMainFrame::createRisk() {
     connect(m_riskDock, &QDockWidget::visibilityChanged, this, showRisk);
 }
 
-void CMainFrame::shareRoomOnSmallScreens() {
-    // A screen with less room than the window wants: the panes share one place as tabs, so
-    // each keeps its height and they take one width from the list, not two.
+void CMainFrame::placePanes() {
+    // What If and Risk both answer what could happen: they take turns in one place.
+    tabifyDockWidget(m_whatIfDock, m_riskDock);
     if (size() == kDefaultSize)
         return;
+    // A screen with less room than the window wants: all the panes share one place as tabs,
+    // so each keeps its height and they take one width from the list, not three.
     tabifyDockWidget(m_yearDetailsDock, m_whatIfDock);
+    tabifyDockWidget(m_yearDetailsDock, m_riskDock);
     // The panes first show at two fifths of the width, so that the list and the chart keep
     // room to be read; the user may widen them from there.
     for (QDockWidget* dock : {m_yearDetailsDock, m_whatIfDock, m_riskDock})

@@ -53,7 +53,8 @@ private:
     void createYearDetails();
     void createWhatIf();
     void createRisk();
-    void shareRoomOnSmallScreens();
+    // Where the panes first show: What If and Risk as tabs, and all three on a small screen.
+    void placePanes();
     void followListSelection();
     void createActions();
     // The action shows and hides the pane, and its check mark follows the pane.

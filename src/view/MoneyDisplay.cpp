@@ -1,12 +1,10 @@
 #include "view/MoneyDisplay.h"
 
-#include "model/TodaysMoney.h"
 #include "platform/SettingsStore.h"
+#include "report/TodaysMoneyTable.h"
 
 #include <QString>
 
-#include <algorithm>
-#include <limits>
 #include <string>
 
 namespace {
@@ -14,9 +12,6 @@ namespace {
 const std::string kSection = "Display";
 const std::string kTodaysMoneyKey = "TodaysMoney";
 const std::string kInflationKey = "Inflation";
-
-constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t kHighest = std::numeric_limits<std::int32_t>::max();
 
 } // namespace
 
@@ -44,9 +39,5 @@ void MoneyDisplay::Set(bool todaysMoney, float inflation) {
 std::int64_t MoneyDisplay::Shown(std::int64_t amount, std::int32_t year) const {
     if (!m_todaysMoney)
         return amount;
-    // The Year Details pane's sums can pass 32 bits; they show at the limit as well.
-    const auto bounded = static_cast<std::int32_t>(std::clamp(amount, kLowest, kHighest));
-    if (const Money today = InTodaysMoney(bounded, m_inflation, year, m_currentYear))
-        return *today;
-    return amount < 0 ? kLowest : kHighest;
+    return ShownInTodaysMoney(amount, m_inflation, year, m_currentYear);
 }

@@ -145,6 +145,12 @@ void ProjectionChart::ConvertOverlays() {
                 *amount = static_cast<std::int32_t>(m_display->Shown(*amount, year.year));
 }
 
+void ProjectionChart::AddSeries(QAbstractSeries& series) {
+    chart()->addSeries(&series);
+    series.attachAxis(m_years);
+    series.attachAxis(m_amounts);
+}
+
 void ProjectionChart::Rebuild() {
     QChart* drawing = chart();
     drawing->removeAllSeries();
@@ -210,9 +216,7 @@ void ProjectionChart::AddBars(const ProjectionTable& table) {
         }
         bars->append(set);
     }
-    chart()->addSeries(bars);
-    bars->attachAxis(m_years);
-    bars->attachAxis(m_amounts);
+    AddSeries(*bars);
 }
 
 void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant) {
@@ -273,12 +277,8 @@ void ProjectionChart::AddRiskBand() {
     median->setName(SeriesName(ChartSeries::RiskMedian));
     median->setPen(SeriesPen(ChartSeries::RiskMedian));
     m_riskSeries.append(median);
-    for (QAbstractSeries* series :
-         {static_cast<QAbstractSeries*>(area), static_cast<QAbstractSeries*>(median)}) {
-        chart()->addSeries(series);
-        series->attachAxis(m_years);
-        series->attachAxis(m_amounts);
-    }
+    AddSeries(*area);
+    AddSeries(*median);
 }
 
 void ProjectionChart::AddRiskPath() {
@@ -288,9 +288,7 @@ void ProjectionChart::AddRiskPath() {
     line->setName(RiskPathSeriesName(m_riskPathName));
     line->setPen(SeriesPen(ChartSeries::RiskPath));
     line->append(FieldPoints(*m_riskPathShown, &ProjectionRow::totalAssets));
-    chart()->addSeries(line);
-    line->attachAxis(m_years);
-    line->attachAxis(m_amounts);
+    AddSeries(*line);
     m_riskSeries.append(line);
 }
 
@@ -373,9 +371,7 @@ QList<QLineSeries*> ProjectionChart::AddAssetLines(const ProjectionTable& table,
         line->setPen(SeriesPen(series));
         line->setPointsVisible(!variant && table.rowCount <= 40);
         line->append(FieldPoints(table, field));
-        chart()->addSeries(line);
-        line->attachAxis(m_years);
-        line->attachAxis(m_amounts);
+        AddSeries(*line);
         lines.append(line);
     };
     addLine(variant ? ChartSeries::VariantTotalAssets : ChartSeries::TotalAssets,
@@ -392,9 +388,7 @@ QLineSeries* ProjectionChart::AddVerticalLine(double column, const QPen& pen) {
     line->setPen(pen);
     line->append(column, m_scale.lowest);
     line->append(column, m_scale.highest);
-    chart()->addSeries(line);
-    line->attachAxis(m_years);
-    line->attachAxis(m_amounts);
+    AddSeries(*line);
     m_verticals.push_back(line);
     return line;
 }

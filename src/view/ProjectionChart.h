@@ -84,6 +84,8 @@ protected:
 private:
     void CreateOverlays();
     void Rebuild();
+    // Adds the series to the chart on the year and amount axes.
+    void AddSeries(QAbstractSeries& series);
     // The table as the display shows its amounts.
     ProjectionTable Shown(const ProjectionTable& table) const;
     // The variant, the band and the path in the amounts the display shows, again whenever it

@@ -25,6 +25,10 @@ constexpr std::array<std::int32_t, 2> kPathChoices = {1000, 10000};
 // The digits of the largest 64-bit seed, 18446744073709551615.
 constexpr int kSeedDigits = 20;
 
+QString CancelledText() {
+    return QStringLiteral("Cancelled. Change an input to run it again.");
+}
+
 QString PathName(bool worst, std::int32_t path) {
     return (worst ? QStringLiteral("worst path, no. %1") : QStringLiteral("median path, no. %1"))
         .arg(path);
@@ -38,8 +42,9 @@ QString Answer(const RiskSummary& summary) {
     case RiskStatus::InvalidBirthDate:
         return QStringLiteral("Enter a birth date in General Data to see how sure the plan is.");
     case RiskStatus::CannotCalculate:
-    case RiskStatus::Stopped:
         return QStringLiteral("Not enough memory to calculate the paths.");
+    case RiskStatus::Stopped:
+        return CancelledText();
     }
     // The share keeps its sign on its line.
     QString answer =
@@ -250,7 +255,7 @@ void RiskPane::Start() {
 
 void RiskPane::Cancel() {
     ClearResults();
-    m_answer->setText(QStringLiteral("Cancelled. Change an input to run it again."));
+    m_answer->setText(CancelledText());
 }
 
 void RiskPane::ShowSummary(const RiskSummary& summary) {

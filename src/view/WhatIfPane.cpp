@@ -136,8 +136,9 @@ void WhatIfPane::AddMoneyDisplay(QVBoxLayout& layout) {
     m_todaysMoney = new QCheckBox(QStringLiteral("Show amounts in &today's money at"), this);
     m_todaysMoney->setObjectName(QStringLiteral("todaysMoney"));
     m_todaysMoney->setAccessibleName(QStringLiteral("Show amounts in today's money"));
-    m_todaysMoney->setToolTip(QStringLiteral("Show the list, the chart and Year Details in this "
-                                             "year's money, discounted by the inflation"));
+    // The list keeps the projected amounts of the plan, as its file and the CSV do.
+    m_todaysMoney->setToolTip(QStringLiteral("Show the chart and Year Details in this year's "
+                                             "money, discounted by the inflation"));
     m_inflation = new QDoubleSpinBox(this);
     m_inflation->setObjectName(QStringLiteral("inflation"));
     m_inflation->setAccessibleName(QStringLiteral("Inflation for today's money"));

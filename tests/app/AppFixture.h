@@ -50,5 +50,12 @@ protected:
     std::optional<CTessalyApp> app;
 };
 
+// The parent's child of that name, failing the test when there is none.
+template <typename Widget> Widget& NamedChild(const QObject& parent, const char* name) {
+    auto* child = parent.findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return *child;
+}
+
 // The six rows of the worked example.
 extern const std::vector<ReportRow> kExampleRows;

@@ -22,9 +22,7 @@ const std::string kWhatIfSection = "What If";
 const std::string kAgeKey = "SustainableAge";
 
 QSpinBox& FindBox(const QWidget& pane, const char* name) {
-    auto* box = pane.findChild<QSpinBox*>(QString::fromLatin1(name));
-    EXPECT_NE(box, nullptr) << name;
-    return *box;
+    return NamedChild<QSpinBox>(pane, name);
 }
 
 // One notch of the wheel upwards over the middle of the widget.

@@ -30,9 +30,7 @@ protected:
 
     RiskPane& Pane() { return Frame().GetRisk(); }
     template <typename Widget> Widget& Find(const char* name) {
-        auto* widget = Pane().findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return *widget;
+        return NamedChild<Widget>(Pane(), name);
     }
     QString DetailsLine(int index) { return Frame().GetYearDetails().topLevelItem(index)->text(0); }
 };

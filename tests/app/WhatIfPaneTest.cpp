@@ -23,9 +23,7 @@ protected:
 
     WhatIfPane& Pane() { return Frame().GetWhatIf(); }
     template <typename Widget> Widget& Find(const char* name) {
-        auto* widget = Pane().findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return *widget;
+        return NamedChild<Widget>(Pane(), name);
     }
 };
 
