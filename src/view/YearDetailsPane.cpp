@@ -3,15 +3,17 @@
 #include "model/YearBreakdown.h"
 #include "persist/CTessalyDoc.h"
 #include "print/AmountText.h"
+#include "report/YearExplanation.h"
 #include "view/MoneyDisplay.h"
 #include "view/PointsSpinBox.h"
-#include "view/YearExplanation.h"
 
 #include <QFont>
 #include <QHeaderView>
+#include <QLocale>
 #include <QTreeWidgetItem>
 
 #include <array>
+#include <string>
 
 YearDetailsPane::YearDetailsPane(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("yearDetailsPane"));
@@ -81,16 +83,23 @@ void YearDetailsPane::ExplainPath(const std::optional<ReturnOffsets>& offsets,
 }
 
 void YearDetailsPane::Fill(const YearBreakdown& year) {
-    const AmountFormat format = [this, &year](std::int64_t amount) {
-        return AmountText(m_display == nullptr ? amount : m_display->Shown(amount, year.year));
+    const auto amount = [this, &year](std::int64_t value) {
+        return AmountText(m_display == nullptr ? value : m_display->Shown(value, year.year));
     };
+    // Names stay the stored bytes, read as UTF-8 with the whole label below.
+    const ExplanationText text{
+        [](const std::string& name) { return name; },
+        [](float rate) {
+            return QLocale().toString(static_cast<double>(rate), 'g', 6).toStdString();
+        },
+        [&amount](std::int64_t value) { return amount(value).toStdString(); }};
     // The tree's parent of each depth: a line hangs under the last line one level up.
     std::array<QTreeWidgetItem*, 3> parents{};
-    for (const ExplanationLine& line : ExplainYearLines(year, m_pPlanDoc->ShownPlan(), format)) {
+    for (const ExplanationLine& line : ExplainYearLines(year, m_pPlanDoc->ShownPlan(), text)) {
         QTreeWidgetItem* parent = line.depth == 0 ? nullptr : parents[line.depth - 1];
         auto* item = parent == nullptr ? new QTreeWidgetItem(this) : new QTreeWidgetItem(parent);
-        item->setText(0, line.label);
-        item->setText(1, line.amount);
+        item->setText(0, QString::fromStdString(line.label));
+        item->setText(1, line.amount ? amount(*line.amount) : QString());
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         if (line.emphasised)
             Emphasise(*item);

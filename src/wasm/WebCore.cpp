@@ -4,6 +4,7 @@
 
 #include "model/Projection.h"
 #include "model/WhatIf.h"
+#include "model/YearBreakdown.h"
 #include "persist/NumberText.h"
 #include "persist/PlanFile.h"
 #include "persist/PlanFileNaming.h"
@@ -13,6 +14,7 @@
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
 #include "report/TodaysMoneyTable.h"
+#include "wasm/ExplanationJson.h"
 #include "wasm/PlanJson.h"
 #include "wasm/WebRisk.h"
 
@@ -232,10 +234,34 @@ std::string RiskPath(std::int32_t paths, std::int32_t spread, const std::string&
     return settings ? RiskPathJson(CurrentPlan(), *settings, path) : Text(nullptr);
 }
 
+// The page writes names and a sentence's amount as it shows them elsewhere: text.name is given
+// a stored name as the plan's JSON gives names, text.amount an amount of the year. Rates keep
+// the '.' the page's other rates show.
+ExplanationText PageText(const emscripten::val& text) {
+    return {[&text](const std::string& name) {
+                return text.call<std::string>("name", BytesToLatin1Utf8(name));
+            },
+            [](float rate) { return FormatSixDigits(static_cast<double>(rate)); },
+            [&text](std::int64_t amount) {
+                return text.call<std::string>("amount", static_cast<double>(amount));
+            }};
+}
+
+// The lines of Year Details for a year of the plan, as the desktop shows them; null for a year
+// the projection does not reach.
+std::string YearLines(std::int32_t year, const emscripten::val& text) {
+    const Plan& plan = CurrentPlan();
+    const std::optional<YearBreakdown> breakdown = ExplainYear(plan, year);
+    return breakdown ? ExplanationJson(*breakdown, plan, PageText(text)).dump(-1, ' ', true)
+                     : Text(nullptr);
+}
+
 std::string ExplainPathYear(std::int32_t paths, std::int32_t spread, const std::string& seed,
-                            std::int32_t untilAge, std::int32_t path, std::int32_t year) {
+                            std::int32_t untilAge, std::int32_t path, std::int32_t year,
+                            const emscripten::val& text) {
     const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
-    return settings ? PathYearJson(CurrentPlan(), *settings, path, year) : Text(nullptr);
+    return settings ? PathYearJson(CurrentPlan(), *settings, path, year, PageText(text))
+                    : Text(nullptr);
 }
 
 // An amount as the chart and Year Details show it in today's money. A double, since Year
@@ -286,6 +312,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("sensitivity", &Sensitivity);
     emscripten::function("risk", &Risk);
     emscripten::function("riskPath", &RiskPath);
+    emscripten::function("yearLines", &YearLines);
     emscripten::function("explainPathYear", &ExplainPathYear);
     emscripten::function("todaysMoney", &TodaysMoney);
     emscripten::function("parseInteger", &ParseInteger);

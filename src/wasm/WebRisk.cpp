@@ -4,6 +4,7 @@
 #include "persist/NumberText.h"
 #include "report/ProjectionJson.h"
 #include "report/RiskJson.h"
+#include "wasm/ExplanationJson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -76,7 +77,7 @@ std::string RiskPathJson(const Plan& plan, const RiskSettings& settings, std::in
 }
 
 std::string PathYearJson(const Plan& plan, const RiskSettings& settings, std::int32_t path,
-                         std::int32_t year) {
+                         std::int32_t year, const ExplanationText& text) {
     if (!IsPathOf(settings, path))
         return "null";
     const ReturnOffsets offsets = PathOffsets(settings.seed, settings.spread, path);
@@ -85,5 +86,6 @@ std::string PathYearJson(const Plan& plan, const RiskSettings& settings, std::in
         return "null";
     Json json = Json::parse(FormatYearJson(*breakdown));
     json["returns"] = offsets[static_cast<std::size_t>(year - FirstProjectionYear(plan))];
+    json["lines"] = ExplanationJson(*breakdown, plan, text);
     return json.dump();
 }

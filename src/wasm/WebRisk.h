@@ -2,6 +2,7 @@
 
 #include "model/Plan.h"
 #include "model/Risk.h"
+#include "report/YearExplanation.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,6 +29,7 @@ std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
 std::string RiskPathJson(const Plan& plan, const RiskSettings& settings, std::int32_t path);
 
 // One year of that path explained, as the breakdown JSON writes a year, with the path's
-// offset of the year under "returns"; null when the path has no such year.
+// offset of the year under "returns" and Year Details' lines, written with text, under
+// "lines" (see ExplanationJson.h); null when the path has no such year.
 std::string PathYearJson(const Plan& plan, const RiskSettings& settings, std::int32_t path,
-                         std::int32_t year);
+                         std::int32_t year, const ExplanationText& text);

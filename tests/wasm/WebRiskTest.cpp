@@ -15,6 +15,11 @@ RiskSettings Settings(std::int32_t paths, std::int32_t spread, std::int32_t unti
     return *RiskSettingsFrom(paths, spread, "1", untilAge);
 }
 
+// Marks what the page writes, to tell it from the core's words.
+const ExplanationText kPageText{[](const std::string& name) { return '<' + name + '>'; },
+                                [](float rate) { return 'r' + std::to_string(rate); },
+                                [](std::int64_t amount) { return '$' + std::to_string(amount); }};
+
 } // namespace
 
 TEST(WebRiskTest, SettingsFromThePage) {
@@ -69,11 +74,25 @@ TEST(WebRiskTest, APathAndItsYearsWithTheirReturns) {
     EXPECT_EQ(path["rows"][0][0], 2000);
     EXPECT_EQ(path["rows"][0][5], 14);
     EXPECT_EQ(path["rows"][1][5], -6);
-    const Json year = Json::parse(PathYearJson(DrawdownPlan(), settings, 0, 2001));
+    const Json year = Json::parse(PathYearJson(DrawdownPlan(), settings, 0, 2001, kPageText));
     EXPECT_EQ(year["year"], 2001);
     EXPECT_EQ(year["returns"], -6);
     EXPECT_EQ(year["incomes"][0]["interestRate"], -6);
     EXPECT_EQ(year["totalAssets"], path["rows"][1][2]);
+    // Year Details' lines of that year as the page writes them: born 1950, and the plan's 0 %
+    // counted as the path's -6.
+    Plan named = DrawdownPlan();
+    named.incomes[0].name = "Savings";
+    const Json lines = Json::parse(PathYearJson(named, settings, 0, 2001, kPageText))["lines"];
+    EXPECT_EQ(lines[0], Json({{"depth", 0},
+                              {"label", "Year 2001, age 51"},
+                              {"amount", nullptr},
+                              {"emphasised", false}}));
+    EXPECT_EQ(lines[3]["label"], "<Savings>");
+    EXPECT_EQ(lines[5], Json({{"depth", 2},
+                              {"label", "Interest at r0.000000 %, counted as -6 %"},
+                              {"amount", year["incomes"][0]["interest"]},
+                              {"emphasised", false}}));
 
     // Spread 0 gives the plan's own rows: 1000 less 100 a year, uncovered in 2010.
     const Json own = Json::parse(RiskPathJson(DrawdownPlan(), Settings(5, 0), 4));
@@ -84,6 +103,6 @@ TEST(WebRiskTest, APathAndItsYearsWithTheirReturns) {
 
     for (const std::int32_t outside : {-1, 5})
         EXPECT_EQ(RiskPathJson(DrawdownPlan(), settings, outside), "null") << outside;
-    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 5, 2001), "null");
-    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 0, 2100), "null");
+    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 5, 2001, kPageText), "null");
+    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 0, 2100, kPageText), "null");
 }

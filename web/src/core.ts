@@ -64,6 +64,21 @@ export interface YearBreakdown {
     draws: { item: number; taxRate: number; gross: number; taken: number; received: number }[];
 }
 
+// A line of Year Details as the desktop builds it: 0 a heading, 1 an item, 2 an item's
+// figure; the amount in the year's money, null for a line without one.
+export interface ExplanationLine {
+    depth: number;
+    label: string;
+    amount: number | null;
+    emphasised: boolean;
+}
+
+// How the page writes, inside those lines, an item's stored name and a sentence's amount.
+export interface ExplanationText {
+    name(stored: string): string;
+    amount(amount: number): string;
+}
+
 // A year the chart marks, placed by the core as the desktop chart places it.
 export interface ChartMark {
     kind: 'retirement' | 'notCovered' | 'limit';
@@ -145,7 +160,10 @@ interface Module {
     sensitivity(): string;
     risk(paths: number, spread: number, seed: string, untilAge: number, progress?: (done: number) => void): string;
     riskPath(paths: number, spread: number, seed: string, untilAge: number, path: number): string;
-    explainPathYear(paths: number, spread: number, seed: string, untilAge: number, path: number, year: number): string;
+    yearLines(year: number, text: ExplanationText): string;
+    explainPathYear(
+        paths: number, spread: number, seed: string, untilAge: number, path: number, year: number, text: ExplanationText,
+    ): string;
     todaysMoney(amount: number, inflation: number, year: number, currentYear: number): number;
     parseInteger(text: string): string;
     parseRate(text: string): string;
@@ -235,9 +253,15 @@ export class Core {
         const { paths, spread, seed, untilAge } = settings;
         return JSON.parse(this.module.riskPath(paths, spread, seed, untilAge, path));
     }
-    explainPathYear(settings: RiskSettings, path: number, year: number): (YearBreakdown & { returns: number }) | null {
+    // Year Details' lines of a year of the plan last calculated; null for a year it does not reach.
+    yearLines(year: number, text: ExplanationText): ExplanationLine[] | null {
+        return JSON.parse(this.module.yearLines(year, text));
+    }
+    explainPathYear(
+        settings: RiskSettings, path: number, year: number, text: ExplanationText,
+    ): (YearBreakdown & { returns: number; lines: ExplanationLine[] }) | null {
         const { paths, spread, seed, untilAge } = settings;
-        return JSON.parse(this.module.explainPathYear(paths, spread, seed, untilAge, path, year));
+        return JSON.parse(this.module.explainPathYear(paths, spread, seed, untilAge, path, year, text));
     }
     // An amount of the year in the money of currentYear, as the desktop shows it: rounded as
     // the engine rounds, at the nearest limit when it leaves 32 bits.

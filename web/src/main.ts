@@ -82,7 +82,7 @@ async function start(): Promise<void> {
     const showProjection = (result: Projection | null) => {
         shown = result;
         projection.show(result);
-        details.show(result, state.plan);
+        details.show(result);
         whatIf.show(result ? state.plan : null, result?.firstYear ?? 0);
         risk.show(result ? state.plan : null);
     };

@@ -1,24 +1,15 @@
 // Year Details: how one row came about, item by item, with the desktop pane's lines; a row of
 // the plan's projection or of the risk path drawn on the chart, with the path's returns.
-import type { Core, Plan, Projection, YearBreakdown } from './core';
+import type { Core, ExplanationLine, ExplanationText, Projection } from './core';
 import { el } from './dom';
 import type { MoneyDisplay } from './moneyDisplay';
 import { nameForDisplay } from './names';
 import type { ShownPath } from './riskView';
 import { pointsText } from './whatIf';
 
-// What is taken off shows with a minus sign, and nothing taken off as 0 rather than -0.
-function minus(amount: number): number {
-    return amount === 0 ? 0 : -amount;
-}
-
 // "Worst path, no. 256", to begin a line.
 function capitalised(text: string): string {
     return text.charAt(0).toUpperCase() + text.slice(1);
-}
-
-function itemName(stored: string | undefined, fallback: string): string {
-    return stored ? nameForDisplay(stored) : fallback;
 }
 
 export class YearDetails {
@@ -29,7 +20,6 @@ export class YearDetails {
     private readonly note: HTMLElement;
     private readonly amountHeader = el('th', { scope: 'col' }, 'Amount');
     private projection: Projection | null = null;
-    private plan: Plan | null = null;
     private path: ShownPath | null = null;
 
     constructor(
@@ -66,9 +56,8 @@ export class YearDetails {
         this.showPath(null);
     }
 
-    show(projection: Projection | null, plan: Plan): void {
+    show(projection: Projection | null): void {
         this.projection = projection;
-        this.plan = plan;
         this.listYears();
     }
 
@@ -108,60 +97,39 @@ export class YearDetails {
     private fill(): void {
         this.amountHeader.textContent = this.display.todaysMoney ? `Amount in ${this.display.currentYear} money` : 'Amount';
         this.body.replaceChildren();
-        if (!this.plan) return;
+        const year = Number(this.select.value);
+        // Amounts in the year's money, shown as the table and chart show them.
+        const shown = (amount: number) => this.display.shown(amount, year).toLocaleString();
+        const text: ExplanationText = { name: nameForDisplay, amount: shown };
         if (this.source.value === 'path' && this.path) {
             const { name, settings, path } = this.path;
-            const year = this.core.explainPathYear(settings, path, Number(this.select.value));
+            const explained = this.core.explainPathYear(settings, path, year, text);
+            if (!explained) return;
             // Short, as the desktop's narrow pane has it: "Worst path, no. 37: returns moved by -3 points".
-            if (year) this.lines(year, this.plan, `${capitalised(name)}: returns moved by ${pointsText(year.returns)}`);
+            this.add({
+                depth: 0,
+                label: `${capitalised(name)}: returns moved by ${pointsText(explained.returns)}`,
+                amount: null,
+                emphasised: true,
+            }, shown);
+            for (const line of explained.lines) this.add(line, shown);
             return;
         }
-        const year = this.projection?.years.find((y) => String(y.year) === this.select.value);
-        if (year) this.lines(year, this.plan);
+        if (!this.projection?.years.some((y) => y.year === year)) return;
+        for (const line of this.core.yearLines(year, text) ?? []) this.add(line, shown);
     }
 
-    private lines(year: YearBreakdown, plan: Plan, pathLine?: string): void {
-        const shown = (amount: number) => this.display.shown(amount, year.year).toLocaleString();
-        const add = (level: number, label: string, amount?: number) =>
-            this.body.append(
-                el(
-                    'tr',
-                    { class: `level${level}` },
-                    el('th', { scope: 'row' }, label),
-                    el('td', {}, amount === undefined ? '' : shown(amount)),
-                ),
-            );
-        if (pathLine) add(0, pathLine);
-        add(0, `Year ${year.year}`);
-        add(0, 'Income items', year.income);
-        for (const income of year.incomes) {
-            const source = plan.incomes[income.item];
-            add(1, itemName(source?.name, `Income item ${income.item + 1}`));
-            add(2, 'Opening balance', income.opening);
-            if (income.initial !== 0) add(2, 'Initial amount', income.initial);
-            if (income.annual !== 0) add(2, 'Annual amount', income.annual);
-            add(2, `Interest at ${income.interestRate} %`, income.interest);
-            if (source?.taxable) add(2, 'Income tax', minus(income.tax));
-            add(2, 'Credited', income.credited);
-            add(2, 'Withdrawn', minus(income.withdrawn));
-            add(2, 'Closing balance', income.closing);
-        }
-        const spent = year.expenses.reduce((sum, e) => sum + e.initial + e.annual, 0);
-        add(0, 'Expenses', spent);
-        for (const expense of year.expenses) {
-            if (expense.initial === 0 && expense.annual === 0) continue;
-            add(1, itemName(plan.expenses[expense.item]?.name, `Expense item ${expense.item + 1}`));
-            if (expense.initial !== 0) add(2, 'Initial amount', expense.initial);
-            if (expense.annual !== 0) add(2, 'Annual amount', expense.annual);
-        }
-        add(0, 'Withdrawals', year.withdrawals);
-        year.draws.forEach((draw, order) => {
-            const name = itemName(plan.incomes[draw.item]?.name, `Income item ${draw.item + 1}`);
-            add(1, `${order + 1}. ${name}`);
-            add(2, draw.taxRate === 0 ? 'Gross' : `Gross at ${draw.taxRate} % tax`, draw.gross);
-            add(2, 'Taken', draw.taken);
-            add(2, 'Received', draw.received);
-        });
-        add(0, year.covered ? 'All expenses paid' : `${shown(year.unpaid)} could not be paid`);
+    // A line indented by its depth; an emphasised one is a sentence read whole across both
+    // columns, as on the desktop.
+    private add(line: ExplanationLine, shown: (amount: number) => string): void {
+        const label = el('th', { scope: 'row', colspan: line.emphasised ? 2 : undefined }, line.label);
+        this.body.append(
+            el(
+                'tr',
+                { class: `level${line.depth}${line.emphasised ? ' emphasised' : ''}` },
+                label,
+                ...(line.emphasised ? [] : [el('td', {}, line.amount === null ? '' : shown(line.amount))]),
+            ),
+        );
     }
 }

@@ -184,6 +184,33 @@ async function axe(page, view) {
     await page.keyboard.press('Enter');
     const details = await page.$eval('#year-details tbody', (b) => b.textContent);
     expect(details.startsWith('Year 2001'), `Year Details show ${details.slice(0, 40)}`);
+    // Every year's Year Details line by line as the core builds them for the desktop's pane,
+    // with the amounts as the page writes them; the example's names are ASCII.
+    const lineCore = await loadCore(siteDir);
+    lineCore.setPlan(JSON.stringify(JSON.parse(lineCore.openPlan(readFileSync(example))).plan));
+    const written = (amount) => amount.toLocaleString('en-US');
+    const shownLines = {};
+    for (const year of ['2000', '2001', '2002', '2003', '2004', '2005']) {
+        await page.select('#detail-year', year);
+        const shownRows = await page.$$eval('#year-details tbody tr', (rows) => rows.map((r) => [...r.children].map((c) => c.textContent)));
+        const coreRows = JSON.parse(lineCore.yearLines(Number(year), { name: (stored) => stored, amount: written }))
+            .map((line) => (line.emphasised ? [line.label] : [line.label, line.amount === null ? '' : written(line.amount)]));
+        expect(JSON.stringify(shownRows) === JSON.stringify(coreRows), `Year Details of ${year} show ${JSON.stringify(shownRows)}, the core ${JSON.stringify(coreRows)}`);
+        shownLines[year] = shownRows.map((cells) => cells.filter((cell) => cell !== '').join(' | '));
+    }
+    // As orbelan-cli explain gives the example: 566 of 2005's expenses cannot be paid.
+    const handKnown = [
+        ['2002', 0, 'Year 2002, age 54'],
+        ['2002', 5, 'Interest at 2.5 %, counted as 2 % | 10'],
+        ['2002', 27, 'Withheld tax at 30 % | -37'],
+        ['2005', 0, 'Year 2005, age 57'],
+        ['2005', -1, "566 of this year's expenses could not be paid from the income items open for withdrawal."],
+    ];
+    for (const [year, index, line] of handKnown)
+        expect(shownLines[year]?.at(index) === line, `Year Details of ${year}, line ${index}: ${shownLines[year]?.at(index)}`);
+    const emphasis = await page.$eval('#year-details tbody tr:last-child th', (th) => [getComputedStyle(th).fontWeight, th.colSpan]);
+    expect(emphasis[0] === '700' && emphasis[1] === 2, `the unpaid sentence is drawn with ${emphasis}`);
+    await page.select('#detail-year', '2001');
     const [ready, shown] = await page.evaluate(() => [
         performance.getEntriesByName('orbelan-ready')[0].startTime,
         performance.getEntriesByName('orbelan-projection-shown')[0].duration,

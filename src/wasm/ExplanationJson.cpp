@@ -1,0 +1,14 @@
+#include "wasm/ExplanationJson.h"
+
+nlohmann::ordered_json ExplanationJson(const YearBreakdown& year, const Plan& plan,
+                                       const ExplanationText& text) {
+    nlohmann::ordered_json lines = nlohmann::ordered_json::array();
+    for (const ExplanationLine& line : ExplainYearLines(year, plan, text)) {
+        lines.push_back({{"depth", line.depth},
+                         {"label", line.label},
+                         {"amount", line.amount ? nlohmann::ordered_json(*line.amount)
+                                                : nlohmann::ordered_json(nullptr)},
+                         {"emphasised", line.emphasised}});
+    }
+    return lines;
+}
