@@ -122,35 +122,41 @@ void CMainFrame::createView() {
     m_document.AddView(*m_pChart);
 }
 
+template <typename Pane>
+QDockWidget* CMainFrame::addPane(const QString& title, const char* objectName, Pane& pane,
+                                 bool scrolled) {
+    auto* dock = new QDockWidget(title, this);
+    dock->setObjectName(QString::fromLatin1(objectName));
+    dock->setAccessibleName(title);
+    if (scrolled) {
+        auto* scroller = new VerticalScroller(dock);
+        scroller->setWidget(&pane);
+        dock->setWidget(scroller);
+    } else {
+        dock->setWidget(&pane);
+    }
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    m_document.AddView(pane);
+    return dock;
+}
+
 void CMainFrame::createYearDetails() {
-    m_yearDetailsDock = new QDockWidget(QStringLiteral("Year Details"), this);
-    m_yearDetailsDock->setObjectName(QStringLiteral("yearDetailsDock"));
-    m_yearDetailsDock->setAccessibleName(QStringLiteral("Year Details"));
-    m_pYearDetails = new YearDetailsPane(m_yearDetailsDock);
-    m_yearDetailsDock->setWidget(m_pYearDetails);
-    addDockWidget(Qt::RightDockWidgetArea, m_yearDetailsDock);
-    m_yearDetailsDock->hide();
-    m_document.AddView(*m_pYearDetails);
+    m_pYearDetails = new YearDetailsPane;
+    m_yearDetailsDock =
+        addPane(QStringLiteral("Year Details"), "yearDetailsDock", *m_pYearDetails, false);
 }
 
 void CMainFrame::createWhatIf() {
     m_moneyDisplay = new MoneyDisplay(m_settings, CurrentLocalYear(), this);
     m_pChart->SetMoneyDisplay(*m_moneyDisplay);
     m_pYearDetails->SetMoneyDisplay(*m_moneyDisplay);
-    m_whatIfDock = new QDockWidget(QStringLiteral("What If"), this);
-    m_whatIfDock->setObjectName(QStringLiteral("whatIfDock"));
-    m_whatIfDock->setAccessibleName(QStringLiteral("What If"));
-    // The pane is taller than a small window has room for beside Year Details: it scrolls.
-    auto* scroller = new VerticalScroller(m_whatIfDock);
-    m_pWhatIf = new WhatIfPane(scroller);
+    m_pWhatIf = new WhatIfPane;
     m_pWhatIf->SetMoneyDisplay(*m_moneyDisplay);
     RememberSustainableAge(*m_pWhatIf, m_settings);
     LetWheelPassUnfocusedSpinBoxes(*m_pWhatIf);
-    scroller->setWidget(m_pWhatIf);
-    m_whatIfDock->setWidget(scroller);
-    addDockWidget(Qt::RightDockWidgetArea, m_whatIfDock);
-    m_whatIfDock->hide();
-    m_document.AddView(*m_pWhatIf);
+    // The pane is taller than a small window has room for beside Year Details: it scrolls.
+    m_whatIfDock = addPane(QStringLiteral("What If"), "whatIfDock", *m_pWhatIf, true);
     // The chart draws the variant while the pane that sets it is open.
     const auto showVariant = [this] {
         m_pChart->ShowVariant(m_whatIfDock->isHidden() ? std::nullopt : m_pWhatIf->Variant());
@@ -160,18 +166,10 @@ void CMainFrame::createWhatIf() {
 }
 
 void CMainFrame::createRisk() {
-    m_riskDock = new QDockWidget(QStringLiteral("Risk"), this);
-    m_riskDock->setObjectName(QStringLiteral("riskDock"));
-    m_riskDock->setAccessibleName(QStringLiteral("Risk"));
-    auto* scroller = new VerticalScroller(m_riskDock);
-    m_pRisk = new RiskPane(scroller);
+    m_pRisk = new RiskPane;
     RememberRiskInputs(*m_pRisk, m_settings);
     LetWheelPassUnfocusedSpinBoxes(*m_pRisk);
-    scroller->setWidget(m_pRisk);
-    m_riskDock->setWidget(scroller);
-    addDockWidget(Qt::RightDockWidgetArea, m_riskDock);
-    m_riskDock->hide();
-    m_document.AddView(*m_pRisk);
+    m_riskDock = addPane(QStringLiteral("Risk"), "riskDock", *m_pRisk, true);
     // The chart draws the band and the path, and Year Details explains the path, while the
     // pane is open.
     const auto showRisk = [this] {

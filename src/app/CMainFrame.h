@@ -50,6 +50,10 @@ protected:
 
 private:
     void createView();
+    // A pane (a widget and a view of the document) in a dock of its own on the right, hidden
+    // until asked for; scrolled when it is taller than a small window has room for.
+    template <typename Pane>
+    QDockWidget* addPane(const QString& title, const char* objectName, Pane& pane, bool scrolled);
     void createYearDetails();
     void createWhatIf();
     void createRisk();
