@@ -2,6 +2,7 @@
 
 #include "persist/CTessalyDoc.h"
 #include "view/RunProgress.h"
+#include "view/SliderWithBox.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -78,25 +79,15 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
     auto* form = new QFormLayout;
     // In a narrow pane a label goes above its control rather than squeeze it.
     form->setRowWrapPolicy(QFormLayout::WrapLongRows);
-    m_spread = new QSlider(Qt::Horizontal, this);
-    m_spread->setObjectName(QStringLiteral("riskSpreadSlider"));
     m_spreadBox = new QSpinBox(this);
     m_spreadBox->setObjectName(QStringLiteral("riskSpreadBox"));
     m_spreadBox->setSuffix(QStringLiteral(" points"));
-    m_spread->setRange(0, kMaxRiskSpread);
-    m_spreadBox->setRange(0, kMaxRiskSpread);
-    m_spread->setTickPosition(QSlider::TicksBelow);
-    m_spread->setTickInterval(10);
-    m_spread->setPageStep(5);
+    m_spread = SliderWithBox(*m_spreadBox, QStringLiteral("Spread"), 0, kMaxRiskSpread, 10, this);
+    m_spread->setObjectName(QStringLiteral("riskSpreadSlider"));
     m_spread->setValue(kDefaultSpread);
-    m_spreadBox->setValue(kDefaultSpread);
-    for (QWidget* spread : {static_cast<QWidget*>(m_spread), static_cast<QWidget*>(m_spreadBox)}) {
-        spread->setAccessibleName(QStringLiteral("Spread"));
+    for (QWidget* spread : {static_cast<QWidget*>(m_spread), static_cast<QWidget*>(m_spreadBox)})
         spread->setToolTip(QStringLiteral("How far the returns vary from year to year, in "
                                           "points: about two thirds of the years lie within it"));
-    }
-    connect(m_spread, &QSlider::valueChanged, m_spreadBox, &QSpinBox::setValue);
-    connect(m_spreadBox, &QSpinBox::valueChanged, m_spread, &QSlider::setValue);
     auto* spread = new QHBoxLayout;
     spread->addWidget(m_spread, 1);
     spread->addWidget(m_spreadBox);

@@ -6,6 +6,7 @@
 #include "view/PointsSpinBox.h"
 #include "view/RunProgress.h"
 #include "view/SensitivityGridView.h"
+#include "view/SliderWithBox.h"
 #include "view/WhatIfText.h"
 
 #include <QCheckBox>
@@ -169,19 +170,9 @@ void WhatIfPane::ConnectControls() {
 }
 
 QSlider* WhatIfPane::AddSlider(QSpinBox& box, const QString& name, int minimum, int maximum) {
-    auto* slider = new QSlider(Qt::Horizontal, this);
+    QSlider* slider = SliderWithBox(box, name, minimum, maximum, maximum > 10 ? 10 : 1, this);
     slider->setObjectName(QStringLiteral("whatIf%1Slider").arg(name));
-    slider->setAccessibleName(name);
-    slider->setRange(minimum, maximum);
-    slider->setPageStep(maximum > 10 ? 10 : 1);
-    slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(maximum > 10 ? 10 : 1);
     box.setObjectName(QStringLiteral("whatIf%1Box").arg(name));
-    box.setAccessibleName(name);
-    box.setRange(minimum, maximum);
-    // One value: the box follows the slider and the slider the box.
-    connect(slider, &QSlider::valueChanged, &box, &QSpinBox::setValue);
-    connect(&box, &QSpinBox::valueChanged, slider, &QSlider::setValue);
     return slider;
 }
 
