@@ -20,10 +20,12 @@ const kWithdrawalsColor = '#f4b37a';
 const kRetirementColor = '#707070';
 const kUncoveredColor = '#d62728';
 const kLimitColor = '#17a8b8';
-const kBandEdgeColor = '#b9a3d3';
-const kBandFill = 'rgba(148, 103, 189, 0.2)';
-const kMedianColor = '#6a3d9a';
-const kPathColor = '#8c2d04';
+// The band, its median and a path in the desktop chart's colours: the band in Total Assets'
+// blue, see-through, and the path olive.
+const kBandEdgeColor = 'rgba(31, 119, 180, 0.25)';
+const kBandFill = 'rgba(31, 119, 180, 0.25)';
+const kMedianColor = kTotalColor;
+const kPathColor = '#a8a010';
 // The band's lower edge: drawn, but left out of the legend (page.css).
 const kBandLowEdge = 'band-low-edge';
 
@@ -236,7 +238,7 @@ export class ProjectionView {
         }
         if (this.path) {
             const rows = new Map(this.path.projection.rows.map((r) => [r[0], r]));
-            series.push({ label: `Total Assets (${this.path.name})`, stroke: kPathColor, width: 2 });
+            series.push({ label: `Total Assets (${this.path.name})`, stroke: kPathColor, width: 3, dash: [2, 3] });
             data.push(column(rows, (r) => r[2]));
         }
         const markers: Marker[] = this.projection!.marks.map((mark) => {
