@@ -119,7 +119,8 @@ void ProjectionChart::SetMoneyDisplay(const MoneyDisplay& display) {
     m_display = &display;
     connect(&display, &MoneyDisplay::changed, this, [this] {
         const std::optional<std::int32_t> highlighted = m_highlighted;
-        ConvertOverlays();
+        ConvertVariant();
+        ConvertRisk();
         Rebuild();
         HighlightYear(highlighted);
     });
@@ -131,10 +132,13 @@ ProjectionTable ProjectionChart::Shown(const ProjectionTable& table) const {
     return InTodaysMoney(table, m_display->Inflation(), m_display->CurrentYear());
 }
 
-void ProjectionChart::ConvertOverlays() {
+void ProjectionChart::ConvertVariant() {
     m_variantShown.reset();
     if (m_variant)
         m_variantShown = Shown(*m_variant);
+}
+
+void ProjectionChart::ConvertRisk() {
     m_riskPathShown.reset();
     if (m_riskPath)
         m_riskPathShown = Shown(*m_riskPath);
@@ -221,7 +225,7 @@ void ProjectionChart::AddBars(const ProjectionTable& table) {
 
 void ProjectionChart::ShowVariant(const std::optional<ProjectionTable>& variant) {
     m_variant = variant;
-    ConvertOverlays();
+    ConvertVariant();
     if (m_rowCount == 0)
         return;
     HideHover();
@@ -254,7 +258,7 @@ void ProjectionChart::ShowRisk(const std::vector<RiskYear>& band,
                                const QString& pathName) {
     m_riskBand = band;
     m_riskPath = path;
-    ConvertOverlays();
+    ConvertRisk();
     m_riskPathName = pathName;
     const std::optional<std::int32_t> highlighted = m_highlighted;
     Rebuild();

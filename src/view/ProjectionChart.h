@@ -88,9 +88,10 @@ private:
     void AddSeries(QAbstractSeries& series);
     // The table as the display shows its amounts.
     ProjectionTable Shown(const ProjectionTable& table) const;
-    // The variant, the band and the path in the amounts the display shows, again whenever it
-    // or they change.
-    void ConvertOverlays();
+    // The variant, and the band and the path, in the amounts the display shows: each again
+    // when it changes, all when the display does. A slider move converts the variant alone.
+    void ConvertVariant();
+    void ConvertRisk();
     void AddBars(const ProjectionTable& table);
     QList<QLineSeries*> AddAssetLines(const ProjectionTable& table, bool variant);
     void AddVariantLines();
