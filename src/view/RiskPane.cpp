@@ -210,16 +210,20 @@ std::optional<RiskSettings> RiskPane::Inputs() const {
 void RiskPane::ClearResults() {
     m_run.Cancel();
     m_progress->End();
+    const bool shown = m_summary.has_value() || m_path.has_value();
     m_summary.reset();
+    m_path.reset();
     m_worst->setEnabled(false);
     m_median->setEnabled(false);
     m_worst->setChecked(false);
     m_median->setChecked(false);
-    if (!m_band.empty() || m_path) {
-        m_band.clear();
-        m_path.reset();
+    if (shown)
         emit riskChanged();
-    }
+}
+
+const std::vector<RiskYear>& RiskPane::Band() const {
+    static const std::vector<RiskYear> kNone;
+    return m_summary ? m_summary->years : kNone;
 }
 
 void RiskPane::Start() {
@@ -255,7 +259,6 @@ void RiskPane::ShowSummary(const RiskSummary& summary) {
     if (summary.status != RiskStatus::Done)
         return;
     m_summary = summary;
-    m_band = summary.years;
     m_worst->setEnabled(true);
     m_median->setEnabled(true);
     emit riskChanged();

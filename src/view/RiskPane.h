@@ -45,7 +45,7 @@ public:
     void OnUpdate(ViewBase* sender, long hint) override;
 
     // The percentiles of the finished run; none while it runs or without a projection.
-    const std::vector<RiskYear>& Band() const { return m_band; }
+    const std::vector<RiskYear>& Band() const;
     const std::optional<ShownRiskPath>& Path() const { return m_path; }
     // Sets the inputs, as the user does; a change starts a new run. Values out of the controls'
     // ranges are brought to the nearest end; a number of paths not offered is left as it is.
@@ -84,8 +84,8 @@ private:
     QLabel* m_answer = nullptr;
     QPushButton* m_worst = nullptr;
     QPushButton* m_median = nullptr;
+    // The finished run's summary, while its inputs and plan are those shown.
     std::optional<RiskSummary> m_summary;
-    std::vector<RiskYear> m_band;
     std::optional<ShownRiskPath> m_path;
     bool m_stale = true;
     LatestRun<RiskSummary> m_run;
