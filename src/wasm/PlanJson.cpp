@@ -32,41 +32,8 @@ float RateFromJson(const Json& json) {
     return RateFromBits(json.get<std::uint32_t>());
 }
 
-Json IncomeToJson(const IncomeItem& item) {
-    return {{"name", BytesToLatin1Utf8(item.name)},
-            {"taxable", item.taxable},
-            {"initialAmount", item.initialAmount},
-            {"initialDate", DateToJson(item.initialDate)},
-            {"annualAmount", item.annualAmount},
-            {"annualStart", DateToJson(item.annualStart)},
-            {"annualEnd", DateToJson(item.annualEnd)},
-            {"growthRate", RateToJson(item.growthRate)},
-            {"rateSwitchDate", DateToJson(item.rateSwitchDate)},
-            {"rateBefore", RateToJson(item.rateBefore)},
-            {"rateAfter", RateToJson(item.rateAfter)},
-            {"withdrawalTaxable", item.withdrawalTaxable},
-            {"withdrawalStart", DateToJson(item.withdrawalStart)}};
-}
-
-IncomeItem IncomeFromJson(const Json& json) {
-    IncomeItem item;
-    item.name = Latin1Utf8ToBytes(json.at("name").get<std::string>());
-    item.taxable = json.at("taxable").get<bool>();
-    item.initialAmount = json.at("initialAmount").get<std::int32_t>();
-    item.initialDate = DateFromJson(json.at("initialDate"));
-    item.annualAmount = json.at("annualAmount").get<std::int32_t>();
-    item.annualStart = DateFromJson(json.at("annualStart"));
-    item.annualEnd = DateFromJson(json.at("annualEnd"));
-    item.growthRate = RateFromJson(json.at("growthRate"));
-    item.rateSwitchDate = DateFromJson(json.at("rateSwitchDate"));
-    item.rateBefore = RateFromJson(json.at("rateBefore"));
-    item.rateAfter = RateFromJson(json.at("rateAfter"));
-    item.withdrawalTaxable = json.at("withdrawalTaxable").get<bool>();
-    item.withdrawalStart = DateFromJson(json.at("withdrawalStart"));
-    return item;
-}
-
-Json ExpenseToJson(const ExpenseItem& item) {
+// The fields every item has, as the plan file writes them once for both kinds.
+Json AmountsToJson(const ScheduledAmounts& item) {
     return {
         {"name", BytesToLatin1Utf8(item.name)},        {"initialAmount", item.initialAmount},
         {"initialDate", DateToJson(item.initialDate)}, {"annualAmount", item.annualAmount},
@@ -74,8 +41,7 @@ Json ExpenseToJson(const ExpenseItem& item) {
         {"growthRate", RateToJson(item.growthRate)}};
 }
 
-ExpenseItem ExpenseFromJson(const Json& json) {
-    ExpenseItem item;
+void AmountsFromJson(const Json& json, ScheduledAmounts& item) {
     item.name = Latin1Utf8ToBytes(json.at("name").get<std::string>());
     item.initialAmount = json.at("initialAmount").get<std::int32_t>();
     item.initialDate = DateFromJson(json.at("initialDate"));
@@ -83,6 +49,28 @@ ExpenseItem ExpenseFromJson(const Json& json) {
     item.annualStart = DateFromJson(json.at("annualStart"));
     item.annualEnd = DateFromJson(json.at("annualEnd"));
     item.growthRate = RateFromJson(json.at("growthRate"));
+}
+
+Json IncomeToJson(const IncomeItem& item) {
+    Json json = AmountsToJson(item);
+    json["taxable"] = item.taxable;
+    json["rateSwitchDate"] = DateToJson(item.rateSwitchDate);
+    json["rateBefore"] = RateToJson(item.rateBefore);
+    json["rateAfter"] = RateToJson(item.rateAfter);
+    json["withdrawalTaxable"] = item.withdrawalTaxable;
+    json["withdrawalStart"] = DateToJson(item.withdrawalStart);
+    return json;
+}
+
+IncomeItem IncomeFromJson(const Json& json) {
+    IncomeItem item;
+    AmountsFromJson(json, item);
+    item.taxable = json.at("taxable").get<bool>();
+    item.rateSwitchDate = DateFromJson(json.at("rateSwitchDate"));
+    item.rateBefore = RateFromJson(json.at("rateBefore"));
+    item.rateAfter = RateFromJson(json.at("rateAfter"));
+    item.withdrawalTaxable = json.at("withdrawalTaxable").get<bool>();
+    item.withdrawalStart = DateFromJson(json.at("withdrawalStart"));
     return item;
 }
 
@@ -138,7 +126,7 @@ nlohmann::json PlanToJson(const Plan& plan) {
         incomes.push_back(IncomeToJson(item));
     Json expenses = Json::array();
     for (const ExpenseItem& item : plan.expenses)
-        expenses.push_back(ExpenseToJson(item));
+        expenses.push_back(AmountsToJson(item));
     return {{"birthDate", DateToJson(plan.birthDate)},
             {"retirementAge", plan.retirementAge},
             {"retirementDate", DateToJson(plan.retirementDate)},
@@ -158,6 +146,6 @@ Plan PlanFromJson(const nlohmann::json& json) {
     for (const Json& item : json.at("incomes"))
         plan.incomes.push_back(IncomeFromJson(item));
     for (const Json& item : json.at("expenses"))
-        plan.expenses.push_back(ExpenseFromJson(item));
+        AmountsFromJson(item, plan.expenses.emplace_back());
     return plan;
 }

@@ -99,15 +99,20 @@ void SetPlan(const std::string& plan) {
     CurrentPlan() = PlanFromJson(Json::parse(plan));
 }
 
-// The projection with every year's breakdown, laid out as orbelan-cli explain --json lays it
-// out.
-std::string BreakdownJson() {
+// The current plan projected into the table, with every year's breakdown laid out as
+// orbelan-cli explain --json lays it out.
+std::string ProjectWithBreakdown(ProjectionTable& table, ProjectionOutcome& outcome) {
     const Plan& plan = CurrentPlan();
-    ProjectionTable table;
-    const ProjectionOutcome outcome = Calculate(plan, table);
+    outcome = Calculate(plan, table);
     std::ostringstream out;
     WriteBreakdownJson(plan, table, outcome, JsonLayout::Compact, out);
     return out.str();
+}
+
+std::string BreakdownJson() {
+    ProjectionTable table;
+    ProjectionOutcome outcome;
+    return ProjectWithBreakdown(table, outcome);
 }
 
 const char* MarkKind(ChartMarkKind kind) {
@@ -127,10 +132,8 @@ const char* MarkKind(ChartMarkKind kind) {
 std::string CalculateWithBreakdown() {
     const Plan& plan = CurrentPlan();
     ProjectionTable table;
-    const ProjectionOutcome outcome = Calculate(plan, table);
-    std::ostringstream out;
-    WriteBreakdownJson(plan, table, outcome, JsonLayout::Compact, out);
-    Json json = Json::parse(out.str());
+    ProjectionOutcome outcome;
+    Json json = Json::parse(ProjectWithBreakdown(table, outcome));
     json["lastRowCovered"] = outcome.lastRowCovered;
     ChartEnding ending{outcome.lastRowCovered, std::nullopt};
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
