@@ -2,15 +2,19 @@
 
 export type PlanDate = [number, number, number] | null;
 
-export interface IncomeItem {
+// The fields every item has; an expense item has no others.
+export interface ScheduledAmounts {
     name: string;
-    taxable: boolean;
     initialAmount: number;
     initialDate: PlanDate;
     annualAmount: number;
     annualStart: PlanDate;
     annualEnd: PlanDate;
     growthRate: number;
+}
+
+export interface IncomeItem extends ScheduledAmounts {
+    taxable: boolean;
     rateSwitchDate: PlanDate;
     rateBefore: number;
     rateAfter: number;
@@ -18,15 +22,7 @@ export interface IncomeItem {
     withdrawalStart: PlanDate;
 }
 
-export interface ExpenseItem {
-    name: string;
-    initialAmount: number;
-    initialDate: PlanDate;
-    annualAmount: number;
-    annualStart: PlanDate;
-    annualEnd: PlanDate;
-    growthRate: number;
-}
+export type ExpenseItem = ScheduledAmounts;
 
 // Names are strings of byte values (0 to 255) and rates the bits of 32-bit floats, so that
 // a plan comes back from the page byte for byte.

@@ -1,7 +1,7 @@
 // Moves values between a plan's fields and the form's controls, as the desktop dialogs do:
 // show fills every control, read takes them in a fixed order and stops at the first
 // refusal with the dialogs' message, which the caller shows before focusing the control.
-import type { Core, PlanDate } from './core';
+import type { Core, Parsed, PlanDate } from './core';
 import { nameForDisplay, nameFromEdit } from './names';
 
 type Target = Record<string, unknown>;
@@ -34,24 +34,30 @@ export class Exchange {
     constructor(private readonly core: Core) {}
 
     integer(control: HTMLInputElement, key: string): void {
-        this.bindings.push({
-            control,
-            show: (t) => (control.value = String(t[key])),
-            read: (t) => {
-                const parsed = this.core.parseInteger(control.value);
-                if (parsed.error !== undefined) return parsed.error;
-                t[key] = parsed.value;
-                return null;
-            },
-        });
+        this.parsed(control, key, (value) => String(value), (text) => this.core.parseInteger(text));
     }
 
     rate(control: HTMLInputElement, key: string): void {
+        this.parsed(
+            control,
+            key,
+            (value) => this.core.showRate(value as number),
+            (text) => this.core.parseRate(text),
+        );
+    }
+
+    // A field the core reads, giving the value or the desktop's message for what was typed.
+    private parsed(
+        control: HTMLInputElement,
+        key: string,
+        show: (value: unknown) => string,
+        parse: (text: string) => Parsed,
+    ): void {
         this.bindings.push({
             control,
-            show: (t) => (control.value = this.core.showRate(t[key] as number)),
+            show: (t) => (control.value = show(t[key])),
             read: (t) => {
-                const parsed = this.core.parseRate(control.value);
+                const parsed = parse(control.value);
                 if (parsed.error !== undefined) return parsed.error;
                 t[key] = parsed.value;
                 return null;
