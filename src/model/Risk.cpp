@@ -177,13 +177,17 @@ std::optional<PathProjection> ProjectPath(const Plan& plan, const ReturnOffsets&
     return path;
 }
 
+RiskSettings WithinRanges(RiskSettings settings) {
+    settings.paths = std::clamp(settings.paths, kMinRiskPaths, kMaxRiskPaths);
+    settings.spread = std::clamp(settings.spread, 0, kMaxRiskSpread);
+    settings.untilAge = std::clamp(settings.untilAge, 0, kMaxRiskAge);
+    return settings;
+}
+
 RiskSummary RunRisk(const Plan& plan, const RiskSettings& settings, StopToken stop,
                     const RiskProgress& progress, unsigned threads) {
     RiskSummary summary;
-    summary.settings = settings;
-    summary.settings.paths = std::clamp(settings.paths, kMinRiskPaths, kMaxRiskPaths);
-    summary.settings.spread = std::clamp(settings.spread, 0, kMaxRiskSpread);
-    summary.settings.untilAge = std::clamp(settings.untilAge, 0, kMaxRiskAge);
+    summary.settings = WithinRanges(settings);
     if (!plan.birthDate.IsValid()) {
         summary.status = RiskStatus::InvalidBirthDate;
         return summary;

@@ -95,8 +95,11 @@ std::size_t NearestRankIndex(std::int32_t p, std::size_t m);
 // paths done so far.
 using RiskProgress = std::function<void(std::int32_t pathsDone)>;
 
+// The settings with paths, spread and age outside their ranges brought to the nearest end.
+RiskSettings WithinRanges(RiskSettings settings);
+
 // Runs every path on `threads` threads (0: as many as the machine has; 1: on the calling
 // thread); the summary does not depend on the number of threads. Paths, spread and age
-// outside their ranges are brought to the nearest end, as the summary's settings show.
+// are brought within their ranges (WithinRanges), as the summary's settings show.
 RiskSummary RunRisk(const Plan& plan, const RiskSettings& settings, StopToken stop = {},
                     const RiskProgress& progress = {}, unsigned threads = 0);

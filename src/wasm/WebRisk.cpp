@@ -8,7 +8,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -29,9 +28,7 @@ std::optional<RiskSettings> RiskSettingsFrom(std::int32_t paths, std::int32_t sp
         return std::nullopt;
     // Brought into range as the run brings them, so that a path is drawn with the offsets it
     // was run with.
-    return RiskSettings{std::clamp(paths, kMinRiskPaths, kMaxRiskPaths),
-                        std::clamp(spread, 0, kMaxRiskSpread), *number,
-                        std::clamp(untilAge, 0, kMaxRiskAge)};
+    return WithinRanges(RiskSettings{paths, spread, *number, untilAge});
 }
 
 std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
