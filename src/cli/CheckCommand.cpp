@@ -3,15 +3,27 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "report/PlanChecks.h"
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace {
 
 // "1 income item", "2 income items".
 std::string Counted(std::size_t count, const std::string& noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+// After the verdict on a clean file, what the plan's checks find, which leaves the exit status
+// alone: the file opened. A damaged file's defaults are not the user's to be told about.
+void PrintWarnings(const Plan& plan, std::ostream& out) {
+    const std::vector<PlanProblem> problems = CheckPlan(plan);
+    for (std::size_t i = 0; i < problems.size() && i < kProblemsShown; ++i)
+        out << "warning: " << problems[i].sentence << '\n';
+    if (problems.size() > kProblemsShown)
+        out << "warning: " << MoreProblemsSentence(problems.size() - kProblemsShown) << '\n';
 }
 
 } // namespace
@@ -31,5 +43,6 @@ int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream&
     }
     out << path << ": opens cleanly (" << Counted(plan.incomes.size(), "income item") << ", "
         << Counted(plan.expenses.size(), "expense item") << ")\n";
+    PrintWarnings(plan, out);
     return kExitSuccess;
 }

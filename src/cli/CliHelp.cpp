@@ -37,7 +37,10 @@ Commands:
                       Written compactly, one year at a time.
       --pretty        (with --json) Indent the JSON, one value a line.
   check FILE          Tell whether FILE opens cleanly, is damaged (and from
-                      which line), or cannot be opened.
+                      which line), or cannot be opened. For a clean file, then
+                      print each problem that makes its projection meaningless
+                      or surprising, with its fix, on a line starting
+                      "warning: "; the status stays 0.
   sustain FILE        Print the largest spending, as a whole percentage from 0
                       to 1000 of the planned expenses, that the plan covers in
                       every year up to the birth year + N:

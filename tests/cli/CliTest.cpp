@@ -155,6 +155,29 @@ TEST_F(CliFileTest, CheckTellsCleanFromDamaged) {
         << "without the rent the money lasts the whole hundred years";
 }
 
+// A plan that opens is checked, and its problems leave the status at 0.
+TEST_F(CliFileTest, CheckWarnsOfEachProblemAfterItsVerdict) {
+    Plan plan = ProjectionExamplePlan();
+    plan.incomes[0].initialAmount = 0;
+    plan.expenses[0].name.clear();
+    const std::string path = Write("first.Orbe", PlanFileBytes(plan));
+    const CliRun check = Cli({"check", path});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.out, path + ": opens cleanly (2 income items, 1 expense item)\n"
+                                "warning: No income item has an initial amount above 0, so the "
+                                "projection has no first year and runs from year 0: enter what an "
+                                "account holds today as its Initial Amount under Income.\n"
+                                "warning: Expense item 1 has no name: enter one so that the item "
+                                "can be told apart under Expenses.\n");
+
+    plan = ProjectionExamplePlan();
+    for (int i = 0; i < 12; ++i)
+        plan.AppendExpense();
+    const CliRun many = Cli({"check", Write("many.Orbe", PlanFileBytes(plan))});
+    EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 12);
+    EXPECT_NE(many.out.find("\nwarning: And 2 more problems like these.\n"), std::string::npos);
+}
+
 TEST_F(CliFileTest, ProjectionStoppedAtTheLimitPrintsItsRowsAndSaysSo) {
     Plan plan;
     plan.AppendIncome();

@@ -1,0 +1,314 @@
+#include "report/PlanChecks.h"
+
+#include "model/Projection.h"
+#include "model/ProjectionTable.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+// Amounts grow so fast at this rate that the 32-bit limit comes within a few decades.
+constexpr float kSteepRate = 50.0f;
+constexpr std::int32_t kEarliestRetirementAge = 30;
+constexpr std::int32_t kLatestRetirementAge = 90;
+
+std::string Number(std::int64_t value) {
+    return std::to_string(value);
+}
+
+// The shortest text that reads back as the same rate: 52.5, 60.
+std::string Rate(float rate) {
+    std::array<char, 32> text{};
+    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), rate);
+    return error == std::errc{} ? std::string(text.data(), end) : std::string("?");
+}
+
+bool IsUtf8(const std::string& bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        std::size_t length = 1;
+        char32_t code = lead;
+        if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            code = lead & 0x07u;
+        } else if (lead >= 0xE0) {
+            length = 3;
+            code = lead & 0x0Fu;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            code = lead & 0x1Fu;
+        } else if (lead >= 0x80) {
+            return false;
+        }
+        if (bytes.size() - i < length)
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0u) != 0x80u)
+                return false;
+            code = (code << 6) | (next & 0x3Fu);
+        }
+        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+        if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+const char* PartName(PlanPart part) {
+    switch (part) {
+    case PlanPart::GeneralData:
+        return "General Data";
+    case PlanPart::Income:
+        return "Income";
+    case PlanPart::Expenses:
+        return "Expenses";
+    }
+    return "";
+}
+
+// An item as a sentence names it: its name, or its place in its list when it has none that
+// reads as text.
+std::string ItemName(const ScheduledAmounts& item, PlanPart part, std::size_t index) {
+    if (!item.name.empty() && IsUtf8(item.name))
+        return item.name;
+    return std::string(part == PlanPart::Income ? "Income" : "Expense") + " item " +
+           Number(static_cast<std::int64_t>(index) + 1);
+}
+
+class ProblemList {
+public:
+    void Add(PlanPart part, std::optional<std::size_t> item, const char* field, std::string problem,
+             const std::string& fix) {
+        m_problems.push_back({part, item, field,
+                              std::move(problem) + ": " + fix + " under " + PartName(part) + "."});
+    }
+    std::vector<PlanProblem> Take() { return std::move(m_problems); }
+
+private:
+    std::vector<PlanProblem> m_problems;
+};
+
+bool HasExpenseIn(const ExpenseItem& item, std::int32_t year) {
+    return (item.initialAmount != 0 && item.initialDate.GetYear() == year) ||
+           (item.annualAmount != 0 && item.annualStart.GetYear() <= year &&
+            year <= item.annualEnd.GetYear());
+}
+
+// As the engine counts it, an invalid date's year -1 opens the item in every year.
+bool AnyOpenForWithdrawal(const Plan& plan, std::int32_t year) {
+    for (const IncomeItem& income : plan.incomes)
+        if (year >= income.withdrawalStart.GetYear())
+            return true;
+    return false;
+}
+
+// The account to open first: the first that holds money from the start, else the first item.
+std::optional<std::size_t> AccountToOpen(const Plan& plan) {
+    for (std::size_t i = 0; i < plan.incomes.size(); ++i)
+        if (plan.incomes[i].initialAmount > 0)
+            return i;
+    if (plan.incomes.empty())
+        return std::nullopt;
+    return 0;
+}
+
+void CheckExpensesBeforeWithdrawal(const Plan& plan, ProblemList& problems) {
+    const std::int32_t firstYear = FirstProjectionYear(plan);
+    std::optional<std::int32_t> from;
+    std::int32_t to = 0;
+    std::vector<bool> falls(plan.expenses.size(), false);
+    for (std::int32_t year = firstYear; year < firstYear + ProjectionTable::kMaxRows; ++year) {
+        if (AnyOpenForWithdrawal(plan, year))
+            continue;
+        bool any = false;
+        for (std::size_t i = 0; i < plan.expenses.size(); ++i) {
+            if (HasExpenseIn(plan.expenses[i], year)) {
+                falls[i] = true;
+                any = true;
+            }
+        }
+        if (!any)
+            continue;
+        if (!from)
+            from = year;
+        to = year;
+    }
+    if (!from)
+        return;
+    std::size_t expense = 0;
+    while (!HasExpenseIn(plan.expenses[expense], *from))
+        ++expense;
+    const auto otherExpenses =
+        static_cast<std::size_t>(std::count(falls.begin(), falls.end(), true)) - 1;
+    std::string what = ItemName(plan.expenses[expense], PlanPart::Expenses, expense);
+    if (otherExpenses > 0)
+        what += " and " + Number(static_cast<std::int64_t>(otherExpenses)) +
+                (otherExpenses == 1 ? " other" : " others");
+    const std::string years = *from == to ? Number(*from) : Number(*from) + " to " + Number(to);
+    ProjectionTable table;
+    const ProjectionOutcome outcome = Calculate(plan, table);
+    const bool stopsThere = outcome.status == ProjectionStatus::Completed &&
+                            !outcome.lastRowCovered &&
+                            table.firstYear + table.rowCount - 1 == *from;
+    problems.Add(PlanPart::Income, AccountToOpen(plan), "withdrawalStart",
+                 "Expenses fall in " + years + " (" + what +
+                     ") while no income item is open for withdrawal, so the projection " +
+                     (stopsThere ? "stops in " : "can go no further than ") + Number(*from),
+                 "open an account for withdrawal from " + Number(*from) +
+                     " with the Start Date of its Eligible Withdrawals");
+}
+
+// One date of an item, with how a sentence names it.
+struct DatedField {
+    const char* field;
+    const char* subject;
+    const PlanDate& date;
+};
+
+void CheckDates(const std::vector<DatedField>& dates, const std::string& name, PlanPart part,
+                std::size_t index, const Plan& plan, ProblemList& problems) {
+    const std::int32_t birthYear = plan.birthDate.GetYear();
+    for (const DatedField& dated : dates) {
+        if (!dated.date.IsValid()) {
+            problems.Add(part, index, dated.field,
+                         "In " + name + ", the " + dated.subject + " is not a valid date",
+                         "enter it again");
+            return;
+        }
+        if (plan.birthDate.IsValid() && dated.date.GetYear() < birthYear) {
+            problems.Add(part, index, dated.field,
+                         "In " + name + ", the " + dated.subject + ", " +
+                             Number(dated.date.GetYear()) + ", lies before the birth year " +
+                             Number(birthYear),
+                         "change it");
+            return;
+        }
+    }
+}
+
+void CheckAnnualOrder(const ScheduledAmounts& item, const std::string& name, PlanPart part,
+                      std::size_t index, ProblemList& problems) {
+    if (item.annualAmount == 0 || !item.annualStart.IsValid() || !item.annualEnd.IsValid() ||
+        item.annualEnd.GetYear() >= item.annualStart.GetYear())
+        return;
+    problems.Add(part, index, "annualEnd",
+                 "In " + name + ", the annual amount ends in " + Number(item.annualEnd.GetYear()) +
+                     ", before it starts in " + Number(item.annualStart.GetYear()) +
+                     ", so it is never counted",
+                 "change its End Date");
+}
+
+void CheckRate(float rate, const char* field, const char* subject, const char* when,
+               const std::string& name, PlanPart part, std::size_t index, ProblemList& problems) {
+    if (!(rate >= kSteepRate))
+        return;
+    problems.Add(part, index, field,
+                 "In " + name + ", the " + subject + " of " + Rate(rate) + " %" + when +
+                     " makes amounts reach the calculation limit within a few decades",
+                 "enter a rate below 50 %");
+}
+
+// The dates that count: an amount's dates only when it has an amount.
+std::vector<DatedField> AmountDates(const ScheduledAmounts& item) {
+    std::vector<DatedField> dates;
+    if (item.initialAmount != 0)
+        dates.push_back({"initialDate", "initial amount's date", item.initialDate});
+    if (item.annualAmount != 0) {
+        dates.push_back({"annualStart", "annual amount's start date", item.annualStart});
+        dates.push_back({"annualEnd", "annual amount's end date", item.annualEnd});
+    }
+    return dates;
+}
+
+void CheckNamed(const ScheduledAmounts& item, PlanPart part, std::size_t index,
+                ProblemList& problems) {
+    if (item.name.empty())
+        problems.Add(part, index, "name", ItemName(item, part, index) + " has no name",
+                     "enter one so that the item can be told apart");
+}
+
+void CheckIncome(const Plan& plan, std::size_t index, ProblemList& problems) {
+    const IncomeItem& item = plan.incomes[index];
+    const PlanPart part = PlanPart::Income;
+    const std::string name = ItemName(item, part, index);
+    CheckNamed(item, part, index, problems);
+    std::vector<DatedField> dates = AmountDates(item);
+    if (item.rateBefore != item.rateAfter)
+        dates.push_back({"rateSwitchDate", "interest rate's switch date", item.rateSwitchDate});
+    dates.push_back({"withdrawalStart", "withdrawal start date", item.withdrawalStart});
+    CheckDates(dates, name, part, index, plan, problems);
+    CheckAnnualOrder(item, name, part, index, problems);
+    CheckRate(item.growthRate, "growthRate", "growth rate", "", name, part, index, problems);
+    CheckRate(item.rateBefore, "rateBefore", "interest rate", " before the switch", name, part,
+              index, problems);
+    CheckRate(item.rateAfter, "rateAfter", "interest rate", " after the switch", name, part, index,
+              problems);
+}
+
+void CheckExpense(const Plan& plan, std::size_t index, ProblemList& problems) {
+    const ExpenseItem& item = plan.expenses[index];
+    const PlanPart part = PlanPart::Expenses;
+    const std::string name = ItemName(item, part, index);
+    CheckNamed(item, part, index, problems);
+    CheckDates(AmountDates(item), name, part, index, plan, problems);
+    CheckAnnualOrder(item, name, part, index, problems);
+    CheckRate(item.growthRate, "growthRate", "growth rate", "", name, part, index, problems);
+}
+
+} // namespace
+
+std::optional<PlanProblem> NoFirstYearProblem(const Plan& plan) {
+    if (FirstProjectionYear(plan) != 0)
+        return std::nullopt;
+    ProblemList problems;
+    if (plan.incomes.empty())
+        problems.Add(PlanPart::Income, std::nullopt, "initialAmount",
+                     "The plan has no income item, so the projection has no first year and runs "
+                     "from year 0",
+                     "add an account with what it holds today as its Initial Amount");
+    else
+        problems.Add(PlanPart::Income, 0, "initialAmount",
+                     "No income item has an initial amount above 0, so the projection has no "
+                     "first year and runs from year 0",
+                     "enter what an account holds today as its Initial Amount");
+    return problems.Take().front();
+}
+
+std::vector<PlanProblem> CheckPlan(const Plan& plan) {
+    ProblemList problems;
+    if (!plan.birthDate.IsValid())
+        problems.Add(PlanPart::GeneralData, std::nullopt, "birthDate",
+                     "The birth date is not a valid date, so no age and no retirement year can "
+                     "be known",
+                     "enter it again");
+    if (plan.retirementAge < kEarliestRetirementAge || plan.retirementAge > kLatestRetirementAge)
+        problems.Add(PlanPart::GeneralData, std::nullopt, "retirementAge",
+                     "The retirement age " + Number(plan.retirementAge) + " lies outside " +
+                         Number(kEarliestRetirementAge) + " to " + Number(kLatestRetirementAge),
+                     "enter the age at which work stops");
+    std::vector<PlanProblem> found = problems.Take();
+    if (std::optional<PlanProblem> noFirstYear = NoFirstYearProblem(plan))
+        found.push_back(std::move(*noFirstYear));
+    else
+        CheckExpensesBeforeWithdrawal(plan, problems);
+    for (std::size_t i = 0; i < plan.incomes.size(); ++i)
+        CheckIncome(plan, i, problems);
+    for (std::size_t i = 0; i < plan.expenses.size(); ++i)
+        CheckExpense(plan, i, problems);
+    for (PlanProblem& problem : problems.Take())
+        found.push_back(std::move(problem));
+    return found;
+}
+
+std::string MoreProblemsSentence(std::size_t more) {
+    return "And " + Number(static_cast<std::int64_t>(more)) +
+           (more == 1 ? " more problem like these." : " more problems like these.");
+}

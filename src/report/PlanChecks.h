@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/Plan.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What makes a plan's projection meaningless or surprising, each said once for every edition
+// with its fix. The projection rules stay as they are: these checks only tell the user.
+
+// The dialog where a problem is fixed.
+enum class PlanPart { GeneralData, Income, Expenses };
+
+struct PlanProblem {
+    PlanPart part = PlanPart::GeneralData;
+    // The item of the part's list to open at; empty for the general data, or for a list with
+    // no item yet.
+    std::optional<std::size_t> item;
+    // The field to change, as the dialogs and the plan's JSON name it: "initialAmount".
+    std::string field;
+    // One plain sentence in UTF-8: the problem, then after a colon its fix.
+    std::string sentence;
+
+    bool operator==(const PlanProblem& other) const = default;
+};
+
+// Every problem of the plan, the plan-wide ones first, then item by item in list order.
+std::vector<PlanProblem> CheckPlan(const Plan& plan);
+
+// The problem that leaves the projection without a first year, when the plan has it: what the
+// answers about a projection say instead of figures.
+std::optional<PlanProblem> NoFirstYearProblem(const Plan& plan);
+
+// How many problems a list shows before it says how many more there are.
+inline constexpr std::size_t kProblemsShown = 10;
+
+// "And 3 more problems like these.", for the problems beyond those shown.
+std::string MoreProblemsSentence(std::size_t more);
