@@ -30,3 +30,7 @@ std::optional<QString> AnswerWithoutWindow(const QStringList& arguments) {
         return QStringLiteral("Orbelan " ORBELAN_VERSION "\n");
     return std::nullopt;
 }
+
+std::vector<std::string> ArgumentsAfterProgramName(int argc, const char* const* argv) {
+    return {argv + 1, argv + argc};
+}

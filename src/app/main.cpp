@@ -7,24 +7,11 @@
 #include "platform/qt/QtUiServices.h"
 
 #include <QApplication>
-#include <QStringList>
 
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace {
-
-std::vector<std::string> ArgumentsAfterProgramName() {
-    std::vector<std::string> arguments;
-    const QStringList all = QApplication::arguments();
-    for (qsizetype index = 1; index < all.size(); ++index)
-        arguments.push_back(all[index].toStdString());
-    return arguments;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     SetApplicationIdentity();
@@ -59,7 +46,8 @@ int main(int argc, char* argv[]) {
     CTessalyApp app(settings, ui);
     ui.SetParentWidget(&app.GetMainFrame());
 
-    const int status = app.InitInstance(ArgumentsAfterProgramName()) ? QApplication::exec() : 1;
+    const int status =
+        app.InitInstance(ArgumentsAfterProgramName(argc, argv)) ? QApplication::exec() : 1;
     app.ExitInstance();
     return status;
 }

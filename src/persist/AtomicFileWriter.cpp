@@ -20,18 +20,16 @@ namespace {
 
 std::function<void()> g_beforeOpenForTesting;
 
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
+// What every program's new file gets: read and write for all, less the umask, or as the
+// folder's default ACL says.
+constexpr mode_t kNewFileMode = 0666;
+// A replacement takes the attributes of the file it replaces; until then it is ours alone.
+constexpr mode_t kReplacementMode = 0600;
 
 std::error_code WriteNewFile(const fs::path& target, std::string_view bytes) {
-    TemporaryFile temporary(target);
+    TemporaryFile temporary(target, kNewFileMode);
     if (temporary.CreationError())
         return temporary.CreationError();
-    if (::fchmod(temporary.Get(), NewFileMode()) != 0)
-        return LastSystemError();
     return temporary.Commit(bytes);
 }
 
@@ -59,7 +57,7 @@ std::error_code ReplaceExistingFile(const fs::path& target, const struct stat& i
     if (info.st_nlink > 1)
         return WriteFileInPlace(fd.Get(), target, info, bytes);
     {
-        TemporaryFile temporary(target);
+        TemporaryFile temporary(target, kReplacementMode);
         if (!temporary.CreationError() && !CopyFileAttributes(target, info, temporary.Get()))
             return temporary.Commit(bytes);
     }

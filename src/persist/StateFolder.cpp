@@ -1,5 +1,7 @@
 #include "persist/StateFolder.h"
 
+#include "persist/LinkPolicy.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -33,9 +35,11 @@ StateFolder SystemProblem(const fs::path& path) {
     return Problem(path.string() + ": " + std::strerror(systemError), systemError);
 }
 
-// The folder, if it is one and not a link; checks that it is the user's alone.
-StateFolder OpenExisting(const fs::path& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+// The folder at path, if it is one and not a link; checks that it is the user's alone. name
+// is path's last part when parent is the folder open above it.
+StateFolder OpenExisting(int parent, const fs::path& name, const fs::path& path) {
+    FileDescriptor fd(
+        ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat info {};
     if (!fd.IsOpen() || ::fstat(fd.Get(), &info) != 0)
         return SystemProblem(path);
@@ -59,22 +63,23 @@ fs::path SaveBackupFolder() {
 }
 
 StateFolder OpenStateFolder() {
-    return OpenExisting(SaveBackupFolder());
+    const fs::path path = SaveBackupFolder();
+    return OpenExisting(AT_FDCWD, path, path);
 }
 
 StateFolder OpenStateFolderForWriting() {
     const fs::path path = SaveBackupFolder();
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
-    if (::mkdir(path.c_str(), kPrivateFolderMode) != 0 && errno != EEXIST)
-        return SystemProblem(path);
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info {};
-    // A folder of the user's own that others may enter is closed to them first.
-    if (fd.IsOpen() && ::fstat(fd.Get(), &info) == 0 && info.st_uid == ::geteuid() &&
-        (info.st_mode & 07777) != kPrivateFolderMode)
-        ::fchmod(fd.Get(), kPrivateFolderMode);
-    return OpenExisting(path);
+    WalkedFolder parent;
+    if (const std::error_code error = WalkToFolder(path.parent_path(), parent, kPrivateFolderMode))
+        return Problem(path.string() + ": " + error.message(), error.value());
+    StateFolder existing = OpenExisting(parent.fd.Get(), path.filename(), path);
+    if (!existing.Missing())
+        return existing;
+    // Made as its parents are.
+    WalkedFolder made;
+    if (const std::error_code error = WalkToFolder(path, made, kPrivateFolderMode))
+        return Problem(path.string() + ": " + error.message(), error.value());
+    return OpenExisting(parent.fd.Get(), path.filename(), path);
 }
 
 std::string PrivateFileProblem(int fd) {

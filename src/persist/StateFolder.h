@@ -25,8 +25,10 @@ struct StateFolder {
 
 // Opens the folder to look for backups; never creates it.
 StateFolder OpenStateFolder();
-// Opens the folder to keep a backup in, creating it (and its parents) when missing, and
-// taking away the access of others from a folder of the user's own.
+// Opens the folder to keep a backup in, creating it (and its parents, mode 0700) when
+// missing, but only where the user could without privileges: root with another user's HOME
+// (as under sudo -E) leaves that home alone. Links on the way are followed as LinkPolicy.h
+// allows; an existing folder is never changed, only refused.
 StateFolder OpenStateFolderForWriting();
 
 // Why a file in the folder (fd open on it, O_NOFOLLOW) may not be trusted as the user's

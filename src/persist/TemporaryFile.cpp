@@ -1,8 +1,10 @@
 #include "persist/TemporaryFile.h"
 
+#include <cerrno>
 #include <chrono>
 #include <climits>
 #include <fcntl.h>
+#include <random>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,24 +44,34 @@ bool IsTemporaryName(std::string_view name, std::string_view prefix) {
     return true;
 }
 
-// Creates the file and gives its name back in path.
-int CreateBeside(const fs::path& target, fs::path& path) {
-    // Built by path appends rather than string concatenation, which GCC 12 at -O3 warns
-    // about falsely.
-    fs::path name = FolderOf(target) / TemporaryPrefix(target);
-    name += kRandomPart;
-    name += kSuffix;
-    std::string pattern = name.string();
-    const int fd = ::mkostemps(pattern.data(), static_cast<int>(kSuffix.size()), O_CLOEXEC);
-    if (fd >= 0)
-        path = pattern;
-    return fd;
+// Creates the file and gives its name back in path: mkostemps, with a mode of our choosing.
+int CreateBeside(const fs::path& target, mode_t mode, fs::path& path) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    const std::string prefix = TemporaryPrefix(target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = prefix;
+        for (std::size_t i = 0; i < kRandomPart.size(); ++i)
+            name += kLetters[pick(random)];
+        name += kSuffix;
+        const fs::path candidate = FolderOf(target) / name;
+        const int fd =
+            ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) {
+            if (fd >= 0)
+                path = candidate;
+            return fd;
+        }
+    }
+    return -1;
 }
 
 } // namespace
 
-TemporaryFile::TemporaryFile(const fs::path& target)
-    : m_target(target), m_fd(CreateBeside(target, m_path)) {
+TemporaryFile::TemporaryFile(const fs::path& target, mode_t mode)
+    : m_target(target), m_fd(CreateBeside(target, mode, m_path)) {
     if (!m_fd.IsOpen())
         m_creationError = LastSystemError();
 }

@@ -4,15 +4,18 @@
 
 #include <filesystem>
 #include <string_view>
+#include <sys/types.h>
 #include <system_error>
 
 // A new file with a hidden name beside the file it will replace, so that the rename never
 // crosses a file system: ".NAME.XXXXXX.tmp", NAME shortened when the whole would be longer
 // than a file name may be. The name ends in ".tmp": a crash never leaves something that
-// looks like a plan. Removed again unless it was committed.
+// looks like a plan. Created with mode as open(2) creates a file, so that the umask or the
+// folder's default ACL apply to it as they apply to any new file. Removed again unless it was
+// committed.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::filesystem::path& target);
+    TemporaryFile(const std::filesystem::path& target, mode_t mode);
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile();

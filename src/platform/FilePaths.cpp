@@ -20,7 +20,13 @@ std::string FullPath(const std::string& path) {
     const fs::path absolute = fs::absolute(PathFromUtf8(path), error);
     if (error)
         return path;
-    return Utf8FromPath(absolute.lexically_normal());
+    // "." and doubled separators go; ".." stays, for behind a link only the kernel knows
+    // which folder it leads to.
+    fs::path full = absolute.root_path();
+    for (const fs::path& part : absolute.relative_path())
+        if (!part.empty() && part != ".")
+            full /= part;
+    return Utf8FromPath(full);
 }
 
 std::string FileNameOf(const std::string& path) {

@@ -9,8 +9,8 @@
 std::filesystem::path PathFromUtf8(const std::string& utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);
 
-// The absolute, lexically normalised form of a path, as the recent-file list keeps it.
-// An empty path stays empty.
+// The absolute form of a path, as the recent-file list keeps it, without "." parts or doubled
+// separators; ".." is kept, to mean what the kernel makes of it. An empty path stays empty.
 std::string FullPath(const std::string& path);
 
 // The last component of a path, extension included: what a document shows as its title.

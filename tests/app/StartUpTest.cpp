@@ -1,5 +1,6 @@
 #include "tests/app/AppFixture.h"
 
+#include "app/StartOptions.h"
 #include "platform/FilePaths.h"
 
 #include <QAction>
@@ -49,6 +50,17 @@ TEST_F(StartUpTest, NamedPlanOpensInsteadOfTheMostRecentAndBecomesTheMostRecent)
     EXPECT_TRUE(ui.GetJournal().empty());
     EXPECT_EQ(RecentFileSetting(1), FullPath(named));
     EXPECT_EQ(RecentFileSetting(2), FullPath(recent));
+}
+
+TEST_F(StartUpTest, PlanWhoseNameIsNotUtf8OpensFromTheCommandLine) {
+    const std::string named = CopyExample("Pr\xE9vision.Orbe");
+    const std::string program = "orbelan";
+    const char* argv[] = {program.c_str(), named.c_str()};
+
+    ASSERT_TRUE(Start(ArgumentsAfterProgramName(2, argv)));
+
+    EXPECT_EQ(Document().GetPathName(), named);
+    EXPECT_TRUE(ui.GetJournal().empty());
 }
 
 TEST_F(StartUpTest, MostRecentPlanReopensWhenNoFileIsNamed) {

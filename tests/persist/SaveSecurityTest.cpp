@@ -182,3 +182,87 @@ TEST_F(SaveSecurityTest, BackupTemporariesThatKilledSavesLeftAreRemoved) {
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(others));
 }
+
+TEST_F(SaveSecurityTest, LinkPlantedAsAFolderOfThePathIsFollowedOnlyWhereTheKernelRuleAllows) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a link of another user can only be set up as root";
+    const fs::path shared = m_dir.Path() / "shared";
+    const fs::path hidden = m_dir.Path() / "private";
+    fs::create_directories(hidden);
+    ASSERT_EQ(::chmod(hidden.c_str(), 0700), 0);
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::string victim = (hidden / "roots.Orbe").string();
+    std::ofstream(victim) << kOldBytes;
+    const fs::path link = shared / "exports";
+    fs::create_directory_symlink(hidden, link);
+    struct Case {
+        uid_t linkOwner;
+        const char* name;
+        bool saved;
+    };
+    // The last: a link of this user's own is followed.
+    for (const Case& c :
+         {Case{kUnprivilegedId, "roots.Orbe", false}, Case{kUnprivilegedId, "created.Orbe", false},
+          Case{0, "created.Orbe", true}}) {
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+        const std::string path = (link / c.name).string();
+
+        EXPECT_EQ(Save(path), c.saved ? "saved" : Refused(path, "Permission denied"));
+        EXPECT_EQ(fs::exists(hidden / "created.Orbe"), c.saved);
+    }
+    EXPECT_EQ(ReadBytes(victim), kOldBytes);
+}
+
+TEST_F(SaveSecurityTest, FileSquattedInASharedStickyFolderIsNeverWritten) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a file of another user can only be set up as root";
+    const fs::path shared = m_dir.Path() / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::string path = (shared / "plan.Orbe").string();
+    struct Case {
+        uid_t folderOwner;
+        std::string expected;
+    };
+    // Another user's file, and then the folder owner's own.
+    for (const Case& c :
+         {Case{0, Refused(path, "Permission denied")}, Case{kUnprivilegedId, "saved"}}) {
+        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, c.folderOwner), 0);
+        ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+        fs::remove(path);
+        std::ofstream(path) << "";
+        ASSERT_EQ(::chown(path.c_str(), kUnprivilegedId, kUnprivilegedId), 0);
+        ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+
+        EXPECT_EQ(Save(path), c.expected) << c.folderOwner;
+    }
+}
+
+TEST_F(SaveSecurityTest, NewFileGetsWhatTheFolderDefaultAccessListGivesEveryNewFile) {
+    // The default ACL user::rw-, user:65534:rwx, group::---, mask::rwx, other::---.
+    const std::string acl =
+        std::string("\x02\0\0\0", 4) + std::string("\x01\0\x06\0\xff\xff\xff\xff", 8) +
+        std::string("\x02\0\x07\0\xfe\xff\0\0", 8) + std::string("\x04\0\0\0\xff\xff\xff\xff", 8) +
+        std::string("\x10\0\x07\0\xff\xff\xff\xff", 8) +
+        std::string("\x20\0\0\0\xff\xff\xff\xff", 8);
+    ASSERT_EQ(
+        ::setxattr(m_dir.Path().c_str(), "system.posix_acl_default", acl.data(), acl.size(), 0), 0);
+    const std::string other = m_dir.FilePath("other.Orbe");
+    ASSERT_TRUE(FileDescriptor(::open(other.c_str(), O_CREAT | O_WRONLY, 0666)).IsOpen());
+    const auto accessList = [](const std::string& file) {
+        std::string value(256, '\0');
+        const ssize_t size =
+            ::getxattr(file.c_str(), "system.posix_acl_access", value.data(), value.size());
+        value.resize(size < 0 ? 0 : static_cast<std::size_t>(size));
+        return value;
+    };
+    const std::string path = m_dir.FilePath("plan.Orbe");
+
+    EXPECT_EQ(Save(path), "saved");
+
+    // The mask, rw- as 0666 allows, shows as the group bits.
+    EXPECT_EQ(StatOf(path).st_mode & 07777, 0660u);
+    EXPECT_EQ(StatOf(path).st_mode & 07777, StatOf(other).st_mode & 07777);
+    EXPECT_EQ(accessList(path), accessList(other));
+}

@@ -33,9 +33,10 @@ TEST_F(DocumentBaseTest, SetPathNameTitlesWithTheFileNameAndTellsObservers) {
 }
 
 TEST_F(DocumentBaseTest, SetPathNameKeepsTheFullPath) {
-    document.SetPathName("plans/../home.Orbe");
+    document.SetPathName("plans/./home.Orbe");
 
-    EXPECT_EQ(document.GetPathName(), Utf8FromPath(std::filesystem::current_path() / "home.Orbe"));
+    EXPECT_EQ(document.GetPathName(),
+              Utf8FromPath(std::filesystem::current_path() / "plans" / "home.Orbe"));
     EXPECT_EQ(document.GetTitle(), "home.Orbe");
 }
 
