@@ -3,6 +3,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/CliHelp.h"
 #include "cli/CommandArguments.h"
+#include "cli/CompareCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/ExplainCommand.h"
 #include "cli/ProjectCommand.h"
@@ -33,6 +34,7 @@ constexpr std::array kCommands{
     CliCommand{"check", RunCheck},     CliCommand{"save", RunSave},
     CliCommand{"sustain", RunSustain}, CliCommand{"sensitivity", RunSensitivity},
     CliCommand{"report", RunReport},   CliCommand{"risk", RunRiskCommand},
+    CliCommand{"compare", RunCompare},
 };
 
 } // namespace

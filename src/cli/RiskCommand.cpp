@@ -3,9 +3,9 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "cli/RiskSettingsArguments.h"
 #include "cli/SustainCommand.h"
 #include "model/Risk.h"
-#include "persist/NumberText.h"
 #include "persist/UserMessages.h"
 #include "report/ProjectionCsv.h"
 #include "report/RiskJson.h"
@@ -27,43 +27,12 @@ struct RiskRequest {
 
 // The request, or the usage status after saying what was wrong.
 std::optional<RiskRequest> ReadRequest(const CommandArguments& arguments, std::ostream& err) {
+    const std::optional<RiskSettings> settings = ReadRiskSettings(arguments, err);
+    if (!settings)
+        return std::nullopt;
     RiskRequest request;
-    request.settings.untilAge = kDefaultUntilAge;
+    request.settings = *settings;
     request.json = arguments.Has("--json");
-    struct Whole {
-        std::string_view option;
-        std::int32_t first;
-        std::int32_t last;
-        std::int32_t& value;
-        const char* problem;
-    };
-    const Whole wholes[] = {
-        {"--paths", kMinRiskPaths, kMaxRiskPaths, request.settings.paths,
-         "--paths needs a number of paths from 1 to 100000"},
-        {"--spread", 0, kMaxRiskSpread, request.settings.spread,
-         "--spread needs whole points from 0 to 50"},
-        {"--until-age", 0, kMaxRiskAge, request.settings.untilAge,
-         "--until-age needs an age from 0 to 1000"},
-    };
-    for (const Whole& whole : wholes) {
-        if (const std::optional<std::string> given = arguments.Value(whole.option)) {
-            const std::optional<std::int32_t> number =
-                ParseWholeNumber(*given, whole.first, whole.last);
-            if (!number) {
-                Usage(err, whole.problem);
-                return std::nullopt;
-            }
-            whole.value = *number;
-        }
-    }
-    if (const std::optional<std::string> given = arguments.Value("--seed")) {
-        const std::optional<std::uint64_t> seed = ParseSeedText(*given);
-        if (!seed) {
-            Usage(err, "--seed needs a number from 0 to 18446744073709551615");
-            return std::nullopt;
-        }
-        request.settings.seed = *seed;
-    }
     if (const std::optional<std::string> given = arguments.Value("--path")) {
         request.path = ParseWholeNumber(*given, 0, request.settings.paths - 1);
         if (!request.path) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -221,5 +222,6 @@ RiskSummary RunRisk(const Plan& plan, const RiskSettings& settings, StopToken st
     summary.years = YearPercentiles(work, FirstProjectionYear(plan));
     summary.worstPath = PathAtRank(work.ranks, 10);
     summary.medianPath = PathAtRank(work.ranks, 50);
+    summary.outcomes = std::move(work.outcomes);
     return summary;
 }

@@ -79,6 +79,8 @@ struct RiskSummary {
     // one that is the median: what "Show the worst path" and "Show the median path" open.
     std::int32_t worstPath = 0;
     std::int32_t medianPath = 0;
+    // Each path's outcome by its number: what lets two plans be compared path by path.
+    std::vector<PathOutcome> outcomes;
 
     bool operator==(const RiskSummary& other) const = default;
 };

@@ -1,9 +1,11 @@
 #include "cli/CliCommands.h"
+#include "model/WhatIf.h"
 #include "persist/PlanFile.h"
 #include "persist/SaveBackup.h"
 #include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <filesystem>
@@ -291,6 +293,47 @@ TEST(CliTest, RiskBadArgumentsExitWithTwo) {
         EXPECT_EQ(run.out, "") << args[2];
         EXPECT_EQ(run.err.substr(0, 13), "orbelan-cli: ") << args[2];
     }
+}
+
+TEST_F(CliFileTest, CompareRunsEveryPlanAsRiskAndSustainDo) {
+    const std::string cheaper =
+        Write("cheaper.Orbe", PlanFileBytes(*PlanVariant(ProjectionExamplePlan(), 80, 0)));
+    const std::vector<std::string> settings{"--spread", "20",          "--paths",
+                                            "300",      "--until-age", "56"};
+    std::vector<std::string> args{"compare", kExample, cheaper, "--json"};
+    args.insert(args.end(), settings.begin(), settings.end());
+    const CliRun run = Cli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json json = nlohmann::json::parse(run.out);
+    std::int32_t lasting[2] = {};
+    for (std::size_t p = 0; p < 2; ++p) {
+        const std::string& file = args[p + 1];
+        std::vector<std::string> riskArgs{"risk", file, "--json"};
+        riskArgs.insert(riskArgs.end(), settings.begin(), settings.end());
+        const nlohmann::json risk = nlohmann::json::parse(Cli(riskArgs).out);
+        const nlohmann::json& plan = json["plans"][p];
+        EXPECT_EQ(plan["file"], file);
+        EXPECT_EQ(plan["successes"], risk["successes"]);
+        EXPECT_EQ(plan["horizonYear"], risk["horizonYear"]);
+        EXPECT_EQ("sustainable spending to age 56: " + plan["sustainable"].dump() + "%\n",
+                  Cli({"sustain", file, "--until-age", "56"}).out);
+        lasting[p] = plan["successes"];
+    }
+    const nlohmann::json& pair = json["pairs"][0];
+    EXPECT_EQ(pair["both"].get<int>() + pair["onlyFirst"].get<int>(), lasting[0]);
+    EXPECT_EQ(pair["both"].get<int>() + pair["onlySecond"].get<int>(), lasting[1]);
+    EXPECT_EQ(pair["both"].get<int>() + pair["onlyFirst"].get<int>() +
+                  pair["onlySecond"].get<int>() + pair["neither"].get<int>(),
+              300);
+
+    const std::vector<std::vector<std::string>> bad{
+        {"compare", kExample},
+        {"compare", kExample, kExample, kExample, kExample, kExample},
+        {"compare", kExample, kExample, "--json", "--csv"},
+        {"compare", kExample, kExample, "--paths", "0"},
+    };
+    for (const std::vector<std::string>& command : bad)
+        EXPECT_EQ(Cli(command).status, 2) << command.size();
 }
 
 TEST_F(CliFileTest, CalculationLimitIsNamedNotRunOut) {

@@ -1,0 +1,54 @@
+#include "cli/CompareCommand.h"
+
+#include "cli/CliSupport.h"
+#include "cli/CommandArguments.h"
+#include "cli/ExitStatus.h"
+#include "cli/RiskSettingsArguments.h"
+#include "model/Scenarios.h"
+#include "persist/UserMessages.h"
+#include "report/ScenarioCsv.h"
+#include "report/ScenarioJson.h"
+#include "report/ScenarioText.h"
+
+#include <vector>
+
+int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseCommandArguments(
+        args, {{"--json", "--csv"}, {"--paths", "--spread", "--seed", "--until-age"}, std::nullopt},
+        out, err);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const CommandArguments& arguments = std::get<CommandArguments>(parsed);
+    const std::vector<std::string>& files = arguments.operands;
+    if (files.size() < 2)
+        return Usage(err, "compare needs at least two FILEs");
+    if (files.size() > kMaxScenarios)
+        return Usage(err, "compare takes at most four FILEs");
+    if (arguments.Has("--json") && arguments.Has("--csv"))
+        return Usage(err, "--json and --csv cannot be given together");
+    const std::optional<RiskSettings> settings = ReadRiskSettings(arguments, err);
+    if (!settings)
+        return kExitUsage;
+    std::vector<Plan> plans(files.size());
+    for (std::size_t p = 0; p < files.size(); ++p)
+        if (!OpenForProjection(files[p], plans[p], err))
+            return kExitCannotOpen;
+    const ScenarioComparison comparison = CompareScenarios(plans, *settings);
+    if (comparison.status == ScenarioStatus::InvalidBirthDate) {
+        err << "orbelan-cli: " << files[comparison.failedPlan]
+            << ": the plan's birth date is invalid, so it has no age\n";
+        return kExitCannotOpen;
+    }
+    if (comparison.status != ScenarioStatus::Done) {
+        err << kAllocationError << '\n';
+        return kExitCannotCalculate;
+    }
+    const std::vector<std::string> names = ScenarioNames(files);
+    if (arguments.Has("--json"))
+        out << FormatScenarioJson(comparison, files);
+    else if (arguments.Has("--csv"))
+        out << FormatScenarioCsv(comparison, names);
+    else
+        out << FormatScenarioText(comparison, names);
+    return kExitSuccess;
+}

@@ -1,0 +1,43 @@
+#include "cli/RiskSettingsArguments.h"
+
+#include "persist/NumberText.h"
+
+std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, std::ostream& err) {
+    RiskSettings settings;
+    settings.untilAge = kDefaultUntilAge;
+    struct Whole {
+        std::string_view option;
+        std::int32_t first;
+        std::int32_t last;
+        std::int32_t& value;
+        const char* problem;
+    };
+    const Whole wholes[] = {
+        {"--paths", kMinRiskPaths, kMaxRiskPaths, settings.paths,
+         "--paths needs a number of paths from 1 to 100000"},
+        {"--spread", 0, kMaxRiskSpread, settings.spread,
+         "--spread needs whole points from 0 to 50"},
+        {"--until-age", 0, kMaxRiskAge, settings.untilAge,
+         "--until-age needs an age from 0 to 1000"},
+    };
+    for (const Whole& whole : wholes) {
+        if (const std::optional<std::string> given = arguments.Value(whole.option)) {
+            const std::optional<std::int32_t> number =
+                ParseWholeNumber(*given, whole.first, whole.last);
+            if (!number) {
+                Usage(err, whole.problem);
+                return std::nullopt;
+            }
+            whole.value = *number;
+        }
+    }
+    if (const std::optional<std::string> given = arguments.Value("--seed")) {
+        const std::optional<std::uint64_t> seed = ParseSeedText(*given);
+        if (!seed) {
+            Usage(err, "--seed needs a number from 0 to 18446744073709551615");
+            return std::nullopt;
+        }
+        settings.seed = *seed;
+    }
+    return settings;
+}

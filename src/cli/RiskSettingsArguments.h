@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/CommandArguments.h"
+#include "model/Risk.h"
+
+#include <optional>
+#include <ostream>
+
+// The options that draw the paths, as risk and compare take them: --paths, --spread, --seed
+// and --until-age read over the defaults; empty after saying on err what was wrong (the caller
+// then gives the usage status).
+std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, std::ostream& err);

@@ -1,0 +1,129 @@
+#include "report/ScenarioText.h"
+
+#include "report/GroupedNumber.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+constexpr std::string_view kPlanExtension = ".Orbe";
+
+std::string Paths(std::int32_t count) {
+    return GroupedNumber(count) + (count == 1 ? " path" : " paths");
+}
+
+std::string SustainableText(const SustainableSpending& answer) {
+    switch (answer.status) {
+    case SustainStatus::Found:
+        return std::to_string(answer.percent) + " %";
+    case SustainStatus::StopsAtLimit:
+        return "unknown: the calculation limit in " + std::to_string(answer.limitYear);
+    default:
+        return "none";
+    }
+}
+
+std::string ShareText(const RiskSummary& risk) {
+    const std::int32_t tenths = SuccessTenths(risk);
+    return GroupedNumber(risk.successes) + " of " + GroupedNumber(risk.settings.paths) + ": " +
+           std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + " %";
+}
+
+// Left-aligned in width characters, counting each UTF-8 character once.
+std::string Padded(const std::string& text, std::size_t width) {
+    const auto characters =
+        static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }));
+    return text + std::string(width > characters ? width - characters : 0, ' ');
+}
+
+} // namespace
+
+std::vector<std::string> ScenarioNames(std::span<const std::string> files) {
+    std::vector<std::string> names;
+    for (std::string_view file : files) {
+        const std::size_t slash = file.find_last_of('/');
+        if (slash != std::string_view::npos)
+            file.remove_prefix(slash + 1);
+        if (file.size() > kPlanExtension.size() && file.ends_with(kPlanExtension))
+            file.remove_suffix(kPlanExtension.size());
+        std::string name(file);
+        for (int n = 2; std::find(names.begin(), names.end(), name) != names.end(); ++n)
+            name = std::string(file) + " (" + std::to_string(n) + ')';
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::string PairSentence(const PathAgreement& pair, std::string_view firstName,
+                         std::string_view secondName) {
+    const std::string first(firstName);
+    const std::string second(secondName);
+    return second + " lasts in " + Paths(pair.onlySecond) + " where " + first + " runs out; " +
+           first + " lasts in " + Paths(pair.onlyFirst) + " where " + second +
+           " runs out; both last in " + GroupedNumber(pair.both) + ", neither in " +
+           GroupedNumber(pair.neither) + '.';
+}
+
+std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison) {
+    const std::int32_t age =
+        comparison.plans.empty() ? 0 : comparison.plans.front().risk.settings.untilAge;
+    const std::string toAge = " to age " + std::to_string(age);
+    std::vector<ScenarioFigure> figures{{"First year", {}},
+                                        {"Years projected", {}},
+                                        {"Money lasts until", {}},
+                                        {"Age " + std::to_string(age) + " in", {}},
+                                        {"Sustainable spending" + toAge, {}},
+                                        {"Paths that last" + toAge, {}},
+                                        {"Paths stopped at the calculation limit", {}}};
+    for (const ScenarioResult& plan : comparison.plans) {
+        const std::string values[] = {std::to_string(plan.table.firstYear),
+                                      std::to_string(plan.table.rowCount),
+                                      HorizonLabel(plan.reach),
+                                      std::to_string(plan.risk.horizonYear),
+                                      SustainableText(plan.sustainable),
+                                      ShareText(plan.risk),
+                                      GroupedNumber(plan.risk.stoppedAtLimit)};
+        for (std::size_t f = 0; f < figures.size(); ++f)
+            figures[f].values.push_back(values[f]);
+    }
+    return figures;
+}
+
+std::string ScenarioSettingsSentence(const RiskSettings& settings) {
+    return "Over the same " + Paths(settings.paths) + " for every plan, spread " +
+           std::to_string(settings.spread) + " points, seed " + std::to_string(settings.seed) + '.';
+}
+
+std::string FormatScenarioText(const ScenarioComparison& comparison,
+                               std::span<const std::string> names) {
+    const std::vector<ScenarioFigure> figures = ScenarioFigures(comparison);
+    std::size_t labelWidth = 0;
+    for (const ScenarioFigure& figure : figures)
+        labelWidth = std::max(labelWidth, Characters(figure.label));
+    std::vector<std::size_t> widths;
+    for (std::size_t p = 0; p < names.size(); ++p) {
+        std::size_t width = Characters(names[p]);
+        for (const ScenarioFigure& figure : figures)
+            width = std::max(width, Characters(figure.values[p]));
+        widths.push_back(width);
+    }
+    const auto line = [&](const std::string& label, const auto& cell) {
+        std::string text = Padded(label, labelWidth);
+        for (std::size_t p = 0; p < names.size(); ++p)
+            text += "  " + Padded(cell(p), widths[p]);
+        while (text.ends_with(' '))
+            text.pop_back();
+        return text + '\n';
+    };
+    std::string text = line("", [&](std::size_t p) { return names[p]; });
+    for (const ScenarioFigure& figure : figures)
+        text += line(figure.label, [&](std::size_t p) { return figure.values[p]; });
+    if (!comparison.plans.empty())
+        text += ScenarioSettingsSentence(comparison.plans.front().risk.settings) + '\n';
+    for (const PathAgreement& pair : comparison.pairs)
+        text += PairSentence(pair, names[pair.first], names[pair.second]) + '\n';
+    return text;
+}
