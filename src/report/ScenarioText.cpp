@@ -30,13 +30,15 @@ std::string ShareText(const RiskSummary& risk) {
            std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + " %";
 }
 
-// Left-aligned in width characters, counting each UTF-8 character once.
+// The characters of UTF-8 text, as a terminal lines them up.
+std::size_t Characters(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::string Padded(const std::string& text, std::size_t width) {
-    const auto characters =
-        static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        }));
-    return text + std::string(width > characters ? width - characters : 0, ' ');
+    return text + std::string(width - std::min(width, Characters(text)), ' ');
 }
 
 } // namespace
