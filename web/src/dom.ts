@@ -27,8 +27,11 @@ export function field(id: string, label: string, size = 10): HTMLInputElement {
     return el('input', { id, type: 'text', size, autocomplete: 'off', 'data-label': label });
 }
 
-export function labelled(input: HTMLElement, label: string): HTMLElement {
-    return el('div', { class: 'field' }, el('label', { for: input.id }, label), input);
+// A field with its label before it and its unit ("%", "years"), if any, after it.
+export function labelled(input: HTMLElement, label: string, unit?: string): HTMLElement {
+    const field = el('div', { class: 'field' }, el('label', { for: input.id }, label), input);
+    if (unit) field.append(el('span', { class: 'unit' }, unit));
+    return field;
 }
 
 // One tab stop for a list of cells: the arrow keys (and Home, End) move the focus among them,

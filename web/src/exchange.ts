@@ -1,6 +1,5 @@
-// Moves values between a plan's fields and the form's controls, as the desktop dialogs do:
-// show fills every control, read takes them in a fixed order and stops at the first
-// refusal with the dialogs' message, which the caller shows before focusing the control.
+// Moves values between a plan's fields and the form's controls: show fills the controls, and
+// a control's value is read, with the dialogs' message for a refusal, when it is changed.
 import type { Core, Parsed, PlanDate } from './core';
 import { nameForDisplay, nameFromEdit } from './names';
 
@@ -8,9 +7,14 @@ type Target = Record<string, unknown>;
 
 interface Binding {
     control: HTMLInputElement;
+    key: string;
     show(target: Target): void;
     read(target: Target): string | null;
 }
+
+// A name longer than this is surely a paste gone wrong; the page refuses it rather than
+// carry it through every view.
+export const kMaxNameLength = 10000;
 
 // A date picker shows the current year for a date that has none.
 const currentYear = new Date().getFullYear();
@@ -55,6 +59,7 @@ export class Exchange {
     ): void {
         this.bindings.push({
             control,
+            key,
             show: (t) => (control.value = show(t[key])),
             read: (t) => {
                 const parsed = parse(control.value);
@@ -68,6 +73,7 @@ export class Exchange {
     date(control: HTMLInputElement, key: string): void {
         this.bindings.push({
             control,
+            key,
             show: (t) => (control.value = String(shownYear(t[key] as PlanDate))),
             read: (t) => {
                 t[key] = readYear(control.value, t[key] as PlanDate);
@@ -79,6 +85,7 @@ export class Exchange {
     check(control: HTMLInputElement, key: string): void {
         this.bindings.push({
             control,
+            key,
             show: (t) => (control.checked = t[key] as boolean),
             read: (t) => {
                 t[key] = control.checked;
@@ -90,25 +97,42 @@ export class Exchange {
     name(control: HTMLInputElement, key: string): void {
         this.bindings.push({
             control,
+            key,
             show: (t) => (control.value = nameForDisplay(t[key] as string)),
             read: (t) => {
+                if (control.value.length > kMaxNameLength)
+                    return `Enter a name of at most ${kMaxNameLength.toLocaleString()} characters.`;
                 t[key] = nameFromEdit(control.value, t[key] as string);
                 return null;
             },
         });
     }
 
-    show(target: object): void {
-        for (const binding of this.bindings) binding.show(target as Target);
+    // Fills the controls from the target, except those the caller keeps as typed. The text
+    // shown is also the control's default, so that a control whose text differs holds typing
+    // not yet applied.
+    show(target: object, keep: (control: HTMLInputElement) => boolean = () => false): void {
+        for (const binding of this.bindings) {
+            if (keep(binding.control)) continue;
+            binding.show(target as Target);
+            binding.control.defaultValue = binding.control.value;
+            binding.control.defaultChecked = binding.control.checked;
+        }
     }
 
-    // The changed copy, or the refusal and the control to fix.
-    read<T extends object>(target: T): { value: T } | { error: string; control: HTMLInputElement } {
-        const draft = structuredClone(target) as Target;
-        for (const binding of this.bindings) {
-            const error = binding.read(draft);
-            if (error !== null) return { error, control: binding.control };
-        }
-        return { value: draft as T };
+    // Calls changed with each control the user changes, when the change is done.
+    onChange(changed: (control: HTMLInputElement) => void): void {
+        for (const { control } of this.bindings) control.addEventListener('change', () => changed(control));
+    }
+
+    // The control's value read into a copy of the target: the copy, and whether the value
+    // differs from the target's; or the refusal.
+    read<T extends object>(control: HTMLInputElement, target: T): { value: T; changed: boolean } | { error: string } {
+        const binding = this.bindings.find((b) => b.control === control)!;
+        const draft = { ...target } as Target;
+        const error = binding.read(draft);
+        if (error !== null) return { error };
+        const before = (target as Target)[binding.key];
+        return { value: draft as T, changed: JSON.stringify(draft[binding.key]) !== JSON.stringify(before) };
     }
 }

@@ -1,10 +1,13 @@
 // Opening and saving plan files, and keeping unsaved changes in the browser's storage.
 // Nothing leaves the computer: files are read and written by the browser alone.
-import { type Core, isPlan, type Plan } from './core';
+import type { Core } from './core';
+import type { KeptCopies } from './keptCopy';
 import { ask, showMessage } from './messages';
 import type { PlanState } from './state';
 
-const kUnsavedKey = 'orbelan.unsaved';
+const kStorageFull =
+    "This browser's storage is full, so it cannot keep these changes until they are saved. " +
+    'Save the plan to keep them.';
 // Bigger files are not plans; the desktop reads them whole, the page refuses to.
 const kMaxFileBytes = 64 << 20;
 
@@ -17,12 +20,18 @@ type SavePicker = (options: object) => Promise<WritableHandle>;
 export class PlanFiles {
     // Where the last save went, where the browser lets a page write a file again.
     private handle: WritableHandle | null = null;
+    // The last save was a download of changes, whose copy stays until it is not needed.
+    private downloaded = false;
 
+    // notice shows a sentence about the plan's file and copy, or takes it away (null); with
+    // discard, it offers to give up the copy kept after a download.
     constructor(
         private readonly core: Core,
         private readonly state: PlanState,
+        private readonly copies: KeptCopies,
+        private readonly notice: (text: string | null, discard?: boolean) => void,
     ) {
-        state.listen(() => this.keepUnsaved());
+        state.listen((replaced) => this.keepUnsaved(replaced));
     }
 
     async open(file: File): Promise<void> {
@@ -77,7 +86,14 @@ export class PlanFiles {
         link.download = name;
         link.click();
         setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+        const kept = this.state.modified;
+        this.downloaded = kept;
         this.state.saved(name);
+        this.notice(
+            `Downloaded ${name}. If it is not in the browser's downloads, press Save plan again` +
+                (kept ? ': a copy stays in this browser until the plan changes, another plan is opened or you discard it.' : '.'),
+            kept,
+        );
     }
 
     forgetHandle(): void {
@@ -97,31 +113,41 @@ export class PlanFiles {
         return true;
     }
 
-    private keepUnsaved(): void {
-        try {
-            if (this.state.modified)
-                localStorage.setItem(
-                    kUnsavedKey,
-                    JSON.stringify({ plan: this.state.plan, fileName: this.state.fileName }),
-                );
-            else localStorage.removeItem(kUnsavedKey);
-        } catch {
-            // Storage may be full or turned off; the plan in the page is unaffected.
+    // The kept copy follows the plan: written with each change, gone once the plan is saved
+    // or replaced, except after a download, which the page cannot see arrive.
+    private keepUnsaved(replaced: boolean): void {
+        if (replaced || this.state.modified) this.downloaded = false;
+        if (this.state.modified) {
+            const kept = this.copies.keep({ plan: this.state.plan, fileName: this.state.fileName });
+            this.notice(kept ? null : kStorageFull);
+        } else if (!this.downloaded) {
+            this.copies.discard();
+            this.notice(null);
         }
     }
 
-    // Offers the changes left unsaved by the last visit.
+    // The copy kept after a download is given up.
+    discardDownloaded(): void {
+        this.downloaded = false;
+        this.copies.discard();
+        this.notice(null);
+    }
+
+    // Offers the changes left unsaved by the last visit of this tab, or of a tab now closed.
+    // Esc leaves them for later.
     async offerUnsaved(): Promise<void> {
-        let kept: { plan: Plan; fileName: string } | null = null;
-        try {
-            kept = JSON.parse(localStorage.getItem(kUnsavedKey) ?? 'null');
-            if (kept && !isPlan(kept.plan)) kept = null;
-        } catch {
-            kept = null;
+        const offer = await this.copies.offer();
+        performance.mark('orbelan-offer-checked');
+        if (!offer) return;
+        const answer = await ask(`Restore the unsaved changes to ${offer.kept.fileName}?`, 'Restore', 'Discard');
+        if (answer === 'yes') {
+            offer.take();
+            this.state.replace(offer.kept.plan, offer.kept.fileName, true);
+        } else if (answer === 'no') {
+            offer.drop();
+        } else {
+            offer.later();
         }
-        if (!kept) return;
-        const restore = await ask(`Restore the unsaved changes to ${kept.fileName}?`, 'Restore', 'Discard');
-        if (restore === 'yes') this.state.replace(kept.plan, kept.fileName, true);
-        else localStorage.removeItem(kUnsavedKey);
+        performance.mark('orbelan-offer-answered');
     }
 }

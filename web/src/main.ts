@@ -1,7 +1,9 @@
 // The page: the toolbar, the views as tabs, and the wiring between them.
 import { Core, type Projection } from './core';
 import { byId, el } from './dom';
+import { FieldChecks } from './fieldChecks';
 import { PlanFiles } from './files';
+import { KeptCopies } from './keptCopy';
 import { showMessage } from './messages';
 import { MoneyDisplay } from './moneyDisplay';
 import { expenseKind, generalDataForm, incomeKind, itemBrowser } from './planForms';
@@ -39,14 +41,30 @@ function setUpTabs(shown: (name: string) => void): (name: string) => void {
 }
 
 async function start(): Promise<void> {
-    const core = await Core.load();
+    const [core, copies] = await Promise.all([Core.load(), KeptCopies.open()]);
     const state = new PlanState(core.newPlan());
-    const files = new PlanFiles(core, state);
+    const noticeText = byId('notice-text');
+    const discardCopy = byId<HTMLButtonElement>('discard-copy');
+    const files = new PlanFiles(core, state, copies, (text, discard = false) => {
+        noticeText.textContent = text ?? '';
+        discardCopy.hidden = !discard;
+    });
+    discardCopy.addEventListener('click', () => files.discardDownloaded());
+    const checks = new FieldChecks();
     byId('view-plan').append(
-        generalDataForm(core, state),
-        itemBrowser(core, state, incomeKind),
-        itemBrowser(core, state, expenseKind),
+        generalDataForm(core, state, checks),
+        itemBrowser(core, state, incomeKind, checks),
+        itemBrowser(core, state, expenseKind, checks),
     );
+    // A field refused is corrected before the plan is calculated or saved, so that neither
+    // uses the value stored before it.
+    const corrected = (action: string): boolean => {
+        const refused = checks.first(action);
+        if (!refused) return true;
+        showTab('plan');
+        void showMessage(refused.text, refused.control);
+        return false;
+    };
     const display = new MoneyDisplay(core);
     const details = new YearDetails(core, display);
     const projection = new ProjectionView(display, (year) => {
@@ -87,9 +105,12 @@ async function start(): Promise<void> {
         risk.show(result ? state.plan : null);
     };
     const title = byId('file-name');
+    const undo = byId<HTMLButtonElement>('undo');
     const showTitle = () => {
-        title.textContent = `${state.fileName}${state.modified ? ' *' : ''}`;
-        document.title = `${state.fileName} - Orbelan`;
+        const name = `${state.fileName}${state.modified ? ' *' : ''}`;
+        title.textContent = name;
+        document.title = `${name} - Orbelan`;
+        undo.disabled = !state.canUndo;
     };
     state.listen((replaced) => {
         showTitle();
@@ -115,8 +136,28 @@ async function start(): Promise<void> {
         const file = event.dataTransfer?.files[0];
         if (file) await files.open(file);
     });
-    byId('save').addEventListener('click', () => void files.save());
+    byId('save').addEventListener('click', () => {
+        if (corrected('save the plan')) void files.save();
+    });
+    undo.addEventListener('click', () => state.undo());
+    document.addEventListener('keydown', (event) => {
+        if (!(event.ctrlKey || event.metaKey) || event.shiftKey || event.altKey || event.key.toLowerCase() !== 'z') return;
+        // Typing not yet applied to the plan is the field's own to undo.
+        const target = event.target;
+        if (target instanceof HTMLInputElement && target.type === 'text' && target.value !== target.defaultValue) return;
+        if (document.querySelector('dialog[open]')) return;
+        event.preventDefault();
+        state.undo();
+    });
+    window.addEventListener('beforeunload', (event) => {
+        // What is typed in the field with the focus goes into the plan, and its kept copy, first.
+        (document.activeElement as HTMLElement | null)?.blur();
+        if (!state.modified) return;
+        event.preventDefault();
+        event.returnValue = '';
+    });
     byId('calculate').addEventListener('click', async () => {
+        if (!corrected('calculate the plan')) return;
         performance.mark('orbelan-calculate');
         const result = core.calculate(state.plan);
         if (result.message) await showMessage(result.message);

@@ -20,7 +20,8 @@ export function showMessage(text: string, afterwards?: HTMLElement): Promise<voi
     });
 }
 
-// A question with two or three answers ("yes", "no", "cancel"); Esc answers the last one.
+// A question with two or three answers ("yes", "no", "cancel"); Esc answers "cancel", which
+// a question of two answers takes as neither.
 export function ask(text: string, yes: string, no: string, cancel?: string): Promise<string> {
     const dialog = byId<HTMLDialogElement>('question');
     byId('question-text').textContent = text;
@@ -33,7 +34,7 @@ export function ask(text: string, yes: string, no: string, cancel?: string): Pro
     return new Promise((resolve) => {
         dialog.addEventListener(
             'close',
-            () => resolve(dialog.returnValue || (cancel === undefined ? 'no' : 'cancel')),
+            () => resolve(dialog.returnValue || 'cancel'),
             { once: true },
         );
         dialog.showModal();

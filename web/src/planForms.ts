@@ -1,8 +1,11 @@
-// The plan's forms: the General Data dialog and the Income and Expenses item browsers, with
-// the desktop dialogs' fields, order of checks, messages and defaults.
+// The plan's forms: General Data and the Income and Expenses item browsers, with the desktop
+// dialogs' fields, messages and defaults. They stay on the page, so unlike the dialogs they
+// have no OK: each field's value goes into the plan as soon as it is changed, and Undo takes
+// it back.
 import type { Core, ExpenseItem, IncomeItem, Plan } from './core';
 import { el, labelled } from './dom';
 import { Exchange } from './exchange';
+import { type FieldChecks, labelOf } from './fieldChecks';
 import { showMessage } from './messages';
 import type { PlanState } from './state';
 
@@ -26,20 +29,24 @@ function checkLabel(input: HTMLInputElement, label: string): HTMLElement {
     return el('div', { class: 'field check' }, input, el('label', { for: input.id }, label));
 }
 
-export function generalDataForm(core: Core, state: PlanState): HTMLElement {
+// The general data with the retirement date derived from the birth date and age, by the core
+// from the general data alone: the items need not cross over.
+function withRetirementDate(core: Core, plan: Plan): Plan {
+    const { retirementDate } = core.withRetirementDate({ ...plan, incomes: [], expenses: [] });
+    return { ...plan, retirementDate };
+}
+
+export function generalDataForm(core: Core, state: PlanState, checks: FieldChecks): HTMLElement {
     const birthDate = year('birthDate');
     const retirementAge = text('retirementAge', 6);
     const taxRateBefore = text('taxRateBefore', 10);
     const taxRateAfter = text('taxRateAfter', 10);
     const exchange = new Exchange(core);
-    // The order in which the values are read, and so which refusal comes first.
     exchange.date(birthDate, 'birthDate');
     exchange.rate(taxRateBefore, 'taxRateBefore');
     exchange.rate(taxRateAfter, 'taxRateAfter');
     exchange.integer(retirementAge, 'retirementAge');
 
-    const ok = button('OK', 'general-ok');
-    const cancel = button('Cancel', 'general-cancel');
     const form = el(
         'fieldset',
         { class: 'dialog', id: 'general' },
@@ -48,33 +55,36 @@ export function generalDataForm(core: Core, state: PlanState): HTMLElement {
             'div',
             { class: 'grid two' },
             labelled(birthDate, 'Birth Date:'),
-            labelled(taxRateBefore, 'Tax Rate Before Retirement:'),
-            labelled(retirementAge, 'Retirement Age:'),
-            labelled(taxRateAfter, 'Tax Rate After Retirement:'),
+            labelled(taxRateBefore, 'Tax Rate Before Retirement:', '%'),
+            labelled(retirementAge, 'Retirement Age:', 'years'),
+            labelled(taxRateAfter, 'Tax Rate After Retirement:', '%'),
         ),
-        el('div', { class: 'closing' }, ok, cancel),
     );
-    const show = () => exchange.show(state.plan);
-    ok.addEventListener('click', () => {
-        const read = exchange.read(state.plan);
+    exchange.onChange((control) => {
+        const read = exchange.read(control, state.plan);
         if ('error' in read) {
-            void showMessage(read.error, read.control);
+            checks.refuse(control, read.error, `${labelOf(control)} in General Data`);
             return;
         }
-        // Also derives the retirement date from the birth date just stored.
-        state.change(core.withRetirementDate(read.value));
+        checks.accept(control);
+        if (read.changed) state.change(withRetirementDate(core, read.value));
     });
-    cancel.addEventListener('click', show);
-    state.listen(show);
-    show();
+    state.listen((replaced) => {
+        if (replaced) checks.clear(form);
+        exchange.show(state.plan, (control) => checks.has(control));
+    });
+    exchange.show(state.plan);
     return form;
 }
 
 interface ItemKind<T> {
     title: string;
+    // "Income item", to say where a field is.
+    itemName: string;
     prefix: string;
     income: boolean;
     items(plan: Plan): T[];
+    withItems(plan: Plan, items: T[]): Plan;
     // The fields of the kind's own, below the name and amounts that every item has.
     ownFields(exchange: Exchange, id: (name: string) => string): HTMLElement[];
 }
@@ -107,16 +117,18 @@ function itemFields(exchange: Exchange, id: (name: string) => string): HTMLEleme
             labelled(annualAmount, 'Annual Amount:'),
             labelled(annualStart, 'Start Date:'),
             labelled(annualEnd, 'End Date:'),
-            labelled(growthRate, 'Growth Rate:'),
+            labelled(growthRate, 'Growth Rate:', '%'),
         ),
     ];
 }
 
 export const incomeKind: ItemKind<IncomeItem> = {
     title: 'Income',
+    itemName: 'Income item',
     prefix: 'income',
     income: true,
     items: (plan) => plan.incomes,
+    withItems: (plan, incomes) => ({ ...plan, incomes }),
     ownFields(exchange, id) {
         const taxable = checkbox(id('taxable'));
         const rateSwitchDate = year(id('rateSwitchDate'));
@@ -142,9 +154,10 @@ export const incomeKind: ItemKind<IncomeItem> = {
                 rateSwitchDate,
                 el('label', { for: rateBefore.id }, ':'),
                 rateBefore,
-                el('span', {}, ','),
+                el('span', { class: 'unit' }, '%,'),
                 el('label', { for: rateAfter.id }, 'After:'),
                 rateAfter,
+                el('span', { class: 'unit' }, '%'),
             ),
             el(
                 'fieldset',
@@ -163,17 +176,19 @@ export const incomeKind: ItemKind<IncomeItem> = {
 
 export const expenseKind: ItemKind<ExpenseItem> = {
     title: 'Expenses',
+    itemName: 'Expense item',
     prefix: 'expense',
     income: false,
     items: (plan) => plan.expenses,
+    withItems: (plan, expenses) => ({ ...plan, expenses }),
     ownFields: () => [],
 };
 
 // One item at a time, like the desktop's item dialogs: Prev and Next walk the list (and
 // wrap), Insert and Add make an item with the dialogs' defaults, Delete removes the item
-// shown while at least two are left. OK stores the fields, Cancel shows the stored item
-// again; moving to another item stores the fields first.
-export function itemBrowser<T extends object>(core: Core, state: PlanState, kind: ItemKind<T>) {
+// shown while at least two are left. A field's value is stored when it is changed; the list
+// is left only once every field of the item shown holds a value the plan takes.
+export function itemBrowser<T extends object>(core: Core, state: PlanState, kind: ItemKind<T>, checks: FieldChecks) {
     const exchange = new Exchange(core);
     const id = (name: string) => `${kind.prefix}-${name}`;
     const fields = el('div', { class: 'item-fields' }, ...itemFields(exchange, id), ...kind.ownFields(exchange, id));
@@ -184,8 +199,6 @@ export function itemBrowser<T extends object>(core: Core, state: PlanState, kind
         insert: button('Insert', id('insert')),
         add: button('Add', id('add')),
         remove: button('Delete', id('delete')),
-        ok: button('OK', id('ok')),
-        cancel: button('Cancel', id('cancel')),
     };
     let current = 0;
     const count = () => kind.items(state.plan).length;
@@ -195,56 +208,66 @@ export function itemBrowser<T extends object>(core: Core, state: PlanState, kind
         const item = kind.items(state.plan)[current];
         fields.toggleAttribute('inert', !item);
         fields.classList.toggle('empty', !item);
-        if (item) exchange.show(item);
+        if (item) exchange.show(item, (control) => checks.has(control));
         position.textContent = item ? `Item ${current + 1} of ${count()}` : 'No items';
         buttons.prev.disabled = buttons.next.disabled = count() < 2;
         buttons.remove.disabled = count() < 2;
-        buttons.ok.disabled = buttons.cancel.disabled = !item;
     };
 
-    // Stores the fields into the item shown; false after a refusal.
-    const store = (): boolean => {
+    exchange.onChange((control) => {
         const items = kind.items(state.plan);
-        if (items.length === 0) return true;
-        const read = exchange.read(items[current]);
+        if (!items[current]) return;
+        const read = exchange.read(control, items[current]);
         if ('error' in read) {
-            void showMessage(read.error, read.control);
-            return false;
+            checks.refuse(control, read.error, `${labelOf(control)} of ${kind.itemName} ${current + 1}`);
+            return;
         }
-        if (JSON.stringify(read.value) === JSON.stringify(items[current])) return true;
-        const plan = structuredClone(state.plan);
-        kind.items(plan)[current] = read.value;
-        state.change(plan);
-        return true;
+        checks.accept(control);
+        if (!read.changed) return;
+        const changed = items.slice();
+        changed[current] = read.value;
+        state.change(kind.withItems(state.plan, changed));
+    });
+    // False, with the field to correct shown, while a field of the item holds a refused value.
+    const canLeave = (): boolean => {
+        const refused = checks.first('leave this item', fields);
+        if (refused) void showMessage(refused.text, refused.control);
+        return !refused;
     };
     const insertAt = (index: number) => {
-        if (!store()) return;
+        if (!canLeave()) return;
+        // The dialogs' defaults, made by the core from the general data alone.
+        const made = core.insertItem({ ...state.plan, incomes: [], expenses: [] }, kind.income, 0);
+        const items = kind.items(state.plan).slice();
+        items.splice(index, 0, kind.items(made)[0]);
         current = index;
-        state.change(core.insertItem(state.plan, kind.income, index));
+        state.change(kind.withItems(state.plan, items));
         fields.querySelector('input')?.focus();
     };
 
     buttons.prev.addEventListener('click', () => {
-        if (!store()) return;
+        if (!canLeave()) return;
         current = current > 0 ? current - 1 : count() - 1;
         show();
     });
     buttons.next.addEventListener('click', () => {
-        if (!store()) return;
+        if (!canLeave()) return;
         current = current + 1 < count() ? current + 1 : 0;
         show();
     });
     buttons.insert.addEventListener('click', () => insertAt(current));
     buttons.add.addEventListener('click', () => insertAt(count()));
     buttons.remove.addEventListener('click', () => {
-        const plan = structuredClone(state.plan);
-        kind.items(plan).splice(current, 1);
-        state.change(plan);
+        checks.clear(fields);
+        const items = kind.items(state.plan).slice();
+        items.splice(current, 1);
+        state.change(kind.withItems(state.plan, items));
     });
-    buttons.ok.addEventListener('click', () => void store());
-    buttons.cancel.addEventListener('click', show);
     state.listen((replaced) => {
-        if (replaced) current = 0;
+        if (replaced) {
+            current = 0;
+            checks.clear(fields);
+        }
         show();
     });
     show();
@@ -263,6 +286,5 @@ export function itemBrowser<T extends object>(core: Core, state: PlanState, kind
             buttons.remove,
         ),
         fields,
-        el('div', { class: 'closing' }, buttons.ok, buttons.cancel),
     );
 }

@@ -1,38 +1,72 @@
-// The open plan: its contents, its file name, and whether it changed since it was opened or
-// saved. Views listen for changes.
+// The open plan: its contents, its file name, whether it changed since it was opened or
+// saved, and the edits that Undo takes back. Views listen for changes.
 import type { Plan } from './core';
+
+// Each edit keeps the plan before it; plans share their unchanged items, so this costs little.
+const kUndoDepth = 100;
 
 export class PlanState {
     plan: Plan;
     fileName = 'Untitled.Orbe';
-    modified = false;
+    // Every state of the plan has its own number, so that undoing back to the saved state
+    // makes the plan unchanged again.
+    private revision = 0;
+    private savedRevision = 0;
+    private nextRevision = 1;
+    private undoable: { plan: Plan; revision: number }[] = [];
     private readonly listeners: ((replaced: boolean) => void)[] = [];
 
     constructor(plan: Plan) {
         this.plan = plan;
     }
 
+    get modified(): boolean {
+        return this.revision !== this.savedRevision;
+    }
+
+    get canUndo(): boolean {
+        return this.undoable.length > 0;
+    }
+
     listen(listener: (replaced: boolean) => void): void {
         this.listeners.push(listener);
     }
 
-    // A plan opened, restored or new: the views start over.
+    // A plan opened, restored or new: the views start over, with nothing to undo.
     replace(plan: Plan, fileName: string, modified: boolean): void {
         this.plan = plan;
         this.fileName = fileName;
-        this.modified = modified;
-        for (const listener of this.listeners) listener(true);
+        this.undoable = [];
+        this.revision = this.nextRevision++;
+        this.savedRevision = modified ? -1 : this.revision;
+        this.tell(true);
     }
 
     change(plan: Plan): void {
+        this.undoable.push({ plan: this.plan, revision: this.revision });
+        if (this.undoable.length > kUndoDepth) this.undoable.shift();
         this.plan = plan;
-        this.modified = true;
-        for (const listener of this.listeners) listener(false);
+        this.revision = this.nextRevision++;
+        this.tell(false);
+    }
+
+    // Takes back the last edit; false when there is none.
+    undo(): boolean {
+        const last = this.undoable.pop();
+        if (!last) return false;
+        this.plan = last.plan;
+        this.revision = last.revision;
+        this.tell(false);
+        return true;
     }
 
     saved(fileName: string): void {
         this.fileName = fileName;
-        this.modified = false;
-        for (const listener of this.listeners) listener(false);
+        this.savedRevision = this.revision;
+        this.tell(false);
+    }
+
+    private tell(replaced: boolean): void {
+        for (const listener of this.listeners) listener(replaced);
     }
 }

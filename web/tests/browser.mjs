@@ -4,121 +4,19 @@
 // request leaves the page's origin; axe-core finds no violation in any view; the risk view
 // says what orbelan-cli risk says, draws its band and paths, and stops at Cancel; the chart
 // marks its years in the desktop's words; today's money converts the chart and Year Details
-// by the core and is kept. Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
-import { execFile } from 'node:child_process';
-import { createServer } from 'node:http';
-import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
-import { promisify } from 'node:util';
-import { createRequire } from 'node:module';
-import puppeteer from 'puppeteer-core';
+// by the core and is kept; no edit is lost (edits.mjs). Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+import { existsSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';
 import { loadCore } from './load-core.mjs';
+import { startSite } from './site.mjs';
+import { checkEdits } from './edits.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
 const examples = join(here, '..', '..', 'examples');
-const run = promisify(execFile);
-const work = mkdtempSync(join(tmpdir(), 'orbelan-browser-'));
-const failures = [];
-const expect = (ok, what) => {
-    if (!ok) failures.push(what);
-};
-
-// The site, served from its folder as any static server would.
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
-const server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    const file = join(siteDir, path === '/' ? 'index.html' : path);
-    try {
-        const body = readFileSync(file);
-        response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
-        response.end(body);
-    } catch {
-        response.writeHead(404).end();
-    }
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const origin = `http://127.0.0.1:${server.address().port}`;
-
-const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: [
-        '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-        '--disable-background-networking', '--disable-component-update', '--disable-sync',
-        `--user-data-dir=${join(work, 'profile')}`,
-    ],
-});
-const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-
-async function openPage() {
-    const page = await browser.newPage();
-    await page.setViewport({ width: 1200, height: 900 });
-    await page.setRequestInterception(true);
-    page.on('request', (request) => {
-        const url = request.url();
-        if (url.startsWith(origin + '/') || url.startsWith('data:') || url.startsWith('blob:')) {
-            request.continue();
-        } else {
-            failures.push(`request outside the origin: ${url}`);
-            request.abort();
-        }
-    });
-    page.on('pageerror', (error) => failures.push(`page error: ${error.message}`));
-    page.on('console', (message) => {
-        if (message.type() === 'error') failures.push(`console error: ${message.text()}`);
-    });
-    // Downloads land in a folder of the test; the save picker is left out so that the
-    // first save downloads, as in browsers without the File System Access API.
-    await page.evaluateOnNewDocument(() => delete window.showSaveFilePicker);
-    const session = await page.createCDPSession();
-    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: join(work, 'downloads') });
-    const start = Date.now();
-    await page.goto(origin + '/', { waitUntil: 'load' });
-    await page.waitForSelector('#app:not([aria-busy])');
-    return { page, start };
-}
-
-async function cliOutput(...args) {
-    try {
-        const { stdout, stderr } = await run(cli, args);
-        return { stdout, stderr };
-    } catch (error) {
-        return { stdout: error.stdout, stderr: error.stderr };
-    }
-}
-
-async function messageShown(page) {
-    await page.waitForSelector('#message[open]');
-    const text = await page.$eval('#message-text', (e) => e.textContent);
-    await page.keyboard.press('Enter');
-    await page.waitForSelector('#message:not([open])');
-    return text;
-}
-
-async function tableRows(page) {
-    return page.$$eval('#projection tr', (rows) =>
-        rows.map((row) => [...row.children].map((cell) => cell.textContent).join(',')),
-    );
-}
-
-// Presses Tab until the element has the focus.
-async function tabTo(page, id) {
-    for (let n = 0; n < 300; ++n) {
-        if (await page.evaluate((want) => document.activeElement?.id === want, id)) return;
-        await page.keyboard.press('Tab');
-    }
-    throw new Error(`#${id} cannot be reached by Tab`);
-}
-
-async function axe(page, view) {
-    await page.evaluate(axeSource);
-    const result = await page.evaluate(() => window.axe.run(document));
-    for (const violation of result.violations)
-        failures.push(`axe, ${view}: ${violation.id}: ${violation.help} (${violation.nodes.map((n) => n.target).join(' ')})`);
-}
+const site = await startSite(siteDir, cli);
+const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, tabTo, axe } = site;
 
 // The example through the file input, Calculate, the table against orbelan-cli.
 {
@@ -252,13 +150,9 @@ async function axe(page, view) {
     const shownIncome = detailCells.find((cells) => cells[0] === 'Income items')?.[1];
     expect(detailCells[0][1] === `Amount in ${thisYear} money` && shownIncome === expectedIncome && income2001 !== 0,
         `Year Details of 2001 in today's money show ${detailCells[0][1]}: ${shownIncome}, not ${expectedIncome}`);
-    await page.reload({ waitUntil: 'load' });
-    await page.waitForSelector('#app:not([aria-busy])');
+    await site.reload(page);
     const kept = await page.evaluate(() => [document.getElementById('todays-money').checked, document.getElementById('inflation').value]);
     expect(kept[0] === true && kept[1] === '3.5', `after a reload today's money reads ${kept}`);
-    // Back to the projected amounts for the checks that follow, which share the storage.
-    await page.click('#tab-whatif');
-    await page.click('#todays-money');
     await page.close();
 }
 
@@ -348,33 +242,32 @@ async function axe(page, view) {
     await type('retirementAge', '60');
     await type('taxRateBefore', '30');
     await type('taxRateAfter', '20');
-    await press('general-ok');
     await press('income-add');
     const income = [['name', 'Savings'], ['initialAmount', '10000'], ['initialDate', '2020'],
         ['annualAmount', '1200'], ['annualStart', '2021'], ['annualEnd', '2030'], ['growthRate', '2'],
         ['rateSwitchDate', '2030'], ['rateBefore', '4.5'], ['rateAfter', '3'], ['withdrawalStart', '2030']];
     for (const [field, text] of income) await type(`income-${field}`, text);
     await press('income-taxable', ' ');
-    await press('income-ok');
     await press('expense-add');
     const expense = [['name', 'Living'], ['initialAmount', '0'], ['initialDate', '2020'], ['annualAmount', '5000'],
         ['annualStart', '2021'], ['annualEnd', '2060'], ['growthRate', '2.5']];
     for (const [field, text] of expense) await type(`expense-${field}`, text);
-    await press('expense-ok');
-    // A refused value shows the dialogs' message and keeps the stored one.
+    // A refused value is shown at its field with the dialogs' message, and Calculate says
+    // which field to correct; the value stored stays.
     await type('taxRateAfter', 'twenty');
-    await press('general-ok');
-    expect((await messageShown(page)) === 'Please enter a number.', 'a bad rate is not refused with the desktop message');
-    await press('general-cancel');
+    await press('calculate');
+    const refusal = await page.$eval('#taxRateAfter-error', (e) => (e.hidden ? '' : e.textContent));
+    expect(refusal === 'Please enter a number.', `a bad rate is refused at its field with "${refusal}"`);
+    const correct = await messageShown(page);
+    expect(correct === 'Tax Rate After Retirement in General Data: Please enter a number.\nCorrect this field to calculate the plan.',
+        `Calculate with a bad rate says "${correct}"`);
+    await type('taxRateAfter', '20');
     // Unsaved changes survive a reload, offered back.
-    await page.reload({ waitUntil: 'load' });
-    await page.waitForSelector('#question[open]');
-    const offer = await page.$eval('#question-text', (e) => e.textContent);
+    await site.reload(page);
+    const offer = await site.questionAnswered(page, 'Enter');
     expect(offer === 'Restore the unsaved changes to Untitled.Orbe?', `after a reload the page asks ${offer}`);
-    await page.keyboard.press('Enter');
-    await page.waitForSelector('#question:not([open])');
     await press('save');
-    const downloads = join(work, 'downloads');
+    const { downloads } = site;
     // The folder comes with the download's start, which a busy machine may delay.
     const downloaded = () => existsSync(downloads) && readdirSync(downloads).some((name) => name.endsWith('.Orbe'));
     for (let n = 0; n < 50 && !downloaded(); ++n)
@@ -455,8 +348,9 @@ async function axe(page, view) {
     await page.close();
 }
 
-await browser.close();
-server.close();
+await checkEdits(site, siteDir);
+
+await site.close();
 if (failures.length) {
     console.error(failures.join('\n'));
     console.error(`browser: ${failures.length} failures (files kept in ${work})`);
