@@ -14,6 +14,8 @@
 #include "view/ProjectionChart.h"
 #include "view/ProjectionExport.h"
 #include "view/RiskPane.h"
+#include "view/ScenarioFiles.h"
+#include "view/ScenariosPane.h"
 #include "view/VerticalScroller.h"
 #include "view/WhatIfPane.h"
 #include "view/WheelPastSpinBoxes.h"
@@ -70,6 +72,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     createYearDetails();
     createWhatIf();
     createRisk();
+    createScenarios();
     followListSelection();
     createActions();
     createMenus();
@@ -89,6 +92,7 @@ CMainFrame::~CMainFrame() {
     m_yearDetailsDock->disconnect(this);
     m_whatIfDock->disconnect(this);
     m_riskDock->disconnect(this);
+    m_scenariosDock->disconnect(this);
 }
 
 WindowLayoutParts CMainFrame::LayoutParts() {
@@ -186,18 +190,51 @@ void CMainFrame::createRisk() {
     connect(m_riskDock, &QDockWidget::visibilityChanged, this, showRisk);
 }
 
+void CMainFrame::createScenarios() {
+    m_pScenarios = new ScenariosPane;
+    m_scenariosDock = addPane(QStringLiteral("Scenarios"), "scenariosDock", *m_pScenarios, true);
+    // The scenarios run on the paths the Risk pane draws.
+    const auto followRisk = [this] {
+        if (const std::optional<RiskSettings> inputs = m_pRisk->Inputs())
+            m_pScenarios->SetRiskSettings(*inputs);
+    };
+    followRisk();
+    connect(m_pRisk, &RiskPane::inputsChanged, this, followRisk);
+    // The chart draws each scenario's Total Assets while the pane is open.
+    const auto showScenarios = [this] {
+        std::vector<ChartScenario> lines;
+        if (!m_scenariosDock->isHidden()) {
+            const std::vector<std::string> names = m_pScenarios->Names();
+            for (std::size_t i = 0; i < m_pScenarios->Scenarios().size(); ++i)
+                lines.push_back(
+                    {QString::fromStdString(names[i + 1]), m_pScenarios->Scenarios()[i].table});
+        }
+        m_pChart->ShowScenarios(lines);
+    };
+    connect(m_pScenarios, &ScenariosPane::scenariosChanged, this, [this, showScenarios] {
+        m_scenariosDock->show();
+        m_scenariosDock->raise();
+        showScenarios();
+    });
+    connect(m_scenariosDock, &QDockWidget::visibilityChanged, this, showScenarios);
+    connect(m_pWhatIf, &WhatIfPane::keepAsScenarioClicked, this,
+            [this] { OnKeepAsScenario(m_document, *m_pWhatIf, *m_pScenarios, m_ui); });
+}
+
 void CMainFrame::placePanes() {
     // What If and Risk both answer what could happen: they take turns in one place.
     tabifyDockWidget(m_whatIfDock, m_riskDock);
+    tabifyDockWidget(m_whatIfDock, m_scenariosDock);
     if (size() == kDefaultSize)
         return;
     // A screen with less room than the window wants: all the panes share one place as tabs,
     // so each keeps its height and they take one width from the list, not three.
     tabifyDockWidget(m_yearDetailsDock, m_whatIfDock);
     tabifyDockWidget(m_yearDetailsDock, m_riskDock);
+    tabifyDockWidget(m_yearDetailsDock, m_scenariosDock);
     // The panes first show at two fifths of the width, so that the list and the chart keep
     // room to be read; the user may widen them from there.
-    for (QDockWidget* dock : {m_yearDetailsDock, m_whatIfDock, m_riskDock})
+    for (QDockWidget* dock : {m_yearDetailsDock, m_whatIfDock, m_riskDock, m_scenariosDock})
         connect(
             dock, &QDockWidget::visibilityChanged, this,
             [this, dock](bool visible) {
@@ -240,8 +277,11 @@ void CMainFrame::createActions() {
     connect(
         m_actions[CommandId::FileSave], &QAction::triggered, this,
         [this] { m_manager.OnFileSave(); });
-    connect(m_actions[CommandId::FileSaveAs], &QAction::triggered, this,
-            [this] { m_manager.OnFileSaveAs(); });
+    connect(
+        m_actions[CommandId::FileSaveAs], &QAction::triggered, this,
+        [this] { m_manager.OnFileSaveAs(); });
+    connect(m_actions[CommandId::FileCompareWith], &QAction::triggered, this,
+            [this] { OnCompareWith(*m_pScenarios, m_ui); });
     const std::vector<QAction*> recentFiles = RecentFileEntries(m_actions);
     for (std::size_t index = 0; index < recentFiles.size(); ++index) {
         connect(
@@ -268,7 +308,8 @@ void CMainFrame::createActions() {
     connect(chart, &QAction::toggled, m_pChart, &QWidget::setVisible);
     for (const auto& [command, dock] : {std::pair{CommandId::ViewYearDetails, m_yearDetailsDock},
                                         std::pair{CommandId::ViewWhatIf, m_whatIfDock},
-                                        std::pair{CommandId::ViewRisk, m_riskDock}})
+                                        std::pair{CommandId::ViewRisk, m_riskDock},
+                                        std::pair{CommandId::ViewScenarios, m_scenariosDock}})
         toggleWithAction(*dock, *m_actions[command]);
     connect(m_actions[CommandId::EditGeneralData], &QAction::triggered, m_pView,
             &CTessalyView::OnEditGeneralData);
@@ -315,6 +356,7 @@ void CMainFrame::createMenus() {
     file->addAction(m_actions[CommandId::FileOpen]);
     file->addAction(m_actions[CommandId::FileSave]);
     file->addAction(m_actions[CommandId::FileSaveAs]);
+    file->addAction(m_actions[CommandId::FileCompareWith]);
     QMenu* exports = file->addMenu(QStringLiteral("&Export"));
     exports->setObjectName(QStringLiteral("menuExport"));
     exports->menuAction()->setObjectName(QStringLiteral("menuExport"));
@@ -352,6 +394,7 @@ void CMainFrame::createMenus() {
     view->addAction(m_actions[CommandId::ViewYearDetails]);
     view->addAction(m_actions[CommandId::ViewWhatIf]);
     view->addAction(m_actions[CommandId::ViewRisk]);
+    view->addAction(m_actions[CommandId::ViewScenarios]);
 
     QMenu* help = addMenu("menuHelp", QStringLiteral("&Help"));
     help->addAction(m_actions[CommandId::Help]);

@@ -18,6 +18,7 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class RiskPane;
+class ScenariosPane;
 class QToolBar;
 class WhatIfPane;
 class YearDetailsPane;
@@ -40,6 +41,7 @@ public:
     YearDetailsPane& GetYearDetails() const { return *m_pYearDetails; }
     WhatIfPane& GetWhatIf() const { return *m_pWhatIf; }
     RiskPane& GetRisk() const { return *m_pRisk; }
+    ScenariosPane& GetScenarios() const { return *m_pScenarios; }
     // The list above, the chart below.
     QSplitter& GetSplitter() const { return *m_splitter; }
     QAction* GetAction(CommandId command) const { return m_actions[command]; }
@@ -57,6 +59,7 @@ private:
     void createYearDetails();
     void createWhatIf();
     void createRisk();
+    void createScenarios();
     // Where the panes first show: What If and Risk as tabs, and all three on a small screen.
     void placePanes();
     void followListSelection();
@@ -90,5 +93,7 @@ private:
     QDockWidget* m_whatIfDock = nullptr;
     RiskPane* m_pRisk = nullptr;
     QDockWidget* m_riskDock = nullptr;
+    ScenariosPane* m_pScenarios = nullptr;
+    QDockWidget* m_scenariosDock = nullptr;
     QToolBar* m_toolBar = nullptr;
 };

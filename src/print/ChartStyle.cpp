@@ -1,5 +1,7 @@
 #include "print/ChartStyle.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr qreal kLineWidth = 2;
@@ -85,6 +87,22 @@ bool IsFilledSeries(ChartSeries series) {
 
 bool IsBarSeries(ChartSeries series) {
     return series == ChartSeries::Income || series == ChartSeries::Withdrawals;
+}
+
+QPen ScenarioPen(std::size_t index) {
+    struct Look {
+        QColor colour;
+        Qt::PenStyle dash;
+    };
+    static const Look kLooks[] = {{{0x8c, 0x56, 0x4b}, Qt::DashDotLine},
+                                  {{0xd6, 0x61, 0x6b}, Qt::DashDotDotLine},
+                                  {{0x52, 0x54, 0xa3}, Qt::DotLine}};
+    const Look& look = kLooks[index % std::size(kLooks)];
+    return QPen(look.colour, kLineWidth, look.dash);
+}
+
+QString ScenarioSeriesName(const QString& name) {
+    return QStringLiteral("Total Assets (%1)").arg(name);
 }
 
 QString MarkText(const ChartMark& mark) {

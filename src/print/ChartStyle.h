@@ -6,6 +6,7 @@
 #include <QPen>
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 // How the projection chart looks, in the window and on paper alike: the colour and line of each
@@ -35,6 +36,12 @@ QColor SeriesFill(ChartSeries series);
 // Drawn as a filled shape rather than a line: its legend sample is a square.
 bool IsFilledSeries(ChartSeries series);
 bool IsBarSeries(ChartSeries series);
+
+// The Total Assets of the index-th plan compared beside the open one (0 to 2): a colour and a
+// dash of its own, apart from the plan's, the variant's and the risk run's lines.
+QPen ScenarioPen(std::size_t index);
+// "Total Assets (NAME)"
+QString ScenarioSeriesName(const QString& name);
 
 QString MarkText(const ChartMark& mark);
 QPen MarkPen(ChartMarkKind kind);

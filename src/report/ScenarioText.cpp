@@ -1,6 +1,7 @@
 #include "report/ScenarioText.h"
 
 #include "report/GroupedNumber.h"
+#include "report/SignedPoints.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -97,6 +98,65 @@ std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison
 std::string ScenarioSettingsSentence(const RiskSettings& settings) {
     return "Over the same " + Paths(settings.paths) + " for every plan, spread " +
            std::to_string(settings.spread) + " points, seed " + std::to_string(settings.seed) + '.';
+}
+
+std::string ScenarioIntroSentence(std::size_t shown) {
+    if (shown == 0) {
+        return "Compare this plan with up to three other plan files, all run on the same paths: "
+               "choose File > Compare With..., or keep a What If variant with Keep as "
+               "Scenario.";
+    }
+    const std::size_t room = kMaxScenarios - 1 - shown;
+    if (room == 0)
+        return "Compared with three other plans, as many as there is room for: remove one to "
+               "add another.";
+    return "Compared with the plans below; File > Compare With... adds up to " +
+           std::to_string(room) + " more.";
+}
+
+std::string ScenarioNeedsCalculationSentence() {
+    return "Calculate the plan to compare it with the others.";
+}
+
+std::string ScenarioWorkingSentence() {
+    return "Working it out...";
+}
+
+std::string ScenarioCancelledSentence() {
+    return "Cancelled. Change a plan or a Risk input to compare again.";
+}
+
+std::string ScenarioProblemSentence(const ScenarioComparison& comparison,
+                                    std::span<const std::string> names) {
+    switch (comparison.status) {
+    case ScenarioStatus::InvalidBirthDate:
+        return names[comparison.failedPlan] +
+               " has no valid birth date, so it has no age to compare to: enter one in its "
+               "General Data.";
+    case ScenarioStatus::CannotCalculate:
+        return "Not enough memory to compare the plans.";
+    case ScenarioStatus::Stopped:
+        return ScenarioCancelledSentence();
+    case ScenarioStatus::Done:
+        break;
+    }
+    return {};
+}
+
+std::string ScenariosFullSentence() {
+    return "Up to three plans can be compared with the open one: remove one in the Scenarios "
+           "pane first.";
+}
+
+std::string KeepOverOpenPlanSentence() {
+    return "Choose another name: this is the open plan's own file, which keeping a variant "
+           "never changes.";
+}
+
+std::string VariantFileStem(const std::string& planStem, std::int32_t expensesPercent,
+                            std::int32_t returnPoints) {
+    return planStem + " at " + std::to_string(expensesPercent) + " % expenses, returns " +
+           SignedPoints(returnPoints) + " points";
 }
 
 std::string FormatScenarioText(const ScenarioComparison& comparison,

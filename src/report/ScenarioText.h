@@ -2,6 +2,8 @@
 
 #include "model/Scenarios.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,6 +32,25 @@ std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison
 
 // The settings the paths were drawn with: "Over 1,000 paths, spread 10 points, seed 1."
 std::string ScenarioSettingsSentence(const RiskSettings& settings);
+
+// What the Scenarios pane says above the plans it compares, with `shown` scenarios beside the
+// open plan.
+std::string ScenarioIntroSentence(std::size_t shown);
+std::string ScenarioNeedsCalculationSentence();
+std::string ScenarioWorkingSentence();
+std::string ScenarioCancelledSentence();
+// Why a comparison that did not finish has no figures; names as ScenarioNames gives them.
+std::string ScenarioProblemSentence(const ScenarioComparison& comparison,
+                                    std::span<const std::string> names);
+
+// Why no other plan can be added.
+std::string ScenariosFullSentence();
+// Why a What If variant cannot be kept under the open plan's own name.
+std::string KeepOverOpenPlanSentence();
+// The name a kept What If variant is offered under, without extension: "home at 90 % expenses,
+// returns -1 points".
+std::string VariantFileStem(const std::string& planStem, std::int32_t expensesPercent,
+                            std::int32_t returnPoints);
 
 // The figures as columns under the names, then the settings, then a sentence per pair.
 std::string FormatScenarioText(const ScenarioComparison& comparison,

@@ -49,6 +49,8 @@ QString LegendSample(const LegendEntry& entry) {
         sample = QStringLiteral("\u254d\u254d");
     else if (entry.pen.style() == Qt::DashDotLine)
         sample = QStringLiteral("\u254d\u00b7");
+    else if (entry.pen.style() == Qt::DashDotDotLine)
+        sample = QStringLiteral("\u254d\u00b7\u00b7");
     else if (entry.pen.style() == Qt::DotLine)
         sample = QStringLiteral("\u2508\u2508");
     return QStringLiteral("<span style=\"color:%1\">%2</span>")
@@ -121,6 +123,7 @@ void ProjectionChart::SetMoneyDisplay(const MoneyDisplay& display) {
         const std::optional<std::int32_t> highlighted = m_highlighted;
         ConvertVariant();
         ConvertRisk();
+        ConvertScenarios();
         Rebuild();
         HighlightYear(highlighted);
     });
@@ -169,6 +172,7 @@ void ProjectionChart::Rebuild() {
     m_highlighted.reset();
     m_variantLines.clear();
     m_riskSeries.clear();
+    m_scenarioLines.clear();
     m_verticals.clear();
     m_marks.clear();
     m_rowCount = 0;
@@ -201,6 +205,7 @@ void ProjectionChart::Rebuild() {
     AddRiskPath();
     AddAssetLines(m_shown, false);
     AddVariantLines();
+    AddScenarioLines();
     UpdateScales();
     for (const ChartMark& mark : m_marks)
         if (QLineSeries* line = AddVerticalLine(mark.year - m_firstYear, MarkPen(mark.kind)))
@@ -296,6 +301,37 @@ void ProjectionChart::AddRiskPath() {
     m_riskSeries.append(line);
 }
 
+void ProjectionChart::ShowScenarios(const std::vector<ChartScenario>& scenarios) {
+    m_scenarios = scenarios;
+    ConvertScenarios();
+    const std::optional<std::int32_t> highlighted = m_highlighted;
+    Rebuild();
+    HighlightYear(highlighted);
+}
+
+void ProjectionChart::ConvertScenarios() {
+    m_scenariosShown = m_scenarios;
+    for (ChartScenario& scenario : m_scenariosShown)
+        scenario.table = Shown(scenario.table);
+}
+
+void ProjectionChart::AddScenarioLines() {
+    for (std::size_t i = 0; i < m_scenariosShown.size(); ++i) {
+        const ProjectionTable& table = m_scenariosShown[i].table;
+        auto* line = new QLineSeries;
+        line->setName(ScenarioSeriesName(m_scenariosShown[i].name));
+        line->setPen(ScenarioPen(i));
+        // By year: a plan that starts in another year is drawn where its years are.
+        for (std::int32_t r = 0; r < table.rowCount; ++r) {
+            const std::int32_t column = table.firstYear + r - m_firstYear;
+            if (column >= 0)
+                line->append(column, table.rows[static_cast<std::size_t>(r)].totalAssets);
+        }
+        AddSeries(*line);
+        m_scenarioLines.append(line);
+    }
+}
+
 std::int32_t ProjectionChart::DrawnColumns() const {
     std::int32_t columns = m_rowCount;
     if (m_variantShown)
@@ -304,6 +340,9 @@ std::int32_t ProjectionChart::DrawnColumns() const {
         columns = std::max(columns, m_riskPathShown->rowCount);
     if (!m_riskBandShown.empty())
         columns = std::max(columns, m_riskBandShown.back().year - m_firstYear + 1);
+    for (const ChartScenario& scenario : m_scenariosShown)
+        columns =
+            std::max(columns, scenario.table.firstYear + scenario.table.rowCount - m_firstYear);
     return columns;
 }
 
@@ -322,6 +361,10 @@ void ProjectionChart::UpdateScales() {
     }
     for (const RiskYear& year : m_riskBandShown)
         widen(year.p10, year.p90);
+    for (const ChartScenario& scenario : m_scenariosShown) {
+        const std::pair<std::int32_t, std::int32_t> amounts = AmountSpan(scenario.table);
+        widen(amounts.first, amounts.second);
+    }
     m_columns = std::max(ChartColumns(m_rowCount, m_ending), DrawnColumns());
     // The chart cuts a value label short when the next one is closer than its height.
     const qreal plotHeight =
@@ -427,6 +470,11 @@ void ProjectionChart::UpdateLegend() {
             text.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
         entries.append(LegendSample(entry) + QStringLiteral("&nbsp;") + text);
     }
+    for (std::size_t i = 0; i < m_scenariosShown.size(); ++i) {
+        const LegendEntry entry{ScenarioSeriesName(m_scenariosShown[i].name), ScenarioPen(i)};
+        m_legendEntries.append(entry.text);
+        entries.append(LegendSample(entry) + QStringLiteral("&nbsp;") + entry.text.toHtmlEscaped());
+    }
     m_legend->setHtml(entries.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")));
     PlaceLegend();
 }
@@ -514,6 +562,13 @@ QString ProjectionChart::YearSummary(std::int32_t index) const {
         text += QStringLiteral("\n%1 %2").arg(
             RiskPathSeriesName(m_riskPathName),
             AmountText(m_riskPathShown->rows[static_cast<std::size_t>(index)].totalAssets));
+    for (const ChartScenario& scenario : m_scenariosShown) {
+        const std::int32_t r = m_firstYear + index - scenario.table.firstYear;
+        if (r >= 0 && r < scenario.table.rowCount)
+            text += QStringLiteral("\n%1 %2").arg(
+                ScenarioSeriesName(scenario.name),
+                AmountText(scenario.table.rows[static_cast<std::size_t>(r)].totalAssets));
+    }
     return text;
 }
 

@@ -34,6 +34,12 @@ class QMouseEvent;
 // what the list shows and changes only with it. A variant of the plan can be drawn over it in
 // dashed lines of its own colours to compare with. The scales and marks come from the chart's
 // model (report/ChartScale.h); this class only draws them, in the colours of the palette.
+// Another plan drawn beside the open one, under its name.
+struct ChartScenario {
+    QString name;
+    ProjectionTable table;
+};
+
 class ProjectionChart : public QChartView, public ViewBase {
     Q_OBJECT
 
@@ -55,6 +61,10 @@ public:
     void ShowRisk(const std::vector<RiskYear>& band, const std::optional<ProjectionTable>& path,
                   const QString& pathName);
     const QList<QAbstractSeries*>& RiskSeries() const { return m_riskSeries; }
+    // Draws each scenario's Total Assets in its own colour and dash, by year, under its name;
+    // none clears them.
+    void ShowScenarios(const std::vector<ChartScenario>& scenarios);
+    const QList<QLineSeries*>& ScenarioLines() const { return m_scenarioLines; }
 
     // Marks the year as the one selected in the list; nothing for a year not shown.
     void HighlightYear(std::optional<std::int32_t> year);
@@ -92,11 +102,13 @@ private:
     // when it changes, all when the display does. A slider move converts the variant alone.
     void ConvertVariant();
     void ConvertRisk();
+    void ConvertScenarios();
     void AddBars(const ProjectionTable& table);
     QList<QLineSeries*> AddAssetLines(const ProjectionTable& table, bool variant);
     void AddVariantLines();
     void AddRiskBand();
     void AddRiskPath();
+    void AddScenarioLines();
     // The columns that have something drawn: the plan's rows, the variant's, the band's.
     std::int32_t DrawnColumns() const;
     // The years that can be chosen: the plan's rows, and those of the path shown.
@@ -132,6 +144,10 @@ private:
     std::optional<ProjectionTable> m_riskPathShown;
     QString m_riskPathName;
     QList<QAbstractSeries*> m_riskSeries;
+    // The scenarios as given and as shown, and their lines.
+    std::vector<ChartScenario> m_scenarios;
+    std::vector<ChartScenario> m_scenariosShown;
+    QList<QLineSeries*> m_scenarioLines;
     // The marks and the highlight, which span the amounts drawn.
     std::vector<QLineSeries*> m_verticals;
     QCategoryAxis* m_years = nullptr;

@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -40,6 +41,7 @@ WhatIfPane::WhatIfPane(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     AddSliders(*layout);
     AddHorizon(*layout);
+    AddKeepAsScenario(*layout);
     AddSustainableSpending(*layout);
     AddGrid(*layout);
     AddMoneyDisplay(*layout);
@@ -86,6 +88,33 @@ void WhatIfPane::AddHorizon(QVBoxLayout& layout) {
     // A text to read and copy, not to Tab through.
     m_horizon->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout.addWidget(m_horizon);
+}
+
+void WhatIfPane::AddKeepAsScenario(QVBoxLayout& layout) {
+    m_keep = new QPushButton(QStringLiteral("&Keep as Scenario..."), this);
+    m_keep->setObjectName(QStringLiteral("whatIfKeepAsScenario"));
+    m_keep->setToolTip(QStringLiteral("Save this variant as a plan file of its own and compare it "
+                                      "with the plan in the Scenarios pane"));
+    m_keep->setEnabled(false);
+    connect(m_keep, &QPushButton::clicked, this, &WhatIfPane::keepAsScenarioClicked);
+    auto* line = new QHBoxLayout;
+    line->addWidget(m_keep);
+    line->addStretch();
+    layout.addLayout(line);
+}
+
+std::optional<Plan> WhatIfPane::VariantPlan() const {
+    if (!HasProjection())
+        return std::nullopt;
+    return PlanVariant(m_pPlanDoc->ShownPlan(), ExpensesPercent(), ReturnPoints());
+}
+
+std::int32_t WhatIfPane::ExpensesPercent() const {
+    return m_expenses->value();
+}
+
+std::int32_t WhatIfPane::ReturnPoints() const {
+    return m_returns->value();
 }
 
 void WhatIfPane::AddSustainableSpending(QVBoxLayout& layout) {
@@ -214,6 +243,7 @@ void WhatIfPane::ProjectVariant() {
     const std::int32_t returns = m_returns->value();
     m_grid->MarkVariant(expenses, returns);
     m_variant.reset();
+    m_keep->setEnabled(HasProjection());
     if (!HasProjection()) {
         m_horizon->setText(QStringLiteral("Calculate the plan to see what if."));
         emit variantChanged();

@@ -15,6 +15,7 @@ class MoneyDisplay;
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
+class QPushButton;
 class QSlider;
 class QSpinBox;
 class QVBoxLayout;
@@ -42,9 +43,17 @@ public:
     void MoveSliders(std::int32_t expensesPercent, std::int32_t returnPoints);
     // The variant's projection, when the sliders differ from the plan and the list shows it.
     const std::optional<ProjectionTable>& Variant() const { return m_variant; }
+    // The plan the sliders make of the one the list shows; empty while its expenses cannot be
+    // scaled or nothing is shown.
+    std::optional<Plan> VariantPlan() const;
+    // What the sliders say, for the name a kept variant is offered under.
+    std::int32_t ExpensesPercent() const;
+    std::int32_t ReturnPoints() const;
 
 signals:
     void variantChanged();
+    // The user asked to keep the variant as a scenario.
+    void keepAsScenarioClicked();
     void ageChanged(int age);
     // A result worked out off the interface thread has been shown.
     void backgroundResultShown();
@@ -56,6 +65,7 @@ protected:
 private:
     void AddSliders(QVBoxLayout& layout);
     void AddHorizon(QVBoxLayout& layout);
+    void AddKeepAsScenario(QVBoxLayout& layout);
     void AddSustainableSpending(QVBoxLayout& layout);
     void AddGrid(QVBoxLayout& layout);
     void AddMoneyDisplay(QVBoxLayout& layout);
@@ -78,6 +88,7 @@ private:
     QSlider* m_returns = nullptr;
     QSpinBox* m_returnsBox = nullptr;
     QLabel* m_horizon = nullptr;
+    QPushButton* m_keep = nullptr;
     QSpinBox* m_age = nullptr;
     QLabel* m_sustainable = nullptr;
     RunProgress* m_sustainableProgress = nullptr;

@@ -55,6 +55,7 @@ TEST_F(CommandVocabularyTest, FileMenuOrder) {
                                                "ID_FILE_OPEN",
                                                "ID_FILE_SAVE",
                                                "ID_FILE_SAVE_AS",
+                                               "ID_FILE_COMPARE_WITH",
                                                "menuExport",
                                                "|",
                                                "ID_FILE_PRINT",
@@ -79,10 +80,10 @@ TEST_F(CommandVocabularyTest, EditMenuOrderPutsExpensesBeforeIncome) {
 }
 
 TEST_F(CommandVocabularyTest, ViewAndHelpMenuOrder) {
-    EXPECT_EQ(
-        ActionNames(Menu("menuView")),
-        (std::vector<std::string>{"ID_VIEW_TOOLBAR", "ID_VIEW_STATUS_BAR", "|", "ID_VIEW_CHART",
-                                  "ID_VIEW_YEAR_DETAILS", "ID_VIEW_WHAT_IF", "ID_VIEW_RISK"}));
+    EXPECT_EQ(ActionNames(Menu("menuView")),
+              (std::vector<std::string>{"ID_VIEW_TOOLBAR", "ID_VIEW_STATUS_BAR", "|",
+                                        "ID_VIEW_CHART", "ID_VIEW_YEAR_DETAILS", "ID_VIEW_WHAT_IF",
+                                        "ID_VIEW_RISK", "ID_VIEW_SCENARIOS"}));
     EXPECT_EQ(ActionNames(Menu("menuExport")),
               (std::vector<std::string>{"ID_FILE_EXPORT_CSV", "ID_FILE_EXPORT_PDF"}));
     EXPECT_EQ(ActionNames(Menu("menuHelp")),

@@ -1,0 +1,235 @@
+#include "view/ScenariosPane.h"
+
+#include "model/Projection.h"
+#include "persist/CTessalyDoc.h"
+#include "report/ScenarioText.h"
+#include "view/RunProgress.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString Text(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+} // namespace
+
+ScenariosPane::ScenariosPane(QWidget* parent)
+    : QWidget(parent), m_run(*this, [this](const ScenarioComparison& comparison) {
+          ShowComparison(comparison);
+          emit backgroundResultShown();
+      }) {
+    setObjectName(QStringLiteral("scenariosPane"));
+    setAccessibleName(QStringLiteral("Scenarios"));
+    auto* layout = new QVBoxLayout(this);
+    m_intro = new QLabel(this);
+    m_intro->setObjectName(QStringLiteral("scenariosIntro"));
+    m_intro->setWordWrap(true);
+    layout->addWidget(m_intro);
+    m_list = new QVBoxLayout;
+    layout->addLayout(m_list);
+
+    m_progress = new RunProgress(QStringLiteral("Comparison done"), this);
+    m_progress->setObjectName(QStringLiteral("scenariosProgress"));
+    connect(m_progress, &RunProgress::cancelClicked, this, [this] {
+        ClearResults();
+        m_status->setText(Text(ScenarioCancelledSentence()));
+    });
+    layout->addWidget(m_progress);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("scenariosStatus"));
+    m_status->setWordWrap(true);
+    layout->addWidget(m_status);
+
+    // Every figure whole: the table scrolls sideways rather than cut a number.
+    m_figures = new QTableWidget(this);
+    m_figures->setObjectName(QStringLiteral("scenariosFigures"));
+    m_figures->setAccessibleName(QStringLiteral("The plans compared"));
+    m_figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_figures->setTextElideMode(Qt::ElideNone);
+    m_figures->setWordWrap(false);
+    m_figures->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_figures->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_figures->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_figures->hide();
+    layout->addWidget(m_figures);
+
+    m_pairs = new QLabel(this);
+    m_pairs->setObjectName(QStringLiteral("scenariosPairs"));
+    m_pairs->setAccessibleName(QStringLiteral("Paths where the plans differ"));
+    m_pairs->setWordWrap(true);
+    m_pairs->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_pairs);
+    layout->addStretch();
+    ShowScenarioList();
+}
+
+void ScenariosPane::OnInitialUpdate() {
+    m_pPlanDoc = dynamic_cast<CTessalyDoc*>(GetDocument());
+    ViewBase::OnInitialUpdate();
+}
+
+void ScenariosPane::OnUpdate(ViewBase* /*sender*/, long /*hint*/) {
+    m_stale = true;
+    // The open plan's name may have changed with its file.
+    ShowScenarioList();
+    if (isVisible())
+        Start();
+    else
+        ClearResults();
+}
+
+void ScenariosPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_stale)
+        Start();
+}
+
+bool ScenariosPane::AddScenario(const std::string& path, const Plan& plan) {
+    if (m_scenarios.size() + 1 >= kMaxScenarios)
+        return false;
+    Scenario scenario{path, plan, {}};
+    Calculate(scenario.plan, scenario.table);
+    m_scenarios.push_back(std::move(scenario));
+    ShowScenarioList();
+    emit scenariosChanged();
+    m_stale = true;
+    if (isVisible())
+        Start();
+    return true;
+}
+
+void ScenariosPane::RemoveScenario(std::size_t index) {
+    if (index >= m_scenarios.size())
+        return;
+    m_scenarios.erase(m_scenarios.begin() + static_cast<std::ptrdiff_t>(index));
+    ShowScenarioList();
+    emit scenariosChanged();
+    m_stale = true;
+    if (isVisible())
+        Start();
+}
+
+std::vector<std::string> ScenariosPane::Names() const {
+    std::vector<std::string> files;
+    if (m_pPlanDoc != nullptr)
+        files.push_back(m_pPlanDoc->GetPathName().empty() ? m_pPlanDoc->GetTitle()
+                                                          : m_pPlanDoc->GetPathName());
+    else
+        files.emplace_back();
+    for (const Scenario& scenario : m_scenarios)
+        files.push_back(scenario.path);
+    return ScenarioNames(files);
+}
+
+void ScenariosPane::SetRiskSettings(const RiskSettings& settings) {
+    if (settings == m_settings)
+        return;
+    m_settings = settings;
+    m_stale = true;
+    if (isVisible())
+        Start();
+}
+
+void ScenariosPane::ShowScenarioList() {
+    while (QLayoutItem* item = m_list->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    m_intro->setText(Text(ScenarioIntroSentence(m_scenarios.size())));
+    const std::vector<std::string> names = Names();
+    for (std::size_t i = 0; i < m_scenarios.size(); ++i) {
+        auto* row = new QWidget(this);
+        auto* line = new QHBoxLayout(row);
+        line->setContentsMargins(0, 0, 0, 0);
+        auto* name = new QLabel(Text(names[i + 1]), row);
+        name->setToolTip(Text(m_scenarios[i].path));
+        name->setWordWrap(true);
+        auto* remove = new QPushButton(QStringLiteral("Remove"), row);
+        remove->setObjectName(QStringLiteral("scenarioRemove%1").arg(i + 1));
+        remove->setAccessibleName(QStringLiteral("Remove %1").arg(name->text()));
+        connect(remove, &QPushButton::clicked, this, [this, i] { RemoveScenario(i); });
+        line->addWidget(name, 1);
+        line->addWidget(remove);
+        m_list->addWidget(row);
+    }
+}
+
+void ScenariosPane::ClearResults() {
+    m_run.Cancel();
+    m_progress->End();
+    m_comparison.reset();
+    m_figures->hide();
+    m_pairs->clear();
+}
+
+void ScenariosPane::Start() {
+    ClearResults();
+    if (!isVisible())
+        return;
+    m_stale = false;
+    if (m_scenarios.empty()) {
+        m_status->clear();
+        return;
+    }
+    if (m_pPlanDoc == nullptr || m_pPlanDoc->ShownResults().rowCount == 0) {
+        m_status->setText(Text(ScenarioNeedsCalculationSentence()));
+        return;
+    }
+    std::vector<Plan> plans{m_pPlanDoc->ShownPlan()};
+    for (const Scenario& scenario : m_scenarios)
+        plans.push_back(scenario.plan);
+    const std::int64_t total =
+        static_cast<std::int64_t>(plans.size()) * (kSpendingsToTry + m_settings.paths);
+    m_status->setText(Text(ScenarioWorkingSentence()));
+    m_run.Start([plans = std::move(plans), settings = m_settings,
+                 progress = m_progress->Begin(static_cast<std::int32_t>(total))](StopToken stop) {
+        return CompareScenarios(plans, settings, stop,
+                                [&progress](std::int64_t done, std::int64_t) {
+                                    progress(static_cast<std::int32_t>(done));
+                                });
+    });
+}
+
+void ScenariosPane::ShowComparison(const ScenarioComparison& comparison) {
+    m_progress->End();
+    const std::vector<std::string> names = Names();
+    if (comparison.status != ScenarioStatus::Done) {
+        m_status->setText(Text(ScenarioProblemSentence(comparison, names)));
+        return;
+    }
+    m_comparison = comparison;
+    m_status->setText(Text(ScenarioSettingsSentence(comparison.plans.front().risk.settings)));
+    const std::vector<ScenarioFigure> figures = ScenarioFigures(comparison);
+    m_figures->clear();
+    m_figures->setRowCount(static_cast<int>(figures.size()));
+    m_figures->setColumnCount(static_cast<int>(names.size()));
+    QStringList headers;
+    for (const std::string& name : names)
+        headers << Text(name);
+    m_figures->setHorizontalHeaderLabels(headers);
+    QStringList labels;
+    for (std::size_t f = 0; f < figures.size(); ++f) {
+        labels << Text(figures[f].label);
+        for (std::size_t p = 0; p < figures[f].values.size(); ++p) {
+            auto* cell = new QTableWidgetItem(Text(figures[f].values[p]));
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_figures->setItem(static_cast<int>(f), static_cast<int>(p), cell);
+        }
+    }
+    m_figures->setVerticalHeaderLabels(labels);
+    m_figures->show();
+    QStringList sentences;
+    for (const PathAgreement& pair : comparison.pairs)
+        sentences << Text(PairSentence(pair, names[pair.first], names[pair.second]));
+    m_pairs->setText(sentences.join(QStringLiteral("\n\n")));
+}
