@@ -4,6 +4,7 @@
 #include "model/WorkerThreads.h"
 
 #include <atomic>
+#include <new>
 
 namespace {
 
@@ -107,7 +108,7 @@ SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, 
     std::atomic<bool> failed{false};
     // The run without expenses, which says whether running out is known when none is covered.
     std::optional<Reach> withoutExpenses;
-    RunOnThreads(threads, static_cast<unsigned>(kSpendingsToTry), [&] {
+    const auto tryFromTheTop = [&] {
         for (;;) {
             const std::int32_t percent = next.fetch_sub(1);
             if (percent < 0 || percent < largest.load() || failed.load() || stop.stop_requested())
@@ -127,6 +128,14 @@ SustainableSpending FindSustainableSpending(const Plan& plan, std::int32_t age, 
             }
             if (percent == 0)
                 withoutExpenses = reach;
+        }
+    };
+    RunOnThreads(threads, static_cast<unsigned>(kSpendingsToTry), [&] {
+        // A copy of the plan may not fit either; the other threads then stop too.
+        try {
+            tryFromTheTop();
+        } catch (const std::bad_alloc&) {
+            failed.store(true);
         }
     });
     if (failed.load())

@@ -1,7 +1,8 @@
 #include "model/WorkerThreads.h"
 
 #include <algorithm>
-#include <system_error>
+#include <exception>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -15,17 +16,33 @@ void RunOnThreads(unsigned threads, unsigned useful, const std::function<void()>
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     threads = std::min(threads, std::max(1u, useful));
+    // What one thread threw goes to the caller once every thread has been joined: thrown out
+    // of a thread of its own, or past a thread still running, it would end the program.
+    std::mutex failureMutex;
+    std::exception_ptr failure;
+    const auto guarded = [&] {
+        try {
+            work();
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(failureMutex);
+            if (!failure)
+                failure = std::current_exception();
+        }
+    };
     std::vector<std::thread> helpers;
+    helpers.reserve(threads - 1);
     for (unsigned t = 1; t < threads; ++t) {
         try {
-            helpers.emplace_back(work);
-        } catch (const std::system_error&) {
+            helpers.emplace_back(guarded);
+        } catch (const std::exception&) {
             // Fewer threads only make the run slower, never different.
             break;
         }
     }
-    work();
+    guarded();
     for (std::thread& helper : helpers)
         helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 #endif

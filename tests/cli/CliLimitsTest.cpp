@@ -1,6 +1,7 @@
 // Commands on inputs too large for the memory they may have.
 #include "cli/CliCommands.h"
 #include "persist/PlanFile.h"
+#include "persist/PlanFileOpen.h"
 #include "tests/platform/support/TemporaryDirectory.h"
 #include "tests/support/ExamplePlans.h"
 
@@ -41,6 +42,14 @@ int RunLimited(std::vector<std::string> args, rlim_t limit) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
+// The address space this process uses now: what a forked child starts with.
+rlim_t AddressSpaceInUse() {
+    std::ifstream statm("/proc/self/statm");
+    rlim_t pages = 0;
+    statm >> pages;
+    return pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+}
+
 } // namespace
 
 TEST(CliLimitsTest, ExplainJsonOfAHundredThousandItemsFitsInOneGigabyte) {
@@ -61,4 +70,28 @@ TEST(CliLimitsTest, AllocationFailureExitsWithFour) {
     ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(kGigabyte)), 0);
 
     EXPECT_EQ(RunLimited({"check", path}, kGigabyte / 4), 4);
+}
+
+TEST(CliLimitsTest, SustainRunningOutOfMemoryOnAnyThreadExitsWithFour) {
+    SKIP_UNDER_ADDRESS_SANITIZER();
+    TemporaryDirectory dir;
+    Plan plan;
+    ASSERT_EQ(
+        OpenPlanFile(std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe", plan).status,
+        PlanOpenStatus::Opened);
+    // The example's savings and pension 50,000 times over: every spending up to the highest is
+    // covered, so the search ends after its first projections.
+    for (std::size_t i = plan.incomes.size(); i < 100000; ++i)
+        plan.incomes.push_back(plan.incomes[i % 2]);
+    const std::string path = dir.AddFile("large.Orbe", PlanFileBytes(plan));
+    // From no memory to spare up to enough, so that the memory runs out at every stage of the
+    // search, on the calling thread or on a helper.
+    constexpr rlim_t kStep = 4 * 1024 * 1024;
+    const rlim_t start = AddressSpaceInUse();
+    int status = 4;
+    for (rlim_t limit = start; status == 4 && limit < start + kGigabyte / 2; limit += kStep) {
+        status = RunLimited({"sustain", path}, limit);
+        EXPECT_TRUE(status == 4 || status == 0) << "status " << status << " at " << limit;
+    }
+    EXPECT_EQ(status, 0);
 }

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <new>
+#include <thread>
 
 namespace {
 
@@ -106,6 +109,23 @@ TEST(WhatIfTest, SustainableSpendingCountsTheSpendingsTriedAndStops) {
     };
     EXPECT_EQ(FindSustainableSpending(DrawdownPlan(), 59, stop.get_token(), stopAtTen).status,
               SustainStatus::Stopped);
+}
+
+TEST(WhatIfTest, MemoryRunningOutOnAWorkerThreadEndsTheSearchAsNotCalculated) {
+    const std::thread::id caller = std::this_thread::get_id();
+    std::atomic<bool> thrown{false};
+    // The calling thread waits after its first spending until a helper has failed.
+    const auto failOnAHelper = [&](std::int32_t) {
+        if (std::this_thread::get_id() != caller) {
+            thrown.store(true);
+            throw std::bad_alloc();
+        }
+        while (!thrown.load())
+            std::this_thread::yield();
+    };
+
+    EXPECT_EQ(FindSustainableSpending(DrawdownPlan(), 59, {}, failOnAHelper, 2).status,
+              SustainStatus::CannotCalculate);
 }
 
 TEST(WhatIfTest, SearchAgreesWithTheFullScanOnRandomPlans) {
