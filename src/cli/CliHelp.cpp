@@ -100,6 +100,9 @@ A damaged file (one whose values cannot all be read) still projects, with
 default values for what could not be read; a warning goes to standard error.
 A projection whose amounts leave the range -2147483648 to 2147483647 stops
 before that year; its earlier rows are printed and standard error says so.
+A file that cannot be opened is named on standard error with the reason.
+Everything after -- is a file, even a name that begins with -; a negative
+number is never taken for an option.
 
 Exit status:
   0  success (a damaged file that was projected included)

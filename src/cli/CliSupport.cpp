@@ -11,7 +11,8 @@ std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, st
     const PlanOpenResult result = OpenPlanFile(path, plan);
     switch (result.status) {
     case PlanOpenStatus::CannotOpen:
-        err << kErrorOpeningFile << '\n';
+        // As the window and save say it: the file and the system's reason.
+        err << kErrorOpeningFile << '\n' << FileErrorDetail(path, result.error) << '\n';
         return std::nullopt;
     case PlanOpenStatus::FormatError:
         err << kFileFormatError << '\n';

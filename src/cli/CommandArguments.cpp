@@ -4,6 +4,7 @@
 #include "cli/ExitStatus.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 bool CommandArguments::Has(std::string_view flag) const {
@@ -17,6 +18,18 @@ std::optional<std::string> CommandArguments::Value(std::string_view option) cons
     return std::nullopt;
 }
 
+namespace {
+
+// "-5": a year or an amount, never an option.
+bool IsNegativeNumber(const std::string& arg) {
+    return arg.size() > 1 && arg.front() == '-' &&
+           std::all_of(
+               arg.begin() + 1, arg.end(),
+               [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+} // namespace
+
 int Usage(std::ostream& err, const std::string& problem) {
     err << "orbelan-cli: " << problem << "\nTry 'orbelan-cli --help'.\n";
     return kExitUsage;
@@ -29,9 +42,14 @@ std::variant<CommandArguments, int> ParseCommandArguments(std::span<const std::s
         return std::find(options.begin(), options.end(), arg) != options.end();
     };
     CommandArguments parsed;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (accepts(syntax.flags, arg)) {
+        if (optionsEnded || IsNegativeNumber(arg)) {
+            parsed.operands.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (accepts(syntax.flags, arg)) {
             parsed.flags.push_back(arg);
         } else if (accepts(syntax.valued, arg)) {
             if (i + 1 == args.size())

@@ -42,6 +42,7 @@ int Usage(std::ostream& err, const std::string& problem);
 
 // Sorts the arguments; on --help prints the help and gives success, and on an unknown option,
 // an option without its value or the wrong number of FILEs says so and gives the usage status.
+// A negative number ("-5") is an operand, and so is everything after "--".
 std::variant<CommandArguments, int> ParseCommandArguments(std::span<const std::string> args,
                                                           const CommandSyntax& syntax,
                                                           std::ostream& out, std::ostream& err);

@@ -84,9 +84,10 @@ std::error_code WriteFileSafely(const fs::path& target, std::string_view bytes) 
         return WriteNewFile(resolved, bytes);
     }
     // A folder, a device or a pipe is never turned into a plan file.
+    if (S_ISDIR(info.st_mode))
+        return std::make_error_code(std::errc::is_a_directory);
     if (!S_ISREG(info.st_mode))
-        return std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
-                                                          : std::errc::invalid_argument);
+        return MakeSaveError(SaveFailure::NotARegularFile);
     if (const std::error_code error = CheckWritePermission(resolved, info))
         return error;
     return ReplaceExistingFile(resolved, info, bytes);

@@ -21,6 +21,8 @@ public:
             return "another save of this file is in progress; try again when it has finished";
         case SaveFailure::FileReplacedDuringSave:
             return "the file was replaced by another one during the save";
+        case SaveFailure::NotARegularFile:
+            return "this is a pipe, a device or a socket, not a file; give the name of a file";
         }
         return "cannot keep the old bytes in " + folder + ": " + std::strerror(value);
     }

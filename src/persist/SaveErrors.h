@@ -10,6 +10,8 @@ enum class SaveFailure {
     SaveInProgress,
     // The file was replaced between its check and its opening.
     FileReplacedDuringSave,
+    // The name is that of a pipe, a device or a socket, which a save never writes into.
+    NotARegularFile,
 };
 std::error_code MakeSaveError(SaveFailure failure);
 

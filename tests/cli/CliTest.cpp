@@ -131,7 +131,8 @@ TEST(CliTest, BadUsageExitsWithTwo) {
 TEST_F(CliFileTest, FilesThatDoNotOpenExitWithOne) {
     const CliRun missing = Cli({"project", (m_dir / "none.Orbe").string()});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "Error opening file!\n");
+    EXPECT_EQ(missing.err, "Error opening file!\n" + (m_dir / "none.Orbe").string() +
+                               ": No such file or directory\n");
     EXPECT_EQ(missing.out, "");
     const CliRun notPlan = Cli({"check", Write("notes.Orbe", "shopping list\n")});
     EXPECT_EQ(notPlan.status, 1);

@@ -34,6 +34,10 @@ TEST(CommandArgumentsTest, CountsTheFilesAfterTheOptions) {
         {twoFiles, {"a", "b", "c"}, kExitUsage, "orbelan-cli: only IN and OUT" + help, {}},
         {uncounted, {}, kParsed, "", {}},
         {uncounted, {"a", "b", "c"}, kParsed, "", {"a", "b", "c"}},
+        {uncounted, {"a", "-5", "-"}, kParsed, "", {"a", "-5", "-"}},
+        {uncounted, {"-5x"}, kExitUsage, "orbelan-cli: unknown option '-5x'" + help, {}},
+        {oneFile, {"--json", "--", "--json"}, kParsed, "", {"--json"}},
+        {twoFiles, {"--", "-a", "--"}, kParsed, "", {"-a", "--"}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& given = cases[i];

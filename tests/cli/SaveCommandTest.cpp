@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,6 +60,8 @@ TEST(SaveCommandTest, FailuresNameTheFileAndTheReason) {
     const std::string missing = dir.FilePath("missing.Orbe");
     const std::string notes = dir.AddFile("notes.Orbe", "Dear diary");
     const std::string nowhere = dir.FilePath("no/such/folder.Orbe");
+    const std::string pipe = dir.FilePath("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const struct {
         std::string in, out;
         int status;
@@ -69,6 +72,9 @@ TEST(SaveCommandTest, FailuresNameTheFileAndTheReason) {
         {notes, dir.FilePath("out.Orbe"), kExitCannotOpen, "File format error!\n"},
         {kExample, nowhere, kExitCannotSave,
          "Error saving file!\n" + nowhere + ": No such file or directory\n"},
+        {kExample, pipe, kExitCannotSave,
+         "Error saving file!\n" + pipe +
+             ": this is a pipe, a device or a socket, not a file; give the name of a file\n"},
     };
     for (const auto& c : cases) {
         const SaveRun run = CliSave(c.in, c.out);
@@ -76,6 +82,20 @@ TEST(SaveCommandTest, FailuresNameTheFileAndTheReason) {
         EXPECT_EQ(run.err, c.err);
     }
     EXPECT_FALSE(std::filesystem::exists(dir.FilePath("out.Orbe")));
+}
+
+TEST(SaveCommandTest, DotDotAfterALinkMeansTheFolderAboveItsTarget) {
+    TemporaryDirectory dir;
+    std::filesystem::create_directories(dir.Path() / "a" / "b");
+    std::filesystem::create_directory_symlink(dir.Path() / "a" / "b", dir.Path() / "link");
+    const std::string plan = dir.AddFile("a/plan.Orbe", PlanFileBytes(FileExamplePlan()));
+    dir.AddFile("plan.Orbe", "the text's reading, not the kernel's");
+    const std::string through = dir.FilePath("link/../plan.Orbe");
+
+    EXPECT_EQ(CliSave(through, through).status, kExitSuccess);
+
+    EXPECT_EQ(ReadBytes(plan), PlanFileBytes(FileExamplePlan()));
+    EXPECT_EQ(ReadBytes(dir.FilePath("plan.Orbe")), "the text's reading, not the kernel's");
 }
 
 TEST(SaveCommandTest, SaveNeedsTwoFiles) {
