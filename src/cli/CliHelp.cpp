@@ -103,6 +103,9 @@ before that year; its earlier rows are printed and standard error says so.
 A file that cannot be opened is named on standard error with the reason.
 Everything after -- is a file, even a name that begins with -; a negative
 number is never taken for an option.
+risk and sustain show how far they have come on standard error when it is a
+terminal, and first how long they will take when that is long; Ctrl+C stops
+them.
 
 Exit status:
   0  success (a damaged file that was projected included)
@@ -112,6 +115,7 @@ Exit status:
   3  check: FILE is damaged
   4  the calculation could not be done, or any command ran out of memory
   5  save, report: OUT could not be written
+  130  risk, sustain: stopped by Ctrl+C
 )";
 
 } // namespace

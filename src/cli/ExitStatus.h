@@ -8,4 +8,6 @@ enum CliExitStatus : int {
     kExitDamaged = 3,
     kExitCannotCalculate = 4,
     kExitCannotSave = 5,
+    // Stopped by Ctrl+C: the status the shell gives a process that SIGINT ended.
+    kExitInterrupted = 130,
 };

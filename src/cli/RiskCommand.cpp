@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "cli/LongRun.h"
 #include "cli/RiskSettingsArguments.h"
 #include "cli/SustainCommand.h"
 #include "model/Risk.h"
@@ -111,7 +112,14 @@ int RunRiskCommand(std::span<const std::string> args, std::ostream& out, std::os
     }
     if (request->path)
         return PrintPath(plan, *request, out, err);
-    const RiskSummary summary = RunRisk(plan, request->settings);
+    const RiskSummary summary = RunLong("paths", request->settings.paths, err,
+                                        [&](StopToken stop, const RiskProgress& progress) {
+                                            return RunRisk(plan, request->settings, stop, progress);
+                                        });
+    if (summary.status == RiskStatus::Stopped) {
+        err << kStoppedByInterrupt << '\n';
+        return kExitInterrupted;
+    }
     if (summary.status != RiskStatus::Done) {
         err << kAllocationError << '\n';
         return kExitCannotCalculate;

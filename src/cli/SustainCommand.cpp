@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "cli/LongRun.h"
 #include "model/Plan.h"
 #include "model/WhatIf.h"
 #include "persist/UserMessages.h"
@@ -22,15 +23,20 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
     Plan plan;
     if (!OpenForProjection(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
-    const SustainableSpending answer = FindSustainableSpending(plan, age, {}, {}, 0);
+    const SustainableSpending answer = RunLong(
+        "spendings", kSpendingsToTry, err, [&](StopToken stop, const SpendingProgress& progress) {
+            return FindSustainableSpending(plan, age, stop, progress, 0);
+        });
     switch (answer.status) {
     case SustainStatus::InvalidBirthDate:
         err << "orbelan-cli: the plan's birth date is invalid, so it has no age\n";
         return kExitCannotOpen;
     case SustainStatus::CannotCalculate:
-    case SustainStatus::Stopped:
         err << kAllocationError << '\n';
         return kExitCannotCalculate;
+    case SustainStatus::Stopped:
+        err << kStoppedByInterrupt << '\n';
+        return kExitInterrupted;
     case SustainStatus::NoneCovered:
         out << "sustainable spending to age " << age << ": none\n";
         return kExitSuccess;
