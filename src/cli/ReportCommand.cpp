@@ -86,11 +86,15 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     if (inflation)
         todaysMoney = TodaysMoneyNote{QDate::currentDate().year(), *inflation};
     const QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
-    const QByteArray bytes =
+    const std::optional<QByteArray> bytes =
         ProjectionReportPdf(MakeReportContent(ReportTitle(name), plan, table, ending, todaysMoney));
+    if (!bytes) {
+        err << kAllocationError << '\n';
+        return kExitCannotCalculate;
+    }
     StderrUiServices ui(err);
     const bool written = WriteExportFile(
         arguments.operands[1],
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), ui);
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), ui);
     return written ? kExitSuccess : kExitCannotSave;
 }

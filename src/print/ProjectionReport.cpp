@@ -16,6 +16,8 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
+#include <new>
 #include <vector>
 
 namespace {
@@ -208,6 +210,10 @@ public:
         Footer(page, pages);
     }
 
+    // Writes the end of the document, which may need memory too: a painter that the destructor
+    // ends could throw where nothing may.
+    void Finish() { m_painter.end(); }
+
 private:
     QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &m_writer); }
 
@@ -340,20 +346,32 @@ ReportContent MakeReportContent(const QString& title, const Plan& plan,
     return content;
 }
 
-QByteArray ProjectionReportPdf(const ReportContent& content) {
+std::optional<QByteArray> ProjectionReportPdf(const ReportContent& content) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(content.title);
-        writer.setCreator(QStringLiteral("Orbelan"));
-        writer.setPageSize(PaperForLocale());
-        writer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                        kMarginMillimetres),
-                              QPageLayout::Millimeter);
-        writer.setResolution(kResolution);
-        ReportPrinter(writer, content).Print();
+    auto writer = std::make_unique<QPdfWriter>(&buffer);
+    writer->setTitle(content.title);
+    writer->setCreator(QStringLiteral("Orbelan"));
+    writer->setPageSize(PaperForLocale());
+    writer->setPageMargins(
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
+    writer->setResolution(kResolution);
+    auto printer = std::make_unique<ReportPrinter>(*writer, content);
+    try {
+        printer->Print();
+        printer->Finish();
+    } catch (const std::bad_alloc&) {
+        // Qt's PDF writer cannot be taken down once it has run out of memory: its painter would
+        // write the document's end from a destructor and throw again, which ends the program.
+        // Painter and writer are left as they are, their memory lost, so that the user hears
+        // what happened and keeps the plan.
+        static_cast<void>(printer.release());
+        static_cast<void>(writer.release());
+        return std::nullopt;
     }
+    printer.reset();
+    writer.reset();
     return bytes;
 }

@@ -36,5 +36,6 @@ ReportContent MakeReportContent(const QString& title, const Plan& plan,
 
 // The report as a PDF of vectors, on A4 paper, or Letter where the locale measures in inches: the
 // plan and its items with their amounts, the chart, and the projection table with its headings
-// on every page, no row split by a page break, and page numbers.
-QByteArray ProjectionReportPdf(const ReportContent& content);
+// on every page, no row split by a page break, and page numbers. Empty when the memory for it
+// cannot be had.
+std::optional<QByteArray> ProjectionReportPdf(const ReportContent& content);

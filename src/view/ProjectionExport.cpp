@@ -2,6 +2,7 @@
 
 #include "persist/CTessalyDoc.h"
 #include "persist/ExportFile.h"
+#include "persist/UserMessages.h"
 #include "platform/UiServices.h"
 #include "print/ProjectionReport.h"
 #include "report/ProjectionCsv.h"
@@ -42,10 +43,14 @@ void ExportReportPdf(const CTessalyDoc& document, const MoneyDisplay& display, U
     std::optional<TodaysMoneyNote> todaysMoney;
     if (display.ShowsTodaysMoney())
         todaysMoney = TodaysMoneyNote{display.CurrentYear(), display.Inflation()};
-    const QByteArray bytes = ProjectionReportPdf(MakeReportContent(
+    const std::optional<QByteArray> bytes = ProjectionReportPdf(MakeReportContent(
         ReportTitle(QString::fromStdString(document.GetTitle())), document.ShownPlan(),
         document.ShownResults(), {document.ShownLastRowCovered(), document.ShownLimitYear()},
         todaysMoney));
+    if (!bytes) {
+        ui.ShowMessage(std::string(kAllocationError));
+        return;
+    }
     WriteExportFile(
-        *path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), ui);
+        *path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), ui);
 }

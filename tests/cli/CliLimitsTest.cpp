@@ -95,3 +95,22 @@ TEST(CliLimitsTest, SustainRunningOutOfMemoryOnAnyThreadExitsWithFour) {
     }
     EXPECT_EQ(status, 0);
 }
+
+TEST(CliLimitsTest, ReportRunningOutOfMemoryWhileWritingThePdfExitsWithFour) {
+    SKIP_UNDER_ADDRESS_SANITIZER();
+    TemporaryDirectory dir;
+    Plan plan = ProjectionExamplePlan();
+    plan.incomes.resize(20000, plan.incomes.back());
+    const std::string path = dir.AddFile("large.Orbe", PlanFileBytes(plan));
+    const std::string pdf = dir.FilePath("large.pdf");
+    // From no memory to spare up to enough: the PDF writer runs out on every page in turn.
+    constexpr rlim_t kStep = 4 * 1024 * 1024;
+    const rlim_t start = AddressSpaceInUse();
+    int status = 4;
+    for (rlim_t limit = start; status == 4 && limit < start + kGigabyte / 2; limit += kStep) {
+        status = RunLimited({"report", path, pdf}, limit);
+        EXPECT_TRUE(status == 4 || status == 0) << "status " << status << " at " << limit;
+        EXPECT_EQ(std::filesystem::exists(pdf), status == 0);
+    }
+    EXPECT_EQ(status, 0);
+}
