@@ -27,8 +27,7 @@ std::string SustainableText(const SustainableSpending& answer) {
 
 std::string ShareText(const RiskSummary& risk) {
     const std::int32_t tenths = SuccessTenths(risk);
-    return GroupedNumber(risk.successes) + " of " + GroupedNumber(risk.settings.paths) + ": " +
-           std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + " %";
+    return std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + " %";
 }
 
 // The characters of UTF-8 text, as a terminal lines them up.
@@ -80,6 +79,7 @@ std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison
                                         {"Age " + std::to_string(age) + " in", {}},
                                         {"Sustainable spending" + toAge, {}},
                                         {"Paths that last" + toAge, {}},
+                                        {"Share of paths that last", {}},
                                         {"Paths stopped at the calculation limit", {}}};
     for (const ScenarioResult& plan : comparison.plans) {
         const std::string values[] = {std::to_string(plan.table.firstYear),
@@ -87,6 +87,8 @@ std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison
                                       HorizonLabel(plan.reach),
                                       std::to_string(plan.risk.horizonYear),
                                       SustainableText(plan.sustainable),
+                                      GroupedNumber(plan.risk.successes) + " of " +
+                                          GroupedNumber(plan.risk.settings.paths),
                                       ShareText(plan.risk),
                                       GroupedNumber(plan.risk.stoppedAtLimit)};
         for (std::size_t f = 0; f < figures.size(); ++f)

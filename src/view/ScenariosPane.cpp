@@ -5,10 +5,12 @@
 #include "report/ScenarioText.h"
 #include "view/RunProgress.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -56,10 +58,11 @@ ScenariosPane::ScenariosPane(QWidget* parent)
     m_figures->setAccessibleName(QStringLiteral("The plans compared"));
     m_figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_figures->setTextElideMode(Qt::ElideNone);
-    m_figures->setWordWrap(false);
+    m_figures->setWordWrap(true);
+    m_figures->verticalHeader()->hide();
     m_figures->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_figures->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_figures->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_figures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_figures->hide();
     layout->addWidget(m_figures);
 
@@ -164,6 +167,32 @@ void ScenariosPane::ShowScenarioList() {
     }
 }
 
+void ScenariosPane::FitFigures() {
+    // The labels take what the figures leave, but never less than a word or two a line.
+    const QFontMetrics metrics(m_figures->font());
+    int figuresWidth = 0;
+    for (int column = 1; column < m_figures->columnCount(); ++column)
+        figuresWidth += m_figures->horizontalHeader()->sectionSize(column);
+    const int labelWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Money lasts until")),
+                                    m_figures->viewport()->width() - figuresWidth);
+    m_figures->setColumnWidth(0, labelWidth);
+    m_figures->resizeRowsToContents();
+    // As tall as its rows: the pane scrolls, not the table.
+    int height = m_figures->horizontalHeader()->height() + 2 * m_figures->frameWidth();
+    for (int row = 0; row < m_figures->rowCount(); ++row)
+        height += m_figures->rowHeight(row);
+    if (m_figures->horizontalScrollBar()->isVisible() ||
+        labelWidth + figuresWidth > m_figures->viewport()->width())
+        height += m_figures->horizontalScrollBar()->sizeHint().height();
+    m_figures->setFixedHeight(height);
+}
+
+void ScenariosPane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_comparison)
+        FitFigures();
+}
+
 void ScenariosPane::ClearResults() {
     m_run.Cancel();
     m_progress->End();
@@ -210,23 +239,25 @@ void ScenariosPane::ShowComparison(const ScenarioComparison& comparison) {
     m_comparison = comparison;
     m_status->setText(Text(ScenarioSettingsSentence(comparison.plans.front().risk.settings)));
     const std::vector<ScenarioFigure> figures = ScenarioFigures(comparison);
+    // The labels in the first column, wrapped; a column of figures for each plan, never cut.
     m_figures->clear();
     m_figures->setRowCount(static_cast<int>(figures.size()));
-    m_figures->setColumnCount(static_cast<int>(names.size()));
-    QStringList headers;
+    m_figures->setColumnCount(static_cast<int>(names.size()) + 1);
+    QStringList headers{QString()};
     for (const std::string& name : names)
         headers << Text(name);
     m_figures->setHorizontalHeaderLabels(headers);
-    QStringList labels;
+    m_figures->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
     for (std::size_t f = 0; f < figures.size(); ++f) {
-        labels << Text(figures[f].label);
+        const auto row = static_cast<int>(f);
+        m_figures->setItem(row, 0, new QTableWidgetItem(Text(figures[f].label)));
         for (std::size_t p = 0; p < figures[f].values.size(); ++p) {
             auto* cell = new QTableWidgetItem(Text(figures[f].values[p]));
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_figures->setItem(static_cast<int>(f), static_cast<int>(p), cell);
+            m_figures->setItem(row, static_cast<int>(p) + 1, cell);
         }
     }
-    m_figures->setVerticalHeaderLabels(labels);
+    FitFigures();
     m_figures->show();
     QStringList sentences;
     for (const PathAgreement& pair : comparison.pairs)

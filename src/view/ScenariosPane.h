@@ -62,11 +62,14 @@ signals:
 protected:
     // A hidden pane leaves its work until it shows.
     void showEvent(QShowEvent* event) override;
+    // The figures' labels wrap to the width there is.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void ShowScenarioList();
     void Start();
     void ShowComparison(const ScenarioComparison& comparison);
+    void FitFigures();
     void ClearResults();
 
     CTessalyDoc* m_pPlanDoc = nullptr;

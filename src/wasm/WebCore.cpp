@@ -17,6 +17,7 @@
 #include "wasm/ExplanationJson.h"
 #include "wasm/PlanJson.h"
 #include "wasm/WebRisk.h"
+#include "wasm/WebScenarios.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -27,6 +28,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -231,6 +233,28 @@ std::string Risk(std::int32_t paths, std::int32_t spread, const std::string& see
     return RiskRunJson(CurrentPlan(), *settings, report);
 }
 
+// The current plan beside the others (a JSON array of plans), named by their files (a JSON array
+// of the file names, the current plan's first), all run on the same paths, on this thread: the
+// page runs it in a worker. progress, when a function, is told the share done now and then, in
+// thousandths.
+std::string CompareWithOthers(const std::string& others, const std::string& files,
+                              std::int32_t paths, std::int32_t spread, const std::string& seed,
+                              std::int32_t untilAge, const emscripten::val& progress) {
+    const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
+    if (!settings)
+        return kBadSeed;
+    std::vector<Plan> plans{CurrentPlan()};
+    for (const Json& plan : Json::parse(others))
+        plans.push_back(PlanFromJson(plan));
+    ScenarioProgress report;
+    if (progress.typeOf().as<std::string>() == "function")
+        report = [&progress](std::int64_t done, std::int64_t total) {
+            progress(static_cast<std::int32_t>(done * 1000 / std::max<std::int64_t>(total, 1)));
+        };
+    return ScenarioRunJson(plans, Json::parse(files).get<std::vector<std::string>>(), *settings,
+                           report);
+}
+
 std::string RiskPath(std::int32_t paths, std::int32_t spread, const std::string& seed,
                      std::int32_t untilAge, std::int32_t path) {
     const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
@@ -315,6 +339,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("sensitivity", &Sensitivity);
     emscripten::function("risk", &Risk);
     emscripten::function("riskPath", &RiskPath);
+    emscripten::function("compareScenarios", &CompareWithOthers);
     emscripten::function("yearLines", &YearLines);
     emscripten::function("explainPathYear", &ExplainPathYear);
     emscripten::function("todaysMoney", &TodaysMoney);

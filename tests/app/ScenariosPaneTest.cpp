@@ -63,8 +63,8 @@ TEST_F(ScenariosPaneTest, AKeptVariantIsDrawnAndComparedOnTheSamePaths) {
     EXPECT_EQ(NamedChild<QLabel>(Pane(), "scenariosPairs").text().toStdString(),
               PairSentence(expected.pairs[0], "retirement-example", "kept"));
     const auto& figures = NamedChild<QTableWidget>(Pane(), "scenariosFigures");
-    EXPECT_EQ(figures.columnCount(), 2);
-    EXPECT_EQ(figures.horizontalHeaderItem(1)->text(), QStringLiteral("kept"));
+    EXPECT_EQ(figures.columnCount(), 3);
+    EXPECT_EQ(figures.horizontalHeaderItem(2)->text(), QStringLiteral("kept"));
 
     // Closing the pane takes the lines off the chart; removing the scenario takes it away.
     Action("ID_VIEW_SCENARIOS").trigger();

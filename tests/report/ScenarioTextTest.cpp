@@ -60,19 +60,21 @@ TEST(ScenarioTextTest, PairSentenceCountsPathsAndGroupsThousands) {
 
 TEST(ScenarioTextTest, TextPutsEachPlanInAColumn) {
     const std::vector<std::string> names{"A", "Bee"};
-    EXPECT_EQ(FormatScenarioText(TwoPlans(), names),
-              "                                        A                     Bee\n"
-              "First year                              2000                  2001\n"
-              "Years projected                         2                     2\n"
-              "Money lasts until                       2001                  2002+\n"
-              "Age 95 in                               2045                  2045\n"
-              "Sustainable spending to age 95          112 %                 unknown: the "
-              "calculation limit in 2003\n"
-              "Paths that last to age 95               873 of 1,000: 87.3 %  0 of 1,000: 0.0 %\n"
-              "Paths stopped at the calculation limit  0                     1,000\n"
-              "Over the same 1,000 paths for every plan, spread 10 points, seed 7.\n"
-              "Bee lasts in 0 paths where A runs out; A lasts in 873 paths where Bee runs out; "
-              "both last in 0, neither in 127.\n");
+    EXPECT_EQ(
+        FormatScenarioText(TwoPlans(), names),
+        "                                        A             Bee\n"
+        "First year                              2000          2001\n"
+        "Years projected                         2             2\n"
+        "Money lasts until                       2001          2002+\n"
+        "Age 95 in                               2045          2045\n"
+        "Sustainable spending to age 95          112 %         unknown: the calculation limit in "
+        "2003\n"
+        "Paths that last to age 95               873 of 1,000  0 of 1,000\n"
+        "Share of paths that last                87.3 %        0.0 %\n"
+        "Paths stopped at the calculation limit  0             1,000\n"
+        "Over the same 1,000 paths for every plan, spread 10 points, seed 7.\n"
+        "Bee lasts in 0 paths where A runs out; A lasts in 873 paths where Bee runs out; "
+        "both last in 0, neither in 127.\n");
 }
 
 TEST(ScenarioTextTest, CsvLeavesYearsWithoutARowEmptyAndQuotesNames) {
