@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "cli/LongRun.h"
 #include "cli/RiskSettingsArguments.h"
 #include "model/Scenarios.h"
 #include "persist/UserMessages.h"
@@ -33,7 +34,19 @@ int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostrea
     for (std::size_t p = 0; p < files.size(); ++p)
         if (!OpenForProjection(files[p], plans[p], err))
             return kExitCannotOpen;
-    const ScenarioComparison comparison = CompareScenarios(plans, *settings);
+    const std::int64_t total =
+        static_cast<std::int64_t>(plans.size()) * (kSpendingsToTry + settings->paths);
+    const ScenarioComparison comparison =
+        RunLong("projections", total, err, [&](StopToken stop, const auto& progress) {
+            return CompareScenarios(plans, *settings, stop,
+                                    [&progress](std::int64_t done, std::int64_t) {
+                                        progress(static_cast<std::int32_t>(done));
+                                    });
+        });
+    if (comparison.status == ScenarioStatus::Stopped) {
+        err << kStoppedByInterrupt << '\n';
+        return kExitInterrupted;
+    }
     if (comparison.status == ScenarioStatus::InvalidBirthDate) {
         err << "orbelan-cli: " << files[comparison.failedPlan]
             << ": the plan's birth date is invalid, so it has no age\n";
