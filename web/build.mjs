@@ -25,6 +25,7 @@ await build({
     entryPoints: [
         { in: join(here, 'src', 'main.ts'), out: 'page' },
         { in: join(here, 'src', 'riskWorker.ts'), out: 'riskWorker' },
+        { in: join(here, 'src', 'coreWorker.ts'), out: 'coreWorker' },
         { in: join(here, 'src', 'page.css'), out: 'page' },
     ],
     bundle: true,

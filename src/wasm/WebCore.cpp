@@ -101,20 +101,15 @@ void SetPlan(const std::string& plan) {
     CurrentPlan() = PlanFromJson(Json::parse(plan));
 }
 
-// The current plan projected into the table, with every year's breakdown laid out as
-// orbelan-cli explain --json lays it out.
-std::string ProjectWithBreakdown(ProjectionTable& table, ProjectionOutcome& outcome) {
+// The current plan projected with every year's breakdown, laid out as orbelan-cli explain
+// --json lays it out.
+std::string BreakdownJson() {
     const Plan& plan = CurrentPlan();
-    outcome = Calculate(plan, table);
+    ProjectionTable table;
+    const ProjectionOutcome outcome = Calculate(plan, table);
     std::ostringstream out;
     WriteBreakdownJson(plan, table, outcome, JsonLayout::Compact, out);
     return out.str();
-}
-
-std::string BreakdownJson() {
-    ProjectionTable table;
-    ProjectionOutcome outcome;
-    return ProjectWithBreakdown(table, outcome);
 }
 
 const char* MarkKind(ChartMarkKind kind) {
@@ -129,13 +124,15 @@ const char* MarkKind(ChartMarkKind kind) {
     return "";
 }
 
-// The same with the message the desktop shows with it, and the chart's marks as the desktop
-// chart places them.
-std::string CalculateWithBreakdown() {
+// The current plan projected, rows only, as orbelan-cli project --json gives it, with the
+// message the desktop shows with it and the chart's marks as the desktop chart places them.
+// Each year's breakdown is left to Year Details, which asks for one year at a time: for a
+// plan of many items, all of them would be far bigger than the table.
+std::string CalculateRows() {
     const Plan& plan = CurrentPlan();
     ProjectionTable table;
-    ProjectionOutcome outcome;
-    Json json = Json::parse(ProjectWithBreakdown(table, outcome));
+    const ProjectionOutcome outcome = Calculate(plan, table);
+    Json json = Json::parse(FormatProjectionJson(table, outcome));
     json["lastRowCovered"] = outcome.lastRowCovered;
     ChartEnding ending{outcome.lastRowCovered, std::nullopt};
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
@@ -331,7 +328,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("withRetirementDate", &RetirementDate);
     emscripten::function("insertItem", &InsertItem);
     emscripten::function("setPlan", &SetPlan);
-    emscripten::function("calculate", &CalculateWithBreakdown);
+    emscripten::function("calculate", &CalculateRows);
     emscripten::function("projectionCsv", &ProjectionCsv);
     emscripten::function("breakdownJson", &BreakdownJson);
     emscripten::function("whatIf", &WhatIf);

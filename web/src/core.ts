@@ -81,6 +81,15 @@ export interface ChartMark {
     year: number;
 }
 
+// A row of the projection, as the table shows it.
+export interface ProjectionYear {
+    year: number;
+    income: number;
+    totalAssets: number;
+    availableAssets: number;
+    withdrawals: number;
+}
+
 export interface Projection {
     firstYear: number;
     rowCount: number;
@@ -89,7 +98,7 @@ export interface Projection {
     // The year that could not be calculated, when the projection stopped at the limit.
     limitYear: number | null;
     marks: ChartMark[];
-    years: YearBreakdown[];
+    years: ProjectionYear[];
     message?: string;
 }
 
@@ -194,6 +203,29 @@ export function isPlan(value: unknown): value is Plan {
 
 declare const OrbelanCore: () => Promise<Module>;
 
+// A plan's JSON: a plan of many items crosses to the workers and into the browser's storage
+// as text, which costs the page far less than copying its objects. Each item's text is made
+// once, and an edit leaves all items but one as they were, so a changed plan's text is
+// mostly joined.
+const texts = new WeakMap<object, string>();
+
+function textOf(value: object): string {
+    let text = texts.get(value);
+    if (text === undefined) texts.set(value, (text = JSON.stringify(value)));
+    return text;
+}
+
+export function planText(plan: Plan): string {
+    let text = texts.get(plan);
+    if (text !== undefined) return text;
+    const { incomes, expenses, ...general } = plan;
+    text =
+        `${JSON.stringify(general).slice(0, -1)},"incomes":[${incomes.map(textOf).join(',')}],` +
+        `"expenses":[${expenses.map(textOf).join(',')}]}`;
+    texts.set(plan, text);
+    return text;
+}
+
 export type Parsed = { value: number; error?: undefined } | { value?: undefined; error: string };
 
 export class Core {
@@ -208,10 +240,15 @@ export class Core {
     }
 
     open(bytes: Uint8Array): { plan?: Plan; warning?: string; error?: string } {
-        return JSON.parse(this.module.openPlan(bytes));
+        return JSON.parse(this.openText(bytes));
     }
-    bytes(plan: Plan): Uint8Array<ArrayBuffer> {
-        return this.module.planBytes(JSON.stringify(plan));
+    // The same as JSON text.
+    openText(bytes: Uint8Array): string {
+        return this.module.openPlan(bytes);
+    }
+    // The plan's file bytes; the plan as an object or as its JSON text.
+    bytes(plan: Plan | string): Uint8Array<ArrayBuffer> {
+        return this.module.planBytes(typeof plan === 'string' ? plan : planText(plan));
     }
     newPlan(): Plan {
         return JSON.parse(this.module.newPlan());
@@ -222,11 +259,11 @@ export class Core {
     insertItem(plan: Plan, income: boolean, index: number): Plan {
         return JSON.parse(this.module.insertItem(JSON.stringify(plan), income, index));
     }
-    // The plan that the answers below are about.
-    usePlan(plan: Plan): void {
-        this.module.setPlan(JSON.stringify(plan));
+    // The plan that the answers below are about, as an object or as its JSON text.
+    usePlan(plan: Plan | string): void {
+        this.module.setPlan(typeof plan === 'string' ? plan : planText(plan));
     }
-    calculate(plan: Plan): Projection {
+    calculate(plan: Plan | string): Projection {
         this.usePlan(plan);
         return JSON.parse(this.module.calculate());
     }

@@ -1,6 +1,7 @@
 // Opening and saving plan files, and keeping unsaved changes in the browser's storage.
 // Nothing leaves the computer: files are read and written by the browser alone.
 import type { Core } from './core';
+import type { CoreClient } from './coreClient';
 import type { KeptCopies } from './keptCopy';
 import { ask, showMessage } from './messages';
 import type { PlanState } from './state';
@@ -27,6 +28,7 @@ export class PlanFiles {
     // discard, it offers to give up the copy kept after a download.
     constructor(
         private readonly core: Core,
+        private readonly client: CoreClient,
         private readonly state: PlanState,
         private readonly copies: KeptCopies,
         private readonly notice: (text: string | null, discard?: boolean) => void,
@@ -47,7 +49,8 @@ export class PlanFiles {
             await showMessage(`${this.core.texts.errorOpeningFile}\n${file.name}: ${String(error)}`);
             return;
         }
-        const opened = this.core.open(bytes);
+        const opened = await this.client.open(bytes);
+        if (!opened) return;
         if (!opened.plan) {
             await showMessage(opened.error ?? this.core.texts.fileFormatError);
             return;
@@ -58,34 +61,43 @@ export class PlanFiles {
     }
 
     // Downloads the plan under its repaired name; where the browser can write files, the
-    // first save asks where, and later saves write that file in place.
+    // first save asks where, and later saves write that file in place. The bytes are made in
+    // the worker; a plan changed meanwhile is written as it was, and stays marked changed.
     async save(): Promise<void> {
         const name = this.core.saveName(this.state.fileName);
-        const bytes = this.core.bytes(this.state.plan);
+        const plan = this.state.plan;
         const picker = (window as unknown as { showSaveFilePicker?: SavePicker }).showSaveFilePicker;
         try {
+            // Asked first, while the click still lets the page open the picker.
             if (!this.handle && picker)
                 this.handle = await picker({
                     suggestedName: name,
                     types: [{ description: 'Orbelan plan', accept: { 'application/x-orbelan-plan': ['.Orbe'] } }],
                 });
+            const bytes = await this.client.bytes(plan);
+            if (!bytes) return;
             if (this.handle) {
                 const writable = await this.handle.createWritable();
                 await writable.write(bytes);
                 await writable.close();
-                this.state.saved(this.handle.name);
+                if (plan === this.state.plan) this.state.saved(this.handle.name);
                 return;
             }
+            this.download(bytes, name, plan);
         } catch (error) {
             if ((error as Error).name === 'AbortError') return;
             await showMessage(`${this.core.texts.errorSavingFile}\n${name}: ${String(error)}`);
-            return;
         }
+    }
+
+    // The page cannot see a download arrive, nor fail: the copy of the changes stays.
+    private download(bytes: Uint8Array<ArrayBuffer>, name: string, plan: object): void {
         const link = document.createElement('a');
         link.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
         link.download = name;
         link.click();
         setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+        if (plan !== this.state.plan) return;
         const kept = this.state.modified;
         this.downloaded = kept;
         this.state.saved(name);

@@ -1,7 +1,7 @@
 // The copy of a plan's unsaved changes in the browser's storage, one per tab: a tab holds a
 // lock under its own name for as long as it is open, so that a copy whose tab has gone is
 // known to be left over and can be offered to the next tab that starts.
-import { isPlan, type Plan } from './core';
+import { isPlan, type Plan, planText } from './core';
 
 const kPrefix = 'orbelan.unsaved';
 const kTabKey = 'orbelan.tab';
@@ -80,7 +80,8 @@ export class KeptCopies {
     // case no older copy is left behind to be offered in its place.
     keep(kept: Omit<Kept, 'time'>): boolean {
         try {
-            localStorage.setItem(this.key, JSON.stringify({ ...kept, time: Date.now() }));
+            const fileName = JSON.stringify(kept.fileName);
+            localStorage.setItem(this.key, `{"plan":${planText(kept.plan)},"fileName":${fileName},"time":${Date.now()}}`);
             return true;
         } catch {
             this.discard();

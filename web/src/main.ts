@@ -1,5 +1,6 @@
 // The page: the toolbar, the views as tabs, and the wiring between them.
-import { Core, type Projection } from './core';
+import { Core, type Plan, type Projection } from './core';
+import { CoreClient } from './coreClient';
 import { byId, el } from './dom';
 import { FieldChecks } from './fieldChecks';
 import { PlanFiles } from './files';
@@ -40,12 +41,37 @@ function setUpTabs(shown: (name: string) => void): (name: string) => void {
     return (name) => select(byId<HTMLButtonElement>(`tab-${name}`));
 }
 
+// The progress and Cancel of the worker's work, shown once it takes longer than a glance so
+// that quick answers do not flicker.
+const kWorkingAfterMs = 300;
+
+function showWorking(cancel: () => void): (working: boolean) => void {
+    const working = byId('working');
+    byId('cancel-work').addEventListener('click', cancel);
+    let timer = 0;
+    return (busy) => {
+        clearTimeout(timer);
+        if (!busy) {
+            working.hidden = true;
+            return;
+        }
+        if (working.hidden) timer = window.setTimeout(() => (working.hidden = false), kWorkingAfterMs);
+    };
+}
+
 async function start(): Promise<void> {
     const [core, copies] = await Promise.all([Core.load(), KeptCopies.open()]);
     const state = new PlanState(core.newPlan());
+    // Cancel ends the work; the focus goes to Calculate, which starts it again.
+    const client = new CoreClient(
+        showWorking(() => {
+            client.cancel();
+            byId('calculate').focus();
+        }),
+    );
     const noticeText = byId('notice-text');
     const discardCopy = byId<HTMLButtonElement>('discard-copy');
-    const files = new PlanFiles(core, state, copies, (text, discard = false) => {
+    const files = new PlanFiles(core, client, state, copies, (text, discard = false) => {
         noticeText.textContent = text ?? '';
         discardCopy.hidden = !discard;
     });
@@ -66,14 +92,14 @@ async function start(): Promise<void> {
         return false;
     };
     const display = new MoneyDisplay(core);
-    const details = new YearDetails(core, display);
+    const details = new YearDetails(client, display);
     const projection = new ProjectionView(display, (year) => {
         details.choose(year);
         showTab('details');
     });
-    const whatIf = new WhatIf(core, display, (variant) => projection.showVariant(variant));
+    const whatIf = new WhatIf(client, display, (variant) => projection.showVariant(variant));
     const risk = new RiskView(
-        core,
+        client,
         new RiskRunner(),
         (band) => projection.showBand(band),
         (path) => {
@@ -96,13 +122,14 @@ async function start(): Promise<void> {
         risk.setActive(name === 'risk');
     });
 
-    let shown: Projection | null = null;
-    const showProjection = (result: Projection | null) => {
-        shown = result;
+    // Counts the plans replaced and the calculations asked for, so that a projection of a
+    // plan no longer open, or overtaken, is not shown.
+    let asked = 0;
+    const showProjection = (result: Projection | null, plan: Plan | null) => {
         projection.show(result);
         details.show(result);
-        whatIf.show(result ? state.plan : null, result?.firstYear ?? 0);
-        risk.show(result ? state.plan : null);
+        whatIf.show(result ? plan : null, result?.firstYear ?? 0);
+        risk.show(result ? plan : null);
     };
     const title = byId('file-name');
     const undo = byId<HTMLButtonElement>('undo');
@@ -115,7 +142,9 @@ async function start(): Promise<void> {
     state.listen((replaced) => {
         showTitle();
         // Like the desktop, a changed plan keeps its last projection until Calculate.
-        if (replaced) showProjection(null);
+        if (!replaced) return;
+        ++asked;
+        showProjection(null, null);
     });
     showTitle();
 
@@ -159,10 +188,13 @@ async function start(): Promise<void> {
     byId('calculate').addEventListener('click', async () => {
         if (!corrected('calculate the plan')) return;
         performance.mark('orbelan-calculate');
-        const result = core.calculate(state.plan);
+        const plan = state.plan;
+        const mine = ++asked;
+        const result = await client.calculate(plan);
+        if (!result || mine !== asked) return;
         if (result.message) await showMessage(result.message);
         // A calculation that could not run leaves the last projection in place.
-        showProjection(result.message === core.texts.allocationError ? shown : result);
+        if (result.message !== core.texts.allocationError) showProjection(result, plan);
         showTab('projection');
         performance.measure('orbelan-projection-shown', 'orbelan-calculate');
     });

@@ -1,6 +1,6 @@
 // Runs the risk of a plan in a worker (riskWorker.ts), one run at a time: a new run ends the
 // one before it, whose answer would come too late to be wanted.
-import type { Plan, RiskSettings, RiskSummary } from './core';
+import { type Plan, planText, type RiskSettings, type RiskSummary } from './core';
 import type { RiskReply, RiskRequest } from './riskWorker';
 
 export class RiskRunner {
@@ -30,7 +30,7 @@ export class RiskRunner {
                 this.worker = null;
                 reject(new Error(event.message));
             };
-            worker.postMessage({ plan, settings } satisfies RiskRequest);
+            worker.postMessage({ plan: planText(plan), settings } satisfies RiskRequest);
         });
     }
 

@@ -1,7 +1,8 @@
 // Risk: many seeded paths of the plan with returns that vary year by year, run by the core in
 // a worker. The answer in the desktop pane's sentence, the percentiles of Total Assets by
 // decade, the band on the chart, and the worst and median paths to draw and explain.
-import type { Core, Plan, RiskPath, RiskSettings, RiskSummary } from './core';
+import type { Plan, RiskPath, RiskSettings, RiskSummary } from './core';
+import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import type { RiskRunner } from './riskRunner';
 
@@ -104,7 +105,7 @@ export class RiskView {
     private settings: RiskSettings | null = null;
 
     constructor(
-        private readonly core: Core,
+        private readonly client: CoreClient,
         private readonly runner: RiskRunner,
         private readonly showBand: (summary: RiskSummary | null) => void,
         private readonly showPath: (path: ShownPath | null) => void,
@@ -161,8 +162,8 @@ export class RiskView {
             // The button goes with the run: the focus stays in the view, on its first control.
             this.spread.focus();
         });
-        this.worst.addEventListener('click', () => this.togglePath(this.worst));
-        this.median.addEventListener('click', () => this.togglePath(this.median));
+        this.worst.addEventListener('click', () => void this.togglePath(this.worst));
+        this.median.addEventListener('click', () => void this.togglePath(this.median));
         this.show(null);
     }
 
@@ -263,8 +264,9 @@ export class RiskView {
         for (const other of [this.worst, this.median]) other.setAttribute('aria-pressed', String(other === button));
     }
 
-    // A path's button draws it, and pressed again takes it away.
-    private togglePath(button: HTMLButtonElement): void {
+    // A path's button draws it, and pressed again takes it away. The path is worked out in
+    // the worker, for the run still shown.
+    private async togglePath(button: HTMLButtonElement): Promise<void> {
         if (!this.summary || !this.settings || button.getAttribute('aria-pressed') === 'true') {
             this.pressed(null);
             this.showPath(null);
@@ -272,13 +274,15 @@ export class RiskView {
         }
         const worst = button === this.worst;
         const path = worst ? this.summary.worstPath : this.summary.medianPath;
-        const projection = this.core.riskPath(this.settings, path);
+        const { summary, settings } = this;
+        const projection = await this.client.riskPath(settings, path);
+        if (projection === undefined || summary !== this.summary) return;
         if (!projection) {
             this.pressed(null);
             this.showPath(null);
             return;
         }
         this.pressed(button);
-        this.showPath({ name: pathName(worst, path), settings: this.settings, path, projection });
+        this.showPath({ name: pathName(worst, path), settings, path, projection });
     }
 }

@@ -1,10 +1,11 @@
 // The risk run in a worker of its own, so that the page stays responsive through the many
 // paths: the browser's module has no threads, and a run of 10,000 paths takes a while. A run
 // that is no longer wanted is ended with the worker.
-import { Core, type Plan, type RiskSettings } from './core';
+import { Core, type RiskSettings } from './core';
 
 export interface RiskRequest {
-    plan: Plan;
+    // The plan's JSON text (planText).
+    plan: string;
     settings: RiskSettings;
 }
 

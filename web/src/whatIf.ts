@@ -1,7 +1,8 @@
 // What If: the plan with its expenses scaled and its returns moved, projected by the core as
 // the sliders move; sustainable spending to an age; the sensitivity grid. Texts as the
 // desktop pane's. Below them, the choice of today's money for the chart and Year Details.
-import type { Core, Plan, Variant } from './core';
+import type { Plan, Variant } from './core';
+import type { CoreClient } from './coreClient';
 import { el, firstTabStop, roving } from './dom';
 import { inflationFrom, kMaxInflation, type MoneyDisplay } from './moneyDisplay';
 
@@ -47,6 +48,15 @@ function sustainableText(found: { status: string; percent: number; limitYear: nu
     return 'Could not be calculated';
 }
 
+// The ages sustainable spending is found to, as orbelan-cli sustain takes them.
+const kMaxAge = 1000;
+
+// A whole number from min to max, or null.
+function wholeNumber(text: string, min: number, max: number): number | null {
+    const number = Number(text);
+    return text.trim() !== '' && Number.isInteger(number) && number >= min && number <= max ? number : null;
+}
+
 function slider(id: string, min: number, max: number, value: number): HTMLInputElement {
     return el('input', { id, type: 'range', min, max, step: 1, value });
 }
@@ -58,7 +68,7 @@ export class WhatIf {
     private readonly expensesValue = el('output', { for: 'expenses', id: 'expenses-value' });
     private readonly returnsValue = el('output', { for: 'returns', id: 'returns-value' });
     private readonly horizon = el('p', { id: 'horizon', 'aria-live': 'polite' });
-    private readonly age = el('input', { id: 'age', type: 'number', min: 0, max: 150, step: 1, value: 95 });
+    private readonly age = el('input', { id: 'age', type: 'number', min: 0, max: kMaxAge, step: 1, value: 95 });
     private readonly sustainable = el('span', { id: 'sustainable', 'aria-live': 'polite' });
     private readonly grid = el('tbody');
     private readonly gridNote = el('p', { class: 'empty-note' });
@@ -74,7 +84,7 @@ export class WhatIf {
     private firstYear = 0;
 
     constructor(
-        private readonly core: Core,
+        private readonly client: CoreClient,
         private readonly display: MoneyDisplay,
         private readonly showVariant: (variant: Variant | null) => void,
     ) {
@@ -131,12 +141,12 @@ export class WhatIf {
         this.showMoneyDisplay();
         this.todaysMoney.addEventListener('change', () => this.changeMoneyDisplay());
         this.inflation.addEventListener('change', () => this.changeMoneyDisplay());
-        this.expenses.addEventListener('input', () => this.project());
+        this.expenses.addEventListener('input', () => void this.project());
         this.returns.addEventListener('input', () => {
-            this.project();
-            this.sustain();
+            void this.project();
+            void this.sustain();
         });
-        this.age.addEventListener('change', () => this.sustain());
+        this.age.addEventListener('change', () => void this.sustain());
         roving(this.grid, 'td', kGridExpensePercents.length);
         this.grid.addEventListener('click', (event) => this.chooseCell(event.target as HTMLElement));
         this.grid.addEventListener('keydown', (event) => {
@@ -145,53 +155,77 @@ export class WhatIf {
         this.show(null, 0);
     }
 
-    // The plan just calculated, or null when there is no projection.
+    // The plan just calculated, or null when there is no projection. A new projection starts
+    // from the plan as it is, so the sliders go back to it.
     show(plan: Plan | null, firstYear: number): void {
         this.plan = plan;
         this.firstYear = firstYear;
-        this.project();
-        this.sustain();
-        this.fillGrid();
+        this.expenses.value = String(kPlanExpenses);
+        this.returns.value = String(kPlanReturns);
+        void this.project();
+        void this.sustain();
+        void this.fillGrid();
     }
 
-    private project(): void {
+    private markCell(): void {
         const expenses = Number(this.expenses.value);
         const returns = Number(this.returns.value);
-        this.expensesValue.textContent = `${expenses} %`;
-        this.returnsValue.textContent = pointsText(returns);
         for (const cell of this.grid.querySelectorAll('td'))
             cell.classList.toggle(
                 'marked',
                 Number(cell.dataset.expenses) === expenses && Number(cell.dataset.returns) === returns,
             );
-        if (!this.plan) {
+    }
+
+    // The variant is worked out in the worker; its lines leave the chart at once when the
+    // sliders come back to the plan.
+    private async project(): Promise<void> {
+        const expenses = Number(this.expenses.value);
+        const returns = Number(this.returns.value);
+        this.expensesValue.textContent = `${expenses} %`;
+        this.returnsValue.textContent = pointsText(returns);
+        this.markCell();
+        const plan = this.plan;
+        const changed = expenses !== kPlanExpenses || returns !== kPlanReturns;
+        if (!changed || !plan) this.showVariant(null);
+        if (!plan) {
             this.horizon.textContent = 'Calculate the plan to see what if.';
-            this.showVariant(null);
             return;
         }
-        const variant = this.core.whatIf(expenses, returns);
+        const variant = await this.client.whatIf(expenses, returns);
+        if (!variant || plan !== this.plan) return;
         if (variant.error) {
             this.horizon.textContent = 'Not enough memory to calculate this variant.';
             this.showVariant(null);
             return;
         }
-        this.horizon.textContent = horizonText(variant, this.plan, this.firstYear);
-        const changed = expenses !== kPlanExpenses || returns !== kPlanReturns;
+        this.horizon.textContent = horizonText(variant, plan, this.firstYear);
         this.showVariant(changed ? variant : null);
     }
 
-    private sustain(): void {
-        if (!this.plan) {
+    private async sustain(): Promise<void> {
+        const plan = this.plan;
+        const age = wholeNumber(this.age.value, 0, kMaxAge);
+        this.age.toggleAttribute('aria-invalid', plan !== null && age === null);
+        if (!plan) {
             this.sustainable.textContent = '';
             return;
         }
+        // As orbelan-cli sustain --until-age takes it.
+        if (age === null) {
+            this.sustainable.textContent = `Enter an age from 0 to ${kMaxAge}.`;
+            return;
+        }
         const returns = Number(this.returns.value);
-        this.sustainable.textContent = sustainableText(this.core.sustain(Number(this.age.value), returns), returns);
+        const found = await this.client.sustain(age, returns);
+        if (found && plan === this.plan) this.sustainable.textContent = sustainableText(found, returns);
     }
 
-    private fillGrid(): void {
-        const grid = this.plan ? this.core.sensitivity() : null;
-        this.gridNote.textContent = !this.plan
+    private async fillGrid(): Promise<void> {
+        const plan = this.plan;
+        const grid = plan ? await this.client.sensitivity() : null;
+        if (grid === undefined || plan !== this.plan) return;
+        this.gridNote.textContent = !plan
             ? 'Calculate the plan to see the grid.'
             : grid
               ? ''
@@ -214,7 +248,7 @@ export class WhatIf {
             ),
         );
         firstTabStop([...this.grid.querySelectorAll('td')]);
-        this.project();
+        this.markCell();
     }
 
     private showMoneyDisplay(): void {
@@ -234,7 +268,7 @@ export class WhatIf {
         if (!cell?.dataset.expenses) return;
         this.expenses.value = cell.dataset.expenses;
         this.returns.value = cell.dataset.returns ?? '0';
-        this.project();
-        this.sustain();
+        void this.project();
+        void this.sustain();
     }
 }

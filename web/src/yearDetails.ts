@@ -1,9 +1,9 @@
 // Year Details: how one row came about, item by item, with the desktop pane's lines; a row of
 // the plan's projection or of the risk path drawn on the chart, with the path's returns.
-import type { Core, ExplanationLine, ExplanationText, Projection } from './core';
+import type { ExplanationLine, Projection } from './core';
+import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import type { MoneyDisplay } from './moneyDisplay';
-import { nameForDisplay } from './names';
 import type { ShownPath } from './riskView';
 import { pointsText } from './whatIf';
 
@@ -12,6 +12,8 @@ function capitalised(text: string): string {
     return text.charAt(0).toUpperCase() + text.slice(1);
 }
 
+const kLinesAtOnce = 500;
+
 export class YearDetails {
     readonly element: HTMLElement;
     private readonly source: HTMLSelectElement;
@@ -19,17 +21,27 @@ export class YearDetails {
     private readonly body: HTMLTableSectionElement;
     private readonly note: HTMLElement;
     private readonly amountHeader = el('th', { scope: 'col' }, 'Amount');
+    private readonly table: HTMLTableElement;
     private projection: Projection | null = null;
     private path: ShownPath | null = null;
+    // Counts the fills asked for, so that only the latest shows.
+    private asked = 0;
 
     constructor(
-        private readonly core: Core,
+        private readonly client: CoreClient,
         private readonly display: MoneyDisplay,
     ) {
         this.source = el('select', { id: 'detail-rows' });
         this.select = el('select', { id: 'detail-year' });
         this.body = el('tbody');
         this.note = el('p', { class: 'empty-note' }, 'Calculate the plan, then choose a year.');
+        this.table = el(
+            'table',
+            { id: 'year-details', class: 'details' },
+            el('caption', {}, 'Year details'),
+            el('thead', {}, el('tr', {}, el('th', { scope: 'col' }, 'Item'), this.amountHeader)),
+            this.body,
+        );
         this.element = el(
             'div',
             { class: 'year-details' },
@@ -42,17 +54,11 @@ export class YearDetails {
                 this.select,
             ),
             this.note,
-            el(
-                'table',
-                { id: 'year-details', class: 'details' },
-                el('caption', {}, 'Year details'),
-                el('thead', {}, el('tr', {}, el('th', { scope: 'col' }, 'Item'), this.amountHeader)),
-                this.body,
-            ),
+            this.table,
         );
         this.source.addEventListener('change', () => this.listYears());
-        this.select.addEventListener('change', () => this.fill());
-        display.listen(() => this.fill());
+        this.select.addEventListener('change', () => void this.fill());
+        display.listen(() => void this.fill());
         this.showPath(null);
     }
 
@@ -79,7 +85,7 @@ export class YearDetails {
         this.source.value = 'plan';
         this.listYears();
         this.select.value = String(year);
-        this.fill();
+        void this.fill();
     }
 
     private listYears(): void {
@@ -91,32 +97,58 @@ export class YearDetails {
         if (years.some((year) => String(year) === chosen)) this.select.value = chosen;
         this.select.disabled = years.length === 0;
         this.note.hidden = years.length > 0;
-        this.fill();
+        void this.fill();
     }
 
-    private fill(): void {
+    // The lines are worked out in the worker; the table is marked busy until the latest come.
+    private async fill(): Promise<void> {
         this.amountHeader.textContent = this.display.todaysMoney ? `Amount in ${this.display.currentYear} money` : 'Amount';
-        this.body.replaceChildren();
         const year = Number(this.select.value);
         // Amounts in the year's money, shown as the table and chart show them.
+        const style = { todaysMoney: this.display.todaysMoney, inflation: this.display.inflation, currentYear: this.display.currentYear };
         const shown = (amount: number) => this.display.shown(amount, year).toLocaleString();
-        const text: ExplanationText = { name: nameForDisplay, amount: shown };
+        const asked = ++this.asked;
+        const lines: ExplanationLine[] = [];
+        this.table.setAttribute('aria-busy', 'true');
         if (this.source.value === 'path' && this.path) {
             const { name, settings, path } = this.path;
-            const explained = this.core.explainPathYear(settings, path, year, text);
-            if (!explained) return;
+            const explained = await this.client.explainPathYear(settings, path, year, style);
+            if (explained === undefined || asked !== this.asked) return;
             // Short, as the desktop's narrow pane has it: "Worst path, no. 37: returns moved by -3 points".
-            this.add({
-                depth: 0,
-                label: `${capitalised(name)}: returns moved by ${pointsText(explained.returns)}`,
-                amount: null,
-                emphasised: true,
-            }, shown);
-            for (const line of explained.lines) this.add(line, shown);
-            return;
+            if (explained)
+                lines.push({
+                    depth: 0,
+                    label: `${capitalised(name)}: returns moved by ${pointsText(explained.returns)}`,
+                    amount: null,
+                    emphasised: true,
+                }, ...explained.lines);
+        } else if (this.projection?.years.some((y) => y.year === year)) {
+            const found = await this.client.yearLines(year, style);
+            if (found === undefined || asked !== this.asked) return;
+            lines.push(...(found ?? []));
         }
-        if (!this.projection?.years.some((y) => y.year === year)) return;
-        for (const line of this.core.yearLines(year, text) ?? []) this.add(line, shown);
+        if (asked !== this.asked) return;
+        this.body.replaceChildren();
+        this.table.removeAttribute('aria-busy');
+        this.addLines(lines, shown);
+    }
+
+    // A plan of many items has many lines: they come a page at a time, so that the page never
+    // lays out thousands of rows at once.
+    private addLines(lines: ExplanationLine[], shown: (amount: number) => string): void {
+        for (const line of lines.slice(0, kLinesAtOnce)) this.add(line, shown);
+        const left = lines.length - kLinesAtOnce;
+        if (left <= 0) return;
+        const more = el('button', { type: 'button', class: 'more-lines' }, `Show ${Math.min(left, kLinesAtOnce).toLocaleString()} more lines of ${left.toLocaleString()}`);
+        more.addEventListener('click', () => {
+            const row = more.closest('tr')!;
+            const next = row.previousElementSibling as HTMLElement | null;
+            row.remove();
+            this.addLines(lines.slice(kLinesAtOnce), shown);
+            // The focus stays at the place read, on the first line added.
+            (next?.nextElementSibling as HTMLElement | null)?.querySelector<HTMLElement>('th')?.focus();
+        });
+        this.body.append(el('tr', {}, el('td', { colspan: 2 }, more)));
     }
 
     // A line indented by its depth; an emphasised one is a sentence read whole across both

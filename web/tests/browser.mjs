@@ -8,15 +8,19 @@
 import { existsSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';
+import { manyItemsPlan } from './many-items.mjs';
 import { loadCore } from './load-core.mjs';
 import { startSite } from './site.mjs';
 import { checkEdits } from './edits.mjs';
+import { checkBudget } from './budget.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
 const examples = join(here, '..', '..', 'examples');
 const site = await startSite(siteDir, cli);
 const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, tabTo, axe } = site;
+// Year Details' lines come from the core's worker.
+const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-busy])');
 
 // The example through the file input, Calculate, the table against orbelan-cli.
 {
@@ -61,6 +65,7 @@ const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, ta
     expect(worstNo !== undefined, 'the worst path is not drawn');
     // The path's first year in Year Details, with its returns as orbelan-cli risk --path gives them.
     await page.click('#tab-details');
+    await detailsShown(page);
     const pathYear = await page.$eval('#year-details tbody', (b) => b.textContent);
     const [, shownNo, moved, year] = pathYear.match(/^Worst path, no\. (\d+): returns moved by ([+-]?\d+) points?Year (\d+)/) ?? [];
     const cliRow = (await cliOutput('risk', example, '--path', String(worstNo))).stdout.split('\n')[1] ?? '';
@@ -80,6 +85,7 @@ const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, ta
     await page.focus('#projection tbody tr:first-child');
     await page.keyboard.press('ArrowDown');
     await page.keyboard.press('Enter');
+    await detailsShown(page);
     const details = await page.$eval('#year-details tbody', (b) => b.textContent);
     expect(details.startsWith('Year 2001'), `Year Details show ${details.slice(0, 40)}`);
     // Every year's Year Details line by line as the core builds them for the desktop's pane,
@@ -90,6 +96,7 @@ const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, ta
     const shownLines = {};
     for (const year of ['2000', '2001', '2002', '2003', '2004', '2005']) {
         await page.select('#detail-year', year);
+        await detailsShown(page);
         const shownRows = await page.$$eval('#year-details tbody tr', (rows) => rows.map((r) => [...r.children].map((c) => c.textContent)));
         const coreRows = JSON.parse(lineCore.yearLines(Number(year), { name: (stored) => stored, amount: written }))
             .map((line) => (line.emphasised ? [line.label] : [line.label, line.amount === null ? '' : written(line.amount)]));
@@ -143,6 +150,7 @@ const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, ta
     await axe(page, "what if, today's money");
     expect((await tableRows(page)).join('\n') + '\n' === csv, "with today's money the table leaves the projected amounts");
     await page.click('#tab-details');
+    await detailsShown(page);
     const detailCells = await page.$$eval('#year-details tr', (rows) => rows.map((r) => [...r.children].map((c) => c.textContent)));
     const income2001 = JSON.parse((await cliOutput('explain', '--json', example)).stdout).years.find((y) => y.year === 2001).income;
     const moduleCore = await loadCore(siteDir);
@@ -180,6 +188,7 @@ const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, ta
     await page.click('#calculate');
     // The plan's own projection stops at the limit too, which a message says first, and the
     // chart marks the year it could not calculate, one past its last row.
+    await page.waitForFunction(() => document.getElementById('message').open || document.querySelector('#projection tbody tr'));
     if (await page.$('#message[open]')) await messageShown(page);
     const { firstYear, rowCount, stoppedAtLimit: projectionStopped } = JSON.parse((await cliOutput('project', '--json', file)).stdout);
     const limitMark = `The projection stops at the calculation limit in ${firstYear + rowCount}`;
@@ -287,49 +296,16 @@ const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, ta
     await page.close();
 }
 
-// What If with a plan of 100 items: one slider step, projected and drawn.
+// Risk of a plan of 100 items.
 {
     const { page } = await openPage();
     const core = await loadCore(siteDir);
-    // 70 accounts at different rates, opening for withdrawal one after another, and 30
-    // expenses that draw on them for decades.
-    const plan = JSON.parse(core.newPlan());
-    plan.birthDate = [1970, 6, 1];
-    const year = (y) => [y, 1, 1];
-    for (let i = 0; i < 70; ++i)
-        plan.incomes.push({
-            name: `Account ${i + 1}`, taxable: i % 2 === 0, initialAmount: 20000 + 1000 * i,
-            initialDate: year(2020), annualAmount: 500, annualStart: year(2021), annualEnd: year(2035),
-            growthRate: rateBits(1), rateSwitchDate: year(2035), rateBefore: rateBits(2 + (i % 7) / 2),
-            rateAfter: rateBits(1 + (i % 5) / 3), withdrawalTaxable: i % 3 === 0, withdrawalStart: year(2021 + (i % 20)),
-        });
-    for (let e = 0; e < 30; ++e)
-        plan.expenses.push({
-            name: `Expense ${e + 1}`, initialAmount: 0, initialDate: year(2020), annualAmount: 1000 + 50 * e,
-            annualStart: year(2021), annualEnd: year(2100), growthRate: rateBits(2),
-        });
     const big = join(work, 'hundred.Orbe');
-    writeFileSync(big, core.planBytes(JSON.stringify(plan)));
+    writeFileSync(big, core.planBytes(JSON.stringify(manyItemsPlan(core, 100))));
     await (await page.$('#open')).uploadFile(big);
     await page.waitForFunction(() => document.title.startsWith('hundred.Orbe'));
     await page.click('#calculate');
-    await page.click('#tab-whatif');
-    expect((await tableRows(page)).length > 10, 'the 100-item plan projects too few years to measure');
-    const times = await page.evaluate(() => {
-        const slider = document.getElementById('expenses');
-        const spent = [];
-        for (let value = 80; value <= 120; ++value) {
-            const start = performance.now();
-            slider.value = String(value);
-            slider.dispatchEvent(new Event('input'));
-            spent.push(performance.now() - start);
-        }
-        return spent.sort((a, b) => a - b);
-    });
-    const median = times[Math.floor(times.length / 2)];
-    const worst = times[times.length - 1];
-    console.log(`browser: a What If slider step on a 100-item plan takes ${median.toFixed(1)} ms (worst ${worst.toFixed(1)} ms)`);
-    expect(median < 16.7, `a slider step takes ${median} ms, more than a frame`);
+    await page.waitForSelector('#projection tbody tr');
     // 10,000 of its paths take seconds: the bar and Cancel come, and Cancel, reached by
     // keyboard, stops the run.
     await page.click('#tab-risk');
@@ -349,6 +325,7 @@ const { work, failures, expect, openPage, cliOutput, messageShown, tableRows, ta
 }
 
 await checkEdits(site, siteDir);
+await checkBudget(site, siteDir);
 
 await site.close();
 if (failures.length) {

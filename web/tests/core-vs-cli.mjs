@@ -85,6 +85,9 @@ async function check(n) {
     core.setPlan(JSON.stringify(opened.plan));
     const mine = {
         csv: core.projectionCsv(),
+        // The page's table, from the rows its Calculate gives.
+        rows: JSON.parse(core.calculate()).years.map((y) =>
+            `${y.year},${y.income},${y.totalAssets},${y.availableAssets},${y.withdrawals}\n`).join(''),
         json: core.breakdownJson(),
         sustain: sustainLine(95),
         grid: JSON.parse(core.sensitivity()),
@@ -97,6 +100,7 @@ async function check(n) {
     ]);
     const differs = [];
     if (mine.csv !== csv) differs.push('table');
+    if (`${csv.slice(0, csv.indexOf('\n') + 1)}${mine.rows}` !== csv) differs.push("Calculate's rows");
     if (mine.json !== json) differs.push('breakdown');
     if (mine.sustain !== sustain) differs.push('sustainable spending');
     if (JSON.stringify(mine.grid ?? []) !== JSON.stringify(grid ? gridFromCsv(grid) : []))

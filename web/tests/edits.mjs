@@ -73,6 +73,7 @@ export async function checkEdits(site, siteDir) {
         await typeInto(page, 'birthDate', '1970');
         await page.keyboard.press('Tab');
         await page.click('#save');
+        await page.waitForSelector('#discard-copy:not([hidden])');
         expect((await title(page)) === 'Untitled.Orbe - Orbelan', 'a download does not count as a save');
         await site.reload(page);
         const offer = await questionAnswered(page, 'Enter');
@@ -80,6 +81,7 @@ export async function checkEdits(site, siteDir) {
         expect(offer === 'Restore the unsaved changes to Untitled.Orbe?' && restored === '1970',
             `after a refused download the page asks "${offer}" and restores ${restored}`);
         await page.click('#save');
+        await page.waitForSelector('#discard-copy:not([hidden])');
         await page.click('#discard-copy');
         await site.reload(page);
         expect(!(await questionOpen(page)), 'a discarded copy is offered again');

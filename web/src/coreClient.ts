@@ -1,0 +1,156 @@
+// The page's side of the core's workers (coreWorker.ts). Each kind of request goes on a line
+// of its own ("calculate", "whatIf", ...), and the lines share workers by how long they take:
+// a newer request on a line replaces one still waiting there, the answer to one overtaken
+// while it ran is dropped, and a long search overtaken ends with its worker, so that what is
+// shown is always the latest and a slow answer never holds up a quick one. A request that
+// gets no answer, overtaken or cancelled, resolves to undefined. Cancel ends every worker.
+import { type ExplanationLine, type Plan, planText, type Projection, type RiskPath, type RiskSettings, type Variant, type YearBreakdown } from './core';
+import type { AmountStyle, CoreRequest } from './coreWorker';
+
+interface Job {
+    line: string;
+    request: CoreRequest;
+    // The plan a calculation leaves in its worker.
+    plan?: Plan;
+    resolve(result: unknown): void;
+    stale: boolean;
+}
+
+// One worker and its requests, answered one at a time.
+class Lane {
+    worker: Worker | null = null;
+    running: Job | null = null;
+    waiting: Job[] = [];
+    // The plan last handed to the worker.
+    planSent: Plan | null = null;
+
+    // ended: an overtaken run ends with the worker rather than run to its end.
+    constructor(readonly ended: boolean) {}
+
+    stop(): Job[] {
+        this.worker?.terminate();
+        this.worker = null;
+        this.planSent = null;
+        const jobs = [...(this.running ? [this.running] : []), ...this.waiting];
+        this.running = null;
+        this.waiting = [];
+        return jobs;
+    }
+}
+
+// The lines on each worker: the file's, the plan's own answers, and each search apart.
+const kLanes: Record<string, string> = {
+    open: 'file', bytes: 'file',
+    calculate: 'plan', yearLines: 'plan', riskPath: 'plan',
+    whatIf: 'whatIf', sustain: 'sustain', sensitivity: 'grid',
+};
+const kEndedLanes = new Set(['sustain', 'grid']);
+
+export class CoreClient {
+    private readonly lanes = new Map<string, Lane>();
+    // The plan last calculated, which the answers about "the plan" are about.
+    private plan: Plan | null = null;
+
+    // busy(true) when work starts, busy(false) when none is left.
+    constructor(private readonly busy: (working: boolean) => void) {}
+
+    async open(bytes: Uint8Array): Promise<{ plan?: Plan; warning?: string; error?: string } | undefined> {
+        const text = await this.ask<string>('open', { kind: 'open', bytes });
+        return text === undefined ? undefined : JSON.parse(text);
+    }
+    bytes(plan: Plan): Promise<Uint8Array<ArrayBuffer> | undefined> {
+        return this.ask('bytes', { kind: 'bytes', plan: planText(plan) });
+    }
+    async calculate(plan: Plan): Promise<Projection | undefined> {
+        const projection = await this.ask<Projection>('calculate', { kind: 'calculate', plan: planText(plan) }, plan);
+        if (projection) this.plan = plan;
+        return projection;
+    }
+    whatIf(expenses: number, returns: number): Promise<Variant | undefined> {
+        return this.ask('whatIf', { kind: 'whatIf', expenses, returns });
+    }
+    sustain(age: number, returns: number): Promise<{ status: string; percent: number; limitYear: number } | undefined> {
+        return this.ask('sustain', { kind: 'sustain', age, returns });
+    }
+    sensitivity(): Promise<number[][] | null | undefined> {
+        return this.ask('sensitivity', { kind: 'sensitivity' });
+    }
+    riskPath(settings: RiskSettings, path: number): Promise<RiskPath | null | undefined> {
+        return this.ask('riskPath', { kind: 'riskPath', settings, path });
+    }
+    yearLines(year: number, style: AmountStyle): Promise<ExplanationLine[] | null | undefined> {
+        return this.ask('yearLines', { kind: 'yearLines', year, style });
+    }
+    explainPathYear(
+        settings: RiskSettings, path: number, year: number, style: AmountStyle,
+    ): Promise<(YearBreakdown & { returns: number; lines: ExplanationLine[] }) | null | undefined> {
+        return this.ask('yearLines', { kind: 'explainPathYear', settings, path, year, style });
+    }
+
+    // Ends every request.
+    cancel(): void {
+        for (const lane of this.lanes.values()) for (const job of lane.stop()) job.resolve(undefined);
+        this.busy(false);
+    }
+
+    private lane(line: string): Lane {
+        const name = kLanes[line];
+        let lane = this.lanes.get(name);
+        if (!lane) this.lanes.set(name, (lane = new Lane(kEndedLanes.has(name))));
+        return lane;
+    }
+
+    private ask<T>(line: string, request: CoreRequest, plan?: Plan): Promise<T | undefined> {
+        const lane = this.lane(line);
+        return new Promise((resolve) => {
+            for (const job of lane.waiting.filter((j) => j.line === line)) job.resolve(undefined);
+            lane.waiting = lane.waiting.filter((j) => j.line !== line);
+            if (lane.running?.line === line) {
+                if (lane.ended) {
+                    const [overtaken, ...waiting] = lane.stop();
+                    overtaken.resolve(undefined);
+                    lane.waiting = waiting;
+                } else {
+                    lane.running.stale = true;
+                }
+            }
+            lane.waiting.push({ line, request, plan, resolve: resolve as (result: unknown) => void, stale: false });
+            this.next(lane);
+        });
+    }
+
+    private next(lane: Lane): void {
+        if (lane.running) return;
+        const job = lane.waiting.shift();
+        if (!job) {
+            if ([...this.lanes.values()].every((l) => !l.running)) this.busy(false);
+            return;
+        }
+        this.busy(true);
+        lane.running = job;
+        const worker = (lane.worker ??= new Worker('coreWorker.js'));
+        // A calculation brings its own plan; the other answers about the plan need it there.
+        const needsPlan = !['open', 'bytes', 'calculate'].includes(job.request.kind);
+        if (needsPlan && this.plan && lane.planSent !== this.plan) {
+            worker.postMessage({ kind: 'use', plan: planText(this.plan) } satisfies CoreRequest);
+            lane.planSent = this.plan;
+        }
+        if (job.plan) lane.planSent = job.plan;
+        worker.onmessage = (event: MessageEvent<{ result: unknown }>) => {
+            lane.running = null;
+            job.resolve(job.stale ? undefined : event.data.result);
+            this.next(lane);
+        };
+        worker.onerror = () => {
+            // A worker that fails (out of memory) is replaced; the request gets no answer.
+            lane.worker?.terminate();
+            lane.worker = null;
+            lane.planSent = null;
+            lane.running = null;
+            job.resolve(undefined);
+            this.next(lane);
+        };
+        const transfer = job.request.kind === 'open' ? [job.request.bytes.buffer] : [];
+        worker.postMessage(job.request, transfer);
+    }
+}

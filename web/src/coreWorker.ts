@@ -1,0 +1,75 @@
+// The core's answers about a plan, worked out in a worker so that the page never waits on
+// them: opening a file, the projection, What If, sustainable spending, the grid, a risk path,
+// Year Details and the saved bytes. Requests are answered one at a time, in order.
+import { Core, type ExplanationText, type RiskSettings } from './core';
+import { nameForDisplay } from './names';
+
+// How Year Details writes an amount of its year: projected, or in today's money.
+export interface AmountStyle {
+    todaysMoney: boolean;
+    inflation: number;
+    currentYear: number;
+}
+
+// Plans travel as their JSON text (planText), and an opened plan comes back as such.
+export type CoreRequest =
+    // The plan the answers below are about, sent again to a new worker; not answered.
+    | { kind: 'use'; plan: string }
+    | { kind: 'open'; bytes: Uint8Array }
+    | { kind: 'bytes'; plan: string }
+    | { kind: 'calculate'; plan: string }
+    | { kind: 'whatIf'; expenses: number; returns: number }
+    | { kind: 'sustain'; age: number; returns: number }
+    | { kind: 'sensitivity' }
+    | { kind: 'riskPath'; settings: RiskSettings; path: number }
+    | { kind: 'yearLines'; year: number; style: AmountStyle }
+    | { kind: 'explainPathYear'; settings: RiskSettings; path: number; year: number; style: AmountStyle };
+
+declare function importScripts(...urls: string[]): void;
+const scope = self as unknown as {
+    onmessage: ((event: MessageEvent<CoreRequest>) => void) | null;
+    postMessage(reply: unknown, transfer?: Transferable[]): void;
+};
+
+function pageText(core: Core, year: number, style: AmountStyle): ExplanationText {
+    const shown = (amount: number) =>
+        style.todaysMoney ? core.todaysMoney(amount, style.inflation, year, style.currentYear) : amount;
+    return { name: nameForDisplay, amount: (amount) => shown(amount).toLocaleString() };
+}
+
+function answer(core: Core, request: CoreRequest): unknown {
+    switch (request.kind) {
+        case 'use':
+            core.usePlan(request.plan);
+            return undefined;
+        case 'open':
+            return core.openText(request.bytes);
+        case 'bytes':
+            return core.bytes(request.plan);
+        case 'calculate':
+            return core.calculate(request.plan);
+        case 'whatIf':
+            return core.whatIf(request.expenses, request.returns);
+        case 'sustain':
+            return core.sustain(request.age, request.returns);
+        case 'sensitivity':
+            return core.sensitivity();
+        case 'riskPath':
+            return core.riskPath(request.settings, request.path);
+        case 'yearLines':
+            return core.yearLines(request.year, pageText(core, request.year, request.style));
+        case 'explainPathYear': {
+            const { settings, path, year, style } = request;
+            return core.explainPathYear(settings, path, year, pageText(core, year, style));
+        }
+    }
+}
+
+importScripts('orbelan.js');
+const loading = Core.load();
+scope.onmessage = async (event) => {
+    const core = await loading;
+    const result = answer(core, event.data);
+    if (event.data.kind === 'use') return;
+    scope.postMessage({ result }, result instanceof Uint8Array ? [result.buffer] : []);
+};
