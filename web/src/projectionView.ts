@@ -5,27 +5,45 @@ import uPlot from 'uplot';
 import type { ChartMark, Projection, RiskSummary, Variant } from './core';
 import { el, firstTabStop, roving } from './dom';
 import type { MoneyDisplay } from './moneyDisplay';
+import { amountText, shortAmount } from './numbers';
 import type { ShownPath } from './riskView';
 
 export const kColumns = ['Year', 'Income', 'Total Assets', 'Available Assets', 'Withdrawals'];
 
-const kEmpty =
-    'No projection yet.\nEnter the plan from the Edit menu, then choose Edit > Calculate\n' +
-    'or the Calculate button to project it year by year.';
+const kEmpty = 'No projection yet.\nEnter the plan in the Plan view, then press Calculate to project it year by year.';
 
-const kTotalColor = '#1f77b4';
-const kAvailableColor = '#2ca02c';
-const kIncomeColor = '#9ec9e2';
-const kWithdrawalsColor = '#f4b37a';
-const kRetirementColor = '#707070';
-const kUncoveredColor = '#d62728';
-const kLimitColor = '#17a8b8';
-// The band, its median and a path in the desktop chart's colours: the band in Total Assets'
-// blue, see-through, and the path olive.
-const kBandEdgeColor = 'rgba(31, 119, 180, 0.25)';
-const kBandFill = 'rgba(31, 119, 180, 0.25)';
-const kMedianColor = kTotalColor;
-const kPathColor = '#a8a010';
+// The desktop chart's colours, and lighter ones of the same hues on the dark theme's ground.
+// The band, its median and a path: the band in Total Assets' blue, see-through, the median
+// dashed in the same blue, and the path olive. What If's lines are purple and dash-dotted, so
+// that they are never taken for the median.
+interface ChartColors {
+    total: string;
+    available: string;
+    income: string;
+    withdrawals: string;
+    retirement: string;
+    uncovered: string;
+    limit: string;
+    band: string;
+    path: string;
+    whatIfTotal: string;
+    whatIfAvailable: string;
+    axis: string;
+    grid: string;
+}
+
+const kLight: ChartColors = {
+    total: '#1f77b4', available: '#2ca02c', income: '#9ec9e2', withdrawals: '#f4b37a',
+    retirement: '#707070', uncovered: '#d62728', limit: '#17a8b8', band: 'rgba(31, 119, 180, 0.25)',
+    path: '#a8a010', whatIfTotal: '#7b3fb5', whatIfAvailable: '#b5477b', axis: '#1b1b1b', grid: 'rgba(0, 0, 0, 0.1)',
+};
+const kDark: ChartColors = {
+    total: '#5aa9e6', available: '#5cc96b', income: '#3f6f8f', withdrawals: '#a8683a',
+    retirement: '#a0a0a0', uncovered: '#ff6b6b', limit: '#4fd1de', band: 'rgba(90, 169, 230, 0.25)',
+    path: '#d8cf3a', whatIfTotal: '#c39bf0', whatIfAvailable: '#f08fbd', axis: '#e8eaed', grid: 'rgba(255, 255, 255, 0.12)',
+};
+const kWhatIfDash = [10, 4, 2, 4];
+const darkScheme = matchMedia('(prefers-color-scheme: dark)');
 // The band's lower edge: drawn, but left out of the legend (page.css).
 const kBandLowEdge = 'band-low-edge';
 
@@ -42,11 +60,16 @@ export function markText(mark: ChartMark): string {
 }
 
 // The desktop's lines: retirement dashed, the unpaid year solid, the limit dotted.
-const kMarkLines: Record<ChartMark['kind'], { stroke: string; dash: number[] }> = {
-    retirement: { stroke: kRetirementColor, dash: [6, 4] },
-    notCovered: { stroke: kUncoveredColor, dash: [] },
-    limit: { stroke: kLimitColor, dash: [2, 3] },
-};
+function markLine(kind: ChartMark['kind'], colors: ChartColors): { stroke: string; dash: number[] } {
+    switch (kind) {
+        case 'retirement':
+            return { stroke: colors.retirement, dash: [6, 4] };
+        case 'notCovered':
+            return { stroke: colors.uncovered, dash: [] };
+        case 'limit':
+            return { stroke: colors.limit, dash: [2, 3] };
+    }
+}
 
 // A marked year, drawn as a line across the plot. Each is a series without values, so that
 // its words go in the legend as on the desktop, where a click hides its line like any other.
@@ -91,6 +114,7 @@ export class ProjectionView {
     // The chart goes with the view on screen that draws on it: projection, What If or Risk.
     readonly chartBox: HTMLElement;
     private chart: uPlot | null = null;
+    private readonly readout = el('p', { class: 'chart-readout', 'aria-live': 'polite' });
     private projection: Projection | null = null;
     private variant: Variant | null = null;
     private band: RiskSummary | null = null;
@@ -109,11 +133,20 @@ export class ProjectionView {
             this.body,
         );
         this.empty = el('p', { class: 'empty-note' }, kEmpty);
-        this.chartBox = el('figure', {
-            id: 'chart',
-            'aria-label': 'Projection chart',
-            role: 'img',
+        // Focused, the arrow keys move from year to year as the pointer does, and the
+        // year's values are read out under the chart.
+        this.chartBox = el(
+            'figure',
+            { id: 'chart', 'aria-label': 'Projection chart', tabindex: 0 },
+            this.readout,
+        );
+        this.chartBox.addEventListener('keydown', (event) => this.stepCursor(event));
+        let resized = 0;
+        window.addEventListener('resize', () => {
+            clearTimeout(resized);
+            resized = window.setTimeout(() => this.drawChart(), 150);
         });
+        darkScheme.addEventListener('change', () => this.drawChart());
         this.element = el(
             'div',
             { class: 'projection' },
@@ -151,7 +184,7 @@ export class ProjectionView {
                     { 'data-year': y.year },
                     el('th', { scope: 'row' }, String(y.year)),
                     ...[y.income, y.totalAssets, y.availableAssets, y.withdrawals].map((v) =>
-                        el('td', {}, String(v)),
+                        el('td', {}, amountText(v)),
                     ),
                 ),
             ),
@@ -198,28 +231,31 @@ export class ProjectionView {
                 return row === undefined ? null : this.display.shown(value(row), year);
             });
         const plan = new Map(years.map((y) => [y.year, y]));
+        const colors = darkScheme.matches ? kDark : kLight;
+        const amount = (_u: uPlot, v: number | null) => (v == null ? '' : amountText(v));
         const bars = uPlot.paths.bars!({ size: [0.6, 40] });
         const series: uPlot.Series[] = [{ label: 'Year', value: (_u, v) => (v == null ? '' : String(v)) }];
+        const add = (...more: uPlot.Series[]) => series.push(...more.map((s) => ({ value: amount, ...s })));
         const data: (number | null)[][] = [x];
         const bands: uPlot.Band[] = [];
         // First drawn, so behind the plan's lines.
         if (this.band) {
             const risk = new Map(this.band.years.map((y) => [y.year, y]));
             // The band's two edges go in the legend as one entry, as the desktop's does.
-            series.push(
-                { label: 'Total Assets, 10th to 90th percentile of paths', stroke: kBandEdgeColor, fill: kBandFill, width: 1 },
-                { label: 'Total Assets, 10th percentile of paths', stroke: kBandEdgeColor, width: 1, class: kBandLowEdge },
-                { label: 'Total Assets, median of paths', stroke: kMedianColor, width: 2, dash: [5, 4] },
+            add(
+                { label: 'Total Assets, 10th to 90th percentile of paths', stroke: colors.band, fill: colors.band, width: 1, points: { show: false } },
+                { label: 'Total Assets, 10th percentile of paths', stroke: colors.band, width: 1, class: kBandLowEdge, points: { show: false } },
+                { label: 'Total Assets, median of paths', stroke: colors.total, width: 2, dash: [5, 4] },
             );
             data.push(column(risk, (y) => y.p90), column(risk, (y) => y.p10), column(risk, (y) => y.p50));
-            bands.push({ series: [1, 2], fill: kBandFill });
+            bands.push({ series: [1, 2], fill: colors.band });
         }
-        series.push(
+        add(
             // Income is rarely below and withdrawals never above zero, so their bars share a place.
-            { label: 'Income', fill: kIncomeColor, stroke: kIncomeColor, paths: bars, points: { show: false } },
-            { label: 'Withdrawals', fill: kWithdrawalsColor, stroke: kWithdrawalsColor, paths: bars, points: { show: false } },
-            { label: 'Total Assets', stroke: kTotalColor, width: 2 },
-            { label: 'Available Assets', stroke: kAvailableColor, width: 2 },
+            { label: 'Income', fill: colors.income, stroke: colors.income, paths: bars, points: { show: false } },
+            { label: 'Withdrawals', fill: colors.withdrawals, stroke: colors.withdrawals, paths: bars, points: { show: false } },
+            { label: 'Total Assets', stroke: colors.total, width: 2 },
+            { label: 'Available Assets', stroke: colors.available, width: 2 },
         );
         data.push(
             column(plan, (y) => y.income),
@@ -229,21 +265,20 @@ export class ProjectionView {
         );
         if (this.variant) {
             const rows = new Map(this.variant.rows.map((r) => [r[0], r]));
-            const dashed = [6, 4];
-            series.push(
-                { label: 'Total Assets (what if)', stroke: kTotalColor, width: 2, dash: dashed },
-                { label: 'Available Assets (what if)', stroke: kAvailableColor, width: 2, dash: dashed },
+            add(
+                { label: 'Total Assets (what if)', stroke: colors.whatIfTotal, width: 2, dash: kWhatIfDash },
+                { label: 'Available Assets (what if)', stroke: colors.whatIfAvailable, width: 2, dash: kWhatIfDash },
             );
             data.push(column(rows, (r) => r[2]), column(rows, (r) => r[3]));
         }
         if (this.path) {
             const rows = new Map(this.path.projection.rows.map((r) => [r[0], r]));
-            series.push({ label: `Total Assets (${this.path.name})`, stroke: kPathColor, width: 3, dash: [2, 3] });
+            add({ label: `Total Assets (${this.path.name})`, stroke: colors.path, width: 3, dash: [2, 3] });
             data.push(column(rows, (r) => r[2]));
         }
         const markers: Marker[] = this.projection!.marks.map((mark) => {
-            const line = kMarkLines[mark.kind];
-            series.push({ label: markText(mark), width: 2, ...line });
+            const line = markLine(mark.kind, colors);
+            add({ label: markText(mark), width: 2, ...line });
             data.push(x.map(() => null));
             return { year: mark.year, series: series.length - 1, ...line };
         });
@@ -251,8 +286,11 @@ export class ProjectionView {
         // The axis's title is drawn, so the figure's name says it too.
         this.chartBox.setAttribute('aria-label', today ? `Projection chart, ${today.toLowerCase()}` : 'Projection chart');
         const plain = (_u: uPlot, values: number[]) => values.map((v) => String(v));
+        const short = (_u: uPlot, values: number[]) => values.map((v) => shortAmount(v));
+        const axis = { stroke: colors.axis, grid: { stroke: colors.grid }, ticks: { stroke: colors.grid } };
         // The view may be hidden, and so without a width of its own, when it is drawn.
-        const width = Math.max(320, Math.min(960, document.documentElement.clientWidth - 48));
+        const room = this.chartBox.parentElement?.clientWidth || document.documentElement.clientWidth - 48;
+        const width = Math.max(280, Math.min(960, room));
         this.chart = new uPlot(
             {
                 width,
@@ -261,13 +299,14 @@ export class ProjectionView {
                 scales: { x: { time: false } },
                 bands,
                 axes: [
-                    { values: plain, incrs: [1, 2, 5, 10, 20, 50] },
-                    { values: plain, size: amountAxisSize, label: today },
+                    { ...axis, values: plain, incrs: [1, 2, 5, 10, 20, 50] },
+                    { ...axis, values: short, size: amountAxisSize, label: today },
                 ],
                 cursor: { drag: { x: false, y: false } },
-                legend: { live: false },
+                legend: { live: true },
                 hooks: {
                     draw: [(u) => drawMarkers(u, markers)],
+                    setCursor: [(u) => this.readOut(u)],
                     // The band's one legend entry shows and hides both its edges.
                     setSeries: [
                         (u, i, opts) => {
@@ -279,5 +318,32 @@ export class ProjectionView {
             data as uPlot.AlignedData,
             this.chartBox,
         );
+    }
+
+    // The year under the pointer, or reached by the arrow keys, in words beneath the chart.
+    private readOut(u: uPlot): void {
+        const index = u.cursor.idx;
+        if (index == null) {
+            this.readout.textContent = '';
+            return;
+        }
+        const values = u.series
+            .map((series, i) => ({ series, value: u.data[i][index] }))
+            .slice(1)
+            .filter(({ series, value }) => series.show && value != null && series.class !== kBandLowEdge)
+            .map(({ series, value }) => `${series.label} ${amountText(value as number)}`);
+        this.readout.textContent = `${u.data[0][index]}: ${values.join('; ')}`;
+    }
+
+    private stepCursor(event: KeyboardEvent): void {
+        const u = this.chart;
+        if (!u) return;
+        const last = u.data[0].length - 1;
+        const at = u.cursor.idx ?? -1;
+        const steps: Record<string, number> = { ArrowRight: at + 1, ArrowLeft: at - 1, Home: 0, End: last };
+        if (!(event.key in steps)) return;
+        event.preventDefault();
+        const index = Math.min(last, Math.max(0, steps[event.key]));
+        u.setCursor({ left: u.valToPos(u.data[0][index], 'x'), top: u.bbox.height / devicePixelRatio / 2 });
     }
 }

@@ -4,6 +4,7 @@
 import type { Plan, RiskPath, RiskSettings, RiskSummary } from './core';
 import type { CoreClient } from './coreClient';
 import { el } from './dom';
+import { amountText } from './numbers';
 import type { RiskRunner } from './riskRunner';
 
 export const kDefaultSpread = 10;
@@ -143,7 +144,7 @@ export class RiskView {
             ),
             el('div', { class: 'row' }, this.answer, this.running),
             el('div', { class: 'closing' }, this.worst, this.median),
-            this.table,
+            el('div', { class: 'scroll-box', tabindex: 0, role: 'region', 'aria-label': 'Total Assets by decade' }, this.table),
         );
         this.spread.addEventListener('input', () => (this.spreadPoints.value = this.spread.value));
         this.spreadPoints.addEventListener('input', () => {
@@ -251,7 +252,7 @@ export class RiskView {
                         'tr',
                         {},
                         el('th', { scope: 'row' }, String(y.year)),
-                        ...[y.paths, y.p10, y.p50, y.p90].map((v) => el('td', {}, String(v))),
+                        ...[y.paths, y.p10, y.p50, y.p90].map((v) => el('td', {}, amountText(v))),
                     ),
                 ),
         );

@@ -114,6 +114,9 @@ export class WhatIf {
             el('p', {}, 'Money lasts until, by returns moved (rows) and expenses (columns):'),
             this.gridNote,
             el(
+                'div',
+                { class: 'scroll-box' },
+                el(
                 'table',
                 { id: 'sensitivity', class: 'numbers sensitivity' },
                 el('caption', {}, 'Sensitivity grid'),
@@ -128,6 +131,7 @@ export class WhatIf {
                     ),
                 ),
                 this.grid,
+                ),
             ),
             el(
                 'p',

@@ -4,7 +4,8 @@
 // request leaves the page's origin; axe-core finds no violation in any view; the risk view
 // says what orbelan-cli risk says, draws its band and paths, and stops at Cancel; the chart
 // marks its years in the desktop's words; today's money converts the chart and Year Details
-// by the core and is kept; no edit is lost (edits.mjs). Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+// by the core and is kept; no edit is lost (edits.mjs); a plan of many items leaves the page
+// answering (budget.mjs); every view fits a phone and the dark theme (screens.mjs). Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import { existsSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';
@@ -13,6 +14,7 @@ import { loadCore } from './load-core.mjs';
 import { startSite } from './site.mjs';
 import { checkEdits } from './edits.mjs';
 import { checkBudget } from './budget.mjs';
+import { checkScreens } from './screens.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
@@ -326,6 +328,7 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
 
 await checkEdits(site, siteDir);
 await checkBudget(site, siteDir);
+await checkScreens(site);
 
 await site.close();
 if (failures.length) {

@@ -119,9 +119,10 @@ export async function startSite(siteDir, cli) {
             await page.waitForFunction(() => performance.getEntriesByName('orbelan-offer-answered').length > 0);
             return text;
         },
+        // The table's rows as orbelan-cli's CSV has them: the amounts without the locale's grouping.
         async tableRows(page) {
             return page.$$eval('#projection tr', (rows) =>
-                rows.map((row) => [...row.children].map((cell) => cell.textContent).join(',')),
+                rows.map((row) => [...row.children].map((cell) => cell.textContent.replaceAll(',', '')).join(',')),
             );
         },
         // Presses Tab until the element has the focus.
