@@ -20,6 +20,7 @@ set(expected
     ${MANDIR}/man1/orbelan-cli.1.gz
     ${DATADIR}/doc/orbelan/copyright
     ${DATADIR}/doc/orbelan/changelog.gz
+    ${DATADIR}/orbelan/examples/household.Orbe
     ${DATADIR}/orbelan/examples/retirement-example.Orbe
 )
 foreach(size 16 32 48 64 128 256)

@@ -1,5 +1,7 @@
 #include "report/PlanChecks.h"
 
+#include "model/PlanQuestions.h"
+
 #include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
@@ -199,4 +201,9 @@ TEST(PlanChecksTest, ProblemsComeInPlanOrder) {
 TEST(PlanChecksTest, MoreProblemsAreCounted) {
     EXPECT_EQ(MoreProblemsSentence(1), "And 1 more problem like these.");
     EXPECT_EQ(MoreProblemsSentence(12), "And 12 more problems like these.");
+}
+
+TEST(PlanChecksTest, APlanFromTheQuestionsPasses) {
+    EXPECT_EQ(CheckPlan(PlanFromAnswers(DefaultPlanAnswers(2026), 2026)),
+              std::vector<PlanProblem>{});
 }
