@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CAboutDlg.h"
+#include "app/FirstPlanCommands.h"
 #include "app/HelpKeyFilter.h"
 #include "app/RiskInputsSetting.h"
 #include "app/SustainableAgeSetting.h"
@@ -11,6 +12,7 @@
 #include "platform/UiServices.h"
 #include "view/CTessalyView.h"
 #include "view/MoneyDisplay.h"
+#include "view/PlanCheckBar.h"
 #include "view/ProjectionChart.h"
 #include "view/ProjectionExport.h"
 #include "view/RiskPane.h"
@@ -31,6 +33,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <array>
 #include <cstddef>
@@ -113,15 +116,26 @@ void CMainFrame::createView() {
     m_splitter->setObjectName(QStringLiteral("projectionSplitter"));
     m_splitter->setAccessibleName(QStringLiteral("Projection list and chart"));
     m_splitter->setChildrenCollapsible(false);
-    m_pView = new CTessalyView(m_ui, m_splitter);
+    // The plan's checks stand above the list, which they explain.
+    auto* listArea = new QWidget(m_splitter);
+    m_pCheckBar = new PlanCheckBar(listArea);
+    m_pView = new CTessalyView(m_ui, listArea);
+    auto* listColumn = new QVBoxLayout(listArea);
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    listColumn->setSpacing(0);
+    listColumn->addWidget(m_pCheckBar);
+    listColumn->addWidget(m_pView, 1);
     m_pChart = new ProjectionChart(m_splitter);
-    m_splitter->addWidget(m_pView);
+    m_splitter->addWidget(listArea);
     m_splitter->addWidget(m_pChart);
     m_pChart->setMinimumHeight(kChartMinimumHeight);
     // Half each to start with; the user moves the handle from there.
     m_splitter->setSizes({kDefaultSize.height() / 2, kDefaultSize.height() / 2});
     setCentralWidget(m_splitter);
     m_document.AddView(*m_pView);
+    m_document.AddView(*m_pCheckBar);
+    connect(m_pCheckBar, &PlanCheckBar::fixRequested, m_pView, &CTessalyView::OnFixProblem);
+    connect(m_pView, &CTessalyView::planEdited, m_pCheckBar, &PlanCheckBar::Recheck);
     // The chart and the pane hear of the document after the list, and show what it shows.
     m_document.AddView(*m_pChart);
 }
@@ -272,6 +286,9 @@ void CMainFrame::createActions() {
         m_actions[CommandId::FileNew], &QAction::triggered, this,
         [this] { m_manager.OnFileNew(); });
     connect(
+        m_actions[CommandId::FileNewFromQuestions], &QAction::triggered, this,
+        [this] { NewPlanFromQuestions(this, m_document, m_manager, m_ui); });
+    connect(
         m_actions[CommandId::FileOpen], &QAction::triggered, this,
         [this] { m_manager.OnFileOpen(); });
     connect(
@@ -328,7 +345,11 @@ void CMainFrame::createActions() {
     QAction* help = m_actions[CommandId::Help];
     // F1 reaches the help from every window of the program, open menus included.
     help->setShortcutContext(Qt::ApplicationShortcut);
-    connect(help, &QAction::triggered, this, [this] { m_ui.ShowHelp(); });
+    connect(
+        help, &QAction::triggered, this, [this] { m_ui.ShowHelp(); });
+    connect(m_actions[CommandId::HelpExamplePlan], &QAction::triggered, this, [this] {
+        OpenExamplePlan(QCoreApplication::applicationDirPath().toStdString(), m_manager, m_ui);
+    });
     QApplication::instance()->installEventFilter(new HelpKeyFilter(*help, this));
 }
 
@@ -353,6 +374,7 @@ QMenu* CMainFrame::addMenu(const char* objectName, const QString& title) {
 void CMainFrame::createMenus() {
     QMenu* file = addMenu("menuFile", QStringLiteral("&File"));
     file->addAction(m_actions[CommandId::FileNew]);
+    file->addAction(m_actions[CommandId::FileNewFromQuestions]);
     file->addAction(m_actions[CommandId::FileOpen]);
     file->addAction(m_actions[CommandId::FileSave]);
     file->addAction(m_actions[CommandId::FileSaveAs]);
@@ -398,6 +420,7 @@ void CMainFrame::createMenus() {
 
     QMenu* help = addMenu("menuHelp", QStringLiteral("&Help"));
     help->addAction(m_actions[CommandId::Help]);
+    help->addAction(m_actions[CommandId::HelpExamplePlan]);
     help->addSeparator();
     help->addAction(m_actions[CommandId::AppAbout]);
 }

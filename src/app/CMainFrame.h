@@ -11,6 +11,7 @@ class CTessalyDoc;
 class CTessalyView;
 class DocumentManager;
 class MoneyDisplay;
+class PlanCheckBar;
 class ProjectionChart;
 class QCloseEvent;
 class QDockWidget;
@@ -37,6 +38,7 @@ public:
     ~CMainFrame() override;
 
     CTessalyView& GetView() const { return *m_pView; }
+    PlanCheckBar& GetPlanCheckBar() const { return *m_pCheckBar; }
     ProjectionChart& GetChart() const { return *m_pChart; }
     YearDetailsPane& GetYearDetails() const { return *m_pYearDetails; }
     WhatIfPane& GetWhatIf() const { return *m_pWhatIf; }
@@ -84,6 +86,7 @@ private:
     CommandActions m_actions;
     RecentFileMenu m_recentFileMenu;
     CTessalyView* m_pView = nullptr;
+    PlanCheckBar* m_pCheckBar = nullptr;
     ProjectionChart* m_pChart = nullptr;
     YearDetailsPane* m_pYearDetails = nullptr;
     WhatIfPane* m_pWhatIf = nullptr;

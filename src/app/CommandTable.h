@@ -10,6 +10,7 @@
 // does not compile.
 enum class CommandId {
     FileNew,
+    FileNewFromQuestions,
     FileOpen,
     FileSave,
     FileSaveAs,
@@ -40,6 +41,7 @@ enum class CommandId {
     ViewRisk,
     ViewScenarios,
     Help,
+    HelpExamplePlan,
     AppAbout,
     ContextHelp,
     ToolbarCalculate,

@@ -65,6 +65,7 @@ int CGeneralDataDlg::DoModal(const DialogRunner& run) {
     LoadDraft();
     m_exchange.Show();
     m_ok->setFocus();
+    FocusField(*this, m_startField);
     return run(*this);
 }
 

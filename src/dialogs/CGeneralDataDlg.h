@@ -5,6 +5,7 @@
 #include "model/PlanDate.h"
 
 #include <QDialog>
+#include <QString>
 
 #include <cstdint>
 
@@ -21,6 +22,8 @@ public:
 
     // Shows the plan's values, then runs the dialog.
     int DoModal(const DialogRunner& run);
+    // The dialog is to open with the focus on this field rather than on OK.
+    void FocusOnOpen(const QString& field) { m_startField = field; }
 
     void accept() override;
 
@@ -42,4 +45,5 @@ private:
     float m_taxRateBefore = 0.0f;
     float m_taxRateAfter = 0.0f;
     std::int32_t m_retirementAge = 0;
+    QString m_startField;
 };

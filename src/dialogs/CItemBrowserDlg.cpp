@@ -74,6 +74,10 @@ int CItemBrowserDlg::DoModal(const DialogRunner& run) {
     EnableNavigation(true);
     m_bNewItem = false;
     m_ok->setFocus();
+    if (!m_startField.isEmpty()) {
+        OnEdit();
+        FocusField(*this, m_startField);
+    }
     return run(*this);
 }
 

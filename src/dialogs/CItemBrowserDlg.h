@@ -5,6 +5,7 @@
 #include "dialogs/ItemList.h"
 
 #include <QDialog>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +27,8 @@ public:
     // Cancel is to remove every item, the dialog having been opened on an empty list; it asks
     // first when that would discard items the user committed here.
     void DiscardItemsOnCancel() { m_bDiscardOnCancel = true; }
+    // The dialog is to open editing the current item with the focus on this field.
+    void EditOnOpen(const QString& field) { m_startField = field; }
 
     std::size_t Count() const;
     void AppendItem();
@@ -80,4 +83,5 @@ private:
     std::string m_itemKind;
     bool m_bNewItem = false;
     bool m_bDiscardOnCancel = false;
+    QString m_startField;
 };

@@ -37,3 +37,13 @@ QHBoxLayout* MakeClosingRow(QPushButton* ok, QPushButton* cancel) {
     row->addStretch();
     return row;
 }
+
+void FocusField(QWidget& dialog, const QString& objectName) {
+    // An empty name would match the first child without a name.
+    auto* field = objectName.isEmpty() ? nullptr : dialog.findChild<QWidget*>(objectName);
+    if (field == nullptr)
+        return;
+    field->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+}

@@ -17,3 +17,6 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const QString& obj
 QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy = nullptr);
 // OK and Cancel side by side, centred under the fields.
 QHBoxLayout* MakeClosingRow(QPushButton* ok, QPushButton* cancel);
+// Puts the focus on the dialog's field of that object name, its text selected to be typed over;
+// nothing for a name the dialog does not have.
+void FocusField(QWidget& dialog, const QString& objectName);

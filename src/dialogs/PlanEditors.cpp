@@ -11,7 +11,7 @@ namespace {
 // An empty list gets a placeholder item to edit, which goes again, with whatever was added
 // after it, unless the user accepts the dialog.
 bool OpenItemEditor(CItemBrowserDlg& dialog, bool& planReplaced, std::int32_t& index,
-                    const DialogRunner& run) {
+                    const DialogRunner& run, const QString& field) {
     if (planReplaced) {
         planReplaced = false;
         index = 0;
@@ -24,6 +24,8 @@ bool OpenItemEditor(CItemBrowserDlg& dialog, bool& planReplaced, std::int32_t& i
     }
     // An index from before the list shrank elsewhere must still name an item.
     index = std::clamp(index, 0, static_cast<std::int32_t>(dialog.Count()) - 1);
+    if (!field.isEmpty())
+        dialog.EditOnOpen(field);
     const int result = dialog.DoModal(run);
     if (!placeholder)
         return dialog.m_bChanged;
@@ -36,19 +38,21 @@ bool OpenItemEditor(CItemBrowserDlg& dialog, bool& planReplaced, std::int32_t& i
 
 } // namespace
 
-bool EditGeneralData(QWidget* parent, Plan& plan, UiServices& ui, const DialogRunner& run) {
+bool EditGeneralData(QWidget* parent, Plan& plan, UiServices& ui, const DialogRunner& run,
+                     const QString& field) {
     CGeneralDataDlg dialog(plan, ui, parent);
+    dialog.FocusOnOpen(field);
     return dialog.DoModal(run) == QDialog::Accepted;
 }
 
 bool EditIncome(QWidget* parent, Plan& plan, bool& planReplaced, std::int32_t& index,
-                UiServices& ui, const DialogRunner& run) {
+                UiServices& ui, const DialogRunner& run, const QString& field) {
     CIncomeDlg dialog(plan, index, ui, parent);
-    return OpenItemEditor(dialog, planReplaced, index, run);
+    return OpenItemEditor(dialog, planReplaced, index, run, field);
 }
 
 bool EditExpenses(QWidget* parent, Plan& plan, bool& planReplaced, std::int32_t& index,
-                  UiServices& ui, const DialogRunner& run) {
+                  UiServices& ui, const DialogRunner& run, const QString& field) {
     CExpenseDlg dialog(plan, index, ui, parent);
-    return OpenItemEditor(dialog, planReplaced, index, run);
+    return OpenItemEditor(dialog, planReplaced, index, run, field);
 }

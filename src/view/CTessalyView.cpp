@@ -3,6 +3,7 @@
 #include "dialogs/PlanEditors.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/UiServices.h"
+#include "report/PlanChecks.h"
 #include "report/ProjectionColumns.h"
 #include "view/CalculatorSearch.h"
 
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstddef>
 
 namespace {
@@ -149,8 +151,33 @@ void CTessalyView::OnEditExpenses() {
         MarkModified();
 }
 
+void CTessalyView::OnFixProblem(const PlanProblem& problem) {
+    if (m_pPlanDoc == nullptr)
+        return;
+    const QString field = QString::fromStdString(problem.field);
+    Plan& plan = m_pPlanDoc->m_plan;
+    if (problem.part == PlanPart::GeneralData) {
+        if (EditGeneralData(this, plan, m_ui, RunModal, field))
+            MarkModified();
+        return;
+    }
+    const bool income = problem.part == PlanPart::Income;
+    std::int32_t& index = income ? m_nIncomeIndex : m_nExpenseIndex;
+    index = static_cast<std::int32_t>(
+        std::min<std::size_t>(problem.item.value_or(0), static_cast<std::size_t>(INT32_MAX)));
+    // The item was chosen here: New or Open must not send the dialog back to the first one.
+    m_pPlanDoc->m_bPlanReplaced = false;
+    const bool changed =
+        income
+            ? EditIncome(this, plan, m_pPlanDoc->m_bPlanReplaced, index, m_ui, RunModal, field)
+            : EditExpenses(this, plan, m_pPlanDoc->m_bPlanReplaced, index, m_ui, RunModal, field);
+    if (changed)
+        MarkModified();
+}
+
 void CTessalyView::MarkModified() {
     m_pPlanDoc->SetModifiedFlag(true);
+    emit planEdited();
 }
 
 void CTessalyView::OnRunCalculator() {

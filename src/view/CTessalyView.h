@@ -12,6 +12,7 @@ class QEvent;
 class QKeyEvent;
 class QPaintEvent;
 class UiServices;
+struct PlanProblem;
 
 // The projection as a report list, one row per year, and the target of the plan commands.
 // It shows the document's results; it never computes them.
@@ -39,6 +40,9 @@ public:
     void OnEditIncome();
     void OnEditExpenses();
 
+    // Opens the dialog where a plan check's problem is fixed, editing its item at its field.
+    void OnFixProblem(const PlanProblem& problem);
+
     void OnCalculate();
     // Starts the first calculator found along PATH; says nothing when there is none.
     void OnRunCalculator();
@@ -53,6 +57,8 @@ signals:
     void selectedYearChanged(std::optional<std::int32_t> year);
     // The list has been filled anew from the document.
     void rowsReplaced();
+    // A dialog changed the plan, which does not notify the views.
+    void planEdited();
 
 protected:
     void changeEvent(QEvent* event) override;

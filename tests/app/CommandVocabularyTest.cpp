@@ -52,6 +52,7 @@ TEST_F(CommandVocabularyTest, MenuBarHoldsFileEditViewAndHelp) {
 
 TEST_F(CommandVocabularyTest, FileMenuOrder) {
     const std::vector<std::string> expected = {"ID_FILE_NEW",
+                                               "ID_FILE_NEW_FROM_QUESTIONS",
                                                "ID_FILE_OPEN",
                                                "ID_FILE_SAVE",
                                                "ID_FILE_SAVE_AS",
@@ -87,7 +88,7 @@ TEST_F(CommandVocabularyTest, ViewAndHelpMenuOrder) {
     EXPECT_EQ(ActionNames(Menu("menuExport")),
               (std::vector<std::string>{"ID_FILE_EXPORT_CSV", "ID_FILE_EXPORT_PDF"}));
     EXPECT_EQ(ActionNames(Menu("menuHelp")),
-              (std::vector<std::string>{"ID_HELP", "|", "ID_APP_ABOUT"}));
+              (std::vector<std::string>{"ID_HELP", "ID_HELP_EXAMPLE_PLAN", "|", "ID_APP_ABOUT"}));
 }
 
 TEST(CommandTable, NamesEachCommandOnceInTheOrderOfItsIdentity) {
