@@ -45,6 +45,11 @@ void StartWithFirstPayment(IncomeItem& item) {
         item.annualAmount = 0;
 }
 
+// Any answer makes a year of 32 bits: outside the years of dates it stays outside them.
+std::int32_t PlanYear(std::int64_t year) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(year, -1, 10000));
+}
+
 } // namespace
 
 PlanAnswers DefaultPlanAnswers(std::int32_t currentYear) {
@@ -65,14 +70,15 @@ Plan PlanFromAnswers(const PlanAnswers& answers, std::int32_t currentYear) {
     plan.SetRetirementAge(answers.retirementAge);
     plan.taxRateBefore = 0.0f;
     plan.taxRateAfter = 0.0f;
-    const std::int32_t birthYear = answers.birthDate.GetYear();
-    const std::int32_t lastYear = birthYear + kQuestionsLastAge;
-    const std::int32_t retirementYear = birthYear + answers.retirementAge;
+    const std::int64_t birthYear = answers.birthDate.GetYear();
+    const std::int32_t lastYear = PlanYear(birthYear + kQuestionsLastAge);
+    const std::int64_t retirementYear = birthYear + answers.retirementAge;
 
     // The item whose first payment opens the projection when there are no savings.
     std::optional<std::size_t> firstPaid;
     if (answers.salary != 0 && retirementYear > currentYear) {
-        AddAccount(plan, "Salary", answers.salary, currentYear, retirementYear - 1, currentYear)
+        AddAccount(plan, "Salary", answers.salary, currentYear, PlanYear(retirementYear - 1),
+                   currentYear)
             .growthRate = answers.salaryGrowth;
         firstPaid = plan.incomes.size() - 1;
     }
@@ -81,7 +87,8 @@ Plan PlanFromAnswers(const PlanAnswers& answers, std::int32_t currentYear) {
     savings.rateBefore = answers.savingsInterest;
     savings.rateAfter = answers.savingsInterest;
     if (answers.pension != 0) {
-        const std::int32_t start = std::max(currentYear, birthYear + answers.pensionAge);
+        const std::int32_t start =
+            PlanYear(std::max<std::int64_t>(currentYear, birthYear + answers.pensionAge));
         AddAccount(plan, "Pension", answers.pension, start, lastYear, start);
         if (!firstPaid && start == currentYear)
             firstPaid = plan.incomes.size() - 1;

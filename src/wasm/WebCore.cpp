@@ -15,6 +15,7 @@
 #include "report/ProjectionJson.h"
 #include "report/TodaysMoneyTable.h"
 #include "wasm/ExplanationJson.h"
+#include "wasm/FirstPlanJson.h"
 #include "wasm/PlanJson.h"
 #include "wasm/WebRisk.h"
 #include "wasm/WebScenarios.h"
@@ -314,6 +315,27 @@ std::string ShowRate(std::uint32_t bits) {
     return FormatRate(RateFromBits(bits));
 }
 
+std::string PlanChecks(const std::string& plan) {
+    return Text(PlanChecksJson(CheckPlan(PlanFromJson(Json::parse(plan)))));
+}
+
+// The sentence that What If and Risk give instead of answers for a plan with no first year:
+// null when it has one.
+std::string NoFirstYear(const std::string& plan) {
+    const std::optional<PlanProblem> problem = NoFirstYearProblem(PlanFromJson(Json::parse(plan)));
+    return Text(problem ? Json(problem->sentence) : Json(nullptr));
+}
+
+std::string DefaultAnswers(std::int32_t currentYear) {
+    return Text(AnswersToJson(DefaultPlanAnswers(currentYear)));
+}
+
+// The plan from the questions' answers; null for answers the page should not have sent.
+std::string PlanFromQuestions(const std::string& answers, std::int32_t currentYear) {
+    const std::optional<PlanAnswers> read = AnswersFromJson(Json::parse(answers, nullptr, false));
+    return Text(read ? PlanToJson(PlanFromAnswers(*read, currentYear)) : Json(nullptr));
+}
+
 std::string SaveName(const std::string& name) {
     return RepairPlanExtension(name);
 }
@@ -344,4 +366,8 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("parseRate", &ParseRate);
     emscripten::function("showRate", &ShowRate);
     emscripten::function("saveName", &SaveName);
+    emscripten::function("planChecks", &PlanChecks);
+    emscripten::function("noFirstYear", &NoFirstYear);
+    emscripten::function("defaultAnswers", &DefaultAnswers);
+    emscripten::function("planFromQuestions", &PlanFromQuestions);
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // Born 1980, retiring at 67 in 2047, asked in 2026: 40,000 saved at 3 %, a salary of 45,000
@@ -90,4 +92,15 @@ TEST(PlanQuestionsTest, WithoutSavingsTheFirstPaymentIsTheInitialAmount) {
 
     answers.pension = 0;
     EXPECT_EQ(FirstProjectionYear(PlanFromAnswers(answers, 2026)), 0);
+}
+
+// Ages of any size give years outside the dates' range, never an overflow.
+TEST(PlanQuestionsTest, ExtremeAgesGiveInvalidDates) {
+    PlanAnswers answers = TestHousehold();
+    answers.retirementAge = INT32_MAX;
+    answers.pensionAge = INT32_MAX;
+    const Plan plan = PlanFromAnswers(answers, 2026);
+    EXPECT_FALSE(plan.retirementDate.IsValid());
+    EXPECT_EQ(plan.incomes[0].annualEnd.GetYear(), -1) << "the salary's end year 10000";
+    EXPECT_EQ(plan.incomes[2].annualStart.GetYear(), -1) << "the pension's start year 10000";
 }
