@@ -4,10 +4,9 @@
 #include "model/ProjectionTable.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cstdint>
-#include <system_error>
+#include <locale>
+#include <sstream>
 #include <utility>
 
 namespace {
@@ -21,11 +20,12 @@ std::string Number(std::int64_t value) {
     return std::to_string(value);
 }
 
-// The shortest text that reads back as the same rate: 52.5, 60.
+// A rate as the dialogs show it, to six digits: 52.5, 60.
 std::string Rate(float rate) {
-    std::array<char, 32> text{};
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), rate);
-    return error == std::errc{} ? std::string(text.data(), end) : std::string("?");
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << rate;
+    return text.str();
 }
 
 bool IsUtf8(const std::string& bytes) {
