@@ -60,10 +60,13 @@ Commands:
   risk FILE           Project N paths whose interest rates are moved each year
                       by a seeded offset of about P points. Print the share
                       of paths whose money lasts to age A, as
-                      "chance the money lasts to age A: X% of N paths ...",
-                      and the 10th, 50th and 90th percentile of Total Assets
-                      in every tenth year. A path fails when a year up to the
-                      birth year + A is not paid in full.
+                      "The money lasts to age A in S of N paths: X %", and
+                      the 10th, 50th and 90th percentile of Total Assets over
+                      every path in every tenth year (a path that ran out
+                      counts 0, one stopped at the calculation limit ranks
+                      above every amount). A path fails when a year up to the
+                      birth year + A is not paid in full; one stopped at the
+                      limit before then counts neither way.
       --paths N       The number of paths, 1 to 100000 (default 1000).
       --spread P      The spread in whole points, 0 to 50 (default 10).
       --seed S        The seed, 0 to 18446744073709551615 (default 1): the
@@ -71,7 +74,9 @@ Commands:
       --until-age A   The age A (default 95).
       --json          Print one JSON object instead: paths, spread, seed,
                       untilAge, horizonYear, successes, stoppedAtLimit and
-                      "years", each with year, paths, p10, p50 and p90.
+                      "years", each with year, paths (with a row that year),
+                      ranOut, beyondLimit, p10, p50 and p90 (null where it
+                      falls beyond the calculation limit).
       --path K        Print path K (0 to N - 1) as project --csv does, with a
                       sixth column Returns holding each year's offset (+3).
   compare A B [C [D]] Compare two to four plans as scenarios, each run on the

@@ -10,6 +10,7 @@
 #include "persist/UserMessages.h"
 #include "report/ProjectionCsv.h"
 #include "report/RiskJson.h"
+#include "report/RiskText.h"
 #include "report/SignedPoints.h"
 
 #include <cstddef>
@@ -80,15 +81,20 @@ int PrintPath(const Plan& plan, const RiskRequest& request, std::ostream& out, s
 
 void PrintSummary(const RiskSummary& summary, std::ostream& out) {
     const RiskSettings& settings = summary.settings;
-    const std::int32_t tenths = SuccessTenths(summary);
-    out << "chance the money lasts to age " << settings.untilAge << ": " << tenths / 10 << '.'
-        << tenths % 10 << "% of " << settings.paths << " paths (spread " << settings.spread
-        << " points, seed " << settings.seed << ")\n";
+    out << RiskAnswer(summary, EnglishNumbers()) << "\nSpread " << settings.spread
+        << " points, seed " << settings.seed << ".\n";
+    const auto amount = [](std::int64_t value) { return std::to_string(value); };
     for (const RiskYear& year : summary.years) {
-        if (year.year % 10 == 0) {
-            out << year.year << ": p10 " << year.p10 << ", p50 " << year.p50 << ", p90 " << year.p90
-                << " (" << year.paths << " paths)\n";
-        }
+        if (year.year % 10 != 0)
+            continue;
+        out << year.year << ": p10 " << PercentileText(year.p10, amount) << ", p50 "
+            << PercentileText(year.p50, amount) << ", p90 " << PercentileText(year.p90, amount)
+            << " (" << year.paths << (year.paths == 1 ? " path" : " paths");
+        if (year.ranOut > 0)
+            out << ", " << year.ranOut << " ran out";
+        if (year.beyondLimit > 0)
+            out << ", " << year.beyondLimit << " at the calculation limit";
+        out << ")\n";
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -40,9 +41,11 @@ constexpr std::int32_t kPathsPerBlock = 64;
 constexpr std::int32_t kNoFailure = std::numeric_limits<std::int32_t>::max();
 
 // How a path ranks for the worst and median path: failing paths first by the year they fail,
-// then the others by their final Total Assets, then by path number.
+// then the others by their final Total Assets, those stopped at the limit above them all, then
+// by path number.
 struct PathRank {
     std::int32_t failureYear = kNoFailure;
+    bool stoppedAtLimit = false;
     std::int32_t finalAssets = 0;
     std::int32_t path = 0;
 
@@ -59,6 +62,9 @@ struct RiskWork {
     // Row r of path k at values[r * paths + k]; rowCounts[k] says which rows path k has.
     std::vector<std::int32_t> values;
     std::vector<std::int32_t> rowCounts;
+    // Whether path k's projection ended at the calculation limit rather than by running out
+    // (or at its last possible row).
+    std::vector<char> atLimit;
     std::vector<PathRank> ranks;
     std::vector<PathOutcome> outcomes;
     std::atomic<std::int32_t> nextBlock{0};
@@ -88,13 +94,14 @@ void RunPaths(RiskWork& work) {
                     table.rows[static_cast<std::size_t>(r)].totalAssets;
             }
             work.rowCounts[slot] = table.rowCount;
+            work.atLimit[slot] = path->stoppedAtLimit ? 1 : 0;
             const std::int32_t finalAssets =
                 table.rowCount > 0
                     ? table.rows[static_cast<std::size_t>(table.rowCount - 1)].totalAssets
                     : 0;
             work.ranks[slot] = {path->outcome == PathOutcome::Fails ? *path->firstUncoveredYear
                                                                     : kNoFailure,
-                                finalAssets, k};
+                                path->stoppedAtLimit, finalAssets, k};
             work.outcomes[slot] = path->outcome;
         }
         const std::int32_t done = work.pathsDone.fetch_add(end - first) + (end - first);
@@ -103,30 +110,30 @@ void RunPaths(RiskWork& work) {
     }
 }
 
-// The percentiles of each year that some path has.
+// The percentiles of each year that some path has, over every path.
 std::vector<RiskYear> YearPercentiles(RiskWork& work, std::int32_t firstYear) {
     const auto paths = static_cast<std::size_t>(work.settings.paths);
+    const auto lastRows =
+        static_cast<std::size_t>(*std::max_element(work.rowCounts.begin(), work.rowCounts.end()));
     std::vector<RiskYear> years;
-    for (std::size_t r = 0; r < static_cast<std::size_t>(ProjectionTable::kMaxRows); ++r) {
+    for (std::size_t r = 0; r < lastRows; ++r) {
         const auto begin = work.values.begin() + static_cast<std::ptrdiff_t>(r * paths);
         auto end = begin;
+        RiskYear year;
+        year.year = firstYear + static_cast<std::int32_t>(r);
         for (std::size_t k = 0; k < paths; ++k)
             if (static_cast<std::size_t>(work.rowCounts[k]) > r)
                 *end++ = begin[static_cast<std::ptrdiff_t>(k)];
-        const auto m = static_cast<std::size_t>(end - begin);
-        if (m == 0)
-            break;
-        RiskYear year{firstYear + static_cast<std::int32_t>(r), static_cast<std::int32_t>(m)};
-        const auto at = [&](std::int32_t p) {
-            return begin + static_cast<std::ptrdiff_t>(NearestRankIndex(p, m));
-        };
-        // The median first splits the values, so the other two search only their half.
-        std::nth_element(begin, at(50), end);
-        year.p50 = *at(50);
-        std::nth_element(begin, at(10), at(50));
-        year.p10 = *at(10);
-        std::nth_element(at(50), at(90), end);
-        year.p90 = *at(90);
+            else if (work.atLimit[k] != 0)
+                ++year.beyondLimit;
+            else
+                ++year.ranOut;
+        year.paths = static_cast<std::int32_t>(end - begin);
+        end = std::fill_n(end, year.ranOut, 0);
+        std::tie(year.p10, year.p50, year.p90) =
+            PercentilesOverPaths(std::span<std::int32_t>(work.values.data() + r * paths,
+                                                         static_cast<std::size_t>(end - begin)),
+                                 year.beyondLimit);
         years.push_back(year);
     }
     return years;
@@ -145,6 +152,34 @@ std::int32_t SuccessTenths(const RiskSummary& summary) {
     const std::int64_t paths = std::max(summary.settings.paths, 1);
     return static_cast<std::int32_t>((std::int64_t{summary.successes} * 2000 + paths) /
                                      (paths * 2));
+}
+
+RiskPercentiles PercentilesOverPaths(std::span<std::int32_t> amounts, std::int32_t beyondLimit) {
+    const std::size_t paths = amounts.size() + static_cast<std::size_t>(beyondLimit);
+    const auto begin = amounts.begin();
+    const auto end = amounts.end();
+    const auto at = [&](std::int32_t p) {
+        return begin + static_cast<std::ptrdiff_t>(NearestRankIndex(p, paths));
+    };
+    RiskPercentiles percentiles;
+    auto& [p10, p50, p90] = percentiles;
+    // A rank past the amounts falls on a path beyond the limit. The median first splits the
+    // amounts, so the other two search only their side.
+    auto below = end;
+    if (at(50) < end) {
+        std::nth_element(begin, at(50), end);
+        p50 = *at(50);
+        below = at(50);
+    }
+    if (at(10) < end) {
+        std::nth_element(begin, at(10), below);
+        p10 = *at(10);
+    }
+    if (at(90) < end) {
+        std::nth_element(at(50), at(90), end);
+        p90 = *at(90);
+    }
+    return percentiles;
 }
 
 std::size_t NearestRankIndex(std::int32_t p, std::size_t m) {
@@ -195,10 +230,11 @@ RiskSummary RunRisk(const Plan& plan, const RiskSettings& settings, StopToken st
     }
     summary.horizonYear = plan.birthDate.GetYear() + summary.settings.untilAge;
     const auto paths = static_cast<std::size_t>(summary.settings.paths);
-    RiskWork work{plan, summary.settings, stop, progress, {}, {}, {}, {}};
+    RiskWork work{plan, summary.settings, stop, progress, {}, {}, {}, {}, {}};
     try {
         work.values.resize(paths * static_cast<std::size_t>(ProjectionTable::kMaxRows));
         work.rowCounts.resize(paths);
+        work.atLimit.resize(paths);
         work.ranks.resize(paths);
         work.outcomes.resize(paths);
     } catch (const std::bad_alloc&) {

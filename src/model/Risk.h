@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
+#include <tuple>
 #include <vector>
 
 // Returns that vary year by year: many seeded paths of the plan, each projected by the one
@@ -54,13 +56,20 @@ struct PathProjection {
 std::optional<PathProjection> ProjectPath(const Plan& plan, const ReturnOffsets& offsets,
                                           std::int32_t untilAge);
 
-// Percentiles of Total Assets, by nearest rank, over the paths whose projection has the year.
+// Percentiles of Total Assets, by nearest rank, over every path of the run: a path that ran out
+// counts 0 in the years after its last row, and one that stopped at the calculation limit ranks
+// above every amount in the years after its last row.
 struct RiskYear {
     std::int32_t year = 0;
+    // The paths with a row in the year.
     std::int32_t paths = 0;
-    std::int32_t p10 = 0;
-    std::int32_t p50 = 0;
-    std::int32_t p90 = 0;
+    // The paths that ended before the year by running out, and at the calculation limit.
+    std::int32_t ranOut = 0;
+    std::int32_t beyondLimit = 0;
+    // Empty where the percentile falls on a path beyond the limit: it has no amount.
+    std::optional<std::int32_t> p10;
+    std::optional<std::int32_t> p50;
+    std::optional<std::int32_t> p90;
 
     bool operator==(const RiskYear& other) const = default;
 };
@@ -73,10 +82,14 @@ struct RiskSummary {
     // The birth year + the age.
     std::int32_t horizonYear = 0;
     std::int32_t successes = 0;
+    // The paths that stopped at the calculation limit before the age: neither lasting nor
+    // failing.
     std::int32_t stoppedAtLimit = 0;
+    // From the first year to the last year any path reaches.
     std::vector<RiskYear> years;
     // The path whose failure year, or else final Total Assets, is the 10th percentile, and the
-    // one that is the median: what "Show the worst path" and "Show the median path" open.
+    // one that is the median: what "Show the worst path" and "Show the median path" open. A
+    // path that stopped at the limit ranks above every path that did not.
     std::int32_t worstPath = 0;
     std::int32_t medianPath = 0;
     // Each path's outcome by its number: what lets two plans be compared path by path.
@@ -92,6 +105,13 @@ std::int32_t SuccessTenths(const RiskSummary& summary);
 // The index of the p-th percentile by nearest rank among m >= 1 values sorted ascending:
 // ceil(p * m / 100) - 1.
 std::size_t NearestRankIndex(std::int32_t p, std::size_t m);
+
+// The 10th, 50th and 90th percentile by nearest rank over the amounts of some paths (reordered)
+// and beyondLimit more paths that rank above every amount; empty where the rank falls on one of
+// those.
+using RiskPercentiles = std::tuple<std::optional<std::int32_t>, std::optional<std::int32_t>,
+                                   std::optional<std::int32_t>>;
+RiskPercentiles PercentilesOverPaths(std::span<std::int32_t> amounts, std::int32_t beyondLimit);
 
 // Called now and then from the working threads, possibly from two at once, with the number of
 // paths done so far.

@@ -2,6 +2,7 @@
 
 #include "persist/CTessalyDoc.h"
 #include "print/AmountText.h"
+#include "report/RiskText.h"
 #include "report/TodaysMoneyTable.h"
 #include "view/MoneyDisplay.h"
 
@@ -57,13 +58,18 @@ QString LegendSample(const LegendEntry& entry) {
         .arg(entry.pen.color().name(), sample);
 }
 
-// One point per year of the band: the year's column and its percentile.
-QLineSeries* BandLine(const std::vector<RiskYear>& band, std::int32_t firstYear,
-                      std::int32_t RiskYear::*percentile) {
-    auto* line = new QLineSeries;
-    for (const RiskYear& year : band)
-        line->append(year.year - firstYear, year.*percentile);
-    return line;
+using Percentile = std::optional<std::int32_t> RiskYear::*;
+
+// One point per year of the band: the year's column and its percentile, at the top of the
+// chart where it falls beyond the calculation limit.
+QList<QPointF> BandPoints(const std::vector<RiskYear>& band, std::int32_t firstYear,
+                          Percentile percentile, double top) {
+    QList<QPointF> points;
+    for (const RiskYear& year : band) {
+        const std::optional<std::int32_t>& amount = year.*percentile;
+        points.append(QPointF(year.year - firstYear, amount ? *amount : top));
+    }
+    return points;
 }
 
 QString RiskPathSeriesName(const QString& path) {
@@ -148,8 +154,9 @@ void ProjectionChart::ConvertRisk() {
     m_riskBandShown = m_riskBand;
     if (m_display != nullptr && m_display->ShowsTodaysMoney())
         for (RiskYear& year : m_riskBandShown)
-            for (std::int32_t* amount : {&year.p10, &year.p50, &year.p90})
-                *amount = static_cast<std::int32_t>(m_display->Shown(*amount, year.year));
+            for (std::optional<std::int32_t>* amount : {&year.p10, &year.p50, &year.p90})
+                if (*amount)
+                    *amount = static_cast<std::int32_t>(m_display->Shown(**amount, year.year));
 }
 
 void ProjectionChart::AddSeries(QAbstractSeries& series) {
@@ -173,6 +180,7 @@ void ProjectionChart::Rebuild() {
     m_variantLines.clear();
     m_riskSeries.clear();
     m_scenarioLines.clear();
+    m_bandLines.clear();
     m_verticals.clear();
     m_marks.clear();
     m_rowCount = 0;
@@ -274,18 +282,21 @@ void ProjectionChart::AddRiskBand() {
     if (m_riskBandShown.empty())
         return;
     // The area owns neither edge: they are parented to it so that they go with it.
-    auto* area = new QAreaSeries(BandLine(m_riskBandShown, m_firstYear, &RiskYear::p90),
-                                 BandLine(m_riskBandShown, m_firstYear, &RiskYear::p10));
+    auto* area = new QAreaSeries(new QLineSeries, new QLineSeries);
     area->upperSeries()->setParent(area);
     area->lowerSeries()->setParent(area);
     area->setName(SeriesName(ChartSeries::RiskBand));
     area->setBrush(SeriesFill(ChartSeries::RiskBand));
     area->setPen(SeriesPen(ChartSeries::RiskBand));
     m_riskSeries.append(area);
-    QLineSeries* median = BandLine(m_riskBandShown, m_firstYear, &RiskYear::p50);
+    auto* median = new QLineSeries;
     median->setName(SeriesName(ChartSeries::RiskMedian));
     median->setPen(SeriesPen(ChartSeries::RiskMedian));
     m_riskSeries.append(median);
+    // Their points come with the scale, whose top is where a percentile beyond the limit goes.
+    m_bandLines = {{area->upperSeries(), &RiskYear::p90},
+                   {area->lowerSeries(), &RiskYear::p10},
+                   {median, &RiskYear::p50}};
     AddSeries(*area);
     AddSeries(*median);
 }
@@ -360,7 +371,9 @@ void ProjectionChart::UpdateScales() {
         widen(path.first, path.second);
     }
     for (const RiskYear& year : m_riskBandShown)
-        widen(year.p10, year.p90);
+        for (const std::optional<std::int32_t>& amount : {year.p10, year.p50, year.p90})
+            if (amount)
+                widen(*amount, *amount);
     for (const ChartScenario& scenario : m_scenariosShown) {
         const std::pair<std::int32_t, std::int32_t> amounts = AmountSpan(scenario.table);
         widen(amounts.first, amounts.second);
@@ -379,6 +392,8 @@ void ProjectionChart::UpdateScales() {
         const qreal x = line->at(0).x();
         line->replace({QPointF(x, m_scale.lowest), QPointF(x, m_scale.highest)});
     }
+    for (const auto& [line, percentile] : m_bandLines)
+        line->replace(BandPoints(m_riskBandShown, m_firstYear, percentile, m_scale.highest));
     UpdateAxisLabels();
 }
 
@@ -555,9 +570,14 @@ QString ProjectionChart::YearSummary(std::int32_t index) const {
     const auto band =
         std::find_if(m_riskBandShown.begin(), m_riskBandShown.end(),
                      [&](const RiskYear& year) { return year.year == m_firstYear + index; });
-    if (band != m_riskBandShown.end())
+    if (band != m_riskBandShown.end()) {
+        const auto amount = [](std::int64_t value) { return AmountText(value).toStdString(); };
+        const auto percentile = [&amount](const std::optional<std::int32_t>& value) {
+            return QString::fromUtf8(PercentileText(value, amount));
+        };
         text += QStringLiteral("\nPaths' Total Assets: 10th %1, median %2, 90th %3")
-                    .arg(AmountText(band->p10), AmountText(band->p50), AmountText(band->p90));
+                    .arg(percentile(band->p10), percentile(band->p50), percentile(band->p90));
+    }
     if (m_riskPathShown && index < m_riskPathShown->rowCount)
         text += QStringLiteral("\n%1 %2").arg(
             RiskPathSeriesName(m_riskPathName),

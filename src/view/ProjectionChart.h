@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class CTessalyDoc;
@@ -148,6 +149,8 @@ private:
     std::vector<ChartScenario> m_scenarios;
     std::vector<ChartScenario> m_scenariosShown;
     QList<QLineSeries*> m_scenarioLines;
+    // The band's edges and median, each with the percentile it draws.
+    std::vector<std::pair<QLineSeries*, std::optional<std::int32_t> RiskYear::*>> m_bandLines;
     // The marks and the highlight, which span the amounts drawn.
     std::vector<QLineSeries*> m_verticals;
     QCategoryAxis* m_years = nullptr;

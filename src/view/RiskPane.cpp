@@ -1,6 +1,8 @@
 #include "view/RiskPane.h"
 
 #include "persist/CTessalyDoc.h"
+#include "report/RiskText.h"
+#include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
 #include "view/SliderWithBox.h"
 
@@ -26,38 +28,13 @@ constexpr std::array<std::int32_t, 2> kPathChoices = {1000, 10000};
 // The digits of the largest 64-bit seed, 18446744073709551615.
 constexpr int kSeedDigits = 20;
 
-QString CancelledText() {
-    return QStringLiteral("Cancelled. Change an input to run it again.");
-}
-
 QString PathName(bool worst, std::int32_t path) {
     return (worst ? QStringLiteral("worst path, no. %1") : QStringLiteral("median path, no. %1"))
         .arg(path);
 }
 
 QString Answer(const RiskSummary& summary) {
-    const QLocale locale;
-    switch (summary.status) {
-    case RiskStatus::Done:
-        break;
-    case RiskStatus::InvalidBirthDate:
-        return QStringLiteral("Enter a birth date in General Data to see how sure the plan is.");
-    case RiskStatus::CannotCalculate:
-        return QStringLiteral("Not enough memory to calculate the paths.");
-    case RiskStatus::Stopped:
-        return CancelledText();
-    }
-    // The share keeps its sign on its line.
-    QString answer =
-        QStringLiteral("The money lasts to age %1 in %2 of %3 paths: %4\u00a0%")
-            .arg(QString::number(summary.settings.untilAge), locale.toString(summary.successes),
-                 locale.toString(summary.settings.paths),
-                 locale.toString(SuccessTenths(summary) / 10.0, 'f', 1));
-    // Such a path neither ran out nor is known to last: it is not counted as lasting.
-    if (summary.stoppedAtLimit > 0)
-        answer += QStringLiteral(". %1 stopped at the calculation limit before that age.")
-                      .arg(locale.toString(summary.stoppedAtLimit));
-    return answer;
+    return QString::fromUtf8(RiskAnswer(summary, LocaleNumbers()));
 }
 
 } // namespace
@@ -250,7 +227,7 @@ void RiskPane::Start() {
 
 void RiskPane::Cancel() {
     ClearResults();
-    m_answer->setText(CancelledText());
+    m_answer->setText(QString::fromUtf8(RiskCancelledText()));
 }
 
 void RiskPane::ShowSummary(const RiskSummary& summary) {

@@ -13,6 +13,7 @@
 #include "report/ChartScale.h"
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
+#include "report/RiskText.h"
 #include "report/TodaysMoneyTable.h"
 #include "wasm/ExplanationJson.h"
 #include "wasm/FirstPlanJson.h"
@@ -45,13 +46,22 @@ std::string Text(const Json& json) {
     return json.dump(-1, ' ', true);
 }
 
+std::string CannotCalculateRisk() {
+    RiskSummary summary;
+    summary.status = RiskStatus::CannotCalculate;
+    return RiskAnswer(summary, EnglishNumbers());
+}
+
 std::string Texts() {
     return Text({{"errorOpeningFile", kErrorOpeningFile},
                  {"fileFormatError", kFileFormatError},
                  {"errorSavingFile", kErrorSavingFile},
                  {"allocationError", kAllocationError},
                  {"enterInteger", kEnterInteger},
-                 {"enterNumber", kEnterNumber}});
+                 {"enterNumber", kEnterNumber},
+                 {"riskCancelled", RiskCancelledText()},
+                 {"riskCannotCalculate", CannotCalculateRisk()},
+                 {"beyondLimit", PercentileText(std::nullopt, {})}});
 }
 
 std::string OpenPlan(const std::string& bytes) {
@@ -218,17 +228,28 @@ std::string Sensitivity() {
 
 const std::string kBadSeed = Text({{"status", "badSeed"}});
 
+// The page writes the numbers of a sentence for its locale: numbers.whole is given a count or
+// an amount, numbers.tenths a share in tenths of a percent.
+NumberWords PageNumbers(const emscripten::val& numbers) {
+    return {
+        [&numbers](std::int64_t number) {
+            return numbers.call<std::string>("whole", static_cast<double>(number));
+        },
+        [&numbers](std::int32_t tenths) { return numbers.call<std::string>("tenths", tenths); }};
+}
+
 // The risk run, on this thread: the page runs it in a worker of its own. progress, when a
 // function, is told the number of paths done now and then.
 std::string Risk(std::int32_t paths, std::int32_t spread, const std::string& seed,
-                 std::int32_t untilAge, const emscripten::val& progress) {
+                 std::int32_t untilAge, const emscripten::val& progress,
+                 const emscripten::val& numbers) {
     const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
     if (!settings)
         return kBadSeed;
     RiskProgress report;
     if (progress.typeOf().as<std::string>() == "function")
         report = [&progress](std::int32_t done) { progress(done); };
-    return RiskRunJson(CurrentPlan(), *settings, report);
+    return RiskRunJson(CurrentPlan(), *settings, report, PageNumbers(numbers));
 }
 
 // The current plan beside the others (a JSON array of plans), named by their files (a JSON array

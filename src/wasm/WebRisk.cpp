@@ -4,6 +4,7 @@
 #include "persist/NumberText.h"
 #include "report/ProjectionJson.h"
 #include "report/RiskJson.h"
+#include "report/RiskText.h"
 #include "wasm/ExplanationJson.h"
 
 #include <nlohmann/json.hpp>
@@ -32,23 +33,26 @@ std::optional<RiskSettings> RiskSettingsFrom(std::int32_t paths, std::int32_t sp
 }
 
 std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
-                        const RiskProgress& progress) {
+                        const RiskProgress& progress, const NumberWords& numbers) {
     const RiskSummary summary = RunRisk(plan, settings, {}, progress, 1);
+    const std::string answer = RiskAnswer(summary, numbers);
     switch (summary.status) {
     case RiskStatus::Done:
         break;
     case RiskStatus::InvalidBirthDate:
-        return Json{{"status", "invalidBirthDate"}}.dump();
+        return Json{{"status", "invalidBirthDate"}, {"answer", answer}}.dump();
     case RiskStatus::CannotCalculate:
     case RiskStatus::Stopped:
-        return Json{{"status", "cannotCalculate"}}.dump();
+        return Json{{"status", "cannotCalculate"}, {"answer", answer}}.dump();
     }
     Json json = Json::parse(FormatRiskJson(summary));
     json["status"] = "done";
+    json["answer"] = answer;
     json["successTenths"] = SuccessTenths(summary);
     json["worstPath"] = summary.worstPath;
     json["medianPath"] = summary.medianPath;
-    return json.dump();
+    // ASCII, as the page's other texts cross into JavaScript.
+    return json.dump(-1, ' ', true);
 }
 
 std::string RiskPathJson(const Plan& plan, const RiskSettings& settings, std::int32_t path) {

@@ -2,6 +2,7 @@
 
 #include "model/Plan.h"
 #include "model/Risk.h"
+#include "report/NumberWords.h"
 #include "report/YearExplanation.h"
 
 #include <cstdint>
@@ -19,9 +20,10 @@ std::optional<RiskSettings> RiskSettingsFrom(std::int32_t paths, std::int32_t sp
 
 // The run on the calling thread, the browser having no threads: orbelan-cli risk --json's
 // object with "status" ("done"), "successTenths", "worstPath" and "medianPath" added, or
-// {"status": "invalidBirthDate"} or {"status": "cannotCalculate"}.
+// {"status": "invalidBirthDate"} or {"status": "cannotCalculate"}; each with "answer", the
+// Risk pane's sentence with the numbers written as given.
 std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
-                        const RiskProgress& progress);
+                        const RiskProgress& progress, const NumberWords& numbers);
 
 // Path number `path` (0-based) of the run: "rows" of year, income, Total Assets, Available
 // Assets, withdrawals and the path's offset of the year in points, "firstUncoveredYear" and

@@ -230,13 +230,13 @@ TEST_F(CliFileTest, SustainAndSensitivityPrintTheirShapes) {
 TEST_F(CliFileTest, RiskPrintsTheChanceThePercentilesAndOnePath) {
     // With no spread every path is the plan's own: the example is covered to 2004 (age 56).
     EXPECT_EQ(Cli({"risk", kExample, "--spread", "0", "--paths", "5", "--until-age", "56"}).out,
-              "chance the money lasts to age 56: 100.0% of 5 paths (spread 0 points, seed 1)\n"
+              "The money lasts to age 56 in 5 of 5 paths: 100.0\u00a0%\n"
+              "Spread 0 points, seed 1.\n"
               "2000: p10 1778, p50 1778, p90 1778 (5 paths)\n");
     const CliRun plain = Cli({"risk", kExample, "--seed", "18446744073709551615"});
     EXPECT_EQ(plain.status, 0);
     EXPECT_EQ(plain.out.substr(0, plain.out.find('\n') + 1),
-              "chance the money lasts to age 95: 0.0% of 1000 paths "
-              "(spread 10 points, seed 18446744073709551615)\n");
+              "The money lasts to age 95 in 0 of 1,000 paths: 0.0\u00a0%\n");
 
     const CliRun json =
         Cli({"risk", "--json", kExample, "--spread", "0", "--paths", "2", "--until-age", "57"});
@@ -249,8 +249,10 @@ TEST_F(CliFileTest, RiskPrintsTheChanceThePercentilesAndOnePath) {
     for (const auto& [year, total] : totals) {
         const std::string t = std::to_string(total);
         expected += "    {\n      \"year\": " + std::to_string(year) +
-                    ",\n      \"paths\": 2,\n      \"p10\": " + t + ",\n      \"p50\": " + t +
-                    ",\n      \"p90\": " + t + "\n    }" + (year == 2005 ? "\n" : ",\n");
+                    ",\n      \"paths\": 2,\n      \"ranOut\": 0,\n      \"beyondLimit\": 0,"
+                    "\n      \"p10\": " +
+                    t + ",\n      \"p50\": " + t + ",\n      \"p90\": " + t + "\n    }" +
+                    (year == 2005 ? "\n" : ",\n");
     }
     EXPECT_EQ(json.out, expected + "  ]\n}\n");
 
@@ -344,6 +346,10 @@ TEST_F(CliFileTest, CalculationLimitIsNamedNotRunOut) {
     const std::string grid = Cli({"sensitivity", file}).out;
     EXPECT_NE(grid.find("\n+0,2039+,2039+,2039+,2039+,2039+,2039+,2039+\n"), std::string::npos)
         << grid;
+    const std::string risk = Cli({"risk", file, "--spread", "0", "--paths", "3"}).out;
+    EXPECT_EQ(risk.substr(0, risk.find('\n')),
+              "All 3 paths stop at the calculation limit before age 95: how sure the plan is "
+              "cannot be calculated.");
 }
 
 TEST_F(CliFileTest, EveryCommandUndoesASaveThatACrashCutShort) {

@@ -133,8 +133,8 @@ TEST(RiskTest, ZeroSpreadRunCountsAndPercentiles) {
     EXPECT_EQ(failing.successes, 0);
     EXPECT_EQ(failing.stoppedAtLimit, 0);
     ASSERT_EQ(failing.years.size(), 11u);
-    EXPECT_EQ(failing.years.front(), (RiskYear{2000, 3, 1000, 1000, 1000}));
-    EXPECT_EQ(failing.years.back(), (RiskYear{2010, 3, 0, 0, 0}));
+    EXPECT_EQ(failing.years.front(), (RiskYear{2000, 3, 0, 0, 1000, 1000, 1000}));
+    EXPECT_EQ(failing.years.back(), (RiskYear{2010, 3, 0, 0, 0, 0, 0}));
     // All three paths tie: the lower path number ranks first.
     EXPECT_EQ(failing.worstPath, 0);
     EXPECT_EQ(failing.medianPath, 1);
@@ -144,10 +144,80 @@ TEST(RiskTest, ZeroSpreadRunCountsAndPercentiles) {
     EXPECT_EQ(limited.successes, 0);
     EXPECT_EQ(limited.stoppedAtLimit, 3);
     EXPECT_EQ(limited.years,
-              (std::vector<RiskYear>{{2000, 3, 1500000000, 1500000000, 1500000000}}));
+              (std::vector<RiskYear>{{2000, 3, 0, 0, 1500000000, 1500000000, 1500000000}}));
 }
 
-TEST(RiskTest, PercentilesOverThePathsThatHaveTheYear) {
+TEST(RiskTest, PercentilesCountEveryPath) {
+    // {amounts of the paths with a row and a 0 for each that ran out, paths beyond the limit,
+    //  p10, p50, p90}; nearest rank over every path, those beyond the limit above every amount.
+    struct Case {
+        std::vector<std::int32_t> amounts;
+        std::int32_t beyondLimit;
+        std::optional<std::int32_t> p10, p50, p90;
+    };
+    const std::vector<Case> cases{
+        // Ten paths: ranks 1, 5 and 9.
+        {{9, 0, 7, 0, 5, 4, 3, 0, 1, 8}, 0, 0, 3, 8},
+        // Four ran out: the band falls to 0 at the median.
+        {{0, 0, 0, 0, 0, 0, 7, 0, 8, 9}, 0, 0, 0, 8},
+        // Two beyond the limit take ranks 9 and 10 of ten.
+        {{-5, 3, 1, 2, 6, 4, 5, 0}, 2, -5, 3, std::nullopt},
+        // Five of ten beyond: rank 5 is the highest amount.
+        {{50, 10, 40, 20, 30}, 5, 10, 50, std::nullopt},
+        // Six of ten beyond: only the 10th percentile has an amount.
+        {{3, 1, 2, 4}, 6, 1, std::nullopt, std::nullopt},
+        // Every path beyond the limit, and one path alone.
+        {{}, 3, std::nullopt, std::nullopt, std::nullopt},
+        {{-7}, 0, -7, -7, -7},
+    };
+    for (Case c : cases) {
+        const RiskPercentiles expected{c.p10, c.p50, c.p90};
+        EXPECT_EQ(PercentilesOverPaths(c.amounts, c.beyondLimit), expected)
+            << c.amounts.size() << " amounts, " << c.beyondLimit << " beyond";
+    }
+}
+
+TEST(RiskTest, PathsThatEndCountInTheYearsAfter) {
+    // Spread 10 moves the drawdown plan's end around 2010: every year up to the last any path
+    // reaches is over all 200 paths; those that ran out count 0, so the band falls to 0.
+    RiskSettings settings;
+    settings.paths = 200;
+    settings.untilAge = 60;
+    const RiskSummary summary = RunRisk(DrawdownPlan(), settings, {}, {}, 1);
+    ASSERT_EQ(summary.status, RiskStatus::Done);
+    ASSERT_FALSE(summary.years.empty());
+    std::int32_t lastRow = 0;
+    for (std::int32_t k = 0; k < settings.paths; ++k)
+        lastRow = std::max(lastRow,
+                           ProjectPath(DrawdownPlan(), PathOffsets(1, 10, k), 60)->table.rowCount);
+    EXPECT_EQ(summary.years.back().year, 2000 + lastRow - 1);
+    for (const RiskYear& year : summary.years) {
+        EXPECT_EQ(year.paths + year.ranOut, 200) << year.year;
+        EXPECT_EQ(year.beyondLimit, 0) << year.year;
+    }
+    EXPECT_EQ(summary.years.back().p50, 0);
+    EXPECT_EQ(summary.years.back().p10, 0);
+    EXPECT_GT(summary.years.back().ranOut, 100);
+
+    // Every path stops at the limit after its first row: nothing after it, and no path counts
+    // as lasting.
+    settings.untilAge = 95;
+    const RiskSummary limited = RunRisk(LimitPlan(), settings, {}, {}, 1);
+    EXPECT_EQ(limited.stoppedAtLimit, 200);
+    EXPECT_EQ(limited.successes, 0);
+    ASSERT_GT(limited.years.size(), 1u);
+    EXPECT_EQ(limited.years.front().beyondLimit, 0);
+    for (const RiskYear& year : limited.years) {
+        EXPECT_EQ(year.paths + year.beyondLimit, 200) << year.year;
+        EXPECT_EQ(year.ranOut, 0) << year.year;
+    }
+    // In the last year most paths are beyond the limit: the median has no amount.
+    EXPECT_GT(limited.years.back().beyondLimit, 100);
+    EXPECT_EQ(limited.years.back().p50, std::nullopt);
+    EXPECT_EQ(limited.years.back().p90, std::nullopt);
+}
+
+TEST(RiskTest, PercentilesOfARunAndItsWorstAndMedianPaths) {
     // Spread 20 moves the example's last years in and out of the projection.
     RiskSettings settings;
     settings.paths = 200;
@@ -158,9 +228,10 @@ TEST(RiskTest, PercentilesOverThePathsThatHaveTheYear) {
     ASSERT_FALSE(summary.years.empty());
     EXPECT_EQ(summary.years.front().paths, 200);
     EXPECT_LT(summary.years.back().paths, 200);
+    EXPECT_EQ(summary.years.back().paths + summary.years.back().ranOut, 200);
     for (const RiskYear& year : summary.years) {
-        EXPECT_LE(year.p10, year.p50) << year.year;
-        EXPECT_LE(year.p50, year.p90) << year.year;
+        EXPECT_LE(*year.p10, *year.p50) << year.year;
+        EXPECT_LE(*year.p50, *year.p90) << year.year;
     }
     EXPECT_LT(summary.years[2].p10, summary.years[2].p90);
     const PathProjection worst =

@@ -20,6 +20,9 @@ const ExplanationText kPageText{[](const std::string& name) { return '<' + name 
                                 [](float rate) { return 'r' + std::to_string(rate); },
                                 [](std::int64_t amount) { return '$' + std::to_string(amount); }};
 
+const NumberWords kPageNumbers{[](std::int64_t n) { return '#' + std::to_string(n); },
+                               [](std::int32_t tenths) { return 't' + std::to_string(tenths); }};
+
 } // namespace
 
 TEST(WebRiskTest, SettingsFromThePage) {
@@ -47,7 +50,8 @@ TEST(WebRiskTest, RunWithItsRoundedShareAndPaths) {
     // Spread 0: three identical paths of the drawdown plan, which runs out in 2010 at age 60.
     std::vector<std::int32_t> progress;
     const Json fails = Json::parse(RiskRunJson(
-        DrawdownPlan(), Settings(3, 0), [&](std::int32_t done) { progress.push_back(done); }));
+        DrawdownPlan(), Settings(3, 0), [&](std::int32_t done) { progress.push_back(done); },
+        kPageNumbers));
     EXPECT_EQ(progress, std::vector<std::int32_t>{3});
     EXPECT_EQ(fails["status"], "done");
     EXPECT_EQ(fails["horizonYear"], 2045);
@@ -58,13 +62,19 @@ TEST(WebRiskTest, RunWithItsRoundedShareAndPaths) {
     // second.
     EXPECT_EQ(fails["worstPath"], 0);
     EXPECT_EQ(fails["medianPath"], 1);
-    const Json lasts = Json::parse(RiskRunJson(DrawdownPlan(), Settings(3, 0, 55), {}));
+    const Json lasts =
+        Json::parse(RiskRunJson(DrawdownPlan(), Settings(3, 0, 55), {}, kPageNumbers));
     EXPECT_EQ(lasts["successes"], 3);
     EXPECT_EQ(lasts["successTenths"], 1000);
+    // The pane's sentence, with the numbers as the page writes them.
+    EXPECT_EQ(lasts["answer"], "The money lasts to age 55 in #3 of #3 paths: t1000\u00a0%");
 
     Plan noAge = DrawdownPlan();
     noAge.birthDate.SetDate(-1, -1, -1);
-    EXPECT_EQ(RiskRunJson(noAge, Settings(3, 0), {}), R"({"status":"invalidBirthDate"})");
+    EXPECT_EQ(
+        Json::parse(RiskRunJson(noAge, Settings(3, 0), {}, kPageNumbers)),
+        (Json{{"status", "invalidBirthDate"},
+              {"answer", "Enter a birth date in General Data to see how sure the plan is."}}));
 }
 
 TEST(WebRiskTest, APathAndItsYearsWithTheirReturns) {

@@ -120,7 +120,18 @@ export interface RiskSummary {
     horizonYear: number;
     successes: number;
     stoppedAtLimit: number;
-    years: { year: number; paths: number; p10: number; p50: number; p90: number }[];
+    // Over every path; a percentile that falls beyond the calculation limit is null.
+    years: {
+        year: number;
+        paths: number;
+        ranOut: number;
+        beyondLimit: number;
+        p10: number | null;
+        p50: number | null;
+        p90: number | null;
+    }[];
+    // How sure the plan is, or why that is not known, as the desktop's pane says it.
+    answer: string;
     // The share of the paths that succeed in tenths of a percent, rounded by the core.
     successTenths: number;
     worstPath: number;
@@ -142,6 +153,12 @@ export interface RiskPath {
     stoppedAtLimit: boolean;
 }
 
+// How the page writes the numbers inside the core's sentences.
+export interface NumberWords {
+    whole(number: number): string;
+    tenths(tenths: number): string;
+}
+
 export interface Texts {
     errorOpeningFile: string;
     fileFormatError: string;
@@ -149,6 +166,10 @@ export interface Texts {
     allocationError: string;
     enterInteger: string;
     enterNumber: string;
+    riskCancelled: string;
+    riskCannotCalculate: string;
+    // A percentile that falls on a path beyond the calculation limit.
+    beyondLimit: string;
 }
 
 interface Module {
@@ -163,7 +184,10 @@ interface Module {
     whatIf(expensesPercent: number, returnPoints: number): string;
     sustain(age: number, returnPoints: number): string;
     sensitivity(): string;
-    risk(paths: number, spread: number, seed: string, untilAge: number, progress?: (done: number) => void): string;
+    risk(
+        paths: number, spread: number, seed: string, untilAge: number, progress: ((done: number) => void) | undefined,
+        numbers: NumberWords,
+    ): string;
     riskPath(paths: number, spread: number, seed: string, untilAge: number, path: number): string;
     yearLines(year: number, text: ExplanationText): string;
     explainPathYear(
@@ -278,9 +302,9 @@ export class Core {
         return JSON.parse(this.module.sensitivity());
     }
     // The whole run, on the calling thread: the page calls it from a worker.
-    risk(settings: RiskSettings, progress?: (done: number) => void): RiskSummary {
+    risk(settings: RiskSettings, numbers: NumberWords, progress?: (done: number) => void): RiskSummary {
         const { paths, spread, seed, untilAge } = settings;
-        return JSON.parse(this.module.risk(paths, spread, seed, untilAge, progress));
+        return JSON.parse(this.module.risk(paths, spread, seed, untilAge, progress, numbers));
     }
     riskPath(settings: RiskSettings, path: number): RiskPath | null {
         const { paths, spread, seed, untilAge } = settings;

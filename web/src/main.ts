@@ -93,10 +93,14 @@ async function start(): Promise<void> {
     };
     const display = new MoneyDisplay(core);
     const details = new YearDetails(client, display);
-    const projection = new ProjectionView(display, (year) => {
-        details.choose(year);
-        showTab('details');
-    });
+    const projection = new ProjectionView(
+        display,
+        (year) => {
+            details.choose(year);
+            showTab('details');
+        },
+        core.texts.beyondLimit,
+    );
     const whatIf = new WhatIf(client, display, (variant) => projection.showVariant(variant));
     const risk = new RiskView(
         client,
@@ -106,6 +110,7 @@ async function start(): Promise<void> {
             projection.showPath(path);
             details.showPath(path);
         },
+        core.texts,
     );
     byId('view-projection').append(projection.element);
     byId('view-details').append(details.element);

@@ -120,9 +120,14 @@ export class ProjectionView {
     private band: RiskSummary | null = null;
     private path: ShownPath | null = null;
 
+    // Series by series, the points of a percentile beyond the calculation limit, drawn at the top.
+    private beyond: boolean[][] = [];
+
     constructor(
         private readonly display: MoneyDisplay,
         private readonly chooseYear: (year: number) => void,
+        // What the read-out says of such a point.
+        private readonly beyondLimit: string,
     ) {
         this.body = el('tbody');
         this.table = el(
@@ -247,7 +252,15 @@ export class ProjectionView {
                 { label: 'Total Assets, 10th percentile of paths', stroke: colors.band, width: 1, class: kBandLowEdge, points: { show: false } },
                 { label: 'Total Assets, median of paths', stroke: colors.total, width: 2, dash: [5, 4] },
             );
-            data.push(column(risk, (y) => y.p90), column(risk, (y) => y.p10), column(risk, (y) => y.p50));
+            // A percentile beyond the calculation limit has no amount: it goes to the top of the chart.
+            const percentile = (value: (y: RiskSummary['years'][number]) => number | null) =>
+                x.map((year) => {
+                    const row = risk.get(year);
+                    if (row === undefined) return null;
+                    const amount = value(row);
+                    return amount === null ? Number.POSITIVE_INFINITY : this.display.shown(amount, year);
+                });
+            data.push(percentile((y) => y.p90), percentile((y) => y.p10), percentile((y) => y.p50));
             bands.push({ series: [1, 2], fill: colors.band });
         }
         add(
@@ -282,6 +295,11 @@ export class ProjectionView {
             data.push(x.map(() => null));
             return { year: mark.year, series: series.length - 1, ...line };
         });
+        const amounts = data.slice(1).flat().filter((v): v is number => v !== null && Number.isFinite(v));
+        const [lowest, highest] = uPlot.rangeNum(Math.min(0, ...amounts), Math.max(0, ...amounts), 0.1, true);
+        this.beyond = data.map((values) => values.map((v) => v === Number.POSITIVE_INFINITY));
+        const atTop = this.beyond.some((points) => points.includes(true));
+        for (const values of data) values.forEach((v, i) => v === Number.POSITIVE_INFINITY && (values[i] = highest));
         const today = this.display.todaysMoney ? `In ${this.display.currentYear} money` : undefined;
         // The axis's title is drawn, so the figure's name says it too.
         this.chartBox.setAttribute('aria-label', today ? `Projection chart, ${today.toLowerCase()}` : 'Projection chart');
@@ -296,7 +314,8 @@ export class ProjectionView {
                 width,
                 height: 320,
                 series,
-                scales: { x: { time: false } },
+                // Fixed where the band reaches the top, so that the top stays where it was put.
+                scales: { x: { time: false }, ...(atTop ? { y: { range: [lowest, highest] } } : {}) },
                 bands,
                 axes: [
                     { ...axis, values: plain, incrs: [1, 2, 5, 10, 20, 50] },
@@ -328,10 +347,10 @@ export class ProjectionView {
             return;
         }
         const values = u.series
-            .map((series, i) => ({ series, value: u.data[i][index] }))
+            .map((series, i) => ({ series, value: u.data[i][index], beyond: this.beyond[i]?.[index] }))
             .slice(1)
             .filter(({ series, value }) => series.show && value != null && series.class !== kBandLowEdge)
-            .map(({ series, value }) => `${series.label} ${amountText(value as number)}`);
+            .map(({ series, value, beyond }) => `${series.label} ${beyond ? this.beyondLimit : amountText(value as number)}`);
         this.readout.textContent = `${u.data[0][index]}: ${values.join('; ')}`;
     }
 

@@ -1,7 +1,7 @@
 // Risk: many seeded paths of the plan with returns that vary year by year, run by the core in
 // a worker. The answer in the desktop pane's sentence, the percentiles of Total Assets by
 // decade, the band on the chart, and the worst and median paths to draw and explain.
-import type { Plan, RiskPath, RiskSettings, RiskSummary } from './core';
+import type { Plan, RiskPath, RiskSettings, RiskSummary, Texts } from './core';
 import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import { amountText } from './numbers';
@@ -39,21 +39,6 @@ function whole(value: string, min: number, max: number): number | null {
 // "worst path, no. 256": numbered from 0, as orbelan-cli risk --path takes it.
 export function pathName(worst: boolean, path: number): string {
     return `${worst ? 'worst' : 'median'} path, no. ${path}`;
-}
-
-// "The money lasts to age 95 in 873 of 1,000 paths: 87.3 %", the share as the core rounds it
-// and kept on one line with its sign.
-export function answerSentence(summary: RiskSummary): string {
-    const share = (summary.successTenths / 10).toLocaleString(undefined, {
-        minimumFractionDigits: 1,
-        maximumFractionDigits: 1,
-    });
-    const answer =
-        `The money lasts to age ${summary.untilAge} in ${summary.successes.toLocaleString()} of ` +
-        `${summary.paths.toLocaleString()} paths: ${share}\u00a0%`;
-    // Such a path neither ran out nor is known to last: it is not counted as lasting.
-    if (summary.stoppedAtLimit === 0) return answer;
-    return `${answer}. ${summary.stoppedAtLimit.toLocaleString()} stopped at the calculation limit before that age.`;
 }
 
 export class RiskView {
@@ -110,16 +95,24 @@ export class RiskView {
         private readonly runner: RiskRunner,
         private readonly showBand: (summary: RiskSummary | null) => void,
         private readonly showPath: (path: ShownPath | null) => void,
+        // The core's words for what the run itself does not say.
+        private readonly texts: Texts,
     ) {
         const newSeedButton = el('button', { type: 'button', id: 'risk-new-seed' }, 'New seed');
         this.table = el(
             'table',
             { id: 'risk-years', class: 'numbers' },
-            el('caption', {}, 'Total Assets by decade and in the last year, over the paths that reach the year'),
+            el('caption', {}, 'Total Assets by decade and in the last year, over every path'),
             el(
                 'thead',
                 {},
-                el('tr', {}, ...['Year', 'Paths', '10th percentile', 'Median', '90th percentile'].map((c) => el('th', { scope: 'col' }, c))),
+                el(
+                    'tr',
+                    {},
+                    ...['Year', 'Paths with the year', 'Ran out', 'Beyond the limit', '10th percentile', 'Median', '90th percentile'].map(
+                        (c) => el('th', { scope: 'col' }, c),
+                    ),
+                ),
             ),
             this.body,
         );
@@ -159,7 +152,7 @@ export class RiskView {
         this.cancel.addEventListener('click', () => {
             this.runner.cancel();
             this.clear();
-            this.answer.textContent = 'Cancelled. Change an input to run it again.';
+            this.answer.textContent = this.texts.riskCancelled;
             // The button goes with the run: the focus stays in the view, on its first control.
             this.spread.focus();
         });
@@ -226,7 +219,7 @@ export class RiskView {
         clearTimeout(this.appear);
         this.appear = window.setTimeout(() => (this.running.hidden = false), kProgressAfterMs);
         const summary = await this.runner.run(this.plan, settings, (done) => (this.progress.value = done)).catch(
-            () => ({ status: 'cannotCalculate' }) as RiskSummary,
+            () => ({ status: 'cannotCalculate', answer: this.texts.riskCannotCalculate }) as RiskSummary,
         );
         // A cancelled run leaves the view to the run that replaced it.
         if (!summary) return;
@@ -234,16 +227,13 @@ export class RiskView {
         this.running.hidden = true;
         if (summary.status !== 'done') {
             this.answer.textContent =
-                summary.status === 'badSeed'
-                    ? 'Enter a seed: a whole number from 0 to 18446744073709551615.'
-                    : summary.status === 'invalidBirthDate'
-                      ? 'Enter a birth date in General Data to see how sure the plan is.'
-                      : 'Not enough memory to calculate the paths.';
+                summary.status === 'badSeed' ? 'Enter a seed: a whole number from 0 to 18446744073709551615.' : summary.answer;
             return;
         }
         this.summary = summary;
         this.settings = settings;
-        this.answer.textContent = answerSentence(summary);
+        this.answer.textContent = summary.answer;
+        const amount = (value: number | null) => (value === null ? this.texts.beyondLimit : amountText(value));
         this.body.replaceChildren(
             ...summary.years
                 .filter((y, i, all) => y.year % 10 === 0 || i === all.length - 1)
@@ -252,7 +242,8 @@ export class RiskView {
                         'tr',
                         {},
                         el('th', { scope: 'row' }, String(y.year)),
-                        ...[y.paths, y.p10, y.p50, y.p90].map((v) => el('td', {}, amountText(v))),
+                        ...[y.paths, y.ranOut, y.beyondLimit].map((v) => el('td', {}, amountText(v))),
+                        ...[y.p10, y.p50, y.p90].map((v) => el('td', {}, amount(v))),
                     ),
                 ),
         );

@@ -2,6 +2,7 @@
 // paths: the browser's module has no threads, and a run of 10,000 paths takes a while. A run
 // that is no longer wanted is ended with the worker.
 import { Core, type RiskSettings } from './core';
+import { pageNumbers } from './numberWords';
 
 export interface RiskRequest {
     // The plan's JSON text (planText).
@@ -22,6 +23,6 @@ const core = Core.load();
 scope.onmessage = async (event) => {
     const loaded = await core;
     loaded.usePlan(event.data.plan);
-    const summary = loaded.risk(event.data.settings, (done) => scope.postMessage({ done }));
+    const summary = loaded.risk(event.data.settings, pageNumbers, (done) => scope.postMessage({ done }));
     scope.postMessage({ summary });
 };

@@ -51,10 +51,8 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
         return page.$eval('#risk-answer', (e) => e.textContent);
     };
     const chance = (await cliOutput('risk', example)).stdout.split('\n')[0];
-    const [, cliShare, cliPaths] = chance.match(/: ([\d.]+)% of (\d+) paths/) ?? [];
     const sentence = await answer('1,000');
-    expect(cliPaths === '1000' && new RegExp(`^The money lasts to age 95 in \\d+ of 1,000 paths: ${cliShare}\u00a0%$`).test(sentence),
-        `the risk view says "${sentence}", orbelan-cli "${chance}"`);
+    expect(sentence === chance, `the risk view says "${sentence}", orbelan-cli "${chance}"`);
     // The legend as seen: the band is one entry, as on the desktop.
     const legend = () => page.$eval('#chart', (e) => e.innerText);
     const bandLegend = await legend();
@@ -197,12 +195,9 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     const limitLegend = await page.$eval('#chart', (e) => e.innerText);
     expect(projectionStopped && limitLegend.includes(limitMark), `the limit plan's legend reads ${limitLegend}, not ${limitMark}`);
     await page.click('#tab-risk');
-    const { successes, stoppedAtLimit } = JSON.parse((await cliOutput('risk', '--json', file)).stdout);
-    // Of 1,000 paths, the share in tenths of a percent is the number that last.
-    const share = (successes / 10).toFixed(1);
+    const { stoppedAtLimit } = JSON.parse((await cliOutput('risk', '--json', file)).stdout);
     const cases = [
-        ['1', `The money lasts to age 95 in ${successes.toLocaleString('en-US')} of 1,000 paths: ${share}\u00a0%. ` +
-            `${stoppedAtLimit.toLocaleString('en-US')} stopped at the calculation limit before that age.`],
+        ['1', (await cliOutput('risk', file)).stdout.split('\n')[0]],
         ['twelve', 'Enter a seed: a whole number from 0 to 18446744073709551615.'],
     ];
     for (const [seed, expected] of cases) {

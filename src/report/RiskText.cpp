@@ -1,0 +1,49 @@
+#include "report/RiskText.h"
+
+namespace {
+
+std::string Paths(std::int64_t count, const NumberWords& numbers) {
+    return numbers.whole(count) + (count == 1 ? " path" : " paths");
+}
+
+} // namespace
+
+std::string RiskAnswer(const RiskSummary& summary, const NumberWords& numbers) {
+    switch (summary.status) {
+    case RiskStatus::Done:
+        break;
+    case RiskStatus::InvalidBirthDate:
+        return "Enter a birth date in General Data to see how sure the plan is.";
+    case RiskStatus::CannotCalculate:
+        return "Not enough memory to calculate the paths.";
+    case RiskStatus::Stopped:
+        return RiskCancelledText();
+    }
+    const std::int32_t paths = summary.settings.paths;
+    const std::string age = std::to_string(summary.settings.untilAge);
+    if (summary.stoppedAtLimit >= paths) {
+        const std::string which =
+            paths == 1 ? "The only path stops" : "All " + Paths(paths, numbers) + " stop";
+        return which + " at the calculation limit before age " + age +
+               ": how sure the plan is cannot be calculated.";
+    }
+    // The share keeps its sign on its line.
+    std::string answer = "The money lasts to age " + age + " in " +
+                         numbers.whole(summary.successes) + " of " + Paths(paths, numbers) + ": " +
+                         numbers.tenths(SuccessTenths(summary)) + "\u00a0%";
+    if (summary.stoppedAtLimit > 0) {
+        answer += "; " + Paths(summary.stoppedAtLimit, numbers) +
+                  " stopped at the calculation limit first and " +
+                  (summary.stoppedAtLimit == 1 ? "is" : "are") + " not counted.";
+    }
+    return answer;
+}
+
+std::string RiskCancelledText() {
+    return "Cancelled. Change an input to run it again.";
+}
+
+std::string PercentileText(const std::optional<std::int32_t>& amount,
+                           const std::function<std::string(std::int64_t)>& amountText) {
+    return amount ? amountText(*amount) : "beyond the calculation limit";
+}
