@@ -38,8 +38,7 @@ std::error_code WriteNewFile(const fs::path& target, std::string_view bytes) {
 std::error_code OpenChecked(const fs::path& target, const struct stat& info, FileDescriptor& fd) {
     if (g_beforeOpenForTesting)
         g_beforeOpenForTesting();
-    fd = FileDescriptor(
-        ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    fd = FileDescriptor(OpenWithoutLinks(target, O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat opened {};
     if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0)
         return LastSystemError();

@@ -75,8 +75,8 @@ std::error_code ReplaceContents(int fd, std::string_view bytes) {
     return {};
 }
 
-void SyncFolder(const std::filesystem::path& folder) {
-    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+void SyncFolder(const std::filesystem::path& folder, int at) {
+    const FileDescriptor fd(::openat(at, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.IsOpen())
         ::fsync(fd.Get());
 }

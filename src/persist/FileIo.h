@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -35,5 +36,6 @@ std::error_code ReadAll(int fd, std::string& bytes);
 // Makes the file hold exactly bytes, from its start, and syncs it to disk.
 std::error_code ReplaceContents(int fd, std::string_view bytes);
 // Makes a rename or an unlink in the folder durable. The files themselves are complete
-// either way, so a failure here is not reported.
-void SyncFolder(const std::filesystem::path& folder);
+// either way, so a failure here is not reported. A relative folder is taken from the folder
+// open at at.
+void SyncFolder(const std::filesystem::path& folder, int at = AT_FDCWD);

@@ -2,8 +2,11 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <string>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
 
@@ -169,4 +172,15 @@ std::error_code ResolveLinksForSave(const fs::path& path, fs::path& resolved) {
             return error;
         current = target.is_absolute() ? target : folder.path / target;
     }
+}
+
+int OpenWithoutLinks(const fs::path& path, int flags) {
+    open_how how{};
+    how.flags = static_cast<std::uint64_t>(flags);
+    how.resolve = RESOLVE_NO_SYMLINKS;
+    const long fd = ::syscall(SYS_openat2, AT_FDCWD, path.c_str(), &how, sizeof how);
+    // Older kernels, and sandboxes that do not know the call, refuse it as a whole.
+    if (fd >= 0 || (errno != ENOSYS && errno != EPERM))
+        return static_cast<int>(fd);
+    return ::open(path.c_str(), flags | O_NOFOLLOW);
 }

@@ -39,3 +39,9 @@ std::error_code WalkToFolder(const std::filesystem::path& folder, WalkedFolder& 
 // link stays.
 std::error_code ResolveLinksForSave(const std::filesystem::path& path,
                                     std::filesystem::path& resolved);
+
+// Opens path, whose parts are no links (as ResolveLinksForSave gives it), as open(2) would,
+// but fails with ELOOP when a link has been put in place of any part since: one planted in a
+// shared folder between the walk and the write is never followed. Where the kernel cannot
+// check every part (before Linux 5.6), the last one is checked.
+int OpenWithoutLinks(const std::filesystem::path& path, int flags);

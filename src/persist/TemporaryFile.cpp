@@ -1,5 +1,7 @@
 #include "persist/TemporaryFile.h"
 
+#include "persist/LinkPolicy.h"
+
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -44,8 +46,9 @@ bool IsTemporaryName(std::string_view name, std::string_view prefix) {
     return true;
 }
 
-// Creates the file and gives its name back in path: mkostemps, with a mode of our choosing.
-int CreateBeside(const fs::path& target, mode_t mode, fs::path& path) {
+// Creates the file in the folder and gives its name back: mkostemps, in a folder open and
+// with a mode of our choosing.
+int CreateIn(int folder, const fs::path& target, mode_t mode, std::string& created) {
     static constexpr std::string_view kLetters =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937_64 random{std::random_device{}()};
@@ -56,12 +59,11 @@ int CreateBeside(const fs::path& target, mode_t mode, fs::path& path) {
         for (std::size_t i = 0; i < kRandomPart.size(); ++i)
             name += kLetters[pick(random)];
         name += kSuffix;
-        const fs::path candidate = FolderOf(target) / name;
-        const int fd =
-            ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        const int fd = ::openat(folder, name.c_str(),
+                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             if (fd >= 0)
-                path = candidate;
+                created = std::move(name);
             return fd;
         }
     }
@@ -71,14 +73,16 @@ int CreateBeside(const fs::path& target, mode_t mode, fs::path& path) {
 } // namespace
 
 TemporaryFile::TemporaryFile(const fs::path& target, mode_t mode)
-    : m_target(target), m_fd(CreateBeside(target, mode, m_path)) {
+    : m_targetName(target.filename()),
+      m_folder(OpenWithoutLinks(FolderOf(target), O_PATH | O_DIRECTORY | O_CLOEXEC)),
+      m_fd(m_folder.IsOpen() ? CreateIn(m_folder.Get(), target, mode, m_name) : -1) {
     if (!m_fd.IsOpen())
         m_creationError = LastSystemError();
 }
 
 TemporaryFile::~TemporaryFile() {
-    if (!m_path.empty() && !m_committed)
-        ::unlink(m_path.c_str());
+    if (!m_name.empty() && !m_committed)
+        ::unlinkat(m_folder.Get(), m_name.c_str(), 0);
 }
 
 std::error_code TemporaryFile::Commit(std::string_view bytes) {
@@ -87,12 +91,13 @@ std::error_code TemporaryFile::Commit(std::string_view bytes) {
         error = LastSystemError();
     if (const std::error_code closed = m_fd.Close(); !error)
         error = closed;
-    if (!error && ::rename(m_path.c_str(), m_target.c_str()) != 0)
+    if (!error &&
+        ::renameat(m_folder.Get(), m_name.c_str(), m_folder.Get(), m_targetName.c_str()) != 0)
         error = LastSystemError();
     if (error)
         return error;
     m_committed = true;
-    SyncFolder(FolderOf(m_target));
+    SyncFolder(".", m_folder.Get());
     return {};
 }
 

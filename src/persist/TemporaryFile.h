@@ -3,6 +3,7 @@
 #include "persist/FileIo.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <sys/types.h>
 #include <system_error>
@@ -12,7 +13,8 @@
 // than a file name may be. The name ends in ".tmp": a crash never leaves something that
 // looks like a plan. Created with mode as open(2) creates a file, so that the umask or the
 // folder's default ACL apply to it as they apply to any new file. Removed again unless it was
-// committed.
+// committed. target names no link in any part (LinkPolicy.h): the folder is opened once,
+// refusing any link put in the path since, and the file is made and renamed in that folder.
 class TemporaryFile {
 public:
     TemporaryFile(const std::filesystem::path& target, mode_t mode);
@@ -28,8 +30,9 @@ public:
     std::error_code Commit(std::string_view bytes);
 
 private:
-    std::filesystem::path m_target;
-    std::filesystem::path m_path;
+    std::filesystem::path m_targetName;
+    FileDescriptor m_folder;
+    std::string m_name;
     FileDescriptor m_fd;
     std::error_code m_creationError;
     bool m_committed = false;

@@ -2,6 +2,7 @@
 #include "persist/AtomicFileWriter.h"
 #include "persist/FileIo.h"
 #include "persist/PlanFile.h"
+#include "persist/TemporaryFile.h"
 #include "tests/persist/KillLoopPlans.h"
 #include "tests/persist/SaveFixture.h"
 #include "tests/support/ExamplePlans.h"
@@ -265,4 +266,18 @@ TEST_F(SaveSecurityTest, NewFileGetsWhatTheFolderDefaultAccessListGivesEveryNewF
     EXPECT_EQ(StatOf(path).st_mode & 07777, 0660u);
     EXPECT_EQ(StatOf(path).st_mode & 07777, StatOf(other).st_mode & 07777);
     EXPECT_EQ(accessList(path), accessList(other));
+}
+
+TEST_F(SaveSecurityTest, LinkPutInThePathAfterItsWalkIsRefusedNotFollowed) {
+    // As a save meets a folder of the path that someone replaced by a link once the path had
+    // been walked.
+    const fs::path elsewhere = m_dir.Path() / "elsewhere";
+    fs::create_directory(elsewhere);
+    fs::create_directory_symlink(elsewhere, m_dir.Path() / "swapped");
+    const fs::path target = m_dir.Path() / "swapped" / "plan.Orbe";
+
+    const TemporaryFile temporary(target, 0600);
+
+    EXPECT_EQ(temporary.CreationError(), std::errc::too_many_symbolic_link_levels);
+    EXPECT_TRUE(fs::is_empty(elsewhere));
 }
