@@ -44,14 +44,28 @@ std::error_code OpenChecked(const fs::path& target, const struct stat& info, Fil
         return LastSystemError();
     if (opened.st_dev != info.st_dev || opened.st_ino != info.st_ino)
         return MakeSaveError(SaveFailure::FileReplacedDuringSave);
-    return LockWholeFile(fd.Get(), true);
+    switch (LockForSave(fd.Get())) {
+    case LockWait::Free:
+        return {};
+    case LockWait::Busy:
+        return MakeSaveError(SaveFailure::SaveInProgress);
+    case LockWait::Failed:
+        break;
+    }
+    return LastSystemError();
 }
 
-std::error_code ReplaceExistingFile(const fs::path& target, const struct stat& info,
+std::error_code ReplaceExistingFile(const fs::path& target, const struct stat& checked,
                                     std::string_view bytes) {
     FileDescriptor fd(-1);
-    if (const std::error_code error = OpenChecked(target, info, fd))
+    if (const std::error_code error = OpenChecked(target, checked, fd))
         return error;
+    // What it finds was told to the user when the file was opened; here it only matters
+    // that an interrupted write is undone before this one begins, under this save's lock.
+    RestoreInterruptedSaveOf(fd.Get(), checked);
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0)
+        return LastSystemError();
     RemoveStaleTemporaryFiles(target);
     if (info.st_nlink > 1)
         return WriteFileInPlace(fd.Get(), target, info, bytes);
@@ -73,9 +87,6 @@ std::error_code WriteFileSafely(const fs::path& target, std::string_view bytes) 
     fs::path resolved;
     if (const std::error_code error = ResolveLinksForSave(target, resolved))
         return error;
-    // What it finds was told to the user when the file was opened; here it only matters
-    // that an interrupted write is undone before this one begins.
-    RestoreInterruptedSave(resolved);
     struct stat info {};
     if (::lstat(resolved.c_str(), &info) != 0) {
         if (errno != ENOENT)

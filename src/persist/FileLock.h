@@ -1,9 +1,27 @@
 #pragma once
 
-#include <system_error>
+// Saves and reads of one file meet through open file description locks on the whole file.
+// A save holds a write lock, which only someone who may write the file can take. Reads take
+// none: anyone who may read a file could hold a read lock on it for ever and so stop its
+// owner's saves, so saves pay no heed to read locks and a reader checks instead that no save
+// ran while it read (PlanFileOpen.h).
+enum class LockWait {
+    // No other save holds the file (for LockForSave: and this one now does, or only read
+    // locks stand in its way and it goes on without).
+    Free,
+    // Another save still held the file after the time a save may take.
+    Busy,
+    // The system refused; errno says why.
+    Failed,
+};
 
-// Takes an open file description lock on the whole file open at fd: a write lock for a
-// save, a read lock for a look that must not run into the middle of one. A lock that
-// another save holds is waited for briefly; then the error is SaveFailure::SaveInProgress.
-// The lock goes when fd is closed.
-std::error_code LockWholeFile(int fd, bool forWriting);
+// Whether a save of another open file description holds the file open at fd now.
+bool SaveHoldsFile(int fd);
+
+// Waits while a save of another open file description holds the file open at fd, at most
+// the time a save may take (2 s).
+LockWait WaitForOtherSaves(int fd);
+
+// Takes a save's write lock on the file open (for writing) at fd, waiting as
+// WaitForOtherSaves does. The lock goes when fd is closed.
+LockWait LockForSave(int fd);

@@ -10,7 +10,9 @@ enum class WriteState {
     // The new bytes: the write was complete.
     New,
     // A start of the new bytes, followed by the rest of the old ones when the old were
-    // longer: the write stopped part-way, and only the old bytes make a whole plan.
+    // longer: the write stopped part-way, and only the old bytes make a whole plan. Also
+    // what a putting back of the old bytes over such a file leaves when it stopped
+    // part-way: a start of the old bytes before it, so that it can simply be done again.
     Torn,
     // Anything else: the file was written by something other than this save since.
     Other,

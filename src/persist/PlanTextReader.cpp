@@ -27,6 +27,12 @@ void PlanTextReader::SkipLineEnd() {
     ++m_line;
 }
 
+std::size_t PlanTextReader::Consumed() const {
+    if (!AtLineEnd())
+        return m_pos;
+    return m_pos + (m_text[m_pos] == '\r' ? 2 : 1);
+}
+
 void PlanTextReader::SkipWhiteSpace() {
     while (m_pos < m_text.size() && IsWhiteSpace(m_text[m_pos]))
         if (AtLineEnd())
@@ -39,6 +45,7 @@ bool PlanTextReader::Fail() {
     if (!m_failed) {
         m_failed = true;
         m_failedLine = m_line;
+        m_failedAt = m_pos;
     }
     return false;
 }

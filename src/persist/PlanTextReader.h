@@ -27,6 +27,10 @@ public:
     // 1-based line of the first failed read; 0 while nothing failed.
     std::size_t FailedLine() const { return m_failedLine; }
     std::size_t Size() const { return m_text.size(); }
+    // The first failed read met the end of the text: more text might have let it succeed.
+    bool RanOut() const { return m_failed && m_failedAt >= m_text.size(); }
+    // How much of the text has been read, the line end right after the last value included.
+    std::size_t Consumed() const;
 
 private:
     bool AtLineEnd() const;
@@ -41,4 +45,5 @@ private:
     std::size_t m_line = 1;
     bool m_failed = false;
     std::size_t m_failedLine = 0;
+    std::size_t m_failedAt = 0;
 };

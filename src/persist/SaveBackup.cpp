@@ -3,13 +3,13 @@
 #include "persist/FileIo.h"
 #include "persist/FileLock.h"
 #include "persist/InterruptedWrite.h"
+#include "persist/SaveBackupRecord.h"
 #include "persist/SaveErrors.h"
 #include "persist/StateFolder.h"
 #include "persist/UserMessages.h"
 #include "persist/WritePermission.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -23,66 +23,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kMagic = "orbelan save backup 2\n";
-
 std::string BackupName(const struct stat& info) {
     return "save-" + std::to_string(info.st_dev) + "-" + std::to_string(info.st_ino);
-}
-
-struct BackupRecord {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    std::int64_t mtimeSeconds = 0;
-    std::int64_t mtimeNanoseconds = 0;
-    std::string_view oldBytes;
-    std::string_view newBytes;
-};
-
-std::string EncodeBackup(const fs::path& file, const struct stat& info, std::string_view oldBytes,
-                         std::string_view newBytes) {
-    std::error_code ignored;
-    // Absolute, so that the user is told a path that means something from anywhere.
-    std::string contents(kMagic);
-    for (const std::uint64_t number :
-         {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-          static_cast<std::uint64_t>(info.st_mtim.tv_sec),
-          static_cast<std::uint64_t>(info.st_mtim.tv_nsec),
-          static_cast<std::uint64_t>(oldBytes.size()), static_cast<std::uint64_t>(newBytes.size())})
-        contents += std::to_string(number) + ' ';
-    contents += '\n';
-    contents += fs::absolute(file, ignored).lexically_normal().string();
-    contents.push_back('\0');
-    contents.append(oldBytes);
-    contents.append(newBytes);
-    return contents;
-}
-
-// The record a backup holds; nothing when it is not one that EncodeBackup wrote.
-std::optional<BackupRecord> DecodeBackup(std::string_view contents) {
-    if (!contents.starts_with(kMagic))
-        return std::nullopt;
-    contents.remove_prefix(kMagic.size());
-    std::uint64_t numbers[6] = {};
-    for (std::uint64_t& number : numbers) {
-        const auto [end, error] =
-            std::from_chars(contents.data(), contents.data() + contents.size(), number);
-        if (error != std::errc{} || end == contents.data() + contents.size() || *end != ' ')
-            return std::nullopt;
-        contents.remove_prefix(static_cast<std::size_t>(end - contents.data()) + 1);
-    }
-    const std::size_t pathEnd = contents.find('\0');
-    if (!contents.starts_with('\n') || pathEnd == std::string_view::npos)
-        return std::nullopt;
-    contents.remove_prefix(pathEnd + 1);
-    const std::uint64_t oldSize = numbers[4];
-    if (oldSize > contents.size() || contents.size() - oldSize != numbers[5])
-        return std::nullopt;
-    return BackupRecord{numbers[0],
-                        numbers[1],
-                        static_cast<std::int64_t>(numbers[2]),
-                        static_cast<std::int64_t>(numbers[3]),
-                        contents.substr(0, oldSize),
-                        contents.substr(oldSize)};
 }
 
 constexpr std::size_t kRandomLength = 8;
@@ -140,11 +82,13 @@ std::error_code WriteFileInFolder(int folder, const std::string& name, std::stri
     return {};
 }
 
-// Moves a backup that this file does not match out of the way of later saves, keeping it.
+// Moves a backup that this file does not match out of the way of later saves, keeping it
+// under a plan file's name: the program opens a backup as the plan it holds from before
+// its save (PlanFileOpen.h).
 fs::path SetAside(int folder, const std::string& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string kept =
-            UnusedName("kept-" + name + "-" + std::to_string(std::time(nullptr)));
+            UnusedName("kept-" + name + "-" + std::to_string(std::time(nullptr))) + ".Orbe";
         if (::renameat2(folder, name.c_str(), folder, kept.c_str(), RENAME_NOREPLACE) == 0) {
             ::fsync(folder);
             return SaveBackupFolder() / kept;
@@ -160,7 +104,7 @@ RestoreResult Result(RestoreStatus status, fs::path backup, std::string reason =
 }
 
 // Puts the old bytes and modification time back into the file open at fd.
-std::error_code PutBack(int fd, const BackupRecord& record) {
+std::error_code PutBack(int fd, const SaveBackupRecord& record) {
     if (const std::error_code error = ReplaceContents(fd, record.oldBytes))
         return error;
     const struct timespec times[2] = {
@@ -178,8 +122,16 @@ std::error_code WriteSaveBackup(const fs::path& file, const struct stat& info,
     if (!folder.fd.IsOpen())
         return folder.systemError != 0 ? BackupFolderError(folder.systemError)
                                        : MakeSaveError(SaveFailure::BackupFolderNotPrivate);
-    return WriteFileInFolder(folder.fd.Get(), BackupName(info),
-                             EncodeBackup(file, info, oldBytes, newBytes));
+    std::error_code ignored;
+    // Absolute, so that the user is told a path that means something from anywhere.
+    const SaveBackupRecord record{static_cast<std::uint64_t>(info.st_dev),
+                                  static_cast<std::uint64_t>(info.st_ino),
+                                  static_cast<std::int64_t>(info.st_mtim.tv_sec),
+                                  static_cast<std::int64_t>(info.st_mtim.tv_nsec),
+                                  fs::absolute(file, ignored).lexically_normal().string(),
+                                  oldBytes,
+                                  newBytes};
+    return WriteFileInFolder(folder.fd.Get(), BackupName(info), EncodeSaveBackup(record));
 }
 
 void RemoveSaveBackup(const struct stat& info) {
@@ -190,27 +142,20 @@ void RemoveSaveBackup(const struct stat& info) {
     ::fsync(folder.fd.Get());
 }
 
-RestoreResult RestoreInterruptedSave(const fs::path& file) {
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {};
+namespace {
+
+// The restore of the file open at target (stat info), which this process may change unless
+// denied says why not; a save of it that is running has finished or is not waited for.
+RestoreResult RestoreOpenFile(int target, const struct stat& info, const std::error_code& denied) {
     const std::string name = BackupName(info);
     const StateFolder folder = OpenStateFolder();
     if (!folder.fd.IsOpen()) {
         struct stat planted {};
         if (folder.Missing() || ::lstat((SaveBackupFolder() / name).c_str(), &planted) != 0)
-            return {};
+            return folder.Missing() ? RestoreResult{}
+                                    : Result(RestoreStatus::Unchecked, {}, folder.problem);
         return Result(RestoreStatus::Ignored, SaveBackupFolder() / name, folder.problem);
     }
-    // A read lock first, so that a save of this file that is running now finishes (and
-    // removes its backup) before the backup is looked at.
-    const std::error_code denied = CheckWritePermission(file, info);
-    const FileDescriptor target(
-        ::open(file.c_str(), (denied ? O_RDONLY : O_RDWR) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    struct stat opened {};
-    if (!target.IsOpen() || ::fstat(target.Get(), &opened) != 0 || opened.st_dev != info.st_dev ||
-        opened.st_ino != info.st_ino || LockWholeFile(target.Get(), !denied))
-        return {};
     const fs::path backupPath = SaveBackupFolder() / name;
     const FileDescriptor backup(
         ::openat(folder.fd.Get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -224,9 +169,9 @@ RestoreResult RestoreInterruptedSave(const fs::path& file) {
         return Result(RestoreStatus::Ignored, backupPath, problem);
     std::string contents;
     std::string current;
-    if (ReadAll(backup.Get(), contents) || ReadAll(target.Get(), current))
+    if (ReadAll(backup.Get(), contents) || ReadAll(target, current))
         return {};
-    const std::optional<BackupRecord> record = DecodeBackup(contents);
+    const std::optional<SaveBackupRecord> record = DecodeSaveBackup(contents);
     const WriteState state = record && record->device == static_cast<std::uint64_t>(info.st_dev) &&
                                      record->inode == static_cast<std::uint64_t>(info.st_ino)
                                  ? ClassifyWrite(current, record->oldBytes, record->newBytes)
@@ -244,17 +189,48 @@ RestoreResult RestoreInterruptedSave(const fs::path& file) {
     }
     if (denied)
         return Result(RestoreStatus::Refused, backupPath, denied.message());
-    if (const std::error_code error = PutBack(target.Get(), *record))
+    // Killed part-way, this leaves what the next look takes for torn again and finishes.
+    if (const std::error_code error = PutBack(target, *record))
         return Result(RestoreStatus::Refused, backupPath, error.message());
     ::unlinkat(folder.fd.Get(), name.c_str(), 0);
     ::fsync(folder.fd.Get());
     return Result(RestoreStatus::Restored, backupPath);
 }
 
+} // namespace
+
+RestoreResult RestoreInterruptedSave(const fs::path& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    const std::error_code denied = CheckWritePermission(file, info);
+    const FileDescriptor target(
+        ::open(file.c_str(), (denied ? O_RDONLY : O_RDWR) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    if (!target.IsOpen() || ::fstat(target.Get(), &opened) != 0 || opened.st_dev != info.st_dev ||
+        opened.st_ino != info.st_ino)
+        return {};
+    // A save of this file that is running now finishes (and removes its backup) before the
+    // backup is looked at.
+    const LockWait wait = denied ? WaitForOtherSaves(target.Get()) : LockForSave(target.Get());
+    if (wait == LockWait::Busy)
+        return Result(RestoreStatus::InProgress, {},
+                      MakeSaveError(SaveFailure::SaveInProgress).message());
+    if (wait == LockWait::Failed)
+        return {};
+    return RestoreOpenFile(target.Get(), opened, denied);
+}
+
+RestoreResult RestoreInterruptedSaveOf(int fd, const struct stat& info) {
+    return RestoreOpenFile(fd, info, {});
+}
+
 RestoreNotice DescribeRestore(const RestoreResult& result, const std::string& path) {
     const std::string backup = result.backup.string();
     switch (result.status) {
     case RestoreStatus::NoBackup:
+    case RestoreStatus::InProgress:
+    case RestoreStatus::Unchecked:
         return {};
     case RestoreStatus::Restored:
         return {std::string(kInterruptedSaveUndone), path};

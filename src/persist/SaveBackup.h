@@ -28,13 +28,17 @@ enum class RestoreStatus {
     Refused,
     // A backup that is not the user's alone (see StateFolder.h) was not looked at.
     Ignored,
+    // Another save still held the file after the time a save may take: nothing was looked at.
+    InProgress,
+    // The state folder is there but cannot be used, and no backup of this file shows in it.
+    Unchecked,
 };
 
 struct RestoreResult {
     RestoreStatus status = RestoreStatus::NoBackup;
     // Where the backup is now.
     std::filesystem::path backup;
-    // For Refused and Ignored: why.
+    // For Refused, Ignored, InProgress and Unchecked: why.
     std::string reason;
 };
 
@@ -42,8 +46,12 @@ struct RestoreResult {
 // belongs to, but only when the file holds exactly what that write can leave. Never stops
 // a plan from opening: a state folder that cannot be used simply holds no backup.
 RestoreResult RestoreInterruptedSave(const std::filesystem::path& file);
+// The same for a save, which holds the file open at fd (for writing, locked) and has
+// checked that it may write it; info is its stat.
+RestoreResult RestoreInterruptedSaveOf(int fd, const struct stat& info);
 
-// What to tell the user about the result; an empty text when there is nothing to say.
+// What to tell the user about the result when the plan opens; an empty text when there is
+// nothing to say (an open that meets a save in progress says so itself).
 struct RestoreNotice {
     std::string text;
     std::string detail;

@@ -1,5 +1,6 @@
 #include "persist/SaveErrors.h"
 
+#include "persist/PlanFileOpen.h"
 #include "persist/StateFolder.h"
 
 #include <cstring>
@@ -18,7 +19,7 @@ public:
             return "cannot keep the old bytes in " + folder +
                    ": it is not a folder that only you may use";
         case SaveFailure::SaveInProgress:
-            return "another save of this file is in progress; try again when it has finished";
+            return MakeOpenError(OpenFailure::SaveInProgress).message();
         case SaveFailure::FileReplacedDuringSave:
             return "the file was replaced by another one during the save";
         case SaveFailure::NotARegularFile:
