@@ -55,7 +55,7 @@ LockWait WaitForOtherSaves(int fd) {
 LockWait LockForSave(int fd) {
     const auto tryLock = [fd] {
         struct flock lock = WholeFile(F_WRLCK);
-        return ::fcntl(fd, F_OFD_SETLK, &lock) == 0 ? 0
+        return ::fcntl(fd, F_OFD_SETLK, &lock) == 0                   ? 0
                : errno == EAGAIN || errno == EACCES || errno == EINTR ? 1
                                                                       : -1;
     };

@@ -31,8 +31,8 @@ WriteState ClassifyWrite(std::string_view current, std::string_view oldBytes,
         return WriteState::Other;
     const std::size_t fromOld = CommonPrefix(current, oldBytes);
     const std::size_t throughNew =
-        fromOld + CommonPrefix(current.substr(fromOld),
-                               newBytes.substr(std::min(fromOld, newBytes.size())));
+        fromOld +
+        CommonPrefix(current.substr(fromOld), newBytes.substr(std::min(fromOld, newBytes.size())));
     if (size > oldBytes.size())
         return throughNew == size ? WriteState::Torn : WriteState::Other;
     return throughNew + CommonSuffix(current, oldBytes) >= size ? WriteState::Torn

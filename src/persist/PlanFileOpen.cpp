@@ -59,8 +59,8 @@ PlanOpenResult ReadPlanText(std::string_view text, std::uint64_t fileSize, Plan&
     plan.Reset();
     ReadPlan(in, plan);
     ranOut = in.RanOut();
-    return {PlanOpenStatus::Opened, in.FailedLine(), {},
-            in.Failed() ? 0 : fileSize - in.Consumed()};
+    return {
+        PlanOpenStatus::Opened, in.FailedLine(), {}, in.Failed() ? 0 : fileSize - in.Consumed()};
 }
 
 // Reads the file at fd from its start until bytes holds want bytes or the whole file; true

@@ -23,10 +23,13 @@ inline constexpr std::string_view kInterruptedSaveUndone =
 // The informative text names the backup.
 inline constexpr std::string_view kUnmatchedSaveBackup =
     "A save of this plan was interrupted, but the plan has been changed since, so it has been "
-    "left as it is. The plan as it was before that save is kept in the file named below.";
+    "left as it is. The plan as it was before that save is kept in the file named below: "
+    "open that file with Orbelan to see it, and save it under a name of your choice to keep "
+    "it.";
 inline constexpr std::string_view kInterruptedSaveNotUndone =
     "The last save of this plan was interrupted, and the plan cannot be put back as it was "
-    "before that save. That version is kept in the file named below.";
+    "before that save. That version is kept in the file named below: open that file with "
+    "Orbelan to see it, and save it under a name of your choice to keep it.";
 inline constexpr std::string_view kSaveBackupIgnored =
     "A backup of this plan from an interrupted save was ignored, because it is not a file "
     "that only you may use.";

@@ -25,6 +25,13 @@ TEST(InterruptedWriteTest, OnlyWhatTheWriteCanLeaveCountsAsTorn) {
         {"", "abc", "XYZ", WriteState::Other},
         {"", "", "XYZ", WriteState::Old},
         {"X", "", "XYZ", WriteState::Torn},
+        // The old bytes put back part-way over a torn file: done again, never taken for
+        // a later change.
+        {"aYZdef", "abcdef", "XYZ", WriteState::Torn},   // one byte over "XYZdef"
+        {"abZU", "abc", "XYZUVW", WriteState::Torn},     // two bytes over "XYZU"
+        {"abcU", "abc", "XYZUVW", WriteState::Torn},     // all of them, not yet cut
+        {"aYcdZf", "abcdef", "XYZ", WriteState::Other},  // a new byte after the old again
+        {"abcUVWQ", "abc", "XYZUVW", WriteState::Other}, // longer than both
     };
     for (const Case& c : cases)
         EXPECT_EQ(ClassifyWrite(c.current, c.oldBytes, c.newBytes), c.state)

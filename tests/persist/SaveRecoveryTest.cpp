@@ -1,5 +1,6 @@
 // What the next open does with the backup of a write in place that a crash cut short.
 #include "persist/PlanFile.h"
+#include "persist/PlanFileOpen.h"
 #include "persist/SaveBackup.h"
 #include "tests/persist/SaveFixture.h"
 #include "tests/support/ExamplePlans.h"
@@ -71,7 +72,9 @@ TEST_F(SaveRecoveryTest, FileThatTheUserMayNotWriteIsNotRestored) {
     ASSERT_EQ(BackupCount(), 1u);
     EXPECT_EQ(m_ui.GetJournal().front(),
               "message: The last save of this plan was interrupted, and the plan cannot be put "
-              "back as it was before that save. That version is kept in the file named below. [" +
+              "back as it was before that save. That version is kept in the file named below: "
+              "open that file with Orbelan to see it, and save it under a name of your choice "
+              "to keep it. [" +
                   BackupName() + " (Permission denied)]");
 }
 
@@ -128,4 +131,43 @@ TEST_F(SaveRecoveryTest, StateFolderThatCannotBeUsedStopsOnlySavesThatNeedABacku
                               ": cannot keep the old bytes in " + BackupFolder().string() +
                               ": Not a directory]");
     EXPECT_EQ(ReadBytes(path), kOld);
+}
+
+TEST_F(SaveRecoveryTest, PutBackStoppedAnywhereIsPutBackAgain) {
+    // Torn as long as the old bytes, and torn past their end.
+    for (const std::string& torn : {kTorn, kNew.substr(0, kOld.size() + 5)}) {
+        // Around the 26 new bytes of the tear, and the whole.
+        for (const std::size_t done : {std::size_t{0}, std::size_t{1}, std::size_t{25},
+                                       std::size_t{26}, std::size_t{27}, kOld.size()}) {
+            const std::string path = TornPlan("plan.Orbe");
+            std::ofstream(path, std::ios::binary | std::ios::trunc) << torn;
+            // A put-back of the old bytes killed after done of them.
+            std::ofstream(path, std::ios::binary | std::ios::in) << kOld.substr(0, done);
+
+            const RestoreStatus status = RestoreInterruptedSave(path).status;
+
+            EXPECT_TRUE(status == RestoreStatus::Restored || status == RestoreStatus::NoBackup)
+                << torn.size() << " bytes torn, " << done << " put back";
+            EXPECT_EQ(ReadBytes(path), kOld) << torn.size() << " bytes torn, " << done;
+            EXPECT_EQ(BackupCount(), 0u) << torn.size() << " bytes torn, " << done;
+        }
+    }
+}
+
+TEST_F(SaveRecoveryTest, KeptBackupOpensAsThePlanBeforeTheSave) {
+    const std::string old = PlanFileBytes(ProjectionExamplePlan());
+    const std::string path = m_dir.AddFile("plan.Orbe", old);
+    ASSERT_FALSE(WriteSaveBackup(path, StatOf(path), old, PlanFileBytes(FileExamplePlan())));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << "a later plan";
+
+    const RestoreResult result = RestoreInterruptedSave(path);
+
+    ASSERT_EQ(result.status, RestoreStatus::Unmatched);
+    EXPECT_EQ(result.backup.extension(), ".Orbe");
+    Plan kept;
+    const PlanOpenResult opened = OpenPlanFile(result.backup, kept);
+    EXPECT_EQ(opened.status, PlanOpenStatus::Opened);
+    EXPECT_FALSE(opened.Damaged());
+    EXPECT_EQ(opened.unreadBytes, 0u);
+    EXPECT_EQ(kept, ProjectionExamplePlan());
 }

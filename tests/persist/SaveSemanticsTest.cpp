@@ -211,7 +211,8 @@ TEST_F(SaveSemanticsTest, BackupOfAnotherFileIsKeptWithoutTouchingThisOne) {
     EXPECT_EQ(m_ui.GetJournal(),
               Journal{"message: A save of this plan was interrupted, but the plan has been "
                       "changed since, so it has been left as it is. The plan as it was before "
-                      "that save is kept in the file named below. [" +
+                      "that save is kept in the file named below: open that file with Orbelan "
+                      "to see it, and save it under a name of your choice to keep it. [" +
                       kept.string() + "]"});
 }
 
