@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "persist/UserMessages.h"
 #include "report/PlanChecks.h"
 
 #include <cstddef>
@@ -26,6 +27,20 @@ void PrintWarnings(const Plan& plan, std::ostream& out) {
         out << "warning: " << MoreProblemsSentence(problems.size() - kProblemsShown) << '\n';
 }
 
+// Why the file may still hold a save that a crash cut short: empty when nothing says so.
+std::string InterruptedSaveLeft(const RestoreResult& restore) {
+    switch (restore.status) {
+    case RestoreStatus::Refused:
+        return "holds a save that was interrupted, and it was not put back (" + restore.reason +
+               "); the plan as it was before that save is kept in " + restore.backup.string();
+    case RestoreStatus::Ignored:
+        return "may hold a save that was interrupted; its backup " + restore.backup.string() +
+               " was not used (" + restore.reason + ")";
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -34,15 +49,29 @@ int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream&
         return *status;
     const std::string& path = std::get<CommandArguments>(parsed).operands.front();
     Plan plan;
-    const auto opened = OpenForCli(path, plan, err);
+    RestoreResult restore;
+    const auto opened = OpenForCli(path, plan, err, &restore);
     if (!opened)
         return kExitCannotOpen;
+    if (const std::string left = InterruptedSaveLeft(restore); !left.empty()) {
+        out << path << ": " << left << '\n';
+        return kExitDamaged;
+    }
     if (opened->Damaged()) {
         out << path << ": damaged from line " << opened->damagedLine << '\n';
         return kExitDamaged;
     }
-    out << path << ": opens cleanly (" << Counted(plan.incomes.size(), "income item") << ", "
-        << Counted(plan.expenses.size(), "expense item") << ")\n";
+    const std::string counts = " (" + Counted(plan.incomes.size(), "income item") + ", " +
+                               Counted(plan.expenses.size(), "expense item") + ")\n";
+    if (opened->unreadBytes != 0) {
+        out << path << ": opens, but not cleanly" << counts;
+        out << "warning: " << UnreadBytesMessage(opened->unreadBytes) << '\n';
+        return kExitDamaged;
+    }
+    out << path << ": opens cleanly" << counts;
+    if (restore.status == RestoreStatus::Unchecked)
+        out << "warning: no save of this plan that a crash cut short could be looked for: "
+            << restore.reason << '\n';
     PrintWarnings(plan, out);
     return kExitSuccess;
 }

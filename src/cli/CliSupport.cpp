@@ -3,12 +3,16 @@
 #include "persist/SaveBackup.h"
 #include "persist/UserMessages.h"
 
-std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err) {
+std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err,
+                                         RestoreResult* restore) {
     // The same rule as the window: an interrupted save is undone, or its backup named.
-    const RestoreNotice restore = DescribeRestore(RestoreInterruptedSave(path), path);
-    if (!restore.text.empty())
-        err << "Warning: " << restore.text << ' ' << restore.detail << '\n';
-    const PlanOpenResult result = OpenPlanFile(path, plan);
+    const RestoreResult restored = RestoreInterruptedSave(path);
+    if (restore != nullptr)
+        *restore = restored;
+    const RestoreNotice notice = DescribeRestore(restored, path);
+    if (!notice.text.empty())
+        err << "Warning: " << notice.text << ' ' << notice.detail << '\n';
+    const PlanOpenResult result = OpenAfterRestore(restored, path, plan);
     switch (result.status) {
     case PlanOpenStatus::CannotOpen:
         // As the window and save say it: the file and the system's reason.
@@ -29,5 +33,7 @@ bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err) {
         return false;
     if (opened->Damaged())
         err << "Warning: " << DamagedFileMessage(opened->damagedLine) << '\n';
+    if (opened->unreadBytes != 0)
+        err << "Warning: " << UnreadBytesMessage(opened->unreadBytes) << '\n';
     return true;
 }

@@ -2,14 +2,17 @@
 
 #include "model/Plan.h"
 #include "persist/PlanFileOpen.h"
+#include "persist/SaveBackup.h"
 
 #include <optional>
 #include <ostream>
 #include <string>
 
 // Opens the plan, reporting a failure on err; empty when it did not open. A save of it that
-// a crash cut short is undone first, as the window does, with a warning on err.
-std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err);
+// a crash cut short is undone first, as the window does, with a warning on err; what that
+// found goes to restore when given.
+std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err,
+                                         RestoreResult* restore = nullptr);
 
 // Opens the plan for a projection: a damaged file still projects, with a warning on err.
 // False when it did not open.

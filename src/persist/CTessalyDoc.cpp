@@ -23,8 +23,9 @@ bool CTessalyDoc::OnNewDocument() {
 }
 
 bool CTessalyDoc::OnOpenDocument(const std::string& path) {
-    const RestoreNotice restore = DescribeRestore(RestoreInterruptedSave(PathFromUtf8(path)), path);
-    const PlanOpenResult result = OpenPlanFile(PathFromUtf8(path), m_plan);
+    const RestoreResult restored = RestoreInterruptedSave(PathFromUtf8(path));
+    const RestoreNotice restore = DescribeRestore(restored, path);
+    const PlanOpenResult result = OpenAfterRestore(restored, PathFromUtf8(path), m_plan);
     switch (result.status) {
     case PlanOpenStatus::CannotOpen:
         m_ui.ShowMessage(std::string(kErrorOpeningFile), FileErrorDetail(path, result.error));
@@ -42,6 +43,8 @@ bool CTessalyDoc::OnOpenDocument(const std::string& path) {
         m_ui.ShowMessage(restore.text, restore.detail);
     if (result.Damaged())
         m_ui.ShowMessage(DamagedFileMessage(result.damagedLine));
+    if (result.unreadBytes != 0)
+        m_ui.ShowMessage(UnreadBytesMessage(result.unreadBytes));
     return true;
 }
 

@@ -44,7 +44,7 @@ std::error_code MakeOpenError(OpenFailure failure);
 
 // Far beyond any real plan (a hundred thousand items take some 15 MB), and still a size
 // that fits in memory everywhere.
-inline constexpr std::uint64_t kMaxPlanFileBytes = std::uint64_t{256} << 20;
+inline constexpr std::uint64_t kMaxPlanFileBytes = std::uint64_t{64} << 20;
 
 // Checks the signature, then resets the plan and reads the file into it. Reading stops at
 // the end of the last item; whatever follows it is counted, not read. A save of the file

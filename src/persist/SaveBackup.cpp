@@ -225,6 +225,12 @@ RestoreResult RestoreInterruptedSaveOf(int fd, const struct stat& info) {
     return RestoreOpenFile(fd, info, {});
 }
 
+PlanOpenResult OpenAfterRestore(const RestoreResult& restore, const fs::path& file, Plan& plan) {
+    if (restore.status == RestoreStatus::InProgress)
+        return {PlanOpenStatus::CannotOpen, 0, MakeOpenError(OpenFailure::SaveInProgress), 0};
+    return OpenPlanFile(file, plan);
+}
+
 RestoreNotice DescribeRestore(const RestoreResult& result, const std::string& path) {
     const std::string backup = result.backup.string();
     switch (result.status) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "persist/PlanFileOpen.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -49,6 +51,12 @@ RestoreResult RestoreInterruptedSave(const std::filesystem::path& file);
 // The same for a save, which holds the file open at fd (for writing, locked) and has
 // checked that it may write it; info is its stat.
 RestoreResult RestoreInterruptedSaveOf(int fd, const struct stat& info);
+
+// Opens the plan file after its restore: a save that the restore found still holding it, for
+// longer than a save may take, makes the file one that cannot be opened now, without a
+// second wait.
+PlanOpenResult OpenAfterRestore(const RestoreResult& restore, const std::filesystem::path& file,
+                                Plan& plan);
 
 // What to tell the user about the result when the plan opens; an empty text when there is
 // nothing to say (an open that meets a save in progress says so itself).

@@ -32,6 +32,9 @@ StateFolder Problem(std::string problem, int systemError = 0) {
 
 StateFolder SystemProblem(const fs::path& path) {
     const int systemError = errno;
+    // Opened without following a link, a link is what "too many levels" means here.
+    if (systemError == ELOOP)
+        return Problem(path.string() + " is a symbolic link", systemError);
     return Problem(path.string() + ": " + std::strerror(systemError), systemError);
 }
 

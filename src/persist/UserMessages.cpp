@@ -6,6 +6,13 @@ std::string DamagedFileMessage(std::size_t line) {
            "value. Check the plan before you save it.";
 }
 
+std::string UnreadBytesMessage(std::uint64_t bytes) {
+    return "This plan file goes on after its last item: " + std::to_string(bytes) +
+           (bytes == 1 ? " byte after it was" : " bytes after it were") +
+           " not read. They may be left from a save that did not finish; check "
+           "the plan before you save it.";
+}
+
 std::string OutOfRangeMessage(std::int32_t year) {
     return "The projection stops before " + std::to_string(year) +
            ": the amounts of that year are larger than 2147483647 or smaller than "

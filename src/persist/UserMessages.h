@@ -41,5 +41,8 @@ std::string FileErrorDetail(const std::string& path, const std::error_code& erro
 // A plan file that opened although some of its values could not be read.
 std::string DamagedFileMessage(std::size_t line);
 
+// A plan file that opened whole, followed by bytes that were not read.
+std::string UnreadBytesMessage(std::uint64_t bytes);
+
 // A projection that ended early because a year's amounts left 32 bits.
 std::string OutOfRangeMessage(std::int32_t year);
