@@ -6,6 +6,7 @@
 #include "cli/StderrUiServices.h"
 #include "model/Projection.h"
 #include "persist/ExportFile.h"
+#include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
 #include "print/ProjectionReport.h"
 
@@ -68,6 +69,12 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
             return Usage(err, "--todays-money needs an inflation rate from 0 to 100");
     }
     const std::string& path = arguments.operands[0];
+    // A report given a plan's name by mistake (the input's own, say) would replace the plan.
+    if (IsPlanFile(arguments.operands[1])) {
+        err << kErrorSavingFile << '\n'
+            << arguments.operands[1] << ": is a plan file, which a report never replaces\n";
+        return kExitCannotSave;
+    }
     Plan plan;
     if (!OpenForProjection(path, plan, err))
         return kExitCannotOpen;

@@ -178,3 +178,19 @@ PlanOpenResult OpenPlanFile(const std::filesystem::path& path, Plan& plan) {
     ::close(fd);
     return result;
 }
+
+bool IsPlanFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    std::string start(64, '\0');
+    ssize_t got = -1;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        got = ::pread(fd, start.data(), start.size(), 0);
+    ::close(fd);
+    start.resize(static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+    PlanTextReader in(start);
+    std::uint32_t signature = 0;
+    return IsSaveBackup(start) || (in.ReadUnsigned(signature) && signature == PlanFileSignature);
+}

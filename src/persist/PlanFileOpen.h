@@ -53,5 +53,9 @@ inline constexpr std::uint64_t kMaxPlanFileBytes = std::uint64_t{64} << 20;
 // it holds from before its save.
 PlanOpenResult OpenPlanFile(const std::filesystem::path& path, Plan& plan);
 
+// Whether the file at path is a plan file or a save backup, by its first line; false when it
+// does not exist or cannot be read.
+bool IsPlanFile(const std::filesystem::path& path);
+
 // The same on the bytes of a file already in memory.
 PlanOpenResult ReadPlanFile(std::string_view bytes, Plan& plan);

@@ -32,8 +32,11 @@ StateFolder Problem(std::string problem, int systemError = 0) {
 
 StateFolder SystemProblem(const fs::path& path) {
     const int systemError = errno;
-    // Opened without following a link, a link is what "too many levels" means here.
-    if (systemError == ELOOP)
+    // Opened without following a link, a link fails as "not a directory" or "too many
+    // levels", which would not tell the user what is wrong.
+    struct stat link {};
+    if ((systemError == ELOOP || systemError == ENOTDIR) && ::lstat(path.c_str(), &link) == 0 &&
+        S_ISLNK(link.st_mode))
         return Problem(path.string() + " is a symbolic link", systemError);
     return Problem(path.string() + ": " + std::strerror(systemError), systemError);
 }

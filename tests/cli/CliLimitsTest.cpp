@@ -65,9 +65,16 @@ TEST(CliLimitsTest, ExplainJsonOfAHundredThousandItemsFitsInOneGigabyte) {
 TEST(CliLimitsTest, AllocationFailureExitsWithFour) {
     SKIP_UNDER_ADDRESS_SANITIZER();
     TemporaryDirectory dir;
-    // A sparse gigabyte: far more than the command may hold, at no cost on disk.
-    const std::string path = dir.AddFile("huge.Orbe");
-    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(kGigabyte)), 0);
+    // A million and a half expenses in some 60 MB, within the size of a plan that is read:
+    // in memory, more than the command may hold.
+    constexpr int kExpenses = 1500000;
+    std::string expense = "\r\n0\r\n1 1 2000\r\n0\r\n1 1 2000\r\n1 1 2000\r\n0";
+    std::string bytes =
+        "2052206848\r\n1 1 1960\r\n65\r\n1 1 2025\r\n30\r\n20\r\n0\r\n" + std::to_string(kExpenses);
+    bytes.reserve(bytes.size() + kExpenses * expense.size() + 2);
+    for (int item = 0; item < kExpenses; ++item)
+        bytes += expense;
+    const std::string path = dir.AddFile("huge.Orbe", bytes + "\r\n");
 
     EXPECT_EQ(RunLimited({"check", path}, kGigabyte / 4), 4);
 }

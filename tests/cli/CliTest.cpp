@@ -384,3 +384,72 @@ TEST_F(CliFileTest, EveryCommandUndoesASaveThatACrashCutShort) {
     }
     ::unsetenv("XDG_STATE_HOME");
 }
+
+TEST_F(CliFileTest, CheckSaysWhatItFoundWhenNothingWasPutBack) {
+    const fs::path state = m_dir / "state";
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+    const std::string old = PlanFileBytes(ProjectionExamplePlan());
+    const std::string newBytes = PlanFileBytes(FileExamplePlan());
+    // The state folder in a state where it can be used or not, and the torn file's mode.
+    struct Case {
+        const char* what;
+        mode_t fileMode;
+        mode_t backupMode;
+        std::string verdict;
+    };
+    const std::string backup = (state / "orbelan").string() + "/save-";
+    const Case cases[] = {
+        {"a file the user may not change", 0444, 0600,
+         ": holds a save that was interrupted, and it was not put back (Permission denied); "
+         "the plan as it was before that save is kept in " +
+             backup},
+        {"a backup that is not the user's alone", 0644, 0644,
+         ": may hold a save that was interrupted; its backup " + backup},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(state);
+        const std::string path = Write("plan.Orbe", old);
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        ASSERT_FALSE(WriteSaveBackup(path, info, old, newBytes));
+        std::ofstream(path, std::ios::binary | std::ios::in) << newBytes.substr(0, 40);
+        ASSERT_EQ(::chmod(path.c_str(), c.fileMode), 0);
+        const fs::path saved = *fs::directory_iterator(state / "orbelan");
+        ASSERT_EQ(::chmod(saved.c_str(), c.backupMode), 0);
+
+        const CliRun run = Cli({"check", path});
+
+        EXPECT_EQ(run.status, 3) << c.what;
+        EXPECT_TRUE(run.out.starts_with(path + c.verdict)) << run.out;
+        ::chmod(path.c_str(), 0644);
+    }
+    ::unsetenv("XDG_STATE_HOME");
+}
+
+TEST_F(CliFileTest, CheckNamesBytesAfterTheLastItemAndAStateFolderItCannotUse) {
+    const fs::path state = m_dir / "state";
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+    const std::string plan = PlanFileBytes(FileExamplePlan());
+    const std::string path = Write("plan.Orbe", plan + "\r\n0\r\nRent\r\n");
+
+    const CliRun tail = Cli({"check", path});
+
+    EXPECT_EQ(tail.status, 3);
+    EXPECT_EQ(tail.out, path + ": opens, but not cleanly (1 income item, 1 expense item)\n"
+                               "warning: This plan file goes on after its last item: 11 bytes "
+                               "after it were not read. They may be left from a save that did "
+                               "not finish; check the plan before you save it.\n");
+
+    fs::create_directories(m_dir / "elsewhere");
+    fs::create_directories(state);
+    fs::create_symlink(m_dir / "elsewhere", state / "orbelan");
+    const CliRun linked = Cli({"check", Write("plan.Orbe", plan)});
+
+    EXPECT_EQ(linked.status, 0);
+    EXPECT_NE(linked.out.find("warning: no save of this plan that a crash cut short could be "
+                              "looked for: " +
+                              (state / "orbelan").string() + " is a symbolic link\n"),
+              std::string::npos)
+        << linked.out;
+    ::unsetenv("XDG_STATE_HOME");
+}

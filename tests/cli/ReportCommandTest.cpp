@@ -102,3 +102,27 @@ TEST_F(ReportCommandTest, TheLimitIsStatedAndBadUsageRefused) {
           {"extra.pdf"}})
         EXPECT_EQ(Report(kLimitPlanFile, options).first, 2) << options.front();
 }
+
+TEST_F(ReportCommandTest, PlanFilesAreNeverReplacedByAReport) {
+    const std::string plan = Path("plan.Orbe");
+    std::ofstream(plan, std::ios::binary) << kHundredYearPlanFile;
+    const std::string other = Path("other.Orbe");
+    std::ofstream(other, std::ios::binary) << kLimitPlanFile;
+    const std::string link = Path("link.pdf");
+    fs::create_symlink(plan, link);
+    for (const std::string& out : {plan, other, link}) {
+        std::ostringstream ignored;
+        std::ostringstream err;
+
+        const std::vector<std::string> args{"report", plan, out};
+        const int status = RunCli(args, ignored, err);
+
+        EXPECT_EQ(status, 5) << out;
+        EXPECT_EQ(err.str(), "Error saving file!\n" + out +
+                                 ": is a plan file, which a report never replaces\n");
+    }
+    std::ifstream kept(plan, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), kHundredYearPlanFile);
+    std::ifstream keptOther(other, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(keptOther), {}), kLimitPlanFile);
+}

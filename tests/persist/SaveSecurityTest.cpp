@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fcntl.h>
 #include <fstream>
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -77,11 +79,59 @@ TEST_F(SaveSecurityTest, SaveOfAFileThatAnotherSaveHoldsFailsCleanly) {
     struct flock lock {};
     lock.l_type = F_WRLCK;
     ASSERT_EQ(::fcntl(other.Get(), F_OFD_SETLK, &lock), 0);
+    const auto start = std::chrono::steady_clock::now();
 
     EXPECT_EQ(Save(path),
               Refused(path, "another save of this file is in progress; try again when it has "
                             "finished"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2900))
+        << "the 2 s that a save may take, waited once";
     EXPECT_EQ(ReadBytes(path), kOldBytes);
+}
+
+TEST_F(SaveSecurityTest, ReadLockOfAUserWhoMayOnlyReadDoesNotStopSaves) {
+    const std::string path = m_dir.FilePath("plan.Orbe");
+    ASSERT_EQ(Save(path), "saved");
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    // Linked twice, so that the first save is written in place under the reader's lock.
+    fs::create_hard_link(path, m_dir.FilePath("link.Orbe"));
+    int locked[2];
+    int release[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t reader = ::fork();
+    if (reader == 0) {
+        // The other user, who may read the plan and nothing more, holds a read lock on it.
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
+                                 ::setuid(kUnprivilegedId) != 0))
+            ::_exit(1);
+        ::close(release[1]);
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        struct flock lock {};
+        lock.l_type = F_RDLCK;
+        char done = 0;
+        if (fd < 0 || ::fcntl(fd, F_OFD_SETLK, &lock) != 0 || ::write(locked[1], "l", 1) != 1)
+            ::_exit(1);
+        ::_exit(::read(release[0], &done, 1) == 0 ? 0 : 1);
+    }
+    ::close(locked[1]);
+    ::close(release[0]);
+    char ready = 0;
+    ASSERT_EQ(::read(locked[0], &ready, 1), 1);
+
+    m_doc.m_plan = ProjectionExamplePlan();
+    const std::string inPlace = Save(path);
+    fs::remove(m_dir.FilePath("link.Orbe"));
+    m_doc.m_plan = FileExamplePlan();
+    const std::string throughTemporary = Save(path);
+    ::close(release[1]);
+    int status = 0;
+    ::waitpid(reader, &status, 0);
+
+    EXPECT_EQ(throughTemporary, "saved");
+    EXPECT_EQ(inPlace, "saved");
+    EXPECT_EQ(ReadBytes(path), PlanFileBytes(FileExamplePlan()));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST_F(SaveSecurityTest, ConcurrentSavesInPlaceNeverMix) {
