@@ -14,6 +14,7 @@
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
 #include "report/RiskText.h"
+#include "report/ScenarioText.h"
 #include "report/TodaysMoneyTable.h"
 #include "wasm/ExplanationJson.h"
 #include "wasm/FirstPlanJson.h"
@@ -61,7 +62,11 @@ std::string Texts() {
                  {"enterNumber", kEnterNumber},
                  {"riskCancelled", RiskCancelledText()},
                  {"riskCannotCalculate", CannotCalculateRisk()},
-                 {"beyondLimit", PercentileText(std::nullopt, {})}});
+                 {"beyondLimit", PercentileText(std::nullopt, {})},
+                 {"scenariosFull", ScenariosFullSentence()},
+                 {"scenarioNeedsCalculation", ScenarioNeedsCalculationSentence()},
+                 {"scenarioWorking", ScenarioWorkingSentence()},
+                 {"scenarioCancelled", ScenarioCancelledSentence()}});
 }
 
 std::string OpenPlan(const std::string& bytes) {

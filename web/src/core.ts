@@ -159,6 +159,19 @@ export interface NumberWords {
     tenths(tenths: number): string;
 }
 
+// A comparison of the plan with others on the same paths, as the core words it.
+export interface ScenarioAnswer {
+    status: 'done' | 'problem' | 'badSeed';
+    // With "problem": why there are no figures.
+    sentence?: string;
+    names: string[];
+    figures: { label: string; values: string[] }[];
+    settings: string;
+    pairs: { first: number; second: number; sentence: string }[];
+    // Each plan's own Total Assets by year from its first.
+    tables: { firstYear: number; totalAssets: number[] }[];
+}
+
 export interface Texts {
     errorOpeningFile: string;
     fileFormatError: string;
@@ -170,6 +183,10 @@ export interface Texts {
     riskCannotCalculate: string;
     // A percentile that falls on a path beyond the calculation limit.
     beyondLimit: string;
+    scenariosFull: string;
+    scenarioNeedsCalculation: string;
+    scenarioWorking: string;
+    scenarioCancelled: string;
 }
 
 interface Module {
@@ -189,6 +206,10 @@ interface Module {
         numbers: NumberWords,
     ): string;
     riskPath(paths: number, spread: number, seed: string, untilAge: number, path: number): string;
+    compareScenarios(
+        others: string, files: string, paths: number, spread: number, seed: string, untilAge: number,
+        progress?: (thousandths: number) => void,
+    ): string;
     yearLines(year: number, text: ExplanationText): string;
     explainPathYear(
         paths: number, spread: number, seed: string, untilAge: number, path: number, year: number, text: ExplanationText,
@@ -305,6 +326,17 @@ export class Core {
     risk(settings: RiskSettings, numbers: NumberWords, progress?: (done: number) => void): RiskSummary {
         const { paths, spread, seed, untilAge } = settings;
         return JSON.parse(this.module.risk(paths, spread, seed, untilAge, progress, numbers));
+    }
+    // The plan in use beside the others (their JSON texts), named by the files (the plan in use
+    // first), on the calling thread: the page calls it from a worker.
+    compare(
+        others: string[], files: string[], settings: RiskSettings, progress?: (thousandths: number) => void,
+    ): ScenarioAnswer {
+        const { paths, spread, seed, untilAge } = settings;
+        const othersJson = `[${others.join(',')}]`;
+        return JSON.parse(
+            this.module.compareScenarios(othersJson, JSON.stringify(files), paths, spread, seed, untilAge, progress),
+        );
     }
     riskPath(settings: RiskSettings, path: number): RiskPath | null {
         const { paths, spread, seed, untilAge } = settings;

@@ -10,7 +10,7 @@ const kStorageFull =
     "This browser's storage is full, so it cannot keep these changes until they are saved. " +
     'Save the plan to keep them.';
 // Bigger files are not plans; the desktop reads them whole, the page refuses to.
-const kMaxFileBytes = 64 << 20;
+export const kMaxFileBytes = 64 << 20;
 
 interface WritableHandle {
     name: string;

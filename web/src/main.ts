@@ -11,6 +11,7 @@ import { expenseKind, generalDataForm, incomeKind, itemBrowser } from './planFor
 import { ProjectionView } from './projectionView';
 import { RiskRunner } from './riskRunner';
 import { RiskView } from './riskView';
+import { ScenariosView } from './scenariosView';
 import { PlanState } from './state';
 import { WhatIf } from './whatIf';
 import { YearDetails } from './yearDetails';
@@ -112,19 +113,25 @@ async function start(): Promise<void> {
         },
         core.texts,
     );
+    const scenarios = new ScenariosView(core.texts, client, new RiskRunner(), () => risk.readSettings(), (lines) =>
+        projection.showScenarios(lines),
+    );
     byId('view-projection').append(projection.element);
     byId('view-details').append(details.element);
     byId('view-whatif').append(whatIf.element);
     byId('view-risk').append(risk.element);
+    byId('view-scenarios').append(scenarios.element);
     // The views that draw on the chart show it under their own controls.
     const charted: Record<string, HTMLElement> = {
         projection: projection.element,
         whatif: whatIf.element,
         risk: risk.element,
+        scenarios: scenarios.element,
     };
     const showTab = setUpTabs((name) => {
         if (charted[name]) charted[name].append(projection.chartBox);
         risk.setActive(name === 'risk');
+        scenarios.setActive(name === 'scenarios');
     });
 
     // Counts the plans replaced and the calculations asked for, so that a projection of a
@@ -135,6 +142,7 @@ async function start(): Promise<void> {
         details.show(result);
         whatIf.show(result ? plan : null, result?.firstYear ?? 0);
         risk.show(result ? plan : null);
+        scenarios.show(result ? plan : null, state.fileName);
     };
     const title = byId('file-name');
     const undo = byId<HTMLButtonElement>('undo');

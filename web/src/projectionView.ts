@@ -7,6 +7,7 @@ import { el, firstTabStop, roving } from './dom';
 import type { MoneyDisplay } from './moneyDisplay';
 import { amountText, shortAmount } from './numbers';
 import type { ShownPath } from './riskView';
+import type { ScenarioLine } from './scenariosView';
 
 export const kColumns = ['Year', 'Income', 'Total Assets', 'Available Assets', 'Withdrawals'];
 
@@ -30,18 +31,24 @@ interface ChartColors {
     whatIfAvailable: string;
     axis: string;
     grid: string;
+    // The other plans compared, in turn.
+    scenarios: string[];
 }
 
 const kLight: ChartColors = {
     total: '#1f77b4', available: '#2ca02c', income: '#9ec9e2', withdrawals: '#f4b37a',
     retirement: '#707070', uncovered: '#d62728', limit: '#17a8b8', band: 'rgba(31, 119, 180, 0.25)',
     path: '#a8a010', whatIfTotal: '#7b3fb5', whatIfAvailable: '#b5477b', axis: '#1b1b1b', grid: 'rgba(0, 0, 0, 0.1)',
+    scenarios: ['#8c564b', '#c2185b', '#5254a3'],
 };
 const kDark: ChartColors = {
     total: '#5aa9e6', available: '#5cc96b', income: '#3f6f8f', withdrawals: '#a8683a',
     retirement: '#a0a0a0', uncovered: '#ff6b6b', limit: '#4fd1de', band: 'rgba(90, 169, 230, 0.25)',
     path: '#d8cf3a', whatIfTotal: '#c39bf0', whatIfAvailable: '#f08fbd', axis: '#e8eaed', grid: 'rgba(255, 255, 255, 0.12)',
+    scenarios: ['#d4a08f', '#f48fb1', '#9fa1e6'],
 };
+// Each other plan's own dash, as on the desktop: dash-dot, dash-dot-dot, dotted.
+const kScenarioDashes = [[8, 3, 2, 3], [8, 3, 2, 3, 2, 3], [2, 4]];
 const kWhatIfDash = [10, 4, 2, 4];
 const darkScheme = matchMedia('(prefers-color-scheme: dark)');
 // The band's lower edge: drawn, but left out of the legend (page.css).
@@ -119,6 +126,7 @@ export class ProjectionView {
     private variant: Variant | null = null;
     private band: RiskSummary | null = null;
     private path: ShownPath | null = null;
+    private scenarios: ScenarioLine[] = [];
 
     // Series by series, the points of a percentile beyond the calculation limit, drawn at the top.
     private beyond: boolean[][] = [];
@@ -217,6 +225,12 @@ export class ProjectionView {
         this.drawChart();
     }
 
+    // The other plans compared with this one, each its Total Assets by year; none takes them away.
+    showScenarios(lines: ScenarioLine[]): void {
+        this.scenarios = lines;
+        this.drawChart();
+    }
+
     private drawChart(): void {
         this.chart?.destroy();
         this.chart = null;
@@ -227,6 +241,7 @@ export class ProjectionView {
         const lastYears = [years[years.length - 1].year];
         if (this.band?.years.length) lastYears.push(this.band.years[this.band.years.length - 1].year);
         if (this.path?.projection.rows.length) lastYears.push(this.path.projection.rows[this.path.projection.rows.length - 1][0]);
+        for (const line of this.scenarios) lastYears.push(line.firstYear + line.totalAssets.length - 1);
         // The year the projection could not calculate has its column, for its mark.
         if (this.projection!.limitYear !== null) lastYears.push(this.projection!.limitYear);
         const x = Array.from({ length: Math.max(...lastYears) - years[0].year + 1 }, (_, i) => years[0].year + i);
@@ -289,6 +304,11 @@ export class ProjectionView {
             add({ label: `Total Assets (${this.path.name})`, stroke: colors.path, width: 3, dash: [2, 3] });
             data.push(column(rows, (r) => r[2]));
         }
+        this.scenarios.forEach((line, i) => {
+            const rows = new Map(line.totalAssets.map((total, r) => [line.firstYear + r, total]));
+            add({ label: `Total Assets (${line.name})`, stroke: colors.scenarios[i % 3], width: 2, dash: kScenarioDashes[i % 3] });
+            data.push(column(rows, (total) => total));
+        });
         const markers: Marker[] = this.projection!.marks.map((mark) => {
             const line = markLine(mark.kind, colors);
             add({ label: markText(mark), width: 2, ...line });

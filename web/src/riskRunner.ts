@@ -1,6 +1,6 @@
-// Runs the risk of a plan in a worker (riskWorker.ts), one run at a time: a new run ends the
-// one before it, whose answer would come too late to be wanted.
-import { type Plan, planText, type RiskSettings, type RiskSummary } from './core';
+// Runs the risk of a plan, or its comparison with others, in a worker (riskWorker.ts), one run
+// at a time: a new run ends the one before it, whose answer would come too late to be wanted.
+import { type Plan, planText, type RiskSettings, type RiskSummary, type ScenarioAnswer } from './core';
 import type { RiskReply, RiskRequest } from './riskWorker';
 
 export class RiskRunner {
@@ -10,6 +10,28 @@ export class RiskRunner {
     // The summary, or null when the run was cancelled. Each run is measured as
     // "orbelan-risk" in the page's performance timeline.
     run(plan: Plan, settings: RiskSettings, progress: (done: number) => void): Promise<RiskSummary | null> {
+        return this.post({ kind: 'risk', plan: planText(plan), settings }, progress, 'orbelan-risk');
+    }
+
+    // The plan beside the others (their JSON texts), named by the files, the plan's first;
+    // progress in thousandths. Null when cancelled; measured as "orbelan-compare".
+    compare(
+        plan: Plan, others: string[], files: string[], settings: RiskSettings, progress: (thousandths: number) => void,
+    ): Promise<ScenarioAnswer | null> {
+        return this.post({ kind: 'compare', plan: planText(plan), others, files, settings }, progress, 'orbelan-compare');
+    }
+
+    // Ends the run under way, if any; the next run starts a fresh worker.
+    cancel(): void {
+        if (!this.ending) return;
+        this.worker?.terminate();
+        this.worker = null;
+        const ending = this.ending;
+        this.ending = null;
+        ending();
+    }
+
+    private post<Answer>(request: RiskRequest, progress: (done: number) => void, measure: string): Promise<Answer | null> {
         this.cancel();
         const worker = (this.worker ??= new Worker('riskWorker.js'));
         const started = performance.now();
@@ -21,8 +43,8 @@ export class RiskRunner {
                     return;
                 }
                 this.ending = null;
-                performance.measure('orbelan-risk', { start: started, detail: settings.paths });
-                resolve(event.data.summary);
+                performance.measure(measure, { start: started, detail: request.settings.paths });
+                resolve(event.data.answer as Answer);
             };
             worker.onerror = (event) => {
                 this.ending = null;
@@ -30,17 +52,7 @@ export class RiskRunner {
                 this.worker = null;
                 reject(new Error(event.message));
             };
-            worker.postMessage({ plan: planText(plan), settings } satisfies RiskRequest);
+            worker.postMessage(request);
         });
-    }
-
-    // Ends the run under way, if any; the next run starts a fresh worker.
-    cancel(): void {
-        if (!this.ending) return;
-        this.worker?.terminate();
-        this.worker = null;
-        const ending = this.ending;
-        this.ending = null;
-        ending();
     }
 }

@@ -194,7 +194,8 @@ export class RiskView {
         this.showPath(null);
     }
 
-    private readSettings(): RiskSettings | string {
+    // The inputs as set, or what to correct; the Scenarios view draws its paths with them too.
+    readSettings(): RiskSettings | string {
         const spread = whole(this.spreadPoints.value, 0, kMaxSpread);
         if (spread === null) return `Enter a spread from 0 to ${kMaxSpread} points.`;
         const untilAge = whole(this.age.value, 0, 150);

@@ -1,16 +1,17 @@
-// The risk run in a worker of its own, so that the page stays responsive through the many
-// paths: the browser's module has no threads, and a run of 10,000 paths takes a while. A run
-// that is no longer wanted is ended with the worker.
-import { Core, type RiskSettings } from './core';
+// The risk run, and the comparison of scenarios over the same paths, in a worker of their own,
+// so that the page stays responsive through the many paths: the browser's module has no
+// threads, and a run of 10,000 paths takes a while. A run that is no longer wanted is ended
+// with the worker.
+import { Core, type RiskSettings, type RiskSummary, type ScenarioAnswer } from './core';
 import { pageNumbers } from './numberWords';
 
-export interface RiskRequest {
-    // The plan's JSON text (planText).
-    plan: string;
-    settings: RiskSettings;
-}
+export type RiskRequest =
+    // The plan as its JSON text (planText).
+    | { kind: 'risk'; plan: string; settings: RiskSettings }
+    // The plan beside the others, named by their files, the plan's first.
+    | { kind: 'compare'; plan: string; others: string[]; files: string[]; settings: RiskSettings };
 
-export type RiskReply = { done: number } | { summary: ReturnType<Core['risk']> };
+export type RiskReply = { done: number } | { answer: RiskSummary | ScenarioAnswer };
 
 declare function importScripts(...urls: string[]): void;
 const scope = self as unknown as {
@@ -22,7 +23,12 @@ importScripts('orbelan.js');
 const core = Core.load();
 scope.onmessage = async (event) => {
     const loaded = await core;
-    loaded.usePlan(event.data.plan);
-    const summary = loaded.risk(event.data.settings, pageNumbers, (done) => scope.postMessage({ done }));
-    scope.postMessage({ summary });
+    const request = event.data;
+    loaded.usePlan(request.plan);
+    const done = (count: number) => scope.postMessage({ done: count });
+    const answer =
+        request.kind === 'risk'
+            ? loaded.risk(request.settings, pageNumbers, done)
+            : loaded.compare(request.others, request.files, request.settings, done);
+    scope.postMessage({ answer });
 };

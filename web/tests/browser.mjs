@@ -5,7 +5,8 @@
 // says what orbelan-cli risk says, draws its band and paths, and stops at Cancel; the chart
 // marks its years in the desktop's words; today's money converts the chart and Year Details
 // by the core and is kept; no edit is lost (edits.mjs); a plan of many items leaves the page
-// answering (budget.mjs); every view fits a phone and the dark theme (screens.mjs). Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+// answering (budget.mjs); every view fits a phone and the dark theme (screens.mjs); scenarios
+// compare as orbelan-cli compare does (scenarios.mjs). Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import { existsSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';
@@ -15,6 +16,7 @@ import { startSite } from './site.mjs';
 import { checkEdits } from './edits.mjs';
 import { checkBudget } from './budget.mjs';
 import { checkScreens } from './screens.mjs';
+import { checkScenarios } from './scenarios.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
@@ -324,6 +326,7 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
 await checkEdits(site, siteDir);
 await checkBudget(site, siteDir);
 await checkScreens(site);
+await checkScenarios(site);
 
 await site.close();
 if (failures.length) {

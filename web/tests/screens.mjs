@@ -4,7 +4,7 @@
 import { join } from 'node:path';
 
 const examples = join(new URL('.', import.meta.url).pathname, '..', '..', 'examples');
-const kViews = ['plan', 'projection', 'details', 'whatif', 'risk'];
+const kViews = ['plan', 'projection', 'details', 'whatif', 'risk', 'scenarios'];
 const kScreens = [
     { name: 'desktop', width: 1366, height: 768, dark: false, axe: false },
     { name: 'phone', width: 390, height: 844, dark: false, axe: true },
