@@ -3,10 +3,12 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "persist/TornCopy.h"
 #include "persist/UserMessages.h"
 #include "report/PlanChecks.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,9 +29,17 @@ void PrintWarnings(const Plan& plan, std::ostream& out) {
         out << "warning: " << MoreProblemsSentence(problems.size() - kProblemsShown) << '\n';
 }
 
-// Why the file may still hold a save that a crash cut short: empty when nothing says so.
-std::string InterruptedSaveLeft(const RestoreResult& restore) {
+// Why the file at path may still hold a save that a crash cut short: empty when nothing
+// says so.
+std::string InterruptedSaveLeft(const RestoreResult& restore, const std::string& path) {
     switch (restore.status) {
+    case RestoreStatus::NoBackup:
+        if (const std::optional<TornCopy> copy = FindTornCopy(path))
+            return "holds a save of " + copy->original.string() +
+                   " that was interrupted, and it was not put back, because this file is a copy "
+                   "of that one; the plan as it was before that save is kept in " +
+                   copy->backup.string();
+        return {};
     case RestoreStatus::Refused:
         return "holds a save that was interrupted, and it was not put back (" + restore.reason +
                "); the plan as it was before that save is kept in " + restore.backup.string();
@@ -53,7 +63,7 @@ int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream&
     const auto opened = OpenForCli(path, plan, err, &restore);
     if (!opened)
         return kExitCannotOpen;
-    if (const std::string left = InterruptedSaveLeft(restore); !left.empty()) {
+    if (const std::string left = InterruptedSaveLeft(restore, path); !left.empty()) {
         out << path << ": " << left << '\n';
         return kExitDamaged;
     }

@@ -33,6 +33,11 @@ CliRun Cli(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
+std::string ReadBytesOf(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 class CliFileTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -395,16 +400,23 @@ TEST_F(CliFileTest, CheckSaysWhatItFoundWhenNothingWasPutBack) {
         const char* what;
         mode_t fileMode;
         mode_t backupMode;
+        bool copy;
         std::string verdict;
     };
     const std::string backup = (state / "orbelan").string() + "/save-";
+    const std::string original = (m_dir / "plan.Orbe").string();
     const Case cases[] = {
-        {"a file the user may not change", 0444, 0600,
+        {"a file the user may not change", 0444, 0600, false,
          ": holds a save that was interrupted, and it was not put back (Permission denied); "
          "the plan as it was before that save is kept in " +
              backup},
-        {"a backup that is not the user's alone", 0644, 0644,
+        {"a backup that is not the user's alone", 0644, 0644, false,
          ": may hold a save that was interrupted; its backup " + backup},
+        {"a copy of the torn file", 0644, 0600, true,
+         ": holds a save of " + original +
+             " that was interrupted, and it was not put back, because this file is a copy of "
+             "that one; the plan as it was before that save is kept in " +
+             backup},
     };
     for (const Case& c : cases) {
         fs::remove_all(state);
@@ -417,10 +429,12 @@ TEST_F(CliFileTest, CheckSaysWhatItFoundWhenNothingWasPutBack) {
         const fs::path saved = *fs::directory_iterator(state / "orbelan");
         ASSERT_EQ(::chmod(saved.c_str(), c.backupMode), 0);
 
-        const CliRun run = Cli({"check", path});
+        const std::string checked = c.copy ? Write("copy.Orbe", ReadBytesOf(path)) : path;
+
+        const CliRun run = Cli({"check", checked});
 
         EXPECT_EQ(run.status, 3) << c.what;
-        EXPECT_TRUE(run.out.starts_with(path + c.verdict)) << run.out;
+        EXPECT_TRUE(run.out.starts_with(checked + c.verdict)) << run.out;
         ::chmod(path.c_str(), 0644);
     }
     ::unsetenv("XDG_STATE_HOME");

@@ -101,6 +101,14 @@ TEST_F(CTessalyDocTest, DamagedFileOpensAndNamesTheLine) {
     EXPECT_EQ(m_doc.m_plan.expenses.size(), 1u);
 }
 
+TEST_F(CTessalyDocTest, BytesAfterTheLastItemAreNamedWhenThePlanOpens) {
+    const std::string bytes = PlanFileBytes(FileExamplePlan()) + "\r\n0\r\nRent\r\n";
+    ASSERT_TRUE(m_doc.OnOpenDocument(m_dir.AddFile("tail.Orbe", bytes)));
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("11 bytes after it were not read"), std::string::npos);
+    EXPECT_EQ(m_doc.m_plan, FileExamplePlan());
+}
+
 TEST_F(CTessalyDocTest, SaveWritesTheFileEmptiesTheTableAndClearsTheFlag) {
     MakeBusy();
     m_doc.m_plan = FileExamplePlan();

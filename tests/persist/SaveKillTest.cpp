@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <iostream>
 #include <random>
 
@@ -28,6 +29,11 @@ namespace {
 // Kills of the usual save; the write in place, rarer and slower, gets fewer.
 constexpr int kKills = 1000;
 constexpr int kKillsInPlace = 300;
+// ORBELAN_PUT_BACK_KILLS gives more for a longer run (scripts/kill-loops.sh).
+const int kKillsOfPutBacks = [] {
+    const char* given = std::getenv("ORBELAN_PUT_BACK_KILLS");
+    return given != nullptr ? std::atoi(given) : 30;
+}();
 
 // A failure names its seed; ORBELAN_KILL_SEED set to it draws the same kill moments again.
 std::uint32_t KillSeed() {
@@ -72,14 +78,14 @@ protected:
 
     // Starts the loop on path and kills it once its first save has begun plus a random
     // moment within spread. True when the kill landed inside a save.
-    bool StartAndKill(const std::string& path, Clock::duration spread) {
+    bool StartAndKill(const std::string& path, Clock::duration spread, const char* mode = nullptr) {
         int output[2];
         if (::pipe(output) != 0)
             return false;
         const pid_t child = ::fork();
         if (child == 0) {
             ::dup2(output[1], STDOUT_FILENO);
-            ::execl(ORBELAN_SAVE_LOOP, ORBELAN_SAVE_LOOP, path.c_str(), nullptr);
+            ::execl(ORBELAN_SAVE_LOOP, ORBELAN_SAVE_LOOP, path.c_str(), mode, nullptr);
             ::_exit(127);
         }
         ::close(output[1]);
@@ -151,4 +157,46 @@ TEST_F(SaveKillTest, KilledSavesInPlaceLeaveOneOfTheTwoPlansOnceUndone) {
     ASSERT_EQ(Save(path), "saved");
     fs::create_hard_link(path, m_dir.FilePath("link.Orbe"));
     KillRepeatedly(path, kKillsInPlace, "in place, hard link");
+}
+
+TEST_F(SaveKillTest, KilledPutBacksEndWithTheOldPlanWholeAtTheNextOpen) {
+    const std::string path = m_dir.FilePath("plan.Orbe");
+    // Some 3 MB each, so that writing the old bytes back takes long enough to be cut.
+    Plan before = KillLoopPlan(0);
+    before.incomes.resize(20000, before.incomes.front());
+    Plan after = KillLoopPlan(1);
+    after.incomes.resize(20000, after.incomes.front());
+    const std::string old = PlanFileBytes(before);
+    const std::string written = PlanFileBytes(after);
+    // A save in place of the second plan over the first, cut after a random share of it.
+    const auto tear = [&] {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << old;
+        EXPECT_FALSE(WriteSaveBackup(path, StatOf(path), old, written));
+        std::ofstream(path, std::ios::binary | std::ios::in)
+            << written.substr(0, 1 + m_random() % written.size());
+    };
+    tear();
+    const Clock::time_point start = Clock::now();
+    EXPECT_EQ(RestoreInterruptedSave(path).status, RestoreStatus::Restored);
+    // Two put-backs long, as for the saves.
+    const Clock::duration spread = 2 * (Clock::now() - start);
+    int inside = 0;
+    int again = 0;
+    int wrong = 0;
+    for (int kill = 0; kill < kKillsOfPutBacks && wrong < 5; ++kill) {
+        tear();
+        inside += StartAndKill(path, spread, "restore");
+        const RestoreStatus status = RestoreInterruptedSave(path).status;
+        EXPECT_TRUE(status == RestoreStatus::NoBackup || status == RestoreStatus::Restored)
+            << "kill " << kill;
+        again += status == RestoreStatus::Restored;
+        if (ReadBytes(path) != old) {
+            ++wrong;
+            ADD_FAILURE() << "kill " << kill << " left " << ReadBytes(path).size() << " bytes";
+        }
+    }
+    std::cout << "put-back kill loop: " << kKillsOfPutBacks << " kills, " << inside
+              << " after the put-back began, " << again
+              << " put back again at the next open; the old plan was whole after every one\n";
+    EXPECT_GT(inside, 0) << "the kills must land inside put-backs";
 }
