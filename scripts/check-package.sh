@@ -7,9 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# xdg-mime asks the file type from mimetype (libfile-mimeinfo-perl) where no desktop runs;
-# xdotool finds the window by its title.
-scripts/install-deps.sh lintian xdg-utils libfile-mimeinfo-perl shared-mime-info xdotool
+scripts/install-deps.sh check-package
 scripts/package.sh
 deb=$(ls build/package/orbelan_*.deb)
 first_build=$(sha256sum <"$deb")

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/check-build-folder.sh
-scripts/install-deps.sh
+scripts/install-deps.sh package
 
 . scripts/debian-flags.sh
 # Outside a git checkout (a source tarball), the date of the changelog's last entry.

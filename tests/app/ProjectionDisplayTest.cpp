@@ -153,7 +153,7 @@ TEST_F(ProjectionDisplayTest, FailedExportSaysSoAndLeavesWhatWasThere) {
 
 TEST_F(ProjectionDisplayTest, PdfReportHoldsThePlanTheTableAndTheChart) {
     if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh test";
     Action("ID_EDIT_CALCULATE").trigger();
     const std::string target = folder.FilePath("report.pdf");
     ui.QueueExportFile(target);

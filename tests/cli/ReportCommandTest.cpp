@@ -60,7 +60,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST_F(ReportCommandTest, HundredYearsFillThreePagesWithHeadingsOnEach) {
     if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh test";
     const auto [status, text] = Report(kHundredYearPlanFile, {"--todays-money", "2"});
     ASSERT_EQ(status, 0) << text;
     EXPECT_NE(text.find("Amounts in today's money: in "), std::string::npos) << text;
@@ -87,7 +87,7 @@ TEST_F(ReportCommandTest, HundredYearsFillThreePagesWithHeadingsOnEach) {
 
 TEST_F(ReportCommandTest, TheLimitIsStatedAndBadUsageRefused) {
     if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh test";
     const auto [status, text] = Report(kLimitPlanFile);
     ASSERT_EQ(status, 0) << text;
     EXPECT_NE(text.find("Amounts as projected"), std::string::npos);
