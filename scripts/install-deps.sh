@@ -136,7 +136,7 @@ install_npm_packages() {
     if ! output=$(cd web && npm ping --fetch-timeout=30000 --fetch-retries=1 2>&1); then
         cat >&2 <<MESSAGE
 install-deps: npm cannot reach its registry ($(npm config get registry)):
-$(tail -n 5 <<<"$output")
+$(grep -E -m 2 "error code|reason:" <<<"$output" || head -n 5 <<<"$output")
 Behind a proxy, name it to npm: npm config set https-proxy http://HOST:PORT
 Behind a proxy that shows its own certificate, let Node trust that certificate:
   export NODE_EXTRA_CA_CERTS=/path/to/proxy-ca.pem   (or: npm config set cafile /path/to/proxy-ca.pem)

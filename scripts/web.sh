@@ -35,14 +35,14 @@ port=$((10#$port))
 # that is taken is said in one line, not in Python's traceback.
 serve_site() {
     python3 - "$port" "$1" <<'PYTHON'
-import functools, http.server, sys
+import errno, functools, http.server, sys
 port, mode = int(sys.argv[1]), sys.argv[2]
 handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory="build/web")
 try:
     server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
 except OSError as error:
-    sys.exit(f"web.sh: cannot serve on port {port}: {error.strerror}; "
-             f"choose another with scripts/web.sh --port N")
+    why = "is taken" if error.errno == errno.EADDRINUSE else f"cannot be used: {error.strerror}"
+    sys.exit(f"web.sh: port {port} {why}; choose another with scripts/web.sh --port N")
 if mode == "serve":
     print(f"web.sh: serving Orbelan on http://127.0.0.1:{port} (Ctrl+C stops)", flush=True)
     try:
