@@ -17,7 +17,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage="usage: scripts/install-deps.sh run|web|test|package|check-package [PACKAGE...]"
-purpose=${1:?$usage}
+if [ $# -eq 0 ]; then
+    echo "$usage" >&2
+    exit 2
+fi
+purpose=$1
 shift
 
 window=(
