@@ -2,6 +2,7 @@
 #include "model/WhatIf.h"
 #include "persist/PlanFile.h"
 #include "persist/SaveBackup.h"
+#include "tests/platform/support/TemporaryDirectory.h"
 #include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
@@ -40,18 +41,13 @@ std::string ReadBytesOf(const std::string& path) {
 
 class CliFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("orbelan-cli-" +
-                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
     std::string Write(const std::string& name, const std::string& bytes) {
         std::ofstream(m_dir / name, std::ios::binary) << bytes;
         return (m_dir / name).string();
     }
-    fs::path m_dir;
+    // A folder of this run's own: a fixed name in /tmp is shared with every other run.
+    const TemporaryDirectory m_folder;
+    const fs::path m_dir = m_folder.Path();
 };
 
 } // namespace

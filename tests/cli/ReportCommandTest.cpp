@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "tests/platform/support/TemporaryDirectory.h"
 #include "tests/support/ExamplePlans.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +17,6 @@ namespace {
 
 class ReportCommandTest : public testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("orbelan-report-" +
-                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
 
     // Writes the plan, reports it with the options given, and gives the exit status and the
@@ -45,7 +38,9 @@ protected:
         return {status, lines.str()};
     }
 
-    fs::path m_dir;
+    // A folder of this run's own: a fixed name in /tmp is shared with every other run.
+    const TemporaryDirectory m_folder;
+    const fs::path m_dir = m_folder.Path();
 };
 
 std::vector<std::string> Lines(const std::string& text) {
