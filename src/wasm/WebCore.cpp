@@ -31,6 +31,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -69,12 +70,15 @@ std::string Texts() {
                  {"scenarioCancelled", ScenarioCancelledSentence()}});
 }
 
+// The plan opened also becomes the current plan, so that a worker that opened it can project
+// it without having it handed back.
 std::string OpenPlan(const std::string& bytes) {
     Plan plan;
     const PlanOpenResult result = ReadPlanFile(bytes, plan);
     if (result.status != PlanOpenStatus::Opened)
         return Text({{"error", kFileFormatError}});
     Json json{{"plan", PlanToJson(plan)}};
+    CurrentPlan() = std::move(plan);
     if (result.Damaged())
         json["warning"] = DamagedFileMessage(result.damagedLine);
     return Text(json);

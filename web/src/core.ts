@@ -260,6 +260,25 @@ function textOf(value: object): string {
     return text;
 }
 
+// A plan from the texts of its general data and its items, which then need not be made again.
+// The items are read a share at a time, the page answering in between.
+export async function planFromTexts(general: string, incomes: string[], expenses: string[]): Promise<Plan> {
+    const kShare = 2000;
+    const parsed = async (items: string[]) => {
+        const values: object[] = [];
+        for (let i = 0; i < items.length; i += kShare) {
+            if (i > 0) await new Promise((resolve) => setTimeout(resolve, 0));
+            for (const text of items.slice(i, i + kShare)) {
+                const value = JSON.parse(text) as object;
+                texts.set(value, text);
+                values.push(value);
+            }
+        }
+        return values;
+    };
+    return { ...JSON.parse(general), incomes: await parsed(incomes), expenses: await parsed(expenses) };
+}
+
 export function planText(plan: Plan): string {
     let text = texts.get(plan);
     if (text !== undefined) return text;
@@ -310,6 +329,10 @@ export class Core {
     }
     calculate(plan: Plan | string): Projection {
         this.usePlan(plan);
+        return this.project();
+    }
+    // The current plan's projection.
+    project(): Projection {
         return JSON.parse(this.module.calculate());
     }
     // The What If and risk answers below are about the plan last calculated.

@@ -4,14 +4,16 @@
 // while it ran is dropped, and a long search overtaken ends with its worker, so that what is
 // shown is always the latest and a slow answer never holds up a quick one. A request that
 // gets no answer, overtaken or cancelled, resolves to undefined. Cancel ends every worker.
-import { type ExplanationLine, type Plan, planText, type Projection, type RiskPath, type RiskSettings, type Variant, type YearBreakdown } from './core';
-import type { AmountStyle, CoreRequest } from './coreWorker';
+import { type ExplanationLine, type Plan, planFromTexts, planText, type Projection, type RiskPath, type RiskSettings, type Variant, type YearBreakdown } from './core';
+import type { AmountStyle, CoreRequest, Opened } from './coreWorker';
 
 interface Job {
     line: string;
     request: CoreRequest;
-    // The plan a calculation leaves in its worker.
+    // The plan a calculation leaves in its worker; for a file opened, what stands for its plan
+    // until the page has made it.
     plan?: Plan;
+    opening?: object;
     resolve(result: unknown): void;
     stale: boolean;
 }
@@ -21,8 +23,8 @@ class Lane {
     worker: Worker | null = null;
     running: Job | null = null;
     waiting: Job[] = [];
-    // The plan last handed to the worker.
-    planSent: Plan | null = null;
+    // The plan the worker holds, or what stands for it.
+    planSent: object | null = null;
 
     // ended: an overtaken run ends with the worker rather than run to its end.
     constructor(readonly ended: boolean) {}
@@ -38,9 +40,9 @@ class Lane {
     }
 }
 
-// The lines on each worker: the file's, the plan's own answers, and each search apart.
+// The lines on each worker: the plan's file and own answers, and each search apart.
 const kLanes: Record<string, string> = {
-    open: 'file', bytes: 'file',
+    open: 'plan', bytes: 'plan',
     calculate: 'plan', yearLines: 'plan', riskPath: 'plan',
     whatIf: 'whatIf', sustain: 'sustain', sensitivity: 'grid',
 };
@@ -54,15 +56,22 @@ export class CoreClient {
     // busy(true) when work starts, busy(false) when none is left.
     constructor(private readonly busy: (working: boolean) => void) {}
 
+    // The plan opened stays in the worker that projects, which so need not be handed it.
     async open(bytes: Uint8Array): Promise<{ plan?: Plan; warning?: string; error?: string } | undefined> {
-        const text = await this.ask<string>('open', { kind: 'open', bytes });
-        return text === undefined ? undefined : JSON.parse(text);
+        const opening = {};
+        const opened = await this.ask<Opened>('open', { kind: 'open', bytes }, { opening });
+        if (!opened?.general) return opened && { error: opened.error };
+        const plan = await planFromTexts(opened.general, opened.incomes!, opened.expenses!);
+        // Unless the worker took another plan meanwhile.
+        const lane = this.lane('open');
+        if (lane.planSent === opening) lane.planSent = plan;
+        return { plan, warning: opened.warning };
     }
     bytes(plan: Plan): Promise<Uint8Array<ArrayBuffer> | undefined> {
         return this.ask('bytes', { kind: 'bytes', plan: planText(plan) });
     }
     async calculate(plan: Plan): Promise<Projection | undefined> {
-        const projection = await this.ask<Projection>('calculate', { kind: 'calculate', plan: planText(plan) }, plan);
+        const projection = await this.ask<Projection>('calculate', { kind: 'calculate' }, { plan });
         if (projection) this.plan = plan;
         return projection;
     }
@@ -100,7 +109,7 @@ export class CoreClient {
         return lane;
     }
 
-    private ask<T>(line: string, request: CoreRequest, plan?: Plan): Promise<T | undefined> {
+    private ask<T>(line: string, request: CoreRequest, about: Pick<Job, 'plan' | 'opening'> = {}): Promise<T | undefined> {
         const lane = this.lane(line);
         return new Promise((resolve) => {
             for (const job of lane.waiting.filter((j) => j.line === line)) job.resolve(undefined);
@@ -114,7 +123,7 @@ export class CoreClient {
                     lane.running.stale = true;
                 }
             }
-            lane.waiting.push({ line, request, plan, resolve: resolve as (result: unknown) => void, stale: false });
+            lane.waiting.push({ line, request, ...about, resolve: resolve as (result: unknown) => void, stale: false });
             this.next(lane);
         });
     }
@@ -135,7 +144,12 @@ export class CoreClient {
             worker.postMessage({ kind: 'use', plan: planText(this.plan) } satisfies CoreRequest);
             lane.planSent = this.plan;
         }
-        if (job.plan) lane.planSent = job.plan;
+        if (job.opening) lane.planSent = job.opening;
+        if (job.plan) {
+            // A plan the worker holds already, opened or calculated there, is not sent again.
+            if (lane.planSent !== job.plan) job.request = { kind: 'calculate', plan: planText(job.plan) };
+            lane.planSent = job.plan;
+        }
         worker.onmessage = (event: MessageEvent<{ result: unknown }>) => {
             lane.running = null;
             job.resolve(job.stale ? undefined : event.data.result);

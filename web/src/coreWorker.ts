@@ -17,7 +17,8 @@ export type CoreRequest =
     | { kind: 'use'; plan: string }
     | { kind: 'open'; bytes: Uint8Array }
     | { kind: 'bytes'; plan: string }
-    | { kind: 'calculate'; plan: string }
+    // Without a plan, the plan the worker holds: the one it opened or last calculated.
+    | { kind: 'calculate'; plan?: string }
     | { kind: 'whatIf'; expenses: number; returns: number }
     | { kind: 'sustain'; age: number; returns: number }
     | { kind: 'sensitivity' }
@@ -37,17 +38,36 @@ function pageText(core: Core, year: number, style: AmountStyle): ExplanationText
     return { name: nameForDisplay, amount: (amount) => shown(amount).toLocaleString() };
 }
 
+// The file's plan as the texts of its general data and of each item, which the page keeps
+// with the items it makes of them, and the core's warning or refusal.
+export interface Opened {
+    general?: string;
+    incomes?: string[];
+    expenses?: string[];
+    warning?: string;
+    error?: string;
+}
+
+function opened(core: Core, bytes: Uint8Array): Opened {
+    const { plan, warning, error } = core.open(bytes);
+    if (!plan) return { error };
+    const { incomes, expenses, ...general } = plan;
+    const text = (item: object) => JSON.stringify(item);
+    return { general: JSON.stringify(general), incomes: incomes.map(text), expenses: expenses.map(text), warning };
+}
+
 function answer(core: Core, request: CoreRequest): unknown {
     switch (request.kind) {
         case 'use':
             core.usePlan(request.plan);
             return undefined;
         case 'open':
-            return core.openText(request.bytes);
+            return opened(core, request.bytes);
         case 'bytes':
             return core.bytes(request.plan);
         case 'calculate':
-            return core.calculate(request.plan);
+            if (request.plan !== undefined) core.usePlan(request.plan);
+            return core.project();
         case 'whatIf':
             return core.whatIf(request.expenses, request.returns);
         case 'sustain':

@@ -130,6 +130,7 @@ async function start(): Promise<void> {
     };
     const showTab = setUpTabs((name) => {
         if (charted[name]) charted[name].append(projection.chartBox);
+        whatIf.setActive(name === 'whatif');
         risk.setActive(name === 'risk');
         scenarios.setActive(name === 'scenarios');
     });

@@ -82,6 +82,8 @@ export class WhatIf {
     });
     private plan: Plan | null = null;
     private firstYear = 0;
+    private active = false;
+    private stale = false;
 
     constructor(
         private readonly client: CoreClient,
@@ -166,6 +168,19 @@ export class WhatIf {
         this.firstYear = firstYear;
         this.expenses.value = String(kPlanExpenses);
         this.returns.value = String(kPlanReturns);
+        this.stale = true;
+        if (this.active || !plan) this.update();
+    }
+
+    // Whether the view is on screen: its searches cost a while with many items, so they run
+    // once the view is seen.
+    setActive(active: boolean): void {
+        this.active = active;
+        if (active && this.stale) this.update();
+    }
+
+    private update(): void {
+        this.stale = false;
         void this.project();
         void this.sustain();
         void this.fillGrid();

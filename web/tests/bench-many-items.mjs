@@ -9,7 +9,7 @@ import { manyItemsPlan } from './many-items.mjs';
 import { startSite } from './site.mjs';
 
 const [siteDir, cli, items = '100000'] = process.argv.slice(2);
-const site = await startSite(siteDir, cli);
+const site = await startSite(siteDir, cli, { protocolTimeout: 1800000 });
 const core = await loadCore(siteDir);
 const file = join(site.work, 'many.Orbe');
 writeFileSync(file, core.planBytes(JSON.stringify(manyItemsPlan(core, Number(items)))));
@@ -23,7 +23,7 @@ for (let n = 0; n < 3; ++n) {
 const { page } = await site.openPage();
 const opened = performance.now();
 await (await page.$('#open')).uploadFile(file);
-await page.waitForFunction(() => document.title.startsWith('many.Orbe'), { timeout: 600000 });
+await page.waitForFunction(() => document.title.startsWith('many.Orbe'), { timeout: 600000, polling: 1000 });
 const openMs = performance.now() - opened;
 const pageTimes = [];
 for (let n = 0; n < 3; ++n) {

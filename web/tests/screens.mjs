@@ -1,6 +1,7 @@
 // Every view on a desktop, a phone and in the dark: no view wider than the window, the dark
 // theme on the page and the chart, axe-core's checks (contrast included) on the phone and in
-// the dark. With ORBELAN_SCREENSHOTS set to a folder, each view is photographed there.
+// the dark. With ORBELAN_SCREENSHOTS set to a folder, each view is photographed there. Also
+// the chart's year read out by keyboard, What If's lines leaving the chart, and its age.
 import { join } from 'node:path';
 
 const examples = join(new URL('.', import.meta.url).pathname, '..', '..', 'examples');
@@ -13,9 +14,53 @@ const kScreens = [
     { name: 'dark-phone', width: 390, height: 844, dark: true, axe: false },
 ];
 
+async function checkChart(site) {
+    const { expect, openPage } = site;
+    const { page } = await openPage();
+    await (await page.$('#open')).uploadFile(join(examples, 'retirement-example.Orbe'));
+    await page.waitForFunction(() => document.title.startsWith('retirement-example.Orbe'));
+    await page.click('#calculate');
+    await page.waitForSelector('#projection tbody tr');
+    // The example's first year, as orbelan-cli project gives it: income 1778, assets 1778 and 1050.
+    await page.focus('#chart');
+    await page.keyboard.press('Home');
+    const first = await page.$eval('.chart-readout', (e) => e.textContent);
+    expect(first === '2000: Income 1,778; Withdrawals 0; Total Assets 1,778; Available Assets 1,050',
+        `the chart reads its first year out as "${first}"`);
+    const legend = () => page.$eval('#chart', (e) => e.innerText);
+    const slide = (value) => page.$eval('#expenses', (slider, v) => {
+        slider.value = v;
+        slider.dispatchEvent(new Event('input'));
+    }, value);
+    await page.click('#tab-whatif');
+    await slide('80');
+    await page.waitForFunction(() => document.getElementById('chart').innerText.includes('(what if)'));
+    await slide('100');
+    const back = await legend();
+    await slide('80');
+    await page.waitForFunction(() => document.getElementById('chart').innerText.includes('(what if)'));
+    await page.click('#calculate');
+    await page.waitForFunction(() => document.getElementById('expenses').value === '100');
+    const recalculated = await legend();
+    expect(!back.includes('(what if)') && !recalculated.includes('(what if)'),
+        `What If's lines stay on the chart: ${back.includes('(what if)') ? 'at 100 %' : 'after Calculate'}`);
+    // The age as orbelan-cli sustain takes it: a whole number from 0 to 1000.
+    await page.click('#tab-whatif');
+    for (const age of ['-5', '', '1001']) {
+        await page.$eval('#age', (input, text) => {
+            input.value = text;
+            input.dispatchEvent(new Event('change'));
+        }, age);
+        const said = await page.$eval('#sustainable', (e) => e.textContent);
+        expect(said === 'Enter an age from 0 to 1000.', `What If's age "${age}" gives "${said}"`);
+    }
+    await page.close();
+}
+
 export async function checkScreens(site) {
     const { expect, openPage, axe } = site;
     const shots = process.env.ORBELAN_SCREENSHOTS;
+    await checkChart(site);
     for (const screen of kScreens) {
         const { page } = await openPage({ width: screen.width, height: screen.height, dark: screen.dark });
         await (await page.$('#open')).uploadFile(join(examples, 'retirement-example.Orbe'));

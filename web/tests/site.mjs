@@ -13,7 +13,8 @@ import puppeteer from 'puppeteer-core';
 const run = promisify(execFile);
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
 
-export async function startSite(siteDir, cli) {
+// protocolTimeout: how long one step in the page may take, longer for benchmarks.
+export async function startSite(siteDir, cli, { protocolTimeout = 180000 } = {}) {
     const work = mkdtempSync(join(tmpdir(), 'orbelan-browser-'));
     const failures = [];
     const server = createServer((request, response) => {
@@ -32,6 +33,7 @@ export async function startSite(siteDir, cli) {
     const browser = await puppeteer.launch({
         executablePath: '/usr/bin/chromium',
         headless: true,
+        protocolTimeout,
         args: [
             '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
             '--disable-background-networking', '--disable-component-update', '--disable-sync',
