@@ -40,6 +40,8 @@ export async function startSite(siteDir, cli, { protocolTimeout = 180000 } = {})
             `--user-data-dir=${join(work, 'profile')}`,
         ],
     });
+    // A run that fails by an exception still ends its browser.
+    process.on('exit', () => browser.process()?.kill('SIGKILL'));
     const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
     const downloads = join(work, 'downloads');
 
