@@ -1,0 +1,129 @@
+#include "report/ReportSummary.h"
+
+#include "model/Projection.h"
+#include "model/YearBreakdown.h"
+#include "report/ReportRiskSentence.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string Number(std::int64_t value) {
+    return std::to_string(value);
+}
+
+// "2040 (age 92)", or the year alone for a plan without an age in it.
+std::string YearWithAge(const Plan& plan, std::int32_t year) {
+    const std::optional<std::int32_t> age = AgeIn(plan, year);
+    return age ? Number(year) + " (age " + Number(*age) + ")" : Number(year);
+}
+
+std::string ReachSentence(const ReportSummaryFacts& facts, const Plan& plan,
+                          const ExplanationText& text) {
+    if (facts.rowCount == 0)
+        return "No year was projected: no income item starts with a positive amount.";
+    const Reach& reach = facts.reach;
+    if (reach.limitYear) {
+        const std::string stop = "The projection stops at the calculation limit in " +
+                                 Number(*reach.limitYear) +
+                                 ", where the amounts grow beyond what it can calculate";
+        if (reach.horizon < facts.firstYear)
+            return stop + ".";
+        return "The money lasts at least until " + YearWithAge(plan, reach.horizon) + ". " + stop +
+               ": whether it lasts longer is not known.";
+    }
+    if (!reach.firstUncoveredYear)
+        return "The money lasts through " + YearWithAge(plan, reach.horizon) +
+               ", the last year projected.";
+    const std::string shortfall = "falls short in " + YearWithAge(plan, *reach.firstUncoveredYear) +
+                                  " by " + text.amount(facts.unpaid) +
+                                  ": that year's expenses cannot all be paid.";
+    if (reach.horizon < facts.firstYear)
+        return "The money " + shortfall;
+    return "The money lasts until " + YearWithAge(plan, reach.horizon) + ". It first " + shortfall;
+}
+
+std::string SustainableSentence(const ReportSummaryFacts& facts) {
+    const std::string lead = "Sustainable spending to age " + Number(facts.untilAge) + ": ";
+    switch (facts.sustainable.status) {
+    case SustainStatus::Found:
+        return lead + Number(facts.sustainable.percent) +
+               " % of the planned expenses, the most whose money lasts to that age.";
+    case SustainStatus::NoneCovered:
+        return lead + "none; the money runs out before that age even without expenses.";
+    case SustainStatus::StopsAtLimit:
+        return lead + "unknown; the projection stops at the calculation limit in " +
+               Number(facts.sustainable.limitYear) + ".";
+    case SustainStatus::InvalidBirthDate:
+        return "Sustainable spending needs an age: the plan has no valid birth date.";
+    case SustainStatus::CannotCalculate:
+    case SustainStatus::Stopped:
+        break;
+    }
+    return lead + "could not be calculated.";
+}
+
+} // namespace
+
+ReportSummaryFacts GatherSummaryFacts(const Plan& plan, const ProjectionTable& table,
+                                      bool lastRowCovered, std::optional<std::int32_t> limitYear,
+                                      std::int32_t untilAge) {
+    ReportSummaryFacts facts;
+    facts.firstYear = table.firstYear;
+    // Without an income item that starts with money the engine projects from year 0: no year of
+    // the plan's.
+    const bool starts = std::any_of(plan.incomes.begin(), plan.incomes.end(),
+                                    [](const IncomeItem& item) { return item.initialAmount > 0; });
+    facts.rowCount = starts ? table.rowCount : 0;
+    if (facts.rowCount == 0)
+        return facts;
+    ProjectionOutcome outcome;
+    outcome.lastRowCovered = lastRowCovered;
+    if (limitYear) {
+        outcome.status = ProjectionStatus::AmountOutOfRange;
+        outcome.stoppedYear = *limitYear;
+    }
+    facts.reach = ReachOf(table, outcome);
+    if (!limitYear && facts.reach.firstUncoveredYear) {
+        if (const std::optional<YearBreakdown> year =
+                ExplainYear(plan, *facts.reach.firstUncoveredYear))
+            facts.unpaid = year->unpaid;
+    }
+    facts.untilAge = untilAge;
+    facts.sustainable = FindSustainableSpending(plan, untilAge, {}, {}, 0);
+    return facts;
+}
+
+std::vector<std::string> SummarySentences(const ReportSummaryFacts& facts, const Plan& plan,
+                                          const ExplanationText& text) {
+    std::vector<std::string> sentences{ReachSentence(facts, plan, text)};
+    if (facts.rowCount == 0)
+        return sentences;
+    sentences.push_back(SustainableSentence(facts));
+    if (facts.risk)
+        sentences.push_back(RiskReportSentence(*facts.risk, text));
+    return sentences;
+}
+
+std::string MoneySentence(std::optional<std::int32_t> todaysMoneyYear, float inflation,
+                          const ExplanationText& text) {
+    if (!todaysMoneyYear)
+        return "Amounts as projected, in the money of each year.";
+    return "Amounts in today's money: in " + Number(*todaysMoneyYear) + " money, at " +
+           text.rate(inflation) + " % inflation a year.";
+}
+
+std::string MadeOnLine(std::int32_t year, std::int32_t month, std::int32_t day,
+                       const std::string& version) {
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", static_cast<int>(year),
+                  static_cast<int>(month), static_cast<int>(day));
+    return "Made on " + std::string(date) + " by Orbelan " + version;
+}
+
+std::string NotAdviceStatement() {
+    return "This report is a projection under the assumptions stated in it, not financial "
+           "advice: real returns, taxes and prices will differ from them, and so will the "
+           "figures.";
+}

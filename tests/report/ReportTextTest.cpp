@@ -1,0 +1,172 @@
+#include "report/ReportAssumptions.h"
+#include "report/ReportSummary.h"
+
+#include "model/Projection.h"
+#include "tests/support/ExamplePlans.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+// Amounts grouped as a reader's locale might, so that a test sees which figures are amounts.
+std::string Grouped(std::int64_t amount) {
+    const std::string digits = std::to_string(amount < 0 ? -amount : amount);
+    std::string grouped = amount < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string Rate(float rate) {
+    std::ostringstream text;
+    text << rate;
+    return text.str();
+}
+
+std::string Quoted(const std::string& name) {
+    return "'" + name + "'";
+}
+
+const ExplanationText kText{Quoted, Rate, Grouped};
+
+Plan WithoutBirthDate() {
+    Plan plan;
+    plan.birthDate.SetDate(0, 1, 1);
+    plan.SetRetirementAge(60);
+    return plan;
+}
+
+std::vector<std::string> Summary(const Plan& plan, std::int32_t age = kDefaultUntilAge) {
+    ProjectionTable table;
+    const ProjectionOutcome outcome = Calculate(plan, table);
+    std::optional<std::int32_t> limit;
+    if (outcome.status == ProjectionStatus::AmountOutOfRange)
+        limit = outcome.stoppedYear;
+    return SummarySentences(GatherSummaryFacts(plan, table, outcome.lastRowCovered, limit, age),
+                            plan, kText);
+}
+
+} // namespace
+
+void PrintTo(const ItemAssumption& item, std::ostream* out) {
+    *out << item.name << " | " << item.kind << " | " << item.initial << " | " << item.annual
+         << " | " << item.years << " | " << item.details;
+}
+
+// Each plan's summary from its own projection: the example's 2005 leaves 566 of 750 unpaid
+// (its pension gives 42, 34 after tax: 600 + 150 - 34 - 150 paid... as explain shows), the
+// drawdown's 1,000 pays ten years of 100, and 21 % of its spending (21 a year) lasts 47 years,
+// through age 96, where 22 % lasts 45, to 2044, short of age 95 in 2045.
+TEST(ReportTextTest, SummarySaysHowFarTheMoneyGoesAndWhatLasts) {
+    const struct {
+        const char* name;
+        Plan plan;
+        std::vector<std::string> sentences;
+    } cases[] = {
+        {"example",
+         ProjectionExamplePlan(),
+         {"The money lasts until 2004 (age 56). It first falls short in 2005 (age 57) by 566: that "
+          "year's expenses cannot all be paid.",
+          "Sustainable spending to age 95: 15 % of the planned expenses, the most whose money "
+          "lasts to that age."}},
+        {"drawdown",
+         DrawdownPlan(),
+         {"The money lasts until 2009 (age 59). It first falls short in 2010 (age 60) by 100: that "
+          "year's expenses cannot all be paid.",
+          "Sustainable spending to age 95: 21 % of the planned expenses, the most whose money "
+          "lasts to that age."}},
+        {"limit",
+         CalculationLimitPlan(),
+         {"The money lasts at least until 2039 (age 79). The projection stops at the calculation "
+          "limit in 2040, where the amounts grow beyond what it can calculate: whether it lasts "
+          "longer is not known.",
+          "Sustainable spending to age 95: unknown; the projection stops at the calculation limit "
+          "in 2040."}},
+        {"new", Plan(), {"No year was projected: no income item starts with a positive amount."}},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(Summary(test.plan), test.sentences) << test.name;
+}
+
+TEST(ReportTextTest, AMoneyThatLastsEveryYearAndARunOfPathsAreSaid) {
+    Plan plan = DrawdownPlan();
+    plan.expenses.clear();
+    const std::vector<std::string> lasting = Summary(plan, 40);
+    EXPECT_EQ(lasting.front(), "The money lasts through 2099 (age 149), the last year projected.");
+    EXPECT_EQ(lasting.back(), "Sustainable spending to age 40: 1000 % of the planned expenses, the "
+                              "most whose money lasts to that age.");
+
+    ReportSummaryFacts facts;
+    facts.rowCount = 1;
+    facts.reach = {1999, 2000};
+    facts.firstYear = 2000;
+    facts.unpaid = 1500;
+    facts.sustainable.status = SustainStatus::NoneCovered;
+    RiskSummary risk;
+    risk.settings = {1000, 10, 7, 95};
+    risk.successes = 381;
+    risk.stoppedAtLimit = 12;
+    facts.risk = risk;
+    EXPECT_EQ(SummarySentences(facts, DrawdownPlan(), kText),
+              (std::vector<std::string>{
+                  "The money falls short in 2000 (age 50) by 1,500: that year's expenses cannot "
+                  "all be paid.",
+                  "Sustainable spending to age 95: none; the money runs out before that age even "
+                  "without expenses.",
+                  "The money lasts to age 95 in 381 of 1,000 paths: 38.1 %, with returns varying "
+                  "by a spread of 10 points, seed 7. 12 paths stopped at the calculation limit "
+                  "first and are not counted."}));
+    facts.risk->successes = 0;
+    facts.risk->stoppedAtLimit = 1000;
+    EXPECT_EQ(SummarySentences(facts, DrawdownPlan(), kText).back(),
+              "All 1,000 paths stop at the calculation limit before age 95: how sure the plan is "
+              "cannot be calculated (returns varying by a spread of 10 points, seed 7).");
+}
+
+TEST(ReportTextTest, MadeOnLineMoneyAndItemNotes) {
+    EXPECT_EQ(MadeOnLine(2026, 3, 7, "1.2.3"), "Made on 2026-03-07 by Orbelan 1.2.3");
+    EXPECT_EQ(MoneySentence(std::nullopt, 2, kText),
+              "Amounts as projected, in the money of each year.");
+    EXPECT_EQ(MoneySentence(2026, 2.5f, kText),
+              "Amounts in today's money: in 2026 money, at 2.5 % inflation a year.");
+    EXPECT_EQ(ItemMoneyNote(std::nullopt), std::nullopt);
+    EXPECT_EQ(ItemMoneyNote(2026), "The items' amounts are as the plan gives them, in the money of "
+                                   "their own years, not in 2026 money.");
+}
+
+// The file example's items, read from ExamplePlans.cpp: an account with both amounts and a rate
+// switch, and living costs with an annual amount alone.
+TEST(ReportTextTest, AssumptionsStateTheGeneralDataAndEveryItem) {
+    const Plan plan = FileExamplePlan();
+    EXPECT_EQ(GeneralAssumptions(plan, kText),
+              (std::vector<std::string>{
+                  "Born in 1960; retiring at 62, in 2022.",
+                  "Income tax 33 % before retirement, 25.5 % from the retirement year on."}));
+    EXPECT_EQ(ItemAssumptions(plan, kText),
+              (std::vector<ItemAssumption>{
+                  {"'Savings account'", "Income", "10,000 in 2000", "1,200", "2000 to 2021",
+                   "Annual amount growing 2.5 % a year. Interest 5 % before 2022, 3.5 % from "
+                   "then on. Credits taxed as income. Withdrawals not taxed, open from 2022."},
+                  {"'Living costs'", "Expense", "", "10,000", "2022 to 2050",
+                   "Annual amount growing 3 % a year."}}));
+}
+
+// An account funded once shows no annual period; nameless items are numbered; an invalid
+// withdrawal start opens the account from the first year, as the engine counts it.
+TEST(ReportTextTest, AnItemWithoutAnnualAmountHasNoPeriod) {
+    Plan plan = ProjectionExamplePlan();
+    plan.incomes.front().name.clear();
+    plan.incomes.front().withdrawalStart.SetDate(0, 1, 1);
+    const ItemAssumption savings = ItemAssumptions(plan, kText).front();
+    EXPECT_EQ(savings, (ItemAssumption{"Income item 1", "Income", "1,000 in 2000", "", "",
+                                       "Interest 5.9 % before 2002, 2.5 % from then on. Credits "
+                                       "not taxed. Withdrawals not taxed, open from the first "
+                                       "year."}));
+    EXPECT_EQ(GeneralAssumptions(WithoutBirthDate(), kText).front(),
+              "No birth date entered, so the report shows no ages; retiring at 60.");
+}
