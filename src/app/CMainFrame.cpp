@@ -305,11 +305,14 @@ void CMainFrame::createActions() {
             recentFiles[index], &QAction::triggered, this,
             [this, index] { m_manager.OpenRecentFile(index); });
     }
-    connect(
-        m_actions[CommandId::FileExportCsv], &QAction::triggered, this,
-        [this] { ExportProjectionCsv(m_document, m_ui); });
-    connect(m_actions[CommandId::FileExportPdf], &QAction::triggered, this,
-            [this] { ExportReportPdf(m_document, *m_moneyDisplay, m_ui); });
+    connect(m_actions[CommandId::FileExportCsv], &QAction::triggered, this,
+            [this] { ShowExported(ExportProjectionCsv(m_document, m_ui)); });
+    connect(m_actions[CommandId::FileExportPdf], &QAction::triggered, this, [this] {
+        // The report summarises the risk run the pane shows, to the age What If asks about.
+        const ReportRequest request{m_pWhatIf->Age(),
+                                    m_riskDock->isHidden() ? std::nullopt : m_pRisk->Summary()};
+        ShowExported(ExportReportPdf(m_document, *m_moneyDisplay, request, m_ui));
+    });
     // An export writes what the list shows: before a projection there is nothing to write.
     const auto enableExports = [this] {
         const bool shown = m_document.ShownResults().rowCount > 0;
@@ -476,6 +479,12 @@ void CMainFrame::createStatusBar() {
     QAction* toggle = m_actions[CommandId::ViewStatusBar];
     toggle->setChecked(true);
     connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::ShowExported(const std::optional<std::string>& path) {
+    if (path)
+        statusBar()->showMessage(
+            QStringLiteral("Written to %1").arg(QString::fromStdString(*path)));
 }
 
 void CMainFrame::OnAppAbout() {

@@ -7,6 +7,9 @@
 
 #include <QMainWindow>
 
+#include <optional>
+#include <string>
+
 class CTessalyDoc;
 class CTessalyView;
 class DocumentManager;
@@ -75,6 +78,8 @@ private:
     WindowLayoutParts LayoutParts();
     QMenu* addMenu(const char* objectName, const QString& title);
     QLabel* createIndicator(const char* objectName, const QString& text);
+    // A finished export says where it wrote, in the status bar.
+    void ShowExported(const std::optional<std::string>& path);
     void OnAppAbout();
     void ShowYearDetails();
     void OnDocumentTitleChanged() override;

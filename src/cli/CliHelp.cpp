@@ -14,7 +14,8 @@ constexpr const char* kHelp =
        orbelan-cli compare A B [C [D]] [--paths N] [--spread P] [--seed S]
                            [--until-age A] [--json | --csv]
        orbelan-cli save IN OUT
-       orbelan-cli report FILE OUT.pdf [--todays-money RATE]
+       orbelan-cli report FILE OUT.pdf [--todays-money RATE] [--until-age A]
+                          [--risk]
        orbelan-cli --help
        orbelan-cli --version
 
@@ -51,12 +52,19 @@ Commands:
   sensitivity FILE    Print as CSV the horizon (the last year whose expenses
                       are paid in full) with interest rates moved by -3 to +3
                       points (rows) and expenses at 70% to 130% (columns).
-  report FILE OUT.pdf Write the window's PDF report of FILE's projection: the
-                      plan and its items, the chart and the table, with the
-                      table's headings on every page and page numbers.
+  report FILE OUT.pdf Write the window's PDF report of FILE's projection: a
+                      summary (how long the money lasts, sustainable
+                      spending), the assumptions with every item, the chart
+                      and the table with an Age column, with the table's
+                      headings on every page and page numbers.
       --todays-money RATE
                       Show the amounts in today's money at a yearly inflation
                       of RATE percent (0 to 100); the report says so.
+      --until-age A   (with report) The age that sustainable spending and the
+                      risk share are worked out to (default 95).
+      --risk          (with report) Add the share of 1000 paths (spread 10
+                      points, seed 1) whose money lasts to age A, as risk
+                      works it out.
   risk FILE           Project N paths whose interest rates are moved each year
                       by a seeded offset of about P points. Print the share
                       of paths whose money lasts to age A, as

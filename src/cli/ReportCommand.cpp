@@ -5,6 +5,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/StderrUiServices.h"
 #include "model/Projection.h"
+#include "model/Risk.h"
 #include "persist/ExportFile.h"
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
@@ -55,8 +56,8 @@ private:
 
 int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const CommandSyntax syntax{
-        {},
-        {"--todays-money"},
+        {"--risk"},
+        {"--todays-money", "--until-age"},
         FileCount{2, "report needs FILE and OUT.pdf", "report takes one FILE and one OUT.pdf"}};
     const auto parsed = ParseCommandArguments(args, syntax, out, err);
     if (const int* status = std::get_if<int>(&parsed))
@@ -67,6 +68,13 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
         inflation = ParseInflation(*given);
         if (!inflation)
             return Usage(err, "--todays-money needs an inflation rate from 0 to 100");
+    }
+    ReportRequest request;
+    if (const std::optional<std::string> given = arguments.Value("--until-age")) {
+        const std::optional<std::int32_t> age = ParseWholeNumber(*given, 0, kMaxRiskAge);
+        if (!age)
+            return Usage(err, "--until-age needs an age from 0 to 1000");
+        request.untilAge = *age;
     }
     const std::string& path = arguments.operands[0];
     // A report given a plan's name by mistake (the input's own, say) would replace the plan.
@@ -88,13 +96,25 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
         ending.limitYear = outcome.stoppedYear;
 
+    // The share of paths that last needs an age: a plan without a birth date is reported
+    // without it, as the summary says.
+    if (arguments.Has("--risk") && plan.birthDate.IsValid()) {
+        RiskSettings settings;
+        settings.untilAge = request.untilAge;
+        request.risk = RunRisk(plan, settings);
+        if (request.risk->status == RiskStatus::CannotCalculate) {
+            err << kAllocationError << '\n';
+            return kExitCannotCalculate;
+        }
+    }
+
     const OffscreenApplication application;
     std::optional<TodaysMoneyNote> todaysMoney;
     if (inflation)
         todaysMoney = TodaysMoneyNote{QDate::currentDate().year(), *inflation};
     const QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
-    const std::optional<QByteArray> bytes =
-        ProjectionReportPdf(MakeReportContent(ReportTitle(name), plan, table, ending, todaysMoney));
+    const std::optional<QByteArray> bytes = ProjectionReportPdf(
+        MakeReportContent(ReportTitle(name), plan, table, ending, todaysMoney, request));
     if (!bytes) {
         err << kAllocationError << '\n';
         return kExitCannotCalculate;

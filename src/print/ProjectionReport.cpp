@@ -1,12 +1,15 @@
 #include "print/ProjectionReport.h"
 
+#include "model/WhatIf.h"
 #include "print/AmountText.h"
 #include "print/ChartPainter.h"
 #include "report/PageLayout.h"
 #include "report/ProjectionColumns.h"
+#include "report/ReportAssumptions.h"
 #include "report/TodaysMoneyTable.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageSize>
@@ -14,6 +17,7 @@
 #include <QPdfWriter>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <memory>
@@ -25,8 +29,8 @@ namespace {
 constexpr int kResolution = 300;
 constexpr qreal kMarginMillimetres = 15;
 constexpr qreal kChartMillimetres = 100;
-// The summary names this many items of a kind; the items table below lists them all.
-constexpr std::size_t kNamesInSummary = 12;
+// A plan with more items than this lists them at the end, after the chart and the table.
+constexpr std::size_t kItemsBeforeChart = 30;
 
 enum class BlockKind { Title, Text, Heading, Chart, ItemRow, ProjectionRow };
 enum Table : std::int32_t { kItemsTable = 0, kProjectionTable = 1 };
@@ -45,91 +49,75 @@ struct Column {
 };
 
 const std::array kItemColumns{
-    Column{QStringLiteral("Item"), 0.34, Qt::AlignLeft},
-    Column{QStringLiteral("Kind"), 0.12, Qt::AlignLeft},
-    Column{QStringLiteral("Initial amount"), 0.18, Qt::AlignRight},
+    Column{QStringLiteral("Item"), 0.26, Qt::AlignLeft},
+    Column{QStringLiteral("Kind"), 0.10, Qt::AlignLeft},
+    Column{QStringLiteral("Initial amount"), 0.22, Qt::AlignRight},
     Column{QStringLiteral("Annual amount"), 0.18, Qt::AlignRight},
-    Column{QStringLiteral("Years"), 0.18, Qt::AlignRight},
+    Column{QStringLiteral("Years"), 0.24, Qt::AlignRight},
 };
 
-// The projection's columns under the headings every table of it shows.
+// The projection's columns under the headings every table of it shows, with the age after the
+// year.
 const std::array kTableColumns{
-    Column{QLatin1StringView(kProjectionColumns[0]), 0.12, Qt::AlignLeft},
-    Column{QLatin1StringView(kProjectionColumns[1]), 0.22, Qt::AlignRight},
-    Column{QLatin1StringView(kProjectionColumns[2]), 0.22, Qt::AlignRight},
-    Column{QLatin1StringView(kProjectionColumns[3]), 0.22, Qt::AlignRight},
-    Column{QLatin1StringView(kProjectionColumns[4]), 0.22, Qt::AlignRight},
+    Column{QLatin1StringView(kProjectionColumns[0]), 0.10, Qt::AlignLeft},
+    Column{QStringLiteral("Age"), 0.08, Qt::AlignRight},
+    Column{QLatin1StringView(kProjectionColumns[1]), 0.205, Qt::AlignRight},
+    Column{QLatin1StringView(kProjectionColumns[2]), 0.205, Qt::AlignRight},
+    Column{QLatin1StringView(kProjectionColumns[3]), 0.205, Qt::AlignRight},
+    Column{QLatin1StringView(kProjectionColumns[4]), 0.205, Qt::AlignRight},
 };
 
-QString Rate(float rate) {
-    return QLocale().toString(rate, 'g', 6) + QStringLiteral(" %");
+// The report's sentences come from the report layer, with numbers as the reader's locale writes
+// them and names as stored.
+ExplanationText ReportText() {
+    return {[](const std::string& name) { return name; },
+            [](float rate) {
+                return QLocale().toString(static_cast<double>(rate), 'g', 6).toStdString();
+            },
+            [](std::int64_t amount) { return AmountText(amount).toStdString(); }};
 }
 
-QString Years(const PlanDate& start, const PlanDate& end) {
-    if (!start.IsValid() || !end.IsValid())
-        return QString();
-    return QStringLiteral("%1 to %2").arg(start.GetYear()).arg(end.GetYear());
+QString Text(const std::string& sentence) {
+    return QString::fromUtf8(sentence.data(), static_cast<qsizetype>(sentence.size()));
 }
 
-template <typename Item> QString Names(const std::vector<Item>& items) {
-    QStringList names;
-    for (std::size_t i = 0; i < items.size() && i < kNamesInSummary; ++i)
-        names.append(QString::fromStdString(items[i].name));
-    QString text = names.join(QStringLiteral(", "));
-    if (items.size() > kNamesInSummary)
-        text += QStringLiteral(" and %1 more").arg(items.size() - kNamesInSummary);
-    return text;
+void AddTexts(std::vector<Block>& blocks, const std::vector<std::string>& sentences) {
+    for (const std::string& sentence : sentences)
+        blocks.push_back({BlockKind::Text, Text(sentence)});
 }
 
-QString MoneyText(const ReportContent& content) {
-    if (!content.todaysMoney)
-        return QStringLiteral("Amounts as projected, in the money of each year.");
-    return QStringLiteral("Amounts in today's money: in %1 money, at %2 inflation a year.")
-        .arg(content.todaysMoney->year)
-        .arg(Rate(content.todaysMoney->inflation));
+void AddItems(std::vector<Block>& blocks, const ReportContent& content, std::size_t items) {
+    if (const std::optional<std::string> note = ItemMoneyNote(
+            content.todaysMoney ? std::optional(content.todaysMoney->year) : std::nullopt))
+        blocks.push_back({BlockKind::Text, Text(*note)});
+    for (std::size_t i = 0; i < items; ++i)
+        blocks.push_back({BlockKind::ItemRow, QString(), static_cast<std::int32_t>(i)});
 }
 
-QString EndingText(const ReportContent& content) {
-    const ProjectionTable& table = content.table;
-    if (table.rowCount == 0)
-        return QStringLiteral("No year was projected: no income item starts with a positive "
-                              "amount.");
-    const std::int32_t lastYear = table.firstYear + table.rowCount - 1;
-    if (content.ending.limitYear)
-        return QStringLiteral("The projection stops at the calculation limit in %1.")
-            .arg(*content.ending.limitYear);
-    if (!content.ending.lastRowCovered)
-        return QStringLiteral("%1: expenses not fully paid.").arg(lastYear);
-    return QStringLiteral("Every year from %1 to %2 is paid in full.")
-        .arg(table.firstYear)
-        .arg(lastYear);
-}
-
-QString PlanText(const Plan& plan) {
-    const QString born = plan.birthDate.IsValid()
-                             ? QStringLiteral("Born %1").arg(plan.birthDate.GetYear())
-                             : QStringLiteral("No birth date entered");
-    return QStringLiteral("%1, retiring at %2 in %3. Income tax %4 before retirement, %5 after.")
-        .arg(born)
-        .arg(plan.retirementAge)
-        .arg(plan.retirementDate.GetYear())
-        .arg(Rate(plan.taxRateBefore), Rate(plan.taxRateAfter));
-}
-
-std::vector<Block> ReportBlocks(const ReportContent& content) {
-    const Plan& plan = content.plan;
+std::vector<Block> ReportBlocks(const ReportContent& content,
+                                const std::vector<ItemAssumption>& items) {
+    const ExplanationText text = ReportText();
     std::vector<Block> blocks{
         {BlockKind::Title, content.title},
-        {BlockKind::Text, MoneyText(content)},
-        {BlockKind::Text, EndingText(content)},
-        {BlockKind::Heading, QStringLiteral("Plan")},
-        {BlockKind::Text, PlanText(plan)},
-        {BlockKind::Text, QStringLiteral("Income items: %1.").arg(Names(plan.incomes))},
-        {BlockKind::Text, QStringLiteral("Expense items: %1.").arg(Names(plan.expenses))},
+        {BlockKind::Text, content.madeOn},
+        {BlockKind::Heading, QStringLiteral("Summary")},
     };
-    const auto items = static_cast<std::int32_t>(plan.incomes.size() + plan.expenses.size());
-    for (std::int32_t i = 0; i < items; ++i)
-        blocks.push_back({BlockKind::ItemRow, QString(), i});
+    AddTexts(blocks, SummarySentences(content.summary, content.plan, text));
+    const std::optional<std::int32_t> todaysYear =
+        content.todaysMoney ? std::optional(content.todaysMoney->year) : std::nullopt;
+    const float inflation = content.todaysMoney ? content.todaysMoney->inflation : 0.0f;
+    AddTexts(blocks, {MoneySentence(todaysYear, inflation, text), NotAdviceStatement()});
+
+    blocks.push_back({BlockKind::Heading, QStringLiteral("Assumptions")});
+    AddTexts(blocks, GeneralAssumptions(content.plan, text));
+    AddTexts(blocks, RuleSentences());
+    const bool itemsLast = items.size() > kItemsBeforeChart;
+    if (itemsLast)
+        blocks.push_back({BlockKind::Text,
+                          QStringLiteral("The plan's %1 items are listed at the end of the report.")
+                              .arg(items.size())});
+    else
+        AddItems(blocks, content, items.size());
     if (content.table.rowCount > 0) {
         blocks.push_back({BlockKind::Heading, QStringLiteral("Chart")});
         blocks.push_back({BlockKind::Chart, QString()});
@@ -137,27 +125,27 @@ std::vector<Block> ReportBlocks(const ReportContent& content) {
     blocks.push_back({BlockKind::Heading, QStringLiteral("Projection")});
     for (std::int32_t r = 0; r < content.table.rowCount; ++r)
         blocks.push_back({BlockKind::ProjectionRow, QString(), r});
+    if (itemsLast) {
+        blocks.push_back({BlockKind::Heading, QStringLiteral("Items")});
+        AddItems(blocks, content, items.size());
+    }
     return blocks;
 }
 
-QStringList ItemCells(const Plan& plan, std::int32_t index) {
-    const auto incomes = static_cast<std::int32_t>(plan.incomes.size());
-    if (index < incomes) {
-        const IncomeItem& item = plan.incomes[static_cast<std::size_t>(index)];
-        return {QString::fromStdString(item.name), QStringLiteral("Income"),
-                AmountText(item.initialAmount), AmountText(item.annualAmount),
-                Years(item.annualStart, item.annualEnd)};
-    }
-    const ExpenseItem& item = plan.expenses[static_cast<std::size_t>(index - incomes)];
-    return {QString::fromStdString(item.name), QStringLiteral("Expense"),
-            AmountText(item.initialAmount), AmountText(item.annualAmount),
-            Years(item.annualStart, item.annualEnd)};
+QStringList ItemCells(const ItemAssumption& item) {
+    return {Text(item.name), Text(item.kind), Text(item.initial), Text(item.annual),
+            Text(item.years)};
 }
 
-QStringList ProjectionCells(const ProjectionTable& table, std::int32_t r) {
+QStringList ProjectionCells(const ReportContent& content, std::int32_t r) {
+    const ProjectionTable& table = content.table;
     const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
-    return {QString::number(table.firstYear + r), AmountText(row.income),
-            AmountText(row.totalAssets), AmountText(row.availableAssets),
+    const std::optional<std::int32_t> age = AgeIn(content.plan, table.firstYear + r);
+    return {QString::number(table.firstYear + r),
+            age ? QString::number(*age) : QString(),
+            AmountText(row.income),
+            AmountText(row.totalAssets),
+            AmountText(row.availableAssets),
             AmountText(row.withdrawals)};
 }
 
@@ -170,7 +158,8 @@ QPageSize PaperForLocale() {
 class ReportPrinter {
 public:
     ReportPrinter(QPdfWriter& writer, const ReportContent& content)
-        : m_writer(writer), m_content(content), m_painter(&writer),
+        : m_writer(writer), m_content(content),
+          m_items(ItemAssumptions(content.plan, ReportText())), m_painter(&writer),
           m_page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()) {
         m_body.setPointSizeF(9);
         m_title = m_body;
@@ -181,12 +170,14 @@ public:
         m_heading.setBold(true);
         m_bold = m_body;
         m_bold.setBold(true);
+        m_small = m_body;
+        m_small.setPointSizeF(8);
         m_footerHeight = Metrics(m_body).height() * 2;
         m_rowHeight = Metrics(m_body).height() * 1.4;
     }
 
     void Print() {
-        const std::vector<Block> blocks = ReportBlocks(m_content);
+        const std::vector<Block> blocks = ReportBlocks(m_content, m_items);
         std::vector<LayoutBlock> layout;
         for (const Block& block : blocks)
             layout.push_back({Height(block), TableOf(block), block.kind == BlockKind::Heading});
@@ -242,12 +233,47 @@ private:
         case BlockKind::Chart:
             return kChartMillimetres / 25.4 * m_writer.resolution();
         case BlockKind::ItemRow:
-            return std::max(m_rowHeight,
-                            TextHeight(m_body, ItemCells(m_content.plan, block.row).front()) * 1.2);
+            return ItemCellsHeight(block.row) + DetailsHeight(block.row);
         case BlockKind::ProjectionRow:
             return m_rowHeight;
         }
         return 0;
+    }
+
+    const ItemAssumption& Item(std::int32_t row) const {
+        return m_items[static_cast<std::size_t>(row)];
+    }
+
+    qreal ItemCellsHeight(std::int32_t row) const {
+        const QStringList cells = ItemCells(Item(row));
+        qreal height = m_rowHeight;
+        for (std::size_t c = 0; c < kItemColumns.size(); ++c)
+            height = std::max(
+                height,
+                CellHeight(cells.value(static_cast<qsizetype>(c)), kItemColumns[c].share) * 1.2);
+        return height;
+    }
+
+    // The item's growth, rates and taxes, on a line of its own under its cells.
+    qreal DetailsHeight(std::int32_t row) const {
+        const QString details = Text(Item(row).details);
+        if (details.isEmpty())
+            return 0;
+        return Metrics(m_small)
+                   .boundingRect(QRectF(0, 0, m_page.width() - DetailsIndent(), 1e9),
+                                 Qt::TextWordWrap, details)
+                   .height() *
+               1.2;
+    }
+
+    qreal DetailsIndent() const { return Metrics(m_body).height(); }
+
+    qreal CellHeight(const QString& text, qreal share) const {
+        const qreal pad = Metrics(m_body).height() / 3;
+        return Metrics(m_body)
+            .boundingRect(QRectF(0, 0, m_page.width() * share - 2 * pad, 1e9), Qt::TextWordWrap,
+                          text)
+            .height();
     }
 
     void Cells(const QStringList& cells, const auto& columns, qreal top, qreal height,
@@ -302,11 +328,18 @@ private:
                 m_painter, area,
                 {m_content.table, m_content.plan.retirementDate.GetYear(), m_content.ending});
             return;
-        case BlockKind::ItemRow:
-            Cells(ItemCells(m_content.plan, block.row), kItemColumns, top, height, m_body);
+        case BlockKind::ItemRow: {
+            const qreal cells = ItemCellsHeight(block.row);
+            Cells(ItemCells(Item(block.row)), kItemColumns, top, cells, m_body);
+            m_painter.setFont(m_small);
+            m_painter.drawText(QRectF(m_page.left() + DetailsIndent(), top + cells,
+                                      m_page.width() - DetailsIndent(), height - cells),
+                               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                               Text(Item(block.row).details));
             return;
+        }
         case BlockKind::ProjectionRow:
-            Cells(ProjectionCells(m_content.table, block.row), kTableColumns, top, height, m_body);
+            Cells(ProjectionCells(m_content, block.row), kTableColumns, top, height, m_body);
             return;
         }
     }
@@ -321,12 +354,14 @@ private:
 
     QPdfWriter& m_writer;
     const ReportContent& m_content;
+    const std::vector<ItemAssumption> m_items;
     QPainter m_painter;
     QRectF m_page;
     QFont m_body;
     QFont m_title;
     QFont m_heading;
     QFont m_bold;
+    QFont m_small;
     qreal m_footerHeight = 0;
     qreal m_rowHeight = 0;
 };
@@ -339,10 +374,21 @@ QString ReportTitle(const QString& planName) {
 
 ReportContent MakeReportContent(const QString& title, const Plan& plan,
                                 const ProjectionTable& table, const ChartEnding& ending,
-                                const std::optional<TodaysMoneyNote>& todaysMoney) {
-    ReportContent content{title, plan, table, ending, todaysMoney};
-    if (todaysMoney)
+                                const std::optional<TodaysMoneyNote>& todaysMoney,
+                                const ReportRequest& request) {
+    ReportContent content{title, plan, table, ending, todaysMoney, {}, {}};
+    content.summary =
+        GatherSummaryFacts(plan, table, ending.lastRowCovered, ending.limitYear, request.untilAge);
+    content.summary.risk = request.risk;
+    if (todaysMoney) {
         content.table = InTodaysMoney(table, todaysMoney->inflation, todaysMoney->year);
+        if (content.summary.reach.firstUncoveredYear)
+            content.summary.unpaid =
+                ShownInTodaysMoney(content.summary.unpaid, todaysMoney->inflation,
+                                   *content.summary.reach.firstUncoveredYear, todaysMoney->year);
+    }
+    const QDate today = QDate::currentDate();
+    content.madeOn = Text(MadeOnLine(today.year(), today.month(), today.day(), ORBELAN_VERSION));
     return content;
 }
 

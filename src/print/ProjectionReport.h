@@ -2,7 +2,9 @@
 
 #include "model/Plan.h"
 #include "model/ProjectionTable.h"
+#include "model/Risk.h"
 #include "report/ChartScale.h"
+#include "report/ReportSummary.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,26 +18,38 @@ struct TodaysMoneyNote {
     float inflation = 0;
 };
 
-// Everything a report says: the plan, and its projection as the report shows it.
+// What a report is asked to say beyond the projection: the age its money should last to, and a
+// risk run to summarise when there is one.
+struct ReportRequest {
+    std::int32_t untilAge = kDefaultUntilAge;
+    std::optional<RiskSummary> risk;
+};
+
+// Everything a report says: the plan, its projection as the report shows it, the facts of its
+// summary, and the line that says when and by what it was made.
 struct ReportContent {
     QString title;
     Plan plan;
     ProjectionTable table;
     ChartEnding ending;
     std::optional<TodaysMoneyNote> todaysMoney;
+    ReportSummaryFacts summary;
+    QString madeOn;
 };
 
 // The report's title for the plan of that name, the same from the window and the command line.
 QString ReportTitle(const QString& planName);
 
-// The content of a report of the projection, in today's money when a note is given: the table
-// and the chart both.
+// The content of a report of the projection made today, in today's money when a note is given:
+// the table, the chart and the summary's amounts all.
 ReportContent MakeReportContent(const QString& title, const Plan& plan,
                                 const ProjectionTable& table, const ChartEnding& ending,
-                                const std::optional<TodaysMoneyNote>& todaysMoney);
+                                const std::optional<TodaysMoneyNote>& todaysMoney,
+                                const ReportRequest& request = {});
 
-// The report as a PDF of vectors, on A4 paper, or Letter where the locale measures in inches: the
-// plan and its items with their amounts, the chart, and the projection table with its headings
-// on every page, no row split by a page break, and page numbers. Empty when the memory for it
-// cannot be had.
+// The report as a PDF of vectors, on A4 paper, or Letter where the locale measures in inches:
+// the summary first, the assumptions with every item, the chart, and the projection table with
+// an age column, its headings on every page and no row split by a page break, and page numbers.
+// A plan of many items lists them last, so that the summary, chart and table come first. Empty
+// when the memory for it cannot be had.
 std::optional<QByteArray> ProjectionReportPdf(const ReportContent& content);

@@ -4,7 +4,6 @@
 #include "persist/ExportFile.h"
 #include "persist/UserMessages.h"
 #include "platform/UiServices.h"
-#include "print/ProjectionReport.h"
 #include "report/ProjectionCsv.h"
 #include "view/MoneyDisplay.h"
 
@@ -28,29 +27,34 @@ std::string ProposedName(const CTessalyDoc& document, const char* extension) {
 
 } // namespace
 
-void ExportProjectionCsv(const CTessalyDoc& document, UiServices& ui) {
+std::optional<std::string> ExportProjectionCsv(const CTessalyDoc& document, UiServices& ui) {
     const std::optional<std::string> path = ui.ChooseExportFile(
         "Export Projection as CSV", ProposedName(document, "csv"), "CSV (*.csv)");
-    if (path)
-        WriteExportFile(*path, FormatProjectionCsv(document.ShownResults()), ui);
+    if (!path || !WriteExportFile(*path, FormatProjectionCsv(document.ShownResults()), ui))
+        return std::nullopt;
+    return path;
 }
 
-void ExportReportPdf(const CTessalyDoc& document, const MoneyDisplay& display, UiServices& ui) {
+std::optional<std::string> ExportReportPdf(const CTessalyDoc& document, const MoneyDisplay& display,
+                                           const ReportRequest& request, UiServices& ui) {
     const std::optional<std::string> path =
         ui.ChooseExportFile("Export Report as PDF", ProposedName(document, "pdf"), "PDF (*.pdf)");
     if (!path)
-        return;
+        return std::nullopt;
     std::optional<TodaysMoneyNote> todaysMoney;
     if (display.ShowsTodaysMoney())
         todaysMoney = TodaysMoneyNote{display.CurrentYear(), display.Inflation()};
     const std::optional<QByteArray> bytes = ProjectionReportPdf(MakeReportContent(
         ReportTitle(QString::fromStdString(document.GetTitle())), document.ShownPlan(),
         document.ShownResults(), {document.ShownLastRowCovered(), document.ShownLimitYear()},
-        todaysMoney));
+        todaysMoney, request));
     if (!bytes) {
         ui.ShowMessage(std::string(kAllocationError));
-        return;
+        return std::nullopt;
     }
-    WriteExportFile(
-        *path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), ui);
+    if (!WriteExportFile(
+            *path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())),
+            ui))
+        return std::nullopt;
+    return path;
 }

@@ -47,6 +47,8 @@ public:
     // The percentiles of the finished run; none while it runs or without a projection.
     const std::vector<RiskYear>& Band() const;
     const std::optional<ShownRiskPath>& Path() const { return m_path; }
+    // The finished run's summary, while its inputs and plan are those shown.
+    const std::optional<RiskSummary>& Summary() const { return m_summary; }
     // Sets the inputs, as the user does; a change starts a new run. Values out of the controls'
     // ranges are brought to the nearest end; a number of paths not offered is left as it is.
     void SetInputs(const RiskSettings& inputs);

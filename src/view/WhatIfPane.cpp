@@ -304,6 +304,10 @@ void WhatIfPane::ShowGrid(const std::optional<HorizonGrid>& grid) {
         m_grid->ShowGrid(std::nullopt, QStringLiteral("The grid could not be calculated."));
 }
 
+std::int32_t WhatIfPane::Age() const {
+    return m_age->value();
+}
+
 void WhatIfPane::SetAge(std::int32_t age) {
     m_age->setValue(age);
 }

@@ -39,6 +39,7 @@ public:
     void SetMoneyDisplay(MoneyDisplay& display);
     // The age the sustainable spending is worked out to, as the user sets it.
     void SetAge(std::int32_t age);
+    std::int32_t Age() const;
     // Moves the sliders, as the user does.
     void MoveSliders(std::int32_t expensesPercent, std::int32_t returnPoints);
     // The variant's projection, when the sliders differ from the plan and the list shows it.

@@ -8,6 +8,7 @@
 #include <QAbstractSeries>
 #include <QAction>
 #include <QDockWidget>
+#include <QStatusBar>
 #include <QTest>
 
 #include <filesystem>
@@ -50,6 +51,7 @@ protected:
     void TearDown() override { QLocale::setDefault(m_locale); }
     ProjectionChart& Chart() { return Frame().GetChart(); }
     YearDetailsPane& Pane() { return Frame().GetYearDetails(); }
+    QString StatusMessage() { return Frame().statusBar()->currentMessage(); }
 
     std::string m_plan;
     QLocale m_locale;
@@ -163,11 +165,12 @@ TEST_F(ProjectionDisplayTest, PdfReportHoldsThePlanTheTableAndTheChart) {
     ASSERT_EQ(std::system(("pdftotext -layout '" + target + "' '" + text + "'").c_str()), 0);
     const std::string report = ReadFile(text);
     for (const char* expected :
-         {"Orbelan projection: retirement-example.Orbe", "retiring at 55 in 2003",
-          "Savings, Pension", "Rent", "Available Assets", "Chart"})
+         {"Orbelan projection: retirement-example.Orbe", "retiring at 55, in 2003", "Savings",
+          "Pension", "Rent", "Available Assets", "Chart"})
         EXPECT_NE(report.find(expected), std::string::npos) << expected << " in\n" << report;
     EXPECT_NE(report.find("2002"), std::string::npos);
     EXPECT_NE(report.find("-637"), std::string::npos);
+    EXPECT_EQ(StatusMessage(), QStringLiteral("Written to ") + QString::fromStdString(target));
 }
 
 TEST_F(ProjectionDisplayTest, YearDetailsNameTheAgeTheRatesAndWhatWasNotPaid) {

@@ -53,7 +53,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 } // namespace
 
-TEST_F(ReportCommandTest, HundredYearsFillThreePagesWithHeadingsOnEach) {
+TEST_F(ReportCommandTest, HundredYearsFillFourPagesWithHeadingsOnEachOfTheTable) {
     if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh test";
     const auto [status, text] = Report(kHundredYearPlanFile, {"--todays-money", "2"});
@@ -74,10 +74,10 @@ TEST_F(ReportCommandTest, HundredYearsFillThreePagesWithHeadingsOnEach) {
         EXPECT_EQ(line.find("..."), std::string::npos) << line;
         EXPECT_EQ(line.find("\u2026"), std::string::npos) << line;
     }
-    EXPECT_EQ(headings, 3);
+    EXPECT_EQ(headings, 4);
     EXPECT_EQ(rows, 100);
-    EXPECT_NE(text.find("Page 1 of 3"), std::string::npos);
-    EXPECT_NE(text.find("Page 3 of 3"), std::string::npos);
+    EXPECT_NE(text.find("Page 1 of 4"), std::string::npos);
+    EXPECT_NE(text.find("Page 4 of 4"), std::string::npos);
 }
 
 TEST_F(ReportCommandTest, TheLimitIsStatedAndBadUsageRefused) {
@@ -86,7 +86,7 @@ TEST_F(ReportCommandTest, TheLimitIsStatedAndBadUsageRefused) {
     const auto [status, text] = Report(kLimitPlanFile);
     ASSERT_EQ(status, 0) << text;
     EXPECT_NE(text.find("Amounts as projected"), std::string::npos);
-    EXPECT_NE(text.find("The projection stops at the calculation limit in 2016."),
+    EXPECT_NE(text.find("The money lasts at least until 2015 (age 55). The projection stops at"),
               std::string::npos)
         << text;
 
@@ -94,6 +94,8 @@ TEST_F(ReportCommandTest, TheLimitIsStatedAndBadUsageRefused) {
          {std::vector<std::string>{"--todays-money", "two"},
           {"--todays-money", "101"},
           {"--todays-money"},
+          {"--until-age", "1001"},
+          {"--risk", "yes"},
           {"extra.pdf"}})
         EXPECT_EQ(Report(kLimitPlanFile, options).first, 2) << options.front();
 }
@@ -120,4 +122,44 @@ TEST_F(ReportCommandTest, PlanFilesAreNeverReplacedByAReport) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), kHundredYearPlanFile);
     std::ifstream keptOther(other, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(keptOther), {}), kLimitPlanFile);
+}
+
+// The example's report: its summary first, the assumptions, the age beside each year, and the
+// line that says when and by what it was made; a risk run adds its share of paths.
+TEST_F(ReportCommandTest, SummaryAssumptionsAgesAndTheMakerAreSaid) {
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+    std::ifstream example(std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe",
+                          std::ios::binary);
+    std::ostringstream plan;
+    plan << example.rdbuf();
+    const auto [status, text] = Report(plan.str().c_str(), {"--risk", "--until-age", "56"});
+    ASSERT_EQ(status, 0) << text;
+    // The words in reading order, one space apart: the layout spaces columns widely and wraps
+    // sentences. The expected texts avoid "fi" and "ff", which the PDF writes as ligatures.
+    std::string words;
+    std::istringstream split(text);
+    for (std::string word; split >> word;)
+        words += word + ' ';
+    const std::size_t made = words.find("Made on ");
+    ASSERT_NE(made, std::string::npos) << words;
+    const std::string date = words.substr(made + 8, 10);
+    EXPECT_TRUE(date[4] == '-' && date[7] == '-' && std::atoi(date.c_str()) >= 2024) << date;
+    EXPECT_NE(words.find("by Orbelan " ORBELAN_VERSION " Summary"), std::string::npos) << words;
+    std::size_t at = made;
+    for (const char* expected :
+         {"Summary The money lasts until 2004 (age 56).",
+          "falls short in 2005 (age 57) by 566: that year's expenses cannot all be paid.",
+          "Sustainable spending to age 56:", "The money lasts to age 56 in ", "of 1,000 paths:",
+          "spread of 10 points, seed 1.", "a projection under the assumptions stated in it, not",
+          "Assumptions Born in 1948; retiring at 55, in 2003.",
+          "the one with the lowest interest rate",
+          "Savings Income 1,000 in 2000 Interest 5.9 % before 2002, 2.5 % from then on.",
+          "Pension Income 1,000 2000 to 2001", "Chart",
+          "Year Age Income Total Assets Available Assets Withdrawals", "2005 57 2 42 42 -608"}) {
+        const std::size_t found = words.find(expected, at);
+        EXPECT_NE(found, std::string::npos) << expected << " after\n" << words.substr(at);
+        if (found != std::string::npos)
+            at = found;
+    }
 }
