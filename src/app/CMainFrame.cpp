@@ -20,7 +20,7 @@
 #include "view/ScenariosPane.h"
 #include "view/VerticalScroller.h"
 #include "view/WhatIfPane.h"
-#include "view/WheelPastSpinBoxes.h"
+#include "view/WheelPastControls.h"
 #include "view/YearDetailsPane.h"
 
 #include <QAction>
@@ -46,8 +46,9 @@
 namespace {
 
 constexpr int kToolBarIconSize = 16;
-// Room for the five 100-pixel columns and a scroll bar, and the chart below them.
-constexpr QSize kDefaultSize(760, 640);
+// Room for the five 100-pixel columns and the chart below them beside the panes, Year Details
+// over What If and Risk, each pane tall enough to be read without scrolling much.
+constexpr QSize kDefaultSize(1280, 900);
 constexpr int kChartMinimumHeight = 180;
 
 QString ApplicationName() {
@@ -172,7 +173,7 @@ void CMainFrame::createWhatIf() {
     m_pWhatIf = new WhatIfPane;
     m_pWhatIf->SetMoneyDisplay(*m_moneyDisplay);
     RememberSustainableAge(*m_pWhatIf, m_settings);
-    LetWheelPassUnfocusedSpinBoxes(*m_pWhatIf);
+    LetWheelPassUnfocusedControls(*m_pWhatIf);
     // The pane is taller than a small window has room for beside Year Details: it scrolls.
     m_whatIfDock = addPane(QStringLiteral("What If"), "whatIfDock", *m_pWhatIf, true);
     // The chart draws the variant while the pane that sets it is open.
@@ -186,7 +187,7 @@ void CMainFrame::createWhatIf() {
 void CMainFrame::createRisk() {
     m_pRisk = new RiskPane;
     RememberRiskInputs(*m_pRisk, m_settings);
-    LetWheelPassUnfocusedSpinBoxes(*m_pRisk);
+    LetWheelPassUnfocusedControls(*m_pRisk);
     m_riskDock = addPane(QStringLiteral("Risk"), "riskDock", *m_pRisk, true);
     // The chart draws the band and the path, and Year Details explains the path, while the
     // pane is open.
@@ -239,21 +240,30 @@ void CMainFrame::placePanes() {
     // What If and Risk both answer what could happen: they take turns in one place.
     tabifyDockWidget(m_whatIfDock, m_riskDock);
     tabifyDockWidget(m_whatIfDock, m_scenariosDock);
-    if (size() == kDefaultSize)
-        return;
     // A screen with less room than the window wants: all the panes share one place as tabs,
     // so each keeps its height and they take one width from the list, not three.
-    tabifyDockWidget(m_yearDetailsDock, m_whatIfDock);
-    tabifyDockWidget(m_yearDetailsDock, m_riskDock);
-    tabifyDockWidget(m_yearDetailsDock, m_scenariosDock);
+    if (size() != kDefaultSize) {
+        tabifyDockWidget(m_yearDetailsDock, m_whatIfDock);
+        tabifyDockWidget(m_yearDetailsDock, m_riskDock);
+        tabifyDockWidget(m_yearDetailsDock, m_scenariosDock);
+    }
     // The panes first show at two fifths of the width, so that the list and the chart keep
-    // room to be read; the user may widen them from there.
+    // room to be read; the user may widen them from there. Year Details over the pane shown
+    // below it leaves that taller pane three fifths of the height.
+    const bool stacked = size() == kDefaultSize;
     for (QDockWidget* dock : {m_yearDetailsDock, m_whatIfDock, m_riskDock, m_scenariosDock})
         connect(
             dock, &QDockWidget::visibilityChanged, this,
-            [this, dock](bool visible) {
-                if (visible)
-                    resizeDocks({dock}, {width() * 2 / 5}, Qt::Horizontal);
+            [this, dock, stacked](bool visible) {
+                if (!visible)
+                    return;
+                resizeDocks({dock}, {width() * 2 / 5}, Qt::Horizontal);
+                if (!stacked || !m_yearDetailsDock->isVisible())
+                    return;
+                for (QDockWidget* below : {m_whatIfDock, m_riskDock, m_scenariosDock})
+                    if (below->isVisible())
+                        resizeDocks({m_yearDetailsDock, below},
+                                    {height() * 2 / 5, height() * 3 / 5}, Qt::Vertical);
             },
             Qt::SingleShotConnection);
 }

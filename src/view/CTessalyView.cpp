@@ -11,6 +11,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTreeWidgetItem>
 
@@ -22,6 +24,9 @@
 namespace {
 
 constexpr int kColumnWidth = 100;
+// What the list leaves of the screen's width to the panes beside it, the widest of them (What
+// If, with its grid) and the window's frame; the rest it may keep for its columns.
+constexpr int kRoomForPanes = 800;
 
 // A plan that holds items needs only the projection; an empty one needs entering first.
 QString EmptyListHint(const CTessalyDoc* document) {
@@ -84,6 +89,18 @@ void CTessalyView::OnUpdate(ViewBase* /*sender*/, long /*hint*/) {
                          row.availableAssets, row.withdrawals);
     }
     emit rowsReplaced();
+}
+
+QSize CTessalyView::minimumSizeHint() const {
+    QSize hint = QTreeWidget::minimumSizeHint();
+    int columns = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < columnCount(); ++column)
+        columns += columnWidth(column);
+    const QScreen* shown = screen();
+    const int room =
+        shown == nullptr ? columns : shown->availableGeometry().width() - kRoomForPanes;
+    hint.setWidth(std::max(hint.width(), std::min(columns, room)));
+    return hint;
 }
 
 void CTessalyView::AddProjectionRow(std::int32_t year, std::int32_t income,
@@ -199,6 +216,7 @@ void CTessalyView::paintEvent(QPaintEvent* event) {
 void CTessalyView::FitColumnsToHeadings() {
     for (int column = 0; column < columnCount(); ++column)
         setColumnWidth(column, std::max(kColumnWidth, header()->sectionSizeHint(column)));
+    updateGeometry();
 }
 
 void CTessalyView::changeEvent(QEvent* event) {

@@ -31,6 +31,11 @@ public:
     // Makes the year's row current and selected and scrolls to it; a year not listed is ignored.
     void SelectYear(std::int32_t year);
 
+    // Room for every column whole beside a vertical scroll bar, so that the panes beside the
+    // list give way before a number is cut: as much of it as the screen has beyond the room the
+    // panes need. On a small screen the list scrolls sideways instead.
+    QSize minimumSizeHint() const override;
+
     void AddProjectionRow(std::int32_t year, std::int32_t income, std::int32_t totalAssets,
                           std::int32_t availableAssets, std::int32_t withdrawals);
 

@@ -95,6 +95,17 @@ ProjectionChart::ProjectionChart(QWidget* parent) : QChartView(parent) {
     chart()->legend()->hide();
     CreateOverlays();
     ApplyPalette();
+    // The plot's height is known only once the chart has laid out its axes and our legend: a
+    // short plot takes fewer value labels, so that none is cut short. The number of intervals
+    // depends on the height alone, so this settles after one more layout, outside the layout
+    // that told it.
+    connect(
+        chart(), &QChart::plotAreaChanged, this,
+        [this] {
+            if (m_rowCount > 0 && AmountIntervals() != m_intervals)
+                UpdateScales();
+        },
+        Qt::QueuedConnection);
 }
 
 void ProjectionChart::CreateOverlays() {
@@ -357,6 +368,15 @@ std::int32_t ProjectionChart::DrawnColumns() const {
     return columns;
 }
 
+std::int32_t ProjectionChart::AmountIntervals() const {
+    // The chart cuts a value label short when the next one is closer than its height.
+    const qreal plotHeight =
+        chart()->plotArea().height() > 0 ? chart()->plotArea().height() : height() * 0.6;
+    return std::clamp<std::int32_t>(
+        static_cast<std::int32_t>(plotHeight / (2.5 * fontMetrics().height())), 1,
+        kMostAmountIntervals);
+}
+
 void ProjectionChart::UpdateScales() {
     std::pair<std::int32_t, std::int32_t> span = AmountSpan(m_shown);
     const auto widen = [&span](std::int32_t lowest, std::int32_t highest) {
@@ -379,13 +399,8 @@ void ProjectionChart::UpdateScales() {
         widen(amounts.first, amounts.second);
     }
     m_columns = std::max(ChartColumns(m_rowCount, m_ending), DrawnColumns());
-    // The chart cuts a value label short when the next one is closer than its height.
-    const qreal plotHeight =
-        chart()->plotArea().height() > 0 ? chart()->plotArea().height() : height() * 0.6;
-    const auto intervals = std::clamp<std::int32_t>(
-        static_cast<std::int32_t>(plotHeight / (2.5 * fontMetrics().height())), 1,
-        kMostAmountIntervals);
-    m_scale = NiceValueScale(span.first, span.second, intervals);
+    m_intervals = AmountIntervals();
+    m_scale = NiceValueScale(span.first, span.second, m_intervals);
     m_years->setRange(-0.5, m_columns - 0.5);
     m_amounts->setRange(m_scale.lowest, m_scale.highest);
     for (QLineSeries* line : m_verticals) {

@@ -116,6 +116,8 @@ private:
     std::int32_t ChoosableRows() const;
     // Fits the years and amounts to the plan and the variant, and the vertical lines to them.
     void UpdateScales();
+    // The value axis's intervals that the plot's height has room for.
+    std::int32_t AmountIntervals() const;
     // Labels as many years and amounts as the chart's size has room for.
     void UpdateAxisLabels();
     void UpdateLegend();
@@ -136,6 +138,7 @@ private:
     ChartEnding m_ending;
     std::vector<ChartMark> m_marks;
     ValueScale m_scale;
+    std::int32_t m_intervals = 0;
     std::int32_t m_columns = 0;
     QList<QLineSeries*> m_variantLines;
     // The risk run's band and path as given and as shown, and the series that draw them.

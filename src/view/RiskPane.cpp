@@ -1,6 +1,7 @@
 #include "view/RiskPane.h"
 
 #include "persist/CTessalyDoc.h"
+#include "report/RiskAgeCheck.h"
 #include "report/RiskText.h"
 #include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
@@ -95,7 +96,7 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
     auto* seed = new QHBoxLayout;
     seed->addWidget(m_seed, 1);
     seed->addWidget(newSeed);
-    auto* seedLabel = new QLabel(QStringLiteral("S&eed:"), this);
+    auto* seedLabel = new QLabel(QStringLiteral("See&d:"), this);
     seedLabel->setBuddy(m_seed);
     form->addRow(seedLabel, seed);
 
@@ -128,6 +129,12 @@ void RiskPane::AddAnswer(QVBoxLayout& layout) {
     // A text to read and copy, not to Tab through.
     m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout.addWidget(m_answer);
+    // A cancelled run starts again on its own inputs, without changing one.
+    m_runAgain = new QPushButton(QStringLiteral("R&un again"), this);
+    m_runAgain->setObjectName(QStringLiteral("riskRunAgain"));
+    m_runAgain->hide();
+    connect(m_runAgain, &QPushButton::clicked, this, &RiskPane::Start);
+    layout.addWidget(m_runAgain);
 
     // One above the other: each keeps its words in a narrow pane.
     auto* paths = new QVBoxLayout;
@@ -205,6 +212,7 @@ const std::vector<RiskYear>& RiskPane::Band() const {
 
 void RiskPane::Start() {
     ClearResults();
+    m_runAgain->hide();
     if (!isVisible())
         return;
     m_stale = false;
@@ -218,6 +226,11 @@ void RiskPane::Start() {
             QStringLiteral("Enter a seed: a whole number from 0 to 18446744073709551615."));
         return;
     }
+    if (const std::optional<std::string> problem = RiskAgeProblem(
+            m_pPlanDoc->ShownPlan(), m_pPlanDoc->ShownResults().firstYear, settings->untilAge)) {
+        m_answer->setText(QString::fromStdString(*problem));
+        return;
+    }
     m_answer->setText(QStringLiteral("Working it out..."));
     m_run.Start([plan = m_pPlanDoc->ShownPlan(), settings = *settings,
                  progress = m_progress->Begin(settings->paths)](StopToken stop) {
@@ -228,6 +241,7 @@ void RiskPane::Start() {
 void RiskPane::Cancel() {
     ClearResults();
     m_answer->setText(QString::fromUtf8(RiskCancelledText()));
+    m_runAgain->show();
 }
 
 void RiskPane::ShowSummary(const RiskSummary& summary) {

@@ -86,6 +86,7 @@ private:
     QLabel* m_answer = nullptr;
     QPushButton* m_worst = nullptr;
     QPushButton* m_median = nullptr;
+    QPushButton* m_runAgain = nullptr;
     // The finished run's summary, while its inputs and plan are those shown.
     std::optional<RiskSummary> m_summary;
     std::optional<ShownRiskPath> m_path;

@@ -3,10 +3,12 @@
 #include "report/SignedPoints.h"
 #include "view/GridColors.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -19,18 +21,33 @@ namespace {
 
 constexpr int kMarkedRole = Qt::UserRole;
 constexpr int kSwatchSize = 10;
-// Room beside a cell's text, so that the text never touches the grid lines.
-constexpr int kCellPadding = 0;
+// Room beside a cell's text, so that it never touches the grid lines.
+constexpr int kCellPadding = 1;
 
-// Frames the cell of the current variant, and the cell the keyboard is on while the grid has
-// the focus: the grid selects nothing, so the style would otherwise show no current cell.
+// Writes a cell's year whole across the cell, without the style's margins that would cut it
+// short in a narrow pane; frames the cell of the current variant, and the cell the keyboard is
+// on while the grid has the focus: the grid selects nothing, so the style would otherwise show
+// no current cell.
 class GridCellDelegate : public QStyledItemDelegate {
 public:
     explicit GridCellDelegate(QTableWidget* table) : QStyledItemDelegate(table), m_table(table) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem cell(option);
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget* widget = option.widget;
+        (widget != nullptr ? widget->style() : QApplication::style())
+            ->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        painter->save();
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(foreground.canConvert<QBrush>() ? foreground.value<QBrush>().color()
+                                                        : cell.palette.color(QPalette::Text));
+        painter->setFont(cell.font);
+        painter->drawText(option.rect, Qt::AlignCenter, text);
+        painter->restore();
         const bool marked = index.data(kMarkedRole).toBool();
         const bool focused = m_table->hasFocus() && m_table->currentIndex() == index;
         if (!marked && !focused)
@@ -105,7 +122,7 @@ void SensitivityGridView::AddTable(QVBoxLayout& layout) {
     // Never narrower than its widest cell, "2039+", and the headings: the pane keeps room for
     // the grid rather than cut its years short.
     const QFontMetrics metrics(m_table->font());
-    const int columnWidth = metrics.horizontalAdvance(QStringLiteral("2039+")) + kCellPadding;
+    const int columnWidth = metrics.horizontalAdvance(QStringLiteral("2039+")) + 2 * kCellPadding;
     m_table->horizontalHeader()->setMinimumSectionSize(columnWidth);
     m_table->setMinimumWidth(m_table->verticalHeader()->sizeHint().width() +
                              columnWidth * m_table->columnCount() + 2 * m_table->frameWidth());

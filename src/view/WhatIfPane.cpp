@@ -75,7 +75,7 @@ void WhatIfPane::AddSliders(QVBoxLayout& layout) {
         name->setBuddy(slider);
         sliders->addRow(name, line);
     };
-    addRow(QStringLiteral("&Expenses:"), m_expenses, m_expensesBox);
+    addRow(QStringLiteral("E&xpenses:"), m_expenses, m_expensesBox);
     addRow(QStringLiteral("&Returns:"), m_returns, m_returnsBox);
     layout.addLayout(sliders);
 }

@@ -7,13 +7,51 @@
 #include "view/MoneyDisplay.h"
 #include "view/PointsSpinBox.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QHeaderView>
 #include <QLocale>
+#include <QPainter>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidgetItem>
 
+#include <algorithm>
 #include <array>
 #include <string>
+
+namespace {
+
+// Gives each row the height of its text wrapped to the width it is drawn in: the column's, or
+// the whole row's for a sentence that spans both, less the indentation of its depth. The tree
+// itself would measure every line as one, and the style would then cut it short with "...".
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeWidget& tree) : QStyledItemDelegate(&tree), m_tree(tree) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem wrapped(option);
+        initStyleOption(&wrapped, index);
+        const bool spanned = m_tree.isFirstColumnSpanned(index.row(), index.parent());
+        int width = spanned ? m_tree.viewport()->width() : m_tree.columnWidth(index.column());
+        if (index.column() == 0) {
+            int depth = 1;
+            for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+                ++depth;
+            width -= depth * m_tree.indentation();
+        }
+        wrapped.rect = QRect(0, 0, std::max(width, 1), 1);
+        wrapped.features |= QStyleOptionViewItem::WrapText;
+        const QWidget* widget = option.widget;
+        return (widget != nullptr ? widget->style() : QApplication::style())
+            ->sizeFromContents(QStyle::CT_ItemViewItem, &wrapped, QSize(), widget);
+    }
+
+private:
+    QTreeWidget& m_tree;
+};
+
+} // namespace
 
 YearDetailsPane::YearDetailsPane(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("yearDetailsPane"));
@@ -22,7 +60,25 @@ YearDetailsPane::YearDetailsPane(QWidget* parent) : QTreeWidget(parent) {
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::Stretch);
     header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    setUniformRowHeights(true);
+    // A line too long for the pane goes on over more lines, never cut short by "...".
+    setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
+    setUniformRowHeights(false);
+    setItemDelegate(new WrappingDelegate(*this));
+    // The rows grow with their wrapped lines when the pane's width changes.
+    connect(header(), &QHeaderView::sectionResized, this, [this] { scheduleDelayedItemsLayout(); });
+}
+
+void YearDetailsPane::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    if (topLevelItemCount() > 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     QStringLiteral("Choose a year in the list or on the chart to see how its "
+                                    "figures came about."));
 }
 
 void YearDetailsPane::OnInitialUpdate() {

@@ -11,6 +11,7 @@
 
 class CTessalyDoc;
 class MoneyDisplay;
+class QPaintEvent;
 struct YearBreakdown;
 
 // The Year Details pane: how the selected year of the list came about, as a tree of the
@@ -32,6 +33,10 @@ public:
     // Explains the years of a path of the risk run, its returns moved by the offsets, instead
     // of the list's, saying by how much that year; none goes back to the list's.
     void ExplainPath(const std::optional<ReturnOffsets>& offsets, const QString& name);
+
+protected:
+    // An empty pane says how to choose a year.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Fill(const YearBreakdown& year);

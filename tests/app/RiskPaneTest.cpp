@@ -111,6 +111,27 @@ TEST_F(RiskPaneTest, CancelStopsTheRunAndShowsNothingOfIt) {
     EXPECT_TRUE(Pane().Band().empty());
     EXPECT_EQ(Find<QLabel>("riskAnswer").text(),
               QStringLiteral("Cancelled. Change an input to run it again."));
+
+    // The same run again, without changing an input; the offer goes while it runs.
+    auto& again = Find<QPushButton>("riskRunAgain");
+    ASSERT_FALSE(again.isHidden());
+    again.click();
+    EXPECT_TRUE(again.isHidden());
+    EXPECT_NE(Find<QLabel>("riskAnswer").text(),
+              QStringLiteral("Cancelled. Change an input to run it again."));
+    Find<RunProgress>("riskProgress").findChild<QPushButton*>()->click();
+}
+
+// An age reached before the projection's first year asks nothing of the paths: it is refused
+// with the ages that can be asked, instead of "100.0 %".
+TEST_F(RiskPaneTest, AnAgeBeforeTheFirstYearIsRefused) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    Action("ID_VIEW_RISK").trigger();
+    Pane().SetInputs({1000, 10, 1, 3});
+    EXPECT_EQ(Find<QLabel>("riskAnswer").text(),
+              QStringLiteral("Age 3 comes before the projection's first year, 2000, at age 52: "
+                             "choose an age from 52 on."));
+    EXPECT_TRUE(Pane().Band().empty());
 }
 
 TEST(RiskInputsSetting, InputsComeBackAtTheNextStartAndBadOnesKeepTheDefaults) {

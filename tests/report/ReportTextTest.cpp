@@ -1,5 +1,6 @@
 #include "report/ReportAssumptions.h"
 #include "report/ReportSummary.h"
+#include "report/RiskAgeCheck.h"
 
 #include "model/Projection.h"
 #include "tests/support/ExamplePlans.h"
@@ -169,4 +170,14 @@ TEST(ReportTextTest, AnItemWithoutAnnualAmountHasNoPeriod) {
                                        "year."}));
     EXPECT_EQ(GeneralAssumptions(WithoutBirthDate(), kText).front(),
               "No birth date entered, so the report shows no ages; retiring at 60.");
+}
+
+// The example starts in 2000, at age 52: an age before that asks nothing of a risk run.
+TEST(ReportTextTest, ARiskAgeBeforeTheFirstYearIsNamed) {
+    const Plan plan = ProjectionExamplePlan();
+    EXPECT_EQ(RiskAgeProblem(plan, 2000, 3), "Age 3 comes before the projection's first year, "
+                                             "2000, at age 52: choose an age from 52 on.");
+    EXPECT_EQ(RiskAgeProblem(plan, 2000, 51).has_value(), true);
+    EXPECT_EQ(RiskAgeProblem(plan, 2000, 52), std::nullopt);
+    EXPECT_EQ(RiskAgeProblem(WithoutBirthDate(), 2000, 3), std::nullopt);
 }
