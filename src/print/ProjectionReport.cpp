@@ -90,6 +90,10 @@ void AddItems(std::vector<Block>& blocks, const ReportContent& content, std::siz
     if (const std::optional<std::string> note = ItemMoneyNote(
             content.todaysMoney ? std::optional(content.todaysMoney->year) : std::nullopt))
         blocks.push_back({BlockKind::Text, Text(*note)});
+    if (const std::optional<std::string> note =
+            ItemsLeftOutNote(items, kMostReportItems, ReportText()))
+        blocks.push_back({BlockKind::Text, Text(*note)});
+    items = std::min(items, kMostReportItems);
     for (std::size_t i = 0; i < items; ++i)
         blocks.push_back({BlockKind::ItemRow, QString(), static_cast<std::int32_t>(i)});
 }
@@ -113,9 +117,7 @@ std::vector<Block> ReportBlocks(const ReportContent& content,
     AddTexts(blocks, RuleSentences());
     const bool itemsLast = items.size() > kItemsBeforeChart;
     if (itemsLast)
-        blocks.push_back({BlockKind::Text,
-                          QStringLiteral("The plan's %1 items are listed at the end of the report.")
-                              .arg(items.size())});
+        blocks.push_back({BlockKind::Text, Text(ItemsAtTheEndNote(items.size(), text))});
     else
         AddItems(blocks, content, items.size());
     if (content.table.rowCount > 0) {

@@ -111,3 +111,17 @@ std::optional<std::string> ItemMoneyNote(std::optional<std::int32_t> todaysMoney
            "in " +
            Number(*todaysMoneyYear) + " money.";
 }
+
+std::string ItemsAtTheEndNote(std::size_t items, const ExplanationText& text) {
+    return "The plan's " + text.amount(static_cast<std::int64_t>(items)) +
+           " items are listed at the end of the report.";
+}
+
+std::optional<std::string> ItemsLeftOutNote(std::size_t items, std::size_t listed,
+                                            const ExplanationText& text) {
+    if (items <= listed)
+        return std::nullopt;
+    return "The first " + text.amount(static_cast<std::int64_t>(listed)) + " of the plan's " +
+           text.amount(static_cast<std::int64_t>(items)) +
+           " items are listed here; the plan file holds them all.";
+}

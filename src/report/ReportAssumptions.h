@@ -3,6 +3,7 @@
 #include "model/Plan.h"
 #include "report/YearExplanation.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,3 +41,10 @@ std::vector<ItemAssumption> ItemAssumptions(const Plan& plan, const ExplanationT
 // Said above the item table when the report shows today's money: the items keep the amounts
 // the plan gives them.
 std::optional<std::string> ItemMoneyNote(std::optional<std::int32_t> todaysMoneyYear);
+
+// Said where the assumptions would list the items of a plan whose items come last.
+std::string ItemsAtTheEndNote(std::size_t items, const ExplanationText& text);
+
+// Said above the item table of a plan with more items than the report lists; empty otherwise.
+std::optional<std::string> ItemsLeftOutNote(std::size_t items, std::size_t listed,
+                                            const ExplanationText& text);

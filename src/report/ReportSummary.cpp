@@ -46,15 +46,18 @@ std::string ReachSentence(const ReportSummaryFacts& facts, const Plan& plan,
 
 std::string SustainableSentence(const ReportSummaryFacts& facts) {
     const std::string lead = "Sustainable spending to age " + Number(facts.untilAge) + ": ";
-    switch (facts.sustainable.status) {
+    if (!facts.sustainable)
+        return lead + "not worked out for a plan of more than " + Number(kMostReportItems) +
+               " items; orbelan-cli sustain works it out.";
+    switch (facts.sustainable->status) {
     case SustainStatus::Found:
-        return lead + Number(facts.sustainable.percent) +
+        return lead + Number(facts.sustainable->percent) +
                " % of the planned expenses, the most whose money lasts to that age.";
     case SustainStatus::NoneCovered:
         return lead + "none; the money runs out before that age even without expenses.";
     case SustainStatus::StopsAtLimit:
         return lead + "unknown; the projection stops at the calculation limit in " +
-               Number(facts.sustainable.limitYear) + ".";
+               Number(facts.sustainable->limitYear) + ".";
     case SustainStatus::InvalidBirthDate:
         return "Sustainable spending needs an age: the plan has no valid birth date.";
     case SustainStatus::CannotCalculate:
@@ -91,7 +94,8 @@ ReportSummaryFacts GatherSummaryFacts(const Plan& plan, const ProjectionTable& t
             facts.unpaid = year->unpaid;
     }
     facts.untilAge = untilAge;
-    facts.sustainable = FindSustainableSpending(plan, untilAge, {}, {}, 0);
+    if (plan.incomes.size() + plan.expenses.size() <= kMostReportItems)
+        facts.sustainable = FindSustainableSpending(plan, untilAge, {}, {}, 0);
     return facts;
 }
 

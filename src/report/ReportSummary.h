@@ -6,10 +6,15 @@
 #include "model/WhatIf.h"
 #include "report/YearExplanation.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+// A plan of more items than this is too large to search for its sustainable spending within a
+// report, and lists only this many items: the report stays quick to make and to read.
+inline constexpr std::size_t kMostReportItems = 1000;
 
 // What a report's summary says of a projection: how far the money carries, the spending that
 // lasts to an age and, when asked, how sure the plan is when returns vary.
@@ -21,7 +26,8 @@ struct ReportSummaryFacts {
     // What the first uncovered year leaves unpaid, in the money the report shows.
     std::int64_t unpaid = 0;
     std::int32_t untilAge = kDefaultUntilAge;
-    SustainableSpending sustainable;
+    // Empty for a plan of more than kMostReportItems items.
+    std::optional<SustainableSpending> sustainable;
     std::optional<RiskSummary> risk;
 };
 

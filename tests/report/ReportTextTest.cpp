@@ -107,7 +107,7 @@ TEST(ReportTextTest, AMoneyThatLastsEveryYearAndARunOfPathsAreSaid) {
     facts.reach = {1999, 2000};
     facts.firstYear = 2000;
     facts.unpaid = 1500;
-    facts.sustainable.status = SustainStatus::NoneCovered;
+    facts.sustainable = SustainableSpending{SustainStatus::NoneCovered, 0, 0};
     RiskSummary risk;
     risk.settings = {1000, 10, 7, 95};
     risk.successes = 381;
@@ -122,6 +122,10 @@ TEST(ReportTextTest, AMoneyThatLastsEveryYearAndARunOfPathsAreSaid) {
                   "The money lasts to age 95 in 381 of 1,000 paths: 38.1 %, with returns varying "
                   "by a spread of 10 points, seed 7. 12 paths stopped at the calculation limit "
                   "first and are not counted."}));
+    facts.sustainable.reset();
+    EXPECT_EQ(SummarySentences(facts, DrawdownPlan(), kText)[1],
+              "Sustainable spending to age 95: not worked out for a plan of more than 1000 items; "
+              "orbelan-cli sustain works it out.");
     facts.risk->successes = 0;
     facts.risk->stoppedAtLimit = 1000;
     EXPECT_EQ(SummarySentences(facts, DrawdownPlan(), kText).back(),
@@ -135,6 +139,12 @@ TEST(ReportTextTest, MadeOnLineMoneyAndItemNotes) {
               "Amounts as projected, in the money of each year.");
     EXPECT_EQ(MoneySentence(2026, 2.5f, kText),
               "Amounts in today's money: in 2026 money, at 2.5 % inflation a year.");
+    EXPECT_EQ(ItemsAtTheEndNote(300, kText), "The plan's 300 items are listed at the end of the "
+                                             "report.");
+    EXPECT_EQ(ItemsLeftOutNote(1000, 1000, kText), std::nullopt);
+    EXPECT_EQ(ItemsLeftOutNote(20000, 1000, kText),
+              "The first 1,000 of the plan's 20,000 items are listed here; the plan file holds "
+              "them all.");
     EXPECT_EQ(ItemMoneyNote(std::nullopt), std::nullopt);
     EXPECT_EQ(ItemMoneyNote(2026), "The items' amounts are as the plan gives them, in the money of "
                                    "their own years, not in 2026 money.");
