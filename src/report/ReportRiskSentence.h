@@ -5,7 +5,7 @@
 
 #include <string>
 
-// How sure the plan is over the run's paths, with the inputs that make the run reproducible:
-// "The money lasts to age 95 in 381 of 1,000 paths: 38.1 %, with returns varying by a spread of
-// 10 points, seed 1." Paths stopped at the calculation limit are never counted as lasting.
+// How sure the plan is over the run's paths, in the Risk pane's words, with the inputs that make
+// the run reproducible: "The money lasts to age 95 in 381 of 1,000 paths: 38.1 % (returns
+// varying by a spread of 10 points, seed 1)."
 std::string RiskReportSentence(const RiskSummary& summary, const ExplanationText& text);

@@ -151,7 +151,7 @@ TEST_F(ReportCommandTest, SummaryAssumptionsAgesAndTheMakerAreSaid) {
          {"Summary The money lasts until 2004 (age 56).",
           "falls short in 2005 (age 57) by 566: that year's expenses cannot all be paid.",
           "Sustainable spending to age 56:", "The money lasts to age 56 in ", "of 1,000 paths:",
-          "spread of 10 points, seed 1.", "a projection under the assumptions stated in it, not",
+          "spread of 10 points, seed 1).", "a projection under the assumptions stated in it, not",
           "Assumptions Born in 1948; retiring at 55, in 2003.",
           "the one with the lowest interest rate",
           "Savings Income 1,000 in 2000 Interest 5.9 % before 2002, 2.5 % from then on.",

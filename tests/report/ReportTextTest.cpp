@@ -119,9 +119,9 @@ TEST(ReportTextTest, AMoneyThatLastsEveryYearAndARunOfPathsAreSaid) {
                   "all be paid.",
                   "Sustainable spending to age 95: none; the money runs out before that age even "
                   "without expenses.",
-                  "The money lasts to age 95 in 381 of 1,000 paths: 38.1 %, with returns varying "
-                  "by a spread of 10 points, seed 7. 12 paths stopped at the calculation limit "
-                  "first and are not counted."}));
+                  "The money lasts to age 95 in 381 of 1,000 paths: 38.1\u00a0%; 12 paths stopped "
+                  "at the calculation limit first and are not counted (returns varying by a "
+                  "spread of 10 points, seed 7)."}));
     facts.sustainable.reset();
     EXPECT_EQ(SummarySentences(facts, DrawdownPlan(), kText)[1],
               "Sustainable spending to age 95: not worked out for a plan of more than 1000 items; "
@@ -131,6 +131,9 @@ TEST(ReportTextTest, AMoneyThatLastsEveryYearAndARunOfPathsAreSaid) {
     EXPECT_EQ(SummarySentences(facts, DrawdownPlan(), kText).back(),
               "All 1,000 paths stop at the calculation limit before age 95: how sure the plan is "
               "cannot be calculated (returns varying by a spread of 10 points, seed 7).");
+    facts.risk->status = RiskStatus::Stopped;
+    EXPECT_EQ(SummarySentences(facts, DrawdownPlan(), kText).back(),
+              "Cancelled. Change an input to run it again.");
 }
 
 TEST(ReportTextTest, MadeOnLineMoneyAndItemNotes) {
