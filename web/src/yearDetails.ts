@@ -108,7 +108,8 @@ export class YearDetails {
         const style = { todaysMoney: this.display.todaysMoney, inflation: this.display.inflation, currentYear: this.display.currentYear };
         const shown = (amount: number) => this.display.shown(amount, year).toLocaleString();
         const asked = ++this.asked;
-        const lines: ExplanationLine[] = [];
+        // A plan of many items has more lines than a call may take arguments: no spreading them.
+        let lines: ExplanationLine[] = [];
         this.table.setAttribute('aria-busy', 'true');
         if (this.source.value === 'path' && this.path) {
             const { name, settings, path } = this.path;
@@ -116,16 +117,16 @@ export class YearDetails {
             if (explained === undefined || asked !== this.asked) return;
             // Short, as the desktop's narrow pane has it: "Worst path, no. 37: returns moved by -3 points".
             if (explained)
-                lines.push({
+                lines = [<ExplanationLine>{
                     depth: 0,
                     label: `${capitalised(name)}: returns moved by ${pointsText(explained.returns)}`,
                     amount: null,
                     emphasised: true,
-                }, ...explained.lines);
+                }].concat(explained.lines);
         } else if (this.projection?.years.some((y) => y.year === year)) {
             const found = await this.client.yearLines(year, style);
             if (found === undefined || asked !== this.asked) return;
-            lines.push(...(found ?? []));
+            lines = found ?? [];
         }
         if (asked !== this.asked) return;
         this.body.replaceChildren();
