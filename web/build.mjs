@@ -37,4 +37,6 @@ await build({
 });
 copyFileSync(join(here, 'src', 'index.html'), join(outDir, 'index.html'));
 copyFileSync(join(here, '..', 'src', 'app', 'icons', 'orbelan.svg'), join(outDir, 'orbelan.svg'));
+// The example that "Try the example" opens.
+copyFileSync(join(here, '..', 'examples', 'household.Orbe'), join(outDir, 'household.Orbe'));
 for (const file of ['orbelan.js', 'orbelan.wasm']) copyFileSync(join(resolve(coreDir), file), join(outDir, file));

@@ -123,7 +123,8 @@ them.
 Exit status:
   0  success (a damaged file that was projected included)
   1  FILE cannot be opened, or is not a plan file; sustain, risk: the plan's
-     birth date is invalid
+     birth date is invalid; sustain, sensitivity, risk: the plan has no first
+     year, which they say instead of an answer
   2  bad usage
   3  check: FILE is damaged
   4  the calculation could not be done, or any command ran out of memory

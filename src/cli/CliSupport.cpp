@@ -2,6 +2,7 @@
 
 #include "persist/SaveBackup.h"
 #include "persist/UserMessages.h"
+#include "report/PlanChecks.h"
 
 std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err,
                                          RestoreResult* restore) {
@@ -25,6 +26,16 @@ std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, st
         break;
     }
     return result;
+}
+
+bool OpenForAnswers(const std::string& path, Plan& plan, std::ostream& err) {
+    if (!OpenForProjection(path, plan, err))
+        return false;
+    if (const std::optional<PlanProblem> problem = NoFirstYearProblem(plan)) {
+        err << "orbelan-cli: " << problem->sentence << '\n';
+        return false;
+    }
+    return true;
 }
 
 bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err) {

@@ -17,3 +17,7 @@ std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, st
 // Opens the plan for a projection: a damaged file still projects, with a warning on err.
 // False when it did not open.
 bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err);
+
+// Opens the plan for an answer about its projection (what if, risk): a plan with no first year
+// gets none, only what its check says, on err. False when it did not open or gets no answer.
+bool OpenForAnswers(const std::string& path, Plan& plan, std::ostream& err);

@@ -110,7 +110,7 @@ int RunRiskCommand(std::span<const std::string> args, std::ostream& out, std::os
     if (!request)
         return kExitUsage;
     Plan plan;
-    if (!OpenForProjection(arguments.operands.front(), plan, err))
+    if (!OpenForAnswers(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
     if (!plan.birthDate.IsValid()) {
         err << kNoAge << '\n';

@@ -12,7 +12,7 @@ int RunSensitivity(std::span<const std::string> args, std::ostream& out, std::os
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     Plan plan;
-    if (!OpenForProjection(std::get<CommandArguments>(parsed).operands.front(), plan, err))
+    if (!OpenForAnswers(std::get<CommandArguments>(parsed).operands.front(), plan, err))
         return kExitCannotOpen;
     const std::optional<HorizonGrid> grid = SensitivityGrid(plan);
     if (!grid) {

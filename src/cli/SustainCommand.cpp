@@ -21,7 +21,7 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
         age = *parsedAge;
     }
     Plan plan;
-    if (!OpenForProjection(arguments.operands.front(), plan, err))
+    if (!OpenForAnswers(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
     const SustainableSpending answer = RunLong(
         "spendings", kSpendingsToTry, err, [&](StopToken stop, const SpendingProgress& progress) {

@@ -1,6 +1,7 @@
 #include "view/RiskPane.h"
 
 #include "persist/CTessalyDoc.h"
+#include "report/PlanChecks.h"
 #include "report/RiskAgeCheck.h"
 #include "report/RiskText.h"
 #include "view/LocaleNumbers.h"
@@ -218,6 +219,10 @@ void RiskPane::Start() {
     m_stale = false;
     if (m_pPlanDoc == nullptr || m_pPlanDoc->ShownResults().rowCount == 0) {
         m_answer->setText(QStringLiteral("Calculate the plan to see how sure it is."));
+        return;
+    }
+    if (const std::optional<PlanProblem> problem = NoFirstYearProblem(m_pPlanDoc->ShownPlan())) {
+        m_answer->setText(QString::fromUtf8(problem->sentence));
         return;
     }
     const std::optional<RiskSettings> settings = Inputs();

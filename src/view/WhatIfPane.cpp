@@ -2,6 +2,7 @@
 
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
+#include "report/PlanChecks.h"
 #include "view/MoneyDisplay.h"
 #include "view/PointsSpinBox.h"
 #include "view/RunProgress.h"
@@ -233,6 +234,11 @@ bool WhatIfPane::HasProjection() const {
     return m_pPlanDoc != nullptr && m_pPlanDoc->ShownResults().rowCount > 0;
 }
 
+std::optional<QString> WhatIfPane::Unanswered() const {
+    const std::optional<PlanProblem> problem = NoFirstYearProblem(m_pPlanDoc->ShownPlan());
+    return problem ? std::optional(QString::fromUtf8(problem->sentence)) : std::nullopt;
+}
+
 void WhatIfPane::MoveSliders(std::int32_t expensesPercent, std::int32_t returnPoints) {
     m_expenses->setValue(expensesPercent);
     m_returns->setValue(returnPoints);
@@ -246,6 +252,11 @@ void WhatIfPane::ProjectVariant() {
     m_keep->setEnabled(HasProjection());
     if (!HasProjection()) {
         m_horizon->setText(QStringLiteral("Calculate the plan to see what if."));
+        emit variantChanged();
+        return;
+    }
+    if (const std::optional<QString> unanswered = Unanswered()) {
+        m_horizon->setText(*unanswered);
         emit variantChanged();
         return;
     }
@@ -266,7 +277,7 @@ void WhatIfPane::ProjectVariant() {
 }
 
 void WhatIfPane::StartSustainableSpending() {
-    if (!HasProjection()) {
+    if (!HasProjection() || Unanswered()) {
         m_sustainableRun.Cancel();
         m_sustainableProgress->End();
         m_sustainable->clear();
@@ -289,6 +300,11 @@ void WhatIfPane::StartGrid() {
     if (!HasProjection()) {
         m_gridRun.Cancel();
         m_grid->ShowGrid(std::nullopt, QStringLiteral("Calculate the plan to see the grid."));
+        return;
+    }
+    if (const std::optional<QString> unanswered = Unanswered()) {
+        m_gridRun.Cancel();
+        m_grid->ShowGrid(std::nullopt, *unanswered);
         return;
     }
     m_grid->ShowGrid(std::nullopt, QStringLiteral("Working out the grid..."));

@@ -81,6 +81,8 @@ private:
     void ShowMoneyDisplay();
     void ChangeMoneyDisplay();
     bool HasProjection() const;
+    // What the plan's check says instead of answers, for a plan with no first year.
+    std::optional<QString> Unanswered() const;
 
     CTessalyDoc* m_pPlanDoc = nullptr;
     MoneyDisplay* m_display = nullptr;

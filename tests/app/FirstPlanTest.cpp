@@ -4,8 +4,11 @@
 
 #include "model/PlanQuestions.h"
 #include "persist/PlanFile.h"
+#include "report/PlanChecks.h"
 #include "tests/support/ExamplePlans.h"
 #include "view/PlanCheckBar.h"
+#include "view/RiskPane.h"
+#include "view/WhatIfPane.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -102,4 +105,20 @@ TEST_F(FirstPlanTest, HelpOpensTheHouseholdExample) {
     EXPECT_TRUE(Document().GetPathName().ends_with("/share/orbelan/examples/household.Orbe"));
     EXPECT_EQ(Document().m_plan.birthDate.GetYear(), 1985);
     EXPECT_FALSE(Frame().GetPlanCheckBar().isVisible());
+}
+
+// What If and Risk give no answers for a plan with no first year, only what its check says.
+TEST_F(FirstPlanTest, WhatIfAndRiskSayTheCheckOfAPlanWithNoFirstYear) {
+    Plan plan = ProjectionExamplePlan();
+    plan.incomes[0].initialAmount = 0;
+    const std::string path = folder.FilePath("none.Orbe");
+    std::ofstream(path, std::ios::binary) << PlanFileBytes(plan);
+    ASSERT_TRUE(Start({path}));
+    Action("ID_EDIT_CALCULATE").trigger();
+    Action("ID_VIEW_WHAT_IF").trigger();
+    Action("ID_VIEW_RISK").trigger();
+    const QString sentence = QString::fromUtf8(NoFirstYearProblem(plan)->sentence);
+    EXPECT_EQ(NamedChild<QLabel>(Frame().GetWhatIf(), "whatIfHorizon").text(), sentence);
+    EXPECT_EQ(NamedChild<QLabel>(Frame().GetWhatIf(), "whatIfSustainable").text(), QString());
+    EXPECT_EQ(NamedChild<QLabel>(Frame().GetRisk(), "riskAnswer").text(), sentence);
 }

@@ -182,6 +182,23 @@ TEST_F(CliFileTest, CheckWarnsOfEachProblemAfterItsVerdict) {
     EXPECT_NE(many.out.find("\nwarning: And 2 more problems like these.\n"), std::string::npos);
 }
 
+// What if and risk give no answer for a plan with no first year, only what its check says.
+TEST_F(CliFileTest, AnswersAboutAPlanWithNoFirstYearSayWhatTheCheckSays) {
+    Plan plan = ProjectionExamplePlan();
+    plan.incomes[0].initialAmount = 0;
+    const std::string path = Write("none.Orbe", PlanFileBytes(plan));
+    for (const char* command : {"sustain", "sensitivity", "risk"}) {
+        const CliRun run = Cli({command, path});
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.out, "") << command;
+        EXPECT_EQ(run.err, "orbelan-cli: No income item has an initial amount above 0, so the "
+                           "projection has no first year and runs from year 0: enter what an "
+                           "account holds today as its Initial Amount under Income.\n")
+            << command;
+    }
+    EXPECT_EQ(Cli({"project", "--csv", path}).status, 0) << "the projection itself still runs";
+}
+
 TEST_F(CliFileTest, ProjectionStoppedAtTheLimitPrintsItsRowsAndSaysSo) {
     Plan plan;
     plan.AppendIncome();

@@ -172,6 +172,28 @@ export interface ScenarioAnswer {
     tables: { firstYear: number; totalAssets: number[] }[];
 }
 
+// A problem the plan's checks find, with where it is fixed: the general data, or an item of a
+// list (null for a list with no item yet) at the field of that name.
+export interface PlanProblem {
+    part: 'general' | 'income' | 'expenses';
+    item: number | null;
+    field: string;
+    sentence: string;
+}
+
+// The questions of a first plan; rates as the bits of their floats, as the plan holds them.
+export interface PlanAnswers {
+    birthYear: number;
+    retirementAge: number;
+    savings: number;
+    savingsInterest: number;
+    salary: number;
+    salaryGrowth: number;
+    livingCosts: number;
+    pension: number;
+    pensionAge: number;
+}
+
 export interface Texts {
     errorOpeningFile: string;
     fileFormatError: string;
@@ -219,6 +241,10 @@ interface Module {
     parseRate(text: string): string;
     showRate(bits: number): string;
     saveName(name: string): string;
+    planChecks(plan: string): string;
+    noFirstYear(plan: string): string;
+    defaultAnswers(currentYear: number): string;
+    planFromQuestions(answers: string, currentYear: number): string;
 }
 
 // Whether stored data has the plan's shape, before the core is given it.
@@ -391,5 +417,19 @@ export class Core {
     }
     saveName(name: string): string {
         return this.module.saveName(name);
+    }
+    planChecks(plan: Plan): PlanProblem[] {
+        return JSON.parse(this.module.planChecks(JSON.stringify(plan)));
+    }
+    // What What If and Risk say instead of answers for a plan with no first year; null when it
+    // has one.
+    noFirstYear(plan: Plan): string | null {
+        return JSON.parse(this.module.noFirstYear(JSON.stringify(plan)));
+    }
+    defaultAnswers(currentYear: number): PlanAnswers {
+        return JSON.parse(this.module.defaultAnswers(currentYear));
+    }
+    planFromQuestions(answers: PlanAnswers, currentYear: number): Plan | null {
+        return JSON.parse(this.module.planFromQuestions(JSON.stringify(answers), currentYear));
     }
 }

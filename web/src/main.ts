@@ -1,5 +1,5 @@
 // The page: the toolbar, the views as tabs, and the wiring between them.
-import { Core, type Plan, type Projection } from './core';
+import { Core, type Plan, type PlanProblem, type Projection } from './core';
 import { CoreClient } from './coreClient';
 import { byId, el } from './dom';
 import { FieldChecks } from './fieldChecks';
@@ -12,6 +12,8 @@ import { ProjectionView } from './projectionView';
 import { RiskRunner } from './riskRunner';
 import { RiskView } from './riskView';
 import { ScenariosView } from './scenariosView';
+import { PlanCheckBar } from './planCheckBar';
+import { Questions } from './questions';
 import { PlanState } from './state';
 import { WhatIf } from './whatIf';
 import { YearDetails } from './yearDetails';
@@ -135,14 +137,33 @@ async function start(): Promise<void> {
         scenarios.setActive(name === 'scenarios');
     });
 
+    // The plan's checks above the views; the fix goes to the field on the Plan tab.
+    const goToField = (problem: PlanProblem) => {
+        showTab('plan');
+        let field: HTMLElement;
+        if (problem.part === 'general') {
+            field = byId(problem.field);
+        } else {
+            const prefix = problem.part === 'income' ? 'income' : 'expense';
+            byId(prefix).dispatchEvent(new CustomEvent('show-item', { detail: problem.item }));
+            field = byId(`${prefix}-${problem.field}`);
+        }
+        field.focus();
+        if (field instanceof HTMLInputElement && field.type === 'text') field.select();
+    };
+    document.querySelector('main')!.prepend(new PlanCheckBar(core, state, goToField).element);
+
     // Counts the plans replaced and the calculations asked for, so that a projection of a
     // plan no longer open, or overtaken, is not shown.
     let asked = 0;
     const showProjection = (result: Projection | null, plan: Plan | null) => {
         projection.show(result);
         details.show(result);
-        whatIf.show(result ? plan : null, result?.firstYear ?? 0);
-        risk.show(result ? plan : null);
+        // A plan with no first year gets no answers, only what its check says.
+        const unanswered = result && plan ? core.noFirstYear(plan) : null;
+        const answerable = result && unanswered === null ? plan : null;
+        whatIf.show(answerable, result?.firstYear ?? 0, unanswered);
+        risk.show(answerable, unanswered);
         scenarios.show(result ? plan : null, state.fileName);
     };
     const title = byId('file-name');
@@ -166,6 +187,27 @@ async function start(): Promise<void> {
         if (!(await files.saveModified())) return;
         files.forgetHandle();
         state.replace(core.newPlan(), 'Untitled.Orbe', false);
+    });
+    const questions = new Questions(core);
+    byId('questions-open').addEventListener('click', async () => {
+        const plan = await questions.open();
+        if (!plan || !(await files.saveModified())) return;
+        files.forgetHandle();
+        state.replace(plan, 'Untitled.Orbe', true);
+        byId('calculate').click();
+    });
+    byId('example').addEventListener('click', async () => {
+        // The site serves the household example beside the page.
+        let bytes: Blob;
+        try {
+            const response = await fetch('household.Orbe');
+            if (!response.ok) throw new Error(response.statusText);
+            bytes = await response.blob();
+        } catch (error) {
+            await showMessage(`${core.texts.errorOpeningFile}\nhousehold.Orbe: ${String(error)}`);
+            return;
+        }
+        await files.open(new File([bytes], 'household.Orbe'));
     });
     const input = byId<HTMLInputElement>('open');
     input.addEventListener('change', async () => {

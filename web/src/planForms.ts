@@ -271,7 +271,7 @@ export function itemBrowser<T extends object>(core: Core, state: PlanState, kind
         show();
     });
     show();
-    return el(
+    const form = el(
         'fieldset',
         { class: 'dialog', id: kind.prefix },
         el('legend', {}, kind.title),
@@ -287,4 +287,16 @@ export function itemBrowser<T extends object>(core: Core, state: PlanState, kind
         ),
         fields,
     );
+    // A plan check's fix shows the item it names, or makes a first one in an empty list.
+    form.addEventListener('show-item', (event) => {
+        if (!canLeave()) return;
+        const item = (event as CustomEvent<number | null>).detail;
+        if (count() === 0) {
+            insertAt(0);
+            return;
+        }
+        current = Math.min(Math.max(item ?? 0, 0), count() - 1);
+        show();
+    });
+    return form;
 }

@@ -85,6 +85,8 @@ export class RiskView {
     private readonly body = el('tbody');
     private readonly table: HTMLTableElement;
     private plan: Plan | null = null;
+    // Why a plan gets no answer, when it gets none.
+    private unanswered: string | null = null;
     private active = false;
     private stale = true;
     private summary: RiskSummary | null = null;
@@ -161,10 +163,11 @@ export class RiskView {
         this.show(null);
     }
 
-    // The plan just calculated, or null when there is no projection; the paths run when the
-    // view is shown.
-    show(plan: Plan | null): void {
+    // The plan just calculated, or null when there is no projection or, with the reason in
+    // unanswered, no answer to give; the paths run when the view is shown.
+    show(plan: Plan | null, unanswered: string | null = null): void {
         this.plan = plan;
+        this.unanswered = unanswered;
         this.changed();
     }
 
@@ -206,7 +209,7 @@ export class RiskView {
     private async run(): Promise<void> {
         this.stale = false;
         if (!this.plan) {
-            this.answer.textContent = 'Calculate the plan to see how sure it is.';
+            this.answer.textContent = this.unanswered ?? 'Calculate the plan to see how sure it is.';
             return;
         }
         const settings = this.readSettings();

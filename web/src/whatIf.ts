@@ -72,6 +72,7 @@ export class WhatIf {
     private readonly sustainable = el('span', { id: 'sustainable', 'aria-live': 'polite' });
     private readonly grid = el('tbody');
     private readonly gridNote = el('p', { class: 'empty-note' });
+    private unanswered: string | null = null;
     private readonly todaysMoney = el('input', {
         id: 'todays-money', type: 'checkbox',
         title: "Show the chart and Year Details in this year's money, discounted by the inflation",
@@ -161,10 +162,12 @@ export class WhatIf {
         this.show(null, 0);
     }
 
-    // The plan just calculated, or null when there is no projection. A new projection starts
-    // from the plan as it is, so the sliders go back to it.
-    show(plan: Plan | null, firstYear: number): void {
+    // The plan just calculated, or null when there is no projection; unanswered, for a plan
+    // that gets no answers, says why. A new projection starts from the plan as it is, so the
+    // sliders go back to it.
+    show(plan: Plan | null, firstYear: number, unanswered: string | null = null): void {
         this.plan = plan;
+        this.unanswered = unanswered;
         this.firstYear = firstYear;
         this.expenses.value = String(kPlanExpenses);
         this.returns.value = String(kPlanReturns);
@@ -208,7 +211,7 @@ export class WhatIf {
         const changed = expenses !== kPlanExpenses || returns !== kPlanReturns;
         if (!changed || !plan) this.showVariant(null);
         if (!plan) {
-            this.horizon.textContent = 'Calculate the plan to see what if.';
+            this.horizon.textContent = this.unanswered ?? 'Calculate the plan to see what if.';
             return;
         }
         const variant = await this.client.whatIf(expenses, returns);
@@ -245,7 +248,7 @@ export class WhatIf {
         const grid = plan ? await this.client.sensitivity() : null;
         if (grid === undefined || plan !== this.plan) return;
         this.gridNote.textContent = !plan
-            ? 'Calculate the plan to see the grid.'
+            ? (this.unanswered ?? 'Calculate the plan to see the grid.')
             : grid
               ? ''
               : 'The grid could not be calculated.';

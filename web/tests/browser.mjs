@@ -14,6 +14,7 @@ import { manyItemsPlan } from './many-items.mjs';
 import { loadCore } from './load-core.mjs';
 import { startSite } from './site.mjs';
 import { checkEdits } from './edits.mjs';
+import { checkFirstPlan } from './firstPlan.mjs';
 import { checkBudget } from './budget.mjs';
 import { checkScreens } from './screens.mjs';
 import { checkScenarios } from './scenarios.mjs';
@@ -324,6 +325,7 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
 }
 
 await checkEdits(site, siteDir);
+await checkFirstPlan(site, siteDir);
 await checkBudget(site, siteDir);
 await checkScreens(site);
 await checkScenarios(site);

@@ -1,0 +1,54 @@
+// The bar that says what makes the plan's projection meaningless or surprising, one problem at
+// a time with its fix, as the desktop's bar above the list does; the sentences are the core's.
+import type { Core, PlanProblem } from './core';
+import { el } from './dom';
+import type { PlanState } from './state';
+
+export class PlanCheckBar {
+    readonly element: HTMLElement;
+    private readonly text = el('span', { id: 'plan-check-text' });
+    private readonly position = el('span', { id: 'plan-check-position' });
+    private readonly next = el('button', { type: 'button', id: 'plan-check-next', title: 'Show the next problem of the plan' }, 'Next');
+    private readonly fix = el('button', { type: 'button', id: 'plan-check-fix', title: 'Go to the field to change' }, 'Change...');
+    private problems: PlanProblem[] = [];
+    private shown = 0;
+
+    // fix(problem) takes the user to the field that fixes the problem.
+    constructor(
+        private readonly core: Core,
+        state: PlanState,
+        fix: (problem: PlanProblem) => void,
+    ) {
+        this.element = el(
+            'div',
+            { id: 'plan-check', class: 'plan-check', role: 'status', 'aria-label': 'Plan check' },
+            el('span', { class: 'plan-check-sign', 'aria-hidden': 'true' }, '\u26a0'),
+            this.text,
+            this.position,
+            this.next,
+            this.fix,
+        );
+        this.next.addEventListener('click', () => {
+            this.shown = (this.shown + 1) % this.problems.length;
+            this.showProblem();
+        });
+        this.fix.addEventListener('click', () => fix(this.problems[this.shown]));
+        state.listen(() => this.check(state));
+        this.check(state);
+    }
+
+    private check(state: PlanState): void {
+        this.problems = this.core.planChecks(state.plan);
+        this.shown = 0;
+        this.showProblem();
+    }
+
+    private showProblem(): void {
+        this.element.hidden = this.problems.length === 0;
+        if (this.element.hidden) return;
+        this.text.textContent = this.problems[this.shown].sentence;
+        const several = this.problems.length > 1;
+        this.position.hidden = this.next.hidden = !several;
+        this.position.textContent = `${this.shown + 1} of ${this.problems.length}`;
+    }
+}
