@@ -418,13 +418,11 @@ export class Core {
     saveName(name: string): string {
         return this.module.saveName(name);
     }
-    planChecks(plan: Plan): PlanProblem[] {
-        return JSON.parse(this.module.planChecks(JSON.stringify(plan)));
+    planChecks(plan: Plan | string): PlanProblem[] {
+        return JSON.parse(this.module.planChecks(typeof plan === 'string' ? plan : planText(plan)));
     }
-    // What What If and Risk say instead of answers for a plan with no first year; null when it
-    // has one.
-    noFirstYear(plan: Plan): string | null {
-        return JSON.parse(this.module.noFirstYear(JSON.stringify(plan)));
+    noFirstYear(plan: Plan | string): string | null {
+        return JSON.parse(this.module.noFirstYear(typeof plan === 'string' ? plan : planText(plan)));
     }
     defaultAnswers(currentYear: number): PlanAnswers {
         return JSON.parse(this.module.defaultAnswers(currentYear));

@@ -4,7 +4,7 @@
 // while it ran is dropped, and a long search overtaken ends with its worker, so that what is
 // shown is always the latest and a slow answer never holds up a quick one. A request that
 // gets no answer, overtaken or cancelled, resolves to undefined. Cancel ends every worker.
-import { type ExplanationLine, type Plan, planFromTexts, planText, type Projection, type RiskPath, type RiskSettings, type Variant, type YearBreakdown } from './core';
+import { type ExplanationLine, type Plan, type PlanProblem, planFromTexts, planText, type Projection, type RiskPath, type RiskSettings, type Variant, type YearBreakdown } from './core';
 import type { AmountStyle, CoreRequest, Opened } from './coreWorker';
 
 interface Job {
@@ -45,6 +45,7 @@ const kLanes: Record<string, string> = {
     open: 'plan', bytes: 'plan',
     calculate: 'plan', yearLines: 'plan', riskPath: 'plan',
     whatIf: 'whatIf', sustain: 'sustain', sensitivity: 'grid',
+    planChecks: 'checks', noFirstYear: 'checks',
 };
 const kEndedLanes = new Set(['sustain', 'grid']);
 
@@ -94,6 +95,15 @@ export class CoreClient {
         settings: RiskSettings, path: number, year: number, style: AmountStyle,
     ): Promise<(YearBreakdown & { returns: number; lines: ExplanationLine[] }) | null | undefined> {
         return this.ask('yearLines', { kind: 'explainPathYear', settings, path, year, style });
+    }
+
+    planChecks(plan: Plan): Promise<PlanProblem[] | undefined> {
+        return this.ask('planChecks', { kind: 'planChecks', plan: planText(plan) });
+    }
+    // What What If and Risk say instead of answers for a plan with no first year; null when it
+    // has one.
+    noFirstYear(plan: Plan): Promise<string | null | undefined> {
+        return this.ask('noFirstYear', { kind: 'noFirstYear', plan: planText(plan) });
     }
 
     // Ends every request.

@@ -1,6 +1,6 @@
 // The core's answers about a plan, worked out in a worker so that the page never waits on
 // them: opening a file, the projection, What If, sustainable spending, the grid, a risk path,
-// Year Details and the saved bytes. Requests are answered one at a time, in order.
+// Year Details, the saved bytes and the plan's checks. Requests are answered one at a time, in order.
 import { Core, type ExplanationText, type RiskSettings } from './core';
 import { nameForDisplay } from './names';
 
@@ -24,7 +24,9 @@ export type CoreRequest =
     | { kind: 'sensitivity' }
     | { kind: 'riskPath'; settings: RiskSettings; path: number }
     | { kind: 'yearLines'; year: number; style: AmountStyle }
-    | { kind: 'explainPathYear'; settings: RiskSettings; path: number; year: number; style: AmountStyle };
+    | { kind: 'explainPathYear'; settings: RiskSettings; path: number; year: number; style: AmountStyle }
+    | { kind: 'planChecks'; plan: string }
+    | { kind: 'noFirstYear'; plan: string };
 
 declare function importScripts(...urls: string[]): void;
 const scope = self as unknown as {
@@ -78,6 +80,10 @@ function answer(core: Core, request: CoreRequest): unknown {
             return core.riskPath(request.settings, request.path);
         case 'yearLines':
             return core.yearLines(request.year, pageText(core, request.year, request.style));
+        case 'planChecks':
+            return core.planChecks(request.plan);
+        case 'noFirstYear':
+            return core.noFirstYear(request.plan);
         case 'explainPathYear': {
             const { settings, path, year, style } = request;
             return core.explainPathYear(settings, path, year, pageText(core, year, style));

@@ -151,7 +151,7 @@ async function start(): Promise<void> {
         field.focus();
         if (field instanceof HTMLInputElement && field.type === 'text') field.select();
     };
-    document.querySelector('main')!.prepend(new PlanCheckBar(core, state, goToField).element);
+    document.querySelector('main')!.prepend(new PlanCheckBar(client, state, goToField).element);
 
     // Counts the plans replaced and the calculations asked for, so that a projection of a
     // plan no longer open, or overtaken, is not shown.
@@ -159,12 +159,17 @@ async function start(): Promise<void> {
     const showProjection = (result: Projection | null, plan: Plan | null) => {
         projection.show(result);
         details.show(result);
-        // A plan with no first year gets no answers, only what its check says.
-        const unanswered = result && plan ? core.noFirstYear(plan) : null;
-        const answerable = result && unanswered === null ? plan : null;
-        whatIf.show(answerable, result?.firstYear ?? 0, unanswered);
-        risk.show(answerable, unanswered);
+        whatIf.show(result ? plan : null, result?.firstYear ?? 0);
+        risk.show(result ? plan : null);
         scenarios.show(result ? plan : null, state.fileName);
+        // A plan with no first year gets no answers, only what its check says.
+        if (!result || !plan) return;
+        const mine = asked;
+        void client.noFirstYear(plan).then((unanswered) => {
+            if (!unanswered || mine !== asked) return;
+            whatIf.show(null, 0, unanswered);
+            risk.show(null, unanswered);
+        });
     };
     const title = byId('file-name');
     const undo = byId<HTMLButtonElement>('undo');

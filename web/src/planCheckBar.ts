@@ -1,6 +1,7 @@
 // The bar that says what makes the plan's projection meaningless or surprising, one problem at
 // a time with its fix, as the desktop's bar above the list does; the sentences are the core's.
-import type { Core, PlanProblem } from './core';
+import type { PlanProblem } from './core';
+import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import type { PlanState } from './state';
 
@@ -15,7 +16,7 @@ export class PlanCheckBar {
 
     // fix(problem) takes the user to the field that fixes the problem.
     constructor(
-        private readonly core: Core,
+        private readonly client: CoreClient,
         state: PlanState,
         fix: (problem: PlanProblem) => void,
     ) {
@@ -33,12 +34,18 @@ export class PlanCheckBar {
             this.showProblem();
         });
         this.fix.addEventListener('click', () => fix(this.problems[this.shown]));
-        state.listen(() => this.check(state));
-        this.check(state);
+        state.listen(() => void this.check(state));
+        this.element.hidden = true;
+        void this.check(state);
     }
 
-    private check(state: PlanState): void {
-        this.problems = this.core.planChecks(state.plan);
+    // Worked out in a worker, as a large plan takes a while; an answer overtaken by a newer
+    // plan is not shown.
+    private async check(state: PlanState): Promise<void> {
+        const plan = state.plan;
+        const problems = await this.client.planChecks(plan);
+        if (problems === undefined || plan !== state.plan) return;
+        this.problems = problems;
         this.shown = 0;
         this.showProblem();
     }

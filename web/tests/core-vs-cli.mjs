@@ -107,10 +107,16 @@ async function check(n) {
     if (mine.csv !== csv) differs.push('table');
     if (`${csv.slice(0, csv.indexOf('\n') + 1)}${mine.rows}` !== csv) differs.push("Calculate's rows");
     if (mine.json !== json) differs.push('breakdown');
-    if (mine.sustain !== sustain) differs.push('sustainable spending');
-    if (JSON.stringify(mine.grid ?? []) !== JSON.stringify(grid ? gridFromCsv(grid) : []))
-        differs.push('sensitivity');
-    if (n % 100 === 0) differs.push(...(await riskDiffers(n, file, JSON.stringify(opened.plan))));
+    // A plan with no first year gets no answers from the page or orbelan-cli, only its check.
+    if (JSON.parse(core.noFirstYear(JSON.stringify(opened.plan))) !== null) {
+        const risk = await cliOutput('risk', file, '--paths', '1');
+        if (sustain !== '' || grid !== '' || risk !== '') differs.push('answers for a plan with no first year');
+    } else {
+        if (mine.sustain !== sustain) differs.push('sustainable spending');
+        if (JSON.stringify(mine.grid ?? []) !== JSON.stringify(grid ? gridFromCsv(grid) : []))
+            differs.push('sensitivity');
+        if (n % 100 === 0) differs.push(...(await riskDiffers(n, file, JSON.stringify(opened.plan))));
+    }
     if (n % 10 === 0) {
         const saved = join(folder, `saved${n}.Orbe`);
         await cliOutput('save', file, saved);
