@@ -83,8 +83,12 @@ std::string HorizonLabel(const Reach& reach) {
 }
 
 HorizonBand BandOf(const Reach& reach, const Plan& plan, std::int32_t age) {
-    if (!reach.firstUncoveredYear || reach.limitYear)
+    if (!reach.firstUncoveredYear)
         return HorizonBand::Lasting;
+    if (reach.limitYear)
+        return plan.birthDate.IsValid() && CoveredThroughAge(reach, plan, age)
+                   ? HorizonBand::Lasting
+                   : HorizonBand::UntilLimit;
     if (!plan.birthDate.IsValid())
         return HorizonBand::Unknown;
     if (reach.horizon < plan.retirementDate.GetYear())

@@ -73,9 +73,11 @@ enum class HorizonBand {
     BeforeRetirement,
     // It lasts past retirement but runs out before the age asked for.
     BeforeAge,
-    // It lasts to the age asked for, to the end of the projection, or at least until the
-    // calculation limit.
+    // It lasts to the age asked for, or to the end of the projection.
     Lasting,
+    // The projection stopped at the calculation limit before the age asked for (or, with no
+    // age known, at all): the money lasts at least until then, and how much longer is unknown.
+    UntilLimit,
     // The plan's birth date is invalid, so neither milestone is known.
     Unknown,
 };

@@ -1,5 +1,7 @@
 #include "view/PointsSpinBox.h"
 
+#include "report/WhatIfText.h"
+
 namespace {
 
 // The signed number a typed text starts with; the word after it is only read.
@@ -16,10 +18,7 @@ QString NumberPart(const QString& text) {
 } // namespace
 
 QString PointsText(std::int32_t points) {
-    const QString signedPoints =
-        points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
-    return points == 1 || points == -1 ? QStringLiteral("%1 point").arg(signedPoints)
-                                       : QStringLiteral("%1 points").arg(signedPoints);
+    return QString::fromUtf8(PointsInWords(points));
 }
 
 PointsSpinBox::PointsSpinBox(QWidget* parent) : QSpinBox(parent) {}

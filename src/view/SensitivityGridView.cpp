@@ -1,6 +1,6 @@
 #include "view/SensitivityGridView.h"
 
-#include "report/SignedPoints.h"
+#include "report/WhatIfText.h"
 #include "view/GridColors.h"
 
 #include <QApplication>
@@ -79,7 +79,7 @@ template <typename Array> std::optional<int> IndexOf(const Array& values, std::i
 QString LegendLine(const GridLegendEntry& entry) {
     return QStringLiteral("<span style=\"background-color:%1\">%2</span> %3")
         .arg(BandColor(entry.band).name(), QString(kSwatchSize / 2, QChar::Nbsp),
-             entry.text.toHtmlEscaped());
+             QString::fromUtf8(entry.text).toHtmlEscaped());
 }
 
 } // namespace
@@ -106,10 +106,10 @@ void SensitivityGridView::AddTable(QVBoxLayout& layout) {
     m_table->setItemDelegate(new GridCellDelegate(m_table));
     QStringList columns;
     for (const std::int32_t percent : kGridExpensePercents)
-        columns.append(QStringLiteral("%1%").arg(percent));
+        columns.append(QString::fromUtf8(GridExpensesHeading(percent)));
     QStringList rows;
     for (const std::int32_t points : kGridReturnPoints)
-        rows.append(QString::fromStdString(SignedPoints(points)));
+        rows.append(QString::fromUtf8(GridReturnsHeading(points)));
     m_table->setHorizontalHeaderLabels(columns);
     m_table->setVerticalHeaderLabels(rows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -180,23 +180,22 @@ void SensitivityGridView::SetAge(std::int32_t age) {
 }
 
 void SensitivityGridView::ShowCells() {
-    bool atLimit = false;
     for (std::size_t row = 0; row < m_grid->size(); ++row) {
         for (std::size_t column = 0; column < (*m_grid)[row].size(); ++column) {
             const Reach& reach = (*m_grid)[row][column];
             QTableWidgetItem* cell = m_table->item(static_cast<int>(row), static_cast<int>(column));
-            cell->setText(QString::fromStdString(HorizonLabel(reach)));
+            cell->setText(QString::fromUtf8(GridCellText(reach)));
+            cell->setToolTip(QString::fromUtf8(GridCellTip(reach)));
             const QColor colour = BandColor(BandOf(reach, m_plan, m_age));
             cell->setBackground(colour.isValid() ? QBrush(colour) : QBrush());
             cell->setForeground(colour.isValid() ? QBrush(Qt::black) : QBrush());
-            atLimit = atLimit || reach.limitYear.has_value();
         }
     }
     QStringList lines;
-    for (const GridLegendEntry& entry : GridLegend(m_plan, m_age))
+    for (const GridLegendEntry& entry : GridLegend(*m_grid, m_plan, m_age))
         lines.append(LegendLine(entry));
-    if (atLimit)
-        lines.append(AtLeastUntilNote().toHtmlEscaped());
+    if (const std::string note = GridNote(*m_grid, m_plan, m_age); !note.empty())
+        lines.append(QString::fromUtf8(note).toHtmlEscaped());
     m_legend->setText(lines.join(QStringLiteral("<br>")));
 }
 

@@ -3,12 +3,12 @@
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
 #include "report/PlanChecks.h"
+#include "report/WhatIfText.h"
 #include "view/MoneyDisplay.h"
 #include "view/PointsSpinBox.h"
 #include "view/RunProgress.h"
 #include "view/SensitivityGridView.h"
 #include "view/SliderWithBox.h"
-#include "view/WhatIfText.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -145,8 +145,7 @@ void WhatIfPane::AddSustainableSpending(QVBoxLayout& layout) {
     connect(m_sustainableProgress, &RunProgress::cancelClicked, this, [this] {
         m_sustainableRun.Cancel();
         m_sustainableProgress->End();
-        m_sustainable->setText(
-            QStringLiteral("Cancelled. Change the age or the returns to work it out again."));
+        m_sustainable->setText(QString::fromUtf8(SustainCancelledText()));
     });
 }
 
@@ -270,7 +269,7 @@ void WhatIfPane::ProjectVariant() {
         emit variantChanged();
         return;
     }
-    m_horizon->setText(HorizonSentence(*reach, plan, firstYear));
+    m_horizon->setText(QString::fromUtf8(HorizonSentence(*reach, plan, firstYear)));
     if (variant && (expenses != kPlanExpenses || returns != kPlanReturns))
         m_variant = table;
     emit variantChanged();
@@ -293,7 +292,7 @@ void WhatIfPane::StartSustainableSpending() {
 
 void WhatIfPane::ShowSustainableSpending(const SustainableSpending& found) {
     m_sustainableProgress->End();
-    m_sustainable->setText(SustainableSentence(found, m_returns->value()));
+    m_sustainable->setText(QString::fromUtf8(SustainableSentence(found, m_returns->value())));
 }
 
 void WhatIfPane::StartGrid() {

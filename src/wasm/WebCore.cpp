@@ -16,6 +16,7 @@
 #include "report/RiskText.h"
 #include "report/ScenarioText.h"
 #include "report/TodaysMoneyTable.h"
+#include "report/WhatIfText.h"
 #include "wasm/ExplanationJson.h"
 #include "wasm/FirstPlanJson.h"
 #include "wasm/PlanJson.h"
@@ -179,8 +180,9 @@ std::string ProjectionCsv() {
 std::string WhatIf(std::int32_t expensesPercent, std::int32_t returnPoints) {
     const Plan& plan = CurrentPlan();
     ProjectionTable table;
-    const std::optional<Reach> reach = ProjectReach(
-        PlanVariant(plan, expensesPercent, returnPoints), FirstProjectionYear(plan), table);
+    const std::int32_t firstYear = FirstProjectionYear(plan);
+    const std::optional<Reach> reach =
+        ProjectReach(PlanVariant(plan, expensesPercent, returnPoints), firstYear, table);
     if (!reach)
         return Text({{"error", kAllocationError}});
     Json rows = Json::array();
@@ -193,6 +195,7 @@ std::string WhatIf(std::int32_t expensesPercent, std::int32_t returnPoints) {
                  {"firstUncoveredYear",
                   reach->firstUncoveredYear ? Json(*reach->firstUncoveredYear) : Json(nullptr)},
                  {"limitYear", reach->limitYear ? Json(*reach->limitYear) : Json(nullptr)},
+                 {"sentence", HorizonSentence(*reach, plan, firstYear)},
                  {"rows", rows}});
 }
 
@@ -218,21 +221,65 @@ std::string Sustain(std::int32_t age, std::int32_t returnPoints) {
         status = "cannotCalculate";
         break;
     }
-    return Text({{"status", status}, {"percent", answer.percent}, {"limitYear", answer.limitYear}});
+    return Text({{"status", status},
+                 {"percent", answer.percent},
+                 {"limitYear", answer.limitYear},
+                 {"sentence", SustainableSentence(answer, returnPoints)}});
 }
 
-std::string Sensitivity() {
-    const std::optional<HorizonGrid> grid = SensitivityGrid(CurrentPlan());
+const char* BandName(HorizonBand band) {
+    switch (band) {
+    case HorizonBand::BeforeRetirement:
+        return "beforeRetirement";
+    case HorizonBand::BeforeAge:
+        return "beforeAge";
+    case HorizonBand::Lasting:
+        return "lasting";
+    case HorizonBand::UntilLimit:
+        return "untilLimit";
+    case HorizonBand::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+// The grid as the desktop shows it for the age: each cell's horizon, its words and its band,
+// the headings, the legend and the note below it; null when it cannot be calculated.
+std::string Sensitivity(std::int32_t age) {
+    const Plan& plan = CurrentPlan();
+    const std::optional<HorizonGrid> grid = SensitivityGrid(plan);
     if (!grid)
         return Text(nullptr);
-    Json horizons = Json::array();
+    Json cells = Json::array();
     for (const auto& row : *grid) {
-        Json cells = Json::array();
+        Json line = Json::array();
         for (const Reach& reach : row)
-            cells.push_back(reach.horizon);
-        horizons.push_back(cells);
+            line.push_back({{"horizon", reach.horizon},
+                            {"text", GridCellText(reach)},
+                            {"tip", GridCellTip(reach)},
+                            {"band", BandName(BandOf(reach, plan, age))}});
+        cells.push_back(line);
     }
-    return Text(horizons);
+    Json columns = Json::array();
+    for (const std::int32_t percent : kGridExpensePercents)
+        columns.push_back(GridExpensesHeading(percent));
+    Json rows = Json::array();
+    for (const std::int32_t points : kGridReturnPoints)
+        rows.push_back(GridReturnsHeading(points));
+    Json legend = Json::array();
+    for (const GridLegendEntry& entry : GridLegend(*grid, plan, age))
+        legend.push_back({{"band", BandName(entry.band)}, {"text", entry.text}});
+    return Text({{"cells", cells},
+                 {"percents", kGridExpensePercents},
+                 {"points", kGridReturnPoints},
+                 {"columns", columns},
+                 {"rows", rows},
+                 {"legend", legend},
+                 {"note", GridNote(*grid, plan, age)}});
+}
+
+std::string PointsWords(std::int32_t points) {
+    return PointsInWords(points);
 }
 
 const std::string kBadSeed = Text({{"status", "badSeed"}});
@@ -386,6 +433,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("whatIf", &WhatIf);
     emscripten::function("sustain", &Sustain);
     emscripten::function("sensitivity", &Sensitivity);
+    emscripten::function("pointsInWords", &PointsWords);
     emscripten::function("risk", &Risk);
     emscripten::function("riskPath", &RiskPath);
     emscripten::function("compareScenarios", &CompareWithOthers);

@@ -83,7 +83,7 @@ TEST_F(WhatIfPaneTest, CancelStopsTheSearchForSustainableSpendingAlone) {
 }
 
 // The calculation limit is named, never told as running out: in the horizon, the sustainable
-// spending and the grid, which colours it as lasting.
+// spending and the grid, which gives it a colour of its own.
 class WhatIfLimitTest : public WhatIfPaneTest {
 protected:
     void SetUp() override {
@@ -99,7 +99,7 @@ protected:
     }
 };
 
-TEST_F(WhatIfLimitTest, TheLimitIsNamedAndTheGridColoursItAsLasting) {
+TEST_F(WhatIfLimitTest, TheLimitIsNamedAndTheGridColoursItApart) {
     ShowResults();
     EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
               QStringLiteral("Money lasts at least until 2039, age 79. The projection stops at "
@@ -108,8 +108,12 @@ TEST_F(WhatIfLimitTest, TheLimitIsNamedAndTheGridColoursItAsLasting) {
               QStringLiteral("Unknown: the projection stops at the calculation limit in 2040"));
     auto& grid = Find<QTableWidget>("sensitivityGrid");
     EXPECT_EQ(grid.item(3, 6)->text(), QStringLiteral("2039+")) << "+0 points, 130 %";
-    EXPECT_EQ(grid.item(3, 6)->background().color(), BandColor(HorizonBand::Lasting));
-    EXPECT_TRUE(Find<QLabel>("sensitivityLegend").text().contains(QStringLiteral("+")));
+    EXPECT_EQ(grid.item(3, 6)->background().color(), BandColor(HorizonBand::UntilLimit));
+    EXPECT_EQ(grid.item(3, 6)->toolTip(),
+              QStringLiteral("Lasts at least until 2039, then the calculation limit"));
+    EXPECT_TRUE(Find<QLabel>("sensitivityLegend")
+                    .text()
+                    .contains(QStringLiteral("then the calculation limit")));
 }
 
 TEST_F(WhatIfLimitTest, TheGridIsOneTabStopWithArrowKeysAndEnter) {

@@ -153,7 +153,9 @@ TEST(WhatIfTest, CalculationLimitIsNotRunningOut) {
     EXPECT_EQ(reach, (Reach{2039, 2040, 2040}));
     EXPECT_EQ(HorizonLabel(reach), "2039+");
     EXPECT_EQ(HorizonLabel(Reach{2004, 2005}), "2004");
-    EXPECT_EQ(BandOf(reach, plan, 95), HorizonBand::Lasting);
+    // Born 1960: the limit comes before age 95, and after age 79.
+    EXPECT_EQ(BandOf(reach, plan, 95), HorizonBand::UntilLimit);
+    EXPECT_EQ(BandOf(reach, plan, 79), HorizonBand::Lasting);
     // At 60 % every expense level of the grid reaches the limit.
     const HorizonGrid grid = *SensitivityGrid(plan);
     for (const Reach& cell : grid[3])
@@ -179,9 +181,11 @@ TEST(WhatIfTest, BandsOnAFixedScale) {
         {{2009, 2010}, &plan, HorizonBand::Lasting},
         {{1999, 2000}, &plan, HorizonBand::BeforeRetirement},
         {{2099, std::nullopt}, &plan, HorizonBand::Lasting},
-        {{2001, 2002, 2002}, &plan, HorizonBand::Lasting},
+        {{2001, 2002, 2002}, &plan, HorizonBand::UntilLimit},
+        {{2008, 2009, 2009}, &plan, HorizonBand::UntilLimit},
+        {{2009, 2010, 2010}, &plan, HorizonBand::Lasting},
         {{2003, 2004}, &ageless, HorizonBand::Unknown},
-        {{2003, 2004, 2004}, &ageless, HorizonBand::Lasting},
+        {{2003, 2004, 2004}, &ageless, HorizonBand::UntilLimit},
     };
     for (const Case& c : cases)
         EXPECT_EQ(BandOf(c.reach, *c.plan, 59), c.expected) << c.reach.horizon;

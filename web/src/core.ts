@@ -107,8 +107,34 @@ export interface Variant {
     firstUncoveredYear: number | null;
     // Where the projection stopped at the calculation limit, if it did.
     limitYear: number | null;
+    // How long the variant's money lasts, as the desktop's pane says it.
+    sentence: string;
     rows: [number, number, number, number, number][];
     error?: string;
+}
+
+// The sustainable spending to an age, with the pane's sentence for it.
+export interface Sustainable {
+    status: string;
+    percent: number;
+    limitYear: number;
+    sentence: string;
+}
+
+// A band of the grid's colours, as the desktop's grid colours its cells.
+export type GridBand = 'beforeRetirement' | 'beforeAge' | 'lasting' | 'untilLimit' | 'unknown';
+
+// The sensitivity grid for an age, with its headings, legend and note in the desktop's words.
+export interface SensitivityGrid {
+    cells: { horizon: number; text: string; tip: string; band: GridBand }[][];
+    // The expenses of each column in percent and the returns of each row in points, with
+    // their headings.
+    percents: number[];
+    points: number[];
+    columns: string[];
+    rows: string[];
+    legend: { band: GridBand; text: string }[];
+    note: string;
 }
 
 // A risk run as orbelan-cli risk --json gives it, with what the page needs besides.
@@ -222,7 +248,8 @@ interface Module {
     calculate(): string;
     whatIf(expensesPercent: number, returnPoints: number): string;
     sustain(age: number, returnPoints: number): string;
-    sensitivity(): string;
+    sensitivity(age: number): string;
+    pointsInWords(points: number): string;
     risk(
         paths: number, spread: number, seed: string, untilAge: number, progress: ((done: number) => void) | undefined,
         numbers: NumberWords,
@@ -365,11 +392,15 @@ export class Core {
     whatIf(expensesPercent: number, returnPoints: number): Variant {
         return JSON.parse(this.module.whatIf(expensesPercent, returnPoints));
     }
-    sustain(age: number, returnPoints: number): { status: string; percent: number; limitYear: number } {
+    sustain(age: number, returnPoints: number): Sustainable {
         return JSON.parse(this.module.sustain(age, returnPoints));
     }
-    sensitivity(): number[][] | null {
-        return JSON.parse(this.module.sensitivity());
+    sensitivity(age: number): SensitivityGrid | null {
+        return JSON.parse(this.module.sensitivity(age));
+    }
+    // "+1 point", "-2 points": points of returns as the desktop writes them.
+    pointsInWords(points: number): string {
+        return this.module.pointsInWords(points);
     }
     // The whole run, on the calling thread: the page calls it from a worker.
     risk(settings: RiskSettings, numbers: NumberWords, progress?: (done: number) => void): RiskSummary {

@@ -4,7 +4,10 @@
 // while it ran is dropped, and a long search overtaken ends with its worker, so that what is
 // shown is always the latest and a slow answer never holds up a quick one. A request that
 // gets no answer, overtaken or cancelled, resolves to undefined. Cancel ends every worker.
-import { type ExplanationLine, type Plan, type PlanProblem, planFromTexts, planText, type Projection, type RiskPath, type RiskSettings, type Variant, type YearBreakdown } from './core';
+import {
+    type ExplanationLine, type Plan, type PlanProblem, planFromTexts, planText, type Projection, type RiskPath,
+    type RiskSettings, type SensitivityGrid, type Sustainable, type Variant, type YearBreakdown,
+} from './core';
 import type { AmountStyle, CoreRequest, Opened } from './coreWorker';
 
 interface Job {
@@ -79,11 +82,11 @@ export class CoreClient {
     whatIf(expenses: number, returns: number): Promise<Variant | undefined> {
         return this.ask('whatIf', { kind: 'whatIf', expenses, returns });
     }
-    sustain(age: number, returns: number): Promise<{ status: string; percent: number; limitYear: number } | undefined> {
+    sustain(age: number, returns: number): Promise<Sustainable | undefined> {
         return this.ask('sustain', { kind: 'sustain', age, returns });
     }
-    sensitivity(): Promise<number[][] | null | undefined> {
-        return this.ask('sensitivity', { kind: 'sensitivity' });
+    sensitivity(age: number): Promise<SensitivityGrid | null | undefined> {
+        return this.ask('sensitivity', { kind: 'sensitivity', age });
     }
     riskPath(settings: RiskSettings, path: number): Promise<RiskPath | null | undefined> {
         return this.ask('riskPath', { kind: 'riskPath', settings, path });

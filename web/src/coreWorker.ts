@@ -21,7 +21,7 @@ export type CoreRequest =
     | { kind: 'calculate'; plan?: string }
     | { kind: 'whatIf'; expenses: number; returns: number }
     | { kind: 'sustain'; age: number; returns: number }
-    | { kind: 'sensitivity' }
+    | { kind: 'sensitivity'; age: number }
     | { kind: 'riskPath'; settings: RiskSettings; path: number }
     | { kind: 'yearLines'; year: number; style: AmountStyle }
     | { kind: 'explainPathYear'; settings: RiskSettings; path: number; year: number; style: AmountStyle }
@@ -75,7 +75,7 @@ function answer(core: Core, request: CoreRequest): unknown {
         case 'sustain':
             return core.sustain(request.age, request.returns);
         case 'sensitivity':
-            return core.sensitivity();
+            return core.sensitivity(request.age);
         case 'riskPath':
             return core.riskPath(request.settings, request.path);
         case 'yearLines':

@@ -104,7 +104,7 @@ async function start(): Promise<void> {
         },
         core.texts.beyondLimit,
     );
-    const whatIf = new WhatIf(client, display, (variant) => projection.showVariant(variant));
+    const whatIf = new WhatIf(client, core, display, (variant) => projection.showVariant(variant));
     const risk = new RiskView(
         client,
         new RiskRunner(),
@@ -159,7 +159,7 @@ async function start(): Promise<void> {
     const showProjection = (result: Projection | null, plan: Plan | null) => {
         projection.show(result);
         details.show(result);
-        whatIf.show(result ? plan : null, result?.firstYear ?? 0);
+        whatIf.show(result ? plan : null);
         risk.show(result ? plan : null);
         scenarios.show(result ? plan : null, state.fileName);
         // A plan with no first year gets no answers, only what its check says.
@@ -167,7 +167,7 @@ async function start(): Promise<void> {
         const mine = asked;
         void client.noFirstYear(plan).then((unanswered) => {
             if (!unanswered || mine !== asked) return;
-            whatIf.show(null, 0, unanswered);
+            whatIf.show(null, unanswered);
             risk.show(null, unanswered);
         });
     };

@@ -1,51 +1,22 @@
 // What If: the plan with its expenses scaled and its returns moved, projected by the core as
-// the sliders move; sustainable spending to an age; the sensitivity grid. Texts as the
-// desktop pane's. Below them, the choice of today's money for the chart and Year Details.
-import type { Plan, Variant } from './core';
+// the sliders move; sustainable spending to an age; the sensitivity grid. Their words are the
+// core's, as the desktop pane says them. Below them, the choice of today's money for the chart and Year Details.
+import type { Core, Plan, Variant } from './core';
 import type { CoreClient } from './coreClient';
 import { el, firstTabStop, roving } from './dom';
 import { inflationFrom, kMaxInflation, type MoneyDisplay } from './moneyDisplay';
 
 const kPlanExpenses = 100;
 const kPlanReturns = 0;
-export const kGridReturnPoints = [-3, -2, -1, 0, 1, 2, 3];
-export const kGridExpensePercents = [70, 80, 90, 100, 110, 120, 130];
+// The grid's seven columns, as the core's grid has them.
+const kGridColumns = 7;
+const kDefaultAge = 95;
 
-// "+1 point", "-2 points", "0 points": the desktop's points with their sign.
+// "+1 point", "-2 points", "0 points": as the core's PointsInWords writes them, for Year
+// Details' heading of a path.
 export function pointsText(points: number): string {
     const signed = points > 0 ? `+${points}` : String(points);
     return points === 1 || points === -1 ? `${signed} point` : `${signed} points`;
-}
-
-function horizonText(variant: Variant, plan: Plan, firstYear: number): string {
-    // No age before the birth year, as the desktop says none.
-    const born = plan.birthDate?.[0];
-    const age = born !== undefined && variant.horizon >= born ? `, age ${variant.horizon - born}` : '';
-    if (variant.limitYear !== null) {
-        const stop = `The projection stops at the calculation limit in ${variant.limitYear}`;
-        if (variant.horizon < firstYear) return stop;
-        return `Money lasts at least until ${variant.horizon}${age}. ${stop}`;
-    }
-    if (variant.firstUncoveredYear === null)
-        return `Money lasts through ${variant.horizon}${age}, the last year projected`;
-    if (variant.horizon < firstYear) return `Money does not last the first year, ${firstYear}`;
-    return `Money lasts until ${variant.horizon}${age}`;
-}
-
-// The sustainable spending after "Sustainable spending to age N", as the desktop pane says it.
-function sustainableText(found: { status: string; percent: number; limitYear: number }, returns: number): string {
-    const moved = returns === kPlanReturns ? '' : ` with returns ${pointsText(returns)}`;
-    switch (found.status) {
-        case 'found':
-            return `${found.percent} % of planned expenses${moved}`;
-        case 'none':
-            return `None: the money runs out before then even without expenses${moved}`;
-        case 'limit':
-            return `Unknown: the projection stops at the calculation limit in ${found.limitYear}${moved}`;
-        case 'invalidBirthDate':
-            return 'Enter a birth date in General Data to see ages and sustainable spending';
-    }
-    return 'Could not be calculated';
 }
 
 // The ages sustainable spending is found to, as orbelan-cli sustain takes them.
@@ -82,12 +53,16 @@ export class WhatIf {
         'aria-label': "Inflation for today's money", title: "The yearly inflation that today's money discounts by",
     });
     private plan: Plan | null = null;
-    private firstYear = 0;
     private active = false;
     private stale = false;
+    private readonly gridHead = el('tr');
+    private readonly legend = el('ul', { id: 'sensitivity-legend', class: 'grid-legend', 'aria-label': 'Colours of the grid' });
+    private readonly legendNote = el('p', { class: 'grid-note' });
 
     constructor(
         private readonly client: CoreClient,
+        // The main thread's core, for the words of a slider's value.
+        private readonly core: Core,
         private readonly display: MoneyDisplay,
         private readonly showVariant: (variant: Variant | null) => void,
     ) {
@@ -123,19 +98,12 @@ export class WhatIf {
                 'table',
                 { id: 'sensitivity', class: 'numbers sensitivity' },
                 el('caption', {}, 'Sensitivity grid'),
-                el(
-                    'thead',
-                    {},
-                    el(
-                        'tr',
-                        {},
-                        el('td'),
-                        ...kGridExpensePercents.map((p) => el('th', { scope: 'col' }, `${p}%`)),
-                    ),
-                ),
+                el('thead', {}, this.gridHead),
                 this.grid,
                 ),
             ),
+            this.legend,
+            this.legendNote,
             el(
                 'p',
                 { class: 'money-display' },
@@ -153,22 +121,24 @@ export class WhatIf {
             void this.project();
             void this.sustain();
         });
-        this.age.addEventListener('change', () => void this.sustain());
-        roving(this.grid, 'td', kGridExpensePercents.length);
+        this.age.addEventListener('change', () => {
+            void this.sustain();
+            void this.fillGrid();
+        });
+        roving(this.grid, 'td', kGridColumns);
         this.grid.addEventListener('click', (event) => this.chooseCell(event.target as HTMLElement));
         this.grid.addEventListener('keydown', (event) => {
             if (event.key === 'Enter') this.chooseCell(event.target as HTMLElement);
         });
-        this.show(null, 0);
+        this.show(null);
     }
 
     // The plan just calculated, or null when there is no projection; unanswered, for a plan
     // that gets no answers, says why. A new projection starts from the plan as it is, so the
     // sliders go back to it.
-    show(plan: Plan | null, firstYear: number, unanswered: string | null = null): void {
+    show(plan: Plan | null, unanswered: string | null = null): void {
         this.plan = plan;
         this.unanswered = unanswered;
-        this.firstYear = firstYear;
         this.expenses.value = String(kPlanExpenses);
         this.returns.value = String(kPlanReturns);
         this.stale = true;
@@ -205,7 +175,7 @@ export class WhatIf {
         const expenses = Number(this.expenses.value);
         const returns = Number(this.returns.value);
         this.expensesValue.textContent = `${expenses} %`;
-        this.returnsValue.textContent = pointsText(returns);
+        this.returnsValue.textContent = this.core.pointsInWords(returns);
         this.markCell();
         const plan = this.plan;
         const changed = expenses !== kPlanExpenses || returns !== kPlanReturns;
@@ -221,7 +191,7 @@ export class WhatIf {
             this.showVariant(null);
             return;
         }
-        this.horizon.textContent = horizonText(variant, plan, this.firstYear);
+        this.horizon.textContent = variant.sentence;
         this.showVariant(changed ? variant : null);
     }
 
@@ -240,12 +210,14 @@ export class WhatIf {
         }
         const returns = Number(this.returns.value);
         const found = await this.client.sustain(age, returns);
-        if (found && plan === this.plan) this.sustainable.textContent = sustainableText(found, returns);
+        if (found && plan === this.plan) this.sustainable.textContent = found.sentence;
     }
 
+    // The grid's colours follow the age, as the desktop's do.
     private async fillGrid(): Promise<void> {
         const plan = this.plan;
-        const grid = plan ? await this.client.sensitivity() : null;
+        const age = wholeNumber(this.age.value, 0, kMaxAge) ?? kDefaultAge;
+        const grid = plan ? await this.client.sensitivity(age) : null;
         if (grid === undefined || plan !== this.plan) return;
         this.gridNote.textContent = !plan
             ? (this.unanswered ?? 'Calculate the plan to see the grid.')
@@ -253,22 +225,35 @@ export class WhatIf {
               ? ''
               : 'The grid could not be calculated.';
         this.gridNote.hidden = this.gridNote.textContent === '';
+        this.gridHead.replaceChildren(el('td'), ...(grid?.columns ?? []).map((c) => el('th', { scope: 'col' }, c)));
         this.grid.replaceChildren(
-            ...kGridReturnPoints.map((points, row) =>
+            ...(grid?.rows ?? []).map((heading, row) =>
                 el(
                     'tr',
                     {},
-                    el('th', { scope: 'row' }, points < 0 ? String(points) : `+${points}`),
-                    ...kGridExpensePercents.map((percent, column) =>
+                    el('th', { scope: 'row' }, heading),
+                    ...grid!.cells[row].map((cell, column) =>
                         el(
                             'td',
-                            { 'data-expenses': percent, 'data-returns': points },
-                            grid ? String(grid[row][column]) : '',
+                            {
+                                'data-expenses': grid!.percents[column],
+                                'data-returns': grid!.points[row],
+                                class: `band-${cell.band}`,
+                                title: cell.tip,
+                            },
+                            cell.text,
                         ),
                     ),
                 ),
             ),
         );
+        this.legend.replaceChildren(
+            ...(grid?.legend ?? []).map((entry) =>
+                el('li', {}, el('span', { class: `swatch band-${entry.band}`, 'aria-hidden': 'true' }), ' ', entry.text),
+            ),
+        );
+        this.legendNote.textContent = grid?.note ?? '';
+        this.legendNote.hidden = this.legendNote.textContent === '';
         firstTabStop([...this.grid.querySelectorAll('td')]);
         this.markCell();
     }

@@ -212,6 +212,15 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
         const said = await page.$eval('#risk-answer', (e) => e.textContent);
         expect(stoppedAtLimit > 0 && said === expected, `with seed ${seed} the risk view says "${said}", not "${expected}"`);
     }
+    // The grid shows orbelan-cli's cells, "+" and all, and colours a stop at the limit before
+    // the age apart from lasting, with its legend entry.
+    await page.click('#tab-whatif');
+    await page.waitForSelector('#sensitivity td.band-untilLimit');
+    const cells = await page.$$eval('#sensitivity tbody tr', (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent).join(',')));
+    const cliGrid = (await cliOutput('sensitivity', file)).stdout.trim().split('\n').slice(1);
+    expect(cells.join('\n') === cliGrid.join('\n'), `the limit plan's grid reads ${cells.join(' / ')}, orbelan-cli ${cliGrid.join(' / ')}`);
+    const gridLegend = await page.$eval('#sensitivity-legend', (e) => e.textContent);
+    expect(gridLegend.includes('then the calculation limit'), `the grid's legend reads ${gridLegend}`);
     await page.close();
 }
 

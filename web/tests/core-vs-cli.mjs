@@ -34,13 +34,13 @@ function sustainLine(age) {
     return '';
 }
 
-// The grid's horizons, read from the CSV by the number each cell starts with.
+// The grid's cells as the CSV writes them, "2039+" where a projection stopped at the limit.
 function gridFromCsv(text) {
     return text
         .trim()
         .split('\n')
         .slice(1)
-        .map((line) => line.split(',').slice(1).map((cell) => parseInt(cell, 10)));
+        .map((line) => line.split(',').slice(1));
 }
 
 // The risk run of every 100th plan with settings that vary, against orbelan-cli risk: the
@@ -95,7 +95,7 @@ async function check(n) {
             `${y.year},${y.income},${y.totalAssets},${y.availableAssets},${y.withdrawals}\n`).join(''),
         json: core.breakdownJson(),
         sustain: sustainLine(95),
-        grid: JSON.parse(core.sensitivity()),
+        grid: JSON.parse(core.sensitivity(95))?.cells.map((row) => row.map((cell) => cell.text)),
     };
     const [csv, json, sustain, grid] = await Promise.all([
         cliOutput('project', '--csv', file),
