@@ -1,6 +1,5 @@
 #include "report/ScenarioText.h"
 
-#include "report/GroupedNumber.h"
 #include "report/SignedPoints.h"
 
 #include <algorithm>
@@ -10,8 +9,8 @@ namespace {
 
 constexpr std::string_view kPlanExtension = ".Orbe";
 
-std::string Paths(std::int32_t count) {
-    return GroupedNumber(count) + (count == 1 ? " path" : " paths");
+std::string Paths(std::int32_t count, const NumberWords& numbers) {
+    return numbers.whole(count) + (count == 1 ? " path" : " paths");
 }
 
 std::string SustainableText(const SustainableSpending& answer) {
@@ -23,11 +22,6 @@ std::string SustainableText(const SustainableSpending& answer) {
     default:
         return "none";
     }
-}
-
-std::string ShareText(const RiskSummary& risk) {
-    const std::int32_t tenths = SuccessTenths(risk);
-    return std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + " %";
 }
 
 // The characters of UTF-8 text, as a terminal lines them up.
@@ -60,16 +54,17 @@ std::vector<std::string> ScenarioNames(std::span<const std::string> files) {
 }
 
 std::string PairSentence(const PathAgreement& pair, std::string_view firstName,
-                         std::string_view secondName) {
+                         std::string_view secondName, const NumberWords& numbers) {
     const std::string first(firstName);
     const std::string second(secondName);
-    return second + " lasts in " + Paths(pair.onlySecond) + " where " + first + " runs out; " +
-           first + " lasts in " + Paths(pair.onlyFirst) + " where " + second +
-           " runs out; both last in " + GroupedNumber(pair.both) + ", neither in " +
-           GroupedNumber(pair.neither) + '.';
+    return second + " lasts in " + Paths(pair.onlySecond, numbers) + " where " + first +
+           " runs out; " + first + " lasts in " + Paths(pair.onlyFirst, numbers) + " where " +
+           second + " runs out; both last in " + numbers.whole(pair.both) + ", neither in " +
+           numbers.whole(pair.neither) + '.';
 }
 
-std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison) {
+std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison,
+                                            const NumberWords& numbers) {
     const std::int32_t age =
         comparison.plans.empty() ? 0 : comparison.plans.front().risk.settings.untilAge;
     const std::string toAge = " to age " + std::to_string(age);
@@ -87,18 +82,18 @@ std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison
                                       HorizonLabel(plan.reach),
                                       std::to_string(plan.risk.horizonYear),
                                       SustainableText(plan.sustainable),
-                                      GroupedNumber(plan.risk.successes) + " of " +
-                                          GroupedNumber(plan.risk.settings.paths),
-                                      ShareText(plan.risk),
-                                      GroupedNumber(plan.risk.stoppedAtLimit)};
+                                      numbers.whole(plan.risk.successes) + " of " +
+                                          numbers.whole(plan.risk.settings.paths),
+                                      numbers.tenths(SuccessTenths(plan.risk)) + " %",
+                                      numbers.whole(plan.risk.stoppedAtLimit)};
         for (std::size_t f = 0; f < figures.size(); ++f)
             figures[f].values.push_back(values[f]);
     }
     return figures;
 }
 
-std::string ScenarioSettingsSentence(const RiskSettings& settings) {
-    return "Over the same " + Paths(settings.paths) + " for every plan, spread " +
+std::string ScenarioSettingsSentence(const RiskSettings& settings, const NumberWords& numbers) {
+    return "Over the same " + Paths(settings.paths, numbers) + " for every plan, spread " +
            std::to_string(settings.spread) + " points, seed " + std::to_string(settings.seed) + '.';
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Scenarios.h"
+#include "report/NumberWords.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +11,7 @@
 #include <vector>
 
 // The words of a comparison of scenarios, for orbelan-cli compare, the window's Scenarios pane,
-// the report's scenarios page and the browser.
+// the report's scenarios page and the browser; numbers as the edition writes them.
 
 // The names scenarios go by: each file's name without the folder and the plan extension, with
 // " (2)", " (3)" after a name already taken, so that no two read the same.
@@ -19,7 +20,8 @@ std::vector<std::string> ScenarioNames(std::span<const std::string> files);
 // "B lasts in 126 paths where A runs out; A lasts in 3 paths where B runs out; both last in
 // 612, neither in 259."
 std::string PairSentence(const PathAgreement& pair, std::string_view firstName,
-                         std::string_view secondName);
+                         std::string_view secondName,
+                         const NumberWords& numbers = EnglishNumbers());
 
 // One figure of every plan: its label, then one value per plan.
 struct ScenarioFigure {
@@ -28,10 +30,12 @@ struct ScenarioFigure {
 };
 
 // The figures compared, in the order they are shown; the comparison must be done.
-std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison);
+std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison,
+                                            const NumberWords& numbers = EnglishNumbers());
 
 // The settings the paths were drawn with: "Over 1,000 paths, spread 10 points, seed 1."
-std::string ScenarioSettingsSentence(const RiskSettings& settings);
+std::string ScenarioSettingsSentence(const RiskSettings& settings,
+                                     const NumberWords& numbers = EnglishNumbers());
 
 // What the Scenarios pane says above the plans it compares, with `shown` scenarios beside the
 // open plan.

@@ -3,6 +3,7 @@
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
 #include "report/ScenarioText.h"
+#include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
 
 #include <QFontMetrics>
@@ -237,8 +238,9 @@ void ScenariosPane::ShowComparison(const ScenarioComparison& comparison) {
         return;
     }
     m_comparison = comparison;
-    m_status->setText(Text(ScenarioSettingsSentence(comparison.plans.front().risk.settings)));
-    const std::vector<ScenarioFigure> figures = ScenarioFigures(comparison);
+    m_status->setText(
+        Text(ScenarioSettingsSentence(comparison.plans.front().risk.settings, LocaleNumbers())));
+    const std::vector<ScenarioFigure> figures = ScenarioFigures(comparison, LocaleNumbers());
     // The labels in the first column, wrapped; a column of figures for each plan, never cut.
     m_figures->clear();
     m_figures->setRowCount(static_cast<int>(figures.size()));
@@ -261,6 +263,7 @@ void ScenariosPane::ShowComparison(const ScenarioComparison& comparison) {
     m_figures->show();
     QStringList sentences;
     for (const PathAgreement& pair : comparison.pairs)
-        sentences << Text(PairSentence(pair, names[pair.first], names[pair.second]));
+        sentences << Text(
+            PairSentence(pair, names[pair.first], names[pair.second], LocaleNumbers()));
     m_pairs->setText(sentences.join(QStringLiteral("\n\n")));
 }
