@@ -319,8 +319,12 @@ void CMainFrame::createActions() {
             [this] { ShowExported(ExportProjectionCsv(m_document, m_ui)); });
     connect(m_actions[CommandId::FileExportPdf], &QAction::triggered, this, [this] {
         // The report summarises the risk run the pane shows, to the age What If asks about.
-        const ReportRequest request{m_pWhatIf->Age(),
-                                    m_riskDock->isHidden() ? std::nullopt : m_pRisk->Summary()};
+        ReportRequest request{m_pWhatIf->Age(),
+                              m_riskDock->isHidden() ? std::nullopt : m_pRisk->Summary(),
+                              std::nullopt};
+        // And compares the scenarios the pane shows.
+        if (!m_scenariosDock->isHidden() && m_pScenarios->Comparison())
+            request.scenarios = ReportScenarios{m_pScenarios->Names(), *m_pScenarios->Comparison()};
         ShowExported(ExportReportPdf(m_document, *m_moneyDisplay, request, m_ui));
     });
     // An export writes what the list shows: before a projection there is nothing to write.

@@ -15,7 +15,7 @@ constexpr const char* kHelp =
                            [--until-age A] [--json | --csv]
        orbelan-cli save IN OUT
        orbelan-cli report FILE OUT.pdf [--todays-money RATE] [--until-age A]
-                          [--risk]
+                          [--risk] [--compare OTHER.Orbe]...
        orbelan-cli --help
        orbelan-cli --version
 
@@ -65,6 +65,10 @@ Commands:
       --risk          (with report) Add the share of 1000 paths (spread 10
                       points, seed 1) whose money lasts to age A, as risk
                       works it out.
+      --compare OTHER.Orbe
+                      (with report, up to three times) Add a page comparing
+                      FILE with the other plans as compare does, on its
+                      default paths and to age A.
   risk FILE           Project N paths whose interest rates are moved each year
                       by a seeded offset of about P points. Print the share
                       of paths whose money lasts to age A, as

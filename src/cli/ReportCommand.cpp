@@ -10,6 +10,7 @@
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
 #include "print/ProjectionReport.h"
+#include "report/ScenarioText.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -57,7 +59,7 @@ private:
 int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const CommandSyntax syntax{
         {"--risk"},
-        {"--todays-money", "--until-age"},
+        {"--todays-money", "--until-age", "--compare"},
         FileCount{2, "report needs FILE and OUT.pdf", "report takes one FILE and one OUT.pdf"}};
     const auto parsed = ParseCommandArguments(args, syntax, out, err);
     if (const int* status = std::get_if<int>(&parsed))
@@ -106,6 +108,35 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
             err << kAllocationError << '\n';
             return kExitCannotCalculate;
         }
+    }
+
+    // The plans to compare run on risk's default paths, to the report's age.
+    std::vector<std::string> files{path};
+    for (const auto& [option, value] : arguments.values)
+        if (option == "--compare")
+            files.push_back(value);
+    if (files.size() > kMaxScenarios)
+        return Usage(err, "--compare takes at most three other FILEs");
+    if (files.size() > 1) {
+        std::vector<Plan> plans{plan};
+        for (std::size_t p = 1; p < files.size(); ++p) {
+            plans.emplace_back();
+            if (!OpenForProjection(files[p], plans.back(), err))
+                return kExitCannotOpen;
+        }
+        RiskSettings settings;
+        settings.untilAge = request.untilAge;
+        ReportScenarios scenarios{ScenarioNames(files), CompareScenarios(plans, settings)};
+        if (scenarios.comparison.status == ScenarioStatus::InvalidBirthDate) {
+            err << "orbelan-cli: " << files[scenarios.comparison.failedPlan]
+                << ": the plan's birth date is invalid, so it has no age\n";
+            return kExitCannotOpen;
+        }
+        if (scenarios.comparison.status != ScenarioStatus::Done) {
+            err << kAllocationError << '\n';
+            return kExitCannotCalculate;
+        }
+        request.scenarios = std::move(scenarios);
     }
 
     const OffscreenApplication application;

@@ -6,6 +6,7 @@
 #include "report/PageLayout.h"
 #include "report/ProjectionColumns.h"
 #include "report/ReportAssumptions.h"
+#include "report/ScenarioText.h"
 #include "report/TodaysMoneyTable.h"
 
 #include <QBuffer>
@@ -32,8 +33,8 @@ constexpr qreal kChartMillimetres = 100;
 // A plan with more items than this lists them at the end, after the chart and the table.
 constexpr std::size_t kItemsBeforeChart = 30;
 
-enum class BlockKind { Title, Text, Heading, Chart, ItemRow, ProjectionRow };
-enum Table : std::int32_t { kItemsTable = 0, kProjectionTable = 1 };
+enum class BlockKind { Title, Text, Heading, Chart, ItemRow, ProjectionRow, ScenarioRow };
+enum Table : std::int32_t { kItemsTable = 0, kProjectionTable = 1, kScenarioTable = 2 };
 
 struct Block {
     BlockKind kind;
@@ -98,6 +99,41 @@ void AddItems(std::vector<Block>& blocks, const ReportContent& content, std::siz
         blocks.push_back({BlockKind::ItemRow, QString(), static_cast<std::int32_t>(i)});
 }
 
+// The plans compared: a row for each figure under the plans' names, then a sentence a pair.
+void AddScenarios(std::vector<Block>& blocks, const ReportScenarios& scenarios) {
+    const ScenarioComparison& comparison = scenarios.comparison;
+    blocks.push_back({BlockKind::Heading, QStringLiteral("Scenarios")});
+    if (comparison.plans.empty())
+        return;
+    blocks.push_back(
+        {BlockKind::Text, Text(ScenarioSettingsSentence(comparison.plans.front().risk.settings))});
+    const auto figures = static_cast<std::int32_t>(ScenarioFigures(comparison).size());
+    for (std::int32_t f = 0; f < figures; ++f)
+        blocks.push_back({BlockKind::ScenarioRow, QString(), f});
+    for (const PathAgreement& pair : comparison.pairs) {
+        blocks.push_back({BlockKind::Text, Text(PairSentence(pair, scenarios.names[pair.first],
+                                                             scenarios.names[pair.second]))});
+    }
+}
+
+// The label's column and one for each plan, under the plans' names.
+std::vector<Column> ScenarioColumns(const ReportScenarios& scenarios) {
+    std::vector<Column> columns{{QString(), 0.32, Qt::AlignLeft}};
+    const qreal share = 0.68 / static_cast<qreal>(std::max<std::size_t>(scenarios.names.size(), 1));
+    for (const std::string& name : scenarios.names)
+        columns.push_back({Text(name), share, Qt::AlignRight});
+    return columns;
+}
+
+QStringList ScenarioCells(const ReportScenarios& scenarios, std::int32_t row) {
+    const ScenarioFigure figure =
+        ScenarioFigures(scenarios.comparison)[static_cast<std::size_t>(row)];
+    QStringList cells{Text(figure.label)};
+    for (const std::string& value : figure.values)
+        cells.append(Text(value));
+    return cells;
+}
+
 std::vector<Block> ReportBlocks(const ReportContent& content,
                                 const std::vector<ItemAssumption>& items) {
     const ExplanationText text = ReportText();
@@ -127,6 +163,8 @@ std::vector<Block> ReportBlocks(const ReportContent& content,
     blocks.push_back({BlockKind::Heading, QStringLiteral("Projection")});
     for (std::int32_t r = 0; r < content.table.rowCount; ++r)
         blocks.push_back({BlockKind::ProjectionRow, QString(), r});
+    if (content.scenarios)
+        AddScenarios(blocks, *content.scenarios);
     if (itemsLast) {
         blocks.push_back({BlockKind::Heading, QStringLiteral("Items")});
         AddItems(blocks, content, items.size());
@@ -215,6 +253,8 @@ private:
             return kItemsTable;
         if (block.kind == BlockKind::ProjectionRow)
             return kProjectionTable;
+        if (block.kind == BlockKind::ScenarioRow)
+            return kScenarioTable;
         return -1;
     }
 
@@ -238,6 +278,17 @@ private:
             return ItemCellsHeight(block.row) + DetailsHeight(block.row);
         case BlockKind::ProjectionRow:
             return m_rowHeight;
+        case BlockKind::ScenarioRow: {
+            // The label wraps in its column; a figure keeps to one line.
+            const qreal labelWidth =
+                m_page.width() * ScenarioColumns(*m_content.scenarios)[0].share;
+            const QString label = ScenarioCells(*m_content.scenarios, block.row).front();
+            return std::max(m_rowHeight, Metrics(m_body)
+                                                 .boundingRect(QRectF(0, 0, labelWidth, 1e9),
+                                                               Qt::TextWordWrap, label)
+                                                 .height() *
+                                             1.2);
+        }
         }
         return 0;
     }
@@ -302,6 +353,8 @@ private:
         };
         if (block.kind == BlockKind::ItemRow)
             columns(kItemColumns);
+        else if (block.kind == BlockKind::ScenarioRow)
+            columns(ScenarioColumns(*m_content.scenarios));
         else
             columns(kTableColumns);
         m_painter.drawLine(QPointF(m_page.left(), top + m_rowHeight),
@@ -343,6 +396,10 @@ private:
         case BlockKind::ProjectionRow:
             Cells(ProjectionCells(m_content, block.row), kTableColumns, top, height, m_body);
             return;
+        case BlockKind::ScenarioRow:
+            Cells(ScenarioCells(*m_content.scenarios, block.row),
+                  ScenarioColumns(*m_content.scenarios), top, height, m_body);
+            return;
         }
     }
 
@@ -378,7 +435,7 @@ ReportContent MakeReportContent(const QString& title, const Plan& plan,
                                 const ProjectionTable& table, const ChartEnding& ending,
                                 const std::optional<TodaysMoneyNote>& todaysMoney,
                                 const ReportRequest& request) {
-    ReportContent content{title, plan, table, ending, todaysMoney, {}, {}};
+    ReportContent content{title, plan, table, ending, todaysMoney, {}, {}, request.scenarios};
     content.summary =
         GatherSummaryFacts(plan, table, ending.lastRowCovered, ending.limitYear, request.untilAge);
     content.summary.risk = request.risk;

@@ -3,6 +3,7 @@
 #include "model/Plan.h"
 #include "model/ProjectionTable.h"
 #include "model/Risk.h"
+#include "model/Scenarios.h"
 #include "report/ChartScale.h"
 #include "report/ReportSummary.h"
 
@@ -11,6 +12,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 // The money a report shows its amounts in, when not as projected.
 struct TodaysMoneyNote {
@@ -18,11 +21,19 @@ struct TodaysMoneyNote {
     float inflation = 0;
 };
 
-// What a report is asked to say beyond the projection: the age its money should last to, and a
-// risk run to summarise when there is one.
+// Other plans compared with the report's own, for a page of their figures: the names they go by,
+// the report's plan first, and their finished comparison.
+struct ReportScenarios {
+    std::vector<std::string> names;
+    ScenarioComparison comparison;
+};
+
+// What a report is asked to say beyond the projection: the age its money should last to, a risk
+// run to summarise when there is one, and scenarios to compare when there are some.
 struct ReportRequest {
     std::int32_t untilAge = kDefaultUntilAge;
     std::optional<RiskSummary> risk;
+    std::optional<ReportScenarios> scenarios;
 };
 
 // Everything a report says: the plan, its projection as the report shows it, the facts of its
@@ -35,6 +46,7 @@ struct ReportContent {
     std::optional<TodaysMoneyNote> todaysMoney;
     ReportSummaryFacts summary;
     QString madeOn;
+    std::optional<ReportScenarios> scenarios;
 };
 
 // The report's title for the plan of that name, the same from the window and the command line.
@@ -49,7 +61,8 @@ ReportContent MakeReportContent(const QString& title, const Plan& plan,
 
 // The report as a PDF of vectors, on A4 paper, or Letter where the locale measures in inches:
 // the summary first, the assumptions with every item, the chart, and the projection table with
-// an age column, its headings on every page and no row split by a page break, and page numbers.
+// an age column, its headings on every page and no row split by a page break, the scenarios
+// compared when there are some, and page numbers.
 // A plan of many items lists them last, so that the summary, chart and table come first. Empty
 // when the memory for it cannot be had.
 std::optional<QByteArray> ProjectionReportPdf(const ReportContent& content);

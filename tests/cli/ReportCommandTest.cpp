@@ -1,4 +1,6 @@
 #include "cli/CliCommands.h"
+#include "model/WhatIf.h"
+#include "persist/PlanFile.h"
 #include "tests/platform/support/TemporaryDirectory.h"
 #include "tests/support/ExamplePlans.h"
 
@@ -162,4 +164,37 @@ TEST_F(ReportCommandTest, SummaryAssumptionsAgesAndTheMakerAreSaid) {
         if (found != std::string::npos)
             at = found;
     }
+}
+
+TEST_F(ReportCommandTest, ComparedPlansGetAPageInCompareWords) {
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+    const std::string other = Path("other.Orbe");
+    std::ofstream(other, std::ios::binary)
+        << PlanFileBytes(*PlanVariant(ProjectionExamplePlan(), 80, 0));
+    const std::string example = std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe";
+    std::ifstream bytes(example, std::ios::binary);
+    std::ostringstream plan;
+    plan << bytes.rdbuf();
+    const auto [status, text] =
+        Report(plan.str().c_str(), {"--compare", other, "--until-age", "56"});
+    ASSERT_EQ(status, 0) << text;
+    std::string words;
+    std::istringstream split(text);
+    for (std::string word; split >> word;)
+        words += word + ' ';
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string> compare{"compare", Path("plan.Orbe"), other, "--until-age",
+                                           "56"};
+    ASSERT_EQ(RunCli(compare, out, err), 0);
+    const std::vector<std::string> compared = Lines(out.str());
+    for (const std::string& expected :
+         {std::string("Scenarios ") + compared[compared.size() - 2], compared.back()})
+        EXPECT_NE(words.find(expected + ' '), std::string::npos) << expected << "\n" << words;
+
+    std::vector<std::string> four;
+    for (int n = 0; n < 4; ++n)
+        four.insert(four.end(), {"--compare", other});
+    EXPECT_EQ(Report(plan.str().c_str(), four).first, 2);
 }
