@@ -4,7 +4,7 @@
 
 #include <string>
 
-// An item name as the editor shows it: valid UTF-8 as UTF-8, anything else as Windows-1252.
+// An item name as the editor shows it, by the rule every edition shows names by.
 QString NameForDisplay(const std::string& bytes);
 
 // The bytes to store for the edited text: the stored bytes exactly when the user left the

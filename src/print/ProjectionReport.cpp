@@ -3,6 +3,7 @@
 #include "model/WhatIf.h"
 #include "print/AmountText.h"
 #include "print/ChartPainter.h"
+#include "report/DisplayName.h"
 #include "report/PageLayout.h"
 #include "report/ProjectionColumns.h"
 #include "report/ReportAssumptions.h"
@@ -23,6 +24,7 @@
 #include <cstddef>
 #include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 namespace {
@@ -69,9 +71,9 @@ const std::array kTableColumns{
 };
 
 // The report's sentences come from the report layer, with numbers as the reader's locale writes
-// them and names as stored.
+// them and names as every edition shows them.
 ExplanationText ReportText() {
-    return {[](const std::string& name) { return name; },
+    return {[](const std::string& name) { return DisplayName(name); },
             [](float rate) {
                 return QLocale().toString(static_cast<double>(rate), 'g', 6).toStdString();
             },

@@ -198,3 +198,14 @@ TEST_F(ReportCommandTest, ComparedPlansGetAPageInCompareWords) {
         four.insert(four.end(), {"--compare", other});
     EXPECT_EQ(Report(plan.str().c_str(), four).first, 2);
 }
+
+// A name an older file wrote in Windows-1252 is shown as the dialogs show it.
+TEST_F(ReportCommandTest, NamesShowAsWritten) {
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+    std::string plan = kLimitPlanFile;
+    plan.replace(plan.find("Fund"), 4, "Caf\xe9 fund");
+    const auto [status, text] = Report(plan.c_str());
+    ASSERT_EQ(status, 0) << text;
+    EXPECT_NE(text.find("Caf\xc3\xa9 fund"), std::string::npos) << text;
+}

@@ -1,5 +1,4 @@
 #include "dialogs/NameText.h"
-#include "dialogs/Windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +12,10 @@ TEST(NameTextTest, OtherNamesShowAsWindows1252) {
     EXPECT_EQ(NameForDisplay("\x80\x9f\xff"), QStringLiteral(u"\u20ac\u0178\u00ff"));
 }
 
-TEST(NameTextTest, UndefinedWindows1252BytesBecomeControlCharacters) {
-    EXPECT_EQ(DecodeWindows1252("\x81\x8d\x8f\x90\x9d"),
-              QStringLiteral(u"\u0081\u008d\u008f\u0090\u009d"));
+TEST(NameTextTest, ALeadingByteOrderMarkStaysVisible) {
+    EXPECT_EQ(NameForDisplay("\xef\xbb\xbf"
+                             "A"),
+              QStringLiteral(u"\ufeffA"));
 }
 
 TEST(NameTextTest, UnchangedTextKeepsTheStoredBytes) {
