@@ -53,6 +53,8 @@ struct YearBreakdown {
     ProjectionRow row;
     bool covered = true;
     std::int32_t unpaid = 0;
+    // The projection stopped after this year: the next one's amounts leave 32 bits.
+    bool lastBeforeLimit = false;
     std::vector<IncomeBreakdown> incomes;
     std::vector<ExpenseBreakdown> expenses;
     std::vector<DrawBreakdown> draws;

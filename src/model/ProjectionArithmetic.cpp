@@ -7,13 +7,12 @@ namespace {
 
 constexpr double kNarrowLimit = 4294967296.0;
 
-// (1 + rate%) raised to the number of years.
+} // namespace
+
 double GrowthFactor(float rate, std::int32_t years) {
     const double q = 1.0 + static_cast<double>(rate) * kPercentFactor;
     return std::pow(q, static_cast<double>(years));
 }
-
-} // namespace
 
 Money RoundHalfAway(double x) {
     // Anything this large cannot round into 32 bits; checking first also keeps

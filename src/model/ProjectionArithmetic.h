@@ -15,6 +15,9 @@ inline constexpr double kPercentFactor = static_cast<double>(0.01f);
 // Narrows to single precision, then rounds half away from zero.
 Money RoundHalfAway(double x);
 
+// (1 + rate%) raised to the number of years, unrounded.
+double GrowthFactor(float rate, std::int32_t years);
+
 // amount * (1 + rate%)^years, rounded.
 Money Compound(std::int32_t amount, float rate, std::int32_t years);
 

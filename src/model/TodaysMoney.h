@@ -9,3 +9,6 @@
 // the result leaves 32 bits.
 Money InTodaysMoney(std::int32_t amount, float inflation, std::int32_t year,
                     std::int32_t currentYear);
+
+// What InTodaysMoney multiplies an amount of the year by before it rounds.
+double TodaysMoneyFactor(float inflation, std::int32_t year, std::int32_t currentYear);

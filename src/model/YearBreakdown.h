@@ -19,6 +19,16 @@ struct ProjectionBreakdown {
 // Runs the projection of the plan and keeps the breakdown of every year.
 ProjectionBreakdown ExplainProjection(const Plan& plan);
 
+// One year's breakdown with the table and outcome of the projection it came from: the memory
+// of that one year, whatever the plan's size. The year is empty when the projection has no
+// row for it or could not run.
+struct ExplainedYear {
+    ProjectionTable table;
+    ProjectionOutcome outcome;
+    std::optional<YearBreakdown> year;
+};
+ExplainedYear ExplainOneYear(const Plan& plan, std::int32_t year);
+
 // The breakdown of one year of the plan's projection; empty when the projection has no
 // row for that year or could not run.
 std::optional<YearBreakdown> ExplainYear(const Plan& plan, std::int32_t year);

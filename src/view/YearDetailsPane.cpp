@@ -5,7 +5,6 @@
 #include "print/AmountText.h"
 #include "report/YearExplanation.h"
 #include "view/MoneyDisplay.h"
-#include "view/PointsSpinBox.h"
 
 #include <QApplication>
 #include <QFont>
@@ -105,20 +104,8 @@ void YearDetailsPane::ShowYear(std::optional<std::int32_t> year) {
     if (m_pPlanDoc == nullptr || !year)
         return;
     const std::optional<YearBreakdown> breakdown = Breakdown(*year);
-    if (!breakdown)
-        return;
-    if (m_pathOffsets) {
-        const auto row = static_cast<std::size_t>(*year - m_pPlanDoc->ShownResults().firstYear);
-        auto* path = new QTreeWidgetItem(this);
-        // Short, to fit a narrow pane: "Worst path, no. 37: returns moved by -3 points".
-        QString name = m_pathName;
-        name[0] = name[0].toUpper();
-        path->setText(
-            0,
-            QStringLiteral("%1: returns moved by %2").arg(name, PointsText((*m_pathOffsets)[row])));
-        Emphasise(*path);
-    }
-    Fill(*breakdown);
+    if (breakdown)
+        Fill(*breakdown);
 }
 
 std::optional<YearBreakdown> YearDetailsPane::Breakdown(std::int32_t year) const {
@@ -139,23 +126,26 @@ void YearDetailsPane::ExplainPath(const std::optional<ReturnOffsets>& offsets,
 }
 
 void YearDetailsPane::Fill(const YearBreakdown& year) {
-    const auto amount = [this, &year](std::int64_t value) {
-        return AmountText(m_display == nullptr ? value : m_display->Shown(value, year.year));
-    };
-    // Names stay the stored bytes, read as UTF-8 with the whole label below.
+    ExplanationSettings settings;
+    if (m_display != nullptr && m_display->ShowsTodaysMoney())
+        settings.todaysMoney = TodaysMoneyBasis{m_display->Inflation(), m_display->CurrentYear()};
+    if (m_pathOffsets) {
+        const auto row = static_cast<std::size_t>(year.year - m_pPlanDoc->ShownResults().firstYear);
+        settings.path = ExplainedPath{m_pathName.toStdString(), (*m_pathOffsets)[row]};
+    }
     const ExplanationText text{
-        [](const std::string& name) { return name; },
         [](float rate) {
             return QLocale().toString(static_cast<double>(rate), 'g', 6).toStdString();
         },
-        [&amount](std::int64_t value) { return amount(value).toStdString(); }};
+        [](std::int64_t value) { return AmountText(value).toStdString(); }};
     // The tree's parent of each depth: a line hangs under the last line one level up.
     std::array<QTreeWidgetItem*, 3> parents{};
-    for (const ExplanationLine& line : ExplainYearLines(year, m_pPlanDoc->ShownPlan(), text)) {
+    for (const ExplanationLine& line :
+         ExplainYearLines(year, m_pPlanDoc->ShownPlan(), text, settings)) {
         QTreeWidgetItem* parent = line.depth == 0 ? nullptr : parents[line.depth - 1];
         auto* item = parent == nullptr ? new QTreeWidgetItem(this) : new QTreeWidgetItem(parent);
         item->setText(0, QString::fromStdString(line.label));
-        item->setText(1, line.amount ? amount(*line.amount) : QString());
+        item->setText(1, line.amount ? AmountText(*line.amount) : QString());
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         if (line.emphasised)
             Emphasise(*item);

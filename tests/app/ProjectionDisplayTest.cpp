@@ -3,16 +3,21 @@
 
 #include "view/CTessalyView.h"
 #include "view/ProjectionChart.h"
+#include "view/WhatIfPane.h"
 #include "view/YearDetailsPane.h"
 
 #include <QAbstractSeries>
 #include <QAction>
+#include <QCheckBox>
 #include <QDockWidget>
+#include <QDoubleSpinBox>
 #include <QStatusBar>
 #include <QTest>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -189,4 +194,40 @@ TEST_F(ProjectionDisplayTest, YearDetailsNameTheAgeTheRatesAndWhatWasNotPaid) {
                        "for withdrawal.")))
         << last->text(0).toStdString();
     EXPECT_TRUE(last->font(0).bold());
+}
+
+// In today's money the pane's figures still add up: the credits make Income, the balances
+// after credits Total Assets, the expenses and withheld tax Withdrawals, and what arrived pays
+// the expenses.
+TEST_F(ProjectionDisplayTest, YearDetailsInTodaysMoneyAddUp) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    Frame().GetWhatIf().findChild<QDoubleSpinBox*>(QStringLiteral("inflation"))->setValue(7.3);
+    Frame().GetWhatIf().findChild<QCheckBox*>(QStringLiteral("todaysMoney"))->setChecked(true);
+    Frame().GetView().setCurrentItem(Frame().GetView().topLevelItem(2));
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    std::map<QString, std::int64_t> sums;
+    std::map<QString, std::int64_t> figures;
+    std::function<void(const QTreeWidgetItem*)> walk = [&](const QTreeWidgetItem* item) {
+        const QString label = item->text(0);
+        if (!item->text(1).isEmpty()) {
+            const std::int64_t amount = english.toLongLong(item->text(1));
+            sums[label] += amount;
+            figures[label] = amount;
+        }
+        for (int i = 0; i < item->childCount(); ++i)
+            walk(item->child(i));
+    };
+    for (int i = 0; i < Pane().topLevelItemCount(); ++i)
+        walk(Pane().topLevelItem(i));
+    EXPECT_TRUE(Pane().topLevelItem(0)->text(0).endsWith(
+        QStringLiteral(" money at 7.3 % inflation a year")));
+    EXPECT_EQ(sums[QStringLiteral("Credited")], figures[QStringLiteral("Income items")]);
+    EXPECT_EQ(sums[QStringLiteral("Balance after credits")],
+              figures[QStringLiteral("Total Assets: the balances after credits")]);
+    EXPECT_EQ(sums[QStringLiteral("Received")], figures[QStringLiteral("Expenses")]);
+    const QString rule = QStringLiteral("Withdrawals %1 = expenses %2 + withheld tax %3")
+                             .arg(english.toString(-sums[QStringLiteral("Taken")]),
+                                  english.toString(figures[QStringLiteral("Expenses")]),
+                                  english.toString(-sums[QStringLiteral("Withheld tax at 30 %")]));
+    EXPECT_TRUE(PaneLines(Pane()).contains(rule)) << PaneLines(Pane()).join(u'|').toStdString();
 }
