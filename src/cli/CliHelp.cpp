@@ -4,7 +4,7 @@ namespace {
 
 constexpr const char* kHelp =
     R"(Usage: orbelan-cli project [--csv | --json] FILE
-       orbelan-cli explain FILE YEAR
+       orbelan-cli explain FILE YEAR [--todays-money RATE]
        orbelan-cli explain --json [--pretty] FILE
        orbelan-cli check FILE
        orbelan-cli sustain FILE [--until-age N]
@@ -31,9 +31,15 @@ Commands:
       --json          Print the rows as one JSON object instead: firstYear,
                       rowCount, stoppedAtLimit and "years", each row with
                       year, income, totalAssets, availableAssets, withdrawals.
-  explain FILE YEAR   Show how every number of YEAR's row came about: each
-                      item's credits, interest, tax and withdrawals, the
-                      expenses, and whether they were paid.
+  explain FILE YEAR   Show how every number of YEAR's row came about, in the
+                      lines of the window's Year Details: each item's credits,
+                      interest, tax, balance after credits and withdrawals,
+                      the expenses, each withdrawal, and whether they were
+                      paid.
+      --todays-money RATE
+                      (explain FILE YEAR) Show the amounts in today's money
+                      at a yearly inflation of RATE percent (0 to 100),
+                      rounded so that they still add up.
       --json          (explain --json FILE) Print the whole projection as JSON,
                       each year with its breakdown: covered, unpaid, incomes,
                       expenses and draws, items by their 0-based position.
@@ -130,7 +136,8 @@ Exit status:
      birth date is invalid; sustain, sensitivity, risk: the plan has no first
      year, which they say instead of an answer
   2  bad usage
-  3  check: FILE is damaged
+  3  check: FILE is damaged; explain: YEAR is the year whose amounts stopped the
+     projection at the calculation limit
   4  the calculation could not be done, or any command ran out of memory
   5  save, report: OUT could not be written
   130  risk, sustain: stopped by Ctrl+C

@@ -4,9 +4,11 @@
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
 #include "cli/ExplainText.h"
+#include "cli/TodaysMoneyOption.h"
 #include "model/YearBreakdown.h"
 #include "persist/UserMessages.h"
 #include "report/ProjectionJson.h"
+#include "report/YearExplanation.h"
 
 #include <climits>
 #include <cstdint>
@@ -28,11 +30,44 @@ int ExplainAsJson(const Plan& plan, JsonLayout layout, std::ostream& out, std::o
     return kExitSuccess;
 }
 
+// One year's lines, as Year Details shows them. Only that year's breakdown is kept, so a plan
+// of any size needs the memory of one year.
+int ExplainYearText(const Plan& plan, std::int32_t year, const ExplanationSettings& settings,
+                    std::ostream& out, std::ostream& err) {
+    const ExplainedYear explained = ExplainOneYear(plan, year);
+    const ProjectionOutcome& outcome = explained.outcome;
+    if (outcome.status == ProjectionStatus::AllocationFailed) {
+        err << kAllocationError << '\n';
+        return kExitCannotCalculate;
+    }
+    const bool stopped = outcome.status == ProjectionStatus::AmountOutOfRange;
+    if (stopped && year == outcome.stoppedYear) {
+        err << "orbelan-cli: " << year << " could not be calculated. "
+            << OutOfRangeMessage(outcome.stoppedYear) << '\n';
+        return kExitBeyondLimit;
+    }
+    if (!explained.year) {
+        const ProjectionTable& table = explained.table;
+        std::string problem = "the projection has no year " + std::to_string(year);
+        if (table.rowCount > 0) {
+            problem += " (it covers " + std::to_string(table.firstYear) + " to " +
+                       std::to_string(table.firstYear + table.rowCount - 1) + ")";
+        }
+        return Usage(err, problem);
+    }
+    // The last year's lines say it themselves.
+    if (stopped && !explained.year->lastBeforeLimit)
+        err << OutOfRangeMessage(outcome.stoppedYear) << '\n';
+    out << LayOutExplanation(
+        ExplainYearLines(*explained.year, plan, CliExplanationText(), settings));
+    return kExitSuccess;
+}
+
 } // namespace
 
 int RunExplain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto parsed =
-        ParseCommandArguments(args, {{"--json", "--pretty"}, {}, std::nullopt}, out, err);
+    const auto parsed = ParseCommandArguments(
+        args, {{"--json", "--pretty"}, {"--todays-money"}, std::nullopt}, out, err);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CommandArguments& arguments = std::get<CommandArguments>(parsed);
@@ -41,8 +76,18 @@ int RunExplain(std::span<const std::string> args, std::ostream& out, std::ostrea
     const std::size_t expected = json ? 1 : 2;
     if (arguments.Has("--pretty") && !json)
         return Usage(err, "--pretty goes with --json");
+    const std::optional<std::string> inflationText = arguments.Value("--todays-money");
+    if (inflationText && json)
+        return Usage(err, "--todays-money goes with explain FILE YEAR");
     if (operands.size() != expected)
         return Usage(err, json ? "explain --json takes one FILE" : "explain takes FILE and YEAR");
+    ExplanationSettings settings;
+    if (inflationText) {
+        const std::optional<float> inflation = ParseInflation(*inflationText);
+        if (!inflation)
+            return Usage(err, "--todays-money needs an inflation rate from 0 to 100");
+        settings.todaysMoney = TodaysMoneyBasis{*inflation, CurrentYear()};
+    }
     std::optional<std::int32_t> year;
     if (!json) {
         year = ParseWholeNumber(operands[1], INT32_MIN, INT32_MAX);
@@ -55,24 +100,5 @@ int RunExplain(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (json)
         return ExplainAsJson(
             plan, arguments.Has("--pretty") ? JsonLayout::Indented : JsonLayout::Compact, out, err);
-    const ProjectionBreakdown breakdown = ExplainProjection(plan);
-    if (breakdown.outcome.status == ProjectionStatus::AllocationFailed) {
-        err << kAllocationError << '\n';
-        return kExitCannotCalculate;
-    }
-    if (breakdown.outcome.status == ProjectionStatus::AmountOutOfRange)
-        err << OutOfRangeMessage(breakdown.outcome.stoppedYear) << '\n';
-    for (const YearBreakdown& shown : breakdown.years) {
-        if (shown.year == *year) {
-            out << FormatYearExplanation(plan, shown);
-            return kExitSuccess;
-        }
-    }
-    const ProjectionTable& table = breakdown.table;
-    std::string problem = "the projection has no year " + operands[1];
-    if (table.rowCount > 0) {
-        problem += " (it covers " + std::to_string(table.firstYear) + " to " +
-                   std::to_string(table.firstYear + table.rowCount - 1) + ")";
-    }
-    return Usage(err, problem);
+    return ExplainYearText(plan, *year, settings, out, err);
 }

@@ -1,129 +1,69 @@
 #include "cli/ExplainText.h"
 
-#include "model/Projection.h"
-#include "model/WithdrawalChooser.h"
+#include "persist/NumberText.h"
 
+#include <algorithm>
 #include <cstddef>
-#include <cstdint>
-#include <sstream>
 
 namespace {
 
-// 1234567 as "1,234,567": long amounts stay readable when checked by hand.
-std::string Amount(std::int64_t value) {
-    const std::string digits = std::to_string(value < 0 ? -value : value);
-    std::string grouped;
+// Past this a label, such as a very long item name, pushes its own amount out instead of
+// every line's.
+constexpr std::size_t kWidestLabel = 60;
+
+std::string Grouped(std::int64_t value) {
+    // Unsigned, so that the most negative value has a magnitude too.
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::string digits = std::to_string(magnitude);
+    std::string grouped = value < 0 ? "-" : "";
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
             grouped += ',';
         grouped += digits[i];
     }
-    return value < 0 ? '-' + grouped : grouped;
+    return grouped;
 }
 
-std::string Percent(float rate) {
-    std::ostringstream text;
-    text << rate << " %";
-    return text.str();
+// Characters as a terminal counts them: UTF-8 continuation bytes take no column.
+std::size_t Columns(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::string Years(std::int32_t count) {
-    return std::to_string(count) + (count == 1 ? " year" : " years");
-}
-
-void ExplainIncome(std::ostream& out, const Plan& plan, std::int32_t year,
-                   const IncomeBreakdown& income) {
-    const IncomeItem& item = plan.incomes[static_cast<std::size_t>(income.item)];
-    out << "  " << income.item << ' ' << item.name
-        << (year >= item.withdrawalStart.GetYear() ? " (open for withdrawal)" : "") << '\n';
-    out << "    opening balance " << Amount(income.opening) << '\n';
-    if (income.initial != 0)
-        out << "    initial amount " << Amount(income.initial) << '\n';
-    if (item.annualStart.GetYear() <= year && year <= item.annualEnd.GetYear()) {
-        const std::int32_t grown = year - item.annualStart.GetYear();
-        out << "    annual amount " << Amount(item.annualAmount);
-        if (grown > 0) {
-            out << " grown " << Percent(item.growthRate) << " a year for " << Years(grown) << " = "
-                << Amount(income.annual);
-        }
-        out << '\n';
-    }
-    const float rate = CurrentInterestRate(item, year);
-    out << "    interest " << income.interestRate << " %";
-    if (static_cast<float>(income.interestRate) != rate)
-        out << " (" << Percent(rate) << " used as a whole percent)";
-    out << " on " << Amount(std::int64_t{income.opening} + income.initial + income.annual) << " = "
-        << Amount(income.interest) << '\n';
-    if (item.taxable) {
-        const std::int64_t beforeTax = income.credited + income.tax;
-        out << "    income tax " << Percent(TaxRateInYear(plan, year)) << " on "
-            << Amount(beforeTax) << " = " << Amount(income.tax) << '\n';
-        out << "    credited " << Amount(beforeTax) << " - " << Amount(income.tax) << " = "
-            << Amount(income.credited);
-    } else {
-        out << "    credited " << Amount(income.credited);
-    }
-    out << ", balance " << Amount(std::int64_t{income.opening} + income.credited) << '\n';
-    if (income.withdrawn != 0)
-        out << "    withdrawn " << Amount(income.withdrawn) << '\n';
-    out << "    closing balance " << Amount(income.closing) << '\n';
-}
-
-void ExplainExpense(std::ostream& out, const Plan& plan, std::int32_t year,
-                    const ExpenseBreakdown& expense) {
-    if (expense.initial == 0 && expense.annual == 0)
-        return;
-    const ExpenseItem& item = plan.expenses[static_cast<std::size_t>(expense.item)];
-    out << "  " << expense.item << ' ' << item.name << ':';
-    if (expense.initial != 0)
-        out << " initial amount " << Amount(expense.initial);
-    if (expense.annual != 0) {
-        const std::int32_t grown = year - item.annualStart.GetYear();
-        out << " annual amount " << Amount(item.annualAmount);
-        if (grown > 0) {
-            out << " grown " << Percent(item.growthRate) << " a year for " << Years(grown) << " = "
-                << Amount(expense.annual);
-        }
-    }
-    out << '\n';
-}
-
-void ExplainDraw(std::ostream& out, const Plan& plan, const DrawBreakdown& draw) {
-    out << "  from " << draw.item << ' ' << plan.incomes[static_cast<std::size_t>(draw.item)].name
-        << ": gross " << Amount(draw.gross);
-    if (draw.taxRate != 0)
-        out << " (withdrawal tax " << draw.taxRate << " %)";
-    out << ", taken " << Amount(draw.taken) << ", received " << Amount(draw.received);
-    if (draw.Withheld() != 0)
-        out << ", withheld " << Amount(draw.Withheld());
-    out << '\n';
+std::size_t Indent(const ExplanationLine& line) {
+    return line.emphasised ? 0 : 2 * static_cast<std::size_t>(line.depth);
 }
 
 } // namespace
 
-std::string FormatYearExplanation(const Plan& plan, const YearBreakdown& year) {
-    std::ostringstream out;
-    out << year.year << ": Income " << Amount(year.row.income) << ", Total Assets "
-        << Amount(year.row.totalAssets) << ", Available Assets " << Amount(year.row.availableAssets)
-        << ", Withdrawals " << Amount(year.row.withdrawals)
-        << "\n\nIncome items (Income sums the credits; Total Assets the balances after them,\n"
-           "Available Assets those of the items open for withdrawal)\n";
-    for (const IncomeBreakdown& income : year.incomes)
-        ExplainIncome(out, plan, year.year, income);
-    std::int64_t expenses = 0;
-    for (const ExpenseBreakdown& expense : year.expenses)
-        expenses += std::int64_t{expense.initial} + expense.annual;
-    out << "\nExpenses " << Amount(expenses) << '\n';
-    for (const ExpenseBreakdown& expense : year.expenses)
-        ExplainExpense(out, plan, year.year, expense);
-    out << "\nWithdrawals (lowest interest rate first; Withdrawals is minus the expenses\n"
-           "less what tax withheld)\n";
-    for (const DrawBreakdown& draw : year.draws)
-        ExplainDraw(out, plan, draw);
-    out << '\n';
-    if (year.covered)
-        out << "All expenses paid.\n";
-    else
-        out << Amount(year.unpaid) << " could not be paid.\n";
-    return out.str();
+std::string LayOutExplanation(const std::vector<ExplanationLine>& lines) {
+    std::size_t labels = 0;
+    std::size_t amounts = 0;
+    for (const ExplanationLine& line : lines) {
+        if (!line.amount)
+            continue;
+        labels = std::max(labels, std::min(kWidestLabel, Indent(line) + Columns(line.label)));
+        amounts = std::max(amounts, Grouped(*line.amount).size());
+    }
+    std::string text;
+    for (const ExplanationLine& line : lines) {
+        const std::size_t indent = Indent(line);
+        text.append(indent, ' ');
+        text += line.label;
+        if (line.amount) {
+            const std::string amount = Grouped(*line.amount);
+            const std::size_t used = indent + Columns(line.label);
+            text.append(used < labels ? labels - used : 0, ' ');
+            text.append(2 + amounts - amount.size(), ' ');
+            text += amount;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+ExplanationText CliExplanationText() {
+    return {[](float rate) { return FormatSixDigits(static_cast<double>(rate)); }, Grouped};
 }

@@ -1,11 +1,15 @@
 #pragma once
 
-#include "model/Plan.h"
-#include "model/YearBreakdown.h"
+#include "report/YearExplanation.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-// One year of the plan's projection as text that lets a person redo every number by
-// hand: each item's credits, interest and tax, the expenses, the withdrawals in order,
-// and whether the expenses were paid. LF line ends.
-std::string FormatYearExplanation(const Plan& plan, const YearBreakdown& year);
+// Year Details' lines laid out as text: two spaces of indent a depth, the amounts right-aligned
+// in one column after the labels, a sentence on its own line. LF line ends.
+std::string LayOutExplanation(const std::vector<ExplanationLine>& lines);
+
+// How explain writes numbers inside the lines: amounts grouped as "-1,234,567", rates with up
+// to six significant digits.
+ExplanationText CliExplanationText();

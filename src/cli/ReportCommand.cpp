@@ -4,6 +4,7 @@
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
 #include "cli/StderrUiServices.h"
+#include "cli/TodaysMoneyOption.h"
 #include "model/Projection.h"
 #include "model/Risk.h"
 #include "persist/ExportFile.h"
@@ -16,7 +17,7 @@
 #include <QGuiApplication>
 
 #include <array>
-#include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -24,15 +25,12 @@
 
 namespace {
 
-constexpr float kHighestInflation = 100;
-
-std::optional<float> ParseInflation(const std::string& text) {
-    float rate = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, rate, std::chars_format::fixed);
-    if (error != std::errc() || stop != end || !(rate >= 0 && rate <= kHighestInflation))
-        return std::nullopt;
-    return rate;
+// Qt's notes on its own setting up, such as a missing runtime folder that drawing a PDF never
+// uses, are not the command's to print: a report that succeeds prints nothing on standard
+// error. Only what stops Qt reaches it.
+void OnlyQtFailures(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
 // Fonts and the PDF writer need a Qt Gui application; the command line has no display, so it
@@ -41,6 +39,7 @@ std::optional<float> ParseInflation(const std::string& text) {
 class OffscreenApplication {
 public:
     OffscreenApplication() {
+        qInstallMessageHandler(OnlyQtFailures);
         if (QGuiApplication::instance() == nullptr)
             m_application = std::make_unique<QGuiApplication>(m_argc, m_argv.data());
     }

@@ -62,6 +62,45 @@ TEST(CliLimitsTest, ExplainJsonOfAHundredThousandItemsFitsInOneGigabyte) {
     EXPECT_EQ(RunLimited({"explain", "--json", path}, kGigabyte), 0);
 }
 
+// A plan of 100,000 savings accounts of 1,000 and 10 a year, about seven megabytes: living
+// costs of 50,000 leave them a hundred years, costs of 25 million five.
+std::string ManyAccounts(const TemporaryDirectory& dir, std::int32_t livingCosts) {
+    Plan plan;
+    ReadPlanFile(kHundredYearPlanFile, plan);
+    plan.expenses.at(0).annualAmount = livingCosts;
+    IncomeItem& account = plan.incomes.at(0);
+    account.initialAmount = 1000;
+    account.annualAmount = 10;
+    account.rateBefore = account.rateAfter = 1;
+    plan.incomes.resize(100000, account);
+    return dir.AddFile("many.Orbe", PlanFileBytes(plan));
+}
+
+// One year is explained from that year's breakdown alone: half a gigabyte holds it, and a
+// year the projection does not reach takes next to nothing (keeping every year's breakdown
+// needs more than that half gigabyte for either).
+TEST(CliLimitsTest, ExplainKeepsOnlyTheYearItExplains) {
+    SKIP_UNDER_ADDRESS_SANITIZER();
+    TemporaryDirectory dir;
+    const std::string path = ManyAccounts(dir, 50000);
+
+    EXPECT_EQ(RunLimited({"explain", path, "2120"}, kGigabyte / 2), 0);
+    EXPECT_EQ(RunLimited({"explain", path, "2200"}, kGigabyte / 4), 2);
+}
+
+// However little memory there is, explain --json either finishes or says it ran out: never
+// an abort part-way through the years.
+TEST(CliLimitsTest, ExplainJsonOutOfMemoryExitsWithFour) {
+    SKIP_UNDER_ADDRESS_SANITIZER();
+    TemporaryDirectory dir;
+    const std::string path = ManyAccounts(dir, 25000000);
+
+    for (rlim_t megabytes = 96; megabytes <= 224; megabytes += 16) {
+        const int status = RunLimited({"explain", "--json", path}, megabytes << 20);
+        EXPECT_TRUE(status == 0 || status == 4) << megabytes << " MB: " << status;
+    }
+}
+
 TEST(CliLimitsTest, AllocationFailureExitsWithFour) {
     SKIP_UNDER_ADDRESS_SANITIZER();
     TemporaryDirectory dir;

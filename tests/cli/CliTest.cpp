@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/TodaysMoneyOption.h"
 #include "model/WhatIf.h"
 #include "persist/PlanFile.h"
 #include "persist/SaveBackup.h"
@@ -76,49 +77,88 @@ TEST(CliTest, ExplainShowsHowEveryNumberOfTheYearCameAbout) {
     const CliRun run = Cli({"explain", kExample, "2002"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out,
-              "2002: Income 53, Total Assets 2,105, Available Assets 2,105, Withdrawals -637\n"
-              "\n"
-              "Income items (Income sums the credits; Total Assets the balances after them,\n"
-              "Available Assets those of the items open for withdrawal)\n"
-              "  0 Savings (open for withdrawal)\n"
-              "    opening balance 503\n"
-              "    interest 2 % (2.5 % used as a whole percent) on 503 = 10\n"
-              "    credited 10, balance 513\n"
-              "    withdrawn 513\n"
-              "    closing balance 0\n"
-              "  1 Pension (open for withdrawal)\n"
-              "    opening balance 1,549\n"
-              "    interest 4 % on 1,549 = 62\n"
-              "    income tax 30 % on 62 = 19\n"
-              "    credited 62 - 19 = 43, balance 1,592\n"
-              "    withdrawn 124\n"
-              "    closing balance 1,468\n"
-              "\n"
-              "Expenses 600\n"
-              "  0 Rent: annual amount 600 grown 0 % a year for 1 year = 600\n"
-              "\n"
-              "Withdrawals (lowest interest rate first; Withdrawals is minus the expenses\n"
-              "less what tax withheld)\n"
-              "  from 0 Savings: gross 600, taken 513, received 513\n"
-              "  from 1 Pension: gross 124 (withdrawal tax 30 %), taken 124, received 87, "
-              "withheld 37\n"
-              "\n"
-              "All expenses paid.\n");
+    EXPECT_EQ(run.out, "Year 2002, age 54\n"
+                       "Tax rate in force: 30 %\n"
+                       "Income items                                    53\n"
+                       "  Savings\n"
+                       "    Opening balance                            503\n"
+                       "    Interest at 2.5 %, counted as 2 %           10\n"
+                       "    Credited                                    10\n"
+                       "    Balance after credits                      513\n"
+                       "    Withdrawn                                 -513\n"
+                       "    Closing balance                              0\n"
+                       "  Pension\n"
+                       "    Opening balance                          1,549\n"
+                       "    Interest at 4 %                             62\n"
+                       "    Income tax                                 -19\n"
+                       "    Credited                                    43\n"
+                       "    Balance after credits                    1,592\n"
+                       "    Withdrawn                                 -124\n"
+                       "    Closing balance                          1,468\n"
+                       "Total Assets: the balances after credits     2,105\n"
+                       "Available Assets: those open for withdrawal  2,105\n"
+                       "Expenses                                       600\n"
+                       "  Rent\n"
+                       "    Annual amount                              600\n"
+                       "Withdrawals -637 = expenses 600 + withheld tax 37\n"
+                       "  1. Savings\n"
+                       "    Gross                                      600\n"
+                       "    Taken                                      513\n"
+                       "    Received                                   513\n"
+                       "  2. Pension\n"
+                       "    Gross                                      124\n"
+                       "    Taken                                      124\n"
+                       "    Withheld tax at 30 %                       -37\n"
+                       "    Received                                    87\n"
+                       "All expenses paid\n");
+    // In today's money at no inflation the amounts stay; the first line says which money.
+    const CliRun today = Cli({"explain", kExample, "2002", "--todays-money", "0"});
+    EXPECT_EQ(today.status, 0);
+    EXPECT_EQ(today.out.substr(today.out.find('\n') + 1), run.out);
+    EXPECT_EQ(today.out.substr(0, today.out.find(" money at 0 % inflation a year\n")),
+              "Amounts in " + std::to_string(CurrentYear()));
+}
+
+// The year whose amounts stopped the projection is said to be beyond calculation, once.
+TEST_F(CliFileTest, ExplainOfTheYearBeyondTheLimitSaysSo) {
+    const std::string plan = Write("limit.Orbe", kLimitPlanFile);
+    const CliRun beyond = Cli({"explain", plan, "2016"});
+    EXPECT_EQ(beyond.status, 3);
+    EXPECT_EQ(beyond.out, "");
+    EXPECT_EQ(beyond.err,
+              "orbelan-cli: 2016 could not be calculated. The projection stops before 2016: the "
+              "amounts of that year are larger than 2147483647 or smaller than -2147483648, "
+              "which this program cannot calculate exactly.\n");
+    const CliRun last = Cli({"explain", plan, "2015"});
+    EXPECT_EQ(last.status, 0);
+    EXPECT_EQ(last.err, "");
+    EXPECT_NE(last.out.find("The next year, 2016, could not be calculated"), std::string::npos);
+}
+
+// A name written in Windows-1252 by an older file is shown as UTF-8.
+TEST_F(CliFileTest, ExplainShowsNamesAsWritten) {
+    Plan plan = ProjectionExamplePlan();
+    plan.incomes[0].name = "Caf\xe9 fund";
+    const CliRun run = Cli({"explain", Write("cafe.Orbe", PlanFileBytes(plan)), "2002"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\n  Caf\xc3\xa9 fund\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n  1. Caf\xc3\xa9 fund\n"), std::string::npos);
 }
 
 TEST(CliTest, BadUsageExitsWithTwo) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"project"},
-                                               {"frobnicate", kExample},
-                                               {"check", "--csv", kExample},
-                                               {"project", kExample, kExample},
-                                               {"project", "--bogus", kExample},
-                                               {"explain", kExample},
-                                               {"explain", kExample, "2oo2"},
-                                               {"explain", kExample, "1999"},
-                                               {"explain", "--json", kExample, "2002"}}) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {},
+             {"project"},
+             {"frobnicate", kExample},
+             {"check", "--csv", kExample},
+             {"project", kExample, kExample},
+             {"project", "--bogus", kExample},
+             {"explain", kExample},
+             {"explain", kExample, "2oo2"},
+             {"explain", kExample, "1999"},
+             {"explain", "--json", kExample, "2002"},
+             {"explain", kExample, "2002", "--todays-money", "101"},
+             {"explain", "--json", kExample, "--todays-money", "2"}}) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");

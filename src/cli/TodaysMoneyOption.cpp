@@ -1,0 +1,26 @@
+#include "cli/TodaysMoneyOption.h"
+
+#include <charconv>
+#include <ctime>
+
+namespace {
+
+constexpr float kHighestInflation = 100;
+
+} // namespace
+
+std::optional<float> ParseInflation(const std::string& text) {
+    float rate = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, rate, std::chars_format::fixed);
+    if (error != std::errc() || stop != end || !(rate >= 0 && rate <= kHighestInflation))
+        return std::nullopt;
+    return rate;
+}
+
+std::int32_t CurrentYear() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return local.tm_year + 1900;
+}

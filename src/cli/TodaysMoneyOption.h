@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The --todays-money RATE of report and explain: a yearly inflation from 0 to 100 percent, or
+// empty when the text is not one.
+std::optional<float> ParseInflation(const std::string& text);
+
+// The year on this machine's clock, whose money "today's money" means.
+std::int32_t CurrentYear();
