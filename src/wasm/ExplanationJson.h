@@ -6,7 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
-// A year's lines as the page draws them: an array of objects with "depth", "label", "amount"
-// (null for a line without one) and "emphasised".
+// A year's lines as the page lays them out: an array of objects with "depth", "label",
+// "amount" (as shown; null for a line without one) and "emphasised".
 nlohmann::ordered_json ExplanationJson(const YearBreakdown& year, const Plan& plan,
-                                       const ExplanationText& text);
+                                       const ExplanationText& text,
+                                       const ExplanationSettings& settings);

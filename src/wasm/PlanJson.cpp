@@ -1,8 +1,8 @@
 #include "wasm/PlanJson.h"
 
+#include <climits>
 #include <cstdint>
 #include <cstring>
-#include <stdexcept>
 
 namespace {
 
@@ -14,22 +14,8 @@ Json DateToJson(const PlanDate& date) {
     return Json::array({date.GetYear(), date.GetMonth(), date.GetDay()});
 }
 
-PlanDate DateFromJson(const Json& json) {
-    PlanDate date;
-    if (json.is_null())
-        date.SetDate(-1, -1, -1);
-    else
-        date.SetDate(json.at(0).get<std::int32_t>(), json.at(1).get<std::int32_t>(),
-                     json.at(2).get<std::int32_t>());
-    return date;
-}
-
 Json RateToJson(float rate) {
     return RateBits(rate);
-}
-
-float RateFromJson(const Json& json) {
-    return RateFromBits(json.get<std::uint32_t>());
 }
 
 // The fields every item has, as the plan file writes them once for both kinds.
@@ -39,16 +25,6 @@ Json AmountsToJson(const ScheduledAmounts& item) {
         {"initialDate", DateToJson(item.initialDate)}, {"annualAmount", item.annualAmount},
         {"annualStart", DateToJson(item.annualStart)}, {"annualEnd", DateToJson(item.annualEnd)},
         {"growthRate", RateToJson(item.growthRate)}};
-}
-
-void AmountsFromJson(const Json& json, ScheduledAmounts& item) {
-    item.name = Latin1Utf8ToBytes(json.at("name").get<std::string>());
-    item.initialAmount = json.at("initialAmount").get<std::int32_t>();
-    item.initialDate = DateFromJson(json.at("initialDate"));
-    item.annualAmount = json.at("annualAmount").get<std::int32_t>();
-    item.annualStart = DateFromJson(json.at("annualStart"));
-    item.annualEnd = DateFromJson(json.at("annualEnd"));
-    item.growthRate = RateFromJson(json.at("growthRate"));
 }
 
 Json IncomeToJson(const IncomeItem& item) {
@@ -62,17 +38,100 @@ Json IncomeToJson(const IncomeItem& item) {
     return json;
 }
 
-IncomeItem IncomeFromJson(const Json& json) {
-    IncomeItem item;
-    AmountsFromJson(json, item);
-    item.taxable = json.at("taxable").get<bool>();
-    item.rateSwitchDate = DateFromJson(json.at("rateSwitchDate"));
-    item.rateBefore = RateFromJson(json.at("rateBefore"));
-    item.rateAfter = RateFromJson(json.at("rateAfter"));
-    item.withdrawalTaxable = json.at("withdrawalTaxable").get<bool>();
-    item.withdrawalStart = DateFromJson(json.at("withdrawalStart"));
-    return item;
-}
+// Reads values of the kinds expected, noting the first that is not, without the library's
+// accessors that throw.
+class PlanReader {
+public:
+    bool Ok() const { return m_ok; }
+
+    const Json& Field(const Json& object, const char* key) {
+        static const Json kMissing;
+        if (object.is_object()) {
+            const auto found = object.find(key);
+            if (found != object.end())
+                return *found;
+        }
+        m_ok = false;
+        return kMissing;
+    }
+
+    std::int64_t Whole(const Json& json, std::int64_t lowest, std::int64_t highest) {
+        std::int64_t value = 0;
+        if (json.is_number_unsigned() && json.get<std::uint64_t>() <= std::uint64_t(highest))
+            value = static_cast<std::int64_t>(json.get<std::uint64_t>());
+        else if (json.is_number_integer() && !json.is_number_unsigned())
+            value = json.get<std::int64_t>();
+        else
+            m_ok = false;
+        if (value < lowest || value > highest) {
+            m_ok = false;
+            return 0;
+        }
+        return value;
+    }
+    std::int32_t Int(const Json& json) {
+        return static_cast<std::int32_t>(Whole(json, INT32_MIN, INT32_MAX));
+    }
+    float Rate(const Json& json) {
+        return RateFromBits(static_cast<std::uint32_t>(Whole(json, 0, UINT32_MAX)));
+    }
+    bool Flag(const Json& json) {
+        if (json.is_boolean())
+            return json.get<bool>();
+        m_ok = false;
+        return false;
+    }
+    std::string Name(const Json& json) {
+        std::optional<std::string> bytes;
+        if (json.is_string())
+            bytes = Latin1Utf8ToBytes(json.get_ref<const std::string&>());
+        if (!bytes)
+            m_ok = false;
+        return bytes.value_or(std::string());
+    }
+    PlanDate Date(const Json& json) {
+        PlanDate date;
+        if (json.is_null())
+            date.SetDate(-1, -1, -1);
+        else if (json.is_array() && json.size() == 3)
+            date.SetDate(Int(json[0]), Int(json[1]), Int(json[2]));
+        else
+            m_ok = false;
+        return date;
+    }
+
+    void Amounts(const Json& json, ScheduledAmounts& item) {
+        item.name = Name(Field(json, "name"));
+        item.initialAmount = Int(Field(json, "initialAmount"));
+        item.initialDate = Date(Field(json, "initialDate"));
+        item.annualAmount = Int(Field(json, "annualAmount"));
+        item.annualStart = Date(Field(json, "annualStart"));
+        item.annualEnd = Date(Field(json, "annualEnd"));
+        item.growthRate = Rate(Field(json, "growthRate"));
+    }
+    IncomeItem Income(const Json& json) {
+        IncomeItem item;
+        Amounts(json, item);
+        item.taxable = Flag(Field(json, "taxable"));
+        item.rateSwitchDate = Date(Field(json, "rateSwitchDate"));
+        item.rateBefore = Rate(Field(json, "rateBefore"));
+        item.rateAfter = Rate(Field(json, "rateAfter"));
+        item.withdrawalTaxable = Flag(Field(json, "withdrawalTaxable"));
+        item.withdrawalStart = Date(Field(json, "withdrawalStart"));
+        return item;
+    }
+    // The elements of an array, or none.
+    const Json& List(const Json& json) {
+        static const Json kEmpty = Json::array();
+        if (json.is_array())
+            return json;
+        m_ok = false;
+        return kEmpty;
+    }
+
+private:
+    bool m_ok = true;
+};
 
 } // namespace
 
@@ -103,7 +162,7 @@ std::string BytesToLatin1Utf8(const std::string& bytes) {
     return text;
 }
 
-std::string Latin1Utf8ToBytes(const std::string& text) {
+std::optional<std::string> Latin1Utf8ToBytes(const std::string& text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -113,7 +172,7 @@ std::string Latin1Utf8ToBytes(const std::string& text) {
             continue;
         }
         if ((lead != 0xC2 && lead != 0xC3) || i + 1 == text.size())
-            throw std::invalid_argument("a name holds a character above U+00FF");
+            return std::nullopt;
         const auto trail = static_cast<unsigned char>(text[++i]);
         bytes += static_cast<char>(((lead & 0x03) << 6) | (trail & 0x3F));
     }
@@ -136,16 +195,26 @@ nlohmann::json PlanToJson(const Plan& plan) {
             {"expenses", expenses}};
 }
 
-Plan PlanFromJson(const nlohmann::json& json) {
+std::optional<Plan> PlanFromJson(const nlohmann::json& json) {
+    PlanReader read;
     Plan plan;
-    plan.birthDate = DateFromJson(json.at("birthDate"));
-    plan.retirementAge = json.at("retirementAge").get<std::int32_t>();
-    plan.retirementDate = DateFromJson(json.at("retirementDate"));
-    plan.taxRateBefore = RateFromJson(json.at("taxRateBefore"));
-    plan.taxRateAfter = RateFromJson(json.at("taxRateAfter"));
-    for (const Json& item : json.at("incomes"))
-        plan.incomes.push_back(IncomeFromJson(item));
-    for (const Json& item : json.at("expenses"))
-        AmountsFromJson(item, plan.expenses.emplace_back());
+    plan.birthDate = read.Date(read.Field(json, "birthDate"));
+    plan.retirementAge = read.Int(read.Field(json, "retirementAge"));
+    plan.retirementDate = read.Date(read.Field(json, "retirementDate"));
+    plan.taxRateBefore = read.Rate(read.Field(json, "taxRateBefore"));
+    plan.taxRateAfter = read.Rate(read.Field(json, "taxRateAfter"));
+    for (const Json& item : read.List(read.Field(json, "incomes")))
+        plan.incomes.push_back(read.Income(item));
+    for (const Json& item : read.List(read.Field(json, "expenses")))
+        read.Amounts(item, plan.expenses.emplace_back());
+    if (!read.Ok())
+        return std::nullopt;
     return plan;
+}
+
+std::optional<Plan> PlanFromJsonText(const std::string& text) {
+    const Json json = Json::parse(text, nullptr, false);
+    if (json.is_discarded())
+        return std::nullopt;
+    return PlanFromJson(json);
 }

@@ -5,20 +5,24 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The plan as the page holds it. Names travel as strings of the code points 0 to 255, one per
 // byte, so that names in any encoding come back byte for byte; rates travel as the bits of
 // their floats, NaN and infinities included; an invalid date is null.
 nlohmann::json PlanToJson(const Plan& plan);
-// Throws nlohmann::json::exception on JSON that is not such a plan.
-Plan PlanFromJson(const nlohmann::json& json);
+// Empty for JSON that is not such a plan. Nothing here throws: the browser build has no
+// exceptions, so a throw would end the page's core.
+std::optional<Plan> PlanFromJson(const nlohmann::json& json);
+// The same from JSON text, empty for text that is not JSON.
+std::optional<Plan> PlanFromJsonText(const std::string& text);
 
 // A rate as the bits of its float and back. By memcpy: the browser edition's standard library
 // has no std::bit_cast.
 std::uint32_t RateBits(float rate);
 float RateFromBits(std::uint32_t bits);
 
-// Bytes as code points 0 to 255 and back; the way back refuses a code point above 255.
+// Bytes as code points 0 to 255 and back; the way back is empty for a code point above 255.
 std::string BytesToLatin1Utf8(const std::string& bytes);
-std::string Latin1Utf8ToBytes(const std::string& text);
+std::optional<std::string> Latin1Utf8ToBytes(const std::string& text);

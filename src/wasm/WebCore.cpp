@@ -11,6 +11,7 @@
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
 #include "report/ChartScale.h"
+#include "report/DisplayName.h"
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
 #include "report/RiskText.h"
@@ -44,9 +45,10 @@ Plan& CurrentPlan() {
     return plan;
 }
 
-// ASCII only, so that the text crosses into JavaScript unchanged.
+// ASCII only, so that the text crosses into JavaScript unchanged. Text that is not UTF-8 is
+// replaced rather than refused: a refusal would throw, and this build has no exceptions.
 std::string Text(const Json& json) {
-    return json.dump(-1, ' ', true);
+    return json.dump(-1, ' ', true, Json::error_handler_t::replace);
 }
 
 std::string CannotCalculateRisk() {
@@ -85,8 +87,12 @@ std::string OpenPlan(const std::string& bytes) {
     return Text(json);
 }
 
+// null for text that is not a plan, as for the functions below that take one.
 emscripten::val PlanBytes(const std::string& plan) {
-    const std::string bytes = PlanFileBytes(PlanFromJson(Json::parse(plan)));
+    const std::optional<Plan> read = PlanFromJsonText(plan);
+    if (!read)
+        return emscripten::val::null();
+    const std::string bytes = PlanFileBytes(*read);
     const auto view = emscripten::typed_memory_view(
         bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()));
     // A copy: the view's memory goes with the string.
@@ -100,26 +106,35 @@ std::string NewPlan() {
 }
 
 std::string RetirementDate(const std::string& plan) {
-    Plan changed = PlanFromJson(Json::parse(plan));
-    changed.SetRetirementAge(changed.retirementAge);
-    return Text(PlanToJson(changed));
+    std::optional<Plan> changed = PlanFromJsonText(plan);
+    if (!changed)
+        return Text(nullptr);
+    changed->SetRetirementAge(changed->retirementAge);
+    return Text(PlanToJson(*changed));
 }
 
 // The plan with a new item at index, given the defaults the dialogs give it.
 std::string InsertItem(const std::string& plan, bool income, std::uint32_t index) {
-    Plan changed = PlanFromJson(Json::parse(plan));
-    const std::size_t count = income ? changed.incomes.size() : changed.expenses.size();
+    std::optional<Plan> changed = PlanFromJsonText(plan);
+    if (!changed)
+        return Text(nullptr);
+    const std::size_t count = income ? changed->incomes.size() : changed->expenses.size();
     if (index > count)
         index = static_cast<std::uint32_t>(count);
     if (income)
-        changed.InsertIncome(index);
+        changed->InsertIncome(index);
     else
-        changed.InsertExpense(index);
-    return Text(PlanToJson(changed));
+        changed->InsertExpense(index);
+    return Text(PlanToJson(*changed));
 }
 
-void SetPlan(const std::string& plan) {
-    CurrentPlan() = PlanFromJson(Json::parse(plan));
+// False, the current plan kept, for text that is not a plan.
+bool SetPlan(const std::string& plan) {
+    std::optional<Plan> read = PlanFromJsonText(plan);
+    if (!read)
+        return false;
+    CurrentPlan() = std::move(*read);
+    return true;
 }
 
 // The current plan projected with every year's breakdown, laid out as orbelan-cli explain
@@ -153,7 +168,7 @@ std::string CalculateRows() {
     const Plan& plan = CurrentPlan();
     ProjectionTable table;
     const ProjectionOutcome outcome = Calculate(plan, table);
-    Json json = Json::parse(FormatProjectionJson(table, outcome));
+    Json json = Json::parse(FormatProjectionJson(table, outcome), nullptr, false);
     json["lastRowCovered"] = outcome.lastRowCovered;
     ChartEnding ending{outcome.lastRowCovered, std::nullopt};
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
@@ -318,16 +333,31 @@ std::string CompareWithOthers(const std::string& others, const std::string& file
     const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
     if (!settings)
         return kBadSeed;
+    // Plans and names the page should not have sent are refused, not thrown on.
+    const Json othersJson = Json::parse(others, nullptr, false);
+    const Json filesJson = Json::parse(files, nullptr, false);
+    const Json refused = {{"status", "problem"}, {"sentence", kFileFormatError}};
+    if (!othersJson.is_array() || !filesJson.is_array())
+        return Text(refused);
     std::vector<Plan> plans{CurrentPlan()};
-    for (const Json& plan : Json::parse(others))
-        plans.push_back(PlanFromJson(plan));
+    for (const Json& plan : othersJson) {
+        std::optional<Plan> read = PlanFromJson(plan);
+        if (!read)
+            return Text(refused);
+        plans.push_back(std::move(*read));
+    }
+    std::vector<std::string> names;
+    for (const Json& name : filesJson) {
+        if (!name.is_string())
+            return Text(refused);
+        names.push_back(name.get<std::string>());
+    }
     ScenarioProgress report;
     if (progress.typeOf().as<std::string>() == "function")
         report = [&progress](std::int64_t done, std::int64_t total) {
             progress(static_cast<std::int32_t>(done * 1000 / std::max<std::int64_t>(total, 1)));
         };
-    return ScenarioRunJson(plans, Json::parse(files).get<std::vector<std::string>>(), *settings,
-                           report);
+    return ScenarioRunJson(plans, names, *settings, report);
 }
 
 std::string RiskPath(std::int32_t paths, std::int32_t spread, const std::string& seed,
@@ -336,34 +366,52 @@ std::string RiskPath(std::int32_t paths, std::int32_t spread, const std::string&
     return settings ? RiskPathJson(CurrentPlan(), *settings, path) : Text(nullptr);
 }
 
-// The page writes names and a sentence's amount as it shows them elsewhere: text.name is given
-// a stored name as the plan's JSON gives names, text.amount an amount of the year. Rates keep
-// the '.' the page's other rates show.
+// The page writes a sentence's amounts as it shows them elsewhere: text.amount is given an
+// amount as shown. Rates keep the '.' the page's other rates show.
 ExplanationText PageText(const emscripten::val& text) {
-    return {[&text](const std::string& name) {
-                return text.call<std::string>("name", BytesToLatin1Utf8(name));
-            },
-            [](float rate) { return FormatSixDigits(static_cast<double>(rate)); },
+    return {[](float rate) { return FormatSixDigits(static_cast<double>(rate)); },
             [&text](std::int64_t amount) {
                 return text.call<std::string>("amount", static_cast<double>(amount));
             }};
 }
 
-// The lines of Year Details for a year of the plan, as the desktop shows them; null for a year
-// the projection does not reach.
-std::string YearLines(std::int32_t year, const emscripten::val& text) {
-    const Plan& plan = CurrentPlan();
-    const std::optional<YearBreakdown> breakdown = ExplainYear(plan, year);
-    return breakdown ? ExplanationJson(*breakdown, plan, PageText(text)).dump(-1, ' ', true)
-                     : Text(nullptr);
+// In today's money when todaysMoney, in the year's own otherwise.
+ExplanationSettings LineSettings(bool todaysMoney, float inflation, std::int32_t currentYear) {
+    ExplanationSettings settings;
+    if (todaysMoney)
+        settings.todaysMoney = TodaysMoneyBasis{inflation, currentYear};
+    return settings;
 }
 
+// The lines of Year Details for a year of the plan, as the desktop shows them; null for a year
+// the projection does not reach.
+std::string YearLines(std::int32_t year, bool todaysMoney, float inflation,
+                      std::int32_t currentYear, const emscripten::val& text) {
+    const Plan& plan = CurrentPlan();
+    const std::optional<YearBreakdown> breakdown = ExplainYear(plan, year);
+    if (!breakdown)
+        return Text(nullptr);
+    return ExplanationJson(*breakdown, plan, PageText(text),
+                           LineSettings(todaysMoney, inflation, currentYear))
+        .dump(-1, ' ', true, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+// The same for a year of a path of the risk run, which the lines call by name.
 std::string ExplainPathYear(std::int32_t paths, std::int32_t spread, const std::string& seed,
                             std::int32_t untilAge, std::int32_t path, std::int32_t year,
-                            const emscripten::val& text) {
+                            const std::string& name, bool todaysMoney, float inflation,
+                            std::int32_t currentYear, const emscripten::val& text) {
     const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
-    return settings ? PathYearJson(CurrentPlan(), *settings, path, year, PageText(text))
-                    : Text(nullptr);
+    if (!settings)
+        return Text(nullptr);
+    ExplanationSettings lines = LineSettings(todaysMoney, inflation, currentYear);
+    lines.path = ExplainedPath{name, 0};
+    return PathYearJson(CurrentPlan(), *settings, path, year, PageText(text), lines);
+}
+
+// A stored name, as the page holds it, as every edition shows it.
+std::string DisplayNameOf(const std::string& stored) {
+    return DisplayName(Latin1Utf8ToBytes(stored).value_or(stored));
 }
 
 // An amount as the chart and Year Details show it in today's money. A double, since Year
@@ -392,14 +440,19 @@ std::string ShowRate(std::uint32_t bits) {
     return FormatRate(RateFromBits(bits));
 }
 
+// null for text that is not a plan.
 std::string PlanChecks(const std::string& plan) {
-    return Text(PlanChecksJson(CheckPlan(PlanFromJson(Json::parse(plan)))));
+    const std::optional<Plan> read = PlanFromJsonText(plan);
+    return Text(read ? PlanChecksJson(CheckPlan(*read)) : Json(nullptr));
 }
 
 // The sentence that What If and Risk give instead of answers for a plan with no first year:
-// null when it has one.
+// null when it has one, and the file format error for text that is not a plan.
 std::string NoFirstYear(const std::string& plan) {
-    const std::optional<PlanProblem> problem = NoFirstYearProblem(PlanFromJson(Json::parse(plan)));
+    const std::optional<Plan> read = PlanFromJsonText(plan);
+    if (!read)
+        return Text(kFileFormatError);
+    const std::optional<PlanProblem> problem = NoFirstYearProblem(*read);
     return Text(problem ? Json(problem->sentence) : Json(nullptr));
 }
 
@@ -448,4 +501,5 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("noFirstYear", &NoFirstYear);
     emscripten::function("defaultAnswers", &DefaultAnswers);
     emscripten::function("planFromQuestions", &PlanFromQuestions);
+    emscripten::function("displayName", &DisplayNameOf);
 }

@@ -78,15 +78,20 @@ std::string RiskPathJson(const Plan& plan, const RiskSettings& settings, std::in
 }
 
 std::string PathYearJson(const Plan& plan, const RiskSettings& settings, std::int32_t path,
-                         std::int32_t year, const ExplanationText& text) {
+                         std::int32_t year, const ExplanationText& text,
+                         ExplanationSettings lines) {
     if (!IsPathOf(settings, path))
         return "null";
     const ReturnOffsets offsets = PathOffsets(settings.seed, settings.spread, path);
     const std::optional<YearBreakdown> breakdown = ExplainYear(plan, year, offsets);
     if (!breakdown)
         return "null";
-    Json json = Json::parse(FormatYearJson(*breakdown));
-    json["returns"] = offsets[static_cast<std::size_t>(year - FirstProjectionYear(plan))];
-    json["lines"] = ExplanationJson(*breakdown, plan, text);
-    return json.dump();
+    const std::int32_t returns =
+        offsets[static_cast<std::size_t>(year - FirstProjectionYear(plan))];
+    if (lines.path)
+        lines.path->points = returns;
+    Json json = Json::parse(FormatYearJson(*breakdown), nullptr, false);
+    json["returns"] = returns;
+    json["lines"] = ExplanationJson(*breakdown, plan, text, lines);
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }

@@ -31,7 +31,8 @@ std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
 std::string RiskPathJson(const Plan& plan, const RiskSettings& settings, std::int32_t path);
 
 // One year of that path explained, as the breakdown JSON writes a year, with the path's
-// offset of the year under "returns" and Year Details' lines, written with text, under
-// "lines" (see ExplanationJson.h); null when the path has no such year.
+// offset of the year under "returns" and Year Details' lines, written with text and shown as
+// lines (the path named by lines.path's name), under "lines" (see ExplanationJson.h); null
+// when the path has no such year.
 std::string PathYearJson(const Plan& plan, const RiskSettings& settings, std::int32_t path,
-                         std::int32_t year, const ExplanationText& text);
+                         std::int32_t year, const ExplanationText& text, ExplanationSettings lines);

@@ -16,8 +16,7 @@ RiskSettings Settings(std::int32_t paths, std::int32_t spread, std::int32_t unti
 }
 
 // Marks what the page writes, to tell it from the core's words.
-const ExplanationText kPageText{[](const std::string& name) { return '<' + name + '>'; },
-                                [](float rate) { return 'r' + std::to_string(rate); },
+const ExplanationText kPageText{[](float rate) { return 'r' + std::to_string(rate); },
                                 [](std::int64_t amount) { return '$' + std::to_string(amount); }};
 
 const NumberWords kPageNumbers{[](std::int64_t n) { return '#' + std::to_string(n); },
@@ -84,7 +83,7 @@ TEST(WebRiskTest, APathAndItsYearsWithTheirReturns) {
     EXPECT_EQ(path["rows"][0][0], 2000);
     EXPECT_EQ(path["rows"][0][5], 14);
     EXPECT_EQ(path["rows"][1][5], -6);
-    const Json year = Json::parse(PathYearJson(DrawdownPlan(), settings, 0, 2001, kPageText));
+    const Json year = Json::parse(PathYearJson(DrawdownPlan(), settings, 0, 2001, kPageText, {}));
     EXPECT_EQ(year["year"], 2001);
     EXPECT_EQ(year["returns"], -6);
     EXPECT_EQ(year["incomes"][0]["interestRate"], -6);
@@ -93,16 +92,22 @@ TEST(WebRiskTest, APathAndItsYearsWithTheirReturns) {
     // counted as the path's -6.
     Plan named = DrawdownPlan();
     named.incomes[0].name = "Savings";
-    const Json lines = Json::parse(PathYearJson(named, settings, 0, 2001, kPageText))["lines"];
+    named.incomes[0].name = "Caf\xe9";
+    const Json lines =
+        Json::parse(PathYearJson(named, settings, 0, 2001, kPageText,
+                                 {std::nullopt, ExplainedPath{"worst path", 0}}))["lines"];
     EXPECT_EQ(lines[0], Json({{"depth", 0},
-                              {"label", "Year 2001, age 51"},
+                              {"label", "Worst path: returns moved by -6 points"},
                               {"amount", nullptr},
-                              {"emphasised", false}}));
-    EXPECT_EQ(lines[3]["label"], "<Savings>");
-    EXPECT_EQ(lines[5], Json({{"depth", 2},
-                              {"label", "Interest at r0.000000 %, counted as -6 %"},
-                              {"amount", year["incomes"][0]["interest"]},
-                              {"emphasised", false}}));
+                              {"emphasised", true}}));
+    EXPECT_EQ(lines[1]["label"], "Year 2001, age 51");
+    EXPECT_EQ(lines[4]["label"], "Caf\xc3\xa9");
+    EXPECT_EQ(lines[6],
+              Json({{"depth", 2},
+                    {"label",
+                     "Interest at r0.000000 % moved by -6 points: r-6.000000 %, counted as -6 %"},
+                    {"amount", year["incomes"][0]["interest"]},
+                    {"emphasised", false}}));
 
     // Spread 0 gives the plan's own rows: 1000 less 100 a year, uncovered in 2010.
     const Json own = Json::parse(RiskPathJson(DrawdownPlan(), Settings(5, 0), 4));
@@ -113,6 +118,6 @@ TEST(WebRiskTest, APathAndItsYearsWithTheirReturns) {
 
     for (const std::int32_t outside : {-1, 5})
         EXPECT_EQ(RiskPathJson(DrawdownPlan(), settings, outside), "null") << outside;
-    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 5, 2001, kPageText), "null");
-    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 0, 2100, kPageText), "null");
+    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 5, 2001, kPageText, {}), "null");
+    EXPECT_EQ(PathYearJson(DrawdownPlan(), settings, 0, 2100, kPageText, {}), "null");
 }

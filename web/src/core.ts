@@ -61,7 +61,7 @@ export interface YearBreakdown {
 }
 
 // A line of Year Details as the desktop builds it: 0 a heading, 1 an item, 2 an item's
-// figure; the amount in the year's money, null for a line without one.
+// figure; the amount as shown (in today's money when asked), null for a line without one.
 export interface ExplanationLine {
     depth: number;
     label: string;
@@ -69,10 +69,16 @@ export interface ExplanationLine {
     emphasised: boolean;
 }
 
-// How the page writes, inside those lines, an item's stored name and a sentence's amount.
+// How the page writes a sentence's amount inside those lines.
 export interface ExplanationText {
-    name(stored: string): string;
     amount(amount: number): string;
+}
+
+// The money Year Details' lines are shown in: the year's own, or today's at an inflation.
+export interface LineMoney {
+    todaysMoney: boolean;
+    inflation: number;
+    currentYear: number;
 }
 
 // A year the chart marks, placed by the core as the desktop chart places it.
@@ -240,11 +246,11 @@ export interface Texts {
 interface Module {
     texts(): string;
     openPlan(bytes: Uint8Array): string;
-    planBytes(plan: string): Uint8Array<ArrayBuffer>;
+    planBytes(plan: string): Uint8Array<ArrayBuffer> | null;
     newPlan(): string;
     withRetirementDate(plan: string): string;
     insertItem(plan: string, income: boolean, index: number): string;
-    setPlan(plan: string): void;
+    setPlan(plan: string): boolean;
     calculate(): string;
     whatIf(expensesPercent: number, returnPoints: number): string;
     sustain(age: number, returnPoints: number): string;
@@ -259,9 +265,10 @@ interface Module {
         others: string, files: string, paths: number, spread: number, seed: string, untilAge: number,
         progress?: (thousandths: number) => void,
     ): string;
-    yearLines(year: number, text: ExplanationText): string;
+    yearLines(year: number, todaysMoney: boolean, inflation: number, currentYear: number, text: ExplanationText): string;
     explainPathYear(
-        paths: number, spread: number, seed: string, untilAge: number, path: number, year: number, text: ExplanationText,
+        paths: number, spread: number, seed: string, untilAge: number, path: number, year: number, name: string,
+        todaysMoney: boolean, inflation: number, currentYear: number, text: ExplanationText,
     ): string;
     todaysMoney(amount: number, inflation: number, year: number, currentYear: number): number;
     parseInteger(text: string): string;
@@ -272,6 +279,7 @@ interface Module {
     noFirstYear(plan: string): string;
     defaultAnswers(currentYear: number): string;
     planFromQuestions(answers: string, currentYear: number): string;
+    displayName(stored: string): string;
 }
 
 // Whether stored data has the plan's shape, before the core is given it.
@@ -343,6 +351,13 @@ export function planText(plan: Plan): string {
     return text;
 }
 
+// The core answers a plan it cannot read with null rather than a throw; the page only ever
+// hands it plans of its own, so that is a fault of the page.
+function readPlan<T>(answer: T | null): T {
+    if (answer === null) throw new Error('The core could not read the page\'s plan.');
+    return answer;
+}
+
 export type Parsed = { value: number; error?: undefined } | { value?: undefined; error: string };
 
 export class Core {
@@ -365,20 +380,20 @@ export class Core {
     }
     // The plan's file bytes; the plan as an object or as its JSON text.
     bytes(plan: Plan | string): Uint8Array<ArrayBuffer> {
-        return this.module.planBytes(typeof plan === 'string' ? plan : planText(plan));
+        return readPlan(this.module.planBytes(typeof plan === 'string' ? plan : planText(plan)));
     }
     newPlan(): Plan {
         return JSON.parse(this.module.newPlan());
     }
     withRetirementDate(plan: Plan): Plan {
-        return JSON.parse(this.module.withRetirementDate(JSON.stringify(plan)));
+        return readPlan(JSON.parse(this.module.withRetirementDate(JSON.stringify(plan))));
     }
     insertItem(plan: Plan, income: boolean, index: number): Plan {
-        return JSON.parse(this.module.insertItem(JSON.stringify(plan), income, index));
+        return readPlan(JSON.parse(this.module.insertItem(JSON.stringify(plan), income, index)));
     }
     // The plan that the answers below are about, as an object or as its JSON text.
     usePlan(plan: Plan | string): void {
-        this.module.setPlan(typeof plan === 'string' ? plan : planText(plan));
+        if (!this.module.setPlan(typeof plan === 'string' ? plan : planText(plan))) readPlan(null);
     }
     calculate(plan: Plan | string): Projection {
         this.usePlan(plan);
@@ -423,14 +438,19 @@ export class Core {
         return JSON.parse(this.module.riskPath(paths, spread, seed, untilAge, path));
     }
     // Year Details' lines of a year of the plan last calculated; null for a year it does not reach.
-    yearLines(year: number, text: ExplanationText): ExplanationLine[] | null {
-        return JSON.parse(this.module.yearLines(year, text));
+    yearLines(year: number, money: LineMoney, text: ExplanationText): ExplanationLine[] | null {
+        const { todaysMoney, inflation, currentYear } = money;
+        return JSON.parse(this.module.yearLines(year, todaysMoney, inflation, currentYear, text));
     }
+    // The same for a year of a path of the risk run, which the first line calls by name.
     explainPathYear(
-        settings: RiskSettings, path: number, year: number, text: ExplanationText,
+        settings: RiskSettings, path: number, year: number, name: string, money: LineMoney, text: ExplanationText,
     ): (YearBreakdown & { returns: number; lines: ExplanationLine[] }) | null {
         const { paths, spread, seed, untilAge } = settings;
-        return JSON.parse(this.module.explainPathYear(paths, spread, seed, untilAge, path, year, text));
+        const { todaysMoney, inflation, currentYear } = money;
+        return JSON.parse(
+            this.module.explainPathYear(paths, spread, seed, untilAge, path, year, name, todaysMoney, inflation, currentYear, text),
+        );
     }
     // An amount of the year in the money of currentYear, as the desktop shows it: rounded as
     // the engine rounds, at the nearest limit when it leaves 32 bits.
@@ -460,5 +480,9 @@ export class Core {
     }
     planFromQuestions(answers: PlanAnswers, currentYear: number): Plan | null {
         return JSON.parse(this.module.planFromQuestions(JSON.stringify(answers), currentYear));
+    }
+    // A stored name as every edition shows it: UTF-8 as it is, anything else as Windows-1252.
+    displayName(stored: string): string {
+        return this.module.displayName(stored);
     }
 }

@@ -94,10 +94,11 @@ export class CoreClient {
     yearLines(year: number, style: AmountStyle): Promise<ExplanationLine[] | null | undefined> {
         return this.ask('yearLines', { kind: 'yearLines', year, style });
     }
+    // A path's year, whose first line calls the path by name.
     explainPathYear(
-        settings: RiskSettings, path: number, year: number, style: AmountStyle,
+        settings: RiskSettings, path: number, year: number, name: string, style: AmountStyle,
     ): Promise<(YearBreakdown & { returns: number; lines: ExplanationLine[] }) | null | undefined> {
-        return this.ask('yearLines', { kind: 'explainPathYear', settings, path, year, style });
+        return this.ask('yearLines', { kind: 'explainPathYear', settings, path, year, name, style });
     }
 
     planChecks(plan: Plan): Promise<PlanProblem[] | undefined> {

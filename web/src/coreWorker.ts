@@ -1,15 +1,10 @@
 // The core's answers about a plan, worked out in a worker so that the page never waits on
 // them: opening a file, the projection, What If, sustainable spending, the grid, a risk path,
 // Year Details, the saved bytes and the plan's checks. Requests are answered one at a time, in order.
-import { Core, type ExplanationText, type RiskSettings } from './core';
-import { nameForDisplay } from './names';
+import { Core, type ExplanationText, type LineMoney, type RiskSettings } from './core';
 
-// How Year Details writes an amount of its year: projected, or in today's money.
-export interface AmountStyle {
-    todaysMoney: boolean;
-    inflation: number;
-    currentYear: number;
-}
+// How Year Details shows the amounts of its year: projected, or in today's money.
+export type AmountStyle = LineMoney;
 
 // Plans travel as their JSON text (planText), and an opened plan comes back as such.
 export type CoreRequest =
@@ -24,7 +19,7 @@ export type CoreRequest =
     | { kind: 'sensitivity'; age: number }
     | { kind: 'riskPath'; settings: RiskSettings; path: number }
     | { kind: 'yearLines'; year: number; style: AmountStyle }
-    | { kind: 'explainPathYear'; settings: RiskSettings; path: number; year: number; style: AmountStyle }
+    | { kind: 'explainPathYear'; settings: RiskSettings; path: number; year: number; name: string; style: AmountStyle }
     | { kind: 'planChecks'; plan: string }
     | { kind: 'noFirstYear'; plan: string };
 
@@ -34,11 +29,8 @@ const scope = self as unknown as {
     postMessage(reply: unknown, transfer?: Transferable[]): void;
 };
 
-function pageText(core: Core, year: number, style: AmountStyle): ExplanationText {
-    const shown = (amount: number) =>
-        style.todaysMoney ? core.todaysMoney(amount, style.inflation, year, style.currentYear) : amount;
-    return { name: nameForDisplay, amount: (amount) => shown(amount).toLocaleString() };
-}
+// A sentence's amount, already converted by the core, as the page writes numbers.
+const pageText: ExplanationText = { amount: (amount) => amount.toLocaleString() };
 
 // The file's plan as the texts of its general data and of each item, which the page keeps
 // with the items it makes of them, and the core's warning or refusal.
@@ -79,14 +71,14 @@ function answer(core: Core, request: CoreRequest): unknown {
         case 'riskPath':
             return core.riskPath(request.settings, request.path);
         case 'yearLines':
-            return core.yearLines(request.year, pageText(core, request.year, request.style));
+            return core.yearLines(request.year, request.style, pageText);
         case 'planChecks':
             return core.planChecks(request.plan);
         case 'noFirstYear':
             return core.noFirstYear(request.plan);
         case 'explainPathYear': {
-            const { settings, path, year, style } = request;
-            return core.explainPathYear(settings, path, year, pageText(core, year, style));
+            const { settings, path, year, name, style } = request;
+            return core.explainPathYear(settings, path, year, name, style, pageText);
         }
     }
 }

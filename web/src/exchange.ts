@@ -98,11 +98,11 @@ export class Exchange {
         this.bindings.push({
             control,
             key,
-            show: (t) => (control.value = nameForDisplay(t[key] as string)),
+            show: (t) => (control.value = nameForDisplay(this.core, t[key] as string)),
             read: (t) => {
                 if (control.value.length > kMaxNameLength)
                     return `Enter a name of at most ${kMaxNameLength.toLocaleString()} characters.`;
-                t[key] = nameFromEdit(control.value, t[key] as string);
+                t[key] = nameFromEdit(this.core, control.value, t[key] as string);
                 return null;
             },
         });

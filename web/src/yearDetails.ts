@@ -5,7 +5,6 @@ import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import type { MoneyDisplay } from './moneyDisplay';
 import type { ShownPath } from './riskView';
-import { pointsText } from './whatIf';
 
 // "Worst path, no. 256", to begin a line.
 function capitalised(text: string): string {
@@ -104,25 +103,19 @@ export class YearDetails {
     private async fill(): Promise<void> {
         this.amountHeader.textContent = this.display.todaysMoney ? `Amount in ${this.display.currentYear} money` : 'Amount';
         const year = Number(this.select.value);
-        // Amounts in the year's money, shown as the table and chart show them.
+        // The core converts the amounts, so that they add up in today's money too; the page
+        // only writes them.
         const style = { todaysMoney: this.display.todaysMoney, inflation: this.display.inflation, currentYear: this.display.currentYear };
-        const shown = (amount: number) => this.display.shown(amount, year).toLocaleString();
+        const shown = (amount: number) => amount.toLocaleString();
         const asked = ++this.asked;
         // A plan of many items has more lines than a call may take arguments: no spreading them.
         let lines: ExplanationLine[] = [];
         this.table.setAttribute('aria-busy', 'true');
         if (this.source.value === 'path' && this.path) {
             const { name, settings, path } = this.path;
-            const explained = await this.client.explainPathYear(settings, path, year, style);
+            const explained = await this.client.explainPathYear(settings, path, year, name, style);
             if (explained === undefined || asked !== this.asked) return;
-            // Short, as the desktop's narrow pane has it: "Worst path, no. 37: returns moved by -3 points".
-            if (explained)
-                lines = [<ExplanationLine>{
-                    depth: 0,
-                    label: `${capitalised(name)}: returns moved by ${pointsText(explained.returns)}`,
-                    amount: null,
-                    emphasised: true,
-                }].concat(explained.lines);
+            lines = explained?.lines ?? [];
         } else if (this.projection?.years.some((y) => y.year === year)) {
             const found = await this.client.yearLines(year, style);
             if (found === undefined || asked !== this.asked) return;

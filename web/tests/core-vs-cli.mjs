@@ -81,6 +81,31 @@ async function riskDiffers(n, file, plan) {
     return differs;
 }
 
+// Year Details' lines of the plan's first year from the core, as the page gets them (asked
+// before any wait, while the plan set is still this one), against orbelan-cli explain's text
+// of that year: the same labels and amounts, line by line.
+const written = (amount) => amount.toLocaleString('en-US');
+
+function firstYearLines(csv) {
+    const year = Number(csv.split('\n')[1]?.split(',')[0]);
+    // orbelan-cli takes a YEAR that begins with '-' for an option.
+    if (!Number.isInteger(year) || year < 0) return null;
+    return { year, lines: JSON.parse(core.yearLines(year, false, 0, 0, { amount: written })) ?? [] };
+}
+
+async function yearDetailsDiffer(file, explained) {
+    if (!explained) return [];
+    const { year, lines } = explained;
+    const text = (await cliOutput('explain', file, String(year))).split('\n').slice(0, -1);
+    const same = text.length === lines.length && lines.every((line, i) => {
+        const indent = line.emphasised ? 0 : 2 * line.depth;
+        const shown = text[i].slice(indent);
+        return text[i].startsWith(' '.repeat(indent)) && shown.startsWith(line.label) &&
+            (line.amount === null ? shown === line.label : shown.endsWith(` ${written(line.amount)}`));
+    });
+    return same ? [] : ['year details'];
+}
+
 async function check(n) {
     const plan = randomPlan(random);
     const file = join(folder, `plan${n}.Orbe`);
@@ -97,6 +122,7 @@ async function check(n) {
         sustain: sustainLine(95),
         grid: JSON.parse(core.sensitivity(95))?.cells.map((row) => row.map((cell) => cell.text)),
     };
+    const explained = n % 10 === 0 ? firstYearLines(mine.csv) : null;
     const [csv, json, sustain, grid] = await Promise.all([
         cliOutput('project', '--csv', file),
         cliOutput('explain', '--json', file),
@@ -117,6 +143,7 @@ async function check(n) {
             differs.push('sensitivity');
         if (n % 100 === 0) differs.push(...(await riskDiffers(n, file, JSON.stringify(opened.plan))));
     }
+    differs.push(...(await yearDetailsDiffer(file, explained)));
     if (n % 10 === 0) {
         const saved = join(folder, `saved${n}.Orbe`);
         await cliOutput('save', file, saved);
@@ -137,6 +164,10 @@ const todaysMoneyCases = [
 for (const [amount, year, shown] of todaysMoneyCases)
     if (core.todaysMoney(amount, 2.0, year, 2026) !== shown)
         failures.push(`${amount} of ${year} in today's money is ${core.todaysMoney(amount, 2.0, year, 2026)}, not ${shown}`);
+
+// Names as written: UTF-8 as it is, anything else as Windows-1252.
+for (const [stored, shown] of [['Caf\xc3\xa9', 'Café'], ['Caf\xe9 fund', 'Café fund'], ['\x80\x9f', '€Ÿ'], ['', '']])
+    if (core.displayName(stored) !== shown) failures.push(`the name ${JSON.stringify(stored)} shows as ${core.displayName(stored)}`);
 
 const started = Date.now();
 const count = Number(planCount);
