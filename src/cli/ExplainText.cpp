@@ -1,6 +1,7 @@
 #include "cli/ExplainText.h"
 
 #include "persist/NumberText.h"
+#include "report/GroupedNumber.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -10,20 +11,6 @@ namespace {
 // Past this a label, such as a very long item name, pushes its own amount out instead of
 // every line's.
 constexpr std::size_t kWidestLabel = 60;
-
-std::string Grouped(std::int64_t value) {
-    // Unsigned, so that the most negative value has a magnitude too.
-    const std::uint64_t magnitude =
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    const std::string digits = std::to_string(magnitude);
-    std::string grouped = value < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += ',';
-        grouped += digits[i];
-    }
-    return grouped;
-}
 
 // Characters as a terminal counts them: UTF-8 continuation bytes take no column.
 std::size_t Columns(const std::string& text) {
@@ -45,7 +32,7 @@ std::string LayOutExplanation(const std::vector<ExplanationLine>& lines) {
         if (!line.amount)
             continue;
         labels = std::max(labels, std::min(kWidestLabel, Indent(line) + Columns(line.label)));
-        amounts = std::max(amounts, Grouped(*line.amount).size());
+        amounts = std::max(amounts, GroupedNumber(*line.amount).size());
     }
     std::string text;
     for (const ExplanationLine& line : lines) {
@@ -53,7 +40,7 @@ std::string LayOutExplanation(const std::vector<ExplanationLine>& lines) {
         text.append(indent, ' ');
         text += line.label;
         if (line.amount) {
-            const std::string amount = Grouped(*line.amount);
+            const std::string amount = GroupedNumber(*line.amount);
             const std::size_t used = indent + Columns(line.label);
             text.append(used < labels ? labels - used : 0, ' ');
             text.append(2 + amounts - amount.size(), ' ');
@@ -65,5 +52,5 @@ std::string LayOutExplanation(const std::vector<ExplanationLine>& lines) {
 }
 
 ExplanationText CliExplanationText() {
-    return {[](float rate) { return FormatSixDigits(static_cast<double>(rate)); }, Grouped};
+    return {[](float rate) { return FormatSixDigits(static_cast<double>(rate)); }, GroupedNumber};
 }
