@@ -71,10 +71,9 @@ const std::array kTableColumns{
 };
 
 // The report's sentences come from the report layer, with numbers as the reader's locale writes
-// them and names as every edition shows them.
+// them.
 ExplanationText ReportText() {
-    return {[](const std::string& name) { return DisplayName(name); },
-            [](float rate) {
+    return {[](float rate) {
                 return QLocale().toString(static_cast<double>(rate), 'g', 6).toStdString();
             },
             [](std::int64_t amount) { return AmountText(amount).toStdString(); }};

@@ -1,5 +1,7 @@
 #include "report/ReportAssumptions.h"
 
+#include "report/DisplayName.h"
+
 namespace {
 
 std::string Number(std::int64_t value) {
@@ -10,10 +12,9 @@ std::string Percent(float rate, const ExplanationText& text) {
     return text.rate(rate) + " %";
 }
 
-std::string Name(const std::string& stored, const char* fallback, std::size_t index,
-                 const ExplanationText& text) {
+std::string Name(const std::string& stored, const char* fallback, std::size_t index) {
     return stored.empty() ? fallback + Number(static_cast<std::int64_t>(index) + 1)
-                          : text.name(stored);
+                          : DisplayName(stored);
 }
 
 // The columns every item has: its amounts and when they come.
@@ -90,12 +91,12 @@ std::vector<ItemAssumption> ItemAssumptions(const Plan& plan, const ExplanationT
     rows.reserve(plan.incomes.size() + plan.expenses.size());
     for (std::size_t i = 0; i < plan.incomes.size(); ++i) {
         const IncomeItem& item = plan.incomes[i];
-        rows.push_back(Scheduled(item, Name(item.name, "Income item ", i, text), "Income", text));
+        rows.push_back(Scheduled(item, Name(item.name, "Income item ", i), "Income", text));
         rows.back().details = IncomeDetails(item, text);
     }
     for (std::size_t i = 0; i < plan.expenses.size(); ++i) {
         const ExpenseItem& item = plan.expenses[i];
-        rows.push_back(Scheduled(item, Name(item.name, "Expense item ", i, text), "Expense", text));
+        rows.push_back(Scheduled(item, Name(item.name, "Expense item ", i), "Expense", text));
         std::string growth = Growth(item, text);
         if (!growth.empty())
             growth.pop_back();

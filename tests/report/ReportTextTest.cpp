@@ -29,11 +29,7 @@ std::string Rate(float rate) {
     return text.str();
 }
 
-std::string Quoted(const std::string& name) {
-    return "'" + name + "'";
-}
-
-const ExplanationText kText{Quoted, Rate, Grouped};
+const ExplanationText kText{Rate, Grouped};
 
 Plan WithoutBirthDate() {
     Plan plan;
@@ -163,10 +159,10 @@ TEST(ReportTextTest, AssumptionsStateTheGeneralDataAndEveryItem) {
                   "Income tax 33 % before retirement, 25.5 % from the retirement year on."}));
     EXPECT_EQ(ItemAssumptions(plan, kText),
               (std::vector<ItemAssumption>{
-                  {"'Savings account'", "Income", "10,000 in 2000", "1,200", "2000 to 2021",
+                  {"Savings account", "Income", "10,000 in 2000", "1,200", "2000 to 2021",
                    "Annual amount growing 2.5 % a year. Interest 5 % before 2022, 3.5 % from "
                    "then on. Credits taxed as income. Withdrawals not taxed, open from 2022."},
-                  {"'Living costs'", "Expense", "", "10,000", "2022 to 2050",
+                  {"Living costs", "Expense", "", "10,000", "2022 to 2050",
                    "Annual amount growing 3 % a year."}}));
 }
 
