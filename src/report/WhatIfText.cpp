@@ -13,9 +13,9 @@ std::string AgePart(const Plan& plan, std::int32_t year) {
 }
 
 bool AnyCell(const HorizonGrid& grid, const std::function<bool(const Reach&)>& test) {
-    return std::any_of(grid.begin(), grid.end(), [&test](const auto& row) {
-        return std::any_of(row.begin(), row.end(), test);
-    });
+    return std::any_of(
+        grid.begin(), grid.end(),
+        [&test](const auto& row) { return std::any_of(row.begin(), row.end(), test); });
 }
 
 } // namespace
@@ -98,9 +98,9 @@ std::vector<GridLegendEntry> GridLegend(const HorizonGrid& grid, const Plan& pla
         legend.push_back({HorizonBand::Lasting, "Lasts through the last year projected"});
     } else {
         const std::int64_t ageYear = std::int64_t{plan.birthDate.GetYear()} + age;
-        legend.push_back({HorizonBand::BeforeRetirement,
-                          "Runs out before retirement in " +
-                              std::to_string(plan.retirementDate.GetYear())});
+        legend.push_back(
+            {HorizonBand::BeforeRetirement,
+             "Runs out before retirement in " + std::to_string(plan.retirementDate.GetYear())});
         legend.push_back({HorizonBand::BeforeAge, "Runs out before age " + std::to_string(age) +
                                                       " in " + std::to_string(ageYear)});
         legend.push_back(
