@@ -76,7 +76,9 @@ TEST_F(WindowRoomTest, NoPaneMnemonicTakesAMenuTitleOrACommandKey) {
     ASSERT_EQ(taken, (QSet<QChar>{u'f', u'e', u'v', u'h'}));
     for (const Command& command : CommandTable())
         for (const QKeySequence& key : command.shortcuts)
-            if ((key[0].keyboardModifiers() & ~Qt::ShiftModifier) == Qt::AltModifier)
+            // Only a character key can clash with a mnemonic; Alt+Backspace is no character.
+            if ((key[0].keyboardModifiers() & ~Qt::ShiftModifier) == Qt::AltModifier &&
+                key[0].key() <= 0xffff)
                 taken.insert(QChar(key[0].key()).toLower());
     int mnemonics = 0;
     for (const QDockWidget* pane : Frame().findChildren<QDockWidget*>()) {
