@@ -34,8 +34,7 @@ int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostrea
     for (std::size_t p = 0; p < files.size(); ++p)
         if (!OpenForProjection(files[p], plans[p], err))
             return kExitCannotOpen;
-    const std::int64_t total =
-        static_cast<std::int64_t>(plans.size()) * (kSpendingsToTry + settings->paths);
+    const std::int64_t total = ScenarioWorkUnits(plans.size(), *settings);
     const ScenarioComparison comparison =
         RunLong("projections", total, err, [&](StopToken stop, const auto& progress) {
             return CompareScenarios(plans, *settings, stop,

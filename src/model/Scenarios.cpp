@@ -38,6 +38,10 @@ ScenarioResult RunScenario(const Plan& plan, const RiskSettings& settings, StopT
 
 } // namespace
 
+std::int64_t ScenarioWorkUnits(std::size_t plans, const RiskSettings& settings) {
+    return static_cast<std::int64_t>(plans) * (kSpendingsToTry + WithinRanges(settings).paths);
+}
+
 PathAgreement AgreementOf(const RiskSummary& first, const RiskSummary& second) {
     PathAgreement agreement;
     const std::size_t paths = std::min(first.outcomes.size(), second.outcomes.size());
@@ -55,8 +59,8 @@ ScenarioComparison CompareScenarios(std::span<const Plan> plans, const RiskSetti
                                     unsigned threads) {
     ScenarioComparison comparison;
     const RiskSettings within = WithinRanges(settings);
-    const std::int64_t perPlan = kSpendingsToTry + within.paths;
-    const std::int64_t total = static_cast<std::int64_t>(plans.size()) * perPlan;
+    const std::int64_t perPlan = ScenarioWorkUnits(1, within);
+    const std::int64_t total = ScenarioWorkUnits(plans.size(), within);
     for (std::size_t i = 0; i < plans.size(); ++i) {
         const std::int64_t before = static_cast<std::int64_t>(i) * perPlan;
         const auto report = [&](std::int64_t units) {

@@ -67,6 +67,10 @@ struct ScenarioComparison {
 // the total: each plan's spendings tried and paths run.
 using ScenarioProgress = std::function<void(std::int64_t done, std::int64_t total)>;
 
+// The units of work a comparison of that many plans reports its progress against: each plan's
+// spendings tried and paths run, with the settings brought within their ranges.
+std::int64_t ScenarioWorkUnits(std::size_t plans, const RiskSettings& settings);
+
 // Each plan in turn on `threads` threads (0: as many as the machine has), with the risk
 // settings brought within their ranges; the result does not depend on the number of threads.
 ScenarioComparison CompareScenarios(std::span<const Plan> plans, const RiskSettings& settings,

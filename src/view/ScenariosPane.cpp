@@ -218,8 +218,7 @@ void ScenariosPane::Start() {
     std::vector<Plan> plans{m_pPlanDoc->ShownPlan()};
     for (const Scenario& scenario : m_scenarios)
         plans.push_back(scenario.plan);
-    const std::int64_t total =
-        static_cast<std::int64_t>(plans.size()) * (kSpendingsToTry + m_settings.paths);
+    const std::int64_t total = ScenarioWorkUnits(plans.size(), m_settings);
     m_status->setText(Text(ScenarioWorkingSentence()));
     m_run.Start([plans = std::move(plans), settings = m_settings,
                  progress = m_progress->Begin(static_cast<std::int32_t>(total))](StopToken stop) {
