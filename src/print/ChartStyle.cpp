@@ -8,30 +8,6 @@ constexpr qreal kLineWidth = 2;
 
 } // namespace
 
-QString SeriesName(ChartSeries series) {
-    switch (series) {
-    case ChartSeries::Income:
-        return QStringLiteral("Income");
-    case ChartSeries::Withdrawals:
-        return QStringLiteral("Withdrawals");
-    case ChartSeries::TotalAssets:
-        return QStringLiteral("Total Assets");
-    case ChartSeries::AvailableAssets:
-        return QStringLiteral("Available Assets");
-    case ChartSeries::VariantTotalAssets:
-        return QStringLiteral("Total Assets (what if)");
-    case ChartSeries::VariantAvailableAssets:
-        return QStringLiteral("Available Assets (what if)");
-    case ChartSeries::RiskBand:
-        return QStringLiteral("Total Assets, 10th to 90th percentile of paths");
-    case ChartSeries::RiskMedian:
-        return QStringLiteral("Total Assets, median of paths");
-    case ChartSeries::RiskPath:
-        return QStringLiteral("Total Assets (path)");
-    }
-    return {};
-}
-
 QColor SeriesColor(ChartSeries series) {
     switch (series) {
     case ChartSeries::Income:
@@ -101,22 +77,6 @@ QPen ScenarioPen(std::size_t index) {
     return QPen(look.colour, kLineWidth, look.dash);
 }
 
-QString ScenarioSeriesName(const QString& name) {
-    return QStringLiteral("Total Assets (%1)").arg(name);
-}
-
-QString MarkText(const ChartMark& mark) {
-    switch (mark.kind) {
-    case ChartMarkKind::Retirement:
-        return QStringLiteral("Retirement %1").arg(mark.year);
-    case ChartMarkKind::NotCovered:
-        return QStringLiteral("%1: expenses not fully paid").arg(mark.year);
-    case ChartMarkKind::CalculationLimit:
-        return QStringLiteral("The projection stops at the calculation limit in %1").arg(mark.year);
-    }
-    return {};
-}
-
 QPen MarkPen(ChartMarkKind kind) {
     switch (kind) {
     case ChartMarkKind::Retirement:
@@ -133,8 +93,9 @@ std::vector<LegendEntry> ChartLegend(const std::vector<ChartSeries>& series,
                                      const std::vector<ChartMark>& marks) {
     std::vector<LegendEntry> legend;
     for (const ChartSeries shown : series)
-        legend.push_back({SeriesName(shown), SeriesPen(shown), IsFilledSeries(shown)});
+        legend.push_back(
+            {QString::fromUtf8(SeriesName(shown)), SeriesPen(shown), IsFilledSeries(shown)});
     for (const ChartMark& mark : marks)
-        legend.push_back({MarkText(mark), MarkPen(mark.kind), false});
+        legend.push_back({QString::fromUtf8(MarkText(mark)), MarkPen(mark.kind), false});
     return legend;
 }

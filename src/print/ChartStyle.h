@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ChartScale.h"
+#include "report/ChartWords.h"
 
 #include <QColor>
 #include <QPen>
@@ -10,25 +10,9 @@
 #include <vector>
 
 // How the projection chart looks, in the window and on paper alike: the colour and line of each
-// series and mark, and the legend's words. The colours are mid tones that read on a light and
-// on a dark background.
+// series and mark, and the legend in the chart's words (report/ChartWords). The colours are mid
+// tones that read on a light and on a dark background.
 
-enum class ChartSeries {
-    Income,
-    Withdrawals,
-    TotalAssets,
-    AvailableAssets,
-    // The assets of a What If variant: their own colours and a dashed line.
-    VariantTotalAssets,
-    VariantAvailableAssets,
-    // Over the paths of a risk run: Total Assets between the 10th and 90th percentile as a
-    // shaded band, their median dashed, and the Total Assets of one path opened.
-    RiskBand,
-    RiskMedian,
-    RiskPath,
-};
-
-QString SeriesName(ChartSeries series);
 QColor SeriesColor(ChartSeries series);
 // The line of a line series; bars and the band are filled with SeriesFill.
 QPen SeriesPen(ChartSeries series);
@@ -40,10 +24,7 @@ bool IsBarSeries(ChartSeries series);
 // The Total Assets of the index-th plan compared beside the open one (0 to 2): a colour and a
 // dash of its own, apart from the plan's, the variant's and the risk run's lines.
 QPen ScenarioPen(std::size_t index);
-// "Total Assets (NAME)"
-QString ScenarioSeriesName(const QString& name);
 
-QString MarkText(const ChartMark& mark);
 QPen MarkPen(ChartMarkKind kind);
 
 // One entry of the legend: its words and how its sample is drawn.

@@ -1,9 +1,16 @@
 #include "report/RiskText.h"
 
+#include <limits>
+
 namespace {
 
 std::string Paths(std::int64_t count, const NumberWords& numbers) {
     return numbers.whole(count) + (count == 1 ? " path" : " paths");
+}
+
+std::string SeedRange() {
+    return ": a whole number from 0 to " +
+           std::to_string(std::numeric_limits<std::uint64_t>::max()) + '.';
 }
 
 } // namespace
@@ -41,6 +48,22 @@ std::string RiskAnswer(const RiskSummary& summary, const NumberWords& numbers) {
 
 std::string RiskCancelledText() {
     return "Cancelled. Change an input to run it again.";
+}
+
+std::string RiskNeedsCalculationText() {
+    return "Calculate the plan to see how sure it is.";
+}
+
+std::string EnterSeedText() {
+    return "Enter a seed" + SeedRange();
+}
+
+std::string EnterSeedInRiskText() {
+    return "Enter a seed in Risk" + SeedRange();
+}
+
+std::string RiskPathName(bool worst, std::int32_t path) {
+    return (worst ? "worst path, no. " : "median path, no. ") + std::to_string(path);
 }
 
 std::string PercentileText(const std::optional<std::int32_t>& amount,

@@ -18,6 +18,18 @@ std::string RiskAnswer(const RiskSummary& summary, const NumberWords& numbers);
 // What the Risk views say once a run is cancelled.
 std::string RiskCancelledText();
 
+// What the Risk views say before the plan is calculated.
+std::string RiskNeedsCalculationText();
+
+// What the views say of a seed that is no whole number from 0 to the largest 64-bit one: in
+// the Risk view, and in a view that runs with the Risk view's seed.
+std::string EnterSeedText();
+std::string EnterSeedInRiskText();
+
+// "worst path, no. 37", "median path, no. 512": a path of the run by its number from 0, as
+// orbelan-cli risk --path takes it.
+std::string RiskPathName(bool worst, std::int32_t path);
+
 // A percentile of a year as a reader sees it: the amount, or where it falls on a path beyond
 // the calculation limit, "beyond the calculation limit".
 std::string PercentileText(const std::optional<std::int32_t>& amount,

@@ -1,5 +1,7 @@
 #include "report/ScenarioCsv.h"
 
+#include "report/ChartWords.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -24,7 +26,7 @@ std::string FormatScenarioCsv(const ScenarioComparison& comparison,
     std::int32_t first = std::numeric_limits<std::int32_t>::max();
     std::int32_t end = std::numeric_limits<std::int32_t>::min();
     for (std::size_t p = 0; p < comparison.plans.size(); ++p) {
-        text += ',' + CsvField("Total Assets (" + names[p] + ')');
+        text += ',' + CsvField(TotalAssetsOf(names[p]));
         const ProjectionTable& table = comparison.plans[p].table;
         if (table.rowCount > 0) {
             first = std::min(first, table.firstYear);

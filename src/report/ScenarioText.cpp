@@ -115,10 +115,6 @@ std::string ScenarioNeedsCalculationSentence() {
     return "Calculate the plan to compare it with the others.";
 }
 
-std::string ScenarioWorkingSentence() {
-    return "Working it out...";
-}
-
 std::string ScenarioCancelledSentence() {
     return "Cancelled. Change a plan or a Risk input to compare again.";
 }

@@ -41,7 +41,6 @@ std::string ScenarioSettingsSentence(const RiskSettings& settings,
 // open plan.
 std::string ScenarioIntroSentence(std::size_t shown);
 std::string ScenarioNeedsCalculationSentence();
-std::string ScenarioWorkingSentence();
 std::string ScenarioCancelledSentence();
 // Why a comparison that did not finish has no figures; names as ScenarioNames gives them.
 std::string ScenarioProblemSentence(const ScenarioComparison& comparison,

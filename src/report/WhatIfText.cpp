@@ -1,5 +1,6 @@
 #include "report/WhatIfText.h"
 
+#include "report/ChartWords.h"
 #include "report/SignedPoints.h"
 
 #include <algorithm>
@@ -28,8 +29,7 @@ std::string PointsInWords(std::int32_t points) {
 std::string HorizonSentence(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
     const std::string horizon = std::to_string(reach.horizon);
     if (reach.limitYear) {
-        const std::string stop =
-            "The projection stops at the calculation limit in " + std::to_string(*reach.limitYear);
+        const std::string stop = LimitStopText(*reach.limitYear);
         if (reach.horizon < firstYear)
             return stop;
         return "Money lasts at least until " + horizon + AgePart(plan, reach.horizon) + ". " + stop;
@@ -68,6 +68,22 @@ std::string EnterBirthDateText() {
 
 std::string SustainCancelledText() {
     return "Cancelled. Change the age or the returns to work it out again.";
+}
+
+std::string WhatIfNeedsCalculationText() {
+    return "Calculate the plan to see what if.";
+}
+
+std::string GridNeedsCalculationText() {
+    return "Calculate the plan to see the grid.";
+}
+
+std::string VariantNoMemoryText() {
+    return "Not enough memory to calculate this variant.";
+}
+
+std::string GridNotCalculatedText() {
+    return "The grid could not be calculated.";
 }
 
 std::string GridExpensesHeading(std::int32_t percent) {

@@ -27,6 +27,13 @@ std::string EnterBirthDateText();
 // What the views say once the search for the sustainable spending is cancelled.
 std::string SustainCancelledText();
 
+// What the views say in place of the variant's and the grid's answers: before the plan is
+// calculated, and where memory ran out.
+std::string WhatIfNeedsCalculationText();
+std::string GridNeedsCalculationText();
+std::string VariantNoMemoryText();
+std::string GridNotCalculatedText();
+
 // The sensitivity grid's headings: a column's expenses, "70%", and a row's returns, "-3".
 std::string GridExpensesHeading(std::int32_t percent);
 std::string GridReturnsHeading(std::int32_t points);

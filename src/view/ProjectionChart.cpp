@@ -2,6 +2,7 @@
 
 #include "persist/CTessalyDoc.h"
 #include "print/AmountText.h"
+#include "report/ChartWords.h"
 #include "report/RiskText.h"
 #include "report/TodaysMoneyTable.h"
 #include "view/MoneyDisplay.h"
@@ -72,8 +73,13 @@ QList<QPointF> BandPoints(const std::vector<RiskYear>& band, std::int32_t firstY
     return points;
 }
 
-QString RiskPathSeriesName(const QString& path) {
-    return QStringLiteral("Total Assets (%1)").arg(path);
+QString Name(ChartSeries series) {
+    return QString::fromUtf8(SeriesName(series));
+}
+
+// The Total Assets of a risk path or of another plan, by its name.
+QString TotalAssetsName(const QString& name) {
+    return QString::fromUtf8(TotalAssetsOf(name.toStdString()));
 }
 
 void RemoveCategories(QCategoryAxis& axis) {
@@ -215,7 +221,7 @@ void ProjectionChart::Rebuild() {
         StyleAxis(*axis);
     }
     if (m_display != nullptr && m_display->ShowsTodaysMoney())
-        m_amounts->setTitleText(QStringLiteral("In %1 money").arg(m_display->CurrentYear()));
+        m_amounts->setTitleText(QString::fromUtf8(TodaysMoneyTitle(m_display->CurrentYear())));
     drawing->addAxis(m_years, Qt::AlignBottom);
     drawing->addAxis(m_amounts, Qt::AlignLeft);
 
@@ -228,14 +234,14 @@ void ProjectionChart::Rebuild() {
     UpdateScales();
     for (const ChartMark& mark : m_marks)
         if (QLineSeries* line = AddVerticalLine(mark.year - m_firstYear, MarkPen(mark.kind)))
-            line->setName(MarkText(mark));
+            line->setName(QString::fromUtf8(MarkText(mark)));
     UpdateLegend();
 }
 
 void ProjectionChart::AddBars(const ProjectionTable& table) {
     auto* bars = new QBarSeries;
     for (const ChartSeries series : {ChartSeries::Income, ChartSeries::Withdrawals}) {
-        auto* set = new QBarSet(SeriesName(series));
+        auto* set = new QBarSet(Name(series));
         set->setColor(SeriesColor(series));
         set->setBorderColor(SeriesColor(series));
         for (std::int32_t r = 0; r < table.rowCount; ++r) {
@@ -296,12 +302,12 @@ void ProjectionChart::AddRiskBand() {
     auto* area = new QAreaSeries(new QLineSeries, new QLineSeries);
     area->upperSeries()->setParent(area);
     area->lowerSeries()->setParent(area);
-    area->setName(SeriesName(ChartSeries::RiskBand));
+    area->setName(Name(ChartSeries::RiskBand));
     area->setBrush(SeriesFill(ChartSeries::RiskBand));
     area->setPen(SeriesPen(ChartSeries::RiskBand));
     m_riskSeries.append(area);
     auto* median = new QLineSeries;
-    median->setName(SeriesName(ChartSeries::RiskMedian));
+    median->setName(Name(ChartSeries::RiskMedian));
     median->setPen(SeriesPen(ChartSeries::RiskMedian));
     m_riskSeries.append(median);
     // Their points come with the scale, whose top is where a percentile beyond the limit goes.
@@ -316,7 +322,7 @@ void ProjectionChart::AddRiskPath() {
     if (!m_riskPathShown)
         return;
     auto* line = new QLineSeries;
-    line->setName(RiskPathSeriesName(m_riskPathName));
+    line->setName(TotalAssetsName(m_riskPathName));
     line->setPen(SeriesPen(ChartSeries::RiskPath));
     line->append(FieldPoints(*m_riskPathShown, &ProjectionRow::totalAssets));
     AddSeries(*line);
@@ -341,7 +347,7 @@ void ProjectionChart::AddScenarioLines() {
     for (std::size_t i = 0; i < m_scenariosShown.size(); ++i) {
         const ProjectionTable& table = m_scenariosShown[i].table;
         auto* line = new QLineSeries;
-        line->setName(ScenarioSeriesName(m_scenariosShown[i].name));
+        line->setName(TotalAssetsName(m_scenariosShown[i].name));
         line->setPen(ScenarioPen(i));
         // By year: a plan that starts in another year is drawn where its years are.
         for (std::int32_t r = 0; r < table.rowCount; ++r) {
@@ -444,7 +450,7 @@ QList<QLineSeries*> ProjectionChart::AddAssetLines(const ProjectionTable& table,
     QList<QLineSeries*> lines;
     const auto addLine = [&](ChartSeries series, std::int32_t ProjectionRow::*field) {
         auto* line = new QLineSeries;
-        line->setName(SeriesName(series));
+        line->setName(Name(series));
         line->setPen(SeriesPen(series));
         line->setPointsVisible(!variant && table.rowCount <= 40);
         line->append(FieldPoints(table, field));
@@ -490,8 +496,8 @@ void ProjectionChart::UpdateLegend() {
     const qreal legendWidth = chart()->rect().width() - 2 * kEdge;
     QStringList entries;
     for (LegendEntry entry : ChartLegend(series, m_marks)) {
-        if (entry.text == SeriesName(ChartSeries::RiskPath))
-            entry.text = RiskPathSeriesName(m_riskPathName);
+        if (entry.text == Name(ChartSeries::RiskPath))
+            entry.text = TotalAssetsName(m_riskPathName);
         m_legendEntries.append(entry.text);
         // An entry stays whole on its line, unless it is wider than the legend: then it
         // wraps between words rather than inside one.
@@ -501,7 +507,7 @@ void ProjectionChart::UpdateLegend() {
         entries.append(LegendSample(entry) + QStringLiteral("&nbsp;") + text);
     }
     for (std::size_t i = 0; i < m_scenariosShown.size(); ++i) {
-        const LegendEntry entry{ScenarioSeriesName(m_scenariosShown[i].name), ScenarioPen(i)};
+        const LegendEntry entry{TotalAssetsName(m_scenariosShown[i].name), ScenarioPen(i)};
         m_legendEntries.append(entry.text);
         entries.append(LegendSample(entry) + QStringLiteral("&nbsp;") + entry.text.toHtmlEscaped());
     }
@@ -576,11 +582,10 @@ QString ProjectionChart::YearSummary(std::int32_t index) const {
     }
     if (m_variantShown && !m_variantLines.isEmpty() && index < m_variantShown->rowCount) {
         const ProjectionRow& variant = m_variantShown->rows[static_cast<std::size_t>(index)];
-        text +=
-            QStringLiteral("\n%1 %2\n%3 %4")
-                .arg(SeriesName(ChartSeries::VariantTotalAssets), AmountText(variant.totalAssets),
-                     SeriesName(ChartSeries::VariantAvailableAssets),
-                     AmountText(variant.availableAssets));
+        text += QStringLiteral("\n%1 %2\n%3 %4")
+                    .arg(Name(ChartSeries::VariantTotalAssets), AmountText(variant.totalAssets),
+                         Name(ChartSeries::VariantAvailableAssets),
+                         AmountText(variant.availableAssets));
     }
     const auto band =
         std::find_if(m_riskBandShown.begin(), m_riskBandShown.end(),
@@ -595,13 +600,13 @@ QString ProjectionChart::YearSummary(std::int32_t index) const {
     }
     if (m_riskPathShown && index < m_riskPathShown->rowCount)
         text += QStringLiteral("\n%1 %2").arg(
-            RiskPathSeriesName(m_riskPathName),
+            TotalAssetsName(m_riskPathName),
             AmountText(m_riskPathShown->rows[static_cast<std::size_t>(index)].totalAssets));
     for (const ChartScenario& scenario : m_scenariosShown) {
         const std::int32_t r = m_firstYear + index - scenario.table.firstYear;
         if (r >= 0 && r < scenario.table.rowCount)
             text += QStringLiteral("\n%1 %2").arg(
-                ScenarioSeriesName(scenario.name),
+                TotalAssetsName(scenario.name),
                 AmountText(scenario.table.rows[static_cast<std::size_t>(r)].totalAssets));
     }
     return text;

@@ -4,6 +4,7 @@
 #include "report/PlanChecks.h"
 #include "report/RiskAgeCheck.h"
 #include "report/RiskText.h"
+#include "report/WorkingText.h"
 #include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
 #include "view/SliderWithBox.h"
@@ -29,11 +30,6 @@ constexpr std::int32_t kDefaultSpread = 10;
 constexpr std::array<std::int32_t, 2> kPathChoices = {1000, 10000};
 // The digits of the largest 64-bit seed, 18446744073709551615.
 constexpr int kSeedDigits = 20;
-
-QString PathName(bool worst, std::int32_t path) {
-    return (worst ? QStringLiteral("worst path, no. %1") : QStringLiteral("median path, no. %1"))
-        .arg(path);
-}
 
 QString Answer(const RiskSummary& summary) {
     return QString::fromUtf8(RiskAnswer(summary, LocaleNumbers()));
@@ -218,7 +214,7 @@ void RiskPane::Start() {
         return;
     m_stale = false;
     if (m_pPlanDoc == nullptr || m_pPlanDoc->ShownResults().rowCount == 0) {
-        m_answer->setText(QStringLiteral("Calculate the plan to see how sure it is."));
+        m_answer->setText(QString::fromUtf8(RiskNeedsCalculationText()));
         return;
     }
     if (const std::optional<PlanProblem> problem = NoFirstYearProblem(m_pPlanDoc->ShownPlan())) {
@@ -227,8 +223,7 @@ void RiskPane::Start() {
     }
     const std::optional<RiskSettings> settings = Inputs();
     if (!settings) {
-        m_answer->setText(
-            QStringLiteral("Enter a seed: a whole number from 0 to 18446744073709551615."));
+        m_answer->setText(QString::fromUtf8(EnterSeedText()));
         return;
     }
     if (const std::optional<std::string> problem = RiskAgeProblem(
@@ -236,7 +231,7 @@ void RiskPane::Start() {
         m_answer->setText(QString::fromStdString(*problem));
         return;
     }
-    m_answer->setText(QStringLiteral("Working it out..."));
+    m_answer->setText(QString::fromUtf8(WorkingText()));
     m_run.Start([plan = m_pPlanDoc->ShownPlan(), settings = *settings,
                  progress = m_progress->Begin(settings->paths)](StopToken stop) {
         return RunRisk(plan, settings, stop, progress);
@@ -267,8 +262,9 @@ void RiskPane::ShowPath(bool worst) {
     if (chosen->isChecked() && m_summary && m_pPlanDoc != nullptr) {
         const RiskSettings& settings = m_summary->settings;
         const std::int32_t number = worst ? m_summary->worstPath : m_summary->medianPath;
-        ShownRiskPath path{
-            PathName(worst, number), PathOffsets(settings.seed, settings.spread, number), {}};
+        ShownRiskPath path{QString::fromUtf8(RiskPathName(worst, number)),
+                           PathOffsets(settings.seed, settings.spread, number),
+                           {}};
         if (const std::optional<PathProjection> projected =
                 ProjectPath(m_pPlanDoc->ShownPlan(), path.offsets, settings.untilAge)) {
             path.table = projected->table;

@@ -3,6 +3,7 @@
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
 #include "report/ScenarioText.h"
+#include "report/WorkingText.h"
 #include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
 
@@ -219,7 +220,7 @@ void ScenariosPane::Start() {
     for (const Scenario& scenario : m_scenarios)
         plans.push_back(scenario.plan);
     const std::int64_t total = ScenarioWorkUnits(plans.size(), m_settings);
-    m_status->setText(Text(ScenarioWorkingSentence()));
+    m_status->setText(Text(WorkingText()));
     m_run.Start([plans = std::move(plans), settings = m_settings,
                  progress = m_progress->Begin(static_cast<std::int32_t>(total))](StopToken stop) {
         return CompareScenarios(plans, settings, stop,

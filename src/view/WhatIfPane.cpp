@@ -4,6 +4,7 @@
 #include "persist/CTessalyDoc.h"
 #include "report/PlanChecks.h"
 #include "report/WhatIfText.h"
+#include "report/WorkingText.h"
 #include "view/MoneyDisplay.h"
 #include "view/PointsSpinBox.h"
 #include "view/RunProgress.h"
@@ -250,7 +251,7 @@ void WhatIfPane::ProjectVariant() {
     m_variant.reset();
     m_keep->setEnabled(HasProjection());
     if (!HasProjection()) {
-        m_horizon->setText(QStringLiteral("Calculate the plan to see what if."));
+        m_horizon->setText(QString::fromUtf8(WhatIfNeedsCalculationText()));
         emit variantChanged();
         return;
     }
@@ -265,7 +266,7 @@ void WhatIfPane::ProjectVariant() {
     ProjectionTable table;
     const std::optional<Reach> reach = ProjectReach(variant, firstYear, table);
     if (!reach) {
-        m_horizon->setText(QStringLiteral("Not enough memory to calculate this variant."));
+        m_horizon->setText(QString::fromUtf8(VariantNoMemoryText()));
         emit variantChanged();
         return;
     }
@@ -282,7 +283,7 @@ void WhatIfPane::StartSustainableSpending() {
         m_sustainable->clear();
         return;
     }
-    m_sustainable->setText(QStringLiteral("Working it out..."));
+    m_sustainable->setText(QString::fromUtf8(WorkingText()));
     m_sustainableRun.Start(
         [plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()), age = m_age->value(),
          progress = m_sustainableProgress->Begin(kSpendingsToTry)](StopToken stop) {
@@ -298,7 +299,7 @@ void WhatIfPane::ShowSustainableSpending(const SustainableSpending& found) {
 void WhatIfPane::StartGrid() {
     if (!HasProjection()) {
         m_gridRun.Cancel();
-        m_grid->ShowGrid(std::nullopt, QStringLiteral("Calculate the plan to see the grid."));
+        m_grid->ShowGrid(std::nullopt, QString::fromUtf8(GridNeedsCalculationText()));
         return;
     }
     if (const std::optional<QString> unanswered = Unanswered()) {
@@ -316,7 +317,7 @@ void WhatIfPane::ShowGrid(const std::optional<HorizonGrid>& grid) {
     if (grid)
         m_grid->ShowGrid(*grid, m_gridPlan, m_age->value());
     else
-        m_grid->ShowGrid(std::nullopt, QStringLiteral("The grid could not be calculated."));
+        m_grid->ShowGrid(std::nullopt, QString::fromUtf8(GridNotCalculatedText()));
 }
 
 std::int32_t WhatIfPane::Age() const {

@@ -3,6 +3,7 @@
 #include "model/YearBreakdown.h"
 #include "persist/CTessalyDoc.h"
 #include "print/AmountText.h"
+#include "report/YearDetailsText.h"
 #include "report/YearExplanation.h"
 #include "view/MoneyDisplay.h"
 
@@ -55,7 +56,7 @@ private:
 YearDetailsPane::YearDetailsPane(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("yearDetailsPane"));
     setAccessibleName(QStringLiteral("Year details"));
-    setHeaderLabels({QStringLiteral("Item"), QStringLiteral("Amount")});
+    setHeaderLabels({QStringLiteral("Item"), QString::fromUtf8(AmountHeading(std::nullopt))});
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::Stretch);
     header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -74,10 +75,11 @@ void YearDetailsPane::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
-    painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("Choose a year in the list or on the chart to see how its "
-                                    "figures came about."));
+    const bool calculated = m_pPlanDoc != nullptr && m_pPlanDoc->ShownResults().rowCount > 0;
+    painter.drawText(
+        viewport()->rect().adjusted(8, 8, -8, -8),
+        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+        QString::fromUtf8(calculated ? ChooseYearText() : YearDetailsNeedsCalculationText()));
 }
 
 void YearDetailsPane::OnInitialUpdate() {
@@ -98,9 +100,8 @@ void YearDetailsPane::ShowYear(std::optional<std::int32_t> year) {
     clear();
     m_year = year;
     const bool today = m_display != nullptr && m_display->ShowsTodaysMoney();
-    headerItem()->setText(1,
-                          today ? QStringLiteral("Amount in %1 money").arg(m_display->CurrentYear())
-                                : QStringLiteral("Amount"));
+    headerItem()->setText(1, QString::fromUtf8(AmountHeading(
+                                 today ? std::optional(m_display->CurrentYear()) : std::nullopt)));
     if (m_pPlanDoc == nullptr || !year)
         return;
     const std::optional<YearBreakdown> breakdown = Breakdown(*year);

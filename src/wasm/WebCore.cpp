@@ -11,6 +11,7 @@
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
 #include "report/ChartScale.h"
+#include "report/ChartWords.h"
 #include "report/DisplayName.h"
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
@@ -18,6 +19,8 @@
 #include "report/ScenarioText.h"
 #include "report/TodaysMoneyTable.h"
 #include "report/WhatIfText.h"
+#include "report/WorkingText.h"
+#include "report/YearDetailsText.h"
 #include "wasm/ExplanationJson.h"
 #include "wasm/FirstPlanJson.h"
 #include "wasm/PlanJson.h"
@@ -57,6 +60,18 @@ std::string CannotCalculateRisk() {
     return RiskAnswer(summary, EnglishNumbers());
 }
 
+// The chart's names of its series, by the page's names of them.
+Json SeriesNames() {
+    return {{"income", SeriesName(ChartSeries::Income)},
+            {"withdrawals", SeriesName(ChartSeries::Withdrawals)},
+            {"totalAssets", SeriesName(ChartSeries::TotalAssets)},
+            {"availableAssets", SeriesName(ChartSeries::AvailableAssets)},
+            {"whatIfTotal", SeriesName(ChartSeries::VariantTotalAssets)},
+            {"whatIfAvailable", SeriesName(ChartSeries::VariantAvailableAssets)},
+            {"band", SeriesName(ChartSeries::RiskBand)},
+            {"median", SeriesName(ChartSeries::RiskMedian)}};
+}
+
 std::string Texts() {
     return Text({{"errorOpeningFile", kErrorOpeningFile},
                  {"fileFormatError", kFileFormatError},
@@ -69,8 +84,15 @@ std::string Texts() {
                  {"beyondLimit", PercentileText(std::nullopt, {})},
                  {"scenariosFull", ScenariosFullSentence()},
                  {"scenarioNeedsCalculation", ScenarioNeedsCalculationSentence()},
-                 {"scenarioWorking", ScenarioWorkingSentence()},
-                 {"scenarioCancelled", ScenarioCancelledSentence()}});
+                 {"scenarioCancelled", ScenarioCancelledSentence()},
+                 {"working", WorkingText()},
+                 {"riskNeedsCalculation", RiskNeedsCalculationText()},
+                 {"whatIfNeedsCalculation", WhatIfNeedsCalculationText()},
+                 {"gridNeedsCalculation", GridNeedsCalculationText()},
+                 {"gridNotCalculated", GridNotCalculatedText()},
+                 {"yearDetailsNeedsCalculation", YearDetailsNeedsCalculationText()},
+                 {"amount", AmountHeading(std::nullopt)},
+                 {"series", SeriesNames()}});
 }
 
 // The plan opened also becomes the current plan, so that a worker that opened it can project
@@ -177,7 +199,8 @@ std::string CalculateRows() {
     Json marks = Json::array();
     for (const ChartMark& mark :
          ChartMarks(table.firstYear, table.rowCount, plan.retirementDate.GetYear(), ending))
-        marks.push_back({{"kind", MarkKind(mark.kind)}, {"year", mark.year}});
+        marks.push_back(
+            {{"kind", MarkKind(mark.kind)}, {"year", mark.year}, {"text", MarkText(mark)}});
     json["marks"] = marks;
     if (outcome.status == ProjectionStatus::AllocationFailed)
         json["message"] = kAllocationError;
@@ -199,7 +222,7 @@ std::string WhatIf(std::int32_t expensesPercent, std::int32_t returnPoints) {
     const std::optional<Reach> reach =
         ProjectReach(PlanVariant(plan, expensesPercent, returnPoints), firstYear, table);
     if (!reach)
-        return Text({{"error", kAllocationError}});
+        return Text({{"error", VariantNoMemoryText()}});
     Json rows = Json::array();
     for (std::int32_t r = 0; r < table.rowCount; ++r) {
         const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
@@ -297,7 +320,20 @@ std::string PointsWords(std::int32_t points) {
     return PointsInWords(points);
 }
 
-const std::string kBadSeed = Text({{"status", "badSeed"}});
+// The Total Assets of a risk path or of another plan, by its name, as the chart names them.
+std::string TotalAssetsName(const std::string& name) {
+    return TotalAssetsOf(name);
+}
+
+// The titles of the chart's amount axis and of Year Details' amounts in the money of currentYear.
+std::string TodaysMoneyWords(std::int32_t currentYear) {
+    return Text({{"axis", TodaysMoneyTitle(currentYear)}, {"amount", AmountHeading(currentYear)}});
+}
+
+// A seed that is no number, with what the Risk view and the Scenarios view say of it.
+const std::string kRiskBadSeed = Text({{"status", "badSeed"}, {"answer", EnterSeedText()}});
+const std::string kScenarioBadSeed =
+    Text({{"status", "badSeed"}, {"sentence", EnterSeedInRiskText()}});
 
 // The page writes the numbers of a sentence for its locale: numbers.whole is given a count or
 // an amount, numbers.tenths a share in tenths of a percent.
@@ -316,7 +352,7 @@ std::string Risk(std::int32_t paths, std::int32_t spread, const std::string& see
                  const emscripten::val& numbers) {
     const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
     if (!settings)
-        return kBadSeed;
+        return kRiskBadSeed;
     RiskProgress report;
     if (progress.typeOf().as<std::string>() == "function")
         report = [&progress](std::int32_t done) { progress(done); };
@@ -332,7 +368,7 @@ std::string CompareWithOthers(const std::string& others, const std::string& file
                               std::int32_t untilAge, const emscripten::val& progress) {
     const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
     if (!settings)
-        return kBadSeed;
+        return kScenarioBadSeed;
     // Plans and names the page should not have sent are refused, not thrown on.
     const Json othersJson = Json::parse(others, nullptr, false);
     const Json filesJson = Json::parse(files, nullptr, false);
@@ -487,6 +523,8 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("sustain", &Sustain);
     emscripten::function("sensitivity", &Sensitivity);
     emscripten::function("pointsInWords", &PointsWords);
+    emscripten::function("totalAssetsOf", &TotalAssetsName);
+    emscripten::function("todaysMoneyWords", &TodaysMoneyWords);
     emscripten::function("risk", &Risk);
     emscripten::function("riskPath", &RiskPath);
     emscripten::function("compareScenarios", &CompareWithOthers);

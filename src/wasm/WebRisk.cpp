@@ -51,6 +51,8 @@ std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
     json["successTenths"] = SuccessTenths(summary);
     json["worstPath"] = summary.worstPath;
     json["medianPath"] = summary.medianPath;
+    json["worstPathName"] = RiskPathName(true, summary.worstPath);
+    json["medianPathName"] = RiskPathName(false, summary.medianPath);
     // ASCII, as the page's other texts cross into JavaScript.
     return json.dump(-1, ' ', true);
 }

@@ -56,3 +56,11 @@ TEST(RiskTextTest, NumbersAsTheCommandLineWritesThem) {
     EXPECT_EQ(PercentileText(-12, plain), "-12");
     EXPECT_EQ(PercentileText(std::nullopt, plain), "beyond the calculation limit");
 }
+
+TEST(RiskTextTest, PathsGoByTheirNumberAndTheSeedByItsRange) {
+    EXPECT_EQ(RiskPathName(true, 0), "worst path, no. 0");
+    EXPECT_EQ(RiskPathName(false, 9999), "median path, no. 9999");
+    EXPECT_EQ(EnterSeedText(), "Enter a seed: a whole number from 0 to 18446744073709551615.");
+    EXPECT_EQ(EnterSeedInRiskText(),
+              "Enter a seed in Risk: a whole number from 0 to 18446744073709551615.");
+}

@@ -81,10 +81,11 @@ export interface LineMoney {
     currentYear: number;
 }
 
-// A year the chart marks, placed by the core as the desktop chart places it.
+// A year the chart marks, placed and worded by the core as the desktop chart places it.
 export interface ChartMark {
     kind: 'retirement' | 'notCovered' | 'limit';
     year: number;
+    text: string;
 }
 
 // A row of the projection, as the table shows it.
@@ -168,6 +169,9 @@ export interface RiskSummary {
     successTenths: number;
     worstPath: number;
     medianPath: number;
+    // "worst path, no. 256": the paths above as the desktop names them.
+    worstPathName: string;
+    medianPathName: string;
 }
 
 export interface RiskSettings {
@@ -194,7 +198,7 @@ export interface NumberWords {
 // A comparison of the plan with others on the same paths, as the core words it.
 export interface ScenarioAnswer {
     status: 'done' | 'problem' | 'badSeed';
-    // With "problem": why there are no figures.
+    // With "problem" or "badSeed": why there are no figures.
     sentence?: string;
     names: string[];
     figures: { label: string; values: string[] }[];
@@ -239,8 +243,34 @@ export interface Texts {
     beyondLimit: string;
     scenariosFull: string;
     scenarioNeedsCalculation: string;
-    scenarioWorking: string;
     scenarioCancelled: string;
+    // While Risk, What If or Scenarios work out an answer.
+    working: string;
+    // What the views say before the plan is calculated.
+    riskNeedsCalculation: string;
+    whatIfNeedsCalculation: string;
+    gridNeedsCalculation: string;
+    yearDetailsNeedsCalculation: string;
+    gridNotCalculated: string;
+    // The heading of Year Details' amounts as projected.
+    amount: string;
+    // The chart's names of its series.
+    series: {
+        income: string;
+        withdrawals: string;
+        totalAssets: string;
+        availableAssets: string;
+        whatIfTotal: string;
+        whatIfAvailable: string;
+        band: string;
+        median: string;
+    };
+}
+
+// The titles of the chart's amount axis and of Year Details' amounts in today's money.
+export interface TodaysMoneyWords {
+    axis: string;
+    amount: string;
 }
 
 interface Module {
@@ -256,6 +286,8 @@ interface Module {
     sustain(age: number, returnPoints: number): string;
     sensitivity(age: number): string;
     pointsInWords(points: number): string;
+    totalAssetsOf(name: string): string;
+    todaysMoneyWords(currentYear: number): string;
     risk(
         paths: number, spread: number, seed: string, untilAge: number, progress: ((done: number) => void) | undefined,
         numbers: NumberWords,
@@ -416,6 +448,13 @@ export class Core {
     // "+1 point", "-2 points": points of returns as the desktop writes them.
     pointsInWords(points: number): string {
         return this.module.pointsInWords(points);
+    }
+    // "Total Assets (NAME)": a risk path's or another plan's on the chart.
+    totalAssetsOf(name: string): string {
+        return this.module.totalAssetsOf(name);
+    }
+    todaysMoneyWords(currentYear: number): TodaysMoneyWords {
+        return JSON.parse(this.module.todaysMoneyWords(currentYear));
     }
     // The whole run, on the calling thread: the page calls it from a worker.
     risk(settings: RiskSettings, numbers: NumberWords, progress?: (done: number) => void): RiskSummary {

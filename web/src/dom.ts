@@ -22,11 +22,6 @@ export function byId<T extends HTMLElement>(id: string): T {
     return element as T;
 }
 
-// A label and its text field in one row of a form grid.
-export function field(id: string, label: string, size = 10): HTMLInputElement {
-    return el('input', { id, type: 'text', size, autocomplete: 'off', 'data-label': label });
-}
-
 // A field with its label before it and its unit ("%", "years"), if any, after it.
 export function labelled(input: HTMLElement, label: string, unit?: string): HTMLElement {
     const field = el('div', { class: 'field' }, el('label', { for: input.id }, label), input);

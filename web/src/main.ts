@@ -95,14 +95,14 @@ async function start(): Promise<void> {
         return false;
     };
     const display = new MoneyDisplay(core);
-    const details = new YearDetails(client, display);
+    const details = new YearDetails(client, display, core.texts);
     const projection = new ProjectionView(
         display,
         (year) => {
             details.choose(year);
             showTab('details');
         },
-        core.texts.beyondLimit,
+        core,
     );
     const whatIf = new WhatIf(client, core, display, (variant) => projection.showVariant(variant));
     const risk = new RiskView(

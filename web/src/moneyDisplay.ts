@@ -1,7 +1,7 @@
 // How the chart and Year Details show amounts: as projected, or in today's money at an
 // inflation rate, as the desktop's What If pane sets it. A choice of display only, kept in the
 // browser's storage: the table, the plan file and the saved bytes stay in the projected amounts.
-import type { Core } from './core';
+import type { Core, TodaysMoneyWords } from './core';
 
 const kStorageKey = 'orbelan.display';
 const kDefaultInflation = 2.0;
@@ -21,8 +21,10 @@ export class MoneyDisplay {
     // The year whose money "today's money" means.
     readonly currentYear = new Date().getFullYear();
     private readonly listeners: (() => void)[] = [];
+    private readonly todaysWords: TodaysMoneyWords;
 
     constructor(private readonly core: Core) {
+        this.todaysWords = core.todaysMoneyWords(this.currentYear);
         try {
             const kept: unknown = JSON.parse(localStorage.getItem(kStorageKey) ?? 'null');
             if (typeof kept !== 'object' || kept === null) return;
@@ -49,6 +51,16 @@ export class MoneyDisplay {
             // Storage may be full or turned off; the choice holds for this visit.
         }
         for (const listener of this.listeners) listener();
+    }
+
+    // The chart's amount axis title: "In 2026 money", none for amounts as projected.
+    get axisTitle(): string | undefined {
+        return this.todaysMoney ? this.todaysWords.axis : undefined;
+    }
+
+    // The heading of Year Details' amounts.
+    get amountHeading(): string {
+        return this.todaysMoney ? this.todaysWords.amount : this.core.texts.amount;
     }
 
     // An amount of the year as shown, converted by the core.

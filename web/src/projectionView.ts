@@ -2,7 +2,7 @@
 // list's headers, and the chart of the same rows. A row chosen in the table (Enter or a
 // click) opens its Year Details.
 import uPlot from 'uplot';
-import type { ChartMark, Projection, RiskSummary, Variant } from './core';
+import type { ChartMark, Core, Projection, RiskSummary, Variant } from './core';
 import { el, firstTabStop, roving } from './dom';
 import type { MoneyDisplay } from './moneyDisplay';
 import { amountText, shortAmount } from './numbers';
@@ -53,18 +53,6 @@ const kWhatIfDash = [10, 4, 2, 4];
 const darkScheme = matchMedia('(prefers-color-scheme: dark)');
 // The band's lower edge: drawn, but left out of the legend (page.css).
 const kBandLowEdge = 'band-low-edge';
-
-// The desktop chart's words for a marked year.
-export function markText(mark: ChartMark): string {
-    switch (mark.kind) {
-        case 'retirement':
-            return `Retirement ${mark.year}`;
-        case 'notCovered':
-            return `${mark.year}: expenses not fully paid`;
-        case 'limit':
-            return `The projection stops at the calculation limit in ${mark.year}`;
-    }
-}
 
 // The desktop's lines: retirement dashed, the unpaid year solid, the limit dotted.
 function markLine(kind: ChartMark['kind'], colors: ChartColors): { stroke: string; dash: number[] } {
@@ -134,8 +122,8 @@ export class ProjectionView {
     constructor(
         private readonly display: MoneyDisplay,
         private readonly chooseYear: (year: number) => void,
-        // What the read-out says of such a point.
-        private readonly beyondLimit: string,
+        // The main thread's core, for the chart's words.
+        private readonly core: Core,
     ) {
         this.body = el('tbody');
         this.table = el(
@@ -252,6 +240,7 @@ export class ProjectionView {
             });
         const plan = new Map(years.map((y) => [y.year, y]));
         const colors = darkScheme.matches ? kDark : kLight;
+        const names = this.core.texts.series;
         const amount = (_u: uPlot, v: number | null) => (v == null ? '' : amountText(v));
         const bars = uPlot.paths.bars!({ size: [0.6, 40] });
         const series: uPlot.Series[] = [{ label: 'Year', value: (_u, v) => (v == null ? '' : String(v)) }];
@@ -263,9 +252,9 @@ export class ProjectionView {
             const risk = new Map(this.band.years.map((y) => [y.year, y]));
             // The band's two edges go in the legend as one entry, as the desktop's does.
             add(
-                { label: 'Total Assets, 10th to 90th percentile of paths', stroke: colors.band, fill: colors.band, width: 1, points: { show: false } },
-                { label: 'Total Assets, 10th percentile of paths', stroke: colors.band, width: 1, class: kBandLowEdge, points: { show: false } },
-                { label: 'Total Assets, median of paths', stroke: colors.total, width: 2, dash: [5, 4] },
+                { label: names.band, stroke: colors.band, fill: colors.band, width: 1, points: { show: false } },
+                { label: names.band, stroke: colors.band, width: 1, class: kBandLowEdge, points: { show: false } },
+                { label: names.median, stroke: colors.total, width: 2, dash: [5, 4] },
             );
             // A percentile beyond the calculation limit has no amount: it goes to the top of the chart.
             const percentile = (value: (y: RiskSummary['years'][number]) => number | null) =>
@@ -280,10 +269,10 @@ export class ProjectionView {
         }
         add(
             // Income is rarely below and withdrawals never above zero, so their bars share a place.
-            { label: 'Income', fill: colors.income, stroke: colors.income, paths: bars, points: { show: false } },
-            { label: 'Withdrawals', fill: colors.withdrawals, stroke: colors.withdrawals, paths: bars, points: { show: false } },
-            { label: 'Total Assets', stroke: colors.total, width: 2 },
-            { label: 'Available Assets', stroke: colors.available, width: 2 },
+            { label: names.income, fill: colors.income, stroke: colors.income, paths: bars, points: { show: false } },
+            { label: names.withdrawals, fill: colors.withdrawals, stroke: colors.withdrawals, paths: bars, points: { show: false } },
+            { label: names.totalAssets, stroke: colors.total, width: 2 },
+            { label: names.availableAssets, stroke: colors.available, width: 2 },
         );
         data.push(
             column(plan, (y) => y.income),
@@ -294,24 +283,24 @@ export class ProjectionView {
         if (this.variant) {
             const rows = new Map(this.variant.rows.map((r) => [r[0], r]));
             add(
-                { label: 'Total Assets (what if)', stroke: colors.whatIfTotal, width: 2, dash: kWhatIfDash },
-                { label: 'Available Assets (what if)', stroke: colors.whatIfAvailable, width: 2, dash: kWhatIfDash },
+                { label: names.whatIfTotal, stroke: colors.whatIfTotal, width: 2, dash: kWhatIfDash },
+                { label: names.whatIfAvailable, stroke: colors.whatIfAvailable, width: 2, dash: kWhatIfDash },
             );
             data.push(column(rows, (r) => r[2]), column(rows, (r) => r[3]));
         }
         if (this.path) {
             const rows = new Map(this.path.projection.rows.map((r) => [r[0], r]));
-            add({ label: `Total Assets (${this.path.name})`, stroke: colors.path, width: 3, dash: [2, 3] });
+            add({ label: this.core.totalAssetsOf(this.path.name), stroke: colors.path, width: 3, dash: [2, 3] });
             data.push(column(rows, (r) => r[2]));
         }
         this.scenarios.forEach((line, i) => {
             const rows = new Map(line.totalAssets.map((total, r) => [line.firstYear + r, total]));
-            add({ label: `Total Assets (${line.name})`, stroke: colors.scenarios[i % 3], width: 2, dash: kScenarioDashes[i % 3] });
+            add({ label: this.core.totalAssetsOf(line.name), stroke: colors.scenarios[i % 3], width: 2, dash: kScenarioDashes[i % 3] });
             data.push(column(rows, (total) => total));
         });
         const markers: Marker[] = this.projection!.marks.map((mark) => {
             const line = markLine(mark.kind, colors);
-            add({ label: markText(mark), width: 2, ...line });
+            add({ label: mark.text, width: 2, ...line });
             data.push(x.map(() => null));
             return { year: mark.year, series: series.length - 1, ...line };
         });
@@ -320,7 +309,7 @@ export class ProjectionView {
         this.beyond = data.map((values) => values.map((v) => v === Number.POSITIVE_INFINITY));
         const atTop = this.beyond.some((points) => points.includes(true));
         for (const values of data) values.forEach((v, i) => v === Number.POSITIVE_INFINITY && (values[i] = highest));
-        const today = this.display.todaysMoney ? `In ${this.display.currentYear} money` : undefined;
+        const today = this.display.axisTitle;
         // The axis's title is drawn, so the figure's name says it too.
         this.chartBox.setAttribute('aria-label', today ? `Projection chart, ${today.toLowerCase()}` : 'Projection chart');
         const plain = (_u: uPlot, values: number[]) => values.map((v) => String(v));
@@ -370,7 +359,7 @@ export class ProjectionView {
             .map((series, i) => ({ series, value: u.data[i][index], beyond: this.beyond[i]?.[index] }))
             .slice(1)
             .filter(({ series, value }) => series.show && value != null && series.class !== kBandLowEdge)
-            .map(({ series, value, beyond }) => `${series.label} ${beyond ? this.beyondLimit : amountText(value as number)}`);
+            .map(({ series, value, beyond }) => `${series.label} ${beyond ? this.core.texts.beyondLimit : amountText(value as number)}`);
         this.readout.textContent = `${u.data[0][index]}: ${values.join('; ')}`;
     }
 

@@ -36,11 +36,6 @@ function whole(value: string, min: number, max: number): number | null {
     return value.trim() !== '' && Number.isInteger(number) && number >= min && number <= max ? number : null;
 }
 
-// "worst path, no. 256": numbered from 0, as orbelan-cli risk --path takes it.
-export function pathName(worst: boolean, path: number): string {
-    return `${worst ? 'worst' : 'median'} path, no. ${path}`;
-}
-
 export class RiskView {
     readonly element: HTMLElement;
     private readonly spread = el('input', {
@@ -209,7 +204,7 @@ export class RiskView {
     private async run(): Promise<void> {
         this.stale = false;
         if (!this.plan) {
-            this.answer.textContent = this.unanswered ?? 'Calculate the plan to see how sure it is.';
+            this.answer.textContent = this.unanswered ?? this.texts.riskNeedsCalculation;
             return;
         }
         const settings = this.readSettings();
@@ -217,7 +212,7 @@ export class RiskView {
             this.answer.textContent = settings;
             return;
         }
-        this.answer.textContent = 'Working it out...';
+        this.answer.textContent = this.texts.working;
         this.progress.max = settings.paths;
         this.progress.value = 0;
         clearTimeout(this.appear);
@@ -230,8 +225,7 @@ export class RiskView {
         clearTimeout(this.appear);
         this.running.hidden = true;
         if (summary.status !== 'done') {
-            this.answer.textContent =
-                summary.status === 'badSeed' ? 'Enter a seed: a whole number from 0 to 18446744073709551615.' : summary.answer;
+            this.answer.textContent = summary.answer;
             return;
         }
         this.summary = summary;
@@ -270,6 +264,7 @@ export class RiskView {
         }
         const worst = button === this.worst;
         const path = worst ? this.summary.worstPath : this.summary.medianPath;
+        const name = worst ? this.summary.worstPathName : this.summary.medianPathName;
         const { summary, settings } = this;
         const projection = await this.client.riskPath(settings, path);
         if (projection === undefined || summary !== this.summary) return;
@@ -279,6 +274,6 @@ export class RiskView {
             return;
         }
         this.pressed(button);
-        this.showPath({ name: pathName(worst, path), settings, path, projection });
+        this.showPath({ name, settings, path, projection });
     }
 }

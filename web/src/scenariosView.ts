@@ -163,7 +163,7 @@ export class ScenariosView {
     }
 
     private async run(plan: Plan, settings: RiskSettings): Promise<void> {
-        this.clear(this.texts.scenarioWorking);
+        this.clear(this.texts.working);
         this.progress.value = 0;
         this.appear = window.setTimeout(() => (this.running.hidden = false), kProgressAfterMs);
         const files = [this.fileName, ...this.others.map((other) => other.file)];
@@ -175,8 +175,7 @@ export class ScenariosView {
         clearTimeout(this.appear);
         this.running.hidden = true;
         if (answer.status !== 'done') {
-            this.status.textContent =
-                answer.status === 'badSeed' ? 'Enter a seed in Risk: a whole number from 0 to 18446744073709551615.' : (answer.sentence ?? '');
+            this.status.textContent = answer.sentence ?? '';
             return;
         }
         this.status.textContent = answer.settings;

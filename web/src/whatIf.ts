@@ -12,13 +12,6 @@ const kPlanReturns = 0;
 const kGridColumns = 7;
 const kDefaultAge = 95;
 
-// "+1 point", "-2 points", "0 points": as the core's PointsInWords writes them, for Year
-// Details' heading of a path.
-export function pointsText(points: number): string {
-    const signed = points > 0 ? `+${points}` : String(points);
-    return points === 1 || points === -1 ? `${signed} point` : `${signed} points`;
-}
-
 // The ages sustainable spending is found to, as orbelan-cli sustain takes them.
 const kMaxAge = 1000;
 
@@ -61,7 +54,7 @@ export class WhatIf {
 
     constructor(
         private readonly client: CoreClient,
-        // The main thread's core, for the words of a slider's value.
+        // The main thread's core, for the words of a slider's value and the view's own.
         private readonly core: Core,
         private readonly display: MoneyDisplay,
         private readonly showVariant: (variant: Variant | null) => void,
@@ -181,13 +174,13 @@ export class WhatIf {
         const changed = expenses !== kPlanExpenses || returns !== kPlanReturns;
         if (!changed || !plan) this.showVariant(null);
         if (!plan) {
-            this.horizon.textContent = this.unanswered ?? 'Calculate the plan to see what if.';
+            this.horizon.textContent = this.unanswered ?? this.core.texts.whatIfNeedsCalculation;
             return;
         }
         const variant = await this.client.whatIf(expenses, returns);
         if (!variant || plan !== this.plan) return;
         if (variant.error) {
-            this.horizon.textContent = 'Not enough memory to calculate this variant.';
+            this.horizon.textContent = variant.error;
             this.showVariant(null);
             return;
         }
@@ -220,10 +213,10 @@ export class WhatIf {
         const grid = plan ? await this.client.sensitivity(age) : null;
         if (grid === undefined || plan !== this.plan) return;
         this.gridNote.textContent = !plan
-            ? (this.unanswered ?? 'Calculate the plan to see the grid.')
+            ? (this.unanswered ?? this.core.texts.gridNeedsCalculation)
             : grid
               ? ''
-              : 'The grid could not be calculated.';
+              : this.core.texts.gridNotCalculated;
         this.gridNote.hidden = this.gridNote.textContent === '';
         this.gridHead.replaceChildren(el('td'), ...(grid?.columns ?? []).map((c) => el('th', { scope: 'col' }, c)));
         this.grid.replaceChildren(

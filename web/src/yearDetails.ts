@@ -1,6 +1,6 @@
 // Year Details: how one row came about, item by item, with the desktop pane's lines; a row of
 // the plan's projection or of the risk path drawn on the chart, with the path's returns.
-import type { ExplanationLine, Projection } from './core';
+import type { ExplanationLine, Projection, Texts } from './core';
 import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import type { MoneyDisplay } from './moneyDisplay';
@@ -19,7 +19,7 @@ export class YearDetails {
     private readonly select: HTMLSelectElement;
     private readonly body: HTMLTableSectionElement;
     private readonly note: HTMLElement;
-    private readonly amountHeader = el('th', { scope: 'col' }, 'Amount');
+    private readonly amountHeader: HTMLElement;
     private readonly table: HTMLTableElement;
     private projection: Projection | null = null;
     private path: ShownPath | null = null;
@@ -29,11 +29,13 @@ export class YearDetails {
     constructor(
         private readonly client: CoreClient,
         private readonly display: MoneyDisplay,
+        texts: Texts,
     ) {
+        this.amountHeader = el('th', { scope: 'col' }, display.amountHeading);
         this.source = el('select', { id: 'detail-rows' });
         this.select = el('select', { id: 'detail-year' });
         this.body = el('tbody');
-        this.note = el('p', { class: 'empty-note' }, 'Calculate the plan, then choose a year.');
+        this.note = el('p', { class: 'empty-note' }, texts.yearDetailsNeedsCalculation);
         this.table = el(
             'table',
             { id: 'year-details', class: 'details' },
@@ -101,7 +103,7 @@ export class YearDetails {
 
     // The lines are worked out in the worker; the table is marked busy until the latest come.
     private async fill(): Promise<void> {
-        this.amountHeader.textContent = this.display.todaysMoney ? `Amount in ${this.display.currentYear} money` : 'Amount';
+        this.amountHeader.textContent = this.display.amountHeading;
         const year = Number(this.select.value);
         // The core converts the amounts, so that they add up in today's money too; the page
         // only writes them.

@@ -64,7 +64,7 @@ async function riskDiffers(n, file, plan) {
     const args = ['risk', file, '--paths', String(paths), '--spread', String(spread), '--seed', seed];
     core.setPlan(plan);
     const mine = JSON.parse(core.risk(paths, spread, seed, 95, undefined, kCliNumbers));
-    const { status, successTenths, worstPath, medianPath, answer, ...summary } = mine;
+    const { status, successTenths, worstPath, medianPath, worstPathName, medianPathName, answer, ...summary } = mine;
     if (status !== 'done') return (await cliOutput(...args, '--json')) === '' ? [] : ['risk status'];
     const path = JSON.parse(core.riskPath(paths, spread, seed, 95, worstPath));
     const [json, plain, csv] = await Promise.all([

@@ -1,0 +1,5 @@
+#include "report/WorkingText.h"
+
+std::string WorkingText() {
+    return "Working it out...";
+}
