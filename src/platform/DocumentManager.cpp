@@ -3,6 +3,7 @@
 #include "platform/DocumentBase.h"
 #include "platform/FilePaths.h"
 #include "platform/RecentFileList.h"
+#include "platform/SaveChangesQuestion.h"
 #include "platform/UiServices.h"
 #include "platform/ViewBase.h"
 
@@ -75,7 +76,7 @@ bool DocumentManager::SaveModified() {
                                                         : FileNameOf(m_document.GetPathName());
     if (name.empty())
         name = kUntitled;
-    const SaveChangesAnswer answer = m_ui.AskSaveChanges("Save changes to " + name + "?");
+    const SaveChangesAnswer answer = m_ui.AskSaveChanges(SaveChangesQuestion(name));
     if (answer == SaveChangesAnswer::Cancel)
         return false;
     if (answer == SaveChangesAnswer::Yes)

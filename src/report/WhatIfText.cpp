@@ -86,6 +86,10 @@ std::string GridNotCalculatedText() {
     return "The grid could not be calculated.";
 }
 
+std::string GridTitle() {
+    return "Money lasts until, by returns moved (rows) and expenses (columns):";
+}
+
 std::string GridExpensesHeading(std::int32_t percent) {
     return std::to_string(percent) + '%';
 }

@@ -34,6 +34,9 @@ std::string GridNeedsCalculationText();
 std::string VariantNoMemoryText();
 std::string GridNotCalculatedText();
 
+// Above the sensitivity grid: what its cells and headings say.
+std::string GridTitle();
+
 // The sensitivity grid's headings: a column's expenses, "70%", and a row's returns, "-3".
 std::string GridExpensesHeading(std::int32_t percent);
 std::string GridReturnsHeading(std::int32_t points);

@@ -151,8 +151,7 @@ void WhatIfPane::AddSustainableSpending(QVBoxLayout& layout) {
 }
 
 void WhatIfPane::AddGrid(QVBoxLayout& layout) {
-    auto* gridTitle = new QLabel(
-        QStringLiteral("Money lasts until, by returns moved (rows) and expenses (columns):"), this);
+    auto* gridTitle = new QLabel(QString::fromUtf8(GridTitle()), this);
     gridTitle->setWordWrap(true);
     layout.addWidget(gridTitle);
     m_grid = new SensitivityGridView(this);

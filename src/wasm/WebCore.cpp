@@ -10,9 +10,11 @@
 #include "persist/PlanFileNaming.h"
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
+#include "platform/SaveChangesQuestion.h"
 #include "report/ChartScale.h"
 #include "report/ChartWords.h"
 #include "report/DisplayName.h"
+#include "report/ProjectionColumns.h"
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
 #include "report/RiskText.h"
@@ -92,6 +94,8 @@ std::string Texts() {
                  {"gridNotCalculated", GridNotCalculatedText()},
                  {"yearDetailsNeedsCalculation", YearDetailsNeedsCalculationText()},
                  {"amount", AmountHeading(std::nullopt)},
+                 {"gridTitle", GridTitle()},
+                 {"columns", kProjectionColumns},
                  {"series", SeriesNames()}});
 }
 
@@ -506,6 +510,10 @@ std::string SaveName(const std::string& name) {
     return RepairPlanExtension(name);
 }
 
+std::string SaveChanges(const std::string& name) {
+    return SaveChangesQuestion(name);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(orbelan) {
@@ -535,6 +543,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("parseRate", &ParseRate);
     emscripten::function("showRate", &ShowRate);
     emscripten::function("saveName", &SaveName);
+    emscripten::function("saveChangesQuestion", &SaveChanges);
     emscripten::function("planChecks", &PlanChecks);
     emscripten::function("noFirstYear", &NoFirstYear);
     emscripten::function("defaultAnswers", &DefaultAnswers);

@@ -254,6 +254,10 @@ export interface Texts {
     gridNotCalculated: string;
     // The heading of Year Details' amounts as projected.
     amount: string;
+    // Above the sensitivity grid.
+    gridTitle: string;
+    // The headings of the projection's columns, as the desktop's list, the CSV and the report have them.
+    columns: string[];
     // The chart's names of its series.
     series: {
         income: string;
@@ -307,6 +311,7 @@ interface Module {
     parseRate(text: string): string;
     showRate(bits: number): string;
     saveName(name: string): string;
+    saveChangesQuestion(name: string): string;
     planChecks(plan: string): string;
     noFirstYear(plan: string): string;
     defaultAnswers(currentYear: number): string;
@@ -507,6 +512,10 @@ export class Core {
     }
     saveName(name: string): string {
         return this.module.saveName(name);
+    }
+    // "Save changes to home.Orbe?"
+    saveChangesQuestion(name: string): string {
+        return this.module.saveChangesQuestion(name);
     }
     planChecks(plan: Plan | string): PlanProblem[] {
         return JSON.parse(this.module.planChecks(typeof plan === 'string' ? plan : planText(plan)));

@@ -116,7 +116,7 @@ export class PlanFiles {
     // when the user cancels, or the save does not happen.
     async saveModified(): Promise<boolean> {
         if (!this.state.modified) return true;
-        const answer = await ask(`Save changes to ${this.state.fileName}?`, 'Yes', 'No', 'Cancel');
+        const answer = await ask(this.core.saveChangesQuestion(this.state.fileName), 'Yes', 'No', 'Cancel');
         if (answer === 'cancel') return false;
         if (answer === 'yes') {
             await this.save();

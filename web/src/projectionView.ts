@@ -9,8 +9,6 @@ import { amountText, shortAmount } from './numbers';
 import type { ShownPath } from './riskView';
 import type { ScenarioLine } from './scenariosView';
 
-export const kColumns = ['Year', 'Income', 'Total Assets', 'Available Assets', 'Withdrawals'];
-
 const kEmpty = 'No projection yet.\nEnter the plan in the Plan view, then press Calculate to project it year by year.';
 
 // The desktop chart's colours, and lighter ones of the same hues on the dark theme's ground.
@@ -130,7 +128,7 @@ export class ProjectionView {
             'table',
             { id: 'projection', class: 'numbers' },
             el('caption', {}, 'Projection'),
-            el('thead', {}, el('tr', {}, ...kColumns.map((c) => el('th', { scope: 'col' }, c)))),
+            el('thead', {}, el('tr', {}, ...core.texts.columns.map((c) => el('th', { scope: 'col' }, c)))),
             this.body,
         );
         this.empty = el('p', { class: 'empty-note' }, kEmpty);
@@ -243,7 +241,7 @@ export class ProjectionView {
         const names = this.core.texts.series;
         const amount = (_u: uPlot, v: number | null) => (v == null ? '' : amountText(v));
         const bars = uPlot.paths.bars!({ size: [0.6, 40] });
-        const series: uPlot.Series[] = [{ label: 'Year', value: (_u, v) => (v == null ? '' : String(v)) }];
+        const series: uPlot.Series[] = [{ label: this.core.texts.columns[0], value: (_u, v) => (v == null ? '' : String(v)) }];
         const add = (...more: uPlot.Series[]) => series.push(...more.map((s) => ({ value: amount, ...s })));
         const data: (number | null)[][] = [x];
         const bands: uPlot.Band[] = [];

@@ -82,7 +82,7 @@ export class WhatIf {
                 ' ',
                 this.sustainable,
             ),
-            el('p', {}, 'Money lasts until, by returns moved (rows) and expenses (columns):'),
+            el('p', {}, core.texts.gridTitle),
             this.gridNote,
             el(
                 'div',
