@@ -62,6 +62,21 @@ std::string EnterSeedInRiskText() {
     return "Enter a seed in Risk" + SeedRange();
 }
 
+std::string RiskSpreadTip() {
+    return "How far the returns vary from year to year, in points: about two thirds of the years "
+           "lie within it";
+}
+
+std::string RiskSeedTip() {
+    return "The same seed gives the same paths, on any computer";
+}
+
+std::string RiskPathTip(bool worst) {
+    if (worst)
+        return "The path whose money runs out soonest, or else ends lowest, among the worst tenth";
+    return "The path in the middle of all the paths";
+}
+
 std::string RiskPathName(bool worst, std::int32_t path) {
     return (worst ? "worst path, no. " : "median path, no. ") + std::to_string(path);
 }

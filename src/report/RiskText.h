@@ -26,6 +26,12 @@ std::string RiskNeedsCalculationText();
 std::string EnterSeedText();
 std::string EnterSeedInRiskText();
 
+// What the Risk views' controls say the spread, the seed and the two paths shown are, as the
+// run draws and picks them.
+std::string RiskSpreadTip();
+std::string RiskSeedTip();
+std::string RiskPathTip(bool worst);
+
 // "worst path, no. 37", "median path, no. 512": a path of the run by its number from 0, as
 // orbelan-cli risk --path takes it.
 std::string RiskPathName(bool worst, std::int32_t path);

@@ -61,8 +61,7 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
     m_spread->setObjectName(QStringLiteral("riskSpreadSlider"));
     m_spread->setValue(kDefaultSpread);
     for (QWidget* spread : {static_cast<QWidget*>(m_spread), static_cast<QWidget*>(m_spreadBox)})
-        spread->setToolTip(QStringLiteral("How far the returns vary from year to year, in "
-                                          "points: about two thirds of the years lie within it"));
+        spread->setToolTip(QString::fromUtf8(RiskSpreadTip()));
     auto* spread = new QHBoxLayout;
     spread->addWidget(m_spread, 1);
     spread->addWidget(m_spreadBox);
@@ -82,7 +81,7 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
     m_seed = new QLineEdit(QStringLiteral("1"), this);
     m_seed->setObjectName(QStringLiteral("riskSeed"));
     m_seed->setAccessibleName(QStringLiteral("Seed"));
-    m_seed->setToolTip(QStringLiteral("The same seed gives the same paths, on any computer"));
+    m_seed->setToolTip(QString::fromUtf8(RiskSeedTip()));
     m_seed->setMaxLength(kSeedDigits);
     m_seed->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{1,%1}").arg(kSeedDigits)), m_seed));
@@ -137,11 +136,10 @@ void RiskPane::AddAnswer(QVBoxLayout& layout) {
     auto* paths = new QVBoxLayout;
     m_worst = new QPushButton(QStringLiteral("Show the &worst path"), this);
     m_worst->setObjectName(QStringLiteral("riskShowWorst"));
-    m_worst->setToolTip(QStringLiteral("The path whose money runs out soonest, or else ends "
-                                       "lowest, among the worst tenth"));
+    m_worst->setToolTip(QString::fromUtf8(RiskPathTip(true)));
     m_median = new QPushButton(QStringLiteral("Show the &median path"), this);
     m_median->setObjectName(QStringLiteral("riskShowMedian"));
-    m_median->setToolTip(QStringLiteral("The path in the middle of all the paths"));
+    m_median->setToolTip(QString::fromUtf8(RiskPathTip(false)));
     for (QPushButton* button : {m_worst, m_median}) {
         button->setCheckable(true);
         button->setEnabled(false);

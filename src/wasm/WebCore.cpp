@@ -95,6 +95,10 @@ std::string Texts() {
                  {"yearDetailsNeedsCalculation", YearDetailsNeedsCalculationText()},
                  {"amount", AmountHeading(std::nullopt)},
                  {"gridTitle", GridTitle()},
+                 {"spreadTip", RiskSpreadTip()},
+                 {"seedTip", RiskSeedTip()},
+                 {"worstPathTip", RiskPathTip(true)},
+                 {"medianPathTip", RiskPathTip(false)},
                  {"columns", kProjectionColumns},
                  {"series", SeriesNames()}});
 }

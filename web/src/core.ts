@@ -256,6 +256,11 @@ export interface Texts {
     amount: string;
     // Above the sensitivity grid.
     gridTitle: string;
+    // What the Risk view's controls say the spread, the seed and the paths shown are.
+    spreadTip: string;
+    seedTip: string;
+    worstPathTip: string;
+    medianPathTip: string;
     // The headings of the projection's columns, as the desktop's list, the CSV and the report have them.
     columns: string[];
     // The chart's names of its series.

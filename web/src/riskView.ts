@@ -11,7 +11,6 @@ export const kDefaultSpread = 10;
 export const kDefaultRiskAge = 95;
 const kMaxSpread = 50;
 const kPathChoices = [1000, 10000];
-const kSpreadTip = 'How far the returns vary from year to year, in points: about two thirds of the years lie within it';
 // The progress and Cancel show only once a run takes longer than a glance, so that quick
 // answers do not flicker.
 const kProgressAfterMs = 300;
@@ -39,11 +38,11 @@ function whole(value: string, min: number, max: number): number | null {
 export class RiskView {
     readonly element: HTMLElement;
     private readonly spread = el('input', {
-        id: 'risk-spread', type: 'range', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread, title: kSpreadTip,
+        id: 'risk-spread', type: 'range', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread,
     });
     private readonly spreadPoints = el('input', {
         id: 'risk-spread-points', type: 'number', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread,
-        'aria-label': 'Spread in points', title: kSpreadTip,
+        'aria-label': 'Spread in points',
     });
     private readonly paths = el(
         'select',
@@ -52,7 +51,6 @@ export class RiskView {
     );
     private readonly seed = el('input', {
         id: 'risk-seed', type: 'text', size: 22, value: '1', spellcheck: false, autocomplete: 'off', inputmode: 'numeric',
-        title: 'The same seed gives the same paths, on any computer',
     });
     private readonly age = el('input', { id: 'risk-age', type: 'number', min: 0, max: 150, step: 1, value: kDefaultRiskAge });
     private readonly progress = el('progress', { id: 'risk-progress', 'aria-label': 'Paths done' });
@@ -66,15 +64,12 @@ export class RiskView {
     private readonly answer = el('p', { id: 'risk-answer', 'aria-live': 'polite' });
     private readonly worst = el(
         'button',
-        {
-            type: 'button', id: 'risk-worst', 'aria-pressed': 'false',
-            title: 'The path whose money runs out soonest, or else ends lowest, among the worst tenth',
-        },
+        { type: 'button', id: 'risk-worst', 'aria-pressed': 'false' },
         'Show the worst path',
     );
     private readonly median = el(
         'button',
-        { type: 'button', id: 'risk-median', 'aria-pressed': 'false', title: 'The path in the middle of all the paths' },
+        { type: 'button', id: 'risk-median', 'aria-pressed': 'false' },
         'Show the median path',
     );
     private readonly body = el('tbody');
@@ -95,6 +90,11 @@ export class RiskView {
         // The core's words for what the run itself does not say.
         private readonly texts: Texts,
     ) {
+        // The core's words for what the spread, the seed and the paths are.
+        this.spread.title = this.spreadPoints.title = texts.spreadTip;
+        this.seed.title = texts.seedTip;
+        this.worst.title = texts.worstPathTip;
+        this.median.title = texts.medianPathTip;
         const newSeedButton = el('button', { type: 'button', id: 'risk-new-seed' }, 'New seed');
         this.table = el(
             'table',
