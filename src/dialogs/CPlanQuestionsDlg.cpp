@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/YearEdit.h"
+#include "report/QuestionsText.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -46,8 +47,8 @@ CPlanQuestionsDlg::CPlanQuestionsDlg(PlanAnswers& answers, UiServices& ui, QWidg
 }
 
 void CPlanQuestionsDlg::LayOut() {
-    auto* intro = new QLabel(tr("A few questions make a first plan. Give amounts a year, after "
-                                "tax. Every item can be changed afterwards from the Edit menu."),
+    auto* intro = new QLabel(QString::fromUtf8(QuestionsIntro()) + QLatin1Char(' ') +
+                                 tr("Every item can be changed afterwards from the Edit menu."),
                              this);
     intro->setWordWrap(true);
 

@@ -17,6 +17,7 @@
 #include "report/ProjectionColumns.h"
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
+#include "report/QuestionsText.h"
 #include "report/RiskText.h"
 #include "report/ScenarioText.h"
 #include "report/TodaysMoneyTable.h"
@@ -95,6 +96,7 @@ std::string Texts() {
                  {"yearDetailsNeedsCalculation", YearDetailsNeedsCalculationText()},
                  {"amount", AmountHeading(std::nullopt)},
                  {"gridTitle", GridTitle()},
+                 {"questionsIntro", QuestionsIntro()},
                  {"spreadTip", RiskSpreadTip()},
                  {"seedTip", RiskSeedTip()},
                  {"worstPathTip", RiskPathTip(true)},

@@ -256,6 +256,8 @@ export interface Texts {
     amount: string;
     // Above the sensitivity grid.
     gridTitle: string;
+    // What the questions of a first plan ask of the answers.
+    questionsIntro: string;
     // What the Risk view's controls say the spread, the seed and the paths shown are.
     spreadTip: string;
     seedTip: string;

@@ -37,7 +37,7 @@ export class Questions {
             'dialog',
             { id: 'questions', 'aria-labelledby': 'questions-title' },
             el('h2', { id: 'questions-title' }, 'New Plan from Questions'),
-            el('p', {}, 'A few questions make a first plan. Give amounts a year, after tax. Every item can be changed afterwards on the Plan tab.'),
+            el('p', {}, `${core.texts.questionsIntro} Every item can be changed afterwards on the Plan tab.`),
             el('div', { class: 'grid questions' }, ...fields),
             el('div', { class: 'closing' }, ok, cancel),
         );
