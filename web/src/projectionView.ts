@@ -107,6 +107,7 @@ export class ProjectionView {
     // The chart goes with the view on screen that draws on it: projection, What If or Risk.
     readonly chartBox: HTMLElement;
     private chart: uPlot | null = null;
+    private drawQueued = false;
     private readonly readout = el('p', { class: 'chart-readout', 'aria-live': 'polite' });
     private projection: Projection | null = null;
     private variant: Variant | null = null;
@@ -217,7 +218,18 @@ export class ProjectionView {
         this.drawChart();
     }
 
+    // The chart is drawn once for all the changes of a task: a new projection changes every
+    // line at once.
     private drawChart(): void {
+        if (this.drawQueued) return;
+        this.drawQueued = true;
+        queueMicrotask(() => {
+            this.drawQueued = false;
+            this.draw();
+        });
+    }
+
+    private draw(): void {
         this.chart?.destroy();
         this.chart = null;
         const years = this.projection?.years ?? [];

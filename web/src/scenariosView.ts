@@ -44,12 +44,14 @@ export class ScenariosView {
         this.body,
     );
     private readonly pairs = el('div', { id: 'scenario-pairs' });
-    private others: Other[] = [];
+    // Replaced, never changed in place, so that what was shown can be told by identity.
+    private others: readonly Other[] = [];
     private plan: Plan | null = null;
     private fileName = '';
     private active = false;
-    // What the figures shown were worked out from; a change runs them again.
-    private shownFor = '';
+    // What the figures shown were worked out from; a change runs them again. The plans are
+    // told apart by identity, as their texts are long.
+    private shownFor: { plan: Plan; others: readonly Other[]; settings: string } | null = null;
     private appear = 0;
 
     constructor(
@@ -82,7 +84,7 @@ export class ScenariosView {
         });
         this.cancel.addEventListener('click', () => {
             this.runner.cancel();
-            this.shownFor = '';
+            this.shownFor = null;
             this.running.hidden = true;
             this.status.textContent = this.texts.scenarioCancelled;
         });
@@ -115,7 +117,7 @@ export class ScenariosView {
                 continue;
             }
             if (opened.warning) await showMessage(`${file.name}: ${opened.warning}`, this.input);
-            this.others.push({ file: file.name, plan: planText(opened.plan) });
+            this.others = [...this.others, { file: file.name, plan: planText(opened.plan) }];
         }
         this.showList();
         this.refresh();
@@ -126,7 +128,7 @@ export class ScenariosView {
             ...this.others.map((other, i) => {
                 const remove = el('button', { type: 'button', 'aria-label': `Remove ${other.file}` }, 'Remove');
                 remove.addEventListener('click', () => {
-                    this.others.splice(i, 1);
+                    this.others = this.others.filter((_, j) => j !== i);
                     this.showList();
                     this.refresh();
                 });
@@ -137,14 +139,15 @@ export class ScenariosView {
 
     private refresh(): void {
         const settings = this.settings();
-        const key = JSON.stringify([this.plan && planText(this.plan), this.others, settings]);
         if (this.others.length === 0 || !this.plan) {
             this.runner.cancel();
-            this.shownFor = '';
+            this.shownFor = null;
             this.clear(this.plan || this.others.length === 0 ? '' : this.texts.scenarioNeedsCalculation);
             return;
         }
-        if (!this.active || key === this.shownFor) return;
+        const key = { plan: this.plan, others: this.others, settings: JSON.stringify(settings) };
+        const shown = this.shownFor;
+        if (!this.active || (shown?.plan === key.plan && shown.others === key.others && shown.settings === key.settings)) return;
         this.shownFor = key;
         if (typeof settings === 'string') {
             this.clear(settings);
