@@ -5,10 +5,11 @@
 // shown is always the latest and a slow answer never holds up a quick one. A request that
 // gets no answer, overtaken or cancelled, resolves to undefined. Cancel ends every worker.
 import {
-    type ExplanationLine, type Plan, type PlanProblem, planFromTexts, planText, type Projection, type RiskPath,
-    type RiskSettings, type SensitivityGrid, type Sustainable, type Variant, type YearBreakdown,
+    type Plan, type PlanProblem, planFromTexts, planText, type Projection, type RiskPath, type RiskSettings,
+    type SensitivityGrid, type Sustainable, type Variant,
 } from './core';
 import type { AmountStyle, CoreRequest, Opened } from './coreWorker';
+import type { PackedLines } from './packedLines';
 
 interface Job {
     line: string;
@@ -45,12 +46,14 @@ class Lane {
 
 // The lines on each worker: the plan's file and own answers, and each search apart.
 const kLanes: Record<string, string> = {
-    open: 'plan', bytes: 'plan',
+    open: 'plan', restore: 'plan', bytes: 'plan',
     calculate: 'plan', yearLines: 'plan', riskPath: 'plan',
     whatIf: 'whatIf', sustain: 'sustain', sensitivity: 'grid',
     planChecks: 'checks', noFirstYear: 'checks',
 };
 const kEndedLanes = new Set(['sustain', 'grid']);
+// The requests about the plan last calculated; the others bring what they are about.
+const kAboutCalculated = new Set(['whatIf', 'sustain', 'sensitivity', 'riskPath', 'yearLines', 'explainPathYear']);
 
 export class CoreClient {
     private readonly lanes = new Map<string, Lane>();
@@ -70,6 +73,12 @@ export class CoreClient {
         const lane = this.lane('open');
         if (lane.planSent === opening) lane.planSent = plan;
         return { plan, warning: opened.warning };
+    }
+    // A plan kept as its JSON text; null when the text is not one.
+    async restore(text: string): Promise<Plan | null | undefined> {
+        const opened = await this.ask<Opened>('restore', { kind: 'restore', plan: text });
+        if (!opened) return undefined;
+        return opened.general ? planFromTexts(opened.general, opened.incomes!, opened.expenses!) : null;
     }
     bytes(plan: Plan): Promise<Uint8Array<ArrayBuffer> | undefined> {
         return this.ask('bytes', { kind: 'bytes', plan: planText(plan) });
@@ -91,13 +100,13 @@ export class CoreClient {
     riskPath(settings: RiskSettings, path: number): Promise<RiskPath | null | undefined> {
         return this.ask('riskPath', { kind: 'riskPath', settings, path });
     }
-    yearLines(year: number, style: AmountStyle): Promise<ExplanationLine[] | null | undefined> {
+    yearLines(year: number, style: AmountStyle): Promise<PackedLines | null | undefined> {
         return this.ask('yearLines', { kind: 'yearLines', year, style });
     }
     // A path's year, whose first line calls the path by name.
     explainPathYear(
         settings: RiskSettings, path: number, year: number, name: string, style: AmountStyle,
-    ): Promise<(YearBreakdown & { returns: number; lines: ExplanationLine[] }) | null | undefined> {
+    ): Promise<PackedLines | null | undefined> {
         return this.ask('yearLines', { kind: 'explainPathYear', settings, path, year, name, style });
     }
 
@@ -152,8 +161,8 @@ export class CoreClient {
         this.busy(true);
         lane.running = job;
         const worker = (lane.worker ??= new Worker('coreWorker.js'));
-        // A calculation brings its own plan; the other answers about the plan need it there.
-        const needsPlan = !['open', 'bytes', 'calculate'].includes(job.request.kind);
+        // A calculation brings its own plan; the answers about the plan calculated need it there.
+        const needsPlan = kAboutCalculated.has(job.request.kind);
         if (needsPlan && this.plan && lane.planSent !== this.plan) {
             worker.postMessage({ kind: 'use', plan: planText(this.plan) } satisfies CoreRequest);
             lane.planSent = this.plan;

@@ -1,7 +1,8 @@
 // The core's answers about a plan, worked out in a worker so that the page never waits on
 // them: opening a file, the projection, What If, sustainable spending, the grid, a risk path,
 // Year Details, the saved bytes and the plan's checks. Requests are answered one at a time, in order.
-import { Core, type ExplanationText, type LineMoney, type RiskSettings } from './core';
+import { Core, type ExplanationText, isPlan, type LineMoney, type Plan, type RiskSettings } from './core';
+import { packedBuffers, packLines, type PackedLines } from './packedLines';
 
 // How Year Details shows the amounts of its year: projected, or in today's money.
 export type AmountStyle = LineMoney;
@@ -11,6 +12,8 @@ export type CoreRequest =
     // The plan the answers below are about, sent again to a new worker; not answered.
     | { kind: 'use'; plan: string }
     | { kind: 'open'; bytes: Uint8Array }
+    // A plan's JSON text kept in the browser's storage, checked and answered as a file opened.
+    | { kind: 'restore'; plan: string }
     | { kind: 'bytes'; plan: string }
     // Without a plan, the plan the worker holds: the one it opened or last calculated.
     | { kind: 'calculate'; plan?: string }
@@ -42,12 +45,25 @@ export interface Opened {
     error?: string;
 }
 
-function opened(core: Core, bytes: Uint8Array): Opened {
-    const { plan, warning, error } = core.open(bytes);
-    if (!plan) return { error };
+function inParts(plan: Plan): Opened {
     const { incomes, expenses, ...general } = plan;
     const text = (item: object) => JSON.stringify(item);
-    return { general: JSON.stringify(general), incomes: incomes.map(text), expenses: expenses.map(text), warning };
+    return { general: JSON.stringify(general), incomes: incomes.map(text), expenses: expenses.map(text) };
+}
+
+function opened(core: Core, bytes: Uint8Array): Opened {
+    const { plan, warning, error } = core.open(bytes);
+    return plan ? { ...inParts(plan), warning } : { error };
+}
+
+// Nothing of a text that is not a plan.
+function restored(text: string): Opened {
+    try {
+        const plan: unknown = JSON.parse(text);
+        return isPlan(plan) ? inParts(plan) : {};
+    } catch {
+        return {};
+    }
 }
 
 function answer(core: Core, request: CoreRequest): unknown {
@@ -57,6 +73,8 @@ function answer(core: Core, request: CoreRequest): unknown {
             return undefined;
         case 'open':
             return opened(core, request.bytes);
+        case 'restore':
+            return restored(request.plan);
         case 'bytes':
             return core.bytes(request.plan);
         case 'calculate':
@@ -70,17 +88,24 @@ function answer(core: Core, request: CoreRequest): unknown {
             return core.sensitivity(request.age);
         case 'riskPath':
             return core.riskPath(request.settings, request.path);
-        case 'yearLines':
-            return core.yearLines(request.year, request.style, pageText);
+        case 'yearLines': {
+            const lines = core.yearLines(request.year, request.style, pageText);
+            return lines && packLines(lines);
+        }
         case 'planChecks':
             return core.planChecks(request.plan);
         case 'noFirstYear':
             return core.noFirstYear(request.plan);
         case 'explainPathYear': {
             const { settings, path, year, name, style } = request;
-            return core.explainPathYear(settings, path, year, name, style, pageText);
+            const explained = core.explainPathYear(settings, path, year, name, style, pageText);
+            return explained && packLines(explained.lines);
         }
     }
+}
+
+function isPacked(result: unknown): result is PackedLines {
+    return typeof result === 'object' && result !== null && 'kinds' in result;
 }
 
 importScripts('orbelan.js');
@@ -89,5 +114,6 @@ scope.onmessage = async (event) => {
     const core = await loading;
     const result = answer(core, event.data);
     if (event.data.kind === 'use') return;
-    scope.postMessage({ result }, result instanceof Uint8Array ? [result.buffer] : []);
+    const transfer = result instanceof Uint8Array ? [result.buffer] : isPacked(result) ? packedBuffers(result) : [];
+    scope.postMessage({ result }, transfer);
 };

@@ -23,6 +23,8 @@ export class PlanFiles {
     private handle: WritableHandle | null = null;
     // The last save was a download of changes, whose copy stays until it is not needed.
     private downloaded = false;
+    // Whether the last copy written was kept, so that the storage's being full stays said.
+    private copyKept = true;
 
     // notice shows a sentence about the plan's file and copy, or takes it away (null); with
     // discard, it offers to give up the copy kept after a download.
@@ -34,6 +36,11 @@ export class PlanFiles {
         private readonly notice: (text: string | null, discard?: boolean) => void,
     ) {
         state.listen((replaced) => this.keepUnsaved(replaced));
+        // The copy is written once the edits pause; a full storage is said until a copy is kept again.
+        copies.onKept = (kept) => {
+            if (!kept || !this.copyKept) this.notice(kept ? null : kStorageFull);
+            this.copyKept = kept;
+        };
     }
 
     async open(file: File): Promise<void> {
@@ -130,10 +137,11 @@ export class PlanFiles {
     private keepUnsaved(replaced: boolean): void {
         if (replaced || this.state.modified) this.downloaded = false;
         if (this.state.modified) {
-            const kept = this.copies.keep({ plan: this.state.plan, fileName: this.state.fileName });
-            this.notice(kept ? null : kStorageFull);
+            this.copies.keep({ plan: this.state.plan, fileName: this.state.fileName });
+            if (this.copyKept) this.notice(null);
         } else if (!this.downloaded) {
             this.copies.discard();
+            this.copyKept = true;
             this.notice(null);
         }
     }
@@ -142,13 +150,15 @@ export class PlanFiles {
     discardDownloaded(): void {
         this.downloaded = false;
         this.copies.discard();
+        this.copyKept = true;
         this.notice(null);
     }
 
     // Offers the changes left unsaved by the last visit of this tab, or of a tab now closed.
     // Esc leaves them for later.
     async offerUnsaved(): Promise<void> {
-        const offer = await this.copies.offer();
+        // The copy's plan is read and checked in the worker, as a large one takes a while.
+        const offer = await this.copies.offer((text) => this.client.restore(text));
         performance.mark('orbelan-offer-checked');
         if (!offer) return;
         const answer = await ask(`Restore the unsaved changes to ${offer.kept.fileName}?`, 'Restore', 'Discard');

@@ -4,6 +4,7 @@ import type { ExplanationLine, Projection, Texts } from './core';
 import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import type { MoneyDisplay } from './moneyDisplay';
+import { lineAt, lineCount, type PackedLines } from './packedLines';
 import type { ShownPath } from './riskView';
 
 // "Worst path, no. 256", to begin a line.
@@ -110,37 +111,37 @@ export class YearDetails {
         const style = { todaysMoney: this.display.todaysMoney, inflation: this.display.inflation, currentYear: this.display.currentYear };
         const shown = (amount: number) => amount.toLocaleString();
         const asked = ++this.asked;
-        // A plan of many items has more lines than a call may take arguments: no spreading them.
-        let lines: ExplanationLine[] = [];
+        let lines: PackedLines | null = null;
         this.table.setAttribute('aria-busy', 'true');
         if (this.source.value === 'path' && this.path) {
             const { name, settings, path } = this.path;
             const explained = await this.client.explainPathYear(settings, path, year, name, style);
             if (explained === undefined || asked !== this.asked) return;
-            lines = explained?.lines ?? [];
+            lines = explained;
         } else if (this.projection?.years.some((y) => y.year === year)) {
             const found = await this.client.yearLines(year, style);
             if (found === undefined || asked !== this.asked) return;
-            lines = found ?? [];
+            lines = found;
         }
         if (asked !== this.asked) return;
         this.body.replaceChildren();
         this.table.removeAttribute('aria-busy');
-        this.addLines(lines, shown);
+        if (lines) this.addLines(lines, 0, shown);
     }
 
-    // A plan of many items has many lines: they come a page at a time, so that the page never
-    // lays out thousands of rows at once.
-    private addLines(lines: ExplanationLine[], shown: (amount: number) => string): void {
-        for (const line of lines.slice(0, kLinesAtOnce)) this.add(line, shown);
-        const left = lines.length - kLinesAtOnce;
+    // A plan of many items has many lines: they come a page at a time from the first given,
+    // so that the page never lays out thousands of rows at once.
+    private addLines(lines: PackedLines, first: number, shown: (amount: number) => string): void {
+        const end = Math.min(lineCount(lines), first + kLinesAtOnce);
+        for (let i = first; i < end; ++i) this.add(lineAt(lines, i), shown);
+        const left = lineCount(lines) - end;
         if (left <= 0) return;
         const more = el('button', { type: 'button', class: 'more-lines' }, `Show ${Math.min(left, kLinesAtOnce).toLocaleString()} more lines of ${left.toLocaleString()}`);
         more.addEventListener('click', () => {
             const row = more.closest('tr')!;
             const next = row.previousElementSibling as HTMLElement | null;
             row.remove();
-            this.addLines(lines.slice(kLinesAtOnce), shown);
+            this.addLines(lines, end, shown);
             // The focus stays at the place read, on the first line added.
             (next?.nextElementSibling as HTMLElement | null)?.querySelector<HTMLElement>('th')?.focus();
         });

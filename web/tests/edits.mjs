@@ -1,10 +1,13 @@
 // No edit is lost: a value typed and not confirmed is what Calculate and Save use; a download
 // that the browser refused leaves the changes kept and offered back; two tabs keep their own
 // changes; Esc on the offer keeps the copy for later; a full storage is said and leaves no
-// older copy to be offered; Undo takes edits back; a huge pasted name is refused at its field.
+// older copy to be offered; Undo takes edits back; a huge pasted name is refused at its field;
+// a plan of many items, kept in parts, comes back whole, and parts a closed tab left half
+// written are cleared.
 import { readFileSync, writeFileSync, existsSync } from 'node:fs';
 import { join } from 'node:path';
 import { loadCore } from './load-core.mjs';
+import { manyItemsPlan } from './many-items.mjs';
 
 const examples = join(new URL('.', import.meta.url).pathname, '..', '..', 'examples');
 
@@ -115,6 +118,37 @@ export async function checkEdits(site, siteDir) {
         await context.close();
     }
 
+    // 2,000 items, edited and left at once: the copy, in several parts, is written as the
+    // page goes and offered back whole; a part left by a tab that closed mid-write is cleared,
+    // one of an open tab is not.
+    {
+        const { page } = await openPage();
+        const file = join(site.work, 'two-thousand.Orbe');
+        writeFileSync(file, core.planBytes(JSON.stringify(manyItemsPlan(core, 2000))));
+        await (await page.$('#open')).uploadFile(file);
+        await page.waitForFunction(() => document.title.startsWith('two-thousand.Orbe'));
+        await page.click('#expense-next');
+        await typeInto(page, 'expense-annualAmount', '4321');
+        const tab = await page.evaluate(() => sessionStorage.getItem('orbelan.tab'));
+        await page.evaluate((live) => {
+            localStorage.setItem('orbelan.unsaved-part.closedtab.x.0', 'left');
+            localStorage.setItem(`orbelan.unsaved-part.${live}.y.0`, 'writing');
+        }, tab);
+        await site.reload(page);
+        const offer = await questionAnswered(page, 'Enter');
+        const [position, amount, parts, left] = await page.evaluate(() => [
+            document.getElementById('expense-position').textContent,
+            (document.getElementById('expense-next').click(), document.getElementById('expense-annualAmount').value),
+            Object.keys(localStorage).filter((key) => key.startsWith('orbelan.unsaved-part.')),
+            [localStorage.getItem('orbelan.unsaved-part.closedtab.x.0')],
+        ]);
+        expect(offer === 'Restore the unsaved changes to two-thousand.Orbe?' && position === 'Item 1 of 600' && amount === '4321',
+            `a copy of 2,000 items gives "${offer}", ${position}, the second expense's amount ${amount}`);
+        expect(parts.length > 2 && left[0] === null && parts.includes(`orbelan.unsaved-part.${tab}.y.0`),
+            `the copy's parts after a reload: ${parts.join(', ')}`);
+        await page.close();
+    }
+
     // A storage too full for the copy: the page says so, and keeps no older copy to offer.
     {
         const { page } = await openPage();
@@ -131,6 +165,8 @@ export async function checkEdits(site, siteDir) {
             }
         });
         await page.click('#income-add');
+        // The copy is written once the edits pause.
+        await page.waitForFunction(() => document.getElementById('notice-text').textContent !== '', { timeout: 10000 }).catch(() => {});
         const said = await notice(page);
         const kept = await page.evaluate(() => Object.keys(localStorage).filter((key) => key.startsWith('orbelan.unsaved')));
         expect(said.startsWith("This browser's storage is full") && kept.length === 0,
