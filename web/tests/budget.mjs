@@ -1,14 +1,19 @@
-// The main thread's budget with a plan of 10,000 items: opening it, Calculate, What If's
-// sliders, Year Details, an edit and Undo keep the page's thread answering. The goal is no
-// task over 50 ms, the browser's own mark of a long task, and the times are printed; the
-// check allows a busy machine's margin above it, far below the seconds a plan of this size
-// once held the page.
+// The main thread's budget with a plan of 10,000 items: opening it, Calculate, the views, a
+// What If slider step, an edit, Undo and a save keep the page's thread answering, with no
+// task over 50 ms, the browser's own mark of a long task. The tasks are judged by the CPU time
+// the page's thread spent in them, from Chromium's trace: other programs on a busy machine
+// stretch a task's wall time many times over (the machines that run these tests are shared),
+// but not the work the page itself does in it, which is what a change to the page makes
+// longer. A task that held the thread far longer than it worked, waiting on something, is
+// caught by its wall time.
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { loadCore } from './load-core.mjs';
 import { manyItemsPlan } from './many-items.mjs';
+import { kLongTaskMs, stepsOfAUser, watchTasks } from './steps.mjs';
 
-const kBudgetMs = 500;
+// Longer than any stretch a busy machine gave a task of the page in these tests.
+const kWallMs = 1000;
 
 export async function checkBudget(site, siteDir) {
     const { expect, openPage } = site;
@@ -16,44 +21,26 @@ export async function checkBudget(site, siteDir) {
     const file = join(site.work, 'ten-thousand.Orbe');
     writeFileSync(file, core.planBytes(JSON.stringify(manyItemsPlan(core, 10000))));
     const { page } = await openPage();
-    // Tasks from here on, past the page's start.
-    await page.evaluate(() => {
-        window.longTasks = [];
-        new PerformanceObserver((list) => window.longTasks.push(...list.getEntries().map((e) => e.duration))).observe({ type: 'longtask' });
-    });
-    const opened = Date.now();
-    await (await page.$('#open')).uploadFile(file);
-    await page.waitForFunction(() => document.title.startsWith('ten-thousand.Orbe'));
-    const openMs = Date.now() - opened;
-    await page.click('#calculate');
-    await page.waitForSelector('#projection tbody tr');
-    const calculateMs = await page.evaluate(() => performance.getEntriesByName('orbelan-projection-shown')[0].duration);
-    // The grid and sustainable spending take seconds in their workers; the sliders do not
-    // wait for them.
-    await page.click('#tab-whatif');
-    for (const value of ['90', '80', '70']) {
-        await page.$eval('#expenses', (slider, v) => {
-            slider.value = v;
-            slider.dispatchEvent(new Event('input'));
-        }, value);
-    }
-    await page.waitForFunction(() => document.getElementById('chart').innerText.includes('(what if)'));
+    const rows = await stepsOfAUser(site, page, watchTasks(page), file, 'ten-thousand.Orbe');
+    const longest = (key) => Math.max(...rows.map((row) => row[key])).toFixed(0);
+    console.log(`browser: with 10,000 items the page's longest task took ${longest('longestCpu')} ms of CPU time ` +
+        `(${longest('longest')} ms of wall time); ${rows.map(({ step, ms }) => `${step} ${ms.toFixed(0)} ms`).join(', ')}`);
+    for (const { step, longest: wall, longestCpu } of rows)
+        expect(longestCpu <= kLongTaskMs && wall <= kWallMs,
+            `with 10,000 items, "${step}" held the page's thread ${longestCpu.toFixed(0)} ms of CPU time (${wall.toFixed(0)} ms of wall time)`);
+    // Year Details of 2030 has about 69,000 lines, shown 500 at a time: the second page's
+    // first lines are the core's.
     await page.click('#tab-details');
-    await page.waitForSelector('#year-details:not([aria-busy]) tbody tr');
-    await page.click('#tab-plan');
-    await site.typeInto(page, 'retirementAge', '62');
-    await page.keyboard.press('Tab');
-    await page.click('h1');
-    await page.keyboard.down('Control');
-    await page.keyboard.press('z');
-    await page.keyboard.up('Control');
-    await page.waitForFunction(() => !document.title.includes('*'));
-    // A frame for the observer to report the last tasks.
-    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0))));
-    const tasks = await page.evaluate(() => window.longTasks);
-    const longest = Math.max(0, ...tasks);
-    console.log(`browser: a 10,000-item plan opens in ${openMs} ms and calculates to its table in ` +
-        `${calculateMs.toFixed(0)} ms; the page's longest task meanwhile ${longest.toFixed(0)} ms`);
-    expect(longest <= kBudgetMs, `with 10,000 items the page's thread was held ${tasks.map((t) => t.toFixed(0)).join(', ')} ms`);
+    await page.select('#detail-year', '2030');
+    await page.waitForSelector('#year-details:not([aria-busy]) .more-lines');
+    const more = await page.$eval('.more-lines', (button) => button.textContent);
+    await page.click('.more-lines');
+    const shown = await page.$$eval('#year-details tbody tr', (rows) => rows.slice(500, 503).map((r) => [...r.children].map((c) => c.textContent)));
+    core.setPlan(JSON.stringify(manyItemsPlan(core, 10000)));
+    const written = (amount) => amount.toLocaleString('en-US');
+    const lines = JSON.parse(core.yearLines(2030, false, 0, 0, { amount: written }));
+    const expected = lines.slice(500, 503).map((line) => (line.emphasised ? [line.label] : [line.label, line.amount === null ? '' : written(line.amount)]));
+    expect(more === `Show 500 more lines of ${written(lines.length - 500)}` && JSON.stringify(shown) === JSON.stringify(expected),
+        `Year Details of 2030 offer "${more}", then show ${JSON.stringify(shown)}, not ${JSON.stringify(expected)}`);
     await page.close();
 }
