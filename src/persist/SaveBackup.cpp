@@ -99,10 +99,6 @@ fs::path SetAside(int folder, const std::string& name) {
     return SaveBackupFolder() / name;
 }
 
-RestoreResult Result(RestoreStatus status, fs::path backup, std::string reason = {}) {
-    return {status, std::move(backup), std::move(reason)};
-}
-
 // Puts the old bytes and modification time back into the file open at fd.
 std::error_code PutBack(int fd, const SaveBackupRecord& record) {
     if (const std::error_code error = ReplaceContents(fd, record.oldBytes))
@@ -153,8 +149,8 @@ RestoreResult RestoreOpenFile(int target, const struct stat& info, const std::er
         struct stat planted {};
         if (folder.Missing() || ::lstat((SaveBackupFolder() / name).c_str(), &planted) != 0)
             return folder.Missing() ? RestoreResult{}
-                                    : Result(RestoreStatus::Unchecked, {}, folder.problem);
-        return Result(RestoreStatus::Ignored, SaveBackupFolder() / name, folder.problem);
+                                    : RestoreResult{RestoreStatus::Unchecked, {}, folder.problem};
+        return RestoreResult{RestoreStatus::Ignored, SaveBackupFolder() / name, folder.problem};
     }
     const fs::path backupPath = SaveBackupFolder() / name;
     const FileDescriptor backup(
@@ -162,11 +158,11 @@ RestoreResult RestoreOpenFile(int target, const struct stat& info, const std::er
     if (!backup.IsOpen()) {
         if (errno == ENOENT)
             return {};
-        return Result(RestoreStatus::Ignored, backupPath,
-                      errno == ELOOP ? "it is a symbolic link" : std::strerror(errno));
+        return RestoreResult{RestoreStatus::Ignored, backupPath,
+                             errno == ELOOP ? "it is a symbolic link" : std::strerror(errno)};
     }
     if (const std::string problem = PrivateFileProblem(backup.Get()); !problem.empty())
-        return Result(RestoreStatus::Ignored, backupPath, problem);
+        return RestoreResult{RestoreStatus::Ignored, backupPath, problem};
     std::string contents;
     std::string current;
     if (ReadAll(backup.Get(), contents) || ReadAll(target, current))
@@ -183,18 +179,18 @@ RestoreResult RestoreOpenFile(int target, const struct stat& info, const std::er
         ::fsync(folder.fd.Get());
         return {};
     case WriteState::Other:
-        return Result(RestoreStatus::Unmatched, SetAside(folder.fd.Get(), name));
+        return RestoreResult{RestoreStatus::Unmatched, SetAside(folder.fd.Get(), name), {}};
     case WriteState::Torn:
         break;
     }
     if (denied)
-        return Result(RestoreStatus::Refused, backupPath, denied.message());
+        return RestoreResult{RestoreStatus::Refused, backupPath, denied.message()};
     // Killed part-way, this leaves what the next look takes for torn again and finishes.
     if (const std::error_code error = PutBack(target, *record))
-        return Result(RestoreStatus::Refused, backupPath, error.message());
+        return RestoreResult{RestoreStatus::Refused, backupPath, error.message()};
     ::unlinkat(folder.fd.Get(), name.c_str(), 0);
     ::fsync(folder.fd.Get());
-    return Result(RestoreStatus::Restored, backupPath);
+    return RestoreResult{RestoreStatus::Restored, backupPath, {}};
 }
 
 } // namespace
@@ -214,8 +210,8 @@ RestoreResult RestoreInterruptedSave(const fs::path& file) {
     // backup is looked at.
     const LockWait wait = denied ? WaitForOtherSaves(target.Get()) : LockForSave(target.Get());
     if (wait == LockWait::Busy)
-        return Result(RestoreStatus::InProgress, {},
-                      MakeSaveError(SaveFailure::SaveInProgress).message());
+        return RestoreResult{
+            RestoreStatus::InProgress, {}, MakeSaveError(SaveFailure::SaveInProgress).message()};
     if (wait == LockWait::Failed)
         return {};
     return RestoreOpenFile(target.Get(), opened, denied);
