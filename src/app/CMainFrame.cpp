@@ -5,6 +5,7 @@
 #include "app/HelpKeyFilter.h"
 #include "app/RiskInputsSetting.h"
 #include "app/SustainableAgeSetting.h"
+#include "dialogs/NameText.h"
 #include "model/PlanDate.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/DocumentManager.h"
@@ -511,5 +512,5 @@ void CMainFrame::OnDocumentTitleChanged() {
     if (title.empty())
         setWindowTitle(ApplicationName());
     else
-        setWindowTitle(QString::fromStdString(title) + QStringLiteral(" - ") + ApplicationName());
+        setWindowTitle(NameForDisplay(title) + QStringLiteral(" - ") + ApplicationName());
 }

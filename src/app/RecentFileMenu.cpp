@@ -1,5 +1,6 @@
 #include "app/RecentFileMenu.h"
 
+#include "dialogs/NameText.h"
 #include "persist/PlanFileNaming.h"
 #include "platform/RecentFileList.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 // A file name's '&' is shown, not taken as the entry's mnemonic.
 QString EntryText(std::size_t index, const std::string& path) {
-    QString name = QString::fromStdString(path);
+    QString name = NameForDisplay(path);
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return QStringLiteral("&%1 %2").arg(index + 1).arg(name);
 }

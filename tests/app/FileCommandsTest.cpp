@@ -231,6 +231,28 @@ TEST_F(FileCommandsTest, RecentFileEntryThatVanishedIsReportedAndDropped) {
     EXPECT_EQ(RecentFileEntries(), QStringList{QStringLiteral("Recent File (disabled)")});
 }
 
+TEST_F(FileCommandsTest, PlanWhoseNameIsNotUtf8IsSavedUnderItsOwnNameAndReopensFromTheMenu) {
+    const std::string plan = CopyExample("Pr\xE9vision.Orbe");
+    ui.QueueOpenFile(plan);
+    Action("ID_FILE_OPEN").trigger();
+    ChangePlan();
+    Action("ID_FILE_SAVE").trigger();
+    Action("ID_FILE_NEW").trigger();
+
+    ClickInFileMenu("ID_FILE_MRU_FILE1");
+
+    EXPECT_EQ(ui.GetJournal(), Journal{"choose open file"});
+    EXPECT_EQ(Document().GetPathName(), FullPath(plan));
+    EXPECT_EQ(Document().m_plan.retirementAge, 60);
+    EXPECT_FALSE(std::filesystem::exists(folder.FilePath("Pr\xEF\xBF\xBDvision.Orbe")));
+    EXPECT_EQ(RecentFileSetting(1), FullPath(plan));
+    // Shown by the rule for stored names: bytes that are not UTF-8 as Windows-1252.
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Pr\u00E9vision.Orbe - Orbelan"));
+    EXPECT_EQ(RecentFileEntries(),
+              QStringList{QStringLiteral("&1 ") + QString::fromStdString(folder.Path().string()) +
+                          QStringLiteral("/Pr\u00E9vision.Orbe")});
+}
+
 TEST_F(FileCommandsTest, ClosingWithChangesCancelledKeepsTheWindowOpen) {
     ChangePlan();
     ui.QueueSaveChangesAnswer(SaveChangesAnswer::Cancel);

@@ -1,5 +1,10 @@
 #include "platform/qt/QtUiServices.h"
 
+#include "platform/FilePaths.h"
+#include "platform/LossyPath.h"
+
+#include <QByteArray>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -7,6 +12,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -20,10 +27,11 @@ void OfferPlanFiles(QFileDialog& dialog) {
     dialog.setNameFilters({QStringLiteral("Orbelan (*.Orbe)"), QStringLiteral("All Files (*)")});
 }
 
-std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+// A folder is read this far for a name that the dialog could not show as it is.
+constexpr std::size_t kMaxFolderEntries = 100000;
+
+std::string NameAsQtShowsIt(const std::string& name) {
+    return QFile::decodeName(QByteArray::fromStdString(name)).toStdString();
 }
 
 } // namespace
@@ -64,7 +72,7 @@ std::optional<std::string> QtUiServices::ChooseOpenFile() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     OfferPlanFiles(dialog);
-    return RunFileDialog(dialog);
+    return RunFileDialog(dialog, {});
 }
 
 std::optional<std::string> QtUiServices::ChooseSaveFile(const std::string& proposedPath) {
@@ -74,7 +82,7 @@ std::optional<std::string> QtUiServices::ChooseSaveFile(const std::string& propo
     OfferPlanFiles(dialog);
     dialog.setDefaultSuffix(QStringLiteral("Orbe"));
     dialog.selectFile(QString::fromStdString(proposedPath));
-    return RunFileDialog(dialog);
+    return RunFileDialog(dialog, proposedPath);
 }
 
 std::optional<std::string> QtUiServices::ChooseExportFile(const std::string& title,
@@ -88,7 +96,29 @@ std::optional<std::string> QtUiServices::ChooseExportFile(const std::string& tit
     // A name typed without an extension gets the one of the proposed name.
     dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
     dialog.selectFile(proposed);
-    return RunFileDialog(dialog);
+    return RunFileDialog(dialog, proposedPath);
+}
+
+std::optional<std::string> QtUiServices::RunFileDialog(QFileDialog& dialog,
+                                                       const std::string& proposedPath) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    // Qt reads a file name that is not UTF-8 with U+FFFD in it, which names no file: the bytes
+    // are found again, so that the file opened or replaced is the one the dialog showed.
+    const std::string chosen = dialog.selectedFiles().constFirst().toStdString();
+    const LossyPathMatch match =
+        FindLossyPath(chosen, proposedPath, NameAsQtShowsIt, kMaxFolderEntries);
+    if (match.status != LossyPathMatch::Status::Found) {
+        ShowMessage(DescribeLossyPathProblem(match, kMaxFolderEntries));
+        return std::nullopt;
+    }
+    // The dialog asks before a file is replaced, but it did not see this one.
+    std::error_code error;
+    if (dialog.acceptMode() == QFileDialog::AcceptSave && match.path != chosen &&
+        std::filesystem::exists(PathFromUtf8(match.path), error) &&
+        !AskYesNo(FileNameOf(chosen) + " already exists.\nDo you want to replace it?"))
+        return std::nullopt;
+    return match.path;
 }
 
 bool QtUiServices::StartDetached(const std::string& program,

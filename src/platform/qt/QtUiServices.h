@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QFileDialog;
+
 // The UI services on Qt widgets: message boxes titled "Orbelan", the plan file dialogs,
 // detached processes; help is shown by whatever the application hands in.
 class QtUiServices : public UiServices {
@@ -29,6 +31,9 @@ public:
     void ShowHelp() override;
 
 private:
+    // The file chosen, by its own bytes; proposedPath is the one the dialog started from.
+    std::optional<std::string> RunFileDialog(QFileDialog& dialog, const std::string& proposedPath);
+
     std::function<void()> m_showHelp;
     QPointer<QWidget> m_parent;
 };

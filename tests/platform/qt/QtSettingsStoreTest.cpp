@@ -30,12 +30,18 @@ TEST_F(QtSettingsStoreTest, MissingValuesReadEmpty) {
     EXPECT_EQ(store.ReadString("Recent File List", "File1"), "");
 }
 
-TEST_F(QtSettingsStoreTest, WrittenValuesReadBackWithTheirUtf8Bytes) {
-    const std::string path = "/home/J\xC3\xBCrgen/Pr\xC3\xA9vision \xE2\x82\xAC.Orbe";
-    QtSettingsStore store(iniPath.toStdString());
-    store.WriteString("Recent File List", "File1", path);
-    EXPECT_EQ(store.ReadString("Recent File List", "File1"), path);
-    EXPECT_EQ(store.ReadString("Recent File List", "File2"), "");
+TEST_F(QtSettingsStoreTest, WrittenValuesReadBackWithTheirBytes) {
+    // UTF-8, and names from a system that wrote them in another code page.
+    for (const std::string path : {"/home/J\xC3\xBCrgen/Pr\xC3\xA9vision \xE2\x82\xAC.Orbe",
+                                   "/home/J\xFCrgen/Pr\xE9vision.Orbe", "/plans/\xC3.Orbe"}) {
+        {
+            QtSettingsStore store(iniPath.toStdString());
+            store.WriteString("Recent File List", "File1", path);
+        }
+        const QtSettingsStore store(iniPath.toStdString());
+        EXPECT_EQ(store.ReadString("Recent File List", "File1"), path);
+        EXPECT_EQ(store.ReadString("Recent File List", "File2"), "");
+    }
 }
 
 TEST_F(QtSettingsStoreTest, RemoveSectionDropsItsKeysOnly) {

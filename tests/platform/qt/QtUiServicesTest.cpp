@@ -1,5 +1,6 @@
 #include "platform/qt/QtUiServices.h"
 #include "tests/platform/qt/ModalDialog.h"
+#include "tests/platform/support/TemporaryDirectory.h"
 #include "tests/support/qt/TestPrograms.h"
 
 #include <QDir>
@@ -10,6 +11,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -158,6 +163,48 @@ TEST_F(QtUiServicesTest, NameTypedWithoutExtensionGetsTheWholeExtension) {
 TEST_F(QtUiServicesTest, CancelledSaveDialogReturnsNothing) {
     WhenFileDialogShows([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(ui.ChooseSaveFile("Untitled.Orbe"), std::nullopt);
+}
+
+// The file dialogs on Qt; the question after one is answered here.
+class AnsweringUiServices : public QtUiServices {
+public:
+    AnsweringUiServices() : QtUiServices([] {}) {}
+    bool AskYesNo(const std::string& question) override {
+        asked.push_back(question);
+        return answer;
+    }
+    std::vector<std::string> asked;
+    bool answer = false;
+};
+
+TEST_F(QtUiServicesTest, FileDialogsHandBackTheBytesOfTheNameTheyCouldNotRead) {
+    // Not the fixture's folder: Qt cannot remove a file whose name it cannot read.
+    const TemporaryDirectory bytesFolder;
+    const std::string plan = bytesFolder.AddFile("caf\xE9.Orbe");
+    const std::vector<std::string> replace = {
+        "caf\uFFFD.Orbe already exists.\nDo you want to replace it?"};
+    struct Case {
+        bool save, yes;
+        std::optional<std::string> expected;
+        std::vector<std::string> asked;
+    };
+    // Saving under the plan's own name, the dialog could not see that it exists.
+    for (const Case& c : {Case{false, false, plan, {}}, Case{true, true, plan, replace},
+                          Case{true, false, std::nullopt, replace}}) {
+        AnsweringUiServices services;
+        services.answer = c.yes;
+        WhenFileDialogShows([&](QFileDialog& dialog) {
+            dialog.selectFile(QString::fromStdString(plan));
+            // As a desktop's own dialog hands back a name it listed: Qt's leaves such names out.
+            if (c.save)
+                Confirm(dialog);
+            else
+                static_cast<QDialog&>(dialog).QDialog::accept();
+        });
+
+        EXPECT_EQ(c.save ? services.ChooseSaveFile(plan) : services.ChooseOpenFile(), c.expected);
+        EXPECT_EQ(services.asked, c.asked);
+    }
 }
 
 TEST_F(QtUiServicesTest, ProgramsAreFoundAlongPath) {
