@@ -52,6 +52,7 @@ test)
         libgtest-dev libgmock-dev                   # tests
         poppler-utils                               # tests: pdftotext reads the exported report
         perl                                        # scripts/link-races.sh: renameat2 by syscall.ph
+        strace                                      # scripts/fault-injection.sh fails system calls
         desktop-file-utils appstream libxml2-utils  # checking the installed desktop files
         clang libclang-rt-14-dev                    # the fuzz harness (libFuzzer)
         libbenchmark-dev                            # benchmarks
