@@ -498,8 +498,7 @@ void CMainFrame::createStatusBar() {
 
 void CMainFrame::ShowExported(const std::optional<std::string>& path) {
     if (path)
-        statusBar()->showMessage(
-            QStringLiteral("Written to %1").arg(QString::fromStdString(*path)));
+        statusBar()->showMessage(QStringLiteral("Written to %1").arg(NameForDisplay(*path)));
 }
 
 void CMainFrame::OnAppAbout() {

@@ -1,14 +1,13 @@
 #include "view/ProjectionExport.h"
 
+#include "dialogs/NameText.h"
 #include "persist/CTessalyDoc.h"
 #include "persist/ExportFile.h"
 #include "persist/UserMessages.h"
+#include "platform/FilePaths.h"
 #include "platform/UiServices.h"
 #include "report/ProjectionCsv.h"
 #include "view/MoneyDisplay.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <optional>
 #include <string>
@@ -16,13 +15,12 @@
 namespace {
 
 // The plan's file name with the export's extension, next to the plan; or the plan's
-// title when it was never saved.
+// title when it was never saved. By the path's bytes: Qt would read a name that is not UTF-8
+// as another one.
 std::string ProposedName(const CTessalyDoc& document, const char* extension) {
-    const QString path = QString::fromStdString(document.GetPathName());
-    const QFileInfo plan(path);
-    const QString base = path.isEmpty() ? QString::fromStdString(document.GetTitle())
-                                        : plan.dir().filePath(plan.completeBaseName());
-    return (base + QLatin1Char('.') + QLatin1String(extension)).toStdString();
+    if (document.GetPathName().empty())
+        return document.GetTitle() + "." + extension;
+    return Utf8FromPath(PathFromUtf8(document.GetPathName()).replace_extension(extension));
 }
 
 } // namespace
@@ -45,7 +43,7 @@ std::optional<std::string> ExportReportPdf(const CTessalyDoc& document, const Mo
     if (display.ShowsTodaysMoney())
         todaysMoney = TodaysMoneyNote{display.CurrentYear(), display.Inflation()};
     const std::optional<QByteArray> bytes = ProjectionReportPdf(MakeReportContent(
-        ReportTitle(QString::fromStdString(document.GetTitle())), document.ShownPlan(),
+        ReportTitle(NameForDisplay(document.GetTitle())), document.ShownPlan(),
         document.ShownResults(), {document.ShownLastRowCovered(), document.ShownLimitYear()},
         todaysMoney, request));
     if (!bytes) {

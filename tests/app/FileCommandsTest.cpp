@@ -251,6 +251,11 @@ TEST_F(FileCommandsTest, PlanWhoseNameIsNotUtf8IsSavedUnderItsOwnNameAndReopensF
     EXPECT_EQ(RecentFileEntries(),
               QStringList{QStringLiteral("&1 ") + QString::fromStdString(folder.Path().string()) +
                           QStringLiteral("/Pr\u00E9vision.Orbe")});
+    Action("ID_EDIT_CALCULATE").trigger();
+    ui.QueueExportFile(std::nullopt);
+    Action("ID_FILE_EXPORT_CSV").trigger();
+    EXPECT_EQ(ui.GetJournal().back(),
+              "choose export file: " + folder.FilePath("Pr\xE9vision.csv") + " [CSV (*.csv)]");
 }
 
 TEST_F(FileCommandsTest, ClosingWithChangesCancelledKeepsTheWindowOpen) {
