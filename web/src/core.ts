@@ -1,4 +1,7 @@
 // The C++ core, compiled to WebAssembly (src/wasm/WebCore.cpp), and the shapes it speaks in.
+import { planText } from './planText';
+
+export { planFromText, type PlanInText, planInText, planText } from './planText';
 
 export type PlanDate = [number, number, number] | null;
 
@@ -353,47 +356,6 @@ export function isPlan(value: unknown): value is Plan {
 
 declare const OrbelanCore: () => Promise<Module>;
 
-// A plan's JSON: a plan of many items crosses to the workers and into the browser's storage
-// as text, which costs the page far less than copying its objects. Each item's text is made
-// once, and an edit leaves all items but one as they were, so a changed plan's text is
-// mostly joined.
-const texts = new WeakMap<object, string>();
-
-function textOf(value: object): string {
-    let text = texts.get(value);
-    if (text === undefined) texts.set(value, (text = JSON.stringify(value)));
-    return text;
-}
-
-// A plan from the texts of its general data and its items, which then need not be made again.
-// The items are read a share at a time, the page answering in between.
-export async function planFromTexts(general: string, incomes: string[], expenses: string[]): Promise<Plan> {
-    const kShare = 2000;
-    const parsed = async (items: string[]) => {
-        const values: object[] = [];
-        for (let i = 0; i < items.length; i += kShare) {
-            if (i > 0) await new Promise((resolve) => setTimeout(resolve, 0));
-            for (const text of items.slice(i, i + kShare)) {
-                const value = JSON.parse(text) as object;
-                texts.set(value, text);
-                values.push(value);
-            }
-        }
-        return values;
-    };
-    return { ...JSON.parse(general), incomes: await parsed(incomes), expenses: await parsed(expenses) };
-}
-
-export function planText(plan: Plan): string {
-    let text = texts.get(plan);
-    if (text !== undefined) return text;
-    const { incomes, expenses, ...general } = plan;
-    text =
-        `${JSON.stringify(general).slice(0, -1)},"incomes":[${incomes.map(textOf).join(',')}],` +
-        `"expenses":[${expenses.map(textOf).join(',')}]}`;
-    texts.set(plan, text);
-    return text;
-}
 
 // The core answers a plan it cannot read with null rather than a throw; the page only ever
 // hands it plans of its own, so that is a fault of the page.

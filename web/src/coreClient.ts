@@ -5,7 +5,7 @@
 // shown is always the latest and a slow answer never holds up a quick one. A request that
 // gets no answer, overtaken or cancelled, resolves to undefined. Cancel ends every worker.
 import {
-    type Plan, type PlanProblem, planFromTexts, planText, type Projection, type RiskPath, type RiskSettings,
+    type Plan, type PlanInText, type PlanProblem, planFromText, planText, type Projection, type RiskPath, type RiskSettings,
     type SensitivityGrid, type Sustainable, type Variant,
 } from './core';
 import type { AmountStyle, CoreRequest, Opened } from './coreWorker';
@@ -59,6 +59,8 @@ export class CoreClient {
     private readonly lanes = new Map<string, Lane>();
     // The plan last calculated, which the answers about "the plan" are about.
     private plan: Plan | null = null;
+    // Whether this task has copied the plan into a worker's message.
+    private planPosted = false;
 
     // busy(true) when work starts, busy(false) when none is left.
     constructor(private readonly busy: (working: boolean) => void) {}
@@ -67,8 +69,8 @@ export class CoreClient {
     async open(bytes: Uint8Array): Promise<{ plan?: Plan; warning?: string; error?: string } | undefined> {
         const opening = {};
         const opened = await this.ask<Opened>('open', { kind: 'open', bytes }, { opening });
-        if (!opened?.general) return opened && { error: opened.error };
-        const plan = await planFromTexts(opened.general, opened.incomes!, opened.expenses!);
+        if (!opened?.text) return opened && { error: opened.error };
+        const plan = await planFromText(opened as PlanInText);
         // Unless the worker took another plan meanwhile.
         const lane = this.lane('open');
         if (lane.planSent === opening) lane.planSent = plan;
@@ -78,14 +80,17 @@ export class CoreClient {
     async restore(text: string): Promise<Plan | null | undefined> {
         const opened = await this.ask<Opened>('restore', { kind: 'restore', plan: text });
         if (!opened) return undefined;
-        return opened.general ? planFromTexts(opened.general, opened.incomes!, opened.expenses!) : null;
+        return opened.text ? planFromText(opened as PlanInText) : null;
     }
     bytes(plan: Plan): Promise<Uint8Array<ArrayBuffer> | undefined> {
         return this.ask('bytes', { kind: 'bytes', plan: planText(plan) });
     }
     async calculate(plan: Plan): Promise<Projection | undefined> {
         const projection = await this.ask<Projection>('calculate', { kind: 'calculate' }, { plan });
-        if (projection) this.plan = plan;
+        if (projection && plan !== this.plan) {
+            this.plan = plan;
+            this.dropOvertaken();
+        }
         return projection;
     }
     whatIf(expenses: number, returns: number): Promise<Variant | undefined> {
@@ -125,6 +130,25 @@ export class CoreClient {
         this.busy(false);
     }
 
+    // The answers about the plan calculated before are no longer wanted: a long search for it
+    // ends with its worker rather than hold a core that the new plan's answers need.
+    private dropOvertaken(): void {
+        for (const lane of this.lanes.values()) {
+            const overtaken = (job: Job) => kAboutCalculated.has(job.request.kind);
+            for (const job of lane.waiting.filter(overtaken)) job.resolve(undefined);
+            lane.waiting = lane.waiting.filter((job) => !overtaken(job));
+            if (!lane.running || !overtaken(lane.running)) continue;
+            if (!lane.ended) {
+                lane.running.stale = true;
+                continue;
+            }
+            const [running, ...waiting] = lane.stop();
+            running.resolve(undefined);
+            lane.waiting = waiting;
+            this.next(lane);
+        }
+    }
+
     private lane(line: string): Lane {
         const name = kLanes[line];
         let lane = this.lanes.get(name);
@@ -160,12 +184,22 @@ export class CoreClient {
         }
         this.busy(true);
         lane.running = job;
-        const worker = (lane.worker ??= new Worker('coreWorker.js'));
         // A calculation brings its own plan; the answers about the plan calculated need it there.
-        const needsPlan = kAboutCalculated.has(job.request.kind);
-        if (needsPlan && this.plan && lane.planSent !== this.plan) {
-            worker.postMessage({ kind: 'use', plan: planText(this.plan) } satisfies CoreRequest);
+        const needsPlan = kAboutCalculated.has(job.request.kind) && this.plan !== null && lane.planSent !== this.plan;
+        // Copying a plan of many items into a worker's message takes a while: one a task, so
+        // that a view that asks several workers at once does not hold the page for them all.
+        if (needsPlan && this.planPosted) {
+            lane.running = null;
+            lane.waiting.unshift(job);
+            window.setTimeout(() => this.next(lane), 0);
+            return;
+        }
+        const worker = (lane.worker ??= new Worker('coreWorker.js'));
+        if (needsPlan) {
+            worker.postMessage({ kind: 'use', plan: planText(this.plan!) } satisfies CoreRequest);
             lane.planSent = this.plan;
+            this.planPosted = true;
+            window.setTimeout(() => (this.planPosted = false), 0);
         }
         if (job.opening) lane.planSent = job.opening;
         if (job.plan) {

@@ -1,8 +1,8 @@
 // The core's answers about a plan, worked out in a worker so that the page never waits on
 // them: opening a file, the projection, What If, sustainable spending, the grid, a risk path,
 // Year Details, the saved bytes and the plan's checks. Requests are answered one at a time, in order.
-import { Core, type ExplanationText, isPlan, type LineMoney, type Plan, type RiskSettings } from './core';
-import { packedBuffers, packLines, type PackedLines } from './packedLines';
+import { Core, type ExplanationText, isPlan, type LineMoney, type PlanInText, planInText, type RiskSettings } from './core';
+import { packLines } from './packedLines';
 
 // How Year Details shows the amounts of its year: projected, or in today's money.
 export type AmountStyle = LineMoney;
@@ -35,32 +35,20 @@ const scope = self as unknown as {
 // A sentence's amount, already converted by the core, as the page writes numbers.
 const pageText: ExplanationText = { amount: (amount) => amount.toLocaleString() };
 
-// The file's plan as the texts of its general data and of each item, which the page keeps
-// with the items it makes of them, and the core's warning or refusal.
-export interface Opened {
-    general?: string;
-    incomes?: string[];
-    expenses?: string[];
-    warning?: string;
-    error?: string;
-}
-
-function inParts(plan: Plan): Opened {
-    const { incomes, expenses, ...general } = plan;
-    const text = (item: object) => JSON.stringify(item);
-    return { general: JSON.stringify(general), incomes: incomes.map(text), expenses: expenses.map(text) };
-}
+// The file's plan as its text, which the page keeps with the items it makes of it, and the
+// core's warning or refusal.
+export type Opened = Partial<PlanInText> & { warning?: string; error?: string };
 
 function opened(core: Core, bytes: Uint8Array): Opened {
     const { plan, warning, error } = core.open(bytes);
-    return plan ? { ...inParts(plan), warning } : { error };
+    return plan ? { ...planInText(plan), warning } : { error };
 }
 
 // Nothing of a text that is not a plan.
 function restored(text: string): Opened {
     try {
         const plan: unknown = JSON.parse(text);
-        return isPlan(plan) ? inParts(plan) : {};
+        return isPlan(plan) ? planInText(plan) : {};
     } catch {
         return {};
     }
@@ -104,8 +92,14 @@ function answer(core: Core, request: CoreRequest): unknown {
     }
 }
 
-function isPacked(result: unknown): result is PackedLines {
-    return typeof result === 'object' && result !== null && 'kinds' in result;
+// The buffers of an answer, the bytes or those beside its strings, move to the page rather than
+// be copied.
+function buffersOf(result: unknown): ArrayBuffer[] {
+    if (result instanceof Uint8Array) return [result.buffer as ArrayBuffer];
+    if (typeof result !== 'object' || result === null) return [];
+    return Object.values(result)
+        .filter((value): value is ArrayBufferView => ArrayBuffer.isView(value))
+        .map((view) => view.buffer as ArrayBuffer);
 }
 
 importScripts('orbelan.js');
@@ -114,6 +108,5 @@ scope.onmessage = async (event) => {
     const core = await loading;
     const result = answer(core, event.data);
     if (event.data.kind === 'use') return;
-    const transfer = result instanceof Uint8Array ? [result.buffer] : isPacked(result) ? packedBuffers(result) : [];
-    scope.postMessage({ result }, transfer);
+    scope.postMessage({ result }, buffersOf(result));
 };

@@ -33,11 +33,6 @@ export function packLines(lines: ExplanationLine[]): PackedLines {
     return packed;
 }
 
-// The buffers that move to the page with the lines.
-export function packedBuffers(packed: PackedLines): ArrayBuffer[] {
-    return [packed.ends.buffer, packed.kinds.buffer, packed.amounts.buffer];
-}
-
 export function lineCount(packed: PackedLines): number {
     return packed.ends.length;
 }

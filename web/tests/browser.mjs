@@ -6,7 +6,7 @@
 // marks its years in the desktop's words; today's money converts the chart and Year Details
 // by the core and is kept; no edit is lost (edits.mjs); a plan of many items leaves the page
 // answering (budget.mjs); every view fits a phone and the dark theme (screens.mjs); scenarios
-// compare as orbelan-cli compare does (scenarios.mjs). Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+// compare as orbelan-cli compare does (scenarios.mjs); a plan's text follows its edits (plan-text.mjs). Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import { existsSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';
@@ -18,6 +18,7 @@ import { checkFirstPlan } from './firstPlan.mjs';
 import { checkBudget } from './budget.mjs';
 import { checkScreens } from './screens.mjs';
 import { checkScenarios } from './scenarios.mjs';
+import { checkPlanText } from './plan-text.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
@@ -334,6 +335,7 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     await page.close();
 }
 
+await checkPlanText(site);
 await checkEdits(site, siteDir);
 await checkFirstPlan(site, siteDir);
 await checkBudget(site, siteDir);

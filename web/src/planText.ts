@@ -1,0 +1,117 @@
+// A plan's JSON: a plan of many items crosses to the workers and into the browser's storage
+// as text, which costs the page far less than copying its objects. Each item's text is made
+// once and each plan's text once, with where each item's text is in it, so that the text of
+// an edit, which changes the general data or one item, is the text before it with that part
+// put in: the page never joins thousands of items' texts again for one edit.
+import type { Plan } from './core';
+
+// A plan's text as planText writes it, with where each item's text is in it: the start and
+// end of each income's, then of each expense's. A worker sends a plan this way, as one string
+// and two buffers, which the page receives at once where an array of many strings takes long.
+export interface PlanInText {
+    general: string;
+    text: string;
+    incomes: Uint32Array<ArrayBuffer>;
+    expenses: Uint32Array<ArrayBuffer>;
+}
+
+const texts = new WeakMap<object, string>();
+// The plan whose text was made last, with where its items are: the plan an edit most likely
+// changed.
+let last: { plan: Plan; inText: PlanInText } | null = null;
+const kIncomesStart = ',"incomes":[';
+
+function textOf(value: object): string {
+    let text = texts.get(value);
+    if (text === undefined) texts.set(value, (text = JSON.stringify(value)));
+    return text;
+}
+
+export function planInText(plan: Plan): PlanInText {
+    const { incomes, expenses, ...general } = plan;
+    const generalText = JSON.stringify(general);
+    const parts: string[] = [];
+    let at = 0;
+    const add = (part: string) => {
+        parts.push(part);
+        at += part.length;
+    };
+    const itemsAdded = (items: object[]) => {
+        const bounds = new Uint32Array(items.length * 2);
+        items.forEach((item, i) => {
+            if (i > 0) add(',');
+            bounds[2 * i] = at;
+            add(textOf(item));
+            bounds[2 * i + 1] = at;
+        });
+        return bounds;
+    };
+    add(generalText.slice(0, -1) + kIncomesStart);
+    const incomeBounds = itemsAdded(incomes);
+    add('],"expenses":[');
+    const expenseBounds = itemsAdded(expenses);
+    add(']}');
+    return { general: generalText, text: parts.join(''), incomes: incomeBounds, expenses: expenseBounds };
+}
+
+// The plan again, with its text and each item's, which then need not be made again. The items
+// are read a share at a time, the page answering in between.
+export async function planFromText(sent: PlanInText): Promise<Plan> {
+    const kShare = 2000;
+    const parsed = async (bounds: Uint32Array) => {
+        const values: object[] = [];
+        for (let i = 0; i < bounds.length; i += 2) {
+            if (i > 0 && i % (2 * kShare) === 0) await new Promise((resolve) => setTimeout(resolve, 0));
+            const text = sent.text.slice(bounds[i], bounds[i + 1]);
+            const value = JSON.parse(text) as object;
+            texts.set(value, text);
+            values.push(value);
+        }
+        return values;
+    };
+    const plan: Plan = { ...JSON.parse(sent.general), incomes: await parsed(sent.incomes), expenses: await parsed(sent.expenses) };
+    texts.set(plan, sent.text);
+    last = { plan, inText: sent };
+    return plan;
+}
+
+// The text of a plan that has the items of the one before, but for at most one, with the
+// same number in each list; null for any other plan.
+function edited(plan: Plan, before: Plan, known: PlanInText): PlanInText | null {
+    if (plan.incomes.length !== before.incomes.length || plan.expenses.length !== before.expenses.length) return null;
+    let changed: { list: 'incomes' | 'expenses'; index: number } | null = null;
+    for (const list of ['incomes', 'expenses'] as const)
+        for (let i = 0; i < plan[list].length; ++i) {
+            if (plan[list][i] === before[list][i]) continue;
+            if (changed) return null;
+            changed = { list, index: i };
+        }
+    const { incomes, expenses, ...general } = plan;
+    const generalText = JSON.stringify(general);
+    const headBefore = known.general.length - 1 + kIncomesStart.length;
+    const head = generalText.slice(0, -1) + kIncomesStart;
+    const bounds = { incomes: known.incomes.slice(), expenses: known.expenses.slice() };
+    // Moves the bounds from the entry given of the list on, and all of the lists after it.
+    const shift = (list: 'incomes' | 'expenses', from: number, by: number) => {
+        if (by === 0) return;
+        for (const each of list === 'incomes' ? (['incomes', 'expenses'] as const) : (['expenses'] as const))
+            for (let i = each === list ? from : 0; i < bounds[each].length; ++i) bounds[each][i] += by;
+    };
+    shift('incomes', 0, head.length - headBefore);
+    if (!changed) return { general: generalText, text: head + known.text.slice(headBefore), ...bounds };
+    const { list, index } = changed;
+    const [start, end] = [known[list][2 * index], known[list][2 * index + 1]];
+    const item = textOf(plan[list][index]);
+    shift(list, 2 * index + 1, item.length - (end - start));
+    const text = head + known.text.slice(headBefore, start) + item + known.text.slice(end);
+    return { general: generalText, text, ...bounds };
+}
+
+export function planText(plan: Plan): string {
+    const known = texts.get(plan);
+    if (known !== undefined) return known;
+    const inText = (last && edited(plan, last.plan, last.inText)) ?? planInText(plan);
+    texts.set(plan, inText.text);
+    last = { plan, inText };
+    return inText.text;
+}
