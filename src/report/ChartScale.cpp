@@ -59,6 +59,9 @@ ValueScale NiceValueScale(double lowest, double highest, std::int32_t intervals)
         std::swap(lowest, highest);
     if (highest == lowest)
         highest = lowest + 1;
+    // No single step holds a span across zero: one step would never be found.
+    if (lowest < 0 && highest > 0)
+        intervals = std::max(intervals, 2);
     const double raw = (highest - lowest) / intervals;
     for (double power = std::pow(10.0, std::floor(std::log10(raw)));; power *= 10) {
         for (const double factor : kStepFactors) {

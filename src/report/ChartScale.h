@@ -26,8 +26,8 @@ struct ValueScale {
 std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table);
 
 // The scale that holds lowest to highest in at most `intervals` steps of 1, 2, 2.5 or 5 times
-// a power of ten, never less than 1 (amounts are whole units). A span without width, or one
-// that is not a number, still gets a scale of one step.
+// a power of ten, never less than 1 (amounts are whole units); a span across zero takes two at
+// the least. A span without width, or one that is not a number, still gets a scale of one step.
 ValueScale NiceValueScale(double lowest, double highest, std::int32_t intervals);
 
 // The rows whose years are labelled when the axis has room for `room` labels: every year when
