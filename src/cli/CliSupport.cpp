@@ -48,3 +48,9 @@ bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err) {
         err << "Warning: " << UnreadBytesMessage(opened->unreadBytes) << '\n';
     return true;
 }
+
+bool AgeCanBeAsked(const std::optional<std::string>& problem, std::ostream& err) {
+    if (problem)
+        err << "orbelan-cli: " << *problem << '\n';
+    return !problem;
+}

@@ -21,3 +21,7 @@ bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err);
 // Opens the plan for an answer about its projection (what if, risk): a plan with no first year
 // gets none, only what its check says, on err. False when it did not open or gets no answer.
 bool OpenForAnswers(const std::string& path, Plan& plan, std::ostream& err);
+
+// Says on err why an age asks nothing of the plans, as every edition says it (UntilAgeProblem);
+// true when there is no problem. The caller then gives the usage status.
+bool AgeCanBeAsked(const std::optional<std::string>& problem, std::ostream& err);

@@ -10,6 +10,7 @@
 #include "report/ScenarioCsv.h"
 #include "report/ScenarioJson.h"
 #include "report/ScenarioText.h"
+#include "report/UntilAgeCheck.h"
 
 #include <vector>
 
@@ -34,6 +35,8 @@ int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostrea
     for (std::size_t p = 0; p < files.size(); ++p)
         if (!OpenForProjection(files[p], plans[p], err))
             return kExitCannotOpen;
+    if (!AgeCanBeAsked(UntilAgeProblem(plans, files, settings->untilAge), err))
+        return kExitUsage;
     const std::int64_t total = ScenarioWorkUnits(plans.size(), *settings);
     const ScenarioComparison comparison =
         RunLong("projections", total, err, [&](StopToken stop, const auto& progress) {

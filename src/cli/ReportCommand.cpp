@@ -12,6 +12,7 @@
 #include "persist/UserMessages.h"
 #include "print/ProjectionReport.h"
 #include "report/ScenarioText.h"
+#include "report/UntilAgeCheck.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -87,6 +88,10 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     Plan plan;
     if (!OpenForProjection(path, plan, err))
         return kExitCannotOpen;
+    // An age left at its default that asks nothing is said in the summary instead.
+    const std::optional<std::string> ageProblem = UntilAgeProblem(plan, request.untilAge);
+    if (arguments.Value("--until-age") && !AgeCanBeAsked(ageProblem, err))
+        return kExitUsage;
     ProjectionTable table;
     const ProjectionOutcome outcome = Calculate(plan, table);
     if (outcome.status == ProjectionStatus::AllocationFailed) {
@@ -97,9 +102,9 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     if (outcome.status == ProjectionStatus::AmountOutOfRange)
         ending.limitYear = outcome.stoppedYear;
 
-    // The share of paths that last needs an age: a plan without a birth date is reported
-    // without it, as the summary says.
-    if (arguments.Has("--risk") && plan.birthDate.IsValid()) {
+    // The share of paths that last needs an age it can be asked of: a plan without a birth date,
+    // or before whose first year the age falls, is reported without it, as the summary says.
+    if (arguments.Has("--risk") && plan.birthDate.IsValid() && !ageProblem) {
         RiskSettings settings;
         settings.untilAge = request.untilAge;
         request.risk = RunRisk(plan, settings);
@@ -123,6 +128,8 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
             if (!OpenForProjection(files[p], plans.back(), err))
                 return kExitCannotOpen;
         }
+        if (!AgeCanBeAsked(UntilAgeProblem(plans, files, request.untilAge), err))
+            return kExitUsage;
         RiskSettings settings;
         settings.untilAge = request.untilAge;
         ReportScenarios scenarios{ScenarioNames(files), CompareScenarios(plans, settings)};

@@ -12,6 +12,7 @@
 #include "report/RiskJson.h"
 #include "report/RiskText.h"
 #include "report/SignedPoints.h"
+#include "report/UntilAgeCheck.h"
 
 #include <cstddef>
 #include <optional>
@@ -116,6 +117,8 @@ int RunRiskCommand(std::span<const std::string> args, std::ostream& out, std::os
         err << kNoAge << '\n';
         return kExitCannotOpen;
     }
+    if (!AgeCanBeAsked(UntilAgeProblem(plan, request->settings.untilAge), err))
+        return kExitUsage;
     if (request->path)
         return PrintPath(plan, *request, out, err);
     const RiskSummary summary = RunLong("paths", request->settings.paths, err,

@@ -7,6 +7,7 @@
 #include "model/Plan.h"
 #include "model/WhatIf.h"
 #include "persist/UserMessages.h"
+#include "report/UntilAgeCheck.h"
 
 int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const auto parsed = ParseCommandArguments(args, {{}, {"--until-age"}}, out, err);
@@ -23,6 +24,8 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
     Plan plan;
     if (!OpenForAnswers(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
+    if (!AgeCanBeAsked(UntilAgeProblem(plan, age), err))
+        return kExitUsage;
     const SustainableSpending answer = RunLong(
         "spendings", kSpendingsToTry, err, [&](StopToken stop, const SpendingProgress& progress) {
             return FindSustainableSpending(plan, age, stop, progress, 0);

@@ -3,6 +3,7 @@
 #include "model/Projection.h"
 #include "model/YearBreakdown.h"
 #include "report/ReportRiskSentence.h"
+#include "report/UntilAgeCheck.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,6 +46,8 @@ std::string ReachSentence(const ReportSummaryFacts& facts, const Plan& plan,
 }
 
 std::string SustainableSentence(const ReportSummaryFacts& facts) {
+    if (facts.untilAgeProblem)
+        return *facts.untilAgeProblem;
     const std::string lead = "Sustainable spending to age " + Number(facts.untilAge) + ": ";
     if (!facts.sustainable)
         return lead + "not worked out for a plan of more than " + Number(kMostReportItems) +
@@ -94,7 +97,8 @@ ReportSummaryFacts GatherSummaryFacts(const Plan& plan, const ProjectionTable& t
             facts.unpaid = year->unpaid;
     }
     facts.untilAge = untilAge;
-    if (plan.incomes.size() + plan.expenses.size() <= kMostReportItems)
+    facts.untilAgeProblem = UntilAgeProblem(plan, untilAge);
+    if (!facts.untilAgeProblem && plan.incomes.size() + plan.expenses.size() <= kMostReportItems)
         facts.sustainable = FindSustainableSpending(plan, untilAge, {}, {}, 0);
     return facts;
 }

@@ -26,6 +26,8 @@ struct ReportSummaryFacts {
     // What the first uncovered year leaves unpaid, in the money the report shows.
     std::int64_t unpaid = 0;
     std::int32_t untilAge = kDefaultUntilAge;
+    // Why the age asks nothing of the plan, said instead of its spending; then no spending.
+    std::optional<std::string> untilAgeProblem;
     // Empty for a plan of more than kMostReportItems items.
     std::optional<SustainableSpending> sustainable;
     std::optional<RiskSummary> risk;

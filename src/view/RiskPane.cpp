@@ -2,8 +2,8 @@
 
 #include "persist/CTessalyDoc.h"
 #include "report/PlanChecks.h"
-#include "report/RiskAgeCheck.h"
 #include "report/RiskText.h"
+#include "report/UntilAgeCheck.h"
 #include "report/WorkingText.h"
 #include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
@@ -224,9 +224,9 @@ void RiskPane::Start() {
         m_answer->setText(QString::fromUtf8(EnterSeedText()));
         return;
     }
-    if (const std::optional<std::string> problem = RiskAgeProblem(
-            m_pPlanDoc->ShownPlan(), m_pPlanDoc->ShownResults().firstYear, settings->untilAge)) {
-        m_answer->setText(QString::fromStdString(*problem));
+    if (const std::optional<std::string> problem =
+            UntilAgeProblem(m_pPlanDoc->ShownPlan(), settings->untilAge)) {
+        m_answer->setText(QString::fromUtf8(*problem));
         return;
     }
     m_answer->setText(QString::fromUtf8(WorkingText()));

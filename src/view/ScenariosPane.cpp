@@ -3,6 +3,7 @@
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
 #include "report/ScenarioText.h"
+#include "report/UntilAgeCheck.h"
 #include "report/WorkingText.h"
 #include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
@@ -219,6 +220,11 @@ void ScenariosPane::Start() {
     std::vector<Plan> plans{m_pPlanDoc->ShownPlan()};
     for (const Scenario& scenario : m_scenarios)
         plans.push_back(scenario.plan);
+    if (const std::optional<std::string> problem =
+            UntilAgeProblem(plans, Names(), m_settings.untilAge)) {
+        m_status->setText(Text(*problem));
+        return;
+    }
     const std::int64_t total = ScenarioWorkUnits(plans.size(), m_settings);
     m_status->setText(Text(WorkingText()));
     m_run.Start([plans = std::move(plans), settings = m_settings,

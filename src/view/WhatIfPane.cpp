@@ -3,6 +3,7 @@
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
 #include "report/PlanChecks.h"
+#include "report/UntilAgeCheck.h"
 #include "report/WhatIfText.h"
 #include "report/WorkingText.h"
 #include "view/MoneyDisplay.h"
@@ -276,10 +277,13 @@ void WhatIfPane::ProjectVariant() {
 }
 
 void WhatIfPane::StartSustainableSpending() {
-    if (!HasProjection() || Unanswered()) {
+    const bool answered = HasProjection() && !Unanswered();
+    const std::optional<std::string> ageProblem =
+        answered ? UntilAgeProblem(m_pPlanDoc->ShownPlan(), m_age->value()) : std::nullopt;
+    if (!answered || ageProblem) {
         m_sustainableRun.Cancel();
         m_sustainableProgress->End();
-        m_sustainable->clear();
+        m_sustainable->setText(ageProblem ? QString::fromUtf8(*ageProblem) : QString());
         return;
     }
     m_sustainable->setText(QString::fromUtf8(WorkingText()));

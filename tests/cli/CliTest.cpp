@@ -239,6 +239,32 @@ TEST_F(CliFileTest, AnswersAboutAPlanWithNoFirstYearSayWhatTheCheckSays) {
     EXPECT_EQ(Cli({"project", "--csv", path}).status, 0) << "the projection itself still runs";
 }
 
+// The example starts in 2000, at age 52: every command that asks about an age refuses one
+// before that, in the words the window's panes use, and leaves nothing written.
+TEST_F(CliFileTest, AnAgeBeforeTheFirstYearIsBadUsageForEveryCommand) {
+    const std::string pdf = (m_dir / "out.pdf").string();
+    const std::string why = "Age 3 comes before the projection's first year, 2000, at age 52: "
+                            "choose an age from 52 on.\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"risk", kExample, "--until-age", "3"}, why},
+        {{"risk", kExample, "--until-age", "3", "--path", "0"}, why},
+        {{"sustain", kExample, "--until-age", "3"}, why},
+        {{"compare", kExample, kExample, "--until-age", "3"}, kExample + ": " + why},
+        {{"report", kExample, pdf, "--until-age", "3"}, why},
+    };
+    for (const auto& test : cases) {
+        const CliRun run = Cli(test.args);
+        EXPECT_EQ(run.status, 2) << test.args[0];
+        EXPECT_EQ(run.out, "") << test.args[0];
+        EXPECT_EQ(run.err, "orbelan-cli: " + test.err) << test.args[0];
+    }
+    EXPECT_FALSE(fs::exists(pdf));
+    EXPECT_EQ(Cli({"risk", kExample, "--until-age", "52", "--paths", "1"}).status, 0);
+}
+
 TEST_F(CliFileTest, ProjectionStoppedAtTheLimitPrintsItsRowsAndSaysSo) {
     Plan plan;
     plan.AppendIncome();

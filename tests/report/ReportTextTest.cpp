@@ -1,6 +1,6 @@
 #include "report/ReportAssumptions.h"
 #include "report/ReportSummary.h"
-#include "report/RiskAgeCheck.h"
+#include "report/UntilAgeCheck.h"
 
 #include "model/Projection.h"
 #include "tests/support/ExamplePlans.h"
@@ -93,10 +93,13 @@ TEST(ReportTextTest, SummarySaysHowFarTheMoneyGoesAndWhatLasts) {
 TEST(ReportTextTest, AMoneyThatLastsEveryYearAndARunOfPathsAreSaid) {
     Plan plan = DrawdownPlan();
     plan.expenses.clear();
-    const std::vector<std::string> lasting = Summary(plan, 40);
+    const std::vector<std::string> lasting = Summary(plan, 60);
     EXPECT_EQ(lasting.front(), "The money lasts through 2099 (age 149), the last year projected.");
-    EXPECT_EQ(lasting.back(), "Sustainable spending to age 40: 1000 % of the planned expenses, the "
+    EXPECT_EQ(lasting.back(), "Sustainable spending to age 60: 1000 % of the planned expenses, the "
                               "most whose money lasts to that age.");
+    EXPECT_EQ(Summary(ProjectionExamplePlan(), 3).back(),
+              "Age 3 comes before the projection's first year, 2000, at age 52: choose an age "
+              "from 52 on.");
 
     ReportSummaryFacts facts;
     facts.rowCount = 1;
@@ -181,12 +184,40 @@ TEST(ReportTextTest, AnItemWithoutAnnualAmountHasNoPeriod) {
               "No birth date entered, so the report shows no ages; retiring at 60.");
 }
 
-// The example starts in 2000, at age 52: an age before that asks nothing of a risk run.
-TEST(ReportTextTest, ARiskAgeBeforeTheFirstYearIsNamed) {
+// The example starts in 2000, at age 52: an age before that asks nothing of the paths or of
+// the spending that lasts.
+TEST(ReportTextTest, AnAgeBeforeTheFirstYearIsNamed) {
     const Plan plan = ProjectionExamplePlan();
-    EXPECT_EQ(RiskAgeProblem(plan, 2000, 3), "Age 3 comes before the projection's first year, "
-                                             "2000, at age 52: choose an age from 52 on.");
-    EXPECT_EQ(RiskAgeProblem(plan, 2000, 51).has_value(), true);
-    EXPECT_EQ(RiskAgeProblem(plan, 2000, 52), std::nullopt);
-    EXPECT_EQ(RiskAgeProblem(WithoutBirthDate(), 2000, 3), std::nullopt);
+    const std::string from52 = " comes before the projection's first year, 2000, at age 52: "
+                               "choose an age from 52 on.";
+    Plan bornLater = plan;
+    bornLater.birthDate = MakeDate(2010, 3, 1);
+    Plan noFirstYear = plan;
+    noFirstYear.incomes.clear();
+    const struct {
+        Plan plan;
+        std::int32_t age;
+        std::optional<std::string> problem;
+    } cases[] = {
+        {plan, 52, std::nullopt},
+        {plan, 78, std::nullopt}, // the age in 2026, within the projection
+        {plan, 150, std::nullopt},
+        {plan, 1000, std::nullopt},
+        {plan, 51, "Age 51" + from52},
+        {plan, 3, "Age 3" + from52},
+        {plan, 0, "Age 0" + from52},
+        {plan, -1, "Age -1" + from52},
+        // Born after the first year: age 0 is reached within the projection.
+        {bornLater, 0, std::nullopt},
+        {WithoutBirthDate(), 3, std::nullopt},
+        {noFirstYear, 3, std::nullopt},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(UntilAgeProblem(row.plan, row.age), row.problem) << row.age;
+    const Plan plans[] = {bornLater, plan, plan};
+    const std::string names[] = {"a.Orbe", "b.Orbe", "c.Orbe"};
+    EXPECT_EQ(UntilAgeProblem(plans, names, 51),
+              "b.Orbe: Age 51 comes before the projection's first year, 2000, at age 52: choose "
+              "an age from 52 on.");
+    EXPECT_EQ(UntilAgeProblem(plans, names, 52), std::nullopt);
 }
