@@ -2,6 +2,7 @@
 
 #include "print/AmountText.h"
 #include "print/ChartStyle.h"
+#include "report/ChartRoom.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -16,7 +17,6 @@ namespace {
 
 // A label in full may take this share of the chart's width before the short form is used.
 constexpr qreal kFullAmountShare = 0.16;
-constexpr std::int32_t kMostAmountIntervals = 8;
 const QColor kInk(0x20, 0x20, 0x20);
 const QColor kGrid(0xd8, 0xd8, 0xd8);
 
@@ -74,7 +74,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
     const qreal bottom = area.bottom() - legendHeight - metrics.height() * 1.8;
     const auto intervals = std::clamp<std::int32_t>(
         static_cast<std::int32_t>((bottom - top) / (2.5 * metrics.height())), 1,
-        kMostAmountIntervals);
+        kMostValueIntervals);
     const std::pair<std::int32_t, std::int32_t> span = AmountSpan(table);
     const ValueScale scale = NiceValueScale(span.first, span.second, intervals);
     const std::vector<double> ticks = scale.Ticks();

@@ -2,6 +2,7 @@
 
 #include "persist/CTessalyDoc.h"
 #include "print/AmountText.h"
+#include "report/ChartRoom.h"
 #include "report/ChartWords.h"
 #include "report/RiskText.h"
 #include "report/TodaysMoneyTable.h"
@@ -29,9 +30,10 @@
 namespace {
 
 constexpr qreal kEdge = 4;
+// The room the chart leaves between an axis label and its neighbours.
+constexpr qreal kLabelPadding = 4;
 // A value label in full may take this share of the chart's width before the short form is used.
 constexpr qreal kFullAmountShare = 0.1;
-constexpr std::int32_t kMostAmountIntervals = 8;
 
 // One point per row: the row's index and the amount of the field.
 QList<QPointF> FieldPoints(const ProjectionTable& table, std::int32_t ProjectionRow::*field) {
@@ -101,17 +103,6 @@ ProjectionChart::ProjectionChart(QWidget* parent) : QChartView(parent) {
     chart()->legend()->hide();
     CreateOverlays();
     ApplyPalette();
-    // The plot's height is known only once the chart has laid out its axes and our legend: a
-    // short plot takes fewer value labels, so that none is cut short. The number of intervals
-    // depends on the height alone, so this settles after one more layout, outside the layout
-    // that told it.
-    connect(
-        chart(), &QChart::plotAreaChanged, this,
-        [this] {
-            if (m_rowCount > 0 && AmountIntervals() != m_intervals)
-                UpdateScales();
-        },
-        Qt::QueuedConnection);
 }
 
 void ProjectionChart::CreateOverlays() {
@@ -374,13 +365,21 @@ std::int32_t ProjectionChart::DrawnColumns() const {
     return columns;
 }
 
-std::int32_t ProjectionChart::AmountIntervals() const {
-    // The chart cuts a value label short when the next one is closer than its height.
-    const qreal plotHeight =
-        chart()->plotArea().height() > 0 ? chart()->plotArea().height() : height() * 0.6;
-    return std::clamp<std::int32_t>(
-        static_cast<std::int32_t>(plotHeight / (2.5 * fontMetrics().height())), 1,
-        kMostAmountIntervals);
+ChartRoom ProjectionChart::Room() const {
+    // Worked out from the chart's size and the legend's rows alone, never from the plot the
+    // chart laid out last: the plot follows the labels, and the labels would follow it back.
+    const qreal label = QFontMetricsF(m_years != nullptr ? m_years->labelsFont() : font()).height();
+    ChartHeights heights;
+    heights.chart = chart()->rect().height();
+    heights.legend = m_legend->toPlainText().isEmpty() ? 0 : m_legend->boundingRect().height();
+    // The chart's edges and the legend's margins; half a label above the plot, and the years
+    // below it with their padding, take two and a half labels.
+    heights.axes = 3 * kEdge + 2.5 * label;
+    // The chart cuts a value label short unless its share of the plot holds it and its padding
+    // on both sides.
+    heights.labelSlot = label + 2 * kLabelPadding;
+    heights.spacing = 2.5 * fontMetrics().height();
+    return ShareChartHeight(heights);
 }
 
 void ProjectionChart::UpdateScales() {
@@ -405,7 +404,7 @@ void ProjectionChart::UpdateScales() {
         widen(amounts.first, amounts.second);
     }
     m_columns = std::max(ChartColumns(m_rowCount, m_ending), DrawnColumns());
-    m_intervals = AmountIntervals();
+    m_intervals = Room().intervals;
     m_scale = NiceValueScale(span.first, span.second, m_intervals);
     m_years->setRange(-0.5, m_columns - 0.5);
     m_amounts->setRange(m_scale.lowest, m_scale.highest);
@@ -518,10 +517,15 @@ void ProjectionChart::UpdateLegend() {
 void ProjectionChart::PlaceLegend() {
     const QRectF area = chart()->rect();
     m_legend->setTextWidth(std::max<qreal>(area.width() - 2 * kEdge, 1));
-    const qreal legendHeight =
-        m_legend->toPlainText().isEmpty() ? 0 : m_legend->boundingRect().height();
+    const ChartRoom room = Room();
+    m_legend->setVisible(room.legendShown);
+    const qreal legendHeight = !room.legendShown || m_legend->toPlainText().isEmpty()
+                                   ? 0
+                                   : m_legend->boundingRect().height();
     m_legend->setPos(area.left() + kEdge, area.bottom() - legendHeight - kEdge);
     chart()->setMargins(QMargins(kEdge, kEdge, kEdge, static_cast<int>(legendHeight + 2 * kEdge)));
+    if (m_rowCount > 0 && room.intervals != m_intervals)
+        UpdateScales();
 }
 
 void ProjectionChart::ApplyPalette() {

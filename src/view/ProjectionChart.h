@@ -5,6 +5,7 @@
 #include "model/ProjectionTable.h"
 #include "model/Risk.h"
 #include "print/ChartStyle.h"
+#include "report/ChartRoom.h"
 #include "report/ChartScale.h"
 
 #include <QChartView>
@@ -116,8 +117,9 @@ private:
     std::int32_t ChoosableRows() const;
     // Fits the years and amounts to the plan and the variant, and the vertical lines to them.
     void UpdateScales();
-    // The value axis's intervals that the plot's height has room for.
-    std::int32_t AmountIntervals() const;
+    // How the chart's height is shared: whether the legend keeps its rows, and the value
+    // axis's intervals that the plot has room for.
+    ChartRoom Room() const;
     // Labels as many years and amounts as the chart's size has room for.
     void UpdateAxisLabels();
     void UpdateLegend();
