@@ -13,11 +13,14 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStyle>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <string>
@@ -95,6 +98,37 @@ TEST_F(WindowRoomTest, NoPaneMnemonicTakesAMenuTitleOrACommandKey) {
         }
     }
     EXPECT_GE(mnemonics, 10) << "the panes' labels and buttons were found";
+}
+
+// Alt+E pressed with every pane open opens the Edit menu, whether the focus is in What If,
+// whose Expenses once took the letter, or in Risk, whose Seed did.
+TEST_F(WindowRoomTest, AltEOpensTheEditMenuWithTheFocusInAnyPane) {
+    ASSERT_TRUE(Start({CopyExample()}));
+    Action("ID_EDIT_CALCULATE").trigger();
+    for (const char* pane :
+         {"ID_VIEW_YEAR_DETAILS", "ID_VIEW_WHAT_IF", "ID_VIEW_RISK", "ID_VIEW_SCENARIOS"})
+        Action(pane).trigger();
+    Frame().show();
+    QApplication::setActiveWindow(&Frame());
+    QMenu& edit = Menu("menuEdit");
+    for (const char* pane : {"ID_VIEW_WHAT_IF", "ID_VIEW_RISK"}) {
+        // Asking for a pane that shares its place with others brings it to the front.
+        Action(pane).trigger();
+        QWidget& shown = std::string(pane) == "ID_VIEW_RISK"
+                             ? static_cast<QWidget&>(Frame().GetRisk())
+                             : static_cast<QWidget&>(Frame().GetWhatIf());
+        QSpinBox* control = shown.findChild<QSpinBox*>();
+        ASSERT_NE(control, nullptr) << pane;
+        control->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(control->hasFocus()) << pane;
+        QTest::keyClick(&Frame(), Qt::Key_E, Qt::AltModifier);
+        QApplication::processEvents();
+        EXPECT_TRUE(edit.isVisible()) << pane;
+        EXPECT_EQ(Frame().menuBar()->activeAction(), edit.menuAction()) << pane;
+        edit.close();
+        QApplication::processEvents();
+    }
 }
 
 // The help's table of keys lists every key of the command table, and no other.
