@@ -218,3 +218,37 @@ std::optional<Plan> PlanFromJsonText(const std::string& text) {
         return std::nullopt;
     return PlanFromJson(json);
 }
+
+bool EditPlanFromJsonText(Plan& plan, const std::string& general, EditedList list,
+                          std::size_t index, const std::string& item) {
+    Json json = Json::parse(general, nullptr, false);
+    if (!json.is_object())
+        return false;
+    json["incomes"] = Json::array();
+    json["expenses"] = Json::array();
+    std::optional<Plan> edited = PlanFromJson(json);
+    const std::size_t count =
+        list == EditedList::Incomes ? plan.incomes.size() : plan.expenses.size();
+    if (!edited || (list != EditedList::None && index >= count))
+        return false;
+    PlanReader read;
+    IncomeItem income;
+    ExpenseItem expense;
+    if (list != EditedList::None) {
+        const Json itemJson = Json::parse(item, nullptr, false);
+        if (list == EditedList::Incomes)
+            income = read.Income(itemJson);
+        else
+            read.Amounts(itemJson, expense);
+        if (!read.Ok())
+            return false;
+    }
+    edited->incomes = std::move(plan.incomes);
+    edited->expenses = std::move(plan.expenses);
+    if (list == EditedList::Incomes)
+        edited->incomes[index] = std::move(income);
+    else if (list == EditedList::Expenses)
+        edited->expenses[index] = std::move(expense);
+    plan = std::move(*edited);
+    return true;
+}

@@ -18,6 +18,15 @@ std::optional<Plan> PlanFromJson(const nlohmann::json& json);
 // The same from JSON text, empty for text that is not JSON.
 std::optional<Plan> PlanFromJsonText(const std::string& text);
 
+// The list whose item an edit replaces, if any.
+enum class EditedList { None, Incomes, Expenses };
+// Edits the plan: its general data from the JSON text of a plan without its lists and, unless
+// the list is None, the list's item at index from the item's JSON text. A page that changed
+// one field sends this rather than the whole plan. False, the plan as it was, for text that
+// is not such an edit or an index past the list's end.
+bool EditPlanFromJsonText(Plan& plan, const std::string& general, EditedList list,
+                          std::size_t index, const std::string& item);
+
 // A rate as the bits of its float and back. By memcpy: the browser edition's standard library
 // has no std::bit_cast.
 std::uint32_t RateBits(float rate);

@@ -169,6 +169,14 @@ bool SetPlan(const std::string& plan) {
     return true;
 }
 
+// The current plan edited, as EditPlanFromJsonText edits it; the list 0 for none, 1 for the
+// incomes, 2 for the expenses.
+bool EditPlan(const std::string& general, int list, std::uint32_t index, const std::string& item) {
+    if (list < 0 || list > 2)
+        return false;
+    return EditPlanFromJsonText(CurrentPlan(), general, static_cast<EditedList>(list), index, item);
+}
+
 // The current plan projected with every year's breakdown, laid out as orbelan-cli explain
 // --json lays it out.
 std::string BreakdownJson() {
@@ -492,6 +500,12 @@ std::string PlanChecks(const std::string& plan) {
     return Text(read ? PlanChecksJson(CheckPlan(*read)) : Json(nullptr));
 }
 
+// The same of the current plan, which a worker that holds it checks without being handed it
+// again.
+std::string CurrentPlanChecks() {
+    return Text(PlanChecksJson(CheckPlan(CurrentPlan())));
+}
+
 // The sentence that What If and Risk give instead of answers for a plan with no first year:
 // null when it has one, and the file format error for text that is not a plan.
 std::string NoFirstYear(const std::string& plan) {
@@ -499,6 +513,11 @@ std::string NoFirstYear(const std::string& plan) {
     if (!read)
         return Text(kFileFormatError);
     const std::optional<PlanProblem> problem = NoFirstYearProblem(*read);
+    return Text(problem ? Json(problem->sentence) : Json(nullptr));
+}
+
+std::string CurrentNoFirstYear() {
+    const std::optional<PlanProblem> problem = NoFirstYearProblem(CurrentPlan());
     return Text(problem ? Json(problem->sentence) : Json(nullptr));
 }
 
@@ -530,6 +549,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("withRetirementDate", &RetirementDate);
     emscripten::function("insertItem", &InsertItem);
     emscripten::function("setPlan", &SetPlan);
+    emscripten::function("editPlan", &EditPlan);
     emscripten::function("calculate", &CalculateRows);
     emscripten::function("projectionCsv", &ProjectionCsv);
     emscripten::function("breakdownJson", &BreakdownJson);
@@ -552,6 +572,8 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("saveChangesQuestion", &SaveChanges);
     emscripten::function("planChecks", &PlanChecks);
     emscripten::function("noFirstYear", &NoFirstYear);
+    emscripten::function("currentPlanChecks", &CurrentPlanChecks);
+    emscripten::function("currentNoFirstYear", &CurrentNoFirstYear);
     emscripten::function("defaultAnswers", &DefaultAnswers);
     emscripten::function("planFromQuestions", &PlanFromQuestions);
     emscripten::function("displayName", &DisplayNameOf);

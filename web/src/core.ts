@@ -1,7 +1,7 @@
 // The C++ core, compiled to WebAssembly (src/wasm/WebCore.cpp), and the shapes it speaks in.
-import { planText } from './planText';
+import { type PlanEdit, planText } from './planText';
 
-export { planFromText, type PlanInText, planInText, planText } from './planText';
+export { planEdit, type PlanEdit, planFromText, type PlanInText, planInText, planText } from './planText';
 
 export type PlanDate = [number, number, number] | null;
 
@@ -295,6 +295,7 @@ interface Module {
     withRetirementDate(plan: string): string;
     insertItem(plan: string, income: boolean, index: number): string;
     setPlan(plan: string): boolean;
+    editPlan(general: string, list: number, index: number, item: string): boolean;
     calculate(): string;
     whatIf(expensesPercent: number, returnPoints: number): string;
     sustain(age: number, returnPoints: number): string;
@@ -324,6 +325,8 @@ interface Module {
     saveChangesQuestion(name: string): string;
     planChecks(plan: string): string;
     noFirstYear(plan: string): string;
+    currentPlanChecks(): string;
+    currentNoFirstYear(): string;
     defaultAnswers(currentYear: number): string;
     planFromQuestions(answers: string, currentYear: number): string;
     displayName(stored: string): string;
@@ -400,6 +403,10 @@ export class Core {
     // The plan that the answers below are about, as an object or as its JSON text.
     usePlan(plan: Plan | string): void {
         if (!this.module.setPlan(typeof plan === 'string' ? plan : planText(plan))) readPlan(null);
+    }
+    // The plan in use edited, rather than read again whole.
+    editPlan(edit: PlanEdit): void {
+        if (!this.module.editPlan(edit.general, edit.list, edit.index, edit.item)) readPlan(null);
     }
     calculate(plan: Plan | string): Projection {
         this.usePlan(plan);
@@ -491,6 +498,13 @@ export class Core {
     }
     noFirstYear(plan: Plan | string): string | null {
         return JSON.parse(this.module.noFirstYear(typeof plan === 'string' ? plan : planText(plan)));
+    }
+    // The same of the plan in use.
+    currentPlanChecks(): PlanProblem[] {
+        return JSON.parse(this.module.currentPlanChecks());
+    }
+    currentNoFirstYear(): string | null {
+        return JSON.parse(this.module.currentNoFirstYear());
     }
     defaultAnswers(currentYear: number): PlanAnswers {
         return JSON.parse(this.module.defaultAnswers(currentYear));

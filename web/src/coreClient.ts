@@ -5,8 +5,8 @@
 // shown is always the latest and a slow answer never holds up a quick one. A request that
 // gets no answer, overtaken or cancelled, resolves to undefined. Cancel ends every worker.
 import {
-    type Plan, type PlanInText, type PlanProblem, planFromText, planText, type Projection, type RiskPath, type RiskSettings,
-    type SensitivityGrid, type Sustainable, type Variant,
+    type Plan, planEdit, type PlanInText, type PlanProblem, planFromText, planText, type Projection, type RiskPath,
+    type RiskSettings, type SensitivityGrid, type Sustainable, type Variant,
 } from './core';
 import type { AmountStyle, CoreRequest, Opened } from './coreWorker';
 import type { PackedLines } from './packedLines';
@@ -14,8 +14,8 @@ import type { PackedLines } from './packedLines';
 interface Job {
     line: string;
     request: CoreRequest;
-    // The plan a calculation leaves in its worker; for a file opened, what stands for its plan
-    // until the page has made it.
+    // The plan a calculation or a check leaves in its worker; for a file opened, what stands
+    // for its plan until the page has made it.
     plan?: Plan;
     opening?: object;
     resolve(result: unknown): void;
@@ -116,12 +116,12 @@ export class CoreClient {
     }
 
     planChecks(plan: Plan): Promise<PlanProblem[] | undefined> {
-        return this.ask('planChecks', { kind: 'planChecks', plan: planText(plan) });
+        return this.ask('planChecks', { kind: 'planChecks' }, { plan });
     }
     // What What If and Risk say instead of answers for a plan with no first year; null when it
     // has one.
     noFirstYear(plan: Plan): Promise<string | null | undefined> {
-        return this.ask('noFirstYear', { kind: 'noFirstYear', plan: planText(plan) });
+        return this.ask('noFirstYear', { kind: 'noFirstYear' }, { plan });
     }
 
     // Ends every request.
@@ -203,8 +203,13 @@ export class CoreClient {
         }
         if (job.opening) lane.planSent = job.opening;
         if (job.plan) {
-            // A plan the worker holds already, opened or calculated there, is not sent again.
-            if (lane.planSent !== job.plan) job.request = { kind: 'calculate', plan: planText(job.plan) };
+            // A plan the worker holds already, opened or calculated there, is not sent again,
+            // nor is one that an edit made of it: the edit goes instead.
+            const held = lane.planSent && 'incomes' in lane.planSent ? (lane.planSent as Plan) : null;
+            const edit = held && held !== job.plan ? planEdit(job.plan, held) : null;
+            const request = job.request as CoreRequest & { kind: 'calculate' | 'planChecks' | 'noFirstYear' };
+            if (edit) job.request = { ...request, edit };
+            else if (held !== job.plan) job.request = { ...request, plan: planText(job.plan) };
             lane.planSent = job.plan;
         }
         worker.onmessage = (event: MessageEvent<{ result: unknown }>) => {

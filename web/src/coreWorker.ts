@@ -1,7 +1,9 @@
 // The core's answers about a plan, worked out in a worker so that the page never waits on
 // them: opening a file, the projection, What If, sustainable spending, the grid, a risk path,
 // Year Details, the saved bytes and the plan's checks. Requests are answered one at a time, in order.
-import { Core, type ExplanationText, isPlan, type LineMoney, type PlanInText, planInText, type RiskSettings } from './core';
+import {
+    Core, type ExplanationText, isPlan, type LineMoney, type PlanEdit, type PlanInText, planInText, type RiskSettings,
+} from './core';
 import { packLines } from './packedLines';
 
 // How Year Details shows the amounts of its year: projected, or in today's money.
@@ -15,16 +17,18 @@ export type CoreRequest =
     // A plan's JSON text kept in the browser's storage, checked and answered as a file opened.
     | { kind: 'restore'; plan: string }
     | { kind: 'bytes'; plan: string }
-    // Without a plan, the plan the worker holds: the one it opened or last calculated.
-    | { kind: 'calculate'; plan?: string }
+    // Without a plan, the plan the worker holds: the one it opened or last calculated, or that
+    // one edited.
+    | { kind: 'calculate'; plan?: string; edit?: PlanEdit }
     | { kind: 'whatIf'; expenses: number; returns: number }
     | { kind: 'sustain'; age: number; returns: number }
     | { kind: 'sensitivity'; age: number }
     | { kind: 'riskPath'; settings: RiskSettings; path: number }
     | { kind: 'yearLines'; year: number; style: AmountStyle }
     | { kind: 'explainPathYear'; settings: RiskSettings; path: number; year: number; name: string; style: AmountStyle }
-    | { kind: 'planChecks'; plan: string }
-    | { kind: 'noFirstYear'; plan: string };
+    // Of the plan the worker holds, as a calculation takes it.
+    | { kind: 'planChecks'; plan?: string; edit?: PlanEdit }
+    | { kind: 'noFirstYear'; plan?: string; edit?: PlanEdit };
 
 declare function importScripts(...urls: string[]): void;
 const scope = self as unknown as {
@@ -54,6 +58,12 @@ function restored(text: string): Opened {
     }
 }
 
+// The plan a request brings, whole or as an edit of the plan held.
+function hold(core: Core, request: { plan?: string; edit?: PlanEdit }): void {
+    if (request.plan !== undefined) core.usePlan(request.plan);
+    if (request.edit !== undefined) core.editPlan(request.edit);
+}
+
 function answer(core: Core, request: CoreRequest): unknown {
     switch (request.kind) {
         case 'use':
@@ -66,7 +76,7 @@ function answer(core: Core, request: CoreRequest): unknown {
         case 'bytes':
             return core.bytes(request.plan);
         case 'calculate':
-            if (request.plan !== undefined) core.usePlan(request.plan);
+            hold(core, request);
             return core.project();
         case 'whatIf':
             return core.whatIf(request.expenses, request.returns);
@@ -81,9 +91,11 @@ function answer(core: Core, request: CoreRequest): unknown {
             return lines && packLines(lines);
         }
         case 'planChecks':
-            return core.planChecks(request.plan);
+            hold(core, request);
+            return core.currentPlanChecks();
         case 'noFirstYear':
-            return core.noFirstYear(request.plan);
+            hold(core, request);
+            return core.currentNoFirstYear();
         case 'explainPathYear': {
             const { settings, path, year, name, style } = request;
             const explained = core.explainPathYear(settings, path, year, name, style, pageText);

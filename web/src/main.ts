@@ -132,6 +132,7 @@ async function start(): Promise<void> {
     };
     const showTab = setUpTabs((name) => {
         if (charted[name]) charted[name].append(projection.chartBox);
+        details.setActive(name === 'details');
         whatIf.setActive(name === 'whatif');
         risk.setActive(name === 'risk');
         scenarios.setActive(name === 'scenarios');

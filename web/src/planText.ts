@@ -75,24 +75,59 @@ export async function planFromText(sent: PlanInText): Promise<Plan> {
     return plan;
 }
 
-// The text of a plan that has the items of the one before, but for at most one, with the
-// same number in each list; null for any other plan.
-function edited(plan: Plan, before: Plan, known: PlanInText): PlanInText | null {
+type List = 'incomes' | 'expenses';
+// How a plan differs from the one before: at most one item, the same number in each list;
+// the general data may differ too.
+interface Difference {
+    general: string;
+    changed: { list: List; index: number } | null;
+}
+
+function difference(plan: Plan, before: Plan): Difference | null {
     if (plan.incomes.length !== before.incomes.length || plan.expenses.length !== before.expenses.length) return null;
-    let changed: { list: 'incomes' | 'expenses'; index: number } | null = null;
-    for (const list of ['incomes', 'expenses'] as const)
-        for (let i = 0; i < plan[list].length; ++i) {
-            if (plan[list][i] === before[list][i]) continue;
+    let changed: Difference['changed'] = null;
+    for (const list of ['incomes', 'expenses'] as const) {
+        const [now, then] = [plan[list], before[list]];
+        // An edit of the general data or of the other list keeps the list itself.
+        if (now === then) continue;
+        for (let i = 0; i < now.length; ++i) {
+            if (now[i] === then[i]) continue;
             if (changed) return null;
             changed = { list, index: i };
         }
+    }
     const { incomes, expenses, ...general } = plan;
-    const generalText = JSON.stringify(general);
+    return { general: JSON.stringify(general), changed };
+}
+
+// An edit as the core takes it (Core.editPlan): the general data's text and the list (0 none,
+// 1 the incomes, 2 the expenses) and index of the item changed, with its text.
+export interface PlanEdit {
+    general: string;
+    list: number;
+    index: number;
+    item: string;
+}
+
+// The edit that makes the plan of the one before, if it changed at most one item.
+export function planEdit(plan: Plan, before: Plan): PlanEdit | null {
+    const found = difference(plan, before);
+    if (!found) return null;
+    const { general, changed } = found;
+    if (!changed) return { general, list: 0, index: 0, item: '' };
+    return { general, list: changed.list === 'incomes' ? 1 : 2, index: changed.index, item: textOf(plan[changed.list][changed.index]) };
+}
+
+// The text of a plan that differs from the one before as difference() allows; null for any other.
+function edited(plan: Plan, before: Plan, known: PlanInText): PlanInText | null {
+    const found = difference(plan, before);
+    if (!found) return null;
+    const { general: generalText, changed } = found;
     const headBefore = known.general.length - 1 + kIncomesStart.length;
     const head = generalText.slice(0, -1) + kIncomesStart;
     const bounds = { incomes: known.incomes.slice(), expenses: known.expenses.slice() };
     // Moves the bounds from the entry given of the list on, and all of the lists after it.
-    const shift = (list: 'incomes' | 'expenses', from: number, by: number) => {
+    const shift = (list: List, from: number, by: number) => {
         if (by === 0) return;
         for (const each of list === 'incomes' ? (['incomes', 'expenses'] as const) : (['expenses'] as const))
             for (let i = each === list ? from : 0; i < bounds[each].length; ++i) bounds[each][i] += by;

@@ -26,6 +26,10 @@ export class YearDetails {
     private path: ShownPath | null = null;
     // Counts the fills asked for, so that only the latest shows.
     private asked = 0;
+    // The lines of a plan of many items take the worker seconds, so they are worked out once
+    // the view is seen; stale until then.
+    private active = false;
+    private stale = false;
 
     constructor(
         private readonly client: CoreClient,
@@ -82,6 +86,11 @@ export class YearDetails {
         this.listYears();
     }
 
+    setActive(active: boolean): void {
+        this.active = active;
+        if (active && this.stale) void this.fill();
+    }
+
     // A year of the plan's own projection.
     choose(year: number): void {
         this.source.value = 'plan';
@@ -111,6 +120,8 @@ export class YearDetails {
         const style = { todaysMoney: this.display.todaysMoney, inflation: this.display.inflation, currentYear: this.display.currentYear };
         const shown = (amount: number) => amount.toLocaleString();
         const asked = ++this.asked;
+        this.stale = !this.active;
+        if (this.stale) return;
         let lines: PackedLines | null = null;
         this.table.setAttribute('aria-busy', 'true');
         if (this.source.value === 'path' && this.path) {

@@ -1,12 +1,13 @@
 // The browser edition's core against the native orbelan-cli on the same random plan files:
 // the same table, the same breakdown JSON, the same what-if answers, the same risk runs and
-// paths and the same saved bytes, to the unit. Usage: node core-vs-cli.mjs MODULE_DIR ORBELAN_CLI [PLANS]
+// paths and the same saved bytes, to the unit; an edit of the plan in use as the whole plan. Usage: node core-vs-cli.mjs MODULE_DIR ORBELAN_CLI [PLANS]
 import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
 import { loadCore } from './load-core.mjs';
+import { manyItemsPlan } from './many-items.mjs';
 import { randomPlan, seededRandom } from './random-plans.mjs';
 
 const [moduleDir, cli, planCount = '2000'] = process.argv.slice(2);
@@ -168,6 +169,32 @@ for (const [amount, year, shown] of todaysMoneyCases)
 // Names as written: UTF-8 as it is, anything else as Windows-1252.
 for (const [stored, shown] of [['Caf\xc3\xa9', 'Café'], ['Caf\xe9 fund', 'Café fund'], ['\x80\x9f', '€Ÿ'], ['', '']])
     if (core.displayName(stored) !== shown) failures.push(`the name ${JSON.stringify(stored)} shows as ${core.displayName(stored)}`);
+
+// An edit of the plan in use gives the projection of the plan edited whole; an edit the core
+// cannot take leaves the plan as it was.
+{
+    const base = manyItemsPlan(core, 10);
+    const projected = (plan) => (core.setPlan(JSON.stringify(plan)), core.calculate());
+    const generalOf = ({ incomes, expenses, ...general }) => JSON.stringify(general);
+    const income = { ...base.incomes[1], annualAmount: 90000 };
+    const expense = { ...base.expenses[2], annualAmount: 70000 };
+    const cases = [
+        ['the general data', { ...base, retirementAge: 50, retirementDate: [2020, 6, 1] }, 0, 0, ''],
+        ['the second income', { ...base, incomes: base.incomes.with(1, income) }, 1, 1, JSON.stringify(income)],
+        ['the third expense', { ...base, expenses: base.expenses.with(2, expense) }, 2, 2, JSON.stringify(expense)],
+        ['an expense past the end', null, 2, 3, JSON.stringify(expense)],
+        ['an income that is not one', null, 1, 0, JSON.stringify({ ...income, taxable: 'yes' })],
+        ['a list that is none', null, 3, 0, JSON.stringify(income)],
+    ];
+    for (const [what, edited, list, index, item] of cases) {
+        const expected = projected(edited ?? base);
+        core.setPlan(JSON.stringify(base));
+        const taken = core.editPlan(generalOf(edited ?? base), list, index, item);
+        if (taken !== (edited !== null) || core.calculate() !== expected) failures.push(`an edit of ${what} is ${taken ? 'taken' : 'refused'} and projects otherwise`);
+    }
+    core.setPlan(JSON.stringify(base));
+    if (core.editPlan('{"birthDate":', 0, 0, '') || core.calculate() !== projected(base)) failures.push('an edit whose general data is not JSON changes the plan');
+}
 
 const started = Date.now();
 const count = Number(planCount);
