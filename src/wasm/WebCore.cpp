@@ -120,15 +120,23 @@ std::string OpenPlan(const std::string& bytes) {
 }
 
 // null for text that is not a plan, as for the functions below that take one.
-emscripten::val PlanBytes(const std::string& plan) {
-    const std::optional<Plan> read = PlanFromJsonText(plan);
-    if (!read)
-        return emscripten::val::null();
-    const std::string bytes = PlanFileBytes(*read);
+emscripten::val BytesOf(const Plan& plan) {
+    const std::string bytes = PlanFileBytes(plan);
     const auto view = emscripten::typed_memory_view(
         bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()));
     // A copy: the view's memory goes with the string.
     return emscripten::val::global("Uint8Array").new_(view);
+}
+
+emscripten::val PlanBytes(const std::string& plan) {
+    const std::optional<Plan> read = PlanFromJsonText(plan);
+    return read ? BytesOf(*read) : emscripten::val::null();
+}
+
+// The same of the current plan, which a worker that holds it saves without being handed it
+// again.
+emscripten::val CurrentPlanBytes() {
+    return BytesOf(CurrentPlan());
 }
 
 std::string NewPlan() {
@@ -550,6 +558,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("insertItem", &InsertItem);
     emscripten::function("setPlan", &SetPlan);
     emscripten::function("editPlan", &EditPlan);
+    emscripten::function("currentPlanBytes", &CurrentPlanBytes);
     emscripten::function("calculate", &CalculateRows);
     emscripten::function("projectionCsv", &ProjectionCsv);
     emscripten::function("breakdownJson", &BreakdownJson);

@@ -326,6 +326,7 @@ interface Module {
     planChecks(plan: string): string;
     noFirstYear(plan: string): string;
     currentPlanChecks(): string;
+    currentPlanBytes(): Uint8Array<ArrayBuffer>;
     currentNoFirstYear(): string;
     defaultAnswers(currentYear: number): string;
     planFromQuestions(answers: string, currentYear: number): string;
@@ -500,6 +501,9 @@ export class Core {
         return JSON.parse(this.module.noFirstYear(typeof plan === 'string' ? plan : planText(plan)));
     }
     // The same of the plan in use.
+    currentBytes(): Uint8Array<ArrayBuffer> {
+        return this.module.currentPlanBytes();
+    }
     currentPlanChecks(): PlanProblem[] {
         return JSON.parse(this.module.currentPlanChecks());
     }

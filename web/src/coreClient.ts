@@ -5,7 +5,7 @@
 // shown is always the latest and a slow answer never holds up a quick one. A request that
 // gets no answer, overtaken or cancelled, resolves to undefined. Cancel ends every worker.
 import {
-    type Plan, planEdit, type PlanInText, type PlanProblem, planFromText, planText, type Projection, type RiskPath,
+    type Plan, type PlanEdit, planEdit, type PlanInText, type PlanProblem, planFromText, planText, type Projection, type RiskPath,
     type RiskSettings, type SensitivityGrid, type Sustainable, type Variant,
 } from './core';
 import type { AmountStyle, CoreRequest, Opened } from './coreWorker';
@@ -83,7 +83,7 @@ export class CoreClient {
         return opened.text ? planFromText(opened as PlanInText) : null;
     }
     bytes(plan: Plan): Promise<Uint8Array<ArrayBuffer> | undefined> {
-        return this.ask('bytes', { kind: 'bytes', plan: planText(plan) });
+        return this.ask('bytes', { kind: 'bytes' }, { plan });
     }
     async calculate(plan: Plan): Promise<Projection | undefined> {
         const projection = await this.ask<Projection>('calculate', { kind: 'calculate' }, { plan });
@@ -149,6 +149,14 @@ export class CoreClient {
         }
     }
 
+    // The plan as a worker is sent it: the edit that makes it of the plan the worker holds,
+    // if one does, else whole.
+    private sent(plan: Plan, lane: Lane): { plan: string } | { edit: PlanEdit } {
+        const held = lane.planSent && 'incomes' in lane.planSent ? (lane.planSent as Plan) : null;
+        const edit = held && planEdit(plan, held);
+        return edit ? { edit } : { plan: planText(plan) };
+    }
+
     private lane(line: string): Lane {
         const name = kLanes[line];
         let lane = this.lanes.get(name);
@@ -196,20 +204,16 @@ export class CoreClient {
         }
         const worker = (lane.worker ??= new Worker('coreWorker.js'));
         if (needsPlan) {
-            worker.postMessage({ kind: 'use', plan: planText(this.plan!) } satisfies CoreRequest);
+            worker.postMessage({ kind: 'use', ...this.sent(this.plan!, lane) } satisfies CoreRequest);
             lane.planSent = this.plan;
             this.planPosted = true;
             window.setTimeout(() => (this.planPosted = false), 0);
         }
         if (job.opening) lane.planSent = job.opening;
         if (job.plan) {
-            // A plan the worker holds already, opened or calculated there, is not sent again,
-            // nor is one that an edit made of it: the edit goes instead.
-            const held = lane.planSent && 'incomes' in lane.planSent ? (lane.planSent as Plan) : null;
-            const edit = held && held !== job.plan ? planEdit(job.plan, held) : null;
-            const request = job.request as CoreRequest & { kind: 'calculate' | 'planChecks' | 'noFirstYear' };
-            if (edit) job.request = { ...request, edit };
-            else if (held !== job.plan) job.request = { ...request, plan: planText(job.plan) };
+            // A plan the worker holds already, opened or calculated there, is not sent again.
+            const request = job.request as CoreRequest & { kind: 'calculate' | 'bytes' | 'planChecks' | 'noFirstYear' };
+            if (lane.planSent !== job.plan) job.request = { ...request, ...this.sent(job.plan, lane) };
             lane.planSent = job.plan;
         }
         worker.onmessage = (event: MessageEvent<{ result: unknown }>) => {

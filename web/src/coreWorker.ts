@@ -12,11 +12,12 @@ export type AmountStyle = LineMoney;
 // Plans travel as their JSON text (planText), and an opened plan comes back as such.
 export type CoreRequest =
     // The plan the answers below are about, sent again to a new worker; not answered.
-    | { kind: 'use'; plan: string }
+    | { kind: 'use'; plan?: string; edit?: PlanEdit }
     | { kind: 'open'; bytes: Uint8Array }
     // A plan's JSON text kept in the browser's storage, checked and answered as a file opened.
     | { kind: 'restore'; plan: string }
-    | { kind: 'bytes'; plan: string }
+    // Of the plan the worker holds, as a calculation takes it.
+    | { kind: 'bytes'; plan?: string; edit?: PlanEdit }
     // Without a plan, the plan the worker holds: the one it opened or last calculated, or that
     // one edited.
     | { kind: 'calculate'; plan?: string; edit?: PlanEdit }
@@ -67,14 +68,15 @@ function hold(core: Core, request: { plan?: string; edit?: PlanEdit }): void {
 function answer(core: Core, request: CoreRequest): unknown {
     switch (request.kind) {
         case 'use':
-            core.usePlan(request.plan);
+            hold(core, request);
             return undefined;
         case 'open':
             return opened(core, request.bytes);
         case 'restore':
             return restored(request.plan);
         case 'bytes':
-            return core.bytes(request.plan);
+            hold(core, request);
+            return core.currentBytes();
         case 'calculate':
             hold(core, request);
             return core.project();
