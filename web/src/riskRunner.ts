@@ -3,6 +3,9 @@
 import { type Plan, planText, type RiskSettings, type RiskSummary, type ScenarioAnswer } from './core';
 import type { RiskReply, RiskRequest } from './riskWorker';
 
+// A quarter of a million characters: about a millisecond to copy.
+const kPieceChars = 1 << 18;
+
 export class RiskRunner {
     private worker: Worker | null = null;
     private ending: (() => void) | null = null;
@@ -10,7 +13,7 @@ export class RiskRunner {
     // The summary, or null when the run was cancelled. Each run is measured as
     // "orbelan-risk" in the page's performance timeline.
     run(plan: Plan, settings: RiskSettings, progress: (done: number) => void): Promise<RiskSummary | null> {
-        return this.post({ kind: 'risk', plan: planText(plan), settings }, progress, 'orbelan-risk');
+        return this.post(plan, { kind: 'risk', settings }, progress, 'orbelan-risk');
     }
 
     // The plan beside the others (their JSON texts), named by the files, the plan's first;
@@ -18,7 +21,7 @@ export class RiskRunner {
     compare(
         plan: Plan, others: string[], files: string[], settings: RiskSettings, progress: (thousandths: number) => void,
     ): Promise<ScenarioAnswer | null> {
-        return this.post({ kind: 'compare', plan: planText(plan), others, files, settings }, progress, 'orbelan-compare');
+        return this.post(plan, { kind: 'compare', others, files, settings }, progress, 'orbelan-compare');
     }
 
     // Ends the run under way, if any; the next run starts a fresh worker.
@@ -31,7 +34,20 @@ export class RiskRunner {
         ending();
     }
 
-    private post<Answer>(request: RiskRequest, progress: (done: number) => void, measure: string): Promise<Answer | null> {
+    // The plan's text a piece a task, so that copying a plan of many items into the worker
+    // never holds the page long; false when the worker was ended meanwhile.
+    private async sendPlan(worker: Worker, text: string): Promise<boolean> {
+        for (let at = 0; at < text.length; at += kPieceChars) {
+            if (at > 0) await new Promise((resolve) => setTimeout(resolve, 0));
+            if (this.worker !== worker) return false;
+            worker.postMessage({ kind: 'piece', text: text.slice(at, at + kPieceChars) } satisfies RiskRequest);
+        }
+        return true;
+    }
+
+    private post<Answer>(
+        plan: Plan, request: RiskRequest & { settings: RiskSettings }, progress: (done: number) => void, measure: string,
+    ): Promise<Answer | null> {
         this.cancel();
         const worker = (this.worker ??= new Worker('riskWorker.js'));
         const started = performance.now();
@@ -52,7 +68,7 @@ export class RiskRunner {
                 this.worker = null;
                 reject(new Error(event.message));
             };
-            worker.postMessage(request);
+            void this.sendPlan(worker, planText(plan)).then((sent) => sent && worker.postMessage(request));
         });
     }
 }

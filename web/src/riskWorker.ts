@@ -6,10 +6,12 @@ import { Core, type RiskSettings, type RiskSummary, type ScenarioAnswer } from '
 import { pageNumbers } from './numberWords';
 
 export type RiskRequest =
-    // The plan as its JSON text (planText).
-    | { kind: 'risk'; plan: string; settings: RiskSettings }
+    // A piece of the plan's JSON text (planText): a plan of many items comes in pieces, the
+    // request after its last.
+    | { kind: 'piece'; text: string }
+    | { kind: 'risk'; settings: RiskSettings }
     // The plan beside the others, named by their files, the plan's first.
-    | { kind: 'compare'; plan: string; others: string[]; files: string[]; settings: RiskSettings };
+    | { kind: 'compare'; others: string[]; files: string[]; settings: RiskSettings };
 
 export type RiskReply = { done: number } | { answer: RiskSummary | ScenarioAnswer };
 
@@ -21,10 +23,17 @@ const scope = self as unknown as {
 
 importScripts('orbelan.js');
 const core = Core.load();
+let pieces: string[] = [];
 scope.onmessage = async (event) => {
-    const loaded = await core;
     const request = event.data;
-    loaded.usePlan(request.plan);
+    if (request.kind === 'piece') {
+        pieces.push(request.text);
+        return;
+    }
+    const plan = pieces.join('');
+    pieces = [];
+    const loaded = await core;
+    loaded.usePlan(plan);
     const done = (count: number) => scope.postMessage({ done: count });
     const answer =
         request.kind === 'risk'

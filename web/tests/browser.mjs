@@ -2,11 +2,13 @@
 // file input and calculated gives orbelan-cli's table; a plan typed in by keyboard alone
 // saves to the desktop's bytes; damaged and foreign files give the desktop's messages; no
 // request leaves the page's origin; axe-core finds no violation in any view; the risk view
-// says what orbelan-cli risk says, draws its band and paths, and stops at Cancel; the chart
-// marks its years in the desktop's words; today's money converts the chart and Year Details
-// by the core and is kept; no edit is lost (edits.mjs); a plan of many items leaves the page
-// answering (budget.mjs); every view fits a phone and the dark theme (screens.mjs); scenarios
-// compare as orbelan-cli compare does (scenarios.mjs); a plan's text follows its edits (plan-text.mjs). Prints the timings it measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+// says what orbelan-cli risk says, also of a plan sent to its worker in pieces, draws its band
+// and paths, and stops at Cancel; the chart marks its years in the desktop's words; today's
+// money converts the chart and Year Details by the core and is kept; no edit is lost
+// (edits.mjs); a plan of many items leaves the page answering (budget.mjs); every view fits a
+// phone and the dark theme (screens.mjs); scenarios compare as orbelan-cli compare does
+// (scenarios.mjs); a plan's text follows its edits (plan-text.mjs). Prints the timings it
+// measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import { existsSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';
@@ -332,6 +334,27 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     ]);
     expect(said === 'Cancelled. Change an input to run it again.' && !running && !chart.includes('percentile'),
         `after Cancel the risk view says "${said}"${running ? ', still running' : ''}`);
+    await page.close();
+}
+
+// A plan whose text goes to the risk worker in several pieces: 100 items named by 9,000
+// characters each. The risk view says what orbelan-cli risk says.
+{
+    const { page } = await openPage();
+    const core = await loadCore(siteDir);
+    const plan = manyItemsPlan(core, 100);
+    for (const item of [...plan.incomes, ...plan.expenses]) item.name += ` ${'x'.repeat(9000)}`;
+    const file = join(work, 'long-names.Orbe');
+    writeFileSync(file, core.planBytes(JSON.stringify(plan)));
+    await (await page.$('#open')).uploadFile(file);
+    await page.waitForFunction(() => document.title.startsWith('long-names.Orbe'));
+    await page.click('#calculate');
+    await page.waitForSelector('#projection tbody tr');
+    await page.click('#tab-risk');
+    await page.waitForFunction(() => document.getElementById('risk-answer').textContent.includes(' paths: '), { timeout: 120000 });
+    const said = await page.$eval('#risk-answer', (e) => e.textContent);
+    const chance = (await cliOutput('risk', file)).stdout.split('\n')[0];
+    expect(said === chance, `with a plan sent in pieces the risk view says "${said}", orbelan-cli "${chance}"`);
     await page.close();
 }
 
