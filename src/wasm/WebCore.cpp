@@ -21,6 +21,7 @@
 #include "report/RiskText.h"
 #include "report/ScenarioText.h"
 #include "report/TodaysMoneyTable.h"
+#include "report/UntilAgeCheck.h"
 #include "report/WhatIfText.h"
 #include "report/WorkingText.h"
 #include "report/YearDetailsText.h"
@@ -265,6 +266,9 @@ std::string WhatIf(std::int32_t expensesPercent, std::int32_t returnPoints) {
 
 // With the plan's returns moved, as the What If view asks.
 std::string Sustain(std::int32_t age, std::int32_t returnPoints) {
+    if (const std::optional<std::string> problem = UntilAgeProblem(CurrentPlan(), age))
+        return Text(
+            {{"status", "ageProblem"}, {"percent", 0}, {"limitYear", 0}, {"sentence", *problem}});
     const SustainableSpending answer =
         FindSustainableSpending(ReturnsMovedBy(CurrentPlan(), returnPoints), age);
     const char* status = "found";

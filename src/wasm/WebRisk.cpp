@@ -5,6 +5,7 @@
 #include "report/ProjectionJson.h"
 #include "report/RiskJson.h"
 #include "report/RiskText.h"
+#include "report/UntilAgeCheck.h"
 #include "wasm/ExplanationJson.h"
 
 #include <nlohmann/json.hpp>
@@ -34,6 +35,8 @@ std::optional<RiskSettings> RiskSettingsFrom(std::int32_t paths, std::int32_t sp
 
 std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
                         const RiskProgress& progress, const NumberWords& numbers) {
+    if (const std::optional<std::string> problem = UntilAgeProblem(plan, settings.untilAge))
+        return Json{{"status", "ageProblem"}, {"answer", *problem}}.dump(-1, ' ', true);
     const RiskSummary summary = RunRisk(plan, settings, {}, progress, 1);
     const std::string answer = RiskAnswer(summary, numbers);
     switch (summary.status) {

@@ -1,6 +1,7 @@
 #include "wasm/WebScenarios.h"
 
 #include "report/ScenarioText.h"
+#include "report/UntilAgeCheck.h"
 
 #include <nlohmann/json.hpp>
 
@@ -21,8 +22,10 @@ std::string Text(const Json& json) {
 
 std::string ScenarioRunJson(std::span<const Plan> plans, std::span<const std::string> files,
                             const RiskSettings& settings, const ScenarioProgress& progress) {
-    const ScenarioComparison comparison = CompareScenarios(plans, settings, {}, progress, 1);
     const std::vector<std::string> names = ScenarioNames(files);
+    if (const std::optional<std::string> problem = UntilAgeProblem(plans, names, settings.untilAge))
+        return Text({{"status", "problem"}, {"sentence", *problem}});
+    const ScenarioComparison comparison = CompareScenarios(plans, settings, {}, progress, 1);
     if (comparison.status != ScenarioStatus::Done)
         return Text(
             {{"status", "problem"}, {"sentence", ScenarioProblemSentence(comparison, names)}});

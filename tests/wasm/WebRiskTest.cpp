@@ -68,6 +68,11 @@ TEST(WebRiskTest, RunWithItsRoundedShareAndPaths) {
     // The pane's sentence, with the numbers as the page writes them.
     EXPECT_EQ(lasts["answer"], "The money lasts to age 55 in #3 of #3 paths: t1000\u00a0%");
 
+    EXPECT_EQ(Json::parse(RiskRunJson(DrawdownPlan(), Settings(3, 0, 49), {}, kPageNumbers)),
+              (Json{{"status", "ageProblem"},
+                    {"answer", "Age 49 comes before the projection's first year, 2000, at age 50: "
+                               "choose an age from 50 on."}}));
+
     Plan noAge = DrawdownPlan();
     noAge.birthDate.SetDate(-1, -1, -1);
     EXPECT_EQ(

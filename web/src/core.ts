@@ -149,7 +149,7 @@ export interface SensitivityGrid {
 
 // A risk run as orbelan-cli risk --json gives it, with what the page needs besides.
 export interface RiskSummary {
-    status: 'done' | 'badSeed' | 'invalidBirthDate' | 'cannotCalculate';
+    status: 'done' | 'badSeed' | 'invalidBirthDate' | 'ageProblem' | 'cannotCalculate';
     paths: number;
     spread: number;
     untilAge: number;
