@@ -34,6 +34,9 @@ constexpr qreal kMarginMillimetres = 15;
 constexpr qreal kChartMillimetres = 100;
 // A plan with more items than this lists them at the end, after the chart and the table.
 constexpr std::size_t kItemsBeforeChart = 30;
+// Fontconfig, under Qt's fonts, does not survive running out of memory: the report's fonts are
+// set up only while this much more can be had, and all at once, before the pages are drawn.
+constexpr std::size_t kFontHeadroom = std::size_t{16} << 20;
 
 enum class BlockKind { Title, Text, Heading, Chart, ItemRow, ProjectionRow, ScenarioRow };
 enum Table : std::int32_t { kItemsTable = 0, kProjectionTable = 1, kScenarioTable = 2 };
@@ -195,6 +198,16 @@ QPageSize PaperForLocale() {
                                                                       : QPageSize(QPageSize::A4);
 }
 
+// Whether kFontHeadroom more memory can be had now; it is given back at once. The write keeps
+// the allocation from being left out.
+bool HasHeadroom() {
+    const std::unique_ptr<char[]> room(new (std::nothrow) char[kFontHeadroom]);
+    if (room == nullptr)
+        return false;
+    static_cast<volatile char*>(room.get())[kFontHeadroom - 1] = 0;
+    return true;
+}
+
 // Draws and measures the report on one writer.
 class ReportPrinter {
 public:
@@ -213,6 +226,8 @@ public:
         m_bold.setBold(true);
         m_small = m_body;
         m_small.setPointSizeF(8);
+        for (const QFont* font : {&m_title, &m_heading, &m_bold, &m_small})
+            static_cast<void>(Metrics(*font).height());
         m_footerHeight = Metrics(m_body).height() * 2;
         m_rowHeight = Metrics(m_body).height() * 1.4;
     }
@@ -464,6 +479,8 @@ std::optional<QByteArray> ProjectionReportPdf(const ReportContent& content) {
         QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
         QPageLayout::Millimeter);
     writer->setResolution(kResolution);
+    if (!HasHeadroom())
+        return std::nullopt;
     auto printer = std::make_unique<ReportPrinter>(*writer, content);
     try {
         printer->Print();
