@@ -2,11 +2,13 @@
 // lock under its own name for as long as it is open, so that a copy whose tab has gone is
 // known to be left over and can be offered to the next tab that starts.
 //
-// A copy is its plan's text in parts (storedParts.ts) and a small entry in the tab's slot that
-// names them, written last, so that a copy is whole or not there. The text is written once
-// the edits pause, a part a task, and at once when the page is hidden or left, so that the
-// last edit is always kept and a large plan never holds the page while it is written.
-import { type Plan, planText } from './core';
+// A copy is its plan's text in parts (storedParts.ts), made from its items' texts a part at a
+// time, and a small entry in the tab's slot that names them, written last, so that a copy is
+// whole or not there. The text is written once the edits pause, a part a task, and at once
+// when the page is hidden or left, so that the last edit is always kept and a large plan
+// never holds the page while it is written.
+import type { Plan } from './core';
+import { planTextPieces } from './planText';
 import { PartsWriting, type PartsPlace, readParts, removeParts } from './storedParts';
 
 const kPrefix = 'orbelan.unsaved';
@@ -153,7 +155,7 @@ export class KeptCopies {
             if (!this.writing) {
                 const { plan, fileName } = this.pending!;
                 this.pending = null;
-                this.writing = { parts: new PartsWriting(`${kPartsPrefix}${this.id}.${newId()}`, planText(plan)), fileName };
+                this.writing = { parts: new PartsWriting(`${kPartsPrefix}${this.id}.${newId()}`, planTextPieces(plan)), fileName };
             } else if (!this.writing.parts.done) {
                 this.writing.parts.step();
             } else {

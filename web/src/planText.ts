@@ -27,31 +27,44 @@ function textOf(value: object): string {
     return text;
 }
 
+// The plan's text in pieces: its head, each item's text and what stands between them.
+function* textPieces(plan: Plan): Generator<{ text: string; item: boolean }> {
+    const { incomes, expenses, ...general } = plan;
+    yield { text: JSON.stringify(general).slice(0, -1) + kIncomesStart, item: false };
+    for (const [i, list] of [incomes, expenses].entries()) {
+        if (i > 0) yield { text: '],"expenses":[', item: false };
+        for (const [j, value] of list.entries()) {
+            if (j > 0) yield { text: ',', item: false };
+            yield { text: textOf(value), item: true };
+        }
+    }
+    yield { text: ']}', item: false };
+}
+
+// The pieces of planText(plan), which a writer can take a share at a time where the text
+// whole would have to be made at once.
+export function* planTextPieces(plan: Plan): Generator<string> {
+    for (const piece of textPieces(plan)) yield piece.text;
+}
+
 export function planInText(plan: Plan): PlanInText {
     const { incomes, expenses, ...general } = plan;
-    const generalText = JSON.stringify(general);
     const parts: string[] = [];
+    const bounds = [new Uint32Array(incomes.length * 2), new Uint32Array(expenses.length * 2)];
     let at = 0;
-    const add = (part: string) => {
-        parts.push(part);
-        at += part.length;
-    };
-    const itemsAdded = (items: object[]) => {
-        const bounds = new Uint32Array(items.length * 2);
-        items.forEach((item, i) => {
-            if (i > 0) add(',');
-            bounds[2 * i] = at;
-            add(textOf(item));
-            bounds[2 * i + 1] = at;
-        });
-        return bounds;
-    };
-    add(generalText.slice(0, -1) + kIncomesStart);
-    const incomeBounds = itemsAdded(incomes);
-    add('],"expenses":[');
-    const expenseBounds = itemsAdded(expenses);
-    add(']}');
-    return { general: generalText, text: parts.join(''), incomes: incomeBounds, expenses: expenseBounds };
+    let items = 0;
+    for (const { text, item } of textPieces(plan)) {
+        if (item) {
+            const list = items < incomes.length ? 0 : 1;
+            const index = list === 0 ? items : items - incomes.length;
+            bounds[list][2 * index] = at;
+            bounds[list][2 * index + 1] = at + text.length;
+            ++items;
+        }
+        parts.push(text);
+        at += text.length;
+    }
+    return { general: JSON.stringify(general), text: parts.join(''), incomes: bounds[0], expenses: bounds[1] };
 }
 
 // The plan again, with its text and each item's, which then need not be made again. The items

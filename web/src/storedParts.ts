@@ -1,7 +1,7 @@
 // A long text in the browser's storage as numbered parts under one name, so that writing it
 // can go a part at a time, each in a task of its own, and never hold the page for long.
 
-// A quarter of a million characters a part: a millisecond or two to store.
+// About a quarter of a million characters a part: a millisecond or two to store.
 export const kPartChars = 1 << 18;
 
 // Where a text's parts are and how many there are.
@@ -14,32 +14,43 @@ function partKey(place: PartsPlace, index: number): string {
     return `${place.parts}.${index}`;
 }
 
-// Writes the text's parts under the name given, one a step; a step that the storage refuses
-// throws, as localStorage does.
+// Writes a text given in pieces as parts under the name given, one a step; a step that the
+// storage refuses throws, as localStorage does.
 export class PartsWriting {
-    readonly place: PartsPlace;
     private written = 0;
+    private next: IteratorResult<string>;
 
     constructor(
-        parts: string,
-        private readonly text: string,
+        private readonly parts: string,
+        private readonly pieces: Iterator<string>,
     ) {
-        this.place = { parts, count: Math.max(1, Math.ceil(text.length / kPartChars)) };
+        this.next = pieces.next();
     }
 
     get done(): boolean {
-        return this.written === this.place.count;
+        return this.next.done === true && this.written > 0;
+    }
+
+    // Where the parts are, once done.
+    get place(): PartsPlace {
+        return { parts: this.parts, count: this.written };
     }
 
     step(): void {
-        const start = this.written * kPartChars;
-        localStorage.setItem(partKey(this.place, this.written), this.text.slice(start, start + kPartChars));
+        const part: string[] = [];
+        let length = 0;
+        while (!this.next.done && length < kPartChars) {
+            part.push(this.next.value);
+            length += this.next.value.length;
+            this.next = this.pieces.next();
+        }
+        localStorage.setItem(partKey(this.place, this.written), part.join(''));
         ++this.written;
     }
 
     // Takes back the parts written so far.
     abandon(): void {
-        removeParts({ parts: this.place.parts, count: this.written });
+        removeParts(this.place);
     }
 }
 

@@ -1,14 +1,14 @@
 // A plan's text after each of a long run of random edits (the general data, an item changed,
 // added or removed), made from the text before the edit, is the plan's JSON; so is that of a
-// plan sent from a worker as text with its items' places and edited on. The page's module,
-// bundled by esbuild, runs in Node.
+// plan sent from a worker as text with its items' places and edited on; the text in pieces
+// joins to it. The page's module, bundled by esbuild, runs in Node.
 import { build } from 'esbuild';
 import { join } from 'node:path';
 
 export async function checkPlanText(site) {
     const out = join(site.work, 'planText.mjs');
     await build({ entryPoints: [new URL('../src/planText.ts', import.meta.url).pathname], bundle: true, format: 'esm', outfile: out, logLevel: 'warning' });
-    const { planText, planInText, planFromText } = await import(out);
+    const { planText, planInText, planFromText, planTextPieces } = await import(out);
     const item = (n) => ({ name: `Item ${n} \u00e9`, initialAmount: n, initialDate: [2020, 1, 1], annualAmount: 2 * n, annualEnd: null, growthRate: 1065353216 });
     let plan = { birthDate: [1970, 1, 1], retirementAge: 65, retirementDate: null, taxRateBefore: 0, taxRateAfter: 0, incomes: [item(1), item(2)], expenses: [item(3)] };
     let seed = 1;
@@ -25,7 +25,8 @@ export async function checkPlanText(site) {
     const wrong = [];
     for (let n = 0; n < 3000 && wrong.length < 3; ++n) {
         plan = edits[random(edits.length)](plan);
-        if (planText(plan) !== JSON.stringify(plan)) wrong.push(`after edit ${n}: ${planText(plan)}`);
+        if (planText(plan) !== JSON.stringify(plan) || [...planTextPieces(plan)].join('') !== planText(plan))
+            wrong.push(`after edit ${n}: ${planText(plan)}`);
         if (random(10) === 0) plan = await planFromText(planInText(plan));
     }
     site.expect(wrong.length === 0, `a plan's text after edits is not its JSON: ${wrong.join('; ')}`);
