@@ -5,7 +5,7 @@
 // Usage: node bench-many-items.mjs SITE_DIR ORBELAN_CLI [ITEMS]
 import { execFileSync } from 'node:child_process';
 import { loadavg } from 'node:os';
-import { writeFileSync } from 'node:fs';
+import { rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { loadCore } from './load-core.mjs';
 import { manyItemsPlan } from './many-items.mjs';
@@ -69,3 +69,5 @@ console.log(`Calculate to its table ${openedMs.toFixed(0)} ms as opened, ${calcu
     `orbelan-cli project ${cliMs.toFixed(0)} ms (${(openedMs / cliMs).toFixed(1)}x, ${(calculateMs / cliMs).toFixed(1)}x)`);
 if (site.failures.length) console.log(site.failures.join('\n'));
 await site.close();
+// The plan file and the browser's profile are large.
+rmSync(site.work, { recursive: true });
