@@ -11,6 +11,7 @@
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
 #include "print/ProjectionReport.h"
+#include "report/RangeText.h"
 #include "report/ScenarioText.h"
 #include "report/UntilAgeCheck.h"
 
@@ -73,9 +74,9 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     }
     ReportRequest request;
     if (const std::optional<std::string> given = arguments.Value("--until-age")) {
-        const std::optional<std::int32_t> age = ParseWholeNumber(*given, 0, kMaxRiskAge);
+        const std::optional<std::int32_t> age = ParseWholeNumber(*given, 0, kMaxUntilAge);
         if (!age)
-            return Usage(err, "--until-age needs an age from 0 to 1000");
+            return Usage(err, "--until-age: " + UntilAgeRangeText());
         request.untilAge = *age;
     }
     const std::string& path = arguments.operands[0];

@@ -1,6 +1,7 @@
 #include "cli/RiskSettingsArguments.h"
 
 #include "persist/NumberText.h"
+#include "report/RangeText.h"
 
 std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, std::ostream& err) {
     RiskSettings settings;
@@ -10,22 +11,19 @@ std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, 
         std::int32_t first;
         std::int32_t last;
         std::int32_t& value;
-        const char* problem;
+        std::string problem;
     };
     const Whole wholes[] = {
-        {"--paths", kMinRiskPaths, kMaxRiskPaths, settings.paths,
-         "--paths needs a number of paths from 1 to 100000"},
-        {"--spread", 0, kMaxRiskSpread, settings.spread,
-         "--spread needs whole points from 0 to 50"},
-        {"--until-age", 0, kMaxRiskAge, settings.untilAge,
-         "--until-age needs an age from 0 to 1000"},
+        {"--paths", kMinRiskPaths, kMaxRiskPaths, settings.paths, PathsRangeText()},
+        {"--spread", 0, kMaxRiskSpread, settings.spread, SpreadRangeText()},
+        {"--until-age", 0, kMaxUntilAge, settings.untilAge, UntilAgeRangeText()},
     };
     for (const Whole& whole : wholes) {
         if (const std::optional<std::string> given = arguments.Value(whole.option)) {
             const std::optional<std::int32_t> number =
                 ParseWholeNumber(*given, whole.first, whole.last);
             if (!number) {
-                Usage(err, whole.problem);
+                Usage(err, std::string(whole.option) + ": " + whole.problem);
                 return std::nullopt;
             }
             whole.value = *number;

@@ -7,6 +7,7 @@
 #include "model/Plan.h"
 #include "model/WhatIf.h"
 #include "persist/UserMessages.h"
+#include "report/RangeText.h"
 #include "report/UntilAgeCheck.h"
 
 int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -16,9 +17,9 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
     const CommandArguments& arguments = std::get<CommandArguments>(parsed);
     std::int32_t age = kDefaultUntilAge;
     if (const std::optional<std::string> given = arguments.Value("--until-age")) {
-        const std::optional<std::int32_t> parsedAge = ParseWholeNumber(*given, 0, 1000);
+        const std::optional<std::int32_t> parsedAge = ParseWholeNumber(*given, 0, kMaxUntilAge);
         if (!parsedAge)
-            return Usage(err, "--until-age needs an age from 0 to 1000");
+            return Usage(err, "--until-age: " + UntilAgeRangeText());
         age = *parsedAge;
     }
     Plan plan;

@@ -37,8 +37,10 @@ struct ExpenseItem : ScheduledAmounts {
     bool operator==(const ExpenseItem& other) const = default;
 };
 
-// The age that a plan's money is asked to last to when no other is given.
+// The age that a plan's money is asked to last to when no other is given, and the largest
+// age it can be asked to last to.
 inline constexpr std::int32_t kDefaultUntilAge = 95;
+inline constexpr std::int32_t kMaxUntilAge = 1000;
 
 // The household plan: general data and the two item lists. The order of the
 // income items matters to the projection.

@@ -216,7 +216,7 @@ std::optional<PathProjection> ProjectPath(const Plan& plan, const ReturnOffsets&
 RiskSettings WithinRanges(RiskSettings settings) {
     settings.paths = std::clamp(settings.paths, kMinRiskPaths, kMaxRiskPaths);
     settings.spread = std::clamp(settings.spread, 0, kMaxRiskSpread);
-    settings.untilAge = std::clamp(settings.untilAge, 0, kMaxRiskAge);
+    settings.untilAge = std::clamp(settings.untilAge, 0, kMaxUntilAge);
     return settings;
 }
 

@@ -21,12 +21,14 @@
 inline constexpr std::int32_t kMinRiskPaths = 1;
 inline constexpr std::int32_t kMaxRiskPaths = 100000;
 inline constexpr std::int32_t kMaxRiskSpread = 50;
-inline constexpr std::int32_t kMaxRiskAge = 1000;
+inline constexpr std::int32_t kDefaultRiskSpread = 10;
+// The numbers of paths the windows offer, the first by default.
+inline constexpr std::array<std::int32_t, 2> kRiskPathChoices{1000, 10000};
 
 struct RiskSettings {
-    std::int32_t paths = 1000;
+    std::int32_t paths = kRiskPathChoices[0];
     // Whole points of interest, 0 to kMaxRiskSpread.
-    std::int32_t spread = 10;
+    std::int32_t spread = kDefaultRiskSpread;
     std::uint64_t seed = 1;
     std::int32_t untilAge = kDefaultUntilAge;
 

@@ -86,6 +86,12 @@ HorizonBand BandOf(const Reach& reach, const Plan& plan, std::int32_t age);
 
 inline constexpr std::int32_t kMaxSpendingPercent = 1000;
 
+// The ranges the What If views move the plan's expenses (percent of the planned) and returns
+// (points) over.
+inline constexpr std::int32_t kMinWhatIfExpenses = 50;
+inline constexpr std::int32_t kMaxWhatIfExpenses = 150;
+inline constexpr std::int32_t kMaxWhatIfReturns = 5;
+
 enum class SustainStatus {
     Found,
     // Not even spending nothing is covered to that age.

@@ -22,12 +22,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace {
 
-constexpr std::int32_t kDefaultSpread = 10;
-constexpr std::array<std::int32_t, 2> kPathChoices = {1000, 10000};
 // The digits of the largest 64-bit seed, 18446744073709551615.
 constexpr int kSeedDigits = 20;
 
@@ -59,7 +55,7 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
     m_spreadBox->setSuffix(QStringLiteral(" points"));
     m_spread = SliderWithBox(*m_spreadBox, QStringLiteral("Spread"), 0, kMaxRiskSpread, 10, this);
     m_spread->setObjectName(QStringLiteral("riskSpreadSlider"));
-    m_spread->setValue(kDefaultSpread);
+    m_spread->setValue(kDefaultRiskSpread);
     for (QWidget* spread : {static_cast<QWidget*>(m_spread), static_cast<QWidget*>(m_spreadBox)})
         spread->setToolTip(QString::fromUtf8(RiskSpreadTip()));
     auto* spread = new QHBoxLayout;
@@ -72,7 +68,7 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
     m_paths = new QComboBox(this);
     m_paths->setObjectName(QStringLiteral("riskPaths"));
     m_paths->setAccessibleName(QStringLiteral("Number of paths"));
-    for (const std::int32_t paths : kPathChoices)
+    for (const std::int32_t paths : kRiskPathChoices)
         m_paths->addItem(QLocale().toString(paths), paths);
     auto* pathsLabel = new QLabel(QStringLiteral("&Paths:"), this);
     pathsLabel->setBuddy(m_paths);

@@ -1,6 +1,7 @@
 #include "view/WhatIfPane.h"
 
 #include "model/Projection.h"
+#include "model/WhatIf.h"
 #include "persist/CTessalyDoc.h"
 #include "report/PlanChecks.h"
 #include "report/UntilAgeCheck.h"
@@ -58,9 +59,11 @@ void WhatIfPane::AddSliders(QVBoxLayout& layout) {
     sliders->setRowWrapPolicy(QFormLayout::WrapLongRows);
     m_expensesBox = new QSpinBox(this);
     m_expensesBox->setSuffix(QStringLiteral(" %"));
-    m_expenses = AddSlider(*m_expensesBox, QStringLiteral("Expenses"), 50, 150);
+    m_expenses = AddSlider(*m_expensesBox, QStringLiteral("Expenses"), kMinWhatIfExpenses,
+                           kMaxWhatIfExpenses);
     m_returnsBox = new PointsSpinBox(this);
-    m_returns = AddSlider(*m_returnsBox, QStringLiteral("Returns"), -5, 5);
+    m_returns =
+        AddSlider(*m_returnsBox, QStringLiteral("Returns"), -kMaxWhatIfReturns, kMaxWhatIfReturns);
     m_expenses->setValue(kPlanExpenses);
     m_returns->setValue(kPlanReturns);
     for (QWidget* expenses :

@@ -18,6 +18,7 @@
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
 #include "report/QuestionsText.h"
+#include "report/RangeText.h"
 #include "report/RiskText.h"
 #include "report/ScenarioText.h"
 #include "report/TodaysMoneyTable.h"
@@ -76,6 +77,15 @@ Json SeriesNames() {
             {"median", SeriesName(ChartSeries::RiskMedian)}};
 }
 
+// The ranges and defaults of what the page's views let the reader set, as the window's
+// controls take them.
+Json Limits() {
+    return {{"defaultUntilAge", kDefaultUntilAge}, {"maxUntilAge", kMaxUntilAge},
+            {"defaultSpread", kDefaultRiskSpread}, {"maxSpread", kMaxRiskSpread},
+            {"pathChoices", kRiskPathChoices},     {"minExpenses", kMinWhatIfExpenses},
+            {"maxExpenses", kMaxWhatIfExpenses},   {"maxReturns", kMaxWhatIfReturns}};
+}
+
 std::string Texts() {
     return Text({{"errorOpeningFile", kErrorOpeningFile},
                  {"fileFormatError", kFileFormatError},
@@ -102,6 +112,9 @@ std::string Texts() {
                  {"seedTip", RiskSeedTip()},
                  {"worstPathTip", RiskPathTip(true)},
                  {"medianPathTip", RiskPathTip(false)},
+                 {"enterSpread", SpreadRangeText()},
+                 {"enterUntilAge", UntilAgeRangeText()},
+                 {"limits", Limits()},
                  {"columns", kProjectionColumns},
                  {"series", SeriesNames()}});
 }

@@ -20,7 +20,8 @@ std::optional<RiskSettings> RiskSettingsFrom(std::int32_t paths, std::int32_t sp
 
 // The run on the calling thread, the browser having no threads: orbelan-cli risk --json's
 // object with "status" ("done"), "successTenths", "worstPath" and "medianPath" added, or
-// {"status": "invalidBirthDate"} or {"status": "cannotCalculate"}; each with "answer", the
+// {"status": "invalidBirthDate"}, {"status": "cannotCalculate"} or, for an age reached before
+// the projection's first year, {"status": "ageProblem"}; each with "answer", the
 // Risk pane's sentence with the numbers written as given.
 std::string RiskRunJson(const Plan& plan, const RiskSettings& settings,
                         const RiskProgress& progress, const NumberWords& numbers);

@@ -382,6 +382,30 @@ TEST(CliTest, RiskBadArgumentsExitWithTwo) {
     }
 }
 
+// A value out of range is refused in the words the browser's views say it in, after the
+// option's name; the ends of each range are taken.
+TEST(CliTest, OutOfRangeValuesAreRefusedInTheViewsWords) {
+    const std::string spread = "--spread: Enter a spread from 0 to 50 points.";
+    const std::string age = "--until-age: Enter an age from 0 to 1000.";
+    const std::string paths = "--paths: Enter a number of paths from 1 to 100000.";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"risk", kExample, "--spread", "51"}, spread},
+        {{"risk", kExample, "--spread", "x"}, spread},
+        {{"risk", kExample, "--paths", "0"}, paths},
+        {{"risk", kExample, "--until-age", "1001"}, age},
+        {{"compare", kExample, kExample, "--until-age", "-1"}, age},
+        {{"sustain", kExample, "--until-age", "1001"}, age},
+        {{"report", kExample, "out.pdf", "--until-age", "1001"}, age},
+    };
+    for (const auto& [args, problem] : cases) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << problem;
+        EXPECT_EQ(run.err, "orbelan-cli: " + problem + "\nTry 'orbelan-cli --help'.\n") << args[0];
+    }
+    EXPECT_EQ(
+        Cli({"risk", kExample, "--spread", "50", "--paths", "1", "--until-age", "1000"}).status, 0);
+}
+
 TEST_F(CliFileTest, CompareRunsEveryPlanAsRiskAndSustainDo) {
     const std::string cheaper =
         Write("cheaper.Orbe", PlanFileBytes(*PlanVariant(ProjectionExamplePlan(), 80, 0)));

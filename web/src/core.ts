@@ -233,6 +233,20 @@ export interface PlanAnswers {
     pensionAge: number;
 }
 
+export interface Limits {
+    defaultUntilAge: number;
+    maxUntilAge: number;
+    defaultSpread: number;
+    maxSpread: number;
+    // The numbers of paths offered, the first by default.
+    pathChoices: number[];
+    // What If's expenses in percent of the planned ones, and its returns from -maxReturns to
+    // maxReturns points.
+    minExpenses: number;
+    maxExpenses: number;
+    maxReturns: number;
+}
+
 export interface Texts {
     errorOpeningFile: string;
     fileFormatError: string;
@@ -266,6 +280,11 @@ export interface Texts {
     seedTip: string;
     worstPathTip: string;
     medianPathTip: string;
+    // What the views say of a spread or an age typed outside the range the core takes.
+    enterSpread: string;
+    enterUntilAge: string;
+    // The ranges and defaults of what the views let the reader set, as the desktop's controls take them.
+    limits: Limits;
     // The headings of the projection's columns, as the desktop's list, the CSV and the report have them.
     columns: string[];
     // The chart's names of its series.

@@ -7,10 +7,6 @@ import { el } from './dom';
 import { amountText } from './numbers';
 import type { RiskRunner } from './riskRunner';
 
-export const kDefaultSpread = 10;
-export const kDefaultRiskAge = 95;
-const kMaxSpread = 50;
-const kPathChoices = [1000, 10000];
 // The progress and Cancel show only once a run takes longer than a glance, so that quick
 // answers do not flicker.
 const kProgressAfterMs = 300;
@@ -37,22 +33,16 @@ function whole(value: string, min: number, max: number): number | null {
 
 export class RiskView {
     readonly element: HTMLElement;
-    private readonly spread = el('input', {
-        id: 'risk-spread', type: 'range', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread,
-    });
+    // Their ranges and defaults are the core's, set with its words.
+    private readonly spread = el('input', { id: 'risk-spread', type: 'range', min: 0, step: 1 });
     private readonly spreadPoints = el('input', {
-        id: 'risk-spread-points', type: 'number', min: 0, max: kMaxSpread, step: 1, value: kDefaultSpread,
-        'aria-label': 'Spread in points',
+        id: 'risk-spread-points', type: 'number', min: 0, step: 1, 'aria-label': 'Spread in points',
     });
-    private readonly paths = el(
-        'select',
-        { id: 'risk-paths' },
-        ...kPathChoices.map((n) => el('option', { value: n }, n.toLocaleString())),
-    );
+    private readonly paths = el('select', { id: 'risk-paths' });
     private readonly seed = el('input', {
         id: 'risk-seed', type: 'text', size: 22, value: '1', spellcheck: false, autocomplete: 'off', inputmode: 'numeric',
     });
-    private readonly age = el('input', { id: 'risk-age', type: 'number', min: 0, max: 150, step: 1, value: kDefaultRiskAge });
+    private readonly age = el('input', { id: 'risk-age', type: 'number', min: 0, step: 1 });
     private readonly progress = el('progress', { id: 'risk-progress', 'aria-label': 'Paths done' });
     private readonly cancel = el(
         'button',
@@ -90,6 +80,14 @@ export class RiskView {
         // The core's words for what the run itself does not say.
         private readonly texts: Texts,
     ) {
+        const { limits } = texts;
+        for (const spread of [this.spread, this.spreadPoints]) {
+            spread.max = String(limits.maxSpread);
+            spread.value = String(limits.defaultSpread);
+        }
+        this.paths.append(...limits.pathChoices.map((n) => el('option', { value: n }, n.toLocaleString())));
+        this.age.max = String(limits.maxUntilAge);
+        this.age.value = String(limits.defaultUntilAge);
         // The core's words for what the spread, the seed and the paths are.
         this.spread.title = this.spreadPoints.title = texts.spreadTip;
         this.seed.title = texts.seedTip;
@@ -138,7 +136,7 @@ export class RiskView {
         );
         this.spread.addEventListener('input', () => (this.spreadPoints.value = this.spread.value));
         this.spreadPoints.addEventListener('input', () => {
-            if (whole(this.spreadPoints.value, 0, kMaxSpread) !== null) this.spread.value = this.spreadPoints.value;
+            if (whole(this.spreadPoints.value, 0, texts.limits.maxSpread) !== null) this.spread.value = this.spreadPoints.value;
         });
         for (const control of [this.spread, this.spreadPoints, this.paths, this.seed, this.age])
             control.addEventListener('change', () => this.changed());
@@ -194,10 +192,11 @@ export class RiskView {
 
     // The inputs as set, or what to correct; the Scenarios view draws its paths with them too.
     readSettings(): RiskSettings | string {
-        const spread = whole(this.spreadPoints.value, 0, kMaxSpread);
-        if (spread === null) return `Enter a spread from 0 to ${kMaxSpread} points.`;
-        const untilAge = whole(this.age.value, 0, 150);
-        if (untilAge === null) return 'Enter an age from 0 to 150.';
+        const { limits } = this.texts;
+        const spread = whole(this.spreadPoints.value, 0, limits.maxSpread);
+        if (spread === null) return this.texts.enterSpread;
+        const untilAge = whole(this.age.value, 0, limits.maxUntilAge);
+        if (untilAge === null) return this.texts.enterUntilAge;
         return { paths: Number(this.paths.value), spread, seed: this.seed.value.trim(), untilAge };
     }
 

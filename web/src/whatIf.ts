@@ -10,10 +10,6 @@ const kPlanExpenses = 100;
 const kPlanReturns = 0;
 // The grid's seven columns, as the core's grid has them.
 const kGridColumns = 7;
-const kDefaultAge = 95;
-
-// The ages sustainable spending is found to, as orbelan-cli sustain takes them.
-const kMaxAge = 1000;
 
 // A whole number from min to max, or null.
 function wholeNumber(text: string, min: number, max: number): number | null {
@@ -21,18 +17,26 @@ function wholeNumber(text: string, min: number, max: number): number | null {
     return text.trim() !== '' && Number.isInteger(number) && number >= min && number <= max ? number : null;
 }
 
-function slider(id: string, min: number, max: number, value: number): HTMLInputElement {
-    return el('input', { id, type: 'range', min, max, step: 1, value });
+function slider(id: string): HTMLInputElement {
+    return el('input', { id, type: 'range', step: 1 });
+}
+
+// The range first, so that the value is not clipped to the one before.
+function range(input: HTMLInputElement, min: number, max: number, value: number): void {
+    input.min = String(min);
+    input.max = String(max);
+    input.value = String(value);
 }
 
 export class WhatIf {
     readonly element: HTMLElement;
-    private readonly expenses = slider('expenses', 50, 150, kPlanExpenses);
-    private readonly returns = slider('returns', -5, 5, kPlanReturns);
+    // Their ranges and the age's default are the core's, set with its words.
+    private readonly expenses = slider('expenses');
+    private readonly returns = slider('returns');
     private readonly expensesValue = el('output', { for: 'expenses', id: 'expenses-value' });
     private readonly returnsValue = el('output', { for: 'returns', id: 'returns-value' });
     private readonly horizon = el('p', { id: 'horizon', 'aria-live': 'polite' });
-    private readonly age = el('input', { id: 'age', type: 'number', min: 0, max: kMaxAge, step: 1, value: 95 });
+    private readonly age = el('input', { id: 'age', type: 'number', step: 1 });
     private readonly sustainable = el('span', { id: 'sustainable', 'aria-live': 'polite' });
     private readonly grid = el('tbody');
     private readonly gridNote = el('p', { class: 'empty-note' });
@@ -59,6 +63,10 @@ export class WhatIf {
         private readonly display: MoneyDisplay,
         private readonly showVariant: (variant: Variant | null) => void,
     ) {
+        const { limits } = core.texts;
+        range(this.expenses, limits.minExpenses, limits.maxExpenses, kPlanExpenses);
+        range(this.returns, -limits.maxReturns, limits.maxReturns, kPlanReturns);
+        range(this.age, 0, limits.maxUntilAge, limits.defaultUntilAge);
         this.element = el(
             'div',
             { class: 'what-if' },
@@ -190,7 +198,7 @@ export class WhatIf {
 
     private async sustain(): Promise<void> {
         const plan = this.plan;
-        const age = wholeNumber(this.age.value, 0, kMaxAge);
+        const age = wholeNumber(this.age.value, 0, this.core.texts.limits.maxUntilAge);
         this.age.toggleAttribute('aria-invalid', plan !== null && age === null);
         if (!plan) {
             this.sustainable.textContent = '';
@@ -198,7 +206,7 @@ export class WhatIf {
         }
         // As orbelan-cli sustain --until-age takes it.
         if (age === null) {
-            this.sustainable.textContent = `Enter an age from 0 to ${kMaxAge}.`;
+            this.sustainable.textContent = this.core.texts.enterUntilAge;
             return;
         }
         const returns = Number(this.returns.value);
@@ -209,7 +217,8 @@ export class WhatIf {
     // The grid's colours follow the age, as the desktop's do.
     private async fillGrid(): Promise<void> {
         const plan = this.plan;
-        const age = wholeNumber(this.age.value, 0, kMaxAge) ?? kDefaultAge;
+        const { limits } = this.core.texts;
+        const age = wholeNumber(this.age.value, 0, limits.maxUntilAge) ?? limits.defaultUntilAge;
         const grid = plan ? await this.client.sensitivity(age) : null;
         if (grid === undefined || plan !== this.plan) return;
         this.gridNote.textContent = !plan

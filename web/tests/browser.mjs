@@ -203,18 +203,23 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     expect(projectionStopped && limitLegend.includes(limitMark), `the limit plan's legend reads ${limitLegend}, not ${limitMark}`);
     await page.click('#tab-risk');
     const { stoppedAtLimit } = JSON.parse((await cliOutput('risk', '--json', file)).stdout);
+    // A spread or an age out of range is refused in orbelan-cli's words, after its option's name.
+    const refusal = async (...args) => (await cliOutput('risk', file, ...args)).stderr.split('\n')[0].replace(/^orbelan-cli: (--[a-z-]+: )?/, '');
     const cases = [
-        ['1', (await cliOutput('risk', file)).stdout.split('\n')[0]],
-        ['twelve', 'Enter a seed: a whole number from 0 to 18446744073709551615.'],
+        ['#risk-seed', 'twelve', 'Enter a seed: a whole number from 0 to 18446744073709551615.'],
+        ['#risk-seed', '1', (await cliOutput('risk', file)).stdout.split('\n')[0]],
+        ['#risk-spread-points', '70', await refusal('--spread', '70')],
+        ['#risk-spread-points', '10', (await cliOutput('risk', file)).stdout.split('\n')[0]],
+        ['#risk-age', '0', await refusal('--until-age', '0')],
     ];
-    for (const [seed, expected] of cases) {
-        await page.$eval('#risk-seed', (input, text) => {
+    for (const [field, value, expected] of cases) {
+        await page.$eval(field, (input, text) => {
             input.value = text;
             input.dispatchEvent(new Event('change'));
-        }, seed);
+        }, value);
         await page.waitForFunction(() => !document.getElementById('risk-answer').textContent.startsWith('Working'));
         const said = await page.$eval('#risk-answer', (e) => e.textContent);
-        expect(stoppedAtLimit > 0 && said === expected, `with seed ${seed} the risk view says "${said}", not "${expected}"`);
+        expect(stoppedAtLimit > 0 && said === expected, `with ${field} ${value} the risk view says "${said}", not "${expected}"`);
     }
     // The grid shows orbelan-cli's cells, "+" and all, and colours a stop at the limit before
     // the age apart from lasting, with its legend entry.
