@@ -4,6 +4,11 @@
 
 #include <cstdint>
 
+// The inflation the windows show today's money at until another is chosen, and the largest
+// they take, in percent a year.
+inline constexpr float kDefaultShownInflation = 2.0F;
+inline constexpr float kMaxShownInflation = 20.0F;
+
 // An amount of the given year in the money of currentYear at a yearly inflation rate, rounded
 // as the engine rounds: discounted from later years, compounded from earlier ones. Empty when
 // the result leaves 32 bits.

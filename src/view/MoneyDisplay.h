@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TodaysMoney.h"
+
 #include <QObject>
 
 #include <cstdint>
@@ -33,5 +35,5 @@ private:
     SettingsStore& m_settings;
     std::int32_t m_currentYear;
     bool m_todaysMoney = false;
-    float m_inflation = 2.0F;
+    float m_inflation = kDefaultShownInflation;
 };

@@ -1,6 +1,7 @@
 #include "view/WhatIfPane.h"
 
 #include "model/Projection.h"
+#include "model/TodaysMoney.h"
 #include "model/WhatIf.h"
 #include "persist/CTessalyDoc.h"
 #include "report/PlanChecks.h"
@@ -177,7 +178,7 @@ void WhatIfPane::AddMoneyDisplay(QVBoxLayout& layout) {
     m_inflation->setObjectName(QStringLiteral("inflation"));
     m_inflation->setAccessibleName(QStringLiteral("Inflation for today's money"));
     m_inflation->setToolTip(QStringLiteral("The yearly inflation that today's money discounts by"));
-    m_inflation->setRange(0.0, 20.0);
+    m_inflation->setRange(0.0, kMaxShownInflation);
     m_inflation->setDecimals(1);
     m_inflation->setSingleStep(0.1);
     m_inflation->setSuffix(QStringLiteral(" % inflation"));

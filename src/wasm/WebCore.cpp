@@ -3,6 +3,7 @@
 // handed over with setPlan, so a What If move sends two numbers rather than the plan.
 
 #include "model/Projection.h"
+#include "model/TodaysMoney.h"
 #include "model/WhatIf.h"
 #include "model/YearBreakdown.h"
 #include "persist/NumberText.h"
@@ -80,10 +81,16 @@ Json SeriesNames() {
 // The ranges and defaults of what the page's views let the reader set, as the window's
 // controls take them.
 Json Limits() {
-    return {{"defaultUntilAge", kDefaultUntilAge}, {"maxUntilAge", kMaxUntilAge},
-            {"defaultSpread", kDefaultRiskSpread}, {"maxSpread", kMaxRiskSpread},
-            {"pathChoices", kRiskPathChoices},     {"minExpenses", kMinWhatIfExpenses},
-            {"maxExpenses", kMaxWhatIfExpenses},   {"maxReturns", kMaxWhatIfReturns}};
+    return {{"defaultUntilAge", kDefaultUntilAge},
+            {"maxUntilAge", kMaxUntilAge},
+            {"defaultSpread", kDefaultRiskSpread},
+            {"maxSpread", kMaxRiskSpread},
+            {"pathChoices", kRiskPathChoices},
+            {"minExpenses", kMinWhatIfExpenses},
+            {"maxExpenses", kMaxWhatIfExpenses},
+            {"maxReturns", kMaxWhatIfReturns},
+            {"defaultInflation", kDefaultShownInflation},
+            {"maxInflation", kMaxShownInflation}};
 }
 
 std::string Texts() {

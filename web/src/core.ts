@@ -245,6 +245,9 @@ export interface Limits {
     minExpenses: number;
     maxExpenses: number;
     maxReturns: number;
+    // The inflation today's money is shown at until another is chosen, and the largest taken.
+    defaultInflation: number;
+    maxInflation: number;
 }
 
 export interface Texts {

@@ -4,33 +4,33 @@
 import type { Core, TodaysMoneyWords } from './core';
 
 const kStorageKey = 'orbelan.display';
-const kDefaultInflation = 2.0;
-export const kMaxInflation = 20;
 
-// A rate as the desktop's field takes it, from 0.0 to 20.0 % with one decimal; null when the
-// text or the kept value is no number.
-export function inflationFrom(value: unknown): number | null {
+// A rate as the desktop's field takes it, from 0.0 to the core's largest with one decimal;
+// null when the text or the kept value is no number.
+export function inflationFrom(value: unknown, max: number): number | null {
     const rate = typeof value === 'number' ? value : typeof value === 'string' && value.trim() !== '' ? Number(value) : NaN;
     if (!Number.isFinite(rate)) return null;
-    return Math.round(Math.min(kMaxInflation, Math.max(0, rate)) * 10) / 10;
+    return Math.round(Math.min(max, Math.max(0, rate)) * 10) / 10;
 }
 
 export class MoneyDisplay {
     todaysMoney = false;
-    inflation = kDefaultInflation;
+    inflation: number;
     // The year whose money "today's money" means.
     readonly currentYear = new Date().getFullYear();
     private readonly listeners: (() => void)[] = [];
     private readonly todaysWords: TodaysMoneyWords;
 
     constructor(private readonly core: Core) {
+        const { defaultInflation, maxInflation } = core.texts.limits;
+        this.inflation = defaultInflation;
         this.todaysWords = core.todaysMoneyWords(this.currentYear);
         try {
             const kept: unknown = JSON.parse(localStorage.getItem(kStorageKey) ?? 'null');
             if (typeof kept !== 'object' || kept === null) return;
             const { todaysMoney, inflation } = kept as Record<string, unknown>;
             this.todaysMoney = todaysMoney === true;
-            this.inflation = inflationFrom(inflation) ?? kDefaultInflation;
+            this.inflation = inflationFrom(inflation, maxInflation) ?? defaultInflation;
         } catch {
             // Nothing kept, or storage turned off: amounts show as projected.
         }

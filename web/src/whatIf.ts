@@ -4,7 +4,7 @@
 import type { Core, Plan, Variant } from './core';
 import type { CoreClient } from './coreClient';
 import { el, firstTabStop, roving } from './dom';
-import { inflationFrom, kMaxInflation, type MoneyDisplay } from './moneyDisplay';
+import { inflationFrom, type MoneyDisplay } from './moneyDisplay';
 
 const kPlanExpenses = 100;
 const kPlanReturns = 0;
@@ -46,7 +46,7 @@ export class WhatIf {
         title: "Show the chart and Year Details in this year's money, discounted by the inflation",
     });
     private readonly inflation = el('input', {
-        id: 'inflation', type: 'number', min: 0, max: kMaxInflation, step: 0.1,
+        id: 'inflation', type: 'number', min: 0, step: 0.1,
         'aria-label': "Inflation for today's money", title: "The yearly inflation that today's money discounts by",
     });
     private plan: Plan | null = null;
@@ -67,6 +67,7 @@ export class WhatIf {
         range(this.expenses, limits.minExpenses, limits.maxExpenses, kPlanExpenses);
         range(this.returns, -limits.maxReturns, limits.maxReturns, kPlanReturns);
         range(this.age, 0, limits.maxUntilAge, limits.defaultUntilAge);
+        this.inflation.max = String(limits.maxInflation);
         this.element = el(
             'div',
             { class: 'what-if' },
@@ -267,7 +268,7 @@ export class WhatIf {
 
     // A rate that is no number goes back to the one in force, as the desktop's field does.
     private changeMoneyDisplay(): void {
-        this.display.set(this.todaysMoney.checked, inflationFrom(this.inflation.value) ?? this.display.inflation);
+        this.display.set(this.todaysMoney.checked, inflationFrom(this.inflation.value, this.core.texts.limits.maxInflation) ?? this.display.inflation);
         this.showMoneyDisplay();
     }
 
