@@ -3,7 +3,7 @@
 // once and each plan's text once, with where each item's text is in it, so that the text of
 // an edit, which changes the general data or one item, is the text before it with that part
 // put in: the page never joins thousands of items' texts again for one edit.
-import type { Plan } from './core';
+import type { Plan } from './plan';
 
 // A plan's text as planText writes it, with where each item's text is in it: the start and
 // end of each income's, then of each expense's. A worker sends a plan this way, as one string
