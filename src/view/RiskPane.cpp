@@ -1,5 +1,6 @@
 #include "view/RiskPane.h"
 
+#include "model/Plan.h"
 #include "persist/CTessalyDoc.h"
 #include "report/PlanChecks.h"
 #include "report/RiskText.h"
@@ -95,7 +96,7 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
     m_age = new QSpinBox(this);
     m_age->setObjectName(QStringLiteral("riskAge"));
     m_age->setAccessibleName(QStringLiteral("Money lasts to age"));
-    m_age->setRange(0, 150);
+    m_age->setRange(0, kMaxUntilAge);
     m_age->setValue(kDefaultUntilAge);
     auto* ageLabel = new QLabel(QStringLiteral("Money lasts to &age:"), this);
     ageLabel->setBuddy(m_age);

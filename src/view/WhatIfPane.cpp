@@ -1,5 +1,6 @@
 #include "view/WhatIfPane.h"
 
+#include "model/Plan.h"
 #include "model/Projection.h"
 #include "model/TodaysMoney.h"
 #include "model/WhatIf.h"
@@ -133,7 +134,7 @@ void WhatIfPane::AddSustainableSpending(QVBoxLayout& layout) {
     m_age->setToolTip(QStringLiteral("The largest spending, in percent of the planned expenses, "
                                      "whose money lasts to this age; the grid's colours use it "
                                      "too"));
-    m_age->setRange(0, 150);
+    m_age->setRange(0, kMaxUntilAge);
     m_age->setValue(kDefaultUntilAge);
     ageLabel->setBuddy(m_age);
     m_sustainable = new QLabel(this);

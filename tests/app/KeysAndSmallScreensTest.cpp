@@ -66,7 +66,8 @@ TEST_F(KeysAndSmallScreensTest, OwnShortcutsCalculateShowThePanesAndExportOnceTh
 
 TEST_F(KeysAndSmallScreensTest, SustainableAgeIsRememberedWithinItsRange) {
     const std::vector<std::pair<std::string, int>> cases = {
-        {"80", 80}, {"", 95}, {"eighty", 95}, {"99999999999", 95}, {"-4", 0}, {"200", 150}};
+        {"80", 80}, {"", 95},     {"eighty", 95}, {"99999999999", 95},
+        {"-4", 0},  {"200", 200}, {"1001", 1000}};
     for (const auto& [stored, shown] : cases) {
         settings.WriteString(kWhatIfSection, kAgeKey, stored);
         ASSERT_TRUE(Start());

@@ -146,7 +146,7 @@ TEST(RiskInputsSetting, InputsComeBackAtTheNextStartAndBadOnesKeepTheDefaults) {
         {{{"Paths", "5000"}, {"Spread", "ten"}, {"Seed", "18446744073709551616"}, {"Age", "-4"}},
          {1000, 10, 1, 95}},
         // Out of the controls' ranges: brought to the nearest end.
-        {{{"Spread", "80"}, {"Age", "200"}}, {1000, 50, 1, 150}},
+        {{{"Spread", "80"}, {"Age", "1001"}}, {1000, 50, 1, 1000}},
     };
     for (const Case& c : cases) {
         MemorySettingsStore settings;
