@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "cli/RiskSettingsArguments.h"
 #include "cli/StderrUiServices.h"
 #include "cli/TodaysMoneyOption.h"
 #include "model/Projection.h"
@@ -11,7 +12,6 @@
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
 #include "print/ProjectionReport.h"
-#include "report/RangeText.h"
 #include "report/ScenarioText.h"
 #include "report/UntilAgeCheck.h"
 
@@ -73,12 +73,8 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
             return Usage(err, "--todays-money needs an inflation rate from 0 to 100");
     }
     ReportRequest request;
-    if (const std::optional<std::string> given = arguments.Value("--until-age")) {
-        const std::optional<std::int32_t> age = ParseWholeNumber(*given, 0, kMaxUntilAge);
-        if (!age)
-            return Usage(err, "--until-age: " + UntilAgeRangeText());
-        request.untilAge = *age;
-    }
+    if (!ReadUntilAge(arguments, request.untilAge, err))
+        return kExitUsage;
     const std::string& path = arguments.operands[0];
     // A report given a plan's name by mistake (the input's own, say) would replace the plan.
     if (IsPlanFile(arguments.operands[1])) {

@@ -16,7 +16,6 @@ std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, 
     const Whole wholes[] = {
         {"--paths", kMinRiskPaths, kMaxRiskPaths, settings.paths, PathsRangeText()},
         {"--spread", 0, kMaxRiskSpread, settings.spread, SpreadRangeText()},
-        {"--until-age", 0, kMaxUntilAge, settings.untilAge, UntilAgeRangeText()},
     };
     for (const Whole& whole : wholes) {
         if (const std::optional<std::string> given = arguments.Value(whole.option)) {
@@ -29,6 +28,8 @@ std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, 
             whole.value = *number;
         }
     }
+    if (!ReadUntilAge(arguments, settings.untilAge, err))
+        return std::nullopt;
     if (const std::optional<std::string> given = arguments.Value("--seed")) {
         const std::optional<std::uint64_t> seed = ParseSeedText(*given);
         if (!seed) {
@@ -38,4 +39,16 @@ std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, 
         settings.seed = *seed;
     }
     return settings;
+}
+
+bool ReadUntilAge(const CommandArguments& arguments, std::int32_t& age, std::ostream& err) {
+    if (const std::optional<std::string> given = arguments.Value("--until-age")) {
+        const std::optional<std::int32_t> number = ParseWholeNumber(*given, 0, kMaxUntilAge);
+        if (!number) {
+            Usage(err, "--until-age: " + UntilAgeRangeText());
+            return false;
+        }
+        age = *number;
+    }
+    return true;
 }

@@ -4,10 +4,10 @@
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
 #include "cli/LongRun.h"
+#include "cli/RiskSettingsArguments.h"
 #include "model/Plan.h"
 #include "model/WhatIf.h"
 #include "persist/UserMessages.h"
-#include "report/RangeText.h"
 #include "report/UntilAgeCheck.h"
 
 int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -16,12 +16,8 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
         return *status;
     const CommandArguments& arguments = std::get<CommandArguments>(parsed);
     std::int32_t age = kDefaultUntilAge;
-    if (const std::optional<std::string> given = arguments.Value("--until-age")) {
-        const std::optional<std::int32_t> parsedAge = ParseWholeNumber(*given, 0, kMaxUntilAge);
-        if (!parsedAge)
-            return Usage(err, "--until-age: " + UntilAgeRangeText());
-        age = *parsedAge;
-    }
+    if (!ReadUntilAge(arguments, age, err))
+        return kExitUsage;
     Plan plan;
     if (!OpenForAnswers(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
