@@ -67,7 +67,11 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     await axe(page, 'risk');
     await tabTo(page, 'risk-worst');
     await page.keyboard.press('Enter');
-    const [, worstNo] = (await legend()).match(/Total Assets \(worst path, no\. (\d+)\)/) ?? [];
+    // The chart redraws after the key's task; a slow machine reads the legend before it.
+    const worstDrawn = /Total Assets \(worst path, no\. (\d+)\)/;
+    await page.waitForFunction((source) => new RegExp(source).test(document.getElementById('chart').innerText), { timeout: 10000 }, worstDrawn.source)
+        .catch(() => {});
+    const [, worstNo] = (await legend()).match(worstDrawn) ?? [];
     expect(worstNo !== undefined, 'the worst path is not drawn');
     // The path's first year in Year Details, with its returns as orbelan-cli risk --path gives them.
     await page.click('#tab-details');
