@@ -2,6 +2,7 @@
 
 #include "persist/NumberText.h"
 #include "report/RangeText.h"
+#include "report/RiskText.h"
 
 std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, std::ostream& err) {
     RiskSettings settings;
@@ -33,7 +34,7 @@ std::optional<RiskSettings> ReadRiskSettings(const CommandArguments& arguments, 
     if (const std::optional<std::string> given = arguments.Value("--seed")) {
         const std::optional<std::uint64_t> seed = ParseSeedText(*given);
         if (!seed) {
-            Usage(err, "--seed needs a number from 0 to 18446744073709551615");
+            Usage(err, "--seed: " + EnterSeedText());
             return std::nullopt;
         }
         settings.seed = *seed;

@@ -9,6 +9,7 @@
 #include "model/WhatIf.h"
 #include "persist/UserMessages.h"
 #include "report/UntilAgeCheck.h"
+#include "report/WhatIfText.h"
 
 int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const auto parsed = ParseCommandArguments(args, {{}, {"--until-age"}}, out, err);
@@ -38,16 +39,10 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
         err << kStoppedByInterrupt << '\n';
         return kExitInterrupted;
     case SustainStatus::NoneCovered:
-        out << "sustainable spending to age " << age << ": none\n";
-        return kExitSuccess;
     case SustainStatus::StopsAtLimit:
-        out << "sustainable spending to age " << age
-            << ": unknown, the projection stops at the calculation limit in " << answer.limitYear
-            << '\n';
-        return kExitSuccess;
     case SustainStatus::Found:
         break;
     }
-    out << "sustainable spending to age " << age << ": " << answer.percent << "%\n";
+    out << SustainLine(age, answer) << '\n';
     return kExitSuccess;
 }

@@ -1,5 +1,7 @@
 #include "report/ChartWords.h"
 
+#include "report/LimitText.h"
+
 std::string SeriesName(ChartSeries series) {
     switch (series) {
     case ChartSeries::Income:
@@ -39,10 +41,6 @@ std::string MarkText(const ChartMark& mark) {
         return LimitStopText(mark.year);
     }
     return {};
-}
-
-std::string LimitStopText(std::int32_t year) {
-    return "The projection stops at the calculation limit in " + std::to_string(year);
 }
 
 std::string TodaysMoneyTitle(std::int32_t currentYear) {

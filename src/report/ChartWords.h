@@ -32,8 +32,5 @@ std::string TotalAssetsOf(std::string_view name);
 // "Retirement 2040", "2051: expenses not fully paid", or the limit's LimitStopText.
 std::string MarkText(const ChartMark& mark);
 
-// "The projection stops at the calculation limit in 2040"
-std::string LimitStopText(std::int32_t year);
-
 // The amount axis's title in today's money: "In 2026 money".
 std::string TodaysMoneyTitle(std::int32_t currentYear);

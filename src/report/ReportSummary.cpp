@@ -2,6 +2,7 @@
 
 #include "model/Projection.h"
 #include "model/YearBreakdown.h"
+#include "report/LimitText.h"
 #include "report/ReportRiskSentence.h"
 #include "report/UntilAgeCheck.h"
 
@@ -26,8 +27,7 @@ std::string ReachSentence(const ReportSummaryFacts& facts, const Plan& plan,
         return "No year was projected: no income item starts with a positive amount.";
     const Reach& reach = facts.reach;
     if (reach.limitYear) {
-        const std::string stop = "The projection stops at the calculation limit in " +
-                                 Number(*reach.limitYear) +
+        const std::string stop = LimitStopText(*reach.limitYear) +
                                  ", where the amounts grow beyond what it can calculate";
         if (reach.horizon < facts.firstYear)
             return stop + ".";
@@ -59,8 +59,7 @@ std::string SustainableSentence(const ReportSummaryFacts& facts) {
     case SustainStatus::NoneCovered:
         return lead + "none; the money runs out before that age even without expenses.";
     case SustainStatus::StopsAtLimit:
-        return lead + "unknown; the projection stops at the calculation limit in " +
-               Number(facts.sustainable->limitYear) + ".";
+        return lead + "unknown; " + ProjectionStopsAt(facts.sustainable->limitYear) + ".";
     case SustainStatus::InvalidBirthDate:
         return "Sustainable spending needs an age: the plan has no valid birth date.";
     case SustainStatus::CannotCalculate:

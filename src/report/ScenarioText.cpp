@@ -1,5 +1,6 @@
 #include "report/ScenarioText.h"
 
+#include "report/LimitText.h"
 #include "report/SignedPoints.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ std::string SustainableText(const SustainableSpending& answer) {
     case SustainStatus::Found:
         return std::to_string(answer.percent) + " %";
     case SustainStatus::StopsAtLimit:
-        return "unknown: the calculation limit in " + std::to_string(answer.limitYear);
+        return "unknown: " + CalculationLimitIn(answer.limitYear);
     default:
         return "none";
     }

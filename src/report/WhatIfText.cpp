@@ -1,6 +1,6 @@
 #include "report/WhatIfText.h"
 
-#include "report/ChartWords.h"
+#include "report/LimitText.h"
 #include "report/SignedPoints.h"
 
 #include <algorithm>
@@ -51,8 +51,7 @@ std::string SustainableSentence(const SustainableSpending& found, std::int32_t r
     case SustainStatus::NoneCovered:
         return "None: the money runs out before then even without expenses" + moved;
     case SustainStatus::StopsAtLimit:
-        return "Unknown: the projection stops at the calculation limit in " +
-               std::to_string(found.limitYear) + moved;
+        return "Unknown: " + ProjectionStopsAt(found.limitYear) + moved;
     case SustainStatus::InvalidBirthDate:
         return EnterBirthDateText();
     case SustainStatus::CannotCalculate:
@@ -60,6 +59,23 @@ std::string SustainableSentence(const SustainableSpending& found, std::int32_t r
         break;
     }
     return "Could not be calculated";
+}
+
+std::string SustainLine(std::int32_t age, const SustainableSpending& found) {
+    const std::string lead = "sustainable spending to age " + std::to_string(age) + ": ";
+    switch (found.status) {
+    case SustainStatus::Found:
+        return lead + std::to_string(found.percent) + '%';
+    case SustainStatus::NoneCovered:
+        return lead + "none";
+    case SustainStatus::StopsAtLimit:
+        return lead + "unknown, " + ProjectionStopsAt(found.limitYear);
+    case SustainStatus::InvalidBirthDate:
+    case SustainStatus::CannotCalculate:
+    case SustainStatus::Stopped:
+        break;
+    }
+    return lead + "could not be calculated";
 }
 
 std::string EnterBirthDateText() {

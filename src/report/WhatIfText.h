@@ -21,6 +21,10 @@ std::string HorizonSentence(const Reach& reach, const Plan& plan, std::int32_t f
 // views show before it; returns are the points the returns are moved by.
 std::string SustainableSentence(const SustainableSpending& found, std::int32_t returnPoints);
 
+// orbelan-cli sustain's answer on a line of its own: "sustainable spending to age 95: 87%",
+// "...: none", or "...: unknown, " and where the projection stops.
+std::string SustainLine(std::int32_t age, const SustainableSpending& found);
+
 // What the views say where a plan's birth date is invalid.
 std::string EnterBirthDateText();
 

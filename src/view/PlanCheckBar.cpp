@@ -1,6 +1,7 @@
 #include "view/PlanCheckBar.h"
 
 #include "persist/CTessalyDoc.h"
+#include "report/ControlWords.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +13,7 @@ PlanCheckBar::PlanCheckBar(QWidget* parent)
       m_fix(new QPushButton(QStringLiteral("Change..."), this)),
       m_next(new QPushButton(QStringLiteral("Next"), this)) {
     setObjectName(QStringLiteral("planCheckBar"));
-    setAccessibleName(QStringLiteral("Plan check"));
+    setAccessibleName(QString::fromUtf8(kPlanCheckName));
     setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -28,9 +29,9 @@ PlanCheckBar::PlanCheckBar(QWidget* parent)
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_position->setObjectName(QStringLiteral("planCheckPosition"));
     m_fix->setObjectName(QStringLiteral("planCheckFix"));
-    m_fix->setToolTip(QStringLiteral("Open the dialog at the field to change"));
+    m_fix->setToolTip(QString::fromUtf8(kFixProblemTip));
     m_next->setObjectName(QStringLiteral("planCheckNext"));
-    m_next->setToolTip(QStringLiteral("Show the next problem of the plan"));
+    m_next->setToolTip(QString::fromUtf8(kNextProblemTip));
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(6, 4, 6, 4);

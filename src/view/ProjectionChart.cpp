@@ -4,6 +4,7 @@
 #include "print/AmountText.h"
 #include "report/ChartRoom.h"
 #include "report/ChartWords.h"
+#include "report/ControlWords.h"
 #include "report/RiskText.h"
 #include "report/TodaysMoneyTable.h"
 #include "view/MoneyDisplay.h"
@@ -93,7 +94,7 @@ void RemoveCategories(QCategoryAxis& axis) {
 
 ProjectionChart::ProjectionChart(QWidget* parent) : QChartView(parent) {
     setObjectName(QStringLiteral("projectionChart"));
-    setAccessibleName(QStringLiteral("Projection chart"));
+    setAccessibleName(QString::fromUtf8(kProjectionChartName));
     setAccessibleDescription(
         QStringLiteral("Assets, income and withdrawals by year. Left and Right choose a year."));
     setFocusPolicy(Qt::StrongFocus);

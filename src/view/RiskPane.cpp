@@ -2,6 +2,7 @@
 
 #include "model/Plan.h"
 #include "persist/CTessalyDoc.h"
+#include "report/ControlWords.h"
 #include "report/PlanChecks.h"
 #include "report/RiskText.h"
 #include "report/UntilAgeCheck.h"
@@ -111,7 +112,7 @@ void RiskPane::AddInputs(QVBoxLayout& layout) {
 }
 
 void RiskPane::AddAnswer(QVBoxLayout& layout) {
-    m_progress = new RunProgress(QStringLiteral("Paths done"), this);
+    m_progress = new RunProgress(QString::fromUtf8(kPathsDoneName), this);
     m_progress->setObjectName(QStringLiteral("riskProgress"));
     connect(m_progress, &RunProgress::cancelClicked, this, &RiskPane::Cancel);
     layout.addWidget(m_progress);

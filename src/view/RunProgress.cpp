@@ -1,5 +1,7 @@
 #include "view/RunProgress.h"
 
+#include "report/ControlWords.h"
+
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -19,7 +21,7 @@ RunProgress::RunProgress(const QString& name, QWidget* parent)
     m_bar = new QProgressBar(this);
     m_bar->setAccessibleName(name);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setAccessibleDescription(QStringLiteral("Stop working out the answer"));
+    m_cancel->setAccessibleDescription(QString::fromUtf8(kCancelRunTip));
     layout->addWidget(m_bar, 1);
     layout->addWidget(m_cancel);
     m_appear = new QTimer(this);

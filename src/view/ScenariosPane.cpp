@@ -2,6 +2,7 @@
 
 #include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
+#include "report/ControlWords.h"
 #include "report/ScenarioText.h"
 #include "report/UntilAgeCheck.h"
 #include "report/WorkingText.h"
@@ -43,7 +44,7 @@ ScenariosPane::ScenariosPane(QWidget* parent)
     m_list = new QVBoxLayout;
     layout->addLayout(m_list);
 
-    m_progress = new RunProgress(QStringLiteral("Comparison done"), this);
+    m_progress = new RunProgress(QString::fromUtf8(kComparisonDoneName), this);
     m_progress->setObjectName(QStringLiteral("scenariosProgress"));
     connect(m_progress, &RunProgress::cancelClicked, this, [this] {
         ClearResults();
@@ -58,7 +59,7 @@ ScenariosPane::ScenariosPane(QWidget* parent)
     // Every figure whole: the table scrolls sideways rather than cut a number.
     m_figures = new QTableWidget(this);
     m_figures->setObjectName(QStringLiteral("scenariosFigures"));
-    m_figures->setAccessibleName(QStringLiteral("The plans compared"));
+    m_figures->setAccessibleName(QString::fromUtf8(kScenarioFiguresName));
     m_figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_figures->setTextElideMode(Qt::ElideNone);
     m_figures->setWordWrap(true);

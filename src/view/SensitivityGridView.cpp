@@ -1,5 +1,6 @@
 #include "view/SensitivityGridView.h"
 
+#include "report/ControlWords.h"
 #include "report/WhatIfText.h"
 #include "view/GridColors.h"
 
@@ -95,7 +96,7 @@ void SensitivityGridView::AddTable(QVBoxLayout& layout) {
     m_table = new QTableWidget(static_cast<int>(kGridReturnPoints.size()),
                                static_cast<int>(kGridExpensePercents.size()), this);
     m_table->setObjectName(QStringLiteral("sensitivityGrid"));
-    m_table->setAccessibleName(QStringLiteral("Sensitivity grid"));
+    m_table->setAccessibleName(QString::fromUtf8(kGridName));
     m_table->setAccessibleDescription(
         QStringLiteral("The year the money lasts until, by returns moved in points (rows) and "
                        "expenses in percent (columns). Enter or a click moves the sliders there."));
@@ -145,7 +146,7 @@ void SensitivityGridView::AddTable(QVBoxLayout& layout) {
 void SensitivityGridView::AddLegend(QVBoxLayout& layout) {
     m_legend = new QLabel(this);
     m_legend->setObjectName(QStringLiteral("sensitivityLegend"));
-    m_legend->setAccessibleName(QStringLiteral("Colours of the grid"));
+    m_legend->setAccessibleName(QString::fromUtf8(kGridLegendName));
     m_legend->setTextFormat(Qt::RichText);
     m_legend->setWordWrap(true);
     layout.addWidget(m_legend);

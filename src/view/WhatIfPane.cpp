@@ -5,6 +5,7 @@
 #include "model/TodaysMoney.h"
 #include "model/WhatIf.h"
 #include "persist/CTessalyDoc.h"
+#include "report/ControlWords.h"
 #include "report/PlanChecks.h"
 #include "report/UntilAgeCheck.h"
 #include "report/WhatIfText.h"
@@ -130,7 +131,7 @@ void WhatIfPane::AddSustainableSpending(QVBoxLayout& layout) {
     auto* ageLabel = new QLabel(QStringLiteral("Sustainable spending to &age"), this);
     m_age = new QSpinBox(this);
     m_age->setObjectName(QStringLiteral("whatIfAge"));
-    m_age->setAccessibleName(QStringLiteral("Sustainable spending to age"));
+    m_age->setAccessibleName(QString::fromUtf8(kSustainAgeName));
     m_age->setToolTip(QStringLiteral("The largest spending, in percent of the planned expenses, "
                                      "whose money lasts to this age; the grid's colours use it "
                                      "too"));
@@ -173,12 +174,11 @@ void WhatIfPane::AddMoneyDisplay(QVBoxLayout& layout) {
     m_todaysMoney->setObjectName(QStringLiteral("todaysMoney"));
     m_todaysMoney->setAccessibleName(QStringLiteral("Show amounts in today's money"));
     // The list keeps the projected amounts of the plan, as its file and the CSV do.
-    m_todaysMoney->setToolTip(QStringLiteral("Show the chart and Year Details in this year's "
-                                             "money, discounted by the inflation"));
+    m_todaysMoney->setToolTip(QString::fromUtf8(kTodaysMoneyTip));
     m_inflation = new QDoubleSpinBox(this);
     m_inflation->setObjectName(QStringLiteral("inflation"));
-    m_inflation->setAccessibleName(QStringLiteral("Inflation for today's money"));
-    m_inflation->setToolTip(QStringLiteral("The yearly inflation that today's money discounts by"));
+    m_inflation->setAccessibleName(QString::fromUtf8(kInflationName));
+    m_inflation->setToolTip(QString::fromUtf8(kInflationTip));
     m_inflation->setRange(0.0, kMaxShownInflation);
     m_inflation->setDecimals(1);
     m_inflation->setSingleStep(0.1);

@@ -3,6 +3,7 @@
 #include "model/YearBreakdown.h"
 #include "persist/CTessalyDoc.h"
 #include "print/AmountText.h"
+#include "report/ControlWords.h"
 #include "report/YearDetailsText.h"
 #include "report/YearExplanation.h"
 #include "view/MoneyDisplay.h"
@@ -55,7 +56,7 @@ private:
 
 YearDetailsPane::YearDetailsPane(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("yearDetailsPane"));
-    setAccessibleName(QStringLiteral("Year details"));
+    setAccessibleName(QString::fromUtf8(kYearDetailsName));
     setHeaderLabels({QStringLiteral("Item"), QString::fromUtf8(AmountHeading(std::nullopt))});
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::Stretch);

@@ -14,6 +14,7 @@
 #include "platform/SaveChangesQuestion.h"
 #include "report/ChartScale.h"
 #include "report/ChartWords.h"
+#include "report/ControlWords.h"
 #include "report/DisplayName.h"
 #include "report/ProjectionColumns.h"
 #include "report/ProjectionCsv.h"
@@ -93,6 +94,25 @@ Json Limits() {
             {"maxInflation", kMaxShownInflation}};
 }
 
+// The names and tips of the views' parts, by the page's names of them.
+Json ControlNames() {
+    return {{"planCheck", kPlanCheckName},
+            {"nextProblemTip", kNextProblemTip},
+            {"fixProblemTip", kFixProblemTip},
+            {"projectionChart", kProjectionChartName},
+            {"yearDetails", kYearDetailsName},
+            {"sustainAge", kSustainAgeName},
+            {"grid", kGridName},
+            {"gridLegend", kGridLegendName},
+            {"todaysMoneyTip", kTodaysMoneyTip},
+            {"inflation", kInflationName},
+            {"inflationTip", kInflationTip},
+            {"pathsDone", kPathsDoneName},
+            {"comparisonDone", kComparisonDoneName},
+            {"cancelRunTip", kCancelRunTip},
+            {"scenarioFigures", kScenarioFiguresName}};
+}
+
 std::string Texts() {
     return Text({{"errorOpeningFile", kErrorOpeningFile},
                  {"fileFormatError", kFileFormatError},
@@ -122,6 +142,7 @@ std::string Texts() {
                  {"enterSpread", SpreadRangeText()},
                  {"enterUntilAge", UntilAgeRangeText()},
                  {"limits", Limits()},
+                 {"controls", ControlNames()},
                  {"columns", kProjectionColumns},
                  {"series", SeriesNames()}});
 }

@@ -388,10 +388,12 @@ TEST(CliTest, OutOfRangeValuesAreRefusedInTheViewsWords) {
     const std::string spread = "--spread: Enter a spread from 0 to 50 points.";
     const std::string age = "--until-age: Enter an age from 0 to 1000.";
     const std::string paths = "--paths: Enter a number of paths from 1 to 100000.";
+    const std::string seed = "--seed: Enter a seed: a whole number from 0 to 18446744073709551615.";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{"risk", kExample, "--spread", "51"}, spread},
         {{"risk", kExample, "--spread", "x"}, spread},
         {{"risk", kExample, "--paths", "0"}, paths},
+        {{"risk", kExample, "--seed", "18446744073709551616"}, seed},
         {{"risk", kExample, "--until-age", "1001"}, age},
         {{"compare", kExample, kExample, "--until-age", "-1"}, age},
         {{"sustain", kExample, "--until-age", "1001"}, age},

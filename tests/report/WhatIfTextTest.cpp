@@ -61,6 +61,18 @@ TEST(WhatIfTextTest, SustainableSentences) {
         EXPECT_EQ(SustainableSentence(c.found, c.points), c.expected);
 }
 
+TEST(WhatIfTextTest, SustainLinesOfTheCommandLine) {
+    const std::vector<std::pair<SustainableSpending, const char*>> cases{
+        {{SustainStatus::Found, 0}, "sustainable spending to age 90: 0%"},
+        {{SustainStatus::NoneCovered}, "sustainable spending to age 90: none"},
+        {{SustainStatus::StopsAtLimit, 0, 2040},
+         "sustainable spending to age 90: unknown, the projection stops at the calculation limit "
+         "in 2040"},
+    };
+    for (const auto& [found, expected] : cases)
+        EXPECT_EQ(SustainLine(90, found), expected);
+}
+
 TEST(WhatIfTextTest, GridLegendNamesTheMilestonesAndTheLimit) {
     // Born 1948, retiring at 55 in 2003; age 95 is 2043.
     const Plan plan = ProjectionExamplePlan();

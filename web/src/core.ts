@@ -218,6 +218,26 @@ export interface Limits {
     maxInflation: number;
 }
 
+// The names screen readers give the views' parts and the tips of their controls, as the
+// desktop's panes give them.
+export interface ControlNames {
+    planCheck: string;
+    nextProblemTip: string;
+    fixProblemTip: string;
+    projectionChart: string;
+    yearDetails: string;
+    sustainAge: string;
+    grid: string;
+    gridLegend: string;
+    todaysMoneyTip: string;
+    inflation: string;
+    inflationTip: string;
+    pathsDone: string;
+    comparisonDone: string;
+    cancelRunTip: string;
+    scenarioFigures: string;
+}
+
 export interface Texts {
     errorOpeningFile: string;
     fileFormatError: string;
@@ -256,6 +276,7 @@ export interface Texts {
     enterUntilAge: string;
     // The ranges and defaults of what the views let the reader set, as the desktop's controls take them.
     limits: Limits;
+    controls: ControlNames;
     // The headings of the projection's columns, as the desktop's list, the CSV and the report have them.
     columns: string[];
     // The chart's names of its series.

@@ -152,7 +152,7 @@ async function start(): Promise<void> {
         field.focus();
         if (field instanceof HTMLInputElement && field.type === 'text') field.select();
     };
-    document.querySelector('main')!.prepend(new PlanCheckBar(client, state, goToField).element);
+    document.querySelector('main')!.prepend(new PlanCheckBar(client, state, goToField, core.texts).element);
 
     // Counts the plans replaced and the calculations asked for, so that a projection of a
     // plan no longer open, or overtaken, is not shown.

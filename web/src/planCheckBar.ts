@@ -1,6 +1,6 @@
 // The bar that says what makes the plan's projection meaningless or surprising, one problem at
 // a time with its fix, as the desktop's bar above the list does; the sentences are the core's.
-import type { PlanProblem } from './core';
+import type { PlanProblem, Texts } from './core';
 import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import type { PlanState } from './state';
@@ -9,8 +9,8 @@ export class PlanCheckBar {
     readonly element: HTMLElement;
     private readonly text = el('span', { id: 'plan-check-text' });
     private readonly position = el('span', { id: 'plan-check-position' });
-    private readonly next = el('button', { type: 'button', id: 'plan-check-next', title: 'Show the next problem of the plan' }, 'Next');
-    private readonly fix = el('button', { type: 'button', id: 'plan-check-fix', title: 'Go to the field to change' }, 'Change...');
+    private readonly next = el('button', { type: 'button', id: 'plan-check-next' }, 'Next');
+    private readonly fix = el('button', { type: 'button', id: 'plan-check-fix' }, 'Change...');
     private problems: PlanProblem[] = [];
     private shown = 0;
 
@@ -19,10 +19,13 @@ export class PlanCheckBar {
         private readonly client: CoreClient,
         state: PlanState,
         fix: (problem: PlanProblem) => void,
+        { controls }: Texts,
     ) {
+        this.next.title = controls.nextProblemTip;
+        this.fix.title = controls.fixProblemTip;
         this.element = el(
             'div',
-            { id: 'plan-check', class: 'plan-check', role: 'status', 'aria-label': 'Plan check' },
+            { id: 'plan-check', class: 'plan-check', role: 'status', 'aria-label': controls.planCheck },
             el('span', { class: 'plan-check-sign', 'aria-hidden': 'true' }, '\u26a0'),
             this.text,
             this.position,

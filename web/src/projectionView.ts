@@ -137,7 +137,7 @@ export class ProjectionView {
         // year's values are read out under the chart.
         this.chartBox = el(
             'figure',
-            { id: 'chart', 'aria-label': 'Projection chart', tabindex: 0 },
+            { id: 'chart', 'aria-label': core.texts.controls.projectionChart, tabindex: 0 },
             this.readout,
         );
         this.chartBox.addEventListener('keydown', (event) => this.stepCursor(event));
@@ -321,7 +321,8 @@ export class ProjectionView {
         for (const values of data) values.forEach((v, i) => v === Number.POSITIVE_INFINITY && (values[i] = highest));
         const today = this.display.axisTitle;
         // The axis's title is drawn, so the figure's name says it too.
-        this.chartBox.setAttribute('aria-label', today ? `Projection chart, ${today.toLowerCase()}` : 'Projection chart');
+        const name = this.core.texts.controls.projectionChart;
+        this.chartBox.setAttribute('aria-label', today ? `${name}, ${today.toLowerCase()}` : name);
         const plain = (_u: uPlot, values: number[]) => values.map((v) => String(v));
         const short = (_u: uPlot, values: number[]) => values.map((v) => shortAmount(v));
         const axis = { stroke: colors.axis, grid: { stroke: colors.grid }, ticks: { stroke: colors.grid } };

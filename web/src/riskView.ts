@@ -43,12 +43,8 @@ export class RiskView {
         id: 'risk-seed', type: 'text', size: 22, value: '1', spellcheck: false, autocomplete: 'off', inputmode: 'numeric',
     });
     private readonly age = el('input', { id: 'risk-age', type: 'number', min: 0, step: 1 });
-    private readonly progress = el('progress', { id: 'risk-progress', 'aria-label': 'Paths done' });
-    private readonly cancel = el(
-        'button',
-        { type: 'button', id: 'risk-cancel', title: 'Stop working out the answer' },
-        'Cancel',
-    );
+    private readonly progress = el('progress', { id: 'risk-progress' });
+    private readonly cancel = el('button', { type: 'button', id: 'risk-cancel' }, 'Cancel');
     private readonly running = el('span', { class: 'running' }, this.progress, this.cancel);
     private appear = 0;
     private readonly answer = el('p', { id: 'risk-answer', 'aria-live': 'polite' });
@@ -80,7 +76,9 @@ export class RiskView {
         // The core's words for what the run itself does not say.
         private readonly texts: Texts,
     ) {
-        const { limits } = texts;
+        const { limits, controls } = texts;
+        this.progress.setAttribute('aria-label', controls.pathsDone);
+        this.cancel.title = controls.cancelRunTip;
         for (const spread of [this.spread, this.spreadPoints]) {
             spread.max = String(limits.maxSpread);
             spread.value = String(limits.defaultSpread);

@@ -30,7 +30,7 @@ export class ScenariosView {
     readonly element: HTMLElement;
     private readonly input = el('input', { type: 'file', id: 'scenario-files', accept: '.Orbe,.Orb,.orbe', multiple: true });
     private readonly list = el('ul', { id: 'scenario-list', class: 'scenario-list' });
-    private readonly progress = el('progress', { id: 'scenario-progress', max: 1000, 'aria-label': 'Comparison done' });
+    private readonly progress = el('progress', { id: 'scenario-progress', max: 1000 });
     private readonly cancel = el('button', { type: 'button', id: 'scenario-cancel' }, 'Cancel');
     private readonly running = el('span', { class: 'running', hidden: true }, this.progress, this.cancel);
     private readonly status = el('p', { id: 'scenario-status', 'aria-live': 'polite' });
@@ -39,7 +39,6 @@ export class ScenariosView {
     private readonly table = el(
         'table',
         { id: 'scenario-figures', class: 'numbers', hidden: true },
-        el('caption', {}, 'The plans compared'),
         el('thead', {}, this.head),
         this.body,
     );
@@ -61,6 +60,10 @@ export class ScenariosView {
         private readonly settings: () => RiskSettings | string,
         private readonly showLines: (lines: ScenarioLine[]) => void,
     ) {
+        const { controls } = texts;
+        this.progress.setAttribute('aria-label', controls.comparisonDone);
+        this.cancel.title = controls.cancelRunTip;
+        this.table.createCaption().textContent = controls.scenarioFigures;
         this.element = el(
             'div',
             { class: 'scenarios' },

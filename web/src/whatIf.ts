@@ -41,19 +41,13 @@ export class WhatIf {
     private readonly grid = el('tbody');
     private readonly gridNote = el('p', { class: 'empty-note' });
     private unanswered: string | null = null;
-    private readonly todaysMoney = el('input', {
-        id: 'todays-money', type: 'checkbox',
-        title: "Show the chart and Year Details in this year's money, discounted by the inflation",
-    });
-    private readonly inflation = el('input', {
-        id: 'inflation', type: 'number', min: 0, step: 0.1,
-        'aria-label': "Inflation for today's money", title: "The yearly inflation that today's money discounts by",
-    });
+    private readonly todaysMoney = el('input', { id: 'todays-money', type: 'checkbox' });
+    private readonly inflation = el('input', { id: 'inflation', type: 'number', min: 0, step: 0.1 });
     private plan: Plan | null = null;
     private active = false;
     private stale = false;
     private readonly gridHead = el('tr');
-    private readonly legend = el('ul', { id: 'sensitivity-legend', class: 'grid-legend', 'aria-label': 'Colours of the grid' });
+    private readonly legend = el('ul', { id: 'sensitivity-legend', class: 'grid-legend' });
     private readonly legendNote = el('p', { class: 'grid-note' });
 
     constructor(
@@ -63,7 +57,11 @@ export class WhatIf {
         private readonly display: MoneyDisplay,
         private readonly showVariant: (variant: Variant | null) => void,
     ) {
-        const { limits } = core.texts;
+        const { limits, controls } = core.texts;
+        this.todaysMoney.title = controls.todaysMoneyTip;
+        this.inflation.title = controls.inflationTip;
+        this.inflation.setAttribute('aria-label', controls.inflation);
+        this.legend.setAttribute('aria-label', controls.gridLegend);
         range(this.expenses, limits.minExpenses, limits.maxExpenses, kPlanExpenses);
         range(this.returns, -limits.maxReturns, limits.maxReturns, kPlanReturns);
         range(this.age, 0, limits.maxUntilAge, limits.defaultUntilAge);
@@ -85,7 +83,7 @@ export class WhatIf {
             el(
                 'p',
                 {},
-                el('label', { for: 'age' }, 'Sustainable spending to age'),
+                el('label', { for: 'age' }, controls.sustainAge),
                 ' ',
                 this.age,
                 ' ',
@@ -99,7 +97,7 @@ export class WhatIf {
                 el(
                 'table',
                 { id: 'sensitivity', class: 'numbers sensitivity' },
-                el('caption', {}, 'Sensitivity grid'),
+                el('caption', {}, controls.grid),
                 el('thead', {}, this.gridHead),
                 this.grid,
                 ),

@@ -44,7 +44,7 @@ export class YearDetails {
         this.table = el(
             'table',
             { id: 'year-details', class: 'details' },
-            el('caption', {}, 'Year details'),
+            el('caption', {}, texts.controls.yearDetails),
             el('thead', {}, el('tr', {}, el('th', { scope: 'col' }, 'Item'), this.amountHeader)),
             this.body,
         );

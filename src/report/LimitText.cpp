@@ -1,0 +1,15 @@
+#include "report/LimitText.h"
+
+std::string CalculationLimitIn(std::int32_t year) {
+    return "the calculation limit in " + std::to_string(year);
+}
+
+std::string ProjectionStopsAt(std::int32_t year) {
+    return "the projection stops at " + CalculationLimitIn(year);
+}
+
+std::string LimitStopText(std::int32_t year) {
+    std::string text = ProjectionStopsAt(year);
+    text.front() = 'T';
+    return text;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// How every sentence names the year a projection stopped at the 32-bit limit, in UTF-8: the
+// window, the CLI, the PDF report and the browser all build their sentences on these words.
+
+// "the calculation limit in 2040"
+std::string CalculationLimitIn(std::int32_t year);
+
+// "the projection stops at the calculation limit in 2040", inside a sentence.
+std::string ProjectionStopsAt(std::int32_t year);
+
+// "The projection stops at the calculation limit in 2040", on its own.
+std::string LimitStopText(std::int32_t year);
