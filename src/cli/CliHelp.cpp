@@ -1,8 +1,29 @@
 #include "cli/CliHelp.h"
 
+#include "cli/TodaysMoneyOption.h"
+#include "model/Plan.h"
+#include "model/Risk.h"
+#include "model/Scenarios.h"
+#include "model/WhatIf.h"
+#include "report/PlanChecks.h"
+#include "report/SignedPoints.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <string_view>
+
 namespace {
 
-constexpr const char* kHelp =
+// The usage spells the plans compare takes out: A B [C [D]], two to four, up to three others.
+static_assert(kMaxScenarios == 4);
+static_assert(kSteepRate == static_cast<std::int32_t>(kSteepRate));
+
+// Every limit and default is a {name} that PrintHelp fills in from the constants the core
+// keeps to, so that the text cannot fall behind them.
+constexpr std::string_view kHelp =
     R"(Usage: orbelan-cli project [--csv | --json] FILE
        orbelan-cli explain FILE YEAR [--todays-money RATE]
        orbelan-cli explain --json [--pretty] FILE
@@ -38,7 +59,7 @@ Commands:
                       paid.
       --todays-money RATE
                       (explain FILE YEAR) Show the amounts in today's money
-                      at a yearly inflation of RATE percent (0 to 100),
+                      at a yearly inflation of RATE percent (0 to {maxInflation}),
                       rounded so that they still add up.
       --json          (explain --json FILE) Print the whole projection as JSON,
                       each year with its breakdown: covered, unpaid, incomes,
@@ -48,16 +69,17 @@ Commands:
   check FILE          Tell whether FILE opens cleanly, is damaged (and from
                       which line), or cannot be opened. For a clean file, then
                       print each problem that makes its projection meaningless
-                      or surprising, with its fix, on a line starting
-                      "warning: "; the status stays 0.
+                      or surprising (such as a retirement age outside {retirementAges}
+                      or a rate of {steepRate} % or more), with its fix, on a line
+                      starting "warning: "; the status stays 0.
   sustain FILE        Print the largest spending, as a whole percentage from 0
-                      to 1000 of the planned expenses, that the plan covers in
+                      to {maxSpending} of the planned expenses, that the plan covers in
                       every year up to the birth year + N:
                       "sustainable spending to age N: S%".
-      --until-age N   The age N (default 95).
+      --until-age N   The age N, 0 to {maxAge} (default {defaultAge}).
   sensitivity FILE    Print as CSV the horizon (the last year whose expenses
-                      are paid in full) with interest rates moved by -3 to +3
-                      points (rows) and expenses at 70% to 130% (columns).
+                      are paid in full) with interest rates moved by {gridReturns}
+                      points (rows) and expenses at {gridExpenses} (columns).
   report FILE OUT.pdf Write the window's PDF report of FILE's projection: a
                       summary (how long the money lasts, sustainable
                       spending), the assumptions with every item, the chart
@@ -65,11 +87,11 @@ Commands:
                       headings on every page and page numbers.
       --todays-money RATE
                       Show the amounts in today's money at a yearly inflation
-                      of RATE percent (0 to 100); the report says so.
+                      of RATE percent (0 to {maxInflation}); the report says so.
       --until-age A   (with report) The age that sustainable spending and the
-                      risk share are worked out to (default 95).
-      --risk          (with report) Add the share of 1000 paths (spread 10
-                      points, seed 1) whose money lasts to age A, as risk
+                      risk share are worked out to, 0 to {maxAge} (default {defaultAge}).
+      --risk          (with report) Add the share of {defaultPaths} paths (spread {defaultSpread}
+                      points, seed {defaultSeed}) whose money lasts to age A, as risk
                       works it out.
       --compare OTHER.Orbe
                       (with report, up to three times) Add a page comparing
@@ -85,11 +107,11 @@ Commands:
                       above every amount). A path fails when a year up to the
                       birth year + A is not paid in full; one stopped at the
                       limit before then counts neither way.
-      --paths N       The number of paths, 1 to 100000 (default 1000).
-      --spread P      The spread in whole points, 0 to 50 (default 10).
-      --seed S        The seed, 0 to 18446744073709551615 (default 1): the
+      --paths N       The number of paths, {minPaths} to {maxPaths} (default {defaultPaths}).
+      --spread P      The spread in whole points, 0 to {maxSpread} (default {defaultSpread}).
+      --seed S        The seed, 0 to {maxSeed} (default {defaultSeed}): the
                       same seed gives the same paths on any machine.
-      --until-age A   The age A (default 95).
+      --until-age A   The age A, 0 to {maxAge} (default {defaultAge}).
       --json          Print one JSON object instead: paths, spread, seed,
                       untilAge, horizonYear, successes, stoppedAtLimit and
                       "years", each with year, paths (with a row that year),
@@ -121,7 +143,7 @@ Commands:
 
 A damaged file (one whose values cannot all be read) still projects, with
 default values for what could not be read; a warning goes to standard error.
-A projection whose amounts leave the range -2147483648 to 2147483647 stops
+A projection whose amounts leave the range {moneyRange} stops
 before that year; its earlier rows are printed and standard error says so.
 A file that cannot be opened is named on standard error with the reason.
 Everything after -- is a file, even a name that begins with -; a negative
@@ -143,8 +165,56 @@ Exit status:
   130  risk, sustain: stopped by Ctrl+C
 )";
 
+struct Filling {
+    std::string_view name;
+    std::string value;
+};
+
+std::string Range(const std::string& first, const std::string& last) {
+    return first + " to " + last;
+}
+
 } // namespace
 
 void PrintHelp(std::ostream& out) {
-    out << kHelp;
+    using std::to_string;
+    const RiskSettings risk;
+    const Filling fillings[] = {
+        {"maxSpending", to_string(kMaxSpendingPercent)},
+        {"maxAge", to_string(kMaxUntilAge)},
+        {"defaultAge", to_string(kDefaultUntilAge)},
+        {"gridReturns",
+         Range(SignedPoints(kGridReturnPoints.front()), SignedPoints(kGridReturnPoints.back()))},
+        {"gridExpenses", Range(to_string(kGridExpensePercents.front()) + '%',
+                               to_string(kGridExpensePercents.back()) + '%')},
+        {"maxInflation", to_string(kMaxInflationOption)},
+        {"retirementAges",
+         Range(to_string(kEarliestRetirementAge), to_string(kLatestRetirementAge))},
+        {"steepRate", to_string(static_cast<std::int32_t>(kSteepRate))},
+        {"minPaths", to_string(kMinRiskPaths)},
+        {"maxPaths", to_string(kMaxRiskPaths)},
+        {"defaultPaths", to_string(risk.paths)},
+        {"maxSpread", to_string(kMaxRiskSpread)},
+        {"defaultSpread", to_string(risk.spread)},
+        {"maxSeed", to_string(std::numeric_limits<std::uint64_t>::max())},
+        {"defaultSeed", to_string(risk.seed)},
+        {"moneyRange", Range(to_string(std::numeric_limits<std::int32_t>::min()),
+                             to_string(std::numeric_limits<std::int32_t>::max()))},
+    };
+    // A name without a filling stays as it is written, for the tests to find.
+    std::string_view rest = kHelp;
+    std::size_t open = rest.find('{');
+    std::size_t close = rest.find('}', open);
+    while (close != std::string_view::npos) {
+        const std::string_view name = rest.substr(open + 1, close - open - 1);
+        const auto filling = std::find_if(std::begin(fillings), std::end(fillings),
+                                          [name](const Filling& f) { return f.name == name; });
+        out << rest.substr(0, open)
+            << (filling != std::end(fillings) ? std::string_view(filling->value)
+                                              : rest.substr(open, close - open + 1));
+        rest.remove_prefix(close + 1);
+        open = rest.find('{');
+        close = rest.find('}', open);
+    }
+    out << rest;
 }

@@ -3,17 +3,11 @@
 #include <charconv>
 #include <ctime>
 
-namespace {
-
-constexpr float kHighestInflation = 100;
-
-} // namespace
-
 std::optional<float> ParseInflation(const std::string& text) {
     float rate = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, rate, std::chars_format::fixed);
-    if (error != std::errc() || stop != end || !(rate >= 0 && rate <= kHighestInflation))
+    if (error != std::errc() || stop != end || !(rate >= 0 && rate <= kMaxInflationOption))
         return std::nullopt;
     return rate;
 }

@@ -11,11 +11,6 @@
 
 namespace {
 
-// Amounts grow so fast at this rate that the 32-bit limit comes within a few decades.
-constexpr float kSteepRate = 50.0f;
-constexpr std::int32_t kEarliestRetirementAge = 30;
-constexpr std::int32_t kLatestRetirementAge = 90;
-
 std::string Number(std::int64_t value) {
     return std::to_string(value);
 }

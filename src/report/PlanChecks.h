@@ -3,12 +3,20 @@
 #include "model/Plan.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 // What makes a plan's projection meaningless or surprising, each said once for every edition
 // with its fix. The projection rules stay as they are: these checks only tell the user.
+
+// Amounts grow so fast at this rate, in percent, that the 32-bit limit comes within a few
+// decades.
+inline constexpr float kSteepRate = 50.0f;
+// A retirement age outside these is taken for a slip.
+inline constexpr std::int32_t kEarliestRetirementAge = 30;
+inline constexpr std::int32_t kLatestRetirementAge = 90;
 
 // The dialog where a problem is fixed.
 enum class PlanPart { GeneralData, Income, Expenses };

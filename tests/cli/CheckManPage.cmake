@@ -2,6 +2,7 @@
 # `orbelan-cli --help` prints has its place in data/man/orbelan-cli.1. Both are read as they
 # are, so a new command fails here until the page describes it.
 # Variables: CLI (the program), MAN_PAGE (the page's source).
+cmake_policy(SET CMP0057 NEW)
 execute_process(COMMAND ${CLI} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "orbelan-cli --help ended with status ${status}")
@@ -52,6 +53,38 @@ foreach(status IN LISTS statuses)
         list(APPEND missing "the exit status ${status}")
     endif()
 endforeach()
+
+# The limits and defaults: --help takes them from the constants the core keeps to, so the page
+# states the same numbers, no more and no fewer, and the same ranges. Its heading and
+# examples are left out, and so are names with a number in them (UTF-8, Windows-1252).
+string(FIND "${page}" "\n" heading_end)
+string(FIND "${page}" "\n.SH EXAMPLES" examples)
+math(EXPR stated_length "${examples} - ${heading_end}")
+string(SUBSTRING "${page}" ${heading_end} ${stated_length} stated)
+foreach(text IN ITEMS help stated)
+    string(REGEX REPLACE "[A-Za-z]-[0-9]+" "" plain "${${text}}")
+    string(REGEX REPLACE "[ \n]+" " " plain "${plain}")
+    string(REGEX MATCHALL "[-+]?[0-9]+%? to [-+]?[0-9]+%?" ${text}_ranges "${plain}")
+    string(REGEX MATCHALL "[-+]?[0-9]+" ${text}_numbers "${plain}")
+endforeach()
+foreach(kind IN ITEMS ranges numbers)
+    foreach(value IN LISTS help_${kind})
+        if(NOT value IN_LIST stated_${kind})
+            list(APPEND missing "'${value}'")
+        endif()
+    endforeach()
+    foreach(value IN LISTS stated_${kind})
+        if(NOT value IN_LIST help_${kind})
+            list(APPEND unknown "'${value}'")
+        endif()
+    endforeach()
+endforeach()
+list(REMOVE_DUPLICATES missing)
+if(unknown)
+    list(REMOVE_DUPLICATES unknown)
+    list(JOIN unknown "\n  " unknown)
+    message(FATAL_ERROR "data/man/orbelan-cli.1 states what --help does not:\n  ${unknown}")
+endif()
 
 if(missing)
     list(JOIN missing "\n  " missing)

@@ -167,6 +167,10 @@ TEST(CliTest, BadUsageExitsWithTwo) {
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("orbelan-cli check FILE"), std::string::npos);
+    // Every limit is filled in from the core's constants.
+    EXPECT_EQ(help.out.find('{'), std::string::npos);
+    EXPECT_NE(help.out.find("--paths N       The number of paths, 1 to 100000 (default 1000)."),
+              std::string::npos);
 }
 
 TEST_F(CliFileTest, FilesThatDoNotOpenExitWithOne) {
