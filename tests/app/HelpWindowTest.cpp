@@ -1,10 +1,19 @@
 #include "app/HelpWindow.h"
+#include "model/ProjectionTable.h"
+#include "model/Risk.h"
+#include "model/WhatIf.h"
+#include "report/NumberWords.h"
+#include "report/PlanChecks.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
 #include <QTextBrowser>
 #include <QWindow>
+
+#include <cstdint>
+#include <limits>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +43,34 @@ TEST_F(HelpWindowTest, EveryPageLoadsWithItsTitle) {
         EXPECT_FALSE(Browser().documentTitle().isEmpty()) << page;
         EXPECT_FALSE(Browser().toPlainText().isEmpty()) << page;
     }
+}
+
+// The page is written by hand: each limit it states is the one the core keeps to.
+TEST_F(HelpWindowTest, TheProjectionPageStatesTheCoresLimits) {
+    help.ShowContents();
+    Browser().setSource(QUrl(QStringLiteral("qrc:/help/projection.html")));
+    const QString text =
+        Browser().toPlainText().replace(QChar(0x00A0), u' ').replace(QChar(0x2212), u'-');
+    const std::string flowing = text.simplified().toStdString();
+    const auto n = [](std::int64_t value) { return std::to_string(value); };
+    const auto grouped = EnglishNumbers().whole;
+    const std::string stated[] = {
+        "At most " + n(ProjectionTable::kMaxRows) + " years",
+        "(" + n(std::numeric_limits<std::int32_t>::min()) + " to " +
+            n(std::numeric_limits<std::int32_t>::max()) + ")",
+        "retirement age outside " + n(kEarliestRetirementAge) + " to " + n(kLatestRetirementAge),
+        "rate of " + n(static_cast<std::int32_t>(kSteepRate)) + " % or more",
+        "Expenses (" + n(kMinWhatIfExpenses) + " to " + n(kMaxWhatIfExpenses) + " %)",
+        "Returns (-" + n(kMaxWhatIfReturns) + " to +" + n(kMaxWhatIfReturns) + " points)",
+        "expenses (0 to " + n(kMaxSpendingPercent) + " %)",
+        "moved by " + n(kGridReturnPoints.front()) + " to +" + n(kGridReturnPoints.back()) +
+            " points (rows) and expenses at " + n(kGridExpensePercents.front()) + " to " +
+            n(kGridExpensePercents.back()) + " % (columns)",
+        "many paths, " + grouped(kRiskPathChoices[0]) + " or " + grouped(kRiskPathChoices[1]),
+        "spread (0 to " + n(kMaxRiskSpread) + " points)",
+    };
+    for (const std::string& limit : stated)
+        EXPECT_NE(flowing.find(limit), std::string::npos) << limit;
 }
 
 TEST_F(HelpWindowTest, ShowingAgainReusesTheWindowAtItsContentsPage) {
