@@ -17,7 +17,8 @@
 
 namespace {
 
-// The usage spells the plans compare takes out: A B [C [D]], two to four, up to three others.
+// The usage, and compare's and report's refusals, spell the plans compared out: A B [C [D]],
+// two to four, up to three others.
 static_assert(kMaxScenarios == 4);
 static_assert(kSteepRate == static_cast<std::int32_t>(kSteepRate));
 

@@ -1,5 +1,6 @@
 #include "report/ReportAssumptions.h"
 
+#include "model/ProjectionTable.h"
 #include "report/DisplayName.h"
 
 namespace {
@@ -81,8 +82,8 @@ std::vector<std::string> RuleSentences() {
         "Expenses are paid only by withdrawing from accounts open for withdrawal, the one with "
         "the lowest interest rate first.",
         "A taxed withdrawal is grossed up so that what is left after the tax pays the expenses.",
-        "The projection runs at most 100 years and ends with the first year whose expenses cannot "
-        "all be paid.",
+        "The projection runs at most " + Number(ProjectionTable::kMaxRows) +
+            " years and ends with the first year whose expenses cannot all be paid.",
     };
 }
 

@@ -9,6 +9,8 @@
 namespace {
 
 constexpr std::string_view kPlanExtension = ".Orbe";
+// The sentences spell the room beside the open plan out: three other plans.
+static_assert(kMaxScenarios == 4);
 
 std::string Paths(std::int32_t count, const NumberWords& numbers) {
     return numbers.whole(count) + (count == 1 ? " path" : " paths");
