@@ -26,26 +26,33 @@ namespace {
 // Gives each row the height of its text wrapped to the width it is drawn in: the column's, or
 // the whole row's for a sentence that spans both, less the indentation of its depth. The tree
 // itself would measure every line as one, and the style would then cut it short with "...".
+// An amount is measured on one line: the Amount column is sized to its contents, and measured
+// at the column's own width it would only ever fit by breaking at its digit grouping.
 class WrappingDelegate : public QStyledItemDelegate {
 public:
     explicit WrappingDelegate(QTreeWidget& tree) : QStyledItemDelegate(&tree), m_tree(tree) {}
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QStyleOptionViewItem wrapped(option);
-        initStyleOption(&wrapped, index);
+        QStyleOptionViewItem measured(option);
+        initStyleOption(&measured, index);
         const bool spanned = m_tree.isFirstColumnSpanned(index.row(), index.parent());
-        int width = spanned ? m_tree.viewport()->width() : m_tree.columnWidth(index.column());
-        if (index.column() == 0) {
-            int depth = 1;
-            for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
-                ++depth;
-            width -= depth * m_tree.indentation();
+        if (index.column() == 0 || spanned) {
+            int width = spanned ? m_tree.viewport()->width() : m_tree.columnWidth(0);
+            if (index.column() == 0) {
+                int depth = 1;
+                for (QModelIndex parent = index.parent(); parent.isValid();
+                     parent = parent.parent())
+                    ++depth;
+                width -= depth * m_tree.indentation();
+            }
+            measured.rect = QRect(0, 0, std::max(width, 1), 1);
+            measured.features |= QStyleOptionViewItem::WrapText;
+        } else {
+            measured.features &= ~QStyleOptionViewItem::WrapText;
         }
-        wrapped.rect = QRect(0, 0, std::max(width, 1), 1);
-        wrapped.features |= QStyleOptionViewItem::WrapText;
         const QWidget* widget = option.widget;
         return (widget != nullptr ? widget->style() : QApplication::style())
-            ->sizeFromContents(QStyle::CT_ItemViewItem, &wrapped, QSize(), widget);
+            ->sizeFromContents(QStyle::CT_ItemViewItem, &measured, QSize(), widget);
     }
 
 private:
