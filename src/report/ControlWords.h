@@ -10,6 +10,8 @@ inline constexpr std::string_view kPlanCheckName = "Plan check";
 inline constexpr std::string_view kNextProblemTip = "Show the next problem of the plan";
 inline constexpr std::string_view kFixProblemTip = "Go to the field to change";
 
+// The projection's table, and its chart.
+inline constexpr std::string_view kProjectionName = "Projection";
 inline constexpr std::string_view kProjectionChartName = "Projection chart";
 inline constexpr std::string_view kYearDetailsName = "Year details";
 

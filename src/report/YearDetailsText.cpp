@@ -1,5 +1,9 @@
 #include "report/YearDetailsText.h"
 
+std::string ItemHeading() {
+    return "Item";
+}
+
 std::string AmountHeading(std::optional<std::int32_t> todaysMoneyYear) {
     if (!todaysMoneyYear)
         return "Amount";

@@ -3,6 +3,7 @@
 #include "dialogs/PlanEditors.h"
 #include "persist/CTessalyDoc.h"
 #include "platform/UiServices.h"
+#include "report/ControlWords.h"
 #include "report/PlanChecks.h"
 #include "report/ProjectionColumns.h"
 #include "view/CalculatorSearch.h"
@@ -53,7 +54,7 @@ Qt::Alignment ColumnAlignment(int column) {
 
 CTessalyView::CTessalyView(UiServices& ui, QWidget* parent) : QTreeWidget(parent), m_ui(ui) {
     setHeaderLabels(Headings());
-    setAccessibleName(QStringLiteral("Projection"));
+    setAccessibleName(QString::fromUtf8(kProjectionName));
     for (int column = 0; column < columnCount(); ++column)
         headerItem()->setTextAlignment(column, ColumnAlignment(column));
     FitColumnsToHeadings();

@@ -64,7 +64,8 @@ private:
 YearDetailsPane::YearDetailsPane(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("yearDetailsPane"));
     setAccessibleName(QString::fromUtf8(kYearDetailsName));
-    setHeaderLabels({QStringLiteral("Item"), QString::fromUtf8(AmountHeading(std::nullopt))});
+    setHeaderLabels(
+        {QString::fromUtf8(ItemHeading()), QString::fromUtf8(AmountHeading(std::nullopt))});
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::Stretch);
     header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);

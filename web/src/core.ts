@@ -224,6 +224,7 @@ export interface ControlNames {
     planCheck: string;
     nextProblemTip: string;
     fixProblemTip: string;
+    projection: string;
     projectionChart: string;
     yearDetails: string;
     sustainAge: string;
@@ -260,7 +261,8 @@ export interface Texts {
     gridNeedsCalculation: string;
     yearDetailsNeedsCalculation: string;
     gridNotCalculated: string;
-    // The heading of Year Details' amounts as projected.
+    // The headings of Year Details' lines and of their amounts as projected.
+    item: string;
     amount: string;
     // Above the sensitivity grid.
     gridTitle: string;

@@ -128,7 +128,7 @@ export class ProjectionView {
         this.table = el(
             'table',
             { id: 'projection', class: 'numbers' },
-            el('caption', {}, 'Projection'),
+            el('caption', {}, core.texts.controls.projection),
             el('thead', {}, el('tr', {}, ...core.texts.columns.map((c) => el('th', { scope: 'col' }, c)))),
             this.body,
         );

@@ -102,7 +102,7 @@ export class RiskView {
                 el(
                     'tr',
                     {},
-                    ...['Year', 'Paths with the year', 'Ran out', 'Beyond the limit', '10th percentile', 'Median', '90th percentile'].map(
+                    ...[texts.columns[0], 'Paths with the year', 'Ran out', 'Beyond the limit', '10th percentile', 'Median', '90th percentile'].map(
                         (c) => el('th', { scope: 'col' }, c),
                     ),
                 ),

@@ -45,7 +45,7 @@ export class YearDetails {
             'table',
             { id: 'year-details', class: 'details' },
             el('caption', {}, texts.controls.yearDetails),
-            el('thead', {}, el('tr', {}, el('th', { scope: 'col' }, 'Item'), this.amountHeader)),
+            el('thead', {}, el('tr', {}, el('th', { scope: 'col' }, texts.item), this.amountHeader)),
             this.body,
         );
         this.element = el(
