@@ -7,6 +7,11 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
+
+// What the commands that ask about ages say of a plan whose birth date is invalid, after
+// "orbelan-cli: ", and after the plan's file where several plans are given.
+inline constexpr std::string_view kNoAge = "the plan's birth date is invalid, so it has no age";
 
 // Opens the plan, reporting a failure on err; empty when it did not open. A save of it that
 // a crash cut short is undone first, as the window does, with a warning on err; what that

@@ -50,8 +50,7 @@ int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostrea
         return kExitInterrupted;
     }
     if (comparison.status == ScenarioStatus::InvalidBirthDate) {
-        err << "orbelan-cli: " << files[comparison.failedPlan]
-            << ": the plan's birth date is invalid, so it has no age\n";
+        err << "orbelan-cli: " << files[comparison.failedPlan] << ": " << kNoAge << '\n';
         return kExitCannotOpen;
     }
     if (comparison.status != ScenarioStatus::Done) {

@@ -131,8 +131,8 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
         settings.untilAge = request.untilAge;
         ReportScenarios scenarios{ScenarioNames(files), CompareScenarios(plans, settings)};
         if (scenarios.comparison.status == ScenarioStatus::InvalidBirthDate) {
-            err << "orbelan-cli: " << files[scenarios.comparison.failedPlan]
-                << ": the plan's birth date is invalid, so it has no age\n";
+            err << "orbelan-cli: " << files[scenarios.comparison.failedPlan] << ": " << kNoAge
+                << '\n';
             return kExitCannotOpen;
         }
         if (scenarios.comparison.status != ScenarioStatus::Done) {

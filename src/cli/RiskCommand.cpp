@@ -19,9 +19,6 @@
 
 namespace {
 
-constexpr std::string_view kNoAge =
-    "orbelan-cli: the plan's birth date is invalid, so it has no age";
-
 struct RiskRequest {
     RiskSettings settings;
     bool json = false;
@@ -114,7 +111,7 @@ int RunRiskCommand(std::span<const std::string> args, std::ostream& out, std::os
     if (!OpenForAnswers(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
     if (!plan.birthDate.IsValid()) {
-        err << kNoAge << '\n';
+        err << "orbelan-cli: " << kNoAge << '\n';
         return kExitCannotOpen;
     }
     if (!AgeCanBeAsked(UntilAgeProblem(plan, request->settings.untilAge), err))

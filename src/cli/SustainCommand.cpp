@@ -30,7 +30,7 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
         });
     switch (answer.status) {
     case SustainStatus::InvalidBirthDate:
-        err << "orbelan-cli: the plan's birth date is invalid, so it has no age\n";
+        err << "orbelan-cli: " << kNoAge << '\n';
         return kExitCannotOpen;
     case SustainStatus::CannotCalculate:
         err << kAllocationError << '\n';
