@@ -1,16 +1,14 @@
 #include "cli/CompareCommand.h"
 
-#include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
 #include "cli/LongRun.h"
 #include "cli/RiskSettingsArguments.h"
+#include "cli/ScenarioPlans.h"
 #include "model/Scenarios.h"
-#include "persist/UserMessages.h"
 #include "report/ScenarioCsv.h"
 #include "report/ScenarioJson.h"
 #include "report/ScenarioText.h"
-#include "report/UntilAgeCheck.h"
 
 #include <vector>
 
@@ -31,12 +29,10 @@ int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostrea
     const std::optional<RiskSettings> settings = ReadRiskSettings(arguments, err);
     if (!settings)
         return kExitUsage;
-    std::vector<Plan> plans(files.size());
-    for (std::size_t p = 0; p < files.size(); ++p)
-        if (!OpenForProjection(files[p], plans[p], err))
-            return kExitCannotOpen;
-    if (!AgeCanBeAsked(UntilAgeProblem(plans, files, settings->untilAge), err))
-        return kExitUsage;
+    const auto opened = OpenScenarioPlans(files, {}, settings->untilAge, err);
+    if (const int* status = std::get_if<int>(&opened))
+        return *status;
+    const std::vector<Plan>& plans = std::get<std::vector<Plan>>(opened);
     const std::int64_t total = ScenarioWorkUnits(plans.size(), *settings);
     const ScenarioComparison comparison =
         RunLong("projections", total, err, [&](StopToken stop, const auto& progress) {
@@ -45,18 +41,8 @@ int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostrea
                                         progress(static_cast<std::int32_t>(done));
                                     });
         });
-    if (comparison.status == ScenarioStatus::Stopped) {
-        err << kStoppedByInterrupt << '\n';
-        return kExitInterrupted;
-    }
-    if (comparison.status == ScenarioStatus::InvalidBirthDate) {
-        err << "orbelan-cli: " << files[comparison.failedPlan] << ": " << kNoAge << '\n';
-        return kExitCannotOpen;
-    }
-    if (comparison.status != ScenarioStatus::Done) {
-        err << kAllocationError << '\n';
-        return kExitCannotCalculate;
-    }
+    if (const std::optional<int> status = ComparisonFailure(comparison, files, err))
+        return *status;
     const std::vector<std::string> names = ScenarioNames(files);
     if (arguments.Has("--json"))
         out << FormatScenarioJson(comparison, files);

@@ -4,6 +4,7 @@
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
 #include "cli/RiskSettingsArguments.h"
+#include "cli/ScenarioPlans.h"
 #include "cli/StderrUiServices.h"
 #include "cli/TodaysMoneyOption.h"
 #include "model/Projection.h"
@@ -119,26 +120,15 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     if (files.size() > kMaxScenarios)
         return Usage(err, "--compare takes at most three other FILEs");
     if (files.size() > 1) {
-        std::vector<Plan> plans{plan};
-        for (std::size_t p = 1; p < files.size(); ++p) {
-            plans.emplace_back();
-            if (!OpenForProjection(files[p], plans.back(), err))
-                return kExitCannotOpen;
-        }
-        if (!AgeCanBeAsked(UntilAgeProblem(plans, files, request.untilAge), err))
-            return kExitUsage;
+        const auto opened = OpenScenarioPlans(files, {plan}, request.untilAge, err);
+        if (const int* status = std::get_if<int>(&opened))
+            return *status;
         RiskSettings settings;
         settings.untilAge = request.untilAge;
-        ReportScenarios scenarios{ScenarioNames(files), CompareScenarios(plans, settings)};
-        if (scenarios.comparison.status == ScenarioStatus::InvalidBirthDate) {
-            err << "orbelan-cli: " << files[scenarios.comparison.failedPlan] << ": " << kNoAge
-                << '\n';
-            return kExitCannotOpen;
-        }
-        if (scenarios.comparison.status != ScenarioStatus::Done) {
-            err << kAllocationError << '\n';
-            return kExitCannotCalculate;
-        }
+        ReportScenarios scenarios{ScenarioNames(files),
+                                  CompareScenarios(std::get<std::vector<Plan>>(opened), settings)};
+        if (const std::optional<int> status = ComparisonFailure(scenarios.comparison, files, err))
+            return *status;
         request.scenarios = std::move(scenarios);
     }
 

@@ -203,6 +203,35 @@ TEST_F(CliFileTest, CheckTellsCleanFromDamaged) {
         << "without the rent the money lasts the whole hundred years";
 }
 
+// compare and report --compare open the plans they compare alike: a file that does not open
+// stops both in the same words, and a damaged one is compared by both after the same warning.
+TEST_F(CliFileTest, CompareAndReportOpenTheirScenariosInTheSameWords) {
+    std::string bytes = PlanFileBytes(ProjectionExamplePlan());
+    bytes.resize(bytes.find("Rent"));
+    const std::string missing = (m_dir / "none.Orbe").string();
+    const struct {
+        std::string file;
+        int status;
+        std::string err;
+    } cases[] = {
+        {missing, 1, "Error opening file!\n" + missing + ": No such file or directory\n"},
+        {Write("notes.Orbe", "shopping list\n"), 1, "File format error!\n"},
+        {Write("cut.Orbe", bytes), 0,
+         "Warning: This plan file is damaged: line 35 could not be read. Everything from that "
+         "line on has been given its default value. Check the plan before you save it.\n"},
+    };
+    const std::string pdf = (m_dir / "out.pdf").string();
+    for (const auto& c : cases) {
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"compare", kExample, c.file, "--paths", "10"},
+              std::vector<std::string>{"report", kExample, pdf, "--compare", c.file}}) {
+            const CliRun run = Cli(args);
+            EXPECT_EQ(run.status, c.status) << args[0] << ' ' << c.file;
+            EXPECT_EQ(run.err, c.err) << args[0] << ' ' << c.file;
+        }
+    }
+}
+
 // A plan that opens is checked, and its problems leave the status at 0.
 TEST_F(CliFileTest, CheckWarnsOfEachProblemAfterItsVerdict) {
     Plan plan = ProjectionExamplePlan();
