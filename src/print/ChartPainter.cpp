@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -63,10 +64,21 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
     const QFontMetricsF metrics(painter.font(), painter.device());
     const std::vector<ChartMark> marks =
         ChartMarks(table.firstYear, table.rowCount, picture.retirementYear, picture.ending);
-    const std::vector<LegendEntry> legend =
+    std::vector<LegendEntry> legend =
         ChartLegend({ChartSeries::Income, ChartSeries::Withdrawals, ChartSeries::TotalAssets,
                      ChartSeries::AvailableAssets},
                     marks);
+    std::vector<YearSpan> drawn{{table.firstYear, ChartColumns(table.rowCount, picture.ending)}};
+    std::pair<std::int32_t, std::int32_t> span = AmountSpan(table);
+    for (std::size_t i = 0; i < picture.scenarios.size(); ++i) {
+        const ChartScenario& scenario = picture.scenarios[i];
+        legend.push_back(
+            {QString::fromUtf8(TotalAssetsOf(scenario.name.toStdString())), ScenarioPen(i)});
+        drawn.push_back({scenario.table.firstYear, scenario.table.rowCount});
+        const std::pair<std::int32_t, std::int32_t> amounts = AmountSpan(scenario.table);
+        span = {std::min(span.first, amounts.first), std::max(span.second, amounts.second)};
+    }
+    const YearSpan years = SpanningYears(drawn);
     std::vector<PlacedEntry> placed;
     const qreal legendHeight = PlaceLegend(legend, area, metrics, placed);
 
@@ -75,7 +87,6 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
     const auto intervals = std::clamp<std::int32_t>(
         static_cast<std::int32_t>((bottom - top) / (2.5 * metrics.height())), 1,
         kMostValueIntervals);
-    const std::pair<std::int32_t, std::int32_t> span = AmountSpan(table);
     const ValueScale scale = NiceValueScale(span.first, span.second, intervals);
     const std::vector<double> ticks = scale.Ticks();
     qreal widest = 0;
@@ -92,9 +103,10 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
     }
     const QRectF plot(QPointF(area.left() + widest + metrics.height() / 2, top),
                       QPointF(area.right() - metrics.height() / 2, bottom));
-    const std::int32_t columns = ChartColumns(table.rowCount, picture.ending);
-    const qreal columnWidth = plot.width() / columns;
-    const auto x = [&](double column) { return plot.left() + (column + 0.5) * columnWidth; };
+    const qreal columnWidth = plot.width() / years.count;
+    const auto x = [&](std::int64_t year) {
+        return plot.left() + (static_cast<qreal>(year - years.firstYear) + 0.5) * columnWidth;
+    };
     const auto y = [&](double value) {
         return plot.bottom() -
                (value - scale.lowest) / (scale.highest - scale.lowest) * plot.height();
@@ -113,34 +125,41 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
                             2 * metrics.horizontalAdvance(QLatin1Char(' '));
     painter.setPen(kInk);
     for (const std::int32_t row : LabelledYearRows(
-             table.firstYear, columns, static_cast<std::int32_t>(plot.width() / yearWidth)))
-        painter.drawText(QRectF(x(row) - yearWidth, plot.bottom() + metrics.height() * 0.3,
+             years.firstYear, years.count, static_cast<std::int32_t>(plot.width() / yearWidth))) {
+        const std::int64_t year = std::int64_t{years.firstYear} + row;
+        painter.drawText(QRectF(x(year) - yearWidth, plot.bottom() + metrics.height() * 0.3,
                                 2 * yearWidth, metrics.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::number(table.firstYear + row));
+                         Qt::AlignHCenter | Qt::AlignTop, QString::number(year));
+    }
 
     const qreal barWidth = columnWidth * 0.35;
     for (std::int32_t r = 0; r < table.rowCount; ++r) {
         const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
+        const qreal at = x(std::int64_t{table.firstYear} + r);
         painter.fillRect(
-            QRectF(QPointF(x(r) - barWidth, y(row.income)), QPointF(x(r), y(0))).normalized(),
+            QRectF(QPointF(at - barWidth, y(row.income)), QPointF(at, y(0))).normalized(),
             SeriesColor(ChartSeries::Income));
         painter.fillRect(
-            QRectF(QPointF(x(r), y(row.withdrawals)), QPointF(x(r) + barWidth, y(0))).normalized(),
+            QRectF(QPointF(at, y(row.withdrawals)), QPointF(at + barWidth, y(0))).normalized(),
             SeriesColor(ChartSeries::Withdrawals));
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const auto& [series, field] :
-         {std::pair{ChartSeries::TotalAssets, &ProjectionRow::totalAssets},
-          std::pair{ChartSeries::AvailableAssets, &ProjectionRow::availableAssets}}) {
+    const auto drawLine = [&](const ProjectionTable& lineTable, std::int32_t ProjectionRow::*field,
+                              const QPen& pen) {
         QPolygonF line;
-        for (std::int32_t r = 0; r < table.rowCount; ++r)
-            line.append(QPointF(x(r), y(table.rows[static_cast<std::size_t>(r)].*field)));
-        painter.setPen(Scaled(SeriesPen(series), unit));
+        for (std::int32_t r = 0; r < lineTable.rowCount; ++r)
+            line.append(QPointF(x(std::int64_t{lineTable.firstYear} + r),
+                                y(lineTable.rows[static_cast<std::size_t>(r)].*field)));
+        painter.setPen(Scaled(pen, unit));
         painter.drawPolyline(line);
-    }
+    };
+    drawLine(table, &ProjectionRow::totalAssets, SeriesPen(ChartSeries::TotalAssets));
+    drawLine(table, &ProjectionRow::availableAssets, SeriesPen(ChartSeries::AvailableAssets));
+    for (std::size_t i = 0; i < picture.scenarios.size(); ++i)
+        drawLine(picture.scenarios[i].table, &ProjectionRow::totalAssets, ScenarioPen(i));
     for (const ChartMark& mark : marks) {
         painter.setPen(Scaled(MarkPen(mark.kind), unit));
-        const qreal at = x(mark.year - table.firstYear);
+        const qreal at = x(mark.year);
         painter.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
     }
     painter.setPen(Scaled(QPen(kInk, 1), unit));

@@ -121,6 +121,22 @@ void AddScenarios(std::vector<Block>& blocks, const ReportScenarios& scenarios) 
 }
 
 // The label's column and one for each plan, under the plans' names.
+// The plans compared, drawn on the chart beside the report's own in the money it shows.
+std::vector<ChartScenario> ChartScenarios(const ReportContent& content) {
+    std::vector<ChartScenario> lines;
+    if (!content.scenarios)
+        return lines;
+    const std::vector<ScenarioResult>& plans = content.scenarios->comparison.plans;
+    const std::vector<std::string>& names = content.scenarios->names;
+    for (std::size_t p = 1; p < plans.size() && p < names.size(); ++p) {
+        lines.push_back({Text(names[p]), plans[p].table});
+        if (content.todaysMoney)
+            lines.back().table = InTodaysMoney(plans[p].table, content.todaysMoney->inflation,
+                                               content.todaysMoney->year);
+    }
+    return lines;
+}
+
 std::vector<Column> ScenarioColumns(const ReportScenarios& scenarios) {
     std::vector<Column> columns{{QString(), 0.32, Qt::AlignLeft}};
     const qreal share = 0.68 / static_cast<qreal>(std::max<std::size_t>(scenarios.names.size(), 1));
@@ -395,9 +411,9 @@ private:
             return;
         case BlockKind::Chart:
             m_painter.setFont(m_body);
-            PaintChart(
-                m_painter, area,
-                {m_content.table, m_content.plan.retirementDate.GetYear(), m_content.ending});
+            PaintChart(m_painter, area,
+                       {m_content.table, m_content.plan.retirementDate.GetYear(), m_content.ending,
+                        ChartScenarios(m_content)});
             return;
         case BlockKind::ItemRow: {
             const qreal cells = ItemCellsHeight(block.row);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace {
 
@@ -114,4 +115,21 @@ std::vector<ChartMark> ChartMarks(std::int32_t firstYear, std::int32_t rowCount,
 
 std::int32_t ChartColumns(std::int32_t rowCount, const ChartEnding& ending) {
     return rowCount + (ending.limitYear && rowCount > 0 ? 1 : 0);
+}
+
+YearSpan SpanningYears(std::span<const YearSpan> series) {
+    // In 64 bits, so that no year a file can hold overflows its end.
+    std::int64_t first = std::numeric_limits<std::int64_t>::max();
+    std::int64_t end = std::numeric_limits<std::int64_t>::min();
+    for (const YearSpan& years : series) {
+        if (years.count <= 0)
+            continue;
+        first = std::min<std::int64_t>(first, years.firstYear);
+        end = std::max<std::int64_t>(end, std::int64_t{years.firstYear} + years.count);
+    }
+    if (end < first)
+        return {};
+    return {static_cast<std::int32_t>(first),
+            static_cast<std::int32_t>(
+                std::min<std::int64_t>(end - first, std::numeric_limits<std::int32_t>::max()))};
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -66,3 +67,14 @@ std::vector<ChartMark> ChartMarks(std::int32_t firstYear, std::int32_t rowCount,
 
 // The number of columns the chart's year axis needs: the rows, and one more for a limit mark.
 std::int32_t ChartColumns(std::int32_t rowCount, const ChartEnding& ending);
+
+// Years in a row: those of one drawn series, or those a chart's year axis runs over.
+struct YearSpan {
+    std::int32_t firstYear = 0;
+    std::int32_t count = 0;
+    bool operator==(const YearSpan& other) const = default;
+};
+
+// The years an axis must run over to draw every series whole, whichever starts first or ends
+// last: another plan compared may start before the open one. A series without years adds none.
+YearSpan SpanningYears(std::span<const YearSpan> series);

@@ -1,9 +1,10 @@
 #include "report/ScenarioCsv.h"
 
+#include "report/ChartScale.h"
 #include "report/ChartWords.h"
 
-#include <algorithm>
-#include <limits>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -23,18 +24,17 @@ std::string CsvField(const std::string& text) {
 std::string FormatScenarioCsv(const ScenarioComparison& comparison,
                               std::span<const std::string> names) {
     std::string text = "Year";
-    std::int32_t first = std::numeric_limits<std::int32_t>::max();
-    std::int32_t end = std::numeric_limits<std::int32_t>::min();
+    std::vector<YearSpan> years;
     for (std::size_t p = 0; p < comparison.plans.size(); ++p) {
         text += ',' + CsvField(TotalAssetsOf(names[p]));
         const ProjectionTable& table = comparison.plans[p].table;
-        if (table.rowCount > 0) {
-            first = std::min(first, table.firstYear);
-            end = std::max(end, table.firstYear + table.rowCount);
-        }
+        years.push_back({table.firstYear, table.rowCount});
     }
     text += '\n';
-    for (std::int32_t year = first; year < end; ++year) {
+    // The rows the chart has columns for, so that a plan starting first keeps its first years.
+    const YearSpan span = SpanningYears(years);
+    for (std::int64_t y = 0; y < span.count; ++y) {
+        const auto year = static_cast<std::int32_t>(span.firstYear + y);
         text += std::to_string(year);
         for (const ScenarioResult& plan : comparison.plans) {
             const std::int32_t r = year - plan.table.firstYear;

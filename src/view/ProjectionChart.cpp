@@ -341,29 +341,36 @@ void ProjectionChart::AddScenarioLines() {
         auto* line = new QLineSeries;
         line->setName(TotalAssetsName(m_scenariosShown[i].name));
         line->setPen(ScenarioPen(i));
-        // By year: a plan that starts in another year is drawn where its years are.
-        for (std::int32_t r = 0; r < table.rowCount; ++r) {
-            const std::int32_t column = table.firstYear + r - m_firstYear;
-            if (column >= 0)
-                line->append(column, table.rows[static_cast<std::size_t>(r)].totalAssets);
-        }
+        // By year: a plan that starts in another year is drawn where its years are, before the
+        // open plan's first column when it starts first.
+        for (std::int32_t r = 0; r < table.rowCount; ++r)
+            line->append(table.firstYear + r - m_firstYear,
+                         table.rows[static_cast<std::size_t>(r)].totalAssets);
         AddSeries(*line);
         m_scenarioLines.append(line);
     }
 }
 
-std::int32_t ProjectionChart::DrawnColumns() const {
-    std::int32_t columns = m_rowCount;
+YearSpan ProjectionChart::DrawnYears() const {
+    std::vector<YearSpan> series{{m_firstYear, ChartColumns(m_rowCount, m_ending)}};
     if (m_variantShown)
-        columns = std::max(columns, m_variantShown->rowCount);
+        series.push_back({m_firstYear, m_variantShown->rowCount});
     if (m_riskPathShown)
-        columns = std::max(columns, m_riskPathShown->rowCount);
+        series.push_back({m_firstYear, m_riskPathShown->rowCount});
     if (!m_riskBandShown.empty())
-        columns = std::max(columns, m_riskBandShown.back().year - m_firstYear + 1);
+        series.push_back({m_riskBandShown.front().year,
+                          m_riskBandShown.back().year - m_riskBandShown.front().year + 1});
     for (const ChartScenario& scenario : m_scenariosShown)
-        columns =
-            std::max(columns, scenario.table.firstYear + scenario.table.rowCount - m_firstYear);
-    return columns;
+        series.push_back({scenario.table.firstYear, scenario.table.rowCount});
+    return SpanningYears(series);
+}
+
+std::int32_t ProjectionChart::FirstColumn() const {
+    return m_axisYears.firstYear - m_firstYear;
+}
+
+bool ProjectionChart::OnAxis(std::int32_t column) const {
+    return column >= FirstColumn() && column < FirstColumn() + m_axisYears.count;
 }
 
 ChartRoom ProjectionChart::Room() const {
@@ -404,10 +411,10 @@ void ProjectionChart::UpdateScales() {
         const std::pair<std::int32_t, std::int32_t> amounts = AmountSpan(scenario.table);
         widen(amounts.first, amounts.second);
     }
-    m_columns = std::max(ChartColumns(m_rowCount, m_ending), DrawnColumns());
+    m_axisYears = DrawnYears();
     m_intervals = Room().intervals;
     m_scale = NiceValueScale(span.first, span.second, m_intervals);
-    m_years->setRange(-0.5, m_columns - 0.5);
+    m_years->setRange(FirstColumn() - 0.5, FirstColumn() + m_axisYears.count - 0.5);
     m_amounts->setRange(m_scale.lowest, m_scale.highest);
     for (QLineSeries* line : m_verticals) {
         const qreal x = line->at(0).x();
@@ -428,9 +435,9 @@ void ProjectionChart::UpdateAxisLabels() {
     const int labelWidth = 2 * metrics.horizontalAdvance(QStringLiteral("0000"));
     const auto room = static_cast<std::int32_t>(plotWidth / std::max(1, labelWidth));
     RemoveCategories(*m_years);
-    m_years->setStartValue(-1);
-    for (const std::int32_t row : LabelledYearRows(m_firstYear, m_columns, room))
-        m_years->append(QString::number(m_firstYear + row), row);
+    m_years->setStartValue(FirstColumn() - 1);
+    for (const std::int32_t row : LabelledYearRows(m_axisYears.firstYear, m_axisYears.count, room))
+        m_years->append(QString::number(m_axisYears.firstYear + row), FirstColumn() + row);
 
     const std::vector<double> ticks = m_scale.Ticks();
     qreal widest = 0;
@@ -464,8 +471,8 @@ QList<QLineSeries*> ProjectionChart::AddAssetLines(const ProjectionTable& table,
     return lines;
 }
 
-QLineSeries* ProjectionChart::AddVerticalLine(double column, const QPen& pen) {
-    if (column < 0 || column >= m_columns)
+QLineSeries* ProjectionChart::AddVerticalLine(std::int32_t column, const QPen& pen) {
+    if (!OnAxis(column))
         return nullptr;
     auto* line = new QLineSeries;
     line->setPen(pen);
@@ -579,19 +586,23 @@ std::int32_t ProjectionChart::ChoosableRows() const {
 
 QString ProjectionChart::YearSummary(std::int32_t index) const {
     QString text = QString::number(m_firstYear + index);
-    if (index < m_rowCount) {
-        const ProjectionRow& row = m_shown.rows[static_cast<std::size_t>(index)];
+    // The plan's, the variant's and the path's rows start in the open plan's first column; a
+    // column before it holds only another plan's year.
+    const auto rowOf = [index](const ProjectionTable& table) -> const ProjectionRow* {
+        return index >= 0 && index < table.rowCount ? &table.rows[static_cast<std::size_t>(index)]
+                                                    : nullptr;
+    };
+    if (const ProjectionRow* row = rowOf(m_shown))
         text += QStringLiteral("\nIncome %1\nTotal Assets %2\nAvailable Assets %3\nWithdrawals %4")
-                    .arg(AmountText(row.income), AmountText(row.totalAssets),
-                         AmountText(row.availableAssets), AmountText(row.withdrawals));
-    }
-    if (m_variantShown && !m_variantLines.isEmpty() && index < m_variantShown->rowCount) {
-        const ProjectionRow& variant = m_variantShown->rows[static_cast<std::size_t>(index)];
+                    .arg(AmountText(row->income), AmountText(row->totalAssets),
+                         AmountText(row->availableAssets), AmountText(row->withdrawals));
+    const ProjectionRow* variant =
+        m_variantShown && !m_variantLines.isEmpty() ? rowOf(*m_variantShown) : nullptr;
+    if (variant != nullptr)
         text += QStringLiteral("\n%1 %2\n%3 %4")
-                    .arg(Name(ChartSeries::VariantTotalAssets), AmountText(variant.totalAssets),
+                    .arg(Name(ChartSeries::VariantTotalAssets), AmountText(variant->totalAssets),
                          Name(ChartSeries::VariantAvailableAssets),
-                         AmountText(variant.availableAssets));
-    }
+                         AmountText(variant->availableAssets));
     const auto band =
         std::find_if(m_riskBandShown.begin(), m_riskBandShown.end(),
                      [&](const RiskYear& year) { return year.year == m_firstYear + index; });
@@ -603,10 +614,9 @@ QString ProjectionChart::YearSummary(std::int32_t index) const {
         text += QStringLiteral("\nPaths' Total Assets: 10th %1, median %2, 90th %3")
                     .arg(percentile(band->p10), percentile(band->p50), percentile(band->p90));
     }
-    if (m_riskPathShown && index < m_riskPathShown->rowCount)
-        text += QStringLiteral("\n%1 %2").arg(
-            TotalAssetsName(m_riskPathName),
-            AmountText(m_riskPathShown->rows[static_cast<std::size_t>(index)].totalAssets));
+    if (const ProjectionRow* path = m_riskPathShown ? rowOf(*m_riskPathShown) : nullptr)
+        text += QStringLiteral("\n%1 %2").arg(TotalAssetsName(m_riskPathName),
+                                              AmountText(path->totalAssets));
     for (const ChartScenario& scenario : m_scenariosShown) {
         const std::int32_t r = m_firstYear + index - scenario.table.firstYear;
         if (r >= 0 && r < scenario.table.rowCount)
@@ -625,7 +635,7 @@ void ProjectionChart::ShowHover(const QPointF& position) {
         return;
     }
     const auto index = static_cast<std::int32_t>(std::lround(chart()->mapToValue(scenePoint).x()));
-    if (index < 0 || index >= DrawnColumns()) {
+    if (!OnAxis(index)) {
         HideHover();
         return;
     }

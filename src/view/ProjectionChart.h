@@ -4,6 +4,7 @@
 
 #include "model/ProjectionTable.h"
 #include "model/Risk.h"
+#include "print/ChartPainter.h"
 #include "print/ChartStyle.h"
 #include "report/ChartRoom.h"
 #include "report/ChartScale.h"
@@ -36,11 +37,6 @@ class QMouseEvent;
 // what the list shows and changes only with it. A variant of the plan can be drawn over it in
 // dashed lines of its own colours to compare with. The scales and marks come from the chart's
 // model (report/ChartScale.h); this class only draws them, in the colours of the palette.
-// Another plan drawn beside the open one, under its name.
-struct ChartScenario {
-    QString name;
-    ProjectionTable table;
-};
 
 class ProjectionChart : public QChartView, public ViewBase {
     Q_OBJECT
@@ -111,8 +107,13 @@ private:
     void AddRiskBand();
     void AddRiskPath();
     void AddScenarioLines();
-    // The columns that have something drawn: the plan's rows, the variant's, the band's.
-    std::int32_t DrawnColumns() const;
+    // The years that have something drawn: the plan's rows and limit column, the variant's, the
+    // band's, the path's and every scenario's. Column 0 stays the plan's first year, so that
+    // the bars keep their places; a scenario that starts first is drawn left of it.
+    YearSpan DrawnYears() const;
+    // The column of the axis's first year, 0 or before, and whether a column is on the axis.
+    std::int32_t FirstColumn() const;
+    bool OnAxis(std::int32_t column) const;
     // The years that can be chosen: the plan's rows, and those of the path shown.
     std::int32_t ChoosableRows() const;
     // Fits the years and amounts to the plan and the variant, and the vertical lines to them.
@@ -126,7 +127,7 @@ private:
     void PlaceLegend();
     void ApplyPalette();
     void StyleAxis(QCategoryAxis& axis) const;
-    QLineSeries* AddVerticalLine(double column, const QPen& pen);
+    QLineSeries* AddVerticalLine(std::int32_t column, const QPen& pen);
     QString YearSummary(std::int32_t index) const;
     void ShowHover(const QPointF& position);
     void HideHover();
@@ -141,7 +142,7 @@ private:
     std::vector<ChartMark> m_marks;
     ValueScale m_scale;
     std::int32_t m_intervals = 0;
-    std::int32_t m_columns = 0;
+    YearSpan m_axisYears;
     QList<QLineSeries*> m_variantLines;
     // The risk run's band and path as given and as shown, and the series that draw them.
     std::vector<RiskYear> m_riskBand;

@@ -398,6 +398,21 @@ std::string TotalAssetsName(const std::string& name) {
     return TotalAssetsOf(name);
 }
 
+// The years the chart runs over, as the desktop's chart and the report's work them out: the
+// series drawn as [firstYear, count] pairs, the answer as {firstYear, count}. Anything else in
+// the text adds no years.
+std::string ChartYears(const std::string& series) {
+    const Json given = Json::parse(series, nullptr, false);
+    std::vector<YearSpan> spans;
+    if (given.is_array())
+        for (const Json& pair : given)
+            if (pair.is_array() && pair.size() == 2 && pair[0].is_number_integer() &&
+                pair[1].is_number_integer())
+                spans.push_back({pair[0].get<std::int32_t>(), pair[1].get<std::int32_t>()});
+    const YearSpan span = SpanningYears(spans);
+    return Text({{"firstYear", span.firstYear}, {"count", span.count}});
+}
+
 // The titles of the chart's amount axis and of Year Details' amounts in the money of currentYear.
 std::string TodaysMoneyWords(std::int32_t currentYear) {
     return Text({{"axis", TodaysMoneyTitle(currentYear)}, {"amount", AmountHeading(currentYear)}});
@@ -614,6 +629,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("sensitivity", &Sensitivity);
     emscripten::function("pointsInWords", &PointsWords);
     emscripten::function("totalAssetsOf", &TotalAssetsName);
+    emscripten::function("chartYears", &ChartYears);
     emscripten::function("todaysMoneyWords", &TodaysMoneyWords);
     emscripten::function("risk", &Risk);
     emscripten::function("riskPath", &RiskPath);

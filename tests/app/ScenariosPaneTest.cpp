@@ -1,6 +1,7 @@
 #include "tests/app/AppFixture.h"
 
 #include "model/Scenarios.h"
+#include "persist/PlanFile.h"
 #include "persist/PlanFileOpen.h"
 #include "report/ScenarioText.h"
 #include "view/ProjectionChart.h"
@@ -12,10 +13,13 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QValueAxis>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -94,4 +98,35 @@ TEST_F(ScenariosPaneTest, CompareWithTakesUpToThreePlansAndNeverTheOpenOnesFile)
     EXPECT_EQ(Pane().Scenarios().size(), 2u);
     WaitForComparison();
     EXPECT_EQ(Pane().Comparison()->pairs.size(), 3u);
+}
+
+// A plan whose money starts five years before the open plan's is drawn whole: the years run from
+// its first, and the pointer over that year reads its Total Assets alone.
+TEST_F(ScenariosPaneTest, APlanStartingEarlierIsDrawnFromItsFirstYear) {
+    Plan earlier = Document().ShownPlan();
+    for (IncomeItem& income : earlier.incomes)
+        income.initialDate.SetDate(income.initialDate.GetYear() - 5, 1, 1);
+    const std::string path = folder.FilePath("earlier.Orbe");
+    std::ofstream(path, std::ios::binary) << PlanFileBytes(earlier);
+    ui.QueueOpenFile(path);
+    Action("ID_FILE_COMPARE_WITH").trigger();
+    ASSERT_EQ(Pane().Scenarios().size(), 1u);
+    const ProjectionTable& table = Pane().Scenarios()[0].table;
+    ASSERT_EQ(table.firstYear, 1995);
+
+    ProjectionChart& chart = Frame().GetChart();
+    ASSERT_EQ(chart.ScenarioLines().size(), 1);
+    const QLineSeries& line = *chart.ScenarioLines()[0];
+    EXPECT_EQ(line.count(), table.rowCount);
+    EXPECT_EQ(line.at(0), QPointF(-5, table.rows[0].totalAssets));
+    const auto* years = qobject_cast<QValueAxis*>(chart.chart()->axes(Qt::Horizontal).front());
+    ASSERT_NE(years, nullptr);
+    EXPECT_EQ(years->min(), -5.5);
+    const QPoint at =
+        chart.mapFromScene(chart.chart()->mapToPosition(QPointF(-5, 0)) + QPointF(0, -20));
+    QMouseEvent move(QEvent::MouseMove, at, chart.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(chart.viewport(), &move);
+    // The savings' 1,000 with their first year's interest, as the open plan's 2000 has them.
+    EXPECT_EQ(chart.HoverText(), QStringLiteral("1995\nTotal Assets (earlier) 1,050"));
 }

@@ -189,8 +189,10 @@ TEST_F(ReportCommandTest, ComparedPlansGetAPageInCompareWords) {
                                            "56"};
     ASSERT_EQ(RunCli(compare, out, err), 0);
     const std::vector<std::string> compared = Lines(out.str());
+    // The chart draws the other plan beside the report's own, named in its legend.
     for (const std::string& expected :
-         {std::string("Scenarios ") + compared[compared.size() - 2], compared.back()})
+         {std::string("Total Assets (other)"),
+          std::string("Scenarios ") + compared[compared.size() - 2], compared.back()})
         EXPECT_NE(words.find(expected + ' '), std::string::npos) << expected << "\n" << words;
 
     std::vector<std::string> four;

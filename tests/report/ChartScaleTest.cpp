@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 TEST(ChartScaleTest, ValueScaleIsRoundAndHoldsTheSpan) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -76,5 +77,29 @@ TEST(ChartScaleTest, MarksTellRetirementUncoveredAndTheLimitApart) {
         EXPECT_EQ(ChartMarks(2000, c.rowCount, c.retirementYear, c.ending), c.expected)
             << c.rowCount << " rows";
         EXPECT_EQ(ChartColumns(c.rowCount, c.ending), c.columns);
+    }
+}
+
+TEST(ChartScaleTest, YearSpanHoldsEverySeriesWhole) {
+    constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
+    const struct {
+        std::vector<YearSpan> series;
+        YearSpan expected;
+    } cases[] = {
+        {{}, {0, 0}},
+        {{{2025, 30}}, {2025, 30}},
+        {{{2025, 30}, {2020, 20}}, {2020, 35}},
+        {{{2025, 30}, {2030, 40}}, {2025, 45}},
+        {{{2025, 30}, {2030, 5}}, {2025, 30}},
+        {{{2000, 2}, {2010, 2}}, {2000, 12}},
+        {{{2025, 30}, {1900, 0}, {1950, -5}}, {2025, 30}},
+        {{{1900, 0}}, {0, 0}},
+        {{{kLowest, 1}, {kHighest, 1}}, {kLowest, kHighest}},
+    };
+    for (const auto& c : cases) {
+        const YearSpan span = SpanningYears(c.series);
+        EXPECT_EQ(span, c.expected)
+            << c.series.size() << " series, got " << span.firstYear << " + " << span.count;
     }
 }

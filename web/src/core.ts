@@ -52,6 +52,12 @@ export interface LineMoney {
     currentYear: number;
 }
 
+// Years in a row, from firstYear: those a chart's axis runs over.
+export interface YearSpan {
+    firstYear: number;
+    count: number;
+}
+
 // A year the chart marks, placed and worded by the core as the desktop chart places it.
 export interface ChartMark {
     kind: 'retirement' | 'notCovered' | 'limit';
@@ -315,6 +321,7 @@ interface Module {
     sensitivity(age: number): string;
     pointsInWords(points: number): string;
     totalAssetsOf(name: string): string;
+    chartYears(series: string): string;
     todaysMoneyWords(currentYear: number): string;
     risk(
         paths: number, spread: number, seed: string, untilAge: number, progress: ((done: number) => void) | undefined,
@@ -447,6 +454,11 @@ export class Core {
     // "Total Assets (NAME)": a risk path's or another plan's on the chart.
     totalAssetsOf(name: string): string {
         return this.module.totalAssetsOf(name);
+    }
+    // The years the chart runs over so that every series, given as [firstYear, count], is drawn
+    // whole: the same span as the desktop's chart and the report's.
+    chartYears(series: [number, number][]): YearSpan {
+        return JSON.parse(this.module.chartYears(JSON.stringify(series)));
     }
     todaysMoneyWords(currentYear: number): TodaysMoneyWords {
         return JSON.parse(this.module.todaysMoneyWords(currentYear));

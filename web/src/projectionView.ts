@@ -235,14 +235,18 @@ export class ProjectionView {
         const years = this.projection?.years ?? [];
         this.chartBox.hidden = years.length === 0;
         if (years.length === 0) return;
-        // Paths can outlast the plan's own projection, so the years run to the longest.
-        const lastYears = [years[years.length - 1].year];
-        if (this.band?.years.length) lastYears.push(this.band.years[this.band.years.length - 1].year);
-        if (this.path?.projection.rows.length) lastYears.push(this.path.projection.rows[this.path.projection.rows.length - 1][0]);
-        for (const line of this.scenarios) lastYears.push(line.firstYear + line.totalAssets.length - 1);
+        // Paths can outlast the plan's own projection and another plan can start before it, so
+        // the years run from the first of every series to the last.
+        const drawn: [number, number][] = [[years[0].year, years.length]];
+        const bandYears = this.band?.years ?? [];
+        if (bandYears.length) drawn.push([bandYears[0].year, bandYears[bandYears.length - 1].year - bandYears[0].year + 1]);
+        const pathRows = this.path?.projection.rows ?? [];
+        if (pathRows.length) drawn.push([pathRows[0][0], pathRows.length]);
+        for (const line of this.scenarios) drawn.push([line.firstYear, line.totalAssets.length]);
         // The year the projection could not calculate has its column, for its mark.
-        if (this.projection!.limitYear !== null) lastYears.push(this.projection!.limitYear);
-        const x = Array.from({ length: Math.max(...lastYears) - years[0].year + 1 }, (_, i) => years[0].year + i);
+        if (this.projection!.limitYear !== null) drawn.push([this.projection!.limitYear, 1]);
+        const span = this.core.chartYears(drawn);
+        const x = Array.from({ length: span.count }, (_, i) => span.firstYear + i);
         const column = <T>(rows: Map<number, T>, value: (row: T) => number) =>
             x.map((year) => {
                 const row = rows.get(year);

@@ -1,7 +1,7 @@
 // Scenarios in the browser: the household beside two other plan files gives orbelan-cli
-// compare's figures and sentences, draws each other plan on the chart, passes axe, and a plan
-// removed leaves the comparison and the chart. With ORBELAN_SCREENSHOTS set to a folder, the view
-// is photographed there.
+// compare's figures and sentences, draws each other plan on the chart from its first year, even
+// one before the open plan's, passes axe, and a plan removed leaves the comparison and the
+// chart. With ORBELAN_SCREENSHOTS set to a folder, the view is photographed there.
 import { join } from 'node:path';
 
 const examples = join(new URL('.', import.meta.url).pathname, '..', '..', 'examples');
@@ -28,6 +28,13 @@ export async function checkScenarios(site) {
     expect(pairs.join('\n') === text.slice(-3).join('\n'), `the page says "${pairs.join(' ')}", orbelan-cli "${text.slice(-3).join(' ')}"`);
     expect(legend.includes('Total Assets (retirement-example)') && legend.includes('Total Assets (savings-account)'),
         `the chart's legend with scenarios reads ${legend}`);
+    // The household starts in 2026, the others in 2000: the chart starts with theirs, as
+    // orbelan-cli project gives their first year.
+    await page.focus('#chart');
+    await page.keyboard.press('Home');
+    const first = await page.$eval('.chart-readout', (e) => e.textContent);
+    expect(first === '2000: Total Assets (retirement-example) 1,778; Total Assets (savings-account) 7,879',
+        `the chart reads its first year out as "${first}"`);
     if (process.env.ORBELAN_SCREENSHOTS) await page.screenshot({ path: join(process.env.ORBELAN_SCREENSHOTS, 'scenarios.png'), fullPage: true });
     await axe(page, 'scenarios');
     await page.click('#scenario-list button');
