@@ -95,9 +95,10 @@ Commands:
                       points, seed {defaultSeed}) whose money lasts to age A, as risk
                       works it out.
       --compare OTHER.Orbe
-                      (with report, up to three times) Add a page comparing
-                      FILE with the other plans as compare does, on its
-                      default paths and to age A.
+                      (with report, up to three times) Draw the other plans'
+                      Total Assets on the chart, over all their years, and
+                      add a page comparing FILE with them as compare does,
+                      on its default paths and to age A.
   risk FILE           Project N paths whose interest rates are moved each year
                       by a seeded offset of about P points. Print the share
                       of paths whose money lasts to age A, as
