@@ -155,6 +155,12 @@ function edited(plan: Plan, before: Plan, known: PlanInText): PlanInText | null 
     return { general: generalText, text, ...bounds };
 }
 
+// How long the plan's text is if it was made, which the plan holds for as long as it lives;
+// 0 if it was not.
+export function madeTextLength(plan: Plan): number {
+    return texts.get(plan)?.length ?? 0;
+}
+
 export function planText(plan: Plan): string {
     const known = texts.get(plan);
     if (known !== undefined) return known;

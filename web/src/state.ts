@@ -1,9 +1,13 @@
 // The open plan: its contents, its file name, whether it changed since it was opened or
 // saved, and the edits that Undo takes back. Views listen for changes.
 import type { Plan } from './core';
+import { madeTextLength } from './planText';
 
-// Each edit keeps the plan before it; plans share their unchanged items, so this costs little.
+// Each edit keeps the plan before it. Plans share their unchanged items, but a plan whose text
+// was made (to send it whole to a worker, as after an item is added or removed) holds that
+// text, the size of its file: the plans kept are bounded by the characters of their texts too.
 const kUndoDepth = 100;
+const kUndoCharacters = 64 * 1024 * 1024;
 
 export class PlanState {
     plan: Plan;
@@ -45,6 +49,10 @@ export class PlanState {
     change(plan: Plan): void {
         this.undoable.push({ plan: this.plan, revision: this.revision });
         if (this.undoable.length > kUndoDepth) this.undoable.shift();
+        // Counted again at each edit, as a kept plan's text may have been made since; the last
+        // is always kept, so that the last edit can be undone.
+        let characters = this.undoable.reduce((sum, kept) => sum + madeTextLength(kept.plan), 0);
+        while (characters > kUndoCharacters && this.undoable.length > 1) characters -= madeTextLength(this.undoable.shift()!.plan);
         this.plan = plan;
         this.revision = this.nextRevision++;
         this.tell(false);

@@ -21,6 +21,7 @@ import { checkBudget } from './budget.mjs';
 import { checkScreens } from './screens.mjs';
 import { checkScenarios } from './scenarios.mjs';
 import { checkPlanText } from './plan-text.mjs';
+import { checkUndo } from './undo.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
@@ -368,6 +369,7 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
 }
 
 await checkPlanText(site);
+await checkUndo(site);
 await checkEdits(site, siteDir);
 await checkFirstPlan(site, siteDir);
 await checkBudget(site, siteDir);
