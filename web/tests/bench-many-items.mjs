@@ -1,7 +1,8 @@
 // Not a test: what a plan of many items costs the page, beside orbelan-cli project on the same
 // file. Prints a table of each step a user takes (opening the file, Calculate, an edit, Undo,
 // a What If slider step, each view, saving) with the time to its answer and the page thread's
-// longest task and tasks over 50 ms meanwhile, then Calculate, timed alone, against the CLI.
+// longest task and tasks over 50 ms meanwhile, then Calculate, timed alone, against the CLI,
+// and the page's memory held for Undo.
 // Usage: node bench-many-items.mjs SITE_DIR ORBELAN_CLI [ITEMS]
 import { execFileSync } from 'node:child_process';
 import { loadavg } from 'node:os';
@@ -57,6 +58,25 @@ for (const age of ['61', '62', '63']) {
 await alone.close();
 const { page } = await site.openPage();
 const rows = await stepsOfAUser(site, page, watch(page), file, 'many.Orbe');
+// What Undo keeps: the page's JS heap, collected, before and after 100 items added a second
+// apart, as a user adds them, each plan's text made to send it whole; then the edits Undo
+// takes back.
+const cdp = await page.createCDPSession();
+const heapMb = async () => {
+    await cdp.send('HeapProfiler.collectGarbage');
+    return (await page.metrics()).JSHeapUsedSize / 1e6;
+};
+await page.click('#tab-plan');
+const heapOpen = await heapMb();
+const incomes = await page.$eval('#income-position', (e) => Number(e.textContent.split(' of ')[1]));
+for (let n = 1; n <= 100; ++n) {
+    await page.click('#income-add');
+    await page.waitForFunction((c) => document.getElementById('income-position').textContent.endsWith(` of ${c}`), { timeout: 1800000 }, incomes + n);
+    await new Promise((resolve) => setTimeout(resolve, 1000));
+}
+const heapAdded = await heapMb();
+let undone = 0;
+for (; undone < 200 && !(await page.$eval('#undo', (b) => b.disabled)); ++undone) await page.click('#undo');
 const cliMs = Math.min(...cliTimes);
 const calculateMs = Math.min(...pageTimes);
 const width = Math.max(...rows.map((row) => row.step.length));
@@ -67,6 +87,7 @@ for (const { step, ms, longest, longestCpu, over, overCpu } of rows)
     console.log(`${step.padEnd(width)}  ${ms.toFixed(0).padStart(9)}  ${cells(longest.toFixed(0), longestCpu.toFixed(0), 21)}  ${cells(over, overCpu, 22)}`);
 console.log(`Calculate to its table ${openedMs.toFixed(0)} ms as opened, ${calculateMs.toFixed(0)} ms after an edit; ` +
     `orbelan-cli project ${cliMs.toFixed(0)} ms (${(openedMs / cliMs).toFixed(1)}x, ${(calculateMs / cliMs).toFixed(1)}x)`);
+console.log(`Undo: JS heap ${heapOpen.toFixed(0)} MB, ${heapAdded.toFixed(0)} MB after 100 items added; Undo takes back ${undone} edits`);
 if (site.failures.length) console.log(site.failures.join('\n'));
 await site.close();
 // The plan file and the browser's profile are large.
