@@ -42,7 +42,7 @@ TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
     // With no spread every path is the plan's own: the example is covered to 2004, age 56.
     Pane().SetInputs({1000, 0, 7, 56});
     while (Pane().Band().empty())
-        ASSERT_TRUE(results.wait());
+        ASSERT_TRUE(results.wait(kBackgroundAnswerMs));
     EXPECT_EQ(Find<QLabel>("riskAnswer").text(),
               QStringLiteral("The money lasts to age 56 in 1,000 of 1,000 paths: 100.0\u00a0%"));
 
@@ -85,7 +85,7 @@ TEST_F(RiskPaneTest, ARunShadesTheBandAndOpensAPathYearByYear) {
     // third row.
     Pane().SetInputs({1000, 10, 7, 56});
     while (Pane().Band().empty())
-        ASSERT_TRUE(results.wait());
+        ASSERT_TRUE(results.wait(kBackgroundAnswerMs));
     EXPECT_FALSE(Pane().Path().has_value()) << "a new run closes the path of the old";
     Find<QPushButton>("riskShowMedian").click();
     ASSERT_TRUE(Pane().Path().has_value());

@@ -36,7 +36,7 @@ protected:
     void WaitForComparison() {
         QSignalSpy shown(&Pane(), &ScenariosPane::backgroundResultShown);
         while (!Pane().Comparison())
-            ASSERT_TRUE(shown.wait());
+            ASSERT_TRUE(shown.wait(kBackgroundAnswerMs));
     }
 };
 

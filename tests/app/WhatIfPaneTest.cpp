@@ -33,7 +33,7 @@ TEST_F(WhatIfPaneTest, AGridCellMovesTheSlidersAndTheChartDrawsTheVariantAloneOf
     QSignalSpy results(&Pane(), &WhatIfPane::backgroundResultShown);
     Action("ID_VIEW_WHAT_IF").trigger();
     while (results.count() < 2)
-        ASSERT_TRUE(results.wait());
+        ASSERT_TRUE(results.wait(kBackgroundAnswerMs));
     // The same answers as orbelan-cli sustain and sensitivity give for the example.
     EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(), QStringLiteral("15 % of planned expenses"));
     auto& grid = Find<QTableWidget>("sensitivityGrid");
@@ -74,7 +74,7 @@ TEST_F(WhatIfPaneTest, CancelStopsTheSearchForSustainableSpendingAlone) {
     Action("ID_VIEW_WHAT_IF").trigger();
     Find<RunProgress>("whatIfSustainableProgress").findChild<QPushButton*>()->click();
     // The grid still comes; the search's answer never does.
-    ASSERT_TRUE(results.wait());
+    ASSERT_TRUE(results.wait(kBackgroundAnswerMs));
     QTest::qWait(200);
     EXPECT_EQ(results.count(), 1);
     EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
@@ -95,7 +95,7 @@ protected:
         QSignalSpy results(&Pane(), &WhatIfPane::backgroundResultShown);
         Action("ID_VIEW_WHAT_IF").trigger();
         while (results.count() < 2)
-            ASSERT_TRUE(results.wait());
+            ASSERT_TRUE(results.wait(kBackgroundAnswerMs));
     }
 };
 
