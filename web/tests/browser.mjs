@@ -9,7 +9,7 @@
 // phone and the dark theme (screens.mjs); scenarios compare as orbelan-cli compare does
 // (scenarios.mjs); a plan's text follows its edits (plan-text.mjs). Prints the timings it
 // measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
-import { existsSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';
 import { manyItemsPlan } from './many-items.mjs';
@@ -70,8 +70,7 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     await page.keyboard.press('Enter');
     // The chart redraws after the key's task; a slow machine reads the legend before it.
     const worstDrawn = /Total Assets \(worst path, no\. (\d+)\)/;
-    await page.waitForFunction((source) => new RegExp(source).test(document.getElementById('chart').innerText), { timeout: 10000 }, worstDrawn.source)
-        .catch(() => {});
+    await site.settled(page, (source) => new RegExp(source).test(document.getElementById('chart').innerText), worstDrawn.source);
     const [, worstNo] = (await legend()).match(worstDrawn) ?? [];
     expect(worstNo !== undefined, 'the worst path is not drawn');
     // The path's first year in Year Details, with its returns as orbelan-cli risk --path gives them.
@@ -202,6 +201,8 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     // chart marks the year it could not calculate, one past its last row.
     await page.waitForFunction(() => document.getElementById('message').open || document.querySelector('#projection tbody tr'));
     if (await page.$('#message[open]')) await messageShown(page);
+    // The projection is drawn in a task after the message closes.
+    await page.waitForFunction(() => performance.getEntriesByName('orbelan-projection-shown').length > 0);
     const { firstYear, rowCount, stoppedAtLimit: projectionStopped } = JSON.parse((await cliOutput('project', '--json', file)).stdout);
     const limitMark = `The projection stops at the calculation limit in ${firstYear + rowCount}`;
     const limitLegend = await page.$eval('#chart', (e) => e.innerText);
@@ -299,22 +300,14 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     const offer = await site.questionAnswered(page, 'Enter');
     expect(offer === 'Restore the unsaved changes to Untitled.Orbe?', `after a reload the page asks ${offer}`);
     await press('save');
-    const { downloads } = site;
-    // The folder comes with the download's start, which a busy machine may delay.
-    const downloaded = () => existsSync(downloads) && readdirSync(downloads).some((name) => name.endsWith('.Orbe'));
-    for (let n = 0; n < 50 && !downloaded(); ++n)
-        await new Promise((resolve) => setTimeout(resolve, 100));
     const fixture = join(here, 'keyboard-plan.Orbe');
     const resaved = join(work, 'resaved.Orbe');
     await cliOutput('save', fixture, resaved);
     expect(Buffer.compare(readFileSync(resaved), readFileSync(fixture)) === 0, 'orbelan-cli save changes the fixture');
-    const saved = join(downloads, 'Untitled.Orbe');
+    const saved = await site.downloaded('Untitled.Orbe');
     let bytes = Buffer.alloc(0);
-    try {
-        bytes = readFileSync(saved);
-    } catch {
-        failures.push('Save plan downloaded no Untitled.Orbe');
-    }
+    if (saved) bytes = readFileSync(saved);
+    else failures.push('Save plan downloaded no Untitled.Orbe');
     expect(Buffer.compare(bytes, readFileSync(fixture)) === 0, 'the plan typed in saves other bytes than the desktop');
     await page.close();
 }

@@ -4,7 +4,7 @@
 // older copy to be offered; Undo takes edits back; a huge pasted name is refused at its field;
 // a plan of many items, kept in parts, comes back whole, and parts a closed tab left half
 // written are cleared.
-import { readFileSync, writeFileSync, existsSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { loadCore } from './load-core.mjs';
 import { manyItemsPlan } from './many-items.mjs';
@@ -42,9 +42,8 @@ export async function checkEdits(site, siteDir) {
         await typeInto(page, 'expense-annualAmount', '100');
         await page.click('#save');
         retired.expenses[0].annualAmount = 100;
-        const saved = join(site.downloads, 'retirement-example.Orbe');
-        for (let n = 0; n < 50 && !existsSync(saved); ++n) await new Promise((resolve) => setTimeout(resolve, 100));
-        const bytes = existsSync(saved) ? readFileSync(saved) : Buffer.alloc(0);
+        const saved = await site.downloaded('retirement-example.Orbe');
+        const bytes = saved ? readFileSync(saved) : Buffer.alloc(0);
         expect(Buffer.compare(bytes, Buffer.from(core.planBytes(JSON.stringify(retired)))) === 0,
             'Save does not write the Annual Amount typed');
         expect((await value(page, 'expense-annualAmount')) === '100', 'Save refills the Annual Amount typed');
@@ -168,7 +167,7 @@ export async function checkEdits(site, siteDir) {
         });
         await page.click('#income-add');
         // The copy is written once the edits pause.
-        await page.waitForFunction(() => document.getElementById('notice-text').textContent !== '', { timeout: 10000 }).catch(() => {});
+        await site.settled(page, () => document.getElementById('notice-text').textContent !== '');
         const said = await notice(page);
         const kept = await page.evaluate(() => Object.keys(localStorage).filter((key) => key.startsWith('orbelan.unsaved')));
         expect(said.startsWith("This browser's storage is full") && kept.length === 0,

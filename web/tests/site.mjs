@@ -3,7 +3,7 @@
 // fails the run on any request leaving the origin or any script error, and small helpers.
 import { execFile } from 'node:child_process';
 import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
 import { promisify } from 'node:util';
@@ -11,6 +11,9 @@ import { createRequire } from 'node:module';
 import puppeteer from 'puppeteer-core';
 
 const run = promisify(execFile);
+// How long a wait for the page may take: a worker's answer or a download on a busy machine
+// can take many times what it takes alone.
+const kWaitMs = 120000;
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
 
 // protocolTimeout: how long one step in the page may take, longer for benchmarks.
@@ -60,6 +63,7 @@ export async function startSite(siteDir, cli, { protocolTimeout = 180000 } = {})
         },
         async openPage({ context, width = 1200, height = 900, dark = false } = {}) {
             const page = await (context ?? (await site.newContext())).newPage();
+            page.setDefaultTimeout(kWaitMs);
             await page.setViewport({ width, height });
             if (dark) await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
             await page.setRequestInterception(true);
@@ -99,6 +103,19 @@ export async function startSite(siteDir, cli, { protocolTimeout = 180000 } = {})
         async reload(page) {
             await page.reload({ waitUntil: 'load' });
             await site.ready(page);
+        },
+        // Waits until the condition holds in the page, or gives up after a while, leaving the
+        // check that follows to say what it found.
+        async settled(page, condition, ...args) {
+            await page.waitForFunction(condition, {}, ...args).catch(() => {});
+        },
+        // The path of a download of that name, once the browser has written it whole (it writes
+        // to another name first), or null after a while.
+        async downloaded(name) {
+            const file = join(downloads, name);
+            for (const deadline = Date.now() + kWaitMs; !existsSync(file); await new Promise((resolve) => setTimeout(resolve, 50)))
+                if (Date.now() > deadline) return null;
+            return file;
         },
         async cliOutput(...args) {
             try {
