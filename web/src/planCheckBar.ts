@@ -13,6 +13,8 @@ export class PlanCheckBar {
     private readonly fix = el('button', { type: 'button', id: 'plan-check-fix' }, 'Change...');
     private problems: PlanProblem[] = [];
     private shown = 0;
+    // Counts the checks asked for, so that only the latest shows.
+    private asked = 0;
 
     // fix(problem) takes the user to the field that fixes the problem.
     constructor(
@@ -43,11 +45,15 @@ export class PlanCheckBar {
     }
 
     // Worked out in a worker, as a large plan takes a while; an answer overtaken by a newer
-    // plan is not shown.
+    // plan is not shown. The bar is marked busy until the latest answer comes, so that a bar
+    // still hidden then is known to have found nothing.
     private async check(state: PlanState): Promise<void> {
-        const plan = state.plan;
-        const problems = await this.client.planChecks(plan);
-        if (problems === undefined || plan !== state.plan) return;
+        const mine = ++this.asked;
+        this.element.setAttribute('aria-busy', 'true');
+        const problems = await this.client.planChecks(state.plan);
+        if (mine !== this.asked) return;
+        this.element.removeAttribute('aria-busy');
+        if (problems === undefined) return;
         this.problems = problems;
         this.shown = 0;
         this.showProblem();

@@ -12,7 +12,11 @@ const examples = join(new URL('.', import.meta.url).pathname, '..', '..', 'examp
 export async function checkFirstPlan(site, siteDir) {
     const { work, expect, openPage, cliOutput, tableRows, typeInto } = site;
     const core = await loadCore(siteDir);
-    const barText = (page) => page.$eval('#plan-check', (e) => (e.hidden ? null : e.querySelector('#plan-check-text').textContent));
+    // The plan's checks are worked out in a worker: the bar says what they found once it is not busy.
+    const barText = async (page) => {
+        await page.waitForSelector('#plan-check:not([aria-busy])');
+        return page.$eval('#plan-check', (e) => (e.hidden ? null : e.querySelector('#plan-check-text').textContent));
+    };
     const warnings = async (file) =>
         (await cliOutput('check', file)).stdout.split('\n').filter((l) => l.startsWith('warning: ')).map((l) => l.slice(9));
     const example = JSON.parse(core.openPlan(readFileSync(join(examples, 'retirement-example.Orbe')))).plan;
@@ -59,13 +63,11 @@ export async function checkFirstPlan(site, siteDir) {
         await page.waitForSelector('#projection tbody tr');
         const [expected] = await warnings(file);
         await page.click('#tab-whatif');
-        await page.waitForFunction((want) => document.getElementById('horizon').textContent === want, { timeout: 5000 }, expected)
-            .catch(() => {});
+        await site.settled(page, (want) => document.getElementById('horizon').textContent === want, expected);
         const horizon = await page.$eval('#horizon', (e) => e.textContent);
         expect(horizon === expected, `What If says "${horizon}" for a plan with no first year`);
         await page.click('#tab-risk');
-        await page.waitForFunction((want) => document.getElementById('risk-answer').textContent === want, { timeout: 5000 }, expected)
-            .catch(() => {});
+        await site.settled(page, (want) => document.getElementById('risk-answer').textContent === want, expected);
         const answer = await page.$eval('#risk-answer', (e) => e.textContent);
         expect(answer === expected, `Risk says "${answer}" for a plan with no first year`);
         await page.close();

@@ -63,14 +63,23 @@ export async function checkScreens(site) {
     await checkChart(site);
     for (const screen of kScreens) {
         const { page } = await openPage({ width: screen.width, height: screen.height, dark: screen.dark });
+        const unanswered = await page.$eval('#horizon', (e) => e.textContent);
         await (await page.$('#open')).uploadFile(join(examples, 'retirement-example.Orbe'));
         await page.waitForFunction(() => document.title.startsWith('retirement-example.Orbe'));
         await page.click('#calculate');
         await page.waitForSelector('#projection tbody tr');
         for (const view of kViews) {
             await page.click(`#tab-${view}`);
+            // Each view as it stands once the workers' answers are in.
+            if (view === 'plan') await page.waitForSelector('#plan-check:not([aria-busy])');
             if (view === 'risk') await page.waitForFunction(() => / paths: /.test(document.getElementById('risk-answer').textContent));
-            if (view === 'whatif') await page.waitForFunction(() => document.querySelector('#sensitivity tbody td')?.textContent !== '');
+            if (view === 'whatif')
+                await page.waitForFunction(
+                    (before) => document.querySelector('#sensitivity tbody td')?.textContent &&
+                        document.getElementById('sustainable').textContent !== '' && document.getElementById('horizon').textContent !== before,
+                    {},
+                    unanswered,
+                );
             if (view === 'details') await page.waitForSelector('#year-details:not([aria-busy]) tbody tr');
             const wide = await page.evaluate(() => {
                 const limit = document.documentElement.clientWidth;
