@@ -164,6 +164,8 @@ export class KeptCopies {
                 localStorage.setItem(this.key, JSON.stringify(entry));
                 this.writing = null;
                 if (before && 'parts' in before) removeParts(before);
+                // Marked in the page's timeline, where a measure of the page can wait for it.
+                performance.mark('orbelan-copy-kept');
                 this.onKept(true);
             }
             return true;

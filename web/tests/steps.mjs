@@ -17,16 +17,18 @@ function pageTasks(trace) {
         .map((e) => ({ wall: e.dur / 1000, cpu: (e.tdur ?? e.dur) / 1000 }));
 }
 
-// step(run) traces the page while run takes a step and until the page is quiet again: how
-// long run took to its answer, and the page thread's longest task and its tasks over 50 ms,
-// in wall and in CPU time.
+// step(run, settled) traces the page while run takes a step, until what the step still works
+// out after its answer has come (settled), and until the page is quiet again: how long run
+// took to its answer, and the page thread's longest task and its tasks over 50 ms, in wall and
+// in CPU time.
 export function watchTasks(page) {
     return {
-        async step(run) {
+        async step(run, settled = async () => {}) {
             await page.tracing.start({ categories: ['disabled-by-default-devtools.timeline', 'toplevel'] });
             const start = performance.now();
             await run();
             const ms = performance.now() - start;
+            await settled();
             // Work the step left behind, such as the kept copy written once typing pauses,
             // counts too: the page is quiet once the thread has idled after the pause.
             await page.evaluate(
@@ -46,11 +48,19 @@ const kLong = { timeout: 1800000, polling: 50 };
 // saving: one row per step with its name.
 export async function stepsOfAUser(site, page, watch, file, name) {
     const rows = [];
-    const step = async (what, run) => rows.push({ step: what, ...(await watch.step(run)) });
+    const step = async (what, run, settled) => rows.push({ step: what, ...(await watch.step(run, settled)) });
+    // What a step leaves to the workers and to the pause after typing, so that the tasks that
+    // take in their answers are traced with the step.
+    const checked = () => page.waitForSelector('#plan-check:not([aria-busy])', kLong);
+    const copies = () => page.evaluate(() => performance.getEntriesByName('orbelan-copy-kept').length);
+    const copyKept = async (before) => {
+        await checked();
+        await page.waitForFunction((n) => performance.getEntriesByName('orbelan-copy-kept').length > n, kLong, before);
+    };
     await step('open the file', async () => {
         await (await page.$('#open')).uploadFile(file);
         await page.waitForFunction((n) => document.title.startsWith(n), kLong, name);
-    });
+    }, checked);
     await step('Calculate', async () => {
         await page.click('#calculate');
         await page.waitForFunction(() => performance.getEntriesByName('orbelan-projection-shown').length > 0 || document.getElementById('message').open, kLong);
@@ -60,7 +70,8 @@ export async function stepsOfAUser(site, page, watch, file, name) {
     await step('What If view', async () => {
         await page.click('#tab-whatif');
         await page.waitForSelector('#view-whatif:not([hidden])');
-    });
+    }, () => page.waitForFunction(
+        () => document.querySelector('#sensitivity tbody td')?.textContent && document.getElementById('sustainable').textContent !== '', kLong));
     await step('What If slider step', async () => {
         await page.$eval('#expenses', (slider) => {
             slider.value = '90';
@@ -75,16 +86,17 @@ export async function stepsOfAUser(site, page, watch, file, name) {
     await step('Risk view', async () => {
         await page.click('#tab-risk');
         await page.waitForSelector('#view-risk:not([hidden])');
-    });
+    }, () => page.waitForFunction(() => / paths: /.test(document.getElementById('risk-answer').textContent), kLong));
     await step('Plan view', async () => {
         await page.click('#tab-plan');
         await page.waitForSelector('#view-plan:not([hidden])');
     });
+    let kept = await copies();
     await step('an edit', async () => {
         await site.typeInto(page, 'retirementAge', '62');
         await page.keyboard.press('Tab');
         await page.waitForFunction(() => document.title.includes('*'));
-    });
+    }, () => copyKept(kept));
     await step('next item', async () => {
         await page.click('#income-next');
         await page.waitForFunction(() => document.getElementById('income-position').textContent.startsWith('Item 2 '));
@@ -95,16 +107,17 @@ export async function stepsOfAUser(site, page, watch, file, name) {
         await page.keyboard.press('z');
         await page.keyboard.up('Control');
         await page.waitForFunction(() => !document.title.includes('*'));
-    });
+    }, checked);
     await step('Projection view', async () => {
         await page.click('#tab-projection');
         await page.waitForSelector('#view-projection:not([hidden])');
     });
+    kept = await copies();
     await step('an edit and Save plan', async () => {
         await page.click('#tab-plan');
         await site.typeInto(page, 'retirementAge', '63');
         await page.click('#save');
         await page.waitForFunction(() => document.getElementById('notice-text').textContent.startsWith('Downloaded'), kLong);
-    });
+    }, () => copyKept(kept));
     return rows;
 }
