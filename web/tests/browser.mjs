@@ -323,13 +323,33 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     await page.click('#calculate');
     await page.waitForSelector('#projection tbody tr');
     // 10,000 of its paths take seconds: the bar and Cancel come, and Cancel, reached by
-    // keyboard, stops the run.
+    // keyboard, stops the run. A page thread slow beside the worker's may see the run end
+    // before Cancel is reached, which the run's measure tells: it is then run again with
+    // another seed.
     await page.click('#tab-risk');
+    const ended = () => page.evaluate(() => performance.getEntriesByName('orbelan-risk').filter((m) => m.detail === 10000).length);
+    const runningOrEnded = (before) => page.waitForFunction(
+        (n) => document.getElementById('risk-cancel').checkVisibility() ||
+            performance.getEntriesByName('orbelan-risk').filter((m) => m.detail === 10000).length > n, {}, before);
+    let before = await ended();
     await page.select('#risk-paths', '10000');
-    await page.waitForSelector('#risk-cancel', { visible: true });
-    await axe(page, 'risk, running');
-    await tabTo(page, 'risk-cancel');
-    await page.keyboard.press('Enter');
+    await runningOrEnded(before);
+    if ((await ended()) === before) await axe(page, 'risk, running');
+    for (let seed = 2; ; ++seed) {
+        const reached = await tabTo(page, 'risk-cancel').then(() => true, () => false);
+        if (reached) await page.keyboard.press('Enter');
+        if (reached && (await ended()) === before) break;
+        if (seed > 10) {
+            failures.push('ten runs of 10,000 paths ended before Cancel');
+            break;
+        }
+        before = await ended();
+        await page.$eval('#risk-seed', (input, text) => {
+            input.value = text;
+            input.dispatchEvent(new Event('change'));
+        }, String(seed));
+        await runningOrEnded(before);
+    }
     const [said, running, chart] = await page.evaluate(() => [
         document.getElementById('risk-answer').textContent,
         document.getElementById('risk-cancel').checkVisibility(),
