@@ -338,8 +338,13 @@ export class ProjectionView {
                 width,
                 height: 320,
                 series,
-                // Fixed where the band reaches the top, so that the top stays where it was put.
-                scales: { x: { time: false }, ...(atTop ? { y: { range: [lowest, highest] } } : {}) },
+                // Half a year beside the first and the last, so that their bars are drawn whole,
+                // as on the desktop; the amounts fixed where the band reaches the top, so that
+                // the top stays where it was put.
+                scales: {
+                    x: { time: false, range: (_u, first, last) => [first - 0.5, last + 0.5] },
+                    ...(atTop ? { y: { range: [lowest, highest] } } : {}),
+                },
                 bands,
                 axes: [
                     { ...axis, values: plain, incrs: [1, 2, 5, 10, 20, 50] },

@@ -27,6 +27,19 @@ async function checkChart(site) {
     const first = await page.$eval('.chart-readout', (e) => e.textContent);
     expect(first === '2000: Income 1,778; Withdrawals 0; Total Assets 1,778; Available Assets 1,050',
         `the chart reads its first year out as "${first}"`);
+    // The first and the last year, 2000 and 2005, stand half a year inside the plot, so that
+    // their bars are drawn whole.
+    const cursorAt = () => page.evaluate(() => {
+        const plot = document.querySelector('#chart .u-over').getBoundingClientRect();
+        return document.querySelector('#chart .u-cursor-x').getBoundingClientRect().left - plot.left;
+    });
+    const plotWidth = await page.$eval('#chart .u-over', (e) => e.getBoundingClientRect().width);
+    const firstAt = await cursorAt();
+    await page.keyboard.press('End');
+    const lastAt = await cursorAt();
+    const halfYear = (lastAt - firstAt) / 5 / 2;
+    expect(Math.abs(firstAt - halfYear) <= 1 && Math.abs(plotWidth - lastAt - halfYear) <= 1,
+        `the chart's first and last years stand ${firstAt} and ${plotWidth - lastAt} pixels inside its plot, not half a year (${halfYear})`);
     const legend = () => page.$eval('#chart', (e) => e.innerText);
     const slide = (value) => page.$eval('#expenses', (slider, v) => {
         slider.value = v;
