@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -64,12 +65,21 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
     const QFontMetricsF metrics(painter.font(), painter.device());
     const std::vector<ChartMark> marks =
         ChartMarks(table.firstYear, table.rowCount, picture.retirementYear, picture.ending);
-    std::vector<LegendEntry> legend =
-        ChartLegend({ChartSeries::Income, ChartSeries::Withdrawals, ChartSeries::TotalAssets,
-                     ChartSeries::AvailableAssets},
-                    marks);
+    std::vector<ChartSeries> series{ChartSeries::Income, ChartSeries::Withdrawals,
+                                    ChartSeries::TotalAssets, ChartSeries::AvailableAssets};
+    if (!picture.band.empty())
+        series.insert(series.end(), {ChartSeries::RiskBand, ChartSeries::RiskMedian});
+    std::vector<LegendEntry> legend = ChartLegend(series, marks);
     std::vector<YearSpan> drawn{{table.firstYear, ChartColumns(table.rowCount, picture.ending)}};
     std::pair<std::int32_t, std::int32_t> span = AmountSpan(table);
+    // Paths can outlast the plan's own projection: the years run to the longest.
+    if (!picture.band.empty())
+        drawn.push_back(
+            {picture.band.front().year, static_cast<std::int32_t>(picture.band.size())});
+    for (const RiskYear& year : picture.band)
+        for (const std::optional<std::int32_t>& amount : {year.p10, year.p50, year.p90})
+            if (amount)
+                span = {std::min(span.first, *amount), std::max(span.second, *amount)};
     for (std::size_t i = 0; i < picture.scenarios.size(); ++i) {
         const ChartScenario& scenario = picture.scenarios[i];
         legend.push_back(
@@ -132,6 +142,24 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
                          Qt::AlignHCenter | Qt::AlignTop, QString::number(year));
     }
 
+    // A percentile beyond the calculation limit has no amount: it is drawn at the top.
+    const auto percentile = [&](const std::optional<std::int32_t>& amount) {
+        return amount ? y(*amount) : plot.top();
+    };
+    if (!picture.band.empty()) {
+        // Behind the plan's bars and lines, which read through it.
+        QPolygonF band;
+        for (const RiskYear& year : picture.band)
+            band.append(QPointF(x(year.year), percentile(year.p90)));
+        for (auto year = picture.band.rbegin(); year != picture.band.rend(); ++year)
+            band.append(QPointF(x(year->year), percentile(year->p10)));
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(SeriesFill(ChartSeries::RiskBand));
+        painter.drawPolygon(band);
+        painter.restore();
+    }
     const qreal barWidth = columnWidth * 0.35;
     for (std::int32_t r = 0; r < table.rowCount; ++r) {
         const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
@@ -155,6 +183,13 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
     };
     drawLine(table, &ProjectionRow::totalAssets, SeriesPen(ChartSeries::TotalAssets));
     drawLine(table, &ProjectionRow::availableAssets, SeriesPen(ChartSeries::AvailableAssets));
+    if (!picture.band.empty()) {
+        QPolygonF median;
+        for (const RiskYear& year : picture.band)
+            median.append(QPointF(x(year.year), percentile(year.p50)));
+        painter.setPen(Scaled(SeriesPen(ChartSeries::RiskMedian), unit));
+        painter.drawPolyline(median);
+    }
     for (std::size_t i = 0; i < picture.scenarios.size(); ++i)
         drawLine(picture.scenarios[i].table, &ProjectionRow::totalAssets, ScenarioPen(i));
     for (const ChartMark& mark : marks) {

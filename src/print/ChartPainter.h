@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ProjectionTable.h"
+#include "model/Risk.h"
 #include "report/ChartScale.h"
 
 #include <QRectF>
@@ -24,6 +25,8 @@ struct ChartPicture {
     std::int32_t retirementYear = 0;
     ChartEnding ending;
     std::vector<ChartScenario> scenarios;
+    // A risk run's band and median over its paths, in the table's money; empty without a run.
+    std::vector<RiskYear> band;
 };
 
 // Draws the chart as vectors into the area, in the painter's font, dark on a light page: the

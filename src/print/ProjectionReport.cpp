@@ -413,7 +413,7 @@ private:
             m_painter.setFont(m_body);
             PaintChart(m_painter, area,
                        {m_content.table, m_content.plan.retirementDate.GetYear(), m_content.ending,
-                        ChartScenarios(m_content)});
+                        ChartScenarios(m_content), m_content.band});
             return;
         case BlockKind::ItemRow: {
             const qreal cells = ItemCellsHeight(block.row);
@@ -467,11 +467,18 @@ ReportContent MakeReportContent(const QString& title, const Plan& plan,
                                 const ProjectionTable& table, const ChartEnding& ending,
                                 const std::optional<TodaysMoneyNote>& todaysMoney,
                                 const ReportRequest& request) {
-    ReportContent content{title, plan, table, ending, todaysMoney, {}, {}, request.scenarios};
+    ReportContent content{title, plan, table, ending, todaysMoney, {}, {}, request.scenarios, {}};
     content.summary =
         GatherSummaryFacts(plan, table, ending.lastRowCovered, ending.limitYear, request.untilAge);
     content.summary.risk = request.risk;
+    if (request.risk)
+        content.band = request.risk->years;
     if (todaysMoney) {
+        for (RiskYear& year : content.band)
+            for (std::optional<std::int32_t>* amount : {&year.p10, &year.p50, &year.p90})
+                if (*amount)
+                    *amount = ShownInTodaysMoney(**amount, todaysMoney->inflation, year.year,
+                                                 todaysMoney->year);
         content.table = InTodaysMoney(table, todaysMoney->inflation, todaysMoney->year);
         if (content.summary.reach.firstUncoveredYear)
             content.summary.unpaid =

@@ -47,6 +47,8 @@ struct ReportContent {
     ReportSummaryFacts summary;
     QString madeOn;
     std::optional<ReportScenarios> scenarios;
+    // The risk run's band for the chart, in the table's money; empty without a run.
+    std::vector<RiskYear> band;
 };
 
 // The report's title for the plan of that name, the same from the window and the command line.

@@ -166,6 +166,26 @@ TEST_F(ReportCommandTest, SummaryAssumptionsAgesAndTheMakerAreSaid) {
     }
 }
 
+// A risk run draws its band and median on the chart, to the last year a path reaches: the
+// example's rows end in 2005, its paths in 2007.
+TEST_F(ReportCommandTest, RiskBandIsOnTheChartOnlyWhenAsked) {
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+    std::ifstream example(std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe",
+                          std::ios::binary);
+    std::ostringstream plan;
+    plan << example.rdbuf();
+    for (const bool risk : {false, true}) {
+        const auto [status, text] =
+            Report(plan.str().c_str(),
+                   risk ? std::vector<std::string>{"--risk"} : std::vector<std::string>{});
+        ASSERT_EQ(status, 0) << text;
+        const std::string chart = text.substr(0, text.find("Projection"));
+        for (const char* drawn : {"10th to 90th percentile of paths", "median of paths", "2007"})
+            EXPECT_EQ(chart.find(drawn) != std::string::npos, risk) << drawn << '\n' << chart;
+    }
+}
+
 TEST_F(ReportCommandTest, ComparedPlansGetAPageInCompareWords) {
     if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
