@@ -40,6 +40,14 @@ protected:
         return {status, lines.str()};
     }
 
+    static std::string ExamplePlan() {
+        std::ifstream example(std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe",
+                              std::ios::binary);
+        std::ostringstream plan;
+        plan << example.rdbuf();
+        return plan.str();
+    }
+
     // A folder of this run's own: a fixed name in /tmp is shared with every other run.
     const TemporaryDirectory m_folder;
     const fs::path m_dir = m_folder.Path();
@@ -131,11 +139,8 @@ TEST_F(ReportCommandTest, PlanFilesAreNeverReplacedByAReport) {
 TEST_F(ReportCommandTest, SummaryAssumptionsAgesAndTheMakerAreSaid) {
     if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
-    std::ifstream example(std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe",
-                          std::ios::binary);
-    std::ostringstream plan;
-    plan << example.rdbuf();
-    const auto [status, text] = Report(plan.str().c_str(), {"--risk", "--until-age", "56"});
+    const std::string plan = ExamplePlan();
+    const auto [status, text] = Report(plan.c_str(), {"--risk", "--until-age", "56"});
     ASSERT_EQ(status, 0) << text;
     // The words in reading order, one space apart: the layout spaces columns widely and wraps
     // sentences. The expected texts avoid "fi" and "ff", which the PDF writes as ligatures.
@@ -171,14 +176,10 @@ TEST_F(ReportCommandTest, SummaryAssumptionsAgesAndTheMakerAreSaid) {
 TEST_F(ReportCommandTest, RiskBandIsOnTheChartOnlyWhenAsked) {
     if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
-    std::ifstream example(std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe",
-                          std::ios::binary);
-    std::ostringstream plan;
-    plan << example.rdbuf();
+    const std::string plan = ExamplePlan();
     for (const bool risk : {false, true}) {
-        const auto [status, text] =
-            Report(plan.str().c_str(),
-                   risk ? std::vector<std::string>{"--risk"} : std::vector<std::string>{});
+        const auto [status, text] = Report(plan.c_str(), risk ? std::vector<std::string>{"--risk"}
+                                                              : std::vector<std::string>{});
         ASSERT_EQ(status, 0) << text;
         const std::string chart = text.substr(0, text.find("Projection"));
         for (const char* drawn : {"10th to 90th percentile of paths", "median of paths", "2007"})
@@ -192,12 +193,8 @@ TEST_F(ReportCommandTest, ComparedPlansGetAPageInCompareWords) {
     const std::string other = Path("other.Orbe");
     std::ofstream(other, std::ios::binary)
         << PlanFileBytes(*PlanVariant(ProjectionExamplePlan(), 80, 0));
-    const std::string example = std::string(ORBELAN_EXAMPLES_DIR) + "/retirement-example.Orbe";
-    std::ifstream bytes(example, std::ios::binary);
-    std::ostringstream plan;
-    plan << bytes.rdbuf();
-    const auto [status, text] =
-        Report(plan.str().c_str(), {"--compare", other, "--until-age", "56"});
+    const std::string plan = ExamplePlan();
+    const auto [status, text] = Report(plan.c_str(), {"--compare", other, "--until-age", "56"});
     ASSERT_EQ(status, 0) << text;
     std::string words;
     std::istringstream split(text);
@@ -218,7 +215,7 @@ TEST_F(ReportCommandTest, ComparedPlansGetAPageInCompareWords) {
     std::vector<std::string> four;
     for (int n = 0; n < 4; ++n)
         four.insert(four.end(), {"--compare", other});
-    EXPECT_EQ(Report(plan.str().c_str(), four).first, 2);
+    EXPECT_EQ(Report(plan.c_str(), four).first, 2);
 }
 
 // A name an older file wrote in Windows-1252 is shown as the dialogs show it.
