@@ -21,6 +21,10 @@ finish() {
     fi
 }
 trap finish EXIT
+# A run stopped by a signal failed: exit with the signal's status, so that finish says so.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 step() {
     current_step=$1
