@@ -76,10 +76,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
     if (!picture.band.empty())
         drawn.push_back(
             {picture.band.front().year, static_cast<std::int32_t>(picture.band.size())});
-    for (const RiskYear& year : picture.band)
-        for (const std::optional<std::int32_t>& amount : {year.p10, year.p50, year.p90})
-            if (amount)
-                span = {std::min(span.first, *amount), std::max(span.second, *amount)};
+    span = WidenedByBand(span, picture.band);
     for (std::size_t i = 0; i < picture.scenarios.size(); ++i) {
         const ChartScenario& scenario = picture.scenarios[i];
         legend.push_back(

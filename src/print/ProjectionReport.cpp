@@ -120,7 +120,6 @@ void AddScenarios(std::vector<Block>& blocks, const ReportScenarios& scenarios) 
     }
 }
 
-// The label's column and one for each plan, under the plans' names.
 // The plans compared, drawn on the chart beside the report's own in the money it shows.
 std::vector<ChartScenario> ChartScenarios(const ReportContent& content) {
     std::vector<ChartScenario> lines;
@@ -137,6 +136,7 @@ std::vector<ChartScenario> ChartScenarios(const ReportContent& content) {
     return lines;
 }
 
+// The label's column and one for each plan, under the plans' names.
 std::vector<Column> ScenarioColumns(const ReportScenarios& scenarios) {
     std::vector<Column> columns{{QString(), 0.32, Qt::AlignLeft}};
     const qreal share = 0.68 / static_cast<qreal>(std::max<std::size_t>(scenarios.names.size(), 1));
@@ -472,13 +472,10 @@ ReportContent MakeReportContent(const QString& title, const Plan& plan,
         GatherSummaryFacts(plan, table, ending.lastRowCovered, ending.limitYear, request.untilAge);
     content.summary.risk = request.risk;
     if (request.risk)
-        content.band = request.risk->years;
+        content.band = todaysMoney ? InTodaysMoney(request.risk->years, todaysMoney->inflation,
+                                                   todaysMoney->year)
+                                   : request.risk->years;
     if (todaysMoney) {
-        for (RiskYear& year : content.band)
-            for (std::optional<std::int32_t>* amount : {&year.p10, &year.p50, &year.p90})
-                if (*amount)
-                    *amount = ShownInTodaysMoney(**amount, todaysMoney->inflation, year.year,
-                                                 todaysMoney->year);
         content.table = InTodaysMoney(table, todaysMoney->inflation, todaysMoney->year);
         if (content.summary.reach.firstUncoveredYear)
             content.summary.unpaid =

@@ -44,6 +44,15 @@ std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table) {
     return {lowest, highest};
 }
 
+std::pair<std::int32_t, std::int32_t> WidenedByBand(std::pair<std::int32_t, std::int32_t> span,
+                                                    std::span<const RiskYear> band) {
+    for (const RiskYear& year : band)
+        for (const std::optional<std::int32_t>& amount : {year.p10, year.p50, year.p90})
+            if (amount)
+                span = {std::min(span.first, *amount), std::max(span.second, *amount)};
+    return span;
+}
+
 std::vector<double> ValueScale::Ticks() const {
     std::vector<double> ticks;
     const auto count = static_cast<std::int32_t>(std::lround((highest - lowest) / step));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ProjectionTable.h"
+#include "model/Risk.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,6 +26,10 @@ struct ValueScale {
 // The lowest and highest of the rows' income, withdrawals and assets, and 0: what a value axis
 // of the projection must hold.
 std::pair<std::int32_t, std::int32_t> AmountSpan(const ProjectionTable& table);
+
+// The span widened to hold every percentile of a risk run's band that has an amount.
+std::pair<std::int32_t, std::int32_t> WidenedByBand(std::pair<std::int32_t, std::int32_t> span,
+                                                    std::span<const RiskYear> band);
 
 // The scale that holds lowest to highest in at most `intervals` steps of 1, 2, 2.5 or 5 times
 // a power of ten, never less than 1 (amounts are whole units); a span across zero takes two at

@@ -32,3 +32,12 @@ ProjectionTable InTodaysMoney(const ProjectionTable& table, float inflation,
     }
     return shown;
 }
+
+std::vector<RiskYear> InTodaysMoney(std::vector<RiskYear> band, float inflation,
+                                    std::int32_t currentYear) {
+    for (RiskYear& year : band)
+        for (std::optional<std::int32_t>* amount : {&year.p10, &year.p50, &year.p90})
+            if (*amount)
+                *amount = ShownInTodaysMoney(**amount, inflation, year.year, currentYear);
+    return band;
+}

@@ -160,12 +160,10 @@ void ProjectionChart::ConvertRisk() {
     m_riskPathShown.reset();
     if (m_riskPath)
         m_riskPathShown = Shown(*m_riskPath);
-    m_riskBandShown = m_riskBand;
-    if (m_display != nullptr && m_display->ShowsTodaysMoney())
-        for (RiskYear& year : m_riskBandShown)
-            for (std::optional<std::int32_t>* amount : {&year.p10, &year.p50, &year.p90})
-                if (*amount)
-                    *amount = static_cast<std::int32_t>(m_display->Shown(**amount, year.year));
+    m_riskBandShown =
+        m_display != nullptr && m_display->ShowsTodaysMoney()
+            ? InTodaysMoney(m_riskBand, m_display->Inflation(), m_display->CurrentYear())
+            : m_riskBand;
 }
 
 void ProjectionChart::AddSeries(QAbstractSeries& series) {
@@ -403,10 +401,7 @@ void ProjectionChart::UpdateScales() {
         const std::pair<std::int32_t, std::int32_t> path = AmountSpan(*m_riskPathShown);
         widen(path.first, path.second);
     }
-    for (const RiskYear& year : m_riskBandShown)
-        for (const std::optional<std::int32_t>& amount : {year.p10, year.p50, year.p90})
-            if (amount)
-                widen(*amount, *amount);
+    span = WidenedByBand(span, m_riskBandShown);
     for (const ChartScenario& scenario : m_scenariosShown) {
         const std::pair<std::int32_t, std::int32_t> amounts = AmountSpan(scenario.table);
         widen(amounts.first, amounts.second);

@@ -103,3 +103,11 @@ TEST(ChartScaleTest, YearSpanHoldsEverySeriesWhole) {
             << c.series.size() << " series, got " << span.firstYear << " + " << span.count;
     }
 }
+
+// A percentile beyond the calculation limit has no amount and widens nothing.
+TEST(ChartScaleTest, BandWidensTheSpanByItsAmountsOnly) {
+    const std::vector<RiskYear> band{{2000, 3, 0, 0, -50, 40, std::nullopt},
+                                     {2001, 2, 0, 1, 10, 400, std::nullopt}};
+    EXPECT_EQ(WidenedByBand({0, 100}, band), (std::pair<std::int32_t, std::int32_t>{-50, 400}));
+    EXPECT_EQ(WidenedByBand({-80, 900}, band), (std::pair<std::int32_t, std::int32_t>{-80, 900}));
+}

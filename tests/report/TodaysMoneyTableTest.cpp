@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -44,4 +46,13 @@ TEST(TodaysMoneyTableTest, EachRowIsShownInTheMoneyOfItsOwnYear) {
     const ProjectionTable shown = InTodaysMoney(table, 2.0F, 2026);
     EXPECT_EQ(shown.rows[0], (ProjectionRow{10000, 10000, 10000, 10000}));
     EXPECT_EQ(shown.rows[1], (ProjectionRow{9804, 1960784256, -4902, 0}));
+}
+
+TEST(TodaysMoneyTableTest, ARiskBandIsShownInTheMoneyOfEachYearAndBeyondTheLimitStaysSo) {
+    // 10000 / 1.02 = 9803.92; -5000 / 1.02 = -4901.96.
+    const std::vector<RiskYear> band{{2026, 5, 0, 0, 100, 200, 300},
+                                     {2027, 3, 1, 1, -5000, 10000, std::nullopt}};
+    const std::vector<RiskYear> shown = InTodaysMoney(band, 2.0F, 2026);
+    EXPECT_EQ(shown, (std::vector<RiskYear>{{2026, 5, 0, 0, 100, 200, 300},
+                                            {2027, 3, 1, 1, -4902, 9804, std::nullopt}}));
 }
