@@ -7,6 +7,7 @@
 #include "persist/LinkPolicy.h"
 #include "persist/SaveBackup.h"
 #include "persist/SaveErrors.h"
+#include "persist/SaveExclusion.h"
 #include "persist/TemporaryFile.h"
 #include "persist/WritePermission.h"
 
@@ -33,9 +34,11 @@ std::error_code WriteNewFile(const fs::path& target, std::string_view bytes) {
     return temporary.Commit(bytes);
 }
 
-// The file that was checked, opened without following a link and locked for this save;
-// anything put in its place since the check is refused rather than written through.
-std::error_code OpenChecked(const fs::path& target, const struct stat& info, FileDescriptor& fd) {
+// The file that was checked, opened without following a link and locked for this save
+// (locked says whether it is, or only read locks stood in the way); anything put in its place
+// since the check is refused rather than written through.
+std::error_code OpenChecked(const fs::path& target, const struct stat& info, FileDescriptor& fd,
+                            bool& locked) {
     if (g_beforeOpenForTesting)
         g_beforeOpenForTesting();
     fd = FileDescriptor(OpenWithoutLinks(target, O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -44,8 +47,11 @@ std::error_code OpenChecked(const fs::path& target, const struct stat& info, Fil
         return LastSystemError();
     if (opened.st_dev != info.st_dev || opened.st_ino != info.st_ino)
         return MakeSaveError(SaveFailure::FileReplacedDuringSave);
-    switch (LockForSave(fd.Get())) {
+    const LockWait wait = LockForSave(fd.Get());
+    locked = wait == LockWait::Free;
+    switch (wait) {
     case LockWait::Free:
+    case LockWait::ReadLocksOnly:
         return {};
     case LockWait::Busy:
         return MakeSaveError(SaveFailure::SaveInProgress);
@@ -58,8 +64,27 @@ std::error_code OpenChecked(const fs::path& target, const struct stat& info, Fil
 std::error_code ReplaceExistingFile(const fs::path& target, const struct stat& checked,
                                     std::string_view bytes) {
     FileDescriptor fd(-1);
-    if (const std::error_code error = OpenChecked(target, checked, fd))
+    bool locked = false;
+    if (const std::error_code error = OpenChecked(target, checked, fd, locked))
         return error;
+    SaveExclusion exclusion;
+    switch (exclusion.ForSave(target, checked, locked)) {
+    case LockWait::Free:
+    case LockWait::ReadLocksOnly:
+        break;
+    case LockWait::Busy:
+        return MakeSaveError(SaveFailure::SaveInProgress);
+    case LockWait::Failed:
+        // Holding the file's own lock, this save keeps every other save and restore of the
+        // file waiting as before; without it, it would run alongside them unseen.
+        if (!locked)
+            return MakeSaveError(SaveFailure::UnprotectedSave);
+        break;
+    }
+    // A save that took the file's lock while this one was taking the exclusion may have
+    // found no state folder yet and gone on without: it is let finish alone.
+    if (!locked && SaveHoldsFile(fd.Get()))
+        return MakeSaveError(SaveFailure::SaveInProgress);
     // What it finds was told to the user when the file was opened; here it only matters
     // that an interrupted write is undone before this one begins, under this save's lock.
     RestoreInterruptedSaveOf(fd.Get(), checked);

@@ -20,7 +20,9 @@
 //   ones are synced (see InPlaceWriter.h).
 // - A write in place of this file that a crash cut short is undone first (SaveBackup.h).
 // - The file is opened without following links and must be the one that was checked; it
-//   is locked for the whole save, so a second save of it waits briefly and then fails.
+//   is locked for the whole save, and kept apart from other saves and restores of it even
+//   when another user's read lock keeps it from its lock (SaveExclusion.h), so a second save
+//   of it waits briefly and then fails.
 // - Temporary files that killed saves of this file left behind are removed.
 //
 // Empty on success, otherwise the system's reason; no temporary file stays behind.

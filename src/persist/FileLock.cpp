@@ -28,8 +28,9 @@ int OtherSaveHolds(int fd) {
     return probe.l_type == F_UNLCK ? 0 : 1;
 }
 
-// Tries attempt until it gives Free or Failed, or the wait is over.
-template <typename Attempt> LockWait Retry(Attempt attempt) {
+} // namespace
+
+LockWait WaitWhileBusy(const std::function<LockWait()>& attempt) {
     const auto giveUp = std::chrono::steady_clock::now() + kWaitForOtherSave;
     for (;;) {
         const LockWait result = attempt();
@@ -39,14 +40,12 @@ template <typename Attempt> LockWait Retry(Attempt attempt) {
     }
 }
 
-} // namespace
-
 bool SaveHoldsFile(int fd) {
     return OtherSaveHolds(fd) == 1;
 }
 
 LockWait WaitForOtherSaves(int fd) {
-    return Retry([fd] {
+    return WaitWhileBusy([fd] {
         const int held = OtherSaveHolds(fd);
         return held < 0 ? LockWait::Failed : held == 0 ? LockWait::Free : LockWait::Busy;
     });
@@ -59,7 +58,7 @@ LockWait LockForSave(int fd) {
                : errno == EAGAIN || errno == EACCES || errno == EINTR ? 1
                                                                       : -1;
     };
-    return Retry([fd, tryLock] {
+    return WaitWhileBusy([fd, tryLock] {
         int conflict = tryLock();
         if (conflict <= 0)
             return conflict == 0 ? LockWait::Free : LockWait::Failed;
@@ -69,6 +68,8 @@ LockWait LockForSave(int fd) {
         // Read locks alone are in the way, unless the save that held the file has only just
         // let it go: one more try tells them apart.
         conflict = tryLock();
-        return conflict < 0 ? LockWait::Failed : LockWait::Free;
+        return conflict < 0    ? LockWait::Failed
+               : conflict == 0 ? LockWait::Free
+                               : LockWait::ReadLocksOnly;
     });
 }

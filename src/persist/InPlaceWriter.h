@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <sys/stat.h>
 #include <system_error>
@@ -13,3 +14,7 @@
 // goes once the file holds either version completely.
 std::error_code WriteFileInPlace(int fd, const std::filesystem::path& path, const struct stat& info,
                                  std::string_view bytes);
+
+// Runs hook once the old bytes are kept and before the new ones are written, so that a test
+// can meet a save there.
+void SetBeforeWriteInPlaceHookForTesting(std::function<void()> hook);

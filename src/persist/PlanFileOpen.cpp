@@ -120,6 +120,7 @@ PlanOpenResult ReadUnchangedPlan(int fd, Plan& plan) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         switch (WaitForOtherSaves(fd)) {
         case LockWait::Free:
+        case LockWait::ReadLocksOnly:
             break;
         case LockWait::Busy:
             return CannotOpen(MakeOpenError(OpenFailure::SaveInProgress));

@@ -5,6 +5,7 @@
 #include "persist/InterruptedWrite.h"
 #include "persist/SaveBackupRecord.h"
 #include "persist/SaveErrors.h"
+#include "persist/SaveExclusion.h"
 #include "persist/StateFolder.h"
 #include "persist/UserMessages.h"
 #include "persist/WritePermission.h"
@@ -38,7 +39,7 @@ std::string UnusedName(const std::string& base) {
 }
 
 // Removes what killed saves left of earlier backups of this name. The save that calls this
-// holds the file's lock, so no save that is running owns one of them.
+// holds the file's exclusion (SaveExclusion.h), so no save that is running owns one of them.
 void RemoveStaleTemporaries(int folder, const std::string& name) {
     std::error_code error;
     for (fs::directory_iterator entry(SaveBackupFolder(), error), end; !error && entry != end;
@@ -141,8 +142,10 @@ void RemoveSaveBackup(const struct stat& info) {
 namespace {
 
 // The restore of the file open at target (stat info), which this process may change unless
-// denied says why not; a save of it that is running has finished or is not waited for.
-RestoreResult RestoreOpenFile(int target, const struct stat& info, const std::error_code& denied) {
+// denied says why not. Unless the caller is a save that holds the file's exclusion already,
+// the restore takes it, and so waits for a save of the file that is running.
+RestoreResult RestoreOpenFile(int target, const struct stat& info, const std::error_code& denied,
+                              bool exclude) {
     const std::string name = BackupName(info);
     const StateFolder folder = OpenStateFolder();
     if (!folder.fd.IsOpen()) {
@@ -151,6 +154,18 @@ RestoreResult RestoreOpenFile(int target, const struct stat& info, const std::er
             return folder.Missing() ? RestoreResult{}
                                     : RestoreResult{RestoreStatus::Unchecked, {}, folder.problem};
         return RestoreResult{RestoreStatus::Ignored, SaveBackupFolder() / name, folder.problem};
+    }
+    SaveExclusion exclusion;
+    switch (exclude ? exclusion.ForRestore(folder.fd.Get(), info) : LockWait::Free) {
+    case LockWait::Free:
+    case LockWait::ReadLocksOnly:
+        break;
+    case LockWait::Busy:
+        return RestoreResult{
+            RestoreStatus::InProgress, {}, MakeSaveError(SaveFailure::SaveInProgress).message()};
+    case LockWait::Failed:
+        // A backup looked at without the exclusion might be one a running save still needs.
+        return RestoreResult{RestoreStatus::Unchecked, {}, exclusion.Problem()};
     }
     const fs::path backupPath = SaveBackupFolder() / name;
     const FileDescriptor backup(
@@ -214,11 +229,11 @@ RestoreResult RestoreInterruptedSave(const fs::path& file) {
             RestoreStatus::InProgress, {}, MakeSaveError(SaveFailure::SaveInProgress).message()};
     if (wait == LockWait::Failed)
         return {};
-    return RestoreOpenFile(target.Get(), opened, denied);
+    return RestoreOpenFile(target.Get(), opened, denied, true);
 }
 
 RestoreResult RestoreInterruptedSaveOf(int fd, const struct stat& info) {
-    return RestoreOpenFile(fd, info, {});
+    return RestoreOpenFile(fd, info, {}, false);
 }
 
 PlanOpenResult OpenAfterRestore(const RestoreResult& restore, const fs::path& file, Plan& plan) {

@@ -32,7 +32,8 @@ enum class RestoreStatus {
     Ignored,
     // Another save still held the file after the time a save may take: nothing was looked at.
     InProgress,
-    // The state folder is there but cannot be used, and no backup of this file shows in it.
+    // The state folder is there but cannot be used, and no backup of this file shows in it;
+    // or its backup could not be kept apart from saves of it (SaveExclusion.h).
     Unchecked,
 };
 
@@ -48,8 +49,8 @@ struct RestoreResult {
 // belongs to, but only when the file holds exactly what that write can leave. Never stops
 // a plan from opening: a state folder that cannot be used simply holds no backup.
 RestoreResult RestoreInterruptedSave(const std::filesystem::path& file);
-// The same for a save, which holds the file open at fd (for writing, locked) and has
-// checked that it may write it; info is its stat.
+// The same for a save, which holds the file open at fd (for writing, locked), holds its
+// exclusion (SaveExclusion.h) and has checked that it may write it; info is its stat.
 RestoreResult RestoreInterruptedSaveOf(int fd, const struct stat& info);
 
 // Opens the plan file after its restore: a save that the restore found still holding it, for

@@ -24,6 +24,10 @@ public:
             return "the file was replaced by another one during the save";
         case SaveFailure::NotARegularFile:
             return "this is a pipe, a device or a socket, not a file; give the name of a file";
+        case SaveFailure::UnprotectedSave:
+            return "another program holds this file open with a lock, and " + folder +
+                   " cannot be used to keep this save apart from other saves of it; close that "
+                   "program and try again";
         }
         return "cannot keep the old bytes in " + folder + ": " + std::strerror(value);
     }

@@ -12,6 +12,9 @@ enum class SaveFailure {
     FileReplacedDuringSave,
     // The name is that of a pipe, a device or a socket, which a save never writes into.
     NotARegularFile,
+    // Another program's read lock keeps this save from the file's lock, and the state
+    // folder, which would keep it apart from other saves then, cannot be used.
+    UnprotectedSave,
 };
 std::error_code MakeSaveError(SaveFailure failure);
 
