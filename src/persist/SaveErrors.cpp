@@ -13,7 +13,7 @@ class SaveErrorCategory : public std::error_category {
 public:
     const char* name() const noexcept override { return "orbelan-save"; }
     std::string message(int value) const override {
-        const std::string folder = SaveBackupFolder().string();
+        const std::string folder = SaveBackupFolderText();
         switch (static_cast<SaveFailure>(-value)) {
         case SaveFailure::BackupFolderNotPrivate:
             return "cannot keep the old bytes in " + folder +

@@ -58,23 +58,50 @@ StateFolder OpenExisting(int parent, const fs::path& name, const fs::path& path)
     return folder;
 }
 
+// The variable's value when it is an absolute path, else empty.
+fs::path AbsoluteVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && fs::path(value).is_absolute() ? fs::path(value) : fs::path();
+}
+
+// HOME when it names an absolute folder other than the root folder.
+fs::path UsableHome() {
+    const fs::path home = AbsoluteVariable("HOME");
+    return home.lexically_normal().has_relative_path() ? home : fs::path();
+}
+
 } // namespace
 
 fs::path SaveBackupFolder() {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state != nullptr && fs::path(state).is_absolute())
-        return fs::path(state) / "orbelan";
-    const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr ? home : "/") / ".local" / "state" / "orbelan";
+    if (const fs::path state = AbsoluteVariable("XDG_STATE_HOME"); !state.empty())
+        return state / "orbelan";
+    const fs::path home = UsableHome();
+    return home.empty() ? home : home / ".local" / "state" / "orbelan";
+}
+
+std::string SaveBackupFolderText() {
+    const fs::path path = SaveBackupFolder();
+    return path.empty() ? "the state folder (neither XDG_STATE_HOME nor HOME names an absolute "
+                          "folder)"
+                        : path.string();
 }
 
 StateFolder OpenStateFolder() {
     const fs::path path = SaveBackupFolder();
+    if (path.empty())
+        return Problem(SaveBackupFolderText(), ENOENT);
     return OpenExisting(AT_FDCWD, path, path);
 }
 
 StateFolder OpenStateFolderForWriting() {
     const fs::path path = SaveBackupFolder();
+    if (path.empty())
+        return Problem(SaveBackupFolderText(), ENOENT);
+    if (AbsoluteVariable("XDG_STATE_HOME").empty()) {
+        WalkedFolder home;
+        if (const std::error_code error = WalkToFolder(UsableHome(), home))
+            return Problem(UsableHome().string() + ": " + error.message(), error.value());
+    }
     WalkedFolder parent;
     if (const std::error_code error = WalkToFolder(path.parent_path(), parent, kPrivateFolderMode))
         return Problem(path.string() + ": " + error.message(), error.value());

@@ -107,3 +107,26 @@ TEST_F(StateFolderTest, ExistingFolderOpenToOthersIsRefusedAndLeftAsItIs) {
     ASSERT_EQ(::stat((state / "orbelan").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0755u);
 }
+
+TEST_F(StateFolderTest, NoneIsMadeWithoutAnAbsoluteHomeThatExists) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(m_dir.Path());
+    Use("XDG_STATE_HOME", "relative/state");
+    struct Case {
+        const char* home;
+        std::string folder;
+    };
+    const fs::path missing = m_dir.Path() / "nonexistent";
+    for (const Case& c : {Case{"", ""}, Case{"relative/home", ""}, Case{"/", ""},
+                          Case{missing.c_str(), (missing / ".local/state/orbelan").string()}}) {
+        Use("HOME", fs::path(c.home));
+
+        const StateFolder folder = OpenStateFolderForWriting();
+
+        EXPECT_FALSE(folder.fd.IsOpen()) << c.home;
+        EXPECT_EQ(SaveBackupFolder().string(), c.folder) << c.home;
+        EXPECT_TRUE(folder.Missing()) << c.home << ": " << folder.problem;
+    }
+    fs::current_path(previous);
+    EXPECT_TRUE(fs::is_empty(m_dir.Path())) << "nothing is made under the current folder";
+}
