@@ -87,6 +87,7 @@ CMainFrame::CMainFrame(CTessalyDoc& document, DocumentManager& manager, RecentFi
     placePanes();
     RestoreWindowLayout(LayoutParts(), m_settings);
     OnDocumentTitleChanged();
+    OnDocumentModifiedChanged();
     m_document.AddObserver(*this);
 }
 
@@ -109,6 +110,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Closing without saving lets the changes go, and with them their recovery copy.
+    m_document.SetModifiedFlag(false);
     SaveWindowLayout(LayoutParts(), m_settings);
     event->accept();
 }
@@ -507,9 +510,14 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::OnDocumentTitleChanged() {
+    // "[*]" is where Qt shows the mark of unsaved changes.
     const std::string& title = m_document.GetTitle();
     if (title.empty())
-        setWindowTitle(ApplicationName());
+        setWindowTitle(ApplicationName() + QStringLiteral("[*]"));
     else
-        setWindowTitle(NameForDisplay(title) + QStringLiteral(" - ") + ApplicationName());
+        setWindowTitle(NameForDisplay(title) + QStringLiteral("[*] - ") + ApplicationName());
+}
+
+void CMainFrame::OnDocumentModifiedChanged() {
+    setWindowModified(m_document.IsModified());
 }

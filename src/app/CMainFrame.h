@@ -83,6 +83,7 @@ private:
     void OnAppAbout();
     void ShowYearDetails();
     void OnDocumentTitleChanged() override;
+    void OnDocumentModifiedChanged() override;
 
     CTessalyDoc& m_document;
     DocumentManager& m_manager;

@@ -3,6 +3,7 @@
 #include "app/CCommandLineInfo.h"
 #include "persist/PlanFileNaming.h"
 #include "platform/SettingsStore.h"
+#include "report/DisplayName.h"
 
 #include <cstddef>
 
@@ -20,7 +21,11 @@ RecentFileList ReadRecentFileList(SettingsStore& settings) {
 CTessalyApp::CTessalyApp(SettingsStore& settings, UiServices& ui)
     : m_settings(settings), m_recentFiles(ReadRecentFileList(settings)), m_document(ui),
       m_manager(m_document, m_recentFiles, ui, kPlanExtension),
-      m_frame(m_document, m_manager, m_recentFiles, settings, ui) {}
+      m_recovery(m_document, m_manager, ui),
+      m_frame(m_document, m_manager, m_recentFiles, settings, ui) {
+    // The save question names the plan as the title does.
+    m_manager.SetNameRule(DisplayName);
+}
 
 bool CTessalyApp::InitInstance(const std::vector<std::string>& arguments) {
     const CCommandLineInfo commandLine = ParseCommandLine(arguments);
@@ -29,7 +34,8 @@ bool CTessalyApp::InitInstance(const std::vector<std::string>& arguments) {
     // asked for, so it opens rather than the most recent; without one, the most recent plan
     // comes back, and a new plan when it cannot.
     const bool fileNamed = commandLine.m_nShellCommand == CCommandLineInfo::ShellCommand::FileOpen;
-    if ((fileNamed || !ReopenMostRecentFile()) && !ProcessShellCommand(commandLine))
+    const bool recovered = !fileNamed && m_recovery.OfferUntitledCopy();
+    if (!recovered && (fileNamed || !ReopenMostRecentFile()) && !ProcessShellCommand(commandLine))
         return false;
     m_frame.show();
     m_frame.activateWindow();

@@ -10,6 +10,8 @@
 #include "platform/FilePaths.h"
 #include "platform/UiServices.h"
 
+#include <utility>
+
 CTessalyDoc::CTessalyDoc(UiServices& ui) : m_ui(ui) {}
 
 bool CTessalyDoc::OnNewDocument() {
@@ -45,6 +47,8 @@ bool CTessalyDoc::OnOpenDocument(const std::string& path) {
         m_ui.ShowMessage(DamagedFileMessage(result.damagedLine));
     if (result.unreadBytes != 0)
         m_ui.ShowMessage(UnreadBytesMessage(result.unreadBytes));
+    if (m_recoveryOffer && m_recoveryOffer(path, m_plan))
+        SetModifiedFlag(true);
     return true;
 }
 
@@ -58,6 +62,10 @@ bool CTessalyDoc::OnSaveDocument(const std::string& path) {
     m_results.rowCount = 0;
     SetModifiedFlag(false);
     return true;
+}
+
+void CTessalyDoc::SetRecoveryOffer(RecoveryOffer offer) {
+    m_recoveryOffer = std::move(offer);
 }
 
 std::string CTessalyDoc::PathWrittenFor(const std::string& chosen) const {

@@ -6,6 +6,7 @@
 #include "platform/DocumentBase.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,6 +26,12 @@ public:
     // where the user may not write, never losing the previous file.
     bool OnSaveDocument(const std::string& path) override;
     std::string PathWrittenFor(const std::string& chosen) const override;
+
+    // Asked once a plan has been read from its file (path): it may put unsaved changes kept
+    // from an earlier session in place of the plan, which then counts as modified, and says
+    // whether it did.
+    using RecoveryOffer = std::function<bool(const std::string& path, Plan& plan)>;
+    void SetRecoveryOffer(RecoveryOffer offer);
 
     // Projects the plan into m_results and refreshes the views; tells the user
     // when memory ran out or the amounts left the 32-bit range.
@@ -59,4 +66,5 @@ private:
 
     UiServices& m_ui;
     ShownProjection m_shown;
+    RecoveryOffer m_recoveryOffer;
 };

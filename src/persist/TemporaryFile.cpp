@@ -80,6 +80,13 @@ TemporaryFile::TemporaryFile(const fs::path& target, mode_t mode)
         m_creationError = LastSystemError();
 }
 
+TemporaryFile::TemporaryFile(int folder, const fs::path& name, mode_t mode)
+    : m_targetName(name.filename()), m_folder(::fcntl(folder, F_DUPFD_CLOEXEC, 0)),
+      m_fd(m_folder.IsOpen() ? CreateIn(m_folder.Get(), name, mode, m_name) : -1) {
+    if (!m_fd.IsOpen())
+        m_creationError = LastSystemError();
+}
+
 TemporaryFile::~TemporaryFile() {
     if (!m_name.empty() && !m_committed)
         ::unlinkat(m_folder.Get(), m_name.c_str(), 0);

@@ -18,6 +18,9 @@
 class TemporaryFile {
 public:
     TemporaryFile(const std::filesystem::path& target, mode_t mode);
+    // The same for the file name in the folder open at folder, which need not be reached by
+    // a path without links: a private folder opened and checked once.
+    TemporaryFile(int folder, const std::filesystem::path& name, mode_t mode);
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile();

@@ -38,10 +38,12 @@ void DocumentBase::SetTitle(const std::string& title) {
 }
 
 void DocumentBase::SetModifiedFlag(bool modified) {
-    if (modified == m_bModified)
-        return;
-    m_bModified = modified;
-    NotifyObservers([](DocumentObserver& observer) { observer.OnDocumentModifiedChanged(); });
+    if (modified != m_bModified) {
+        m_bModified = modified;
+        NotifyObservers([](DocumentObserver& observer) { observer.OnDocumentModifiedChanged(); });
+    }
+    if (modified)
+        NotifyObservers([](DocumentObserver& observer) { observer.OnDocumentEdited(); });
 }
 
 void DocumentBase::AddView(ViewBase& view) {

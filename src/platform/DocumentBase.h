@@ -25,6 +25,8 @@ public:
     void SetTitle(const std::string& title);
 
     bool IsModified() const { return m_bModified; }
+    // Marking the document modified tells the observers of the edit each time, and of the
+    // flag when it changes.
     void SetModifiedFlag(bool modified = true);
 
     void AddView(ViewBase& view);

@@ -31,6 +31,10 @@ DocumentManager::~DocumentManager() {
     m_document.RemoveObserver(*this);
 }
 
+void DocumentManager::SetNameRule(std::function<std::string(std::string_view)> rule) {
+    m_nameRule = std::move(rule);
+}
+
 bool DocumentManager::OnFileNew() {
     if (!SaveModified())
         return false;
@@ -76,7 +80,8 @@ bool DocumentManager::SaveModified() {
                                                         : FileNameOf(m_document.GetPathName());
     if (name.empty())
         name = kUntitled;
-    const SaveChangesAnswer answer = m_ui.AskSaveChanges(SaveChangesQuestion(name));
+    const SaveChangesAnswer answer =
+        m_ui.AskSaveChanges(SaveChangesQuestion(m_nameRule ? m_nameRule(name) : name));
     if (answer == SaveChangesAnswer::Cancel)
         return false;
     if (answer == SaveChangesAnswer::Yes)

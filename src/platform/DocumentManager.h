@@ -3,8 +3,10 @@
 #include "platform/DocumentObserver.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class DocumentBase;
 class RecentFileList;
@@ -22,6 +24,10 @@ public:
     DocumentManager(const DocumentManager&) = delete;
     DocumentManager& operator=(const DocumentManager&) = delete;
     ~DocumentManager();
+
+    // The rule that shows a document's name in the questions asked, so that they name it as
+    // the window's title does; until one is given, names are shown as they are.
+    void SetNameRule(std::function<std::string(std::string_view)> rule);
 
     bool OnFileNew();
     void OnFileOpen();
@@ -49,4 +55,5 @@ private:
     RecentFileList& m_recentFiles;
     UiServices& m_ui;
     std::string m_strFilterExtension;
+    std::function<std::string(std::string_view)> m_nameRule;
 };

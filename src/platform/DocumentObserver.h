@@ -8,6 +8,9 @@ class DocumentObserver {
 public:
     virtual void OnDocumentTitleChanged() {}
     virtual void OnDocumentModifiedChanged() {}
+    // Every change to the document, the first and each one after it: what a copy of unsaved
+    // work must follow.
+    virtual void OnDocumentEdited() {}
     virtual void OnDocumentPathNameSet(const std::string& /*path*/) {}
 
 protected:

@@ -19,6 +19,12 @@ public:
     virtual SaveChangesAnswer AskSaveChanges(const std::string& prompt) = 0;
     // A question with the buttons Yes and No; true for Yes.
     virtual bool AskYesNo(const std::string& question) = 0;
+    // A question with the buttons Yes and No whose Yes gives nothing up (recovering unsaved
+    // work), so that Enter answers Yes; the detail is shown under it. A front end that asks
+    // no such question asks it as AskYesNo.
+    virtual bool AskYesNoDefaultYes(const std::string& question, const std::string& /*detail*/) {
+        return AskYesNo(question);
+    }
     // The file to open, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseOpenFile() = 0;
     // The name to save under, starting from the proposed one, or nothing when the user cancels.

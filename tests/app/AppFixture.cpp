@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,10 @@ bool AppFixture::Start(const std::vector<std::string>& arguments) {
 
 CMainFrame& AppFixture::Frame() {
     return app->GetMainFrame();
+}
+
+QString AppFixture::ShownTitle() {
+    return Frame().windowHandle()->title();
 }
 
 CTessalyDoc& AppFixture::Document() {

@@ -4,6 +4,7 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "tests/platform/support/RecordingUiServices.h"
 #include "tests/platform/support/TemporaryDirectory.h"
+#include "tests/support/qt/EnvironmentVariable.h"
 #include "tests/support/qt/ReportRows.h"
 
 #include <QStringList>
@@ -31,6 +32,8 @@ protected:
     bool Start(const std::vector<std::string>& arguments = {});
 
     CMainFrame& Frame();
+    // The title as the window shows it, with the mark of unsaved changes where there are some.
+    QString ShownTitle();
     CTessalyDoc& Document();
     QAction& Action(const char* id);
     QMenu& Menu(const char* objectName);
@@ -50,6 +53,9 @@ protected:
     void ClickInFileMenu(const char* id);
 
     TemporaryDirectory folder;
+    // Where the recovery copies of unsaved changes are kept: the test's own.
+    EnvironmentVariable stateHome{"XDG_STATE_HOME",
+                                  QByteArray::fromStdString((folder.Path() / "state").string())};
     QtSettingsStore settings{folder.FilePath("Orbelan.ini")};
     RecordingUiServices ui;
     std::optional<CTessalyApp> app;

@@ -29,7 +29,7 @@ TEST_F(FileCommandsTest, NewWithoutChangesAsksNothing) {
     Action("ID_FILE_NEW").trigger();
 
     EXPECT_TRUE(ui.GetJournal().empty());
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Untitled - Orbelan"));
 }
 
 TEST_F(FileCommandsTest, NewAfterChangesCancelledKeepsThePlan) {
@@ -52,7 +52,7 @@ TEST_F(FileCommandsTest, NewAfterChangesNotSavedDropsThem) {
     EXPECT_EQ(ui.GetJournal(), Journal{"ask: Save changes to Untitled?"});
     EXPECT_EQ(Document().m_plan.retirementAge, Plan::kDefaultRetirementAge);
     EXPECT_FALSE(Document().IsModified());
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Untitled - Orbelan"));
 }
 
 TEST_F(FileCommandsTest, NewAfterChangesSavedWritesThemFirst) {
@@ -67,7 +67,7 @@ TEST_F(FileCommandsTest, NewAfterChangesSavedWritesThemFirst) {
               (Journal{"ask: Save changes to Untitled?", "choose save file: Untitled.Orbe"}));
     EXPECT_TRUE(std::filesystem::exists(saved));
     EXPECT_EQ(Document().m_plan.retirementAge, Plan::kDefaultRetirementAge);
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Untitled - Orbelan"));
     EXPECT_EQ(RecentFileEntries(),
               QStringList{QStringLiteral("&1 ") + QString::fromStdString(FullPath(saved))});
 }
@@ -91,7 +91,7 @@ TEST_F(FileCommandsTest, OpenShowsTheFileNameAndAnEmptyList) {
     Action("ID_FILE_OPEN").trigger();
 
     EXPECT_EQ(ui.GetJournal(), Journal{"choose open file"});
-    EXPECT_EQ(Frame().windowTitle(), Title("retirement-example.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("retirement-example.Orbe"));
     EXPECT_TRUE(ShownRows().empty());
     EXPECT_FALSE(Document().IsModified());
 }
@@ -115,7 +115,7 @@ TEST_F(FileCommandsTest, OpenAfterChangesCancelledAtThePromptKeepsThePlan) {
     Action("ID_FILE_OPEN").trigger();
 
     EXPECT_EQ(ui.GetJournal(), (Journal{"choose open file", "ask: Save changes to Untitled?"}));
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Untitled* - Orbelan"));
     EXPECT_EQ(Document().m_plan.retirementAge, 60);
 }
 
@@ -132,7 +132,7 @@ TEST_F(FileCommandsTest, FailedOpenLeavesThePlanAndItsModifiedFlag) {
                            ": No such file or directory]"}));
     EXPECT_EQ(Document().m_plan.retirementAge, 60);
     EXPECT_TRUE(Document().IsModified());
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Untitled* - Orbelan"));
 }
 
 TEST_F(FileCommandsTest, OpeningAFileThatIsNoPlanLeavesTheRowsAndThePlan) {
@@ -144,7 +144,7 @@ TEST_F(FileCommandsTest, OpeningAFileThatIsNoPlanLeavesTheRowsAndThePlan) {
     Action("ID_FILE_OPEN").trigger();
 
     EXPECT_EQ(ui.GetJournal().back(), "message: File format error!");
-    EXPECT_EQ(Frame().windowTitle(), Title("retirement-example.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("retirement-example.Orbe"));
     EXPECT_EQ(ShownRows(), kExampleRows);
     EXPECT_FALSE(Document().IsModified());
 }
@@ -158,7 +158,7 @@ TEST_F(FileCommandsTest, SaveOfAnUntitledPlanAsksForAName) {
 
     EXPECT_EQ(ui.GetJournal(), Journal{"choose save file: Untitled.Orbe"});
     EXPECT_TRUE(std::filesystem::exists(home));
-    EXPECT_EQ(Frame().windowTitle(), Title("home.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("home.Orbe"));
     EXPECT_FALSE(Document().IsModified());
 }
 
@@ -184,7 +184,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheCurrentPath) {
 
     EXPECT_EQ(ui.GetJournal(),
               (Journal{"choose open file", "choose save file: " + FullPath(plan)}));
-    EXPECT_EQ(Frame().windowTitle(), Title("retirement-example.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("retirement-example.Orbe"));
 }
 
 TEST_F(FileCommandsTest, SaveAsToAShortExtensionWritesAndTakesTheFullOne) {
@@ -194,7 +194,7 @@ TEST_F(FileCommandsTest, SaveAsToAShortExtensionWritesAndTakesTheFullOne) {
 
     EXPECT_TRUE(std::filesystem::exists(folder.FilePath("home.Orbe")));
     EXPECT_FALSE(std::filesystem::exists(folder.FilePath("home.Orb")));
-    EXPECT_EQ(Frame().windowTitle(), Title("home.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("home.Orbe"));
 }
 
 TEST_F(FileCommandsTest, RecentFileEntryReopensItsPlan) {
@@ -210,7 +210,7 @@ TEST_F(FileCommandsTest, RecentFileEntryReopensItsPlan) {
 
     ClickInFileMenu("ID_FILE_MRU_FILE2");
 
-    EXPECT_EQ(Frame().windowTitle(), Title("first.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("first.Orbe"));
     EXPECT_EQ(RecentFileEntries(),
               (QStringList{QStringLiteral("&1 ") + QString::fromStdString(FullPath(first)),
                            QStringLiteral("&2 ") + QString::fromStdString(FullPath(second))}));
@@ -227,7 +227,7 @@ TEST_F(FileCommandsTest, RecentFileEntryThatVanishedIsReportedAndDropped) {
 
     EXPECT_EQ(ui.GetJournal().back(),
               "message: Error opening file! [" + FullPath(plan) + ": No such file or directory]");
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Untitled - Orbelan"));
     EXPECT_EQ(RecentFileEntries(), QStringList{QStringLiteral("Recent File (disabled)")});
 }
 
@@ -247,7 +247,7 @@ TEST_F(FileCommandsTest, PlanWhoseNameIsNotUtf8IsSavedUnderItsOwnNameAndReopensF
     EXPECT_FALSE(std::filesystem::exists(folder.FilePath("Pr\xEF\xBF\xBDvision.Orbe")));
     EXPECT_EQ(RecentFileSetting(1), FullPath(plan));
     // Shown by the rule for stored names: bytes that are not UTF-8 as Windows-1252.
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Pr\u00E9vision.Orbe - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Pr\u00E9vision.Orbe - Orbelan"));
     EXPECT_EQ(RecentFileEntries(),
               QStringList{QStringLiteral("&1 ") + QString::fromStdString(folder.Path().string()) +
                           QStringLiteral("/Pr\u00E9vision.Orbe")});

@@ -26,7 +26,7 @@ TEST_F(StartUpTest, FirstStartShowsANewUntitledPlan) {
     ASSERT_TRUE(Start());
 
     EXPECT_TRUE(Frame().isVisible());
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Untitled - Orbelan"));
     EXPECT_TRUE(ShownRows().empty());
     EXPECT_FALSE(Document().IsModified());
     EXPECT_TRUE(ui.GetJournal().empty());
@@ -45,7 +45,7 @@ TEST_F(StartUpTest, NamedPlanOpensInsteadOfTheMostRecentAndBecomesTheMostRecent)
     ASSERT_TRUE(Start({named}));
     app->ExitInstance();
 
-    EXPECT_EQ(Frame().windowTitle(), Title("named.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("named.Orbe"));
     EXPECT_EQ(Document().GetPathName(), FullPath(named));
     EXPECT_TRUE(ui.GetJournal().empty());
     EXPECT_EQ(RecentFileSetting(1), FullPath(named));
@@ -69,7 +69,7 @@ TEST_F(StartUpTest, MostRecentPlanReopensWhenNoFileIsNamed) {
 
     ASSERT_TRUE(Start());
 
-    EXPECT_EQ(Frame().windowTitle(), Title("recent.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("recent.Orbe"));
     EXPECT_EQ(Document().GetPathName(), FullPath(recent));
     EXPECT_TRUE(ShownRows().empty());
     EXPECT_TRUE(ui.GetJournal().empty());
@@ -81,7 +81,7 @@ TEST_F(StartUpTest, VanishedMostRecentPlanIsReportedThenANewPlanComes) {
     ASSERT_TRUE(Start());
 
     EXPECT_EQ(ui.GetJournal(), GoneMessage(folder.FilePath("gone.Orbe")));
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Orbelan"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("Untitled - Orbelan"));
 }
 
 TEST_F(StartUpTest, VanishedMostRecentPlanIsNotTriedWhenAFileIsNamed) {
@@ -91,7 +91,7 @@ TEST_F(StartUpTest, VanishedMostRecentPlanIsNotTriedWhenAFileIsNamed) {
     ASSERT_TRUE(Start({named}));
 
     EXPECT_TRUE(ui.GetJournal().empty());
-    EXPECT_EQ(Frame().windowTitle(), Title("named.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("named.Orbe"));
 }
 
 TEST_F(StartUpTest, CommandLinePlanOpensWhenNothingIsRecent) {
@@ -99,7 +99,7 @@ TEST_F(StartUpTest, CommandLinePlanOpensWhenNothingIsRecent) {
 
     ASSERT_TRUE(Start({named}));
 
-    EXPECT_EQ(Frame().windowTitle(), Title("named.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("named.Orbe"));
     EXPECT_TRUE(ui.GetJournal().empty());
 }
 
@@ -123,7 +123,7 @@ TEST_F(StartUpTest, ShortRecentExtensionsAreRepairedBeforeTheReopen) {
     ASSERT_TRUE(Start());
     app->ExitInstance();
 
-    EXPECT_EQ(Frame().windowTitle(), Title("home.Orbe"));
+    EXPECT_EQ(ShownTitle(), Title("home.Orbe"));
     EXPECT_TRUE(ui.GetJournal().empty());
     EXPECT_EQ(RecentFileSetting(1), FullPath(plan));
     EXPECT_EQ(RecentFileSetting(2), folder.FilePath("work.Orbe"));

@@ -40,15 +40,17 @@ TEST_F(DocumentBaseTest, SetPathNameKeepsTheFullPath) {
     EXPECT_EQ(document.GetTitle(), "home.Orbe");
 }
 
-TEST_F(DocumentBaseTest, ObserversHearOfRealChangesOnly) {
+TEST_F(DocumentBaseTest, ObserversHearOfRealChangesAndOfEveryEdit) {
     document.AddObserver(observer);
     document.SetTitle("Budget");
     document.SetTitle("Budget");
     document.SetModifiedFlag();
     document.SetModifiedFlag(true);
     document.SetModifiedFlag(false);
+    document.SetModifiedFlag(false);
 
-    EXPECT_EQ(journal, (Journal{"title changed", "modified changed", "modified changed"}));
+    EXPECT_EQ(journal, (Journal{"title changed", "modified changed", "edited", "edited",
+                                "modified changed"}));
     EXPECT_EQ(document.GetTitle(), "Budget");
     EXPECT_FALSE(document.IsModified());
 }

@@ -10,6 +10,7 @@ public:
 
     void OnDocumentTitleChanged() override;
     void OnDocumentModifiedChanged() override;
+    void OnDocumentEdited() override;
     void OnDocumentPathNameSet(const std::string& path) override;
 
 private:

@@ -67,6 +67,15 @@ bool QtUiServices::AskYesNo(const std::string& question) {
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtUiServices::AskYesNoDefaultYes(const std::string& question, const std::string& detail) {
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setInformativeText(QString::fromStdString(detail));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtUiServices::ChooseOpenFile() {
     QFileDialog dialog(m_parent, QStringLiteral("Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

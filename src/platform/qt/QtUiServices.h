@@ -21,6 +21,7 @@ public:
     void ShowMessage(const std::string& text, const std::string& detail = {}) override;
     SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
     bool AskYesNo(const std::string& question) override;
+    bool AskYesNoDefaultYes(const std::string& question, const std::string& detail) override;
     std::optional<std::string> ChooseOpenFile() override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
     std::optional<std::string> ChooseExportFile(const std::string& title,

@@ -165,6 +165,33 @@ TEST_F(QtUiServicesTest, CancelledSaveDialogReturnsNothing) {
     EXPECT_EQ(ui.ChooseSaveFile("Untitled.Orbe"), std::nullopt);
 }
 
+TEST_F(QtUiServicesTest, QuestionThatGivesNothingUpTakesYesOnEnterAndNoOnEscape) {
+    for (const bool enter : {true, false}) {
+        QString title, detail;
+        QMessageBox::StandardButtons buttons;
+        bool yesIsTheDefault = false;
+        bool noIsTheEscape = false;
+        WhenMessageBoxShows([&](QMessageBox& box) {
+            title = box.windowTitle();
+            detail = box.informativeText();
+            buttons = box.standardButtons();
+            yesIsTheDefault = box.defaultButton() == box.button(QMessageBox::Yes);
+            noIsTheEscape = box.escapeButton() == box.button(QMessageBox::No);
+            (enter ? box.defaultButton() : box.escapeButton())->click();
+        });
+
+        EXPECT_EQ(ui.AskYesNoDefaultYes("Recover the unsaved changes to home.Orbe from 09:41?",
+                                        "The plan file stays as it is."),
+                  enter);
+
+        EXPECT_EQ(title, QStringLiteral("Orbelan"));
+        EXPECT_EQ(detail, QStringLiteral("The plan file stays as it is."));
+        EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_TRUE(yesIsTheDefault);
+        EXPECT_TRUE(noIsTheEscape);
+    }
+}
+
 // The file dialogs on Qt; the question after one is answered here.
 class AnsweringUiServices : public QtUiServices {
 public:

@@ -62,6 +62,13 @@ bool RecordingUiServices::AskYesNo(const std::string& question) {
     return NextAnswer(m_yesNoAnswers, false, m_journal.back());
 }
 
+bool RecordingUiServices::AskYesNoDefaultYes(const std::string& question,
+                                             const std::string& detail) {
+    m_journal.push_back("ask yes/no, Yes by default: " + question +
+                        (detail.empty() ? "" : " [" + detail + "]"));
+    return NextAnswer(m_yesNoAnswers, false, m_journal.back());
+}
+
 std::optional<std::string> RecordingUiServices::ChooseOpenFile() {
     m_journal.push_back("choose open file");
     return NextAnswer(m_openFiles, std::optional<std::string>(), m_journal.back());

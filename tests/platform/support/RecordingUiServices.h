@@ -29,6 +29,8 @@ public:
     void ShowMessage(const std::string& text, const std::string& detail = {}) override;
     SaveChangesAnswer AskSaveChanges(const std::string& prompt) override;
     bool AskYesNo(const std::string& question) override;
+    // Answered from the queue of AskYesNo.
+    bool AskYesNoDefaultYes(const std::string& question, const std::string& detail) override;
     std::optional<std::string> ChooseOpenFile() override;
     std::optional<std::string> ChooseSaveFile(const std::string& proposedPath) override;
     // The titles of the export dialogs asked for, apart from the journal.
