@@ -76,11 +76,17 @@ bool RecoveryKeeper::Offer(const std::string& path, Plan& plan) {
     RecoveryReadResult copy = ReadRecoveryCopy(path);
     RecoveryVerdict verdict = RecoveryVerdict::Newer;
     // A copy that holds what the file holds (a crash after a save, before the save removed
-    // it) is of no use, and leaves the way to one declined before.
-    while (copy.status == RecoveryReadStatus::Found &&
-           (verdict = JudgeRecoveryCopy(copy.record)) == RecoveryVerdict::SameAsFile) {
-        RemoveRecoveryCopy(path, copy.slot);
+    // it) is of no use, and leaves the way to one declined before. One that cannot be
+    // removed (a read-only disk) is left for another time.
+    if (copy.status == RecoveryReadStatus::Found &&
+        (verdict = JudgeRecoveryCopy(copy.record)) == RecoveryVerdict::SameAsFile) {
+        const RecoverySlot removed = copy.slot;
+        RemoveRecoveryCopy(path, removed);
         copy = ReadRecoveryCopy(path);
+        if (copy.status == RecoveryReadStatus::Found &&
+            (copy.slot == removed ||
+             (verdict = JudgeRecoveryCopy(copy.record)) == RecoveryVerdict::SameAsFile))
+            return false;
     }
     if (copy.status == RecoveryReadStatus::Unusable)
         m_ui.ShowMessage(UnusableCopyMessage(name), copy.path.string() + " (" + copy.problem + ")");

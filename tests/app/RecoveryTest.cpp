@@ -3,6 +3,7 @@
 #include "tests/app/AppFixture.h"
 
 #include "app/RecoveryKeeper.h"
+#include "persist/PlanFile.h"
 #include "persist/RecoveryCopy.h"
 
 #include <QAction>
@@ -144,6 +145,21 @@ TEST_F(RecoveryTest, PlanChangedOnDiskSinceTheCopyIsSaidSoBeforeItsChangesAreSho
     EXPECT_EQ(Document().m_plan.retirementAge, 60);
     EXPECT_TRUE(Document().IsModified());
     EXPECT_EQ(ReadFile(plan), other);
+}
+
+TEST_F(RecoveryTest, CopyOfWhatTheFileHoldsGoesWithoutAQuestion) {
+    const std::string plan = CopyExample("home.Orbe");
+    ASSERT_TRUE(Start({plan}));
+    EditAndKeep(60);
+    // The save wrote the file, and the window was killed before it removed the copy.
+    std::ofstream(plan, std::ios::binary | std::ios::trunc) << PlanFileBytes(Document().m_plan);
+
+    ASSERT_TRUE(Restart({plan}));
+
+    EXPECT_EQ(ui.GetJournal(), Journal{});
+    EXPECT_EQ(Document().m_plan.retirementAge, 60);
+    EXPECT_FALSE(Document().IsModified());
+    EXPECT_TRUE(NoCopies());
 }
 
 TEST_F(RecoveryTest, UntitledPlanIsOfferedAtAStartThatNamesNoFile) {
