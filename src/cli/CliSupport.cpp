@@ -1,56 +1,61 @@
 #include "cli/CliSupport.h"
 
-#include "persist/SaveBackup.h"
-#include "persist/UserMessages.h"
-#include "report/PlanChecks.h"
+#include "cli/ExitStatus.h"
+#include "cli/LongRun.h"
+#include "session/OpenAnswer.h"
+
+namespace {
+
+// The answer of a plan that opened; what the restore did and why a file did not open go to err.
+std::optional<OpenAnswer> Open(const std::string& path, Plan& plan, std::ostream& err) {
+    OpenAnswer answer = AskOpen(path, plan);
+    if (!answer.restoreNotice.empty())
+        err << "Warning: " << answer.restoreNotice << '\n';
+    if (!answer.Opened()) {
+        err << answer.failure << '\n';
+        return std::nullopt;
+    }
+    return answer;
+}
+
+} // namespace
 
 std::optional<PlanOpenResult> OpenForCli(const std::string& path, Plan& plan, std::ostream& err,
                                          RestoreResult* restore) {
-    // The same rule as the window: an interrupted save is undone, or its backup named.
-    const RestoreResult restored = RestoreInterruptedSave(path);
+    const std::optional<OpenAnswer> answer = Open(path, plan, err);
+    if (!answer)
+        return std::nullopt;
     if (restore != nullptr)
-        *restore = restored;
-    const RestoreNotice notice = DescribeRestore(restored, path);
-    if (!notice.text.empty())
-        err << "Warning: " << notice.text << ' ' << notice.detail << '\n';
-    const PlanOpenResult result = OpenAfterRestore(restored, path, plan);
-    switch (result.status) {
-    case PlanOpenStatus::CannotOpen:
-        // As the window and save say it: the file and the system's reason.
-        err << kErrorOpeningFile << '\n' << FileErrorDetail(path, result.error) << '\n';
-        return std::nullopt;
-    case PlanOpenStatus::FormatError:
-        err << kFileFormatError << '\n';
-        return std::nullopt;
-    case PlanOpenStatus::Opened:
-        break;
-    }
-    return result;
-}
-
-bool OpenForAnswers(const std::string& path, Plan& plan, std::ostream& err) {
-    if (!OpenForProjection(path, plan, err))
-        return false;
-    if (const std::optional<PlanProblem> problem = NoFirstYearProblem(plan)) {
-        err << "orbelan-cli: " << problem->sentence << '\n';
-        return false;
-    }
-    return true;
+        *restore = answer->restore;
+    return answer->result;
 }
 
 bool OpenForProjection(const std::string& path, Plan& plan, std::ostream& err) {
-    const auto opened = OpenForCli(path, plan, err);
-    if (!opened)
+    const std::optional<OpenAnswer> answer = Open(path, plan, err);
+    if (!answer)
         return false;
-    if (opened->Damaged())
-        err << "Warning: " << DamagedFileMessage(opened->damagedLine) << '\n';
-    if (opened->unreadBytes != 0)
-        err << "Warning: " << UnreadBytesMessage(opened->unreadBytes) << '\n';
+    for (const std::string& warning : answer->damage)
+        err << "Warning: " << warning << '\n';
     return true;
 }
 
-bool AgeCanBeAsked(const std::optional<std::string>& problem, std::ostream& err) {
-    if (problem)
-        err << "orbelan-cli: " << *problem << '\n';
-    return !problem;
+int SayVerdict(const Verdict& verdict, std::ostream& err) {
+    switch (verdict.status) {
+    case AnswerStatus::Answered:
+        return kExitSuccess;
+    case AnswerStatus::InvalidBirthDate:
+    case AnswerStatus::NoFirstYear:
+        err << "orbelan-cli: " << verdict.sentence << '\n';
+        return kExitCannotOpen;
+    case AnswerStatus::AgeBeforeFirstYear:
+        err << "orbelan-cli: " << verdict.sentence << '\n';
+        return kExitUsage;
+    case AnswerStatus::CannotCalculate:
+        err << verdict.sentence << '\n';
+        return kExitCannotCalculate;
+    case AnswerStatus::Stopped:
+        break;
+    }
+    err << kStoppedByInterrupt << '\n';
+    return kExitInterrupted;
 }

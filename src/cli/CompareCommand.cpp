@@ -1,14 +1,15 @@
 #include "cli/CompareCommand.h"
 
+#include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
 #include "cli/LongRun.h"
 #include "cli/RiskSettingsArguments.h"
 #include "cli/ScenarioPlans.h"
-#include "model/Scenarios.h"
 #include "report/ScenarioCsv.h"
 #include "report/ScenarioJson.h"
 #include "report/ScenarioText.h"
+#include "session/ComparisonAnswer.h"
 
 #include <vector>
 
@@ -29,20 +30,20 @@ int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostrea
     const std::optional<RiskSettings> settings = ReadRiskSettings(arguments, err);
     if (!settings)
         return kExitUsage;
-    const auto opened = OpenScenarioPlans(files, {}, settings->untilAge, err);
-    if (const int* status = std::get_if<int>(&opened))
-        return *status;
-    const std::vector<Plan>& plans = std::get<std::vector<Plan>>(opened);
-    const std::int64_t total = ScenarioWorkUnits(plans.size(), *settings);
-    const ScenarioComparison comparison =
+    const std::optional<std::vector<Plan>> plans = OpenScenarioPlans(files, {}, err);
+    if (!plans)
+        return kExitCannotOpen;
+    const std::int64_t total = ComparisonWorkUnits(*plans, *settings);
+    const ComparisonAnswer answer =
         RunLong("projections", total, err, [&](StopToken stop, const auto& progress) {
-            return CompareScenarios(plans, *settings, stop,
-                                    [&progress](std::int64_t done, std::int64_t) {
-                                        progress(static_cast<std::int32_t>(done));
-                                    });
+            return AskComparison(*plans, *settings, stop,
+                                 [&progress](std::int64_t done, std::int64_t) {
+                                     progress(static_cast<std::int32_t>(done));
+                                 });
         });
-    if (const std::optional<int> status = ComparisonFailure(comparison, files, err))
-        return *status;
+    if (!answer.verdict.Answered())
+        return SayVerdict(answer.verdict, err);
+    const ScenarioComparison& comparison = answer.comparison;
     const std::vector<std::string> names = ScenarioNames(files);
     if (arguments.Has("--json"))
         out << FormatScenarioJson(comparison, files);

@@ -7,8 +7,10 @@
 #include "cli/TodaysMoneyOption.h"
 #include "model/YearBreakdown.h"
 #include "persist/UserMessages.h"
+#include "report/LimitText.h"
 #include "report/ProjectionJson.h"
 #include "report/YearExplanation.h"
+#include "session/ProjectionAnswer.h"
 
 #include <climits>
 #include <cstdint>
@@ -18,15 +20,12 @@ namespace {
 
 // The whole projection as JSON, written year by year as the engine finishes each.
 int ExplainAsJson(const Plan& plan, JsonLayout layout, std::ostream& out, std::ostream& err) {
-    ProjectionTable table;
-    const ProjectionOutcome outcome = Calculate(plan, table);
-    if (outcome.status == ProjectionStatus::AllocationFailed) {
-        err << kAllocationError << '\n';
-        return kExitCannotCalculate;
-    }
-    if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        err << OutOfRangeMessage(outcome.stoppedYear) << '\n';
-    WriteBreakdownJson(plan, table, outcome, layout, out);
+    const ProjectionAnswer answer = AskProjection(plan);
+    if (!answer.verdict.Answered())
+        return SayVerdict(answer.verdict, err);
+    for (const std::string& note : answer.notes)
+        err << note << '\n';
+    WriteBreakdownJson(plan, answer.table, answer.outcome, layout, out);
     return kExitSuccess;
 }
 
@@ -43,7 +42,7 @@ int ExplainYearText(const Plan& plan, std::int32_t year, const ExplanationSettin
     const bool stopped = outcome.status == ProjectionStatus::AmountOutOfRange;
     if (stopped && year == outcome.stoppedYear) {
         err << "orbelan-cli: " << year << " could not be calculated. "
-            << OutOfRangeMessage(outcome.stoppedYear) << '\n';
+            << LimitMessage(outcome.stoppedYear) << '\n';
         return kExitBeyondLimit;
     }
     if (!explained.year) {
@@ -57,7 +56,7 @@ int ExplainYearText(const Plan& plan, std::int32_t year, const ExplanationSettin
     }
     // The last year's lines say it themselves.
     if (stopped && !explained.year->lastBeforeLimit)
-        err << OutOfRangeMessage(outcome.stoppedYear) << '\n';
+        err << LimitMessage(outcome.stoppedYear) << '\n';
     out << LayOutExplanation(
         ExplainYearLines(*explained.year, plan, CliExplanationText(), settings));
     return kExitSuccess;

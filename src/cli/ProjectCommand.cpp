@@ -4,10 +4,9 @@
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
 #include "cli/ProjectionText.h"
-#include "model/Projection.h"
-#include "persist/UserMessages.h"
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
+#include "session/ProjectionAnswer.h"
 
 namespace {
 
@@ -40,14 +39,12 @@ int RunProject(std::span<const std::string> args, std::ostream& out, std::ostrea
     Plan plan;
     if (!OpenForProjection(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
-    ProjectionTable table;
-    const ProjectionOutcome outcome = Calculate(plan, table);
-    if (outcome.status == ProjectionStatus::AllocationFailed) {
-        err << kAllocationError << '\n';
-        return kExitCannotCalculate;
-    }
-    out << FormatProjection(format, table, outcome);
-    if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        err << OutOfRangeMessage(outcome.stoppedYear) << '\n';
+    const ProjectionAnswer answer = AskProjection(plan);
+    if (!answer.verdict.Answered())
+        return SayVerdict(answer.verdict, err);
+    out << FormatProjection(format, answer.table, answer.outcome);
+    // The table stays as it is: what is said of it goes beside it.
+    for (const std::string& note : answer.notes)
+        err << note << '\n';
     return kExitSuccess;
 }

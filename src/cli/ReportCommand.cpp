@@ -7,14 +7,14 @@
 #include "cli/ScenarioPlans.h"
 #include "cli/StderrUiServices.h"
 #include "cli/TodaysMoneyOption.h"
-#include "model/Projection.h"
-#include "model/Risk.h"
 #include "persist/ExportFile.h"
 #include "persist/PlanFileOpen.h"
 #include "persist/UserMessages.h"
 #include "print/ProjectionReport.h"
 #include "report/ScenarioText.h"
-#include "report/UntilAgeCheck.h"
+#include "session/ComparisonAnswer.h"
+#include "session/ProjectionAnswer.h"
+#include "session/RiskAnswers.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -86,32 +86,29 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     Plan plan;
     if (!OpenForProjection(path, plan, err))
         return kExitCannotOpen;
-    // An age left at its default that asks nothing is said in the summary instead.
-    const std::optional<std::string> ageProblem = UntilAgeProblem(plan, request.untilAge);
-    if (arguments.Value("--until-age") && !AgeCanBeAsked(ageProblem, err))
-        return kExitUsage;
-    ProjectionTable table;
-    const ProjectionOutcome outcome = Calculate(plan, table);
-    if (outcome.status == ProjectionStatus::AllocationFailed) {
-        err << kAllocationError << '\n';
-        return kExitCannotCalculate;
+    // An age given that asks nothing of the plan is refused; one left at its default is said in
+    // the summary instead.
+    if (arguments.Value("--until-age")) {
+        const std::optional<Verdict> verdict = PlanVerdict(plan, request.untilAge);
+        if (verdict && verdict->status == AnswerStatus::AgeBeforeFirstYear)
+            return SayVerdict(*verdict, err);
     }
-    ChartEnding ending{outcome.lastRowCovered, std::nullopt};
-    if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        ending.limitYear = outcome.stoppedYear;
-
-    // The share of paths that last needs an age it can be asked of: a plan without a birth date,
-    // or before whose first year the age falls, is reported without it, as the summary says.
-    if (arguments.Has("--risk") && plan.birthDate.IsValid() && !ageProblem) {
-        RiskSettings settings;
-        settings.untilAge = request.untilAge;
-        request.risk = RunRisk(plan, settings);
-        if (request.risk->status == RiskStatus::CannotCalculate) {
-            err << kAllocationError << '\n';
-            return kExitCannotCalculate;
-        }
+    const ProjectionAnswer projection = AskProjection(plan);
+    if (!projection.verdict.Answered())
+        return SayVerdict(projection.verdict, err);
+    RiskSettings settings;
+    settings.untilAge = request.untilAge;
+    // A plan that risk cannot be asked of is reported without it: the summary says why, in the
+    // words risk itself uses.
+    if (arguments.Has("--risk")) {
+        RiskRunAnswer risk = AskRisk(plan, settings);
+        if (risk.verdict.status == AnswerStatus::CannotCalculate)
+            return SayVerdict(risk.verdict, err);
+        if (risk.verdict.Answered())
+            request.risk = std::move(risk.summary);
+        else
+            err << "Warning: " << risk.verdict.sentence << '\n';
     }
-
     // The plans to compare run on risk's default paths, to the report's age.
     std::vector<std::string> files{path};
     for (const auto& [option, value] : arguments.values)
@@ -120,25 +117,21 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     if (files.size() > kMaxScenarios)
         return Usage(err, "--compare takes at most three other FILEs");
     if (files.size() > 1) {
-        const auto opened = OpenScenarioPlans(files, {plan}, request.untilAge, err);
-        if (const int* status = std::get_if<int>(&opened))
-            return *status;
-        RiskSettings settings;
-        settings.untilAge = request.untilAge;
-        ReportScenarios scenarios{ScenarioNames(files),
-                                  CompareScenarios(std::get<std::vector<Plan>>(opened), settings)};
-        if (const std::optional<int> status = ComparisonFailure(scenarios.comparison, files, err))
-            return *status;
-        request.scenarios = std::move(scenarios);
+        const std::optional<std::vector<Plan>> plans = OpenScenarioPlans(files, {plan}, err);
+        if (!plans)
+            return kExitCannotOpen;
+        ComparisonAnswer compared = AskComparison(*plans, settings);
+        if (!compared.verdict.Answered())
+            return SayVerdict(compared.verdict, err);
+        request.scenarios = ReportScenarios{ScenarioNames(files), std::move(compared.comparison)};
     }
-
     const OffscreenApplication application;
     std::optional<TodaysMoneyNote> todaysMoney;
     if (inflation)
         todaysMoney = TodaysMoneyNote{QDate::currentDate().year(), *inflation};
     const QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
-    const std::optional<QByteArray> bytes = ProjectionReportPdf(
-        MakeReportContent(ReportTitle(name), plan, table, ending, todaysMoney, request));
+    const std::optional<QByteArray> bytes = ProjectionReportPdf(MakeReportContent(
+        ReportTitle(name), plan, projection.table, projection.ending, todaysMoney, request));
     if (!bytes) {
         err << kAllocationError << '\n';
         return kExitCannotCalculate;

@@ -5,14 +5,11 @@
 #include "cli/ExitStatus.h"
 #include "cli/LongRun.h"
 #include "cli/RiskSettingsArguments.h"
-#include "cli/SustainCommand.h"
-#include "model/Risk.h"
-#include "persist/UserMessages.h"
 #include "report/ProjectionCsv.h"
 #include "report/RiskJson.h"
 #include "report/RiskText.h"
 #include "report/SignedPoints.h"
-#include "report/UntilAgeCheck.h"
+#include "session/RiskAnswers.h"
 
 #include <cstddef>
 #include <optional>
@@ -64,16 +61,12 @@ std::string PathCsv(const ProjectionTable& table, const ReturnOffsets& offsets) 
 }
 
 int PrintPath(const Plan& plan, const RiskRequest& request, std::ostream& out, std::ostream& err) {
-    const RiskSettings& settings = request.settings;
-    const ReturnOffsets offsets = PathOffsets(settings.seed, settings.spread, *request.path);
-    const std::optional<PathProjection> path = ProjectPath(plan, offsets, settings.untilAge);
-    if (!path) {
-        err << kAllocationError << '\n';
-        return kExitCannotCalculate;
-    }
-    out << PathCsv(path->table, offsets);
-    if (path->stoppedAtLimit)
-        err << OutOfRangeMessage(*path->firstUncoveredYear) << '\n';
+    const RiskPathAnswer answer = AskRiskPath(plan, request.settings, *request.path);
+    if (!answer.verdict.Answered())
+        return SayVerdict(answer.verdict, err);
+    out << PathCsv(answer.path.table, answer.offsets);
+    if (answer.limitNote)
+        err << *answer.limitNote << '\n';
     return kExitSuccess;
 }
 
@@ -108,31 +101,19 @@ int RunRiskCommand(std::span<const std::string> args, std::ostream& out, std::os
     if (!request)
         return kExitUsage;
     Plan plan;
-    if (!OpenForAnswers(arguments.operands.front(), plan, err))
+    if (!OpenForProjection(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
-    if (!plan.birthDate.IsValid()) {
-        err << "orbelan-cli: " << kNoAge << '\n';
-        return kExitCannotOpen;
-    }
-    if (!AgeCanBeAsked(UntilAgeProblem(plan, request->settings.untilAge), err))
-        return kExitUsage;
     if (request->path)
         return PrintPath(plan, *request, out, err);
-    const RiskSummary summary = RunLong("paths", request->settings.paths, err,
-                                        [&](StopToken stop, const RiskProgress& progress) {
-                                            return RunRisk(plan, request->settings, stop, progress);
-                                        });
-    if (summary.status == RiskStatus::Stopped) {
-        err << kStoppedByInterrupt << '\n';
-        return kExitInterrupted;
-    }
-    if (summary.status != RiskStatus::Done) {
-        err << kAllocationError << '\n';
-        return kExitCannotCalculate;
-    }
+    const RiskRunAnswer answer = RunLong(
+        "paths", request->settings.paths, err, [&](StopToken stop, const RiskProgress& progress) {
+            return AskRisk(plan, request->settings, stop, progress);
+        });
+    if (!answer.verdict.Answered())
+        return SayVerdict(answer.verdict, err);
     if (request->json)
-        out << FormatRiskJson(summary);
+        out << FormatRiskJson(answer.summary);
     else
-        PrintSummary(summary, out);
+        PrintSummary(answer.summary, out);
     return kExitSuccess;
 }

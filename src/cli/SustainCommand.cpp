@@ -6,10 +6,8 @@
 #include "cli/LongRun.h"
 #include "cli/RiskSettingsArguments.h"
 #include "model/Plan.h"
-#include "model/WhatIf.h"
-#include "persist/UserMessages.h"
-#include "report/UntilAgeCheck.h"
 #include "report/WhatIfText.h"
+#include "session/WhatIfAnswers.h"
 
 int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const auto parsed = ParseCommandArguments(args, {{}, {"--until-age"}}, out, err);
@@ -20,29 +18,14 @@ int RunSustain(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (!ReadUntilAge(arguments, age, err))
         return kExitUsage;
     Plan plan;
-    if (!OpenForAnswers(arguments.operands.front(), plan, err))
+    if (!OpenForProjection(arguments.operands.front(), plan, err))
         return kExitCannotOpen;
-    if (!AgeCanBeAsked(UntilAgeProblem(plan, age), err))
-        return kExitUsage;
-    const SustainableSpending answer = RunLong(
+    const SustainAnswer answer = RunLong(
         "spendings", kSpendingsToTry, err, [&](StopToken stop, const SpendingProgress& progress) {
-            return FindSustainableSpending(plan, age, stop, progress, 0);
+            return AskSustainableSpending(plan, age, stop, progress, 0);
         });
-    switch (answer.status) {
-    case SustainStatus::InvalidBirthDate:
-        err << "orbelan-cli: " << kNoAge << '\n';
-        return kExitCannotOpen;
-    case SustainStatus::CannotCalculate:
-        err << kAllocationError << '\n';
-        return kExitCannotCalculate;
-    case SustainStatus::Stopped:
-        err << kStoppedByInterrupt << '\n';
-        return kExitInterrupted;
-    case SustainStatus::NoneCovered:
-    case SustainStatus::StopsAtLimit:
-    case SustainStatus::Found:
-        break;
-    }
-    out << SustainLine(age, answer) << '\n';
+    if (!answer.verdict.Answered())
+        return SayVerdict(answer.verdict, err);
+    out << SustainLine(age, answer.spending) << '\n';
     return kExitSuccess;
 }

@@ -59,6 +59,7 @@ ScenarioComparison CompareScenarios(std::span<const Plan> plans, const RiskSetti
                                     unsigned threads) {
     ScenarioComparison comparison;
     const RiskSettings within = WithinRanges(settings);
+    comparison.settings = within;
     const std::int64_t perPlan = ScenarioWorkUnits(1, within);
     const std::int64_t total = ScenarioWorkUnits(plans.size(), within);
     for (std::size_t i = 0; i < plans.size(); ++i) {

@@ -9,7 +9,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 // Plans compared as scenarios over the same seeded paths. Path k of every plan carries the same
@@ -24,6 +26,9 @@ struct ScenarioResult {
     Reach reach;
     SustainableSpending sustainable;
     RiskSummary risk;
+    // Why the plan is not scored, in the one sentence every edition gives of it; then its
+    // figures are left empty and it is in no pair.
+    std::optional<std::string> verdict;
 
     bool operator==(const ScenarioResult& other) const = default;
 };
@@ -56,6 +61,8 @@ enum class ScenarioStatus {
 struct ScenarioComparison {
     ScenarioStatus status = ScenarioStatus::Done;
     std::size_t failedPlan = 0;
+    // The settings every plan ran with, within their ranges.
+    RiskSettings settings;
     std::vector<ScenarioResult> plans;
     // Every pair i < j, in the order (0, 1), (0, 2), ..., (1, 2), ...
     std::vector<PathAgreement> pairs;

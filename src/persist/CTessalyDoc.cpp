@@ -9,6 +9,7 @@
 #include "persist/UserMessages.h"
 #include "platform/FilePaths.h"
 #include "platform/UiServices.h"
+#include "report/LimitText.h"
 
 #include <utility>
 
@@ -97,5 +98,5 @@ void CTessalyDoc::Calculate() {
     m_shown = {m_plan, m_results.rowCount, outcome.lastRowCovered, limitYear};
     UpdateAllViews();
     if (limitYear)
-        m_ui.ShowMessage(OutOfRangeMessage(*limitYear));
+        m_ui.ShowMessage(LimitMessage(*limitYear));
 }

@@ -13,12 +13,6 @@ std::string UnreadBytesMessage(std::uint64_t bytes) {
            "the plan before you save it.";
 }
 
-std::string OutOfRangeMessage(std::int32_t year) {
-    return "The projection stops before " + std::to_string(year) +
-           ": the amounts of that year are larger than 2147483647 or smaller than "
-           "-2147483648, which this program cannot calculate exactly.";
-}
-
 std::string FileErrorDetail(const std::string& path, const std::error_code& error) {
     return path + ": " + error.message();
 }

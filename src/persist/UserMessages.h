@@ -43,6 +43,3 @@ std::string DamagedFileMessage(std::size_t line);
 
 // A plan file that opened whole, followed by bytes that were not read.
 std::string UnreadBytesMessage(std::uint64_t bytes);
-
-// A projection that ended early because a year's amounts left 32 bits.
-std::string OutOfRangeMessage(std::int32_t year);

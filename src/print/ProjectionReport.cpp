@@ -109,8 +109,7 @@ void AddScenarios(std::vector<Block>& blocks, const ReportScenarios& scenarios) 
     blocks.push_back({BlockKind::Heading, QStringLiteral("Scenarios")});
     if (comparison.plans.empty())
         return;
-    blocks.push_back(
-        {BlockKind::Text, Text(ScenarioSettingsSentence(comparison.plans.front().risk.settings))});
+    blocks.push_back({BlockKind::Text, Text(ScenarioSettingsSentence(comparison.settings))});
     const auto figures = static_cast<std::int32_t>(ScenarioFigures(comparison).size());
     for (std::int32_t f = 0; f < figures; ++f)
         blocks.push_back({BlockKind::ScenarioRow, QString(), f});

@@ -88,3 +88,10 @@ std::string DisplayName(std::string_view stored) {
     }
     return text;
 }
+
+std::string ItemName(std::string_view stored, ItemList list, std::size_t index) {
+    if (!stored.empty())
+        return DisplayName(stored);
+    return std::string(list == ItemList::Income ? "Income" : "Expense") + " item " +
+           std::to_string(index + 1);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,3 +13,10 @@ std::string DisplayName(std::string_view stored);
 // Whether the bytes are UTF-8 as the standard defines it: no overlong forms, no surrogates,
 // nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
+
+// Which list an item stands in.
+enum class ItemList { Income, Expenses };
+
+// An item's name wherever one is shown: its stored name as DisplayName shows it, or, for an item
+// without one, its place in its list: "Income item 2", "Expense item 1". index counts from 0.
+std::string ItemName(std::string_view stored, ItemList list, std::size_t index);

@@ -13,3 +13,9 @@ std::string LimitStopText(std::int32_t year) {
     text.front() = 'T';
     return text;
 }
+
+std::string LimitMessage(std::int32_t year) {
+    return LimitStopText(year) +
+           ": the amounts of that year are larger than 2147483647 or smaller than -2147483648, "
+           "which this program cannot calculate exactly.";
+}

@@ -14,3 +14,8 @@ std::string ProjectionStopsAt(std::int32_t year);
 
 // "The projection stops at the calculation limit in 2040", on its own.
 std::string LimitStopText(std::int32_t year);
+
+// What is said when a projection stops at the limit, on its own: "The projection stops at the
+// calculation limit in 2040: the amounts of that year are larger than 2147483647 or smaller
+// than -2147483648, which this program cannot calculate exactly."
+std::string LimitMessage(std::int32_t year);

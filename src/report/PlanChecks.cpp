@@ -2,6 +2,7 @@
 
 #include "model/Projection.h"
 #include "model/ProjectionTable.h"
+#include "report/DisplayName.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,40 +24,6 @@ std::string Rate(float rate) {
     return text.str();
 }
 
-bool IsUtf8(const std::string& bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 1;
-        char32_t code = lead;
-        if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07u;
-        } else if (lead >= 0xE0) {
-            length = 3;
-            code = lead & 0x0Fu;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1Fu;
-        } else if (lead >= 0x80) {
-            return false;
-        }
-        if (bytes.size() - i < length)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0u) != 0x80u)
-                return false;
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-        if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
-}
-
 const char* PartName(PlanPart part) {
     switch (part) {
     case PlanPart::GeneralData:
@@ -69,13 +36,9 @@ const char* PartName(PlanPart part) {
     return "";
 }
 
-// An item as a sentence names it: its name, or its place in its list when it has none that
-// reads as text.
-std::string ItemName(const ScheduledAmounts& item, PlanPart part, std::size_t index) {
-    if (!item.name.empty() && IsUtf8(item.name))
-        return item.name;
-    return std::string(part == PlanPart::Income ? "Income" : "Expense") + " item " +
-           Number(static_cast<std::int64_t>(index) + 1);
+std::string NameOf(const ScheduledAmounts& item, PlanPart part, std::size_t index) {
+    return ItemName(item.name, part == PlanPart::Income ? ItemList::Income : ItemList::Expenses,
+                    index);
 }
 
 class ProblemList {
@@ -85,6 +48,7 @@ public:
         m_problems.push_back({part, item, field,
                               std::move(problem) + ": " + fix + " under " + PartName(part) + "."});
     }
+    void Add(PlanProblem problem) { m_problems.push_back(std::move(problem)); }
     std::vector<PlanProblem> Take() { return std::move(m_problems); }
 
 private:
@@ -143,7 +107,7 @@ void CheckExpensesBeforeWithdrawal(const Plan& plan, ProblemList& problems) {
         ++expense;
     const auto otherExpenses =
         static_cast<std::size_t>(std::count(falls.begin(), falls.end(), true)) - 1;
-    std::string what = ItemName(plan.expenses[expense], PlanPart::Expenses, expense);
+    std::string what = NameOf(plan.expenses[expense], PlanPart::Expenses, expense);
     if (otherExpenses > 0)
         what += " and " + Number(static_cast<std::int64_t>(otherExpenses)) +
                 (otherExpenses == 1 ? " other" : " others");
@@ -226,14 +190,14 @@ std::vector<DatedField> AmountDates(const ScheduledAmounts& item) {
 void CheckNamed(const ScheduledAmounts& item, PlanPart part, std::size_t index,
                 ProblemList& problems) {
     if (item.name.empty())
-        problems.Add(part, index, "name", ItemName(item, part, index) + " has no name",
+        problems.Add(part, index, "name", NameOf(item, part, index) + " has no name",
                      "enter one so that the item can be told apart");
 }
 
 void CheckIncome(const Plan& plan, std::size_t index, ProblemList& problems) {
     const IncomeItem& item = plan.incomes[index];
     const PlanPart part = PlanPart::Income;
-    const std::string name = ItemName(item, part, index);
+    const std::string name = NameOf(item, part, index);
     CheckNamed(item, part, index, problems);
     std::vector<DatedField> dates = AmountDates(item);
     if (item.rateBefore != item.rateAfter)
@@ -251,7 +215,7 @@ void CheckIncome(const Plan& plan, std::size_t index, ProblemList& problems) {
 void CheckExpense(const Plan& plan, std::size_t index, ProblemList& problems) {
     const ExpenseItem& item = plan.expenses[index];
     const PlanPart part = PlanPart::Expenses;
-    const std::string name = ItemName(item, part, index);
+    const std::string name = NameOf(item, part, index);
     CheckNamed(item, part, index, problems);
     CheckDates(AmountDates(item), name, part, index, plan, problems);
     CheckAnnualOrder(item, name, part, index, problems);
@@ -259,6 +223,21 @@ void CheckExpense(const Plan& plan, std::size_t index, ProblemList& problems) {
 }
 
 } // namespace
+
+std::optional<PlanProblem> BirthDateProblem(const Plan& plan) {
+    if (plan.birthDate.IsValid())
+        return std::nullopt;
+    return InvalidBirthDateProblem();
+}
+
+PlanProblem InvalidBirthDateProblem() {
+    ProblemList problems;
+    problems.Add(PlanPart::GeneralData, std::nullopt, "birthDate",
+                 "The birth date is not a valid date, so no age and no retirement year can be "
+                 "known",
+                 "enter it again");
+    return problems.Take().front();
+}
 
 std::optional<PlanProblem> NoFirstYearProblem(const Plan& plan) {
     if (FirstProjectionYear(plan) != 0)
@@ -279,11 +258,8 @@ std::optional<PlanProblem> NoFirstYearProblem(const Plan& plan) {
 
 std::vector<PlanProblem> CheckPlan(const Plan& plan) {
     ProblemList problems;
-    if (!plan.birthDate.IsValid())
-        problems.Add(PlanPart::GeneralData, std::nullopt, "birthDate",
-                     "The birth date is not a valid date, so no age and no retirement year can "
-                     "be known",
-                     "enter it again");
+    if (std::optional<PlanProblem> birthDate = BirthDateProblem(plan))
+        problems.Add(std::move(*birthDate));
     if (plan.retirementAge < kEarliestRetirementAge || plan.retirementAge > kLatestRetirementAge)
         problems.Add(PlanPart::GeneralData, std::nullopt, "retirementAge",
                      "The retirement age " + Number(plan.retirementAge) + " lies outside " +

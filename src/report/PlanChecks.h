@@ -37,6 +37,11 @@ struct PlanProblem {
 // Every problem of the plan, the plan-wide ones first, then item by item in list order.
 std::vector<PlanProblem> CheckPlan(const Plan& plan);
 
+// The problem that leaves the plan without an age: an invalid birth date.
+std::optional<PlanProblem> BirthDateProblem(const Plan& plan);
+// That problem, for the answers that know only that the birth date is invalid.
+PlanProblem InvalidBirthDateProblem();
+
 // The problem that leaves the projection without a first year, when the plan has it: what the
 // answers about a projection say instead of figures.
 std::optional<PlanProblem> NoFirstYearProblem(const Plan& plan);

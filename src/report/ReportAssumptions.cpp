@@ -13,11 +13,6 @@ std::string Percent(float rate, const ExplanationText& text) {
     return text.rate(rate) + " %";
 }
 
-std::string Name(const std::string& stored, const char* fallback, std::size_t index) {
-    return stored.empty() ? fallback + Number(static_cast<std::int64_t>(index) + 1)
-                          : DisplayName(stored);
-}
-
 // The columns every item has: its amounts and when they come.
 template <typename Item>
 ItemAssumption Scheduled(const Item& item, std::string name, const char* kind,
@@ -92,12 +87,13 @@ std::vector<ItemAssumption> ItemAssumptions(const Plan& plan, const ExplanationT
     rows.reserve(plan.incomes.size() + plan.expenses.size());
     for (std::size_t i = 0; i < plan.incomes.size(); ++i) {
         const IncomeItem& item = plan.incomes[i];
-        rows.push_back(Scheduled(item, Name(item.name, "Income item ", i), "Income", text));
+        rows.push_back(Scheduled(item, ItemName(item.name, ItemList::Income, i), "Income", text));
         rows.back().details = IncomeDetails(item, text);
     }
     for (std::size_t i = 0; i < plan.expenses.size(); ++i) {
         const ExpenseItem& item = plan.expenses[i];
-        rows.push_back(Scheduled(item, Name(item.name, "Expense item ", i), "Expense", text));
+        rows.push_back(
+            Scheduled(item, ItemName(item.name, ItemList::Expenses, i), "Expense", text));
         std::string growth = Growth(item, text);
         if (!growth.empty())
             growth.pop_back();

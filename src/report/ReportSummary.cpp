@@ -3,6 +3,7 @@
 #include "model/Projection.h"
 #include "model/YearBreakdown.h"
 #include "report/LimitText.h"
+#include "report/PlanChecks.h"
 #include "report/ReportRiskSentence.h"
 #include "report/UntilAgeCheck.h"
 
@@ -24,7 +25,7 @@ std::string YearWithAge(const Plan& plan, std::int32_t year) {
 std::string ReachSentence(const ReportSummaryFacts& facts, const Plan& plan,
                           const ExplanationText& text) {
     if (facts.rowCount == 0)
-        return "No year was projected: no income item starts with a positive amount.";
+        return NoFirstYearProblem(plan)->sentence;
     const Reach& reach = facts.reach;
     if (reach.limitYear) {
         const std::string stop = LimitStopText(*reach.limitYear) +
@@ -61,7 +62,7 @@ std::string SustainableSentence(const ReportSummaryFacts& facts) {
     case SustainStatus::StopsAtLimit:
         return lead + "unknown; " + ProjectionStopsAt(facts.sustainable->limitYear) + ".";
     case SustainStatus::InvalidBirthDate:
-        return "Sustainable spending needs an age: the plan has no valid birth date.";
+        return InvalidBirthDateProblem().sentence;
     case SustainStatus::CannotCalculate:
     case SustainStatus::Stopped:
         break;
@@ -76,11 +77,8 @@ ReportSummaryFacts GatherSummaryFacts(const Plan& plan, const ProjectionTable& t
                                       std::int32_t untilAge) {
     ReportSummaryFacts facts;
     facts.firstYear = table.firstYear;
-    // Without an income item that starts with money the engine projects from year 0: no year of
-    // the plan's.
-    const bool starts = std::any_of(plan.incomes.begin(), plan.incomes.end(),
-                                    [](const IncomeItem& item) { return item.initialAmount > 0; });
-    facts.rowCount = starts ? table.rowCount : 0;
+    // Without a first year the engine projects from year 0: no year of the plan's.
+    facts.rowCount = NoFirstYearProblem(plan) ? 0 : table.rowCount;
     if (facts.rowCount == 0)
         return facts;
     ProjectionOutcome outcome;

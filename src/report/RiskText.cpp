@@ -1,4 +1,5 @@
 #include "report/RiskText.h"
+#include "report/PlanChecks.h"
 
 #include <limits>
 
@@ -20,7 +21,7 @@ std::string RiskAnswer(const RiskSummary& summary, const NumberWords& numbers) {
     case RiskStatus::Done:
         break;
     case RiskStatus::InvalidBirthDate:
-        return "Enter a birth date in General Data to see how sure the plan is.";
+        return InvalidBirthDateProblem().sentence;
     case RiskStatus::CannotCalculate:
         return "Not enough memory to calculate the paths.";
     case RiskStatus::Stopped:

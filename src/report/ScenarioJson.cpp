@@ -14,8 +14,7 @@ Json OrNull(bool present, std::int32_t value) {
 
 std::string FormatScenarioJson(const ScenarioComparison& comparison,
                                std::span<const std::string> files) {
-    const RiskSettings settings =
-        comparison.plans.empty() ? RiskSettings{} : comparison.plans.front().risk.settings;
+    const RiskSettings& settings = comparison.settings;
     // Keys stay in the order written, as a reader expects them.
     Json json{{"untilAge", settings.untilAge}, {"paths", settings.paths},
               {"spread", settings.spread},     {"seed", settings.seed},
@@ -23,6 +22,10 @@ std::string FormatScenarioJson(const ScenarioComparison& comparison,
     for (std::size_t p = 0; p < comparison.plans.size(); ++p) {
         const ScenarioResult& plan = comparison.plans[p];
         const SustainableSpending& sustainable = plan.sustainable;
+        if (plan.verdict) {
+            json["plans"].push_back({{"file", files[p]}, {"verdict", *plan.verdict}});
+            continue;
+        }
         // A file name need not be UTF-8: its bytes that are not are replaced, not refused.
         json["plans"].push_back(
             {{"file", files[p]},

@@ -1,6 +1,7 @@
 #include "report/ScenarioText.h"
 
 #include "report/LimitText.h"
+#include "report/PlanChecks.h"
 #include "report/SignedPoints.h"
 
 #include <algorithm>
@@ -68,8 +69,7 @@ std::string PairSentence(const PathAgreement& pair, std::string_view firstName,
 
 std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison,
                                             const NumberWords& numbers) {
-    const std::int32_t age =
-        comparison.plans.empty() ? 0 : comparison.plans.front().risk.settings.untilAge;
+    const std::int32_t age = comparison.settings.untilAge;
     const std::string toAge = " to age " + std::to_string(age);
     std::vector<ScenarioFigure> figures{{"First year", {}},
                                         {"Years projected", {}},
@@ -80,6 +80,12 @@ std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison
                                         {"Share of paths that last", {}},
                                         {"Paths stopped at the calculation limit", {}}};
     for (const ScenarioResult& plan : comparison.plans) {
+        // A plan that is not scored says why in its own column, in place of its figures.
+        if (plan.verdict) {
+            for (std::size_t f = 0; f < figures.size(); ++f)
+                figures[f].values.push_back(f == 0 ? *plan.verdict : std::string());
+            continue;
+        }
         const std::string values[] = {std::to_string(plan.table.firstYear),
                                       std::to_string(plan.table.rowCount),
                                       HorizonLabel(plan.reach),
@@ -126,9 +132,7 @@ std::string ScenarioProblemSentence(const ScenarioComparison& comparison,
                                     std::span<const std::string> names) {
     switch (comparison.status) {
     case ScenarioStatus::InvalidBirthDate:
-        return names[comparison.failedPlan] +
-               " has no valid birth date, so it has no age to compare to: enter one in its "
-               "General Data.";
+        return names[comparison.failedPlan] + ": " + InvalidBirthDateProblem().sentence;
     case ScenarioStatus::CannotCalculate:
         return "Not enough memory to compare the plans.";
     case ScenarioStatus::Stopped:
@@ -179,8 +183,7 @@ std::string FormatScenarioText(const ScenarioComparison& comparison,
     std::string text = line("", [&](std::size_t p) { return names[p]; });
     for (const ScenarioFigure& figure : figures)
         text += line(figure.label, [&](std::size_t p) { return figure.values[p]; });
-    if (!comparison.plans.empty())
-        text += ScenarioSettingsSentence(comparison.plans.front().risk.settings) + '\n';
+    text += ScenarioSettingsSentence(comparison.settings) + '\n';
     for (const PathAgreement& pair : comparison.pairs)
         text += PairSentence(pair, names[pair.first], names[pair.second]) + '\n';
     return text;

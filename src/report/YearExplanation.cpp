@@ -44,12 +44,9 @@ private:
     const ExplanationText& m_text;
 };
 
-std::string ItemName(const std::string& stored, const char* fallback, std::int32_t item) {
-    return stored.empty() ? fallback + Number(std::int64_t{item} + 1) : DisplayName(stored);
-}
-
 std::string IncomeName(const Plan& plan, std::int32_t item) {
-    return ItemName(plan.incomes[static_cast<std::size_t>(item)].name, "Income item ", item);
+    return ItemName(plan.incomes[static_cast<std::size_t>(item)].name, ItemList::Income,
+                    static_cast<std::size_t>(item));
 }
 
 // The rate as the plan gives it, moved on a path, and the whole percent the engine counts:
@@ -129,7 +126,8 @@ void AddExpenses(LineWriter& out, const YearBreakdown& year, const ShownYear& sh
         if (expense.initial == 0 && expense.annual == 0)
             continue;
         const ExpenseItem& source = plan.expenses[static_cast<std::size_t>(expense.item)];
-        out.Add(1, ItemName(source.name, "Expense item ", expense.item));
+        out.Add(1,
+                ItemName(source.name, ItemList::Expenses, static_cast<std::size_t>(expense.item)));
         if (expense.initial != 0)
             out.Add(2, "Initial amount", shown.expenses[e].initial);
         if (expense.annual != 0)

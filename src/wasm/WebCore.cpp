@@ -16,6 +16,7 @@
 #include "report/ChartWords.h"
 #include "report/ControlWords.h"
 #include "report/DisplayName.h"
+#include "report/LimitText.h"
 #include "report/ProjectionColumns.h"
 #include "report/ProjectionCsv.h"
 #include "report/ProjectionJson.h"
@@ -275,7 +276,7 @@ std::string CalculateRows() {
     if (outcome.status == ProjectionStatus::AllocationFailed)
         json["message"] = kAllocationError;
     else if (outcome.status == ProjectionStatus::AmountOutOfRange)
-        json["message"] = OutOfRangeMessage(outcome.stoppedYear);
+        json["message"] = LimitMessage(outcome.stoppedYear);
     return Text(json);
 }
 

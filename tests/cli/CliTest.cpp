@@ -126,8 +126,9 @@ TEST_F(CliFileTest, ExplainOfTheYearBeyondTheLimitSaysSo) {
     EXPECT_EQ(beyond.status, 3);
     EXPECT_EQ(beyond.out, "");
     EXPECT_EQ(beyond.err,
-              "orbelan-cli: 2016 could not be calculated. The projection stops before 2016: the "
-              "amounts of that year are larger than 2147483647 or smaller than -2147483648, "
+              "orbelan-cli: 2016 could not be calculated. The projection stops at the calculation "
+              "limit in 2016: the amounts of that year are larger than 2147483647 or smaller than "
+              "-2147483648, "
               "which this program cannot calculate exactly.\n");
     const CliRun last = Cli({"explain", plan, "2015"});
     EXPECT_EQ(last.status, 0);
@@ -272,8 +273,8 @@ TEST_F(CliFileTest, AnswersAboutAPlanWithNoFirstYearSayWhatTheCheckSays) {
     EXPECT_EQ(Cli({"project", "--csv", path}).status, 0) << "the projection itself still runs";
 }
 
-// The example starts in 2000, at age 52: every command that asks about an age refuses one
-// before that, in the words the window's panes use, and leaves nothing written.
+// The example starts in 2000, at age 52: every command that asks about the age of one plan
+// refuses one before that, in the words the window's panes use, and leaves nothing written.
 TEST_F(CliFileTest, AnAgeBeforeTheFirstYearIsBadUsageForEveryCommand) {
     const std::string pdf = (m_dir / "out.pdf").string();
     const std::string why = "Age 3 comes before the projection's first year, 2000, at age 52: "
@@ -285,7 +286,6 @@ TEST_F(CliFileTest, AnAgeBeforeTheFirstYearIsBadUsageForEveryCommand) {
         {{"risk", kExample, "--until-age", "3"}, why},
         {{"risk", kExample, "--until-age", "3", "--path", "0"}, why},
         {{"sustain", kExample, "--until-age", "3"}, why},
-        {{"compare", kExample, kExample, "--until-age", "3"}, kExample + ": " + why},
         {{"report", kExample, pdf, "--until-age", "3"}, why},
     };
     for (const auto& test : cases) {
@@ -296,6 +296,62 @@ TEST_F(CliFileTest, AnAgeBeforeTheFirstYearIsBadUsageForEveryCommand) {
     }
     EXPECT_FALSE(fs::exists(pdf));
     EXPECT_EQ(Cli({"risk", kExample, "--until-age", "52", "--paths", "1"}).status, 0);
+}
+
+// A plan that cannot be asked as it stands gets one sentence from every command that asks it;
+// compare says it in that plan's column and still compares the others, never scoring it.
+TEST_F(CliFileTest, APlanThatCannotBeAskedGetsOneVerdictFromEveryCommand) {
+    Plan noIncome = ProjectionExamplePlan();
+    noIncome.incomes.clear();
+    Plan noAmount = ProjectionExamplePlan();
+    for (IncomeItem& income : noAmount.incomes)
+        income.initialAmount = 0;
+    Plan noBirthDate = ProjectionExamplePlan();
+    noBirthDate.birthDate = MakeDate(-1, -1, -1);
+    // Born 1900, 100 in the first year, 2000: the default age of 95 comes before it.
+    Plan old = ProjectionExamplePlan();
+    old.birthDate = MakeDate(1900, 1, 1);
+    const std::string firstYear = "so the projection has no first year and runs from year 0: ";
+    const struct {
+        Plan plan;
+        int status;
+        std::string sentence;
+    } cases[] = {
+        {noIncome, 1,
+         "The plan has no income item, " + firstYear +
+             "add an account with what it holds today as its Initial Amount under Income."},
+        {noAmount, 1,
+         "No income item has an initial amount above 0, " + firstYear +
+             "enter what an account holds today as its Initial Amount under Income."},
+        {noBirthDate, 1,
+         "The birth date is not a valid date, so no age and no retirement year can be known: "
+         "enter it again under General Data."},
+        {old, 2,
+         "Age 95 comes before the projection's first year, 2000, at age 100: choose an age from "
+         "100 on."},
+    };
+    const std::string pdf = (m_dir / "out.pdf").string();
+    for (const auto& c : cases) {
+        const std::string file = Write("plan.Orbe", PlanFileBytes(c.plan));
+        for (const char* command : {"risk", "sustain", "sensitivity"}) {
+            const CliRun run = Cli({command, file});
+            EXPECT_EQ(run.status, c.status) << command;
+            EXPECT_EQ(run.out, "") << command;
+            EXPECT_EQ(run.err, "orbelan-cli: " + c.sentence + '\n') << command;
+        }
+        const CliRun report = Cli({"report", file, pdf, "--risk"});
+        EXPECT_EQ(report.status, 0);
+        EXPECT_EQ(report.err, "Warning: " + c.sentence + '\n');
+        const CliRun compare = Cli({"compare", kExample, file, "--paths", "10", "--json"});
+        ASSERT_EQ(compare.status, 0) << compare.err;
+        const nlohmann::json json = nlohmann::json::parse(compare.out);
+        EXPECT_EQ(json["plans"][1], (nlohmann::json{{"file", file}, {"verdict", c.sentence}}));
+        EXPECT_EQ(json["plans"][0]["successes"], 0) << "the example runs out at 57";
+        EXPECT_TRUE(json["pairs"].empty());
+        const CliRun text = Cli({"compare", kExample, file, "--paths", "10"});
+        EXPECT_NE(text.out.find("  " + c.sentence + '\n'), std::string::npos) << text.out;
+        EXPECT_EQ(text.out.find("10 of 10"), std::string::npos) << text.out;
+    }
 }
 
 TEST_F(CliFileTest, ProjectionStoppedAtTheLimitPrintsItsRowsAndSaysSo) {
@@ -309,7 +365,7 @@ TEST_F(CliFileTest, ProjectionStoppedAtTheLimitPrintsItsRowsAndSaysSo) {
     const CliRun run = Cli({"project", "--csv", Write("big.Orbe", PlanFileBytes(plan))});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Year,Income,Total Assets,Available Assets,Withdrawals\n");
-    EXPECT_NE(run.err.find("stops before 2000"), std::string::npos);
+    EXPECT_NE(run.err.find("stops at the calculation limit in 2000"), std::string::npos);
 }
 
 TEST_F(CliFileTest, SustainAndSensitivityPrintTheirShapes) {
@@ -340,7 +396,7 @@ TEST_F(CliFileTest, SustainAndSensitivityPrintTheirShapes) {
     ageless.birthDate = MakeDate(2001, 2, 29);
     const CliRun noAge = Cli({"sustain", Write("ageless.Orbe", PlanFileBytes(ageless))});
     EXPECT_EQ(noAge.status, 1);
-    EXPECT_NE(noAge.err.find("birth date is invalid"), std::string::npos);
+    EXPECT_NE(noAge.err.find("birth date is not a valid date"), std::string::npos);
     EXPECT_EQ(Cli({"sustain", kExample, "--until-age", "old"}).status, 2);
 }
 
@@ -394,7 +450,7 @@ TEST_F(CliFileTest, RiskPrintsTheChanceThePercentilesAndOnePath) {
     ageless.birthDate = MakeDate(2001, 2, 29);
     const CliRun noAge = Cli({"risk", Write("ageless.Orbe", PlanFileBytes(ageless))});
     EXPECT_EQ(noAge.status, 1);
-    EXPECT_NE(noAge.err.find("birth date is invalid"), std::string::npos);
+    EXPECT_NE(noAge.err.find("birth date is not a valid date"), std::string::npos);
 }
 
 TEST(CliTest, RiskBadArgumentsExitWithTwo) {

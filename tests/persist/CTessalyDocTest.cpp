@@ -175,7 +175,7 @@ TEST_F(CTessalyDocTest, CalculateSaysWhereTheAmountsLeftTheRange) {
     EXPECT_EQ(m_doc.m_results.rowCount, 0);
     EXPECT_EQ(m_view.updates, 1) << "the rows before that year are shown";
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_NE(Messages()[0].find("stops before 2000"), std::string::npos);
+    EXPECT_NE(Messages()[0].find("stops at the calculation limit in 2000"), std::string::npos);
 }
 
 TEST_F(CTessalyDocTest, ShownProjectionOutlivesASaveAndNamesTheLimitYear) {

@@ -84,7 +84,10 @@ TEST(ReportTextTest, SummarySaysHowFarTheMoneyGoesAndWhatLasts) {
           "longer is not known.",
           "Sustainable spending to age 95: unknown; the projection stops at the calculation limit "
           "in 2040."}},
-        {"new", Plan(), {"No year was projected: no income item starts with a positive amount."}},
+        {"new",
+         Plan(),
+         {"The plan has no income item, so the projection has no first year and runs from year "
+          "0: add an account with what it holds today as its Initial Amount under Income."}},
     };
     for (const auto& test : cases)
         EXPECT_EQ(Summary(test.plan), test.sentences) << test.name;

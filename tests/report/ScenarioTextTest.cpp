@@ -13,6 +13,7 @@ namespace {
 // Two plans by hand: A from 2000 with two rows, B from 2001 with two rows.
 ScenarioComparison TwoPlans() {
     ScenarioComparison comparison;
+    comparison.settings = {1000, 10, 7, 95};
     comparison.plans.resize(2);
     ScenarioResult& a = comparison.plans[0];
     a.table.firstYear = 2000;
@@ -21,7 +22,7 @@ ScenarioComparison TwoPlans() {
     a.table.rows[1].totalAssets = -20;
     a.reach = {2001, std::nullopt};
     a.sustainable = {SustainStatus::Found, 112, 0};
-    a.risk.settings = {1000, 10, 7, 95};
+    a.risk.settings = comparison.settings;
     a.risk.horizonYear = 2045;
     a.risk.successes = 873;
     ScenarioResult& b = comparison.plans[1];
@@ -99,4 +100,27 @@ TEST(ScenarioTextTest, JsonGivesNullWhereAFigureIsUnknown) {
     EXPECT_EQ(json["pairs"][0],
               nlohmann::json::parse(R"({"first": 0, "second": 1, "both": 0, "onlyFirst": 873,
                                         "onlySecond": 0, "neither": 127})"));
+}
+
+// A plan that is not scored says why in its column and has no figure, in text as in JSON.
+TEST(ScenarioTextTest, APlanNotScoredSaysWhyInItsColumn) {
+    ScenarioComparison comparison = TwoPlans();
+    comparison.plans[1] = ScenarioResult{};
+    comparison.plans[1].verdict = "No first year.";
+    comparison.pairs.clear();
+    EXPECT_EQ(FormatScenarioText(comparison, std::vector<std::string>{"A", "Bee"}),
+              "                                        A             Bee\n"
+              "First year                              2000          No first year.\n"
+              "Years projected                         2\n"
+              "Money lasts until                       2001\n"
+              "Age 95 in                               2045\n"
+              "Sustainable spending to age 95          112 %\n"
+              "Paths that last to age 95               873 of 1,000\n"
+              "Share of paths that last                87.3 %\n"
+              "Paths stopped at the calculation limit  0\n"
+              "Over the same 1,000 paths for every plan, spread 10 points, seed 7.\n");
+    const std::vector<std::string> files{"a.Orbe", "b.Orbe"};
+    const nlohmann::json json = nlohmann::json::parse(FormatScenarioJson(comparison, files));
+    EXPECT_EQ(json["plans"][1], nlohmann::json::parse(R"({"file": "b.Orbe",
+                                                          "verdict": "No first year."})"));
 }

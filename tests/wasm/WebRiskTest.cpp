@@ -78,7 +78,8 @@ TEST(WebRiskTest, RunWithItsRoundedShareAndPaths) {
     EXPECT_EQ(
         Json::parse(RiskRunJson(noAge, Settings(3, 0), {}, kPageNumbers)),
         (Json{{"status", "invalidBirthDate"},
-              {"answer", "Enter a birth date in General Data to see how sure the plan is."}}));
+              {"answer", "The birth date is not a valid date, so no age and no retirement year "
+                         "can be known: enter it again under General Data."}}));
 }
 
 TEST(WebRiskTest, APathAndItsYearsWithTheirReturns) {

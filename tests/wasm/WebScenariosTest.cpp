@@ -31,8 +31,9 @@ TEST(WebScenariosTest, TheAnswerCarriesTheReportsWordsAndEachPlansLine) {
     const nlohmann::json problem =
         nlohmann::json::parse(ScenarioRunJson(invalid, files, settings, {}));
     EXPECT_EQ(problem["status"], "problem");
-    EXPECT_EQ(problem["sentence"], "home (2) has no valid birth date, so it has no age to compare "
-                                   "to: enter one in its General Data.");
+    EXPECT_EQ(problem["sentence"], "home (2): The birth date is not a valid date, so no age and no "
+                                   "retirement year can be known: enter it again under General "
+                                   "Data.");
     const RiskSettings young{200, 20, 3, 3};
     EXPECT_EQ(nlohmann::json::parse(ScenarioRunJson(plans, files, young, {}))["sentence"],
               "home: Age 3 comes before the projection's first year, 2000, at age 52: choose an "

@@ -60,7 +60,7 @@ async function readPath(file, settings, k) {
     if (lines[0] !== 'Year,Income,Total Assets,Available Assets,Withdrawals,Returns')
         throw new Error(`path ${k} starts ${lines[0]}`);
     const rows = lines.slice(1).map((line) => line.split(','));
-    const limit = stderr.match(/The projection stops before (-?\d+)/);
+    const limit = stderr.match(/The projection stops at the calculation limit in (-?\d+)/);
     return {
         csv: stdout,
         years: rows.map((r) => Number(r[0])),
