@@ -3,7 +3,9 @@
 #include "dialogs/FieldText.h"
 #include "dialogs/NameText.h"
 #include "dialogs/YearEdit.h"
+#include "persist/NumberText.h"
 #include "platform/UiServices.h"
+#include "report/RangeText.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -15,6 +17,8 @@ void DataExchange::Integer(QLineEdit& edit, std::int32_t& value) {
     m_bindings.push_back({[&edit, &value] { edit.setText(FormatInteger(value)); },
                           [&edit, &value]() -> std::optional<std::string> {
                               const auto parsed = ParseInteger(edit.text());
+                              if (!parsed && IsIntegerBeyondRange(edit.text().toStdString()))
+                                  return IntegerRangeText();
                               if (!parsed)
                                   return kEnterInteger;
                               value = *parsed;

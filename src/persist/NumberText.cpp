@@ -127,6 +127,11 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
     return value;
 }
 
+bool IsIntegerBeyondRange(std::string_view text) {
+    const std::string_view number = Trimmed(text);
+    return IsWholeNumber(number, NumberForm::Integer) && !ParseIntegerText(number);
+}
+
 std::optional<float> ParseRealText(std::string_view text) {
     const std::string_view number = Trimmed(text);
     if (!IsWholeNumber(number, NumberForm::Decimal))

@@ -31,5 +31,8 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text);
 // A decimal number with optional sign, fraction and exponent, blanks or tabs around it,
 // finite as a 32-bit float.
 std::optional<float> ParseRealText(std::string_view text);
+// Whether the text is a decimal integer as ParseIntegerText reads it, refused only for lying
+// beyond the 32-bit range, so that a field can say so rather than ask for an integer.
+bool IsIntegerBeyondRange(std::string_view text);
 // Decimal digits alone, from 0 to 2^64 - 1: a risk run's seed.
 std::optional<std::uint64_t> ParseSeedText(std::string_view text);

@@ -92,7 +92,9 @@ Json Limits() {
             {"maxExpenses", kMaxWhatIfExpenses},
             {"maxReturns", kMaxWhatIfReturns},
             {"defaultInflation", kDefaultShownInflation},
-            {"maxInflation", kMaxShownInflation}};
+            {"maxInflation", kMaxShownInflation},
+            {"firstYear", kFirstPlanYear},
+            {"lastYear", kLastPlanYear}};
 }
 
 // The names and tips of the views' parts, by the page's names of them.
@@ -144,6 +146,8 @@ std::string Texts() {
                  {"medianPathTip", RiskPathTip(false)},
                  {"enterSpread", SpreadRangeText()},
                  {"enterUntilAge", UntilAgeRangeText()},
+                 {"enterYear", YearRangeText()},
+
                  {"limits", Limits()},
                  {"controls", ControlNames()},
                  {"columns", kProjectionColumns},
@@ -551,7 +555,9 @@ std::int32_t TodaysMoney(double amount, float inflation, std::int32_t year,
 // A field's text as the dialogs read it: the value, or the dialogs' refusal.
 std::string ParseInteger(const std::string& text) {
     const auto value = ParseIntegerText(text);
-    return value ? Text({{"value", *value}}) : Text({{"error", kEnterInteger}});
+    if (value)
+        return Text({{"value", *value}});
+    return Text({{"error", IsIntegerBeyondRange(text) ? IntegerRangeText() : kEnterInteger}});
 }
 
 std::string ParseRate(const std::string& text) {

@@ -88,6 +88,17 @@ TEST_F(GeneralDataDlgTest, AbcInRetirementAgeStoresNothing) {
     EXPECT_EQ(m_plan, before);
 }
 
+TEST_F(GeneralDataDlgTest, AnAgeBeyondTheIntegersIsRefusedWithTheirRange) {
+    const bool accepted = Open([this](QDialog& dialog) {
+        Retype(LineEdit(dialog, "retirementAge"), QStringLiteral("3000000000"));
+        Click(dialog, "ok");
+        EXPECT_EQ(m_ui.GetJournal(),
+                  (Journal{"message: Enter an integer from -2147483648 to 2147483647."}));
+        PressEscape(dialog);
+    });
+    EXPECT_FALSE(accepted);
+}
+
 TEST_F(GeneralDataDlgTest, AbcInTaxRateIsRefusedAsNoNumber) {
     const Plan before = m_plan;
     EXPECT_FALSE(Open([this](QDialog& dialog) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 // The plan file's reader takes the longest number at its position and leaves the rest, so an
 // 'e' without exponent digits ends the number instead of spoiling it.
@@ -26,4 +27,16 @@ TEST(NumberTextTest, NumberLengthTakesTheLongestNumberOfItsForm) {
     };
     for (const Case& given : cases)
         EXPECT_EQ(NumberLength(given.text, given.form), given.length) << given.text;
+}
+
+// Only an integer refused for its size is said to be out of range.
+TEST(NumberTextTest, IntegersBeyondTheRangeAreToldApart) {
+    const std::pair<std::string_view, bool> cases[] = {
+        {"2147483648", true},    {" -2147483649\t", true},
+        {"+3000000000", true},   {"99999999999999999999", true},
+        {"2147483647", false},   {"-2147483648", false},
+        {"3000000000.0", false}, {"3e9", false},
+        {"50,000", false},       {"", false}};
+    for (const auto& [text, beyond] : cases)
+        EXPECT_EQ(IsIntegerBeyondRange(text), beyond) << text;
 }
