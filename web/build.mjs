@@ -1,9 +1,9 @@
 // Builds the site into the folder given (build/web by default): the page, its script and
 // styles bundled by esbuild, the core's orbelan.js and orbelan.wasm from the wasm preset.
-// Usage: node build.mjs CORE_DIR [OUT_DIR]
+// The window's help pages go in help/. Usage: node build.mjs CORE_DIR [OUT_DIR]
 import { build } from 'esbuild';
 import { spawnSync } from 'node:child_process';
-import { copyFileSync, mkdirSync } from 'node:fs';
+import { copyFileSync, mkdirSync, readdirSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -37,6 +37,10 @@ await build({
 });
 copyFileSync(join(here, 'src', 'index.html'), join(outDir, 'index.html'));
 copyFileSync(join(here, '..', 'src', 'app', 'icons', 'orbelan.svg'), join(outDir, 'orbelan.svg'));
+// The window's help, file for file, which the page shows as the window does.
+const help = join(here, '..', 'src', 'app', 'help');
+mkdirSync(join(outDir, 'help'), { recursive: true });
+for (const file of readdirSync(help).filter((name) => /\.(html|css)$/.test(name))) copyFileSync(join(help, file), join(outDir, 'help', file));
 // The example that "Try the example" opens.
 copyFileSync(join(here, '..', 'examples', 'household.Orbe'), join(outDir, 'household.Orbe'));
 for (const file of ['orbelan.js', 'orbelan.wasm']) copyFileSync(join(resolve(coreDir), file), join(outDir, file));

@@ -222,6 +222,9 @@ export interface Limits {
     // The inflation today's money is shown at until another is chosen, and the largest taken.
     defaultInflation: number;
     maxInflation: number;
+    // The years a plan's dates may fall in.
+    firstYear: number;
+    lastYear: number;
 }
 
 // The names screen readers give the views' parts and the tips of their controls, as the
@@ -282,6 +285,8 @@ export interface Texts {
     // What the views say of a spread or an age typed outside the range the core takes.
     enterSpread: string;
     enterUntilAge: string;
+    // What a date field says of a year outside those a plan's dates may fall in.
+    enterYear: string;
     // The ranges and defaults of what the views let the reader set, as the desktop's controls take them.
     limits: Limits;
     controls: ControlNames;
@@ -316,6 +321,7 @@ interface Module {
     setPlan(plan: string): boolean;
     editPlan(general: string, list: number, index: number, item: string): boolean;
     calculate(): string;
+    projectionCsv(): string;
     whatIf(expensesPercent: number, returnPoints: number): string;
     sustain(age: number, returnPoints: number): string;
     sensitivity(age: number): string;
@@ -436,6 +442,10 @@ export class Core {
     // The current plan's projection.
     project(): Projection {
         return JSON.parse(this.module.calculate());
+    }
+    // The current plan's projection as orbelan-cli project --csv writes it.
+    projectionCsv(): string {
+        return this.module.projectionCsv();
     }
     // The What If and risk answers below are about the plan last calculated.
     whatIf(expensesPercent: number, returnPoints: number): Variant {

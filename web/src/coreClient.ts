@@ -47,13 +47,13 @@ class Lane {
 // The lines on each worker: the plan's file and own answers, and each search apart.
 const kLanes: Record<string, string> = {
     open: 'plan', restore: 'plan', bytes: 'plan',
-    calculate: 'plan', yearLines: 'plan', riskPath: 'plan',
+    calculate: 'plan', yearLines: 'plan', riskPath: 'plan', csv: 'plan',
     whatIf: 'whatIf', sustain: 'sustain', sensitivity: 'grid',
     planChecks: 'checks', noFirstYear: 'checks',
 };
 const kEndedLanes = new Set(['sustain', 'grid']);
 // The requests about the plan last calculated; the others bring what they are about.
-const kAboutCalculated = new Set(['whatIf', 'sustain', 'sensitivity', 'riskPath', 'yearLines', 'explainPathYear']);
+const kAboutCalculated = new Set(['csv', 'whatIf', 'sustain', 'sensitivity', 'riskPath', 'yearLines', 'explainPathYear']);
 
 export class CoreClient {
     private readonly lanes = new Map<string, Lane>();
@@ -92,6 +92,9 @@ export class CoreClient {
             this.dropOvertaken();
         }
         return projection;
+    }
+    projectionCsv(): Promise<string | undefined> {
+        return this.ask('csv', { kind: 'csv' });
     }
     whatIf(expenses: number, returns: number): Promise<Variant | undefined> {
         return this.ask('whatIf', { kind: 'whatIf', expenses, returns });

@@ -21,6 +21,8 @@ export type CoreRequest =
     // Without a plan, the plan the worker holds: the one it opened or last calculated, or that
     // one edited.
     | { kind: 'calculate'; plan?: string; edit?: PlanEdit }
+    // The projection of the plan last calculated, as orbelan-cli project --csv writes it.
+    | { kind: 'csv' }
     | { kind: 'whatIf'; expenses: number; returns: number }
     | { kind: 'sustain'; age: number; returns: number }
     | { kind: 'sensitivity'; age: number }
@@ -80,6 +82,8 @@ function answer(core: Core, request: CoreRequest): unknown {
         case 'calculate':
             hold(core, request);
             return core.project();
+        case 'csv':
+            return core.projectionCsv();
         case 'whatIf':
             return core.whatIf(request.expenses, request.returns);
         case 'sustain':

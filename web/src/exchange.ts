@@ -2,6 +2,7 @@
 // a control's value is read, with the dialogs' message for a refusal, when it is changed.
 import type { Core, Parsed, PlanDate } from './core';
 import { nameForDisplay, nameFromEdit } from './names';
+import { withoutGrouping } from './numbers';
 
 type Target = Record<string, unknown>;
 
@@ -24,12 +25,14 @@ function shownYear(date: PlanDate): number {
 }
 
 // The year field keeps the stored month and day; a date that had none gets 1 January once
-// its year is changed. The field takes the years 100 to 9999.
-export function readYear(text: string, stored: PlanDate): PlanDate {
-    const typed = Number.parseInt(text, 10);
-    const year = Number.isNaN(typed) ? shownYear(stored) : Math.min(9999, Math.max(100, typed));
-    if (stored) return [year, stored[1], stored[2]];
-    return year !== shownYear(stored) ? [year, 1, 1] : null;
+// its year is changed. A field left empty keeps the date; a year outside the range is null,
+// for the field to refuse.
+export function readYear(text: string, stored: PlanDate, range: { firstYear: number; lastYear: number }): PlanDate | undefined {
+    if (text.trim() === '') return stored;
+    const typed = Number(text);
+    if (!Number.isInteger(typed) || typed < range.firstYear || typed > range.lastYear) return undefined;
+    if (stored) return [typed, stored[1], stored[2]];
+    return typed !== shownYear(stored) ? [typed, 1, 1] : null;
 }
 
 export class Exchange {
@@ -38,7 +41,7 @@ export class Exchange {
     constructor(private readonly core: Core) {}
 
     integer(control: HTMLInputElement, key: string): void {
-        this.parsed(control, key, (value) => String(value), (text) => this.core.parseInteger(text));
+        this.parsed(control, key, (value) => String(value), (text) => this.core.parseInteger(withoutGrouping(text)));
     }
 
     rate(control: HTMLInputElement, key: string): void {
@@ -76,7 +79,11 @@ export class Exchange {
             key,
             show: (t) => (control.value = String(shownYear(t[key] as PlanDate))),
             read: (t) => {
-                t[key] = readYear(control.value, t[key] as PlanDate);
+                const { texts } = this.core;
+                // Text that is no number reaches the page as an empty field that says so.
+                const year = control.validity.badInput ? undefined : readYear(control.value, t[key] as PlanDate, texts.limits);
+                if (year === undefined) return texts.enterYear;
+                t[key] = year;
                 return null;
             },
         });

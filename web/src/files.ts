@@ -4,6 +4,7 @@ import type { Core } from './core';
 import type { CoreClient } from './coreClient';
 import type { KeptCopies } from './keptCopy';
 import { ask, showMessage } from './messages';
+import { askPlanName, kUntitled } from './planName';
 import type { PlanState } from './state';
 
 const kStorageFull =
@@ -71,9 +72,15 @@ export class PlanFiles {
     // first save asks where, and later saves write that file in place. The bytes are made in
     // the worker; a plan changed meanwhile is written as it was, and stays marked changed.
     async save(): Promise<void> {
+        const picker = (window as unknown as { showSaveFilePicker?: SavePicker }).showSaveFilePicker;
+        // A download is named here, as the picker names a file.
+        if (!this.handle && !picker && this.state.fileName === kUntitled) {
+            const named = await askPlanName(kUntitled);
+            if (named === null) return;
+            this.state.rename(this.core.saveName(named));
+        }
         const name = this.core.saveName(this.state.fileName);
         const plan = this.state.plan;
-        const picker = (window as unknown as { showSaveFilePicker?: SavePicker }).showSaveFilePicker;
         try {
             // Asked first, while the click still lets the page open the picker.
             if (!this.handle && picker)

@@ -2,8 +2,11 @@
 import { Core, type Plan, type PlanProblem, type Projection } from './core';
 import { CoreClient } from './coreClient';
 import { byId, el } from './dom';
+import { setUpExports } from './exports';
 import { FieldChecks } from './fieldChecks';
 import { PlanFiles } from './files';
+import { Help, helpPageOf } from './help';
+import { bindKeys } from './keys';
 import { KeptCopies } from './keptCopy';
 import { showMessage } from './messages';
 import { MoneyDisplay } from './moneyDisplay';
@@ -101,6 +104,8 @@ async function start(): Promise<void> {
         (year) => {
             details.choose(year);
             showTab('details');
+            // The row chosen is hidden with its view: the focus goes on with the year.
+            byId('detail-year').focus();
         },
         core,
     );
@@ -130,7 +135,9 @@ async function start(): Promise<void> {
         risk: risk.element,
         scenarios: scenarios.element,
     };
+    let shownView = 'plan';
     const showTab = setUpTabs((name) => {
+        shownView = name;
         if (charted[name]) charted[name].append(projection.chartBox);
         details.setActive(name === 'details');
         whatIf.setActive(name === 'whatif');
@@ -157,7 +164,9 @@ async function start(): Promise<void> {
     // Counts the plans replaced and the calculations asked for, so that a projection of a
     // plan no longer open, or overtaken, is not shown.
     let asked = 0;
+    const exportable = setUpExports(client, () => state.fileName, () => showTab('projection'));
     const showProjection = (result: Projection | null, plan: Plan | null) => {
+        exportable(result !== null);
         projection.show(result);
         details.show(result);
         whatIf.show(result ? plan : null);
@@ -174,11 +183,13 @@ async function start(): Promise<void> {
     };
     const title = byId('file-name');
     const undo = byId<HTMLButtonElement>('undo');
+    const redo = byId<HTMLButtonElement>('redo');
     const showTitle = () => {
         const name = `${state.fileName}${state.modified ? ' *' : ''}`;
         title.textContent = name;
         document.title = `${name} - Orbelan`;
         undo.disabled = !state.canUndo;
+        redo.disabled = !state.canRedo;
     };
     state.listen((replaced) => {
         showTitle();
@@ -231,14 +242,14 @@ async function start(): Promise<void> {
         if (corrected('save the plan')) void files.save();
     });
     undo.addEventListener('click', () => state.undo());
-    document.addEventListener('keydown', (event) => {
-        if (!(event.ctrlKey || event.metaKey) || event.shiftKey || event.altKey || event.key.toLowerCase() !== 'z') return;
-        // Typing not yet applied to the plan is the field's own to undo.
-        const target = event.target;
-        if (target instanceof HTMLInputElement && target.type === 'text' && target.value !== target.defaultValue) return;
-        if (document.querySelector('dialog[open]')) return;
-        event.preventDefault();
-        state.undo();
+    redo.addEventListener('click', () => state.redo());
+    const help = new Help();
+    byId('help-open').addEventListener('click', () => void help.open(helpPageOf(shownView)));
+    bindKeys({
+        save: () => byId('save').click(),
+        undo: () => state.undo(),
+        redo: () => state.redo(),
+        help: () => void help.open(helpPageOf(shownView)),
     });
     window.addEventListener('beforeunload', (event) => {
         // What is typed in the field with the focus goes into the plan, and its kept copy, first.

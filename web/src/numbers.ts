@@ -16,3 +16,16 @@ export function shortAmount(amount: number): string {
     if (size >= 1e3) return `${short.format(amount / 1e3)} k`;
     return grouped.format(amount);
 }
+
+// The digit grouping the page writes amounts with ("50,000" in English, "50.000" in German),
+// taken off a whole number typed in it, so that an amount may be typed as it is shown. Text
+// not grouped as the page groups is left as it is, for the core to read or refuse.
+export function withoutGrouping(text: string, locale?: string): string {
+    const separator = new Intl.NumberFormat(locale).formatToParts(10000).find((part) => part.type === 'group')?.value;
+    if (!separator) return text;
+    // A no-break space groups in some locales; a plain space typed for it is taken too.
+    const group = /^\s$/.test(separator) ? '[\\s\u00a0\u202f]' : separator.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+    const grouped = new RegExp(`^\\s*([+-]?)(\\d{1,3}(?:${group}\\d{3})+)\\s*$`);
+    const match = grouped.exec(text);
+    return match ? match[1] + match[2].replace(new RegExp(group, 'g'), '') : text;
+}

@@ -6,6 +6,7 @@ import type { Core, ExpenseItem, IncomeItem, Plan } from './core';
 import { el, labelled } from './dom';
 import { Exchange } from './exchange';
 import { type FieldChecks, labelOf } from './fieldChecks';
+import { itemFinder } from './itemFinder';
 import { showMessage } from './messages';
 import type { PlanState } from './state';
 
@@ -188,7 +189,7 @@ export const expenseKind: ItemKind<ExpenseItem> = {
 // wrap), Insert and Add make an item with the dialogs' defaults, Delete removes the item
 // shown while at least two are left. A field's value is stored when it is changed; the list
 // is left only once every field of the item shown holds a value the plan takes.
-export function itemBrowser<T extends object>(core: Core, state: PlanState, kind: ItemKind<T>, checks: FieldChecks) {
+export function itemBrowser<T extends { name: string }>(core: Core, state: PlanState, kind: ItemKind<T>, checks: FieldChecks) {
     const exchange = new Exchange(core);
     const id = (name: string) => `${kind.prefix}-${name}`;
     const fields = el('div', { class: 'item-fields' }, ...itemFields(exchange, id), ...kind.ownFields(exchange, id));
@@ -285,6 +286,13 @@ export function itemBrowser<T extends object>(core: Core, state: PlanState, kind
             buttons.add,
             buttons.remove,
         ),
+        fields,
+    );
+    form.insertBefore(
+        itemFinder(core, state, kind.prefix, kind.items, (index) => {
+            form.dispatchEvent(new CustomEvent('show-item', { detail: index }));
+            fields.querySelector('input')?.focus();
+        }),
         fields,
     );
     // A plan check's fix shows the item it names, or makes a first one in an empty list.

@@ -264,9 +264,11 @@ export class ProjectionView {
         // First drawn, so behind the plan's lines.
         if (this.band) {
             const risk = new Map(this.band.years.map((y) => [y.year, y]));
-            // The band's two edges go in the legend as one entry, as the desktop's does.
+            // The band's two edges go in the legend as one entry, as the desktop's does, whose
+            // value is the band from its lower edge to its upper.
+            const bandValue = (u: uPlot, _v: number | null, _s: number, i: number | null) => this.bandText(u, i);
             add(
-                { label: names.band, stroke: colors.band, fill: colors.band, width: 1, points: { show: false } },
+                { label: names.band, stroke: colors.band, fill: colors.band, width: 1, points: { show: false }, value: bandValue },
                 { label: names.band, stroke: colors.band, width: 1, class: kBandLowEdge, points: { show: false } },
                 { label: names.median, stroke: colors.total, width: 2, dash: [5, 4] },
             );
@@ -353,6 +355,7 @@ export class ProjectionView {
                 cursor: { drag: { x: false, y: false } },
                 legend: { live: true },
                 hooks: {
+                    init: [(u) => this.followTouch(u)],
                     draw: [(u) => drawMarkers(u, markers)],
                     setCursor: [(u) => this.readOut(u)],
                     // The band's one legend entry shows and hides both its edges.
@@ -376,11 +379,35 @@ export class ProjectionView {
             return;
         }
         const values = u.series
-            .map((series, i) => ({ series, value: u.data[i][index], beyond: this.beyond[i]?.[index] }))
+            .map((series, i) => ({ series, i, value: u.data[i][index], beyond: this.beyond[i]?.[index] }))
             .slice(1)
             .filter(({ series, value }) => series.show && value != null && series.class !== kBandLowEdge)
-            .map(({ series, value, beyond }) => `${series.label} ${beyond ? this.core.texts.beyondLimit : amountText(value as number)}`);
+            .map(({ series, i, value, beyond }) => {
+                const shown = this.band && i === 1 ? this.bandText(u, index) : beyond ? this.core.texts.beyondLimit : amountText(value as number);
+                return `${series.label} ${shown}`;
+            });
         this.readout.textContent = `${u.data[0][index]}: ${values.join('; ')}`;
+    }
+
+    // The band at a year: "1,234 to 5,678", its 10th to its 90th percentile (series 2 and 1).
+    private bandText(u: uPlot, index: number | null): string {
+        if (index == null || u.data[1][index] == null) return '';
+        const edge = (series: number) =>
+            this.beyond[series]?.[index] ? this.core.texts.beyondLimit : amountText(u.data[series][index] as number);
+        return `${edge(2)} to ${edge(1)}`;
+    }
+
+    // A finger drawn across the plot moves through the years, as the pointer does; the page
+    // still scrolls up and down under it (page.css).
+    private followTouch(u: uPlot): void {
+        const follow = (event: PointerEvent) => {
+            if (event.pointerType !== 'touch') return;
+            const plot = u.over.getBoundingClientRect();
+            const left = Math.min(plot.width, Math.max(0, event.clientX - plot.left));
+            u.setCursor({ left, top: plot.height / 2 });
+        };
+        u.over.addEventListener('pointerdown', follow);
+        u.over.addEventListener('pointermove', follow);
     }
 
     private stepCursor(event: KeyboardEvent): void {

@@ -77,7 +77,7 @@ export class ScenariosView {
             this.list,
             this.running,
             this.status,
-            el('div', { class: 'table-box' }, this.table),
+            el('div', { class: 'table-box', tabindex: 0, role: 'region', 'aria-label': controls.scenarioFigures }, this.table),
             this.pairs,
         );
         this.input.addEventListener('change', () => {

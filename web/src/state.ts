@@ -1,5 +1,5 @@
 // The open plan: its contents, its file name, whether it changed since it was opened or
-// saved, and the edits that Undo takes back. Views listen for changes.
+// saved, and the edits that Undo takes back and Redo makes again. Views listen for changes.
 import type { Plan } from './core';
 import { madeTextLength } from './planText';
 
@@ -18,6 +18,8 @@ export class PlanState {
     private savedRevision = 0;
     private nextRevision = 1;
     private undoable: { plan: Plan; revision: number }[] = [];
+    // The edits undone, the last undone last; a new edit forgets them.
+    private redoable: { plan: Plan; revision: number }[] = [];
     private readonly listeners: ((replaced: boolean) => void)[] = [];
 
     constructor(plan: Plan) {
@@ -32,6 +34,10 @@ export class PlanState {
         return this.undoable.length > 0;
     }
 
+    get canRedo(): boolean {
+        return this.redoable.length > 0;
+    }
+
     listen(listener: (replaced: boolean) => void): void {
         this.listeners.push(listener);
     }
@@ -41,6 +47,7 @@ export class PlanState {
         this.plan = plan;
         this.fileName = fileName;
         this.undoable = [];
+        this.redoable = [];
         this.revision = this.nextRevision++;
         this.savedRevision = modified ? -1 : this.revision;
         this.tell(true);
@@ -53,6 +60,7 @@ export class PlanState {
         // is always kept, so that the last edit can be undone.
         let characters = this.undoable.reduce((sum, kept) => sum + madeTextLength(kept.plan), 0);
         while (characters > kUndoCharacters && this.undoable.length > 1) characters -= madeTextLength(this.undoable.shift()!.plan);
+        this.redoable = [];
         this.plan = plan;
         this.revision = this.nextRevision++;
         this.tell(false);
@@ -62,10 +70,29 @@ export class PlanState {
     undo(): boolean {
         const last = this.undoable.pop();
         if (!last) return false;
+        this.redoable.push({ plan: this.plan, revision: this.revision });
         this.plan = last.plan;
         this.revision = last.revision;
         this.tell(false);
         return true;
+    }
+
+    // Makes the last edit undone again; false when there is none. The plans undone are those
+    // Undo kept, so they stay within its bounds.
+    redo(): boolean {
+        const next = this.redoable.pop();
+        if (!next) return false;
+        this.undoable.push({ plan: this.plan, revision: this.revision });
+        this.plan = next.plan;
+        this.revision = next.revision;
+        this.tell(false);
+        return true;
+    }
+
+    // The name a plan without a file is saved under, chosen before its first save.
+    rename(fileName: string): void {
+        this.fileName = fileName;
+        this.tell(false);
     }
 
     saved(fileName: string): void {

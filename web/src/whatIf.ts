@@ -46,6 +46,8 @@ export class WhatIf {
     private plan: Plan | null = null;
     private active = false;
     private stale = false;
+    // The variant of the sliders, drawn while the view is on screen.
+    private drawn: Variant | null = null;
     private readonly gridHead = el('tr');
     private readonly legend = el('ul', { id: 'sensitivity-legend', class: 'grid-legend' });
     private readonly legendNote = el('p', { class: 'grid-note' });
@@ -93,7 +95,8 @@ export class WhatIf {
             this.gridNote,
             el(
                 'div',
-                { class: 'scroll-box' },
+                // Reached by keyboard, as a box that scrolls must be.
+                { class: 'scroll-box', tabindex: 0, role: 'region', 'aria-label': controls.grid },
                 el(
                 'table',
                 { id: 'sensitivity', class: 'numbers sensitivity' },
@@ -147,9 +150,11 @@ export class WhatIf {
 
     // Whether the view is on screen: its searches cost a while with many items, so they run
     // once the view is seen.
+    // Its lines are drawn only while it is: the other views' charts are the plan's own.
     setActive(active: boolean): void {
         this.active = active;
         if (active && this.stale) this.update();
+        else this.showVariant(active ? this.drawn : null);
     }
 
     private update(): void {
@@ -179,7 +184,7 @@ export class WhatIf {
         this.markCell();
         const plan = this.plan;
         const changed = expenses !== kPlanExpenses || returns !== kPlanReturns;
-        if (!changed || !plan) this.showVariant(null);
+        if (!changed || !plan) this.draw(null);
         if (!plan) {
             this.horizon.textContent = this.unanswered ?? this.core.texts.whatIfNeedsCalculation;
             return;
@@ -188,11 +193,16 @@ export class WhatIf {
         if (!variant || plan !== this.plan) return;
         if (variant.error) {
             this.horizon.textContent = variant.error;
-            this.showVariant(null);
+            this.draw(null);
             return;
         }
         this.horizon.textContent = variant.sentence;
-        this.showVariant(changed ? variant : null);
+        this.draw(changed ? variant : null);
+    }
+
+    private draw(variant: Variant | null): void {
+        this.drawn = variant;
+        if (this.active || !variant) this.showVariant(variant);
     }
 
     private async sustain(): Promise<void> {

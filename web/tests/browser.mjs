@@ -7,7 +7,8 @@
 // money converts the chart and Year Details by the core and is kept; no edit is lost
 // (edits.mjs); a plan of many items leaves the page answering (budget.mjs); every view fits a
 // phone and the dark theme (screens.mjs); scenarios compare as orbelan-cli compare does
-// (scenarios.mjs); a plan's text follows its edits (plan-text.mjs). Prints the timings it
+// (scenarios.mjs); a plan's text follows its edits (plan-text.mjs); a phone's fingers, the
+// help, the exports, the keys and the fields (phone.mjs, page-units.mjs). Prints the timings it
 // measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -22,6 +23,8 @@ import { checkScreens } from './screens.mjs';
 import { checkScenarios } from './scenarios.mjs';
 import { checkPlanText } from './plan-text.mjs';
 import { checkUndo } from './undo.mjs';
+import { checkPhone } from './phone.mjs';
+import { checkPageUnits } from './page-units.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
@@ -300,7 +303,10 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     await site.reload(page);
     const offer = await site.questionAnswered(page, 'Enter');
     expect(offer === 'Restore the unsaved changes to Untitled.Orbe?', `after a reload the page asks ${offer}`);
+    // A new plan's download is named first; Enter keeps the name offered.
     await press('save');
+    await page.waitForSelector('#plan-name[open]');
+    await page.keyboard.press('Enter');
     const fixture = join(here, 'keyboard-plan.Orbe');
     const resaved = join(work, 'resaved.Orbe');
     await cliOutput('save', fixture, resaved);
@@ -382,6 +388,8 @@ const detailsShown = (page) => page.waitForSelector('#year-details:not([aria-bus
     await page.close();
 }
 
+await checkPageUnits(site);
+await checkPhone(site);
 await checkPlanText(site);
 await checkUndo(site);
 await checkEdits(site, siteDir);

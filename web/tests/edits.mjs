@@ -69,12 +69,18 @@ export async function checkEdits(site, siteDir) {
     }
 
     // A download the browser refuses: the page says what it did and keeps the changes, which
-    // a reload offers back; discarded, they are offered no more.
+    // a reload offers back; discarded, they are offered no more. The new plan's name is asked
+    // first, and Enter keeps the one offered.
+    const namedAsOffered = async (page) => {
+        await page.waitForSelector('#plan-name[open]');
+        await page.keyboard.press('Enter');
+    };
     {
         const { page } = await openPage({ context: await site.newContext('deny') });
         await typeInto(page, 'birthDate', '1970');
         await page.keyboard.press('Tab');
         await page.click('#save');
+        await namedAsOffered(page);
         await page.waitForSelector('#discard-copy:not([hidden])');
         expect((await title(page)) === 'Untitled.Orbe - Orbelan', 'a download does not count as a save');
         await site.reload(page);
@@ -83,6 +89,7 @@ export async function checkEdits(site, siteDir) {
         expect(offer === 'Restore the unsaved changes to Untitled.Orbe?' && restored === '1970',
             `after a refused download the page asks "${offer}" and restores ${restored}`);
         await page.click('#save');
+        await namedAsOffered(page);
         await page.waitForSelector('#discard-copy:not([hidden])');
         await page.click('#discard-copy');
         await site.reload(page);

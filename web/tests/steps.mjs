@@ -108,6 +108,19 @@ export async function stepsOfAUser(site, page, watch, file, name) {
         await page.keyboard.up('Control');
         await page.waitForFunction(() => !document.title.includes('*'));
     }, checked);
+    await step('Redo and Undo', async () => {
+        await page.click('#redo');
+        await page.waitForFunction(() => document.title.includes('*'));
+        await page.click('#undo');
+        await page.waitForFunction(() => !document.title.includes('*'));
+    }, checked);
+    await step('find an item', async () => {
+        await page.click('#income-finder summary');
+        await site.typeInto(page, 'income-find', 'account 6999');
+        await page.waitForFunction(() => document.getElementById('income-found').textContent.startsWith('1 of '));
+        await page.click('#income-finder .found-items button');
+        await page.waitForFunction(() => document.getElementById('income-position').textContent.startsWith('Item 6999 '));
+    });
     await step('Projection view', async () => {
         await page.click('#tab-projection');
         await page.waitForSelector('#view-projection:not([hidden])');
