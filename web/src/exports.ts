@@ -21,6 +21,7 @@ function download(text: string, name: string): void {
 // which Export needs.
 export function setUpExports(client: CoreClient, fileName: () => string, showProjection: () => void): (shown: boolean) => void {
     const csv = byId<HTMLButtonElement>('export-csv');
+    csv.disabled = true;
     csv.addEventListener('click', async () => {
         const text = await client.projectionCsv();
         if (text !== undefined) download(text, csvNameOf(fileName()));

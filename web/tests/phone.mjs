@@ -67,9 +67,12 @@ async function checkTouch(site) {
     });
     const y = plot.top + plot.height / 2;
     await page.touchscreen.touchStart(plot.left + 2, y);
+    await site.settled(page, () => document.querySelector('.chart-readout').textContent !== '');
     const first = await page.$eval('.chart-readout', (e) => e.textContent);
     await page.touchscreen.touchMove(plot.left + plot.width / 2, y);
     await page.touchscreen.touchMove(plot.left + plot.width - 2, y);
+    // Touch moves reach the page with its frames, after the move is sent.
+    await site.settled(page, () => Number(document.querySelector('.chart-readout').textContent.slice(0, 4)) > 2100);
     const last = await page.$eval('.chart-readout', (e) => e.textContent);
     await page.touchscreen.touchEnd();
     expectYears(site, first, last);
