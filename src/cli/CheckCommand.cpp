@@ -22,11 +22,11 @@ std::string Counted(std::size_t count, const std::string& noun) {
 // After the verdict on a clean file, what the plan's checks find, which leaves the exit status
 // alone: the file opened. A damaged file's defaults are not the user's to be told about.
 void PrintWarnings(const Plan& plan, std::ostream& out) {
-    const std::vector<PlanProblem> problems = CheckPlan(plan);
-    for (std::size_t i = 0; i < problems.size() && i < kProblemsShown; ++i)
-        out << "warning: " << problems[i].sentence << '\n';
-    if (problems.size() > kProblemsShown)
-        out << "warning: " << MoreProblemsSentence(problems.size() - kProblemsShown) << '\n';
+    const PlanCheck check = CheckPlan(plan, kProblemsShown);
+    for (const PlanProblem& problem : check.problems)
+        out << "warning: " << problem.sentence << '\n';
+    if (check.more > 0)
+        out << "warning: " << MoreProblemsSentence(check.more) << '\n';
 }
 
 // Why the file at path may still hold a save that a crash cut short: empty when nothing

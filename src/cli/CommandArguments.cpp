@@ -77,7 +77,9 @@ std::optional<std::int32_t> ParseWholeNumber(const std::string& text, std::int32
     std::int32_t number = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, number);
-    if (error != std::errc{} || stop != end || number < first || number > last)
+    // "-0" where no number may be negative is a slip, as it is for a seed.
+    if (error != std::errc{} || stop != end || number < first || number > last ||
+        (first >= 0 && text.starts_with('-')))
         return std::nullopt;
     return number;
 }

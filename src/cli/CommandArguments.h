@@ -47,6 +47,7 @@ std::variant<CommandArguments, int> ParseCommandArguments(std::span<const std::s
                                                           const CommandSyntax& syntax,
                                                           std::ostream& out, std::ostream& err);
 
-// A whole number from first to last, or empty.
+// A whole number from first to last, or empty; a minus sign is refused where first is not
+// below 0, "-0" included.
 std::optional<std::int32_t> ParseWholeNumber(const std::string& text, std::int32_t first,
                                              std::int32_t last);

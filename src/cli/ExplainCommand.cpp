@@ -45,6 +45,10 @@ int ExplainYearText(const Plan& plan, std::int32_t year, const ExplanationSettin
             << LimitMessage(outcome.stoppedYear) << '\n';
         return kExitBeyondLimit;
     }
+    if (!explained.year && stopped && explained.table.rowCount == 0) {
+        err << "orbelan-cli: " << NoYearBeforeLimitText(year, outcome.stoppedYear) << ".\n";
+        return kExitBeyondLimit;
+    }
     if (!explained.year) {
         const ProjectionTable& table = explained.table;
         std::string problem = "the projection has no year " + std::to_string(year);
@@ -57,8 +61,12 @@ int ExplainYearText(const Plan& plan, std::int32_t year, const ExplanationSettin
     // The last year's lines say it themselves.
     if (stopped && !explained.year->lastBeforeLimit)
         err << LimitMessage(outcome.stoppedYear) << '\n';
-    out << LayOutExplanation(
-        ExplainYearLines(*explained.year, plan, CliExplanationText(), settings));
+    const ExplanationText text = CliExplanationText();
+    WriteExplanation(
+        [&](const ExplanationLineSink& each) {
+            ForEachExplanationLine(*explained.year, plan, text, settings, each);
+        },
+        out);
     return kExitSuccess;
 }
 

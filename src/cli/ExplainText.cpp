@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 
 namespace {
 
@@ -25,19 +26,20 @@ std::size_t Indent(const ExplanationLine& line) {
 
 } // namespace
 
-std::string LayOutExplanation(const std::vector<ExplanationLine>& lines) {
+void WriteExplanation(const std::function<void(const ExplanationLineSink&)>& lines,
+                      std::ostream& out) {
     std::size_t labels = 0;
     std::size_t amounts = 0;
-    for (const ExplanationLine& line : lines) {
+    lines([&](const ExplanationLine& line) {
         if (!line.amount)
-            continue;
+            return;
         labels = std::max(labels, std::min(kWidestLabel, Indent(line) + Columns(line.label)));
         amounts = std::max(amounts, GroupedNumber(*line.amount).size());
-    }
+    });
     std::string text;
-    for (const ExplanationLine& line : lines) {
+    lines([&](const ExplanationLine& line) {
         const std::size_t indent = Indent(line);
-        text.append(indent, ' ');
+        text.assign(indent, ' ');
         text += line.label;
         if (line.amount) {
             const std::string amount = GroupedNumber(*line.amount);
@@ -47,8 +49,8 @@ std::string LayOutExplanation(const std::vector<ExplanationLine>& lines) {
             text += amount;
         }
         text += '\n';
-    }
-    return text;
+        out << text;
+    });
 }
 
 ExplanationText CliExplanationText() {

@@ -19,3 +19,8 @@ std::string LimitMessage(std::int32_t year) {
            ": the amounts of that year are larger than 2147483647 or smaller than -2147483648, "
            "which this program cannot calculate exactly.";
 }
+
+std::string NoYearBeforeLimitText(std::int32_t asked, std::int32_t stopped) {
+    return "the projection has no year " + std::to_string(asked) + ": it stops at " +
+           CalculationLimitIn(stopped) + ", its first year";
+}

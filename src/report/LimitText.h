@@ -19,3 +19,7 @@ std::string LimitStopText(std::int32_t year);
 // calculation limit in 2040: the amounts of that year are larger than 2147483647 or smaller
 // than -2147483648, which this program cannot calculate exactly."
 std::string LimitMessage(std::int32_t year);
+
+// "the projection has no year 2040: it stops at the calculation limit in 2026, its first
+// year", inside a sentence, for a year asked of a projection that stopped before any row.
+std::string NoYearBeforeLimitText(std::int32_t asked, std::int32_t stopped);

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <locale>
 #include <sstream>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -36,23 +38,46 @@ const char* PartName(PlanPart part) {
     return "";
 }
 
-std::string NameOf(const ScheduledAmounts& item, PlanPart part, std::size_t index) {
-    return ItemName(item.name, part == PlanPart::Income ? ItemList::Income : ItemList::Expenses,
-                    index);
+// NUL, a carriage return and their kind: other programs cut a name short at them or hide
+// them, and a terminal acts on them.
+bool HasControlBytes(const std::string& bytes) {
+    return std::any_of(
+        bytes.begin(), bytes.end(),
+        [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+        });
 }
 
+// An item as a sentence names it; one whose name holds control bytes goes by its place, so
+// that the sentence never carries them.
+std::string NameOf(const ScheduledAmounts& item, PlanPart part, std::size_t index) {
+    const ItemList list = part == PlanPart::Income ? ItemList::Income : ItemList::Expenses;
+    return ItemName(HasControlBytes(item.name) ? std::string_view() : item.name, list, index);
+}
+
+// Keeps the first problems up to its limit and only counts the rest, so that a plan of
+// millions of items never holds a sentence for each.
 class ProblemList {
 public:
+    explicit ProblemList(std::size_t keep = 1) : m_keep(keep) {}
+
     void Add(PlanPart part, std::optional<std::size_t> item, const char* field, std::string problem,
              const std::string& fix) {
-        m_problems.push_back({part, item, field,
-                              std::move(problem) + ": " + fix + " under " + PartName(part) + "."});
+        Add({part, item, field,
+             std::move(problem) + ": " + fix + " under " + PartName(part) + "."});
     }
-    void Add(PlanProblem problem) { m_problems.push_back(std::move(problem)); }
-    std::vector<PlanProblem> Take() { return std::move(m_problems); }
+    void Add(PlanProblem problem) {
+        if (m_found.problems.size() < m_keep)
+            m_found.problems.push_back(std::move(problem));
+        else
+            ++m_found.more;
+    }
+    PlanCheck Take() { return std::move(m_found); }
 
 private:
-    std::vector<PlanProblem> m_problems;
+    std::size_t m_keep;
+    PlanCheck m_found;
 };
 
 bool HasExpenseIn(const ExpenseItem& item, std::int32_t year) {
@@ -167,12 +192,27 @@ void CheckAnnualOrder(const ScheduledAmounts& item, const std::string& name, Pla
 
 void CheckRate(float rate, const char* field, const char* subject, const char* when,
                const std::string& name, PlanPart part, std::size_t index, ProblemList& problems) {
-    if (!(rate >= kSteepRate))
+    if (rate >= kSteepRate)
+        problems.Add(part, index, field,
+                     "In " + name + ", the " + subject + " of " + Rate(rate) + " %" + when +
+                         " makes amounts reach the calculation limit within a few decades",
+                     "enter a rate below 50 %");
+    else if (rate < kLowestRate)
+        problems.Add(part, index, field,
+                     "In " + name + ", the " + subject + " of " + Rate(rate) + " %" + when +
+                         " takes away more than the whole amount each year",
+                     "enter a rate of -100 % or more");
+}
+
+void CheckTaxRate(float rate, const char* field, const char* when, ProblemList& problems) {
+    if (rate >= 0.0f && rate <= 100.0f)
         return;
-    problems.Add(part, index, field,
-                 "In " + name + ", the " + subject + " of " + Rate(rate) + " %" + when +
-                     " makes amounts reach the calculation limit within a few decades",
-                 "enter a rate below 50 %");
+    problems.Add(PlanPart::GeneralData, std::nullopt, field,
+                 "The tax rate " + std::string(when) + " of " + Rate(rate) +
+                     " % lies outside 0 to 100 %, so tax " +
+                     (rate > 100.0f ? "takes more than the whole of each taxed amount"
+                                    : "adds to each taxed amount instead of taking from it"),
+                 "enter the share of income paid in tax");
 }
 
 // The dates that count: an amount's dates only when it has an amount.
@@ -192,6 +232,12 @@ void CheckNamed(const ScheduledAmounts& item, PlanPart part, std::size_t index,
     if (item.name.empty())
         problems.Add(part, index, "name", NameOf(item, part, index) + " has no name",
                      "enter one so that the item can be told apart");
+    else if (HasControlBytes(item.name))
+        problems.Add(part, index, "name",
+                     "The name of " + NameOf(item, part, index) +
+                         " holds control characters (such as NUL or a carriage return), which "
+                         "other programs cut short or hide",
+                     "type the name again");
 }
 
 void CheckIncome(const Plan& plan, std::size_t index, ProblemList& problems) {
@@ -236,7 +282,7 @@ PlanProblem InvalidBirthDateProblem() {
                  "The birth date is not a valid date, so no age and no retirement year can be "
                  "known",
                  "enter it again");
-    return problems.Take().front();
+    return problems.Take().problems.front();
 }
 
 std::optional<PlanProblem> NoFirstYearProblem(const Plan& plan) {
@@ -253,11 +299,11 @@ std::optional<PlanProblem> NoFirstYearProblem(const Plan& plan) {
                      "No income item has an initial amount above 0, so the projection has no "
                      "first year and runs from year 0",
                      "enter what an account holds today as its Initial Amount");
-    return problems.Take().front();
+    return problems.Take().problems.front();
 }
 
-std::vector<PlanProblem> CheckPlan(const Plan& plan) {
-    ProblemList problems;
+PlanCheck CheckPlan(const Plan& plan, std::size_t keep) {
+    ProblemList problems(keep);
     if (std::optional<PlanProblem> birthDate = BirthDateProblem(plan))
         problems.Add(std::move(*birthDate));
     if (plan.retirementAge < kEarliestRetirementAge || plan.retirementAge > kLatestRetirementAge)
@@ -265,18 +311,21 @@ std::vector<PlanProblem> CheckPlan(const Plan& plan) {
                      "The retirement age " + Number(plan.retirementAge) + " lies outside " +
                          Number(kEarliestRetirementAge) + " to " + Number(kLatestRetirementAge),
                      "enter the age at which work stops");
-    std::vector<PlanProblem> found = problems.Take();
+    CheckTaxRate(plan.taxRateBefore, "taxRateBefore", "before retirement", problems);
+    CheckTaxRate(plan.taxRateAfter, "taxRateAfter", "after retirement", problems);
     if (std::optional<PlanProblem> noFirstYear = NoFirstYearProblem(plan))
-        found.push_back(std::move(*noFirstYear));
+        problems.Add(std::move(*noFirstYear));
     else
         CheckExpensesBeforeWithdrawal(plan, problems);
     for (std::size_t i = 0; i < plan.incomes.size(); ++i)
         CheckIncome(plan, i, problems);
     for (std::size_t i = 0; i < plan.expenses.size(); ++i)
         CheckExpense(plan, i, problems);
-    for (PlanProblem& problem : problems.Take())
-        found.push_back(std::move(problem));
-    return found;
+    return problems.Take();
+}
+
+std::vector<PlanProblem> CheckPlan(const Plan& plan) {
+    return CheckPlan(plan, std::numeric_limits<std::size_t>::max()).problems;
 }
 
 std::string MoreProblemsSentence(std::size_t more) {

@@ -14,6 +14,8 @@
 // Amounts grow so fast at this rate, in percent, that the 32-bit limit comes within a few
 // decades.
 inline constexpr float kSteepRate = 50.0f;
+// Below this rate, in percent, an amount loses more than all of itself in a year.
+inline constexpr float kLowestRate = -100.0f;
 // A retirement age outside these is taken for a slip.
 inline constexpr std::int32_t kEarliestRetirementAge = 30;
 inline constexpr std::int32_t kLatestRetirementAge = 90;
@@ -41,6 +43,13 @@ std::vector<PlanProblem> CheckPlan(const Plan& plan);
 std::optional<PlanProblem> BirthDateProblem(const Plan& plan);
 // That problem, for the answers that know only that the birth date is invalid.
 PlanProblem InvalidBirthDateProblem();
+
+// The first problems of the plan, at most keep of them, and how many more there are.
+struct PlanCheck {
+    std::vector<PlanProblem> problems;
+    std::size_t more = 0;
+};
+PlanCheck CheckPlan(const Plan& plan, std::size_t keep);
 
 // The problem that leaves the projection without a first year, when the plan has it: what the
 // answers about a projection say instead of figures.

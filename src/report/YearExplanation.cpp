@@ -23,24 +23,24 @@ std::string Points(std::int32_t points) {
 
 class LineWriter {
 public:
-    LineWriter(std::vector<ExplanationLine>& lines, const ExplanationText& text)
-        : m_lines(lines), m_text(text) {}
+    LineWriter(const ExplanationLineSink& each, const ExplanationText& text)
+        : m_each(each), m_text(text) {}
 
     void Add(int depth, std::string label) {
-        m_lines.push_back({depth, std::move(label), std::nullopt, false});
+        m_each({depth, std::move(label), std::nullopt, false});
     }
     void Add(int depth, std::string label, std::int64_t amount) {
-        m_lines.push_back({depth, std::move(label), amount, false});
+        m_each({depth, std::move(label), amount, false});
     }
     void AddEmphasised(std::string sentence) {
-        m_lines.push_back({0, std::move(sentence), std::nullopt, true});
+        m_each({0, std::move(sentence), std::nullopt, true});
     }
 
     std::string Rate(float rate) const { return m_text.rate(rate); }
     std::string Amount(std::int64_t amount) const { return m_text.amount(amount); }
 
 private:
-    std::vector<ExplanationLine>& m_lines;
+    const ExplanationLineSink& m_each;
     const ExplanationText& m_text;
 };
 
@@ -171,16 +171,23 @@ void AddOutcome(LineWriter& out, const YearBreakdown& year, const ShownYear& sho
 
 } // namespace
 
-std::vector<ExplanationLine> ExplainYearLines(const YearBreakdown& year, const Plan& plan,
-                                              const ExplanationText& text,
-                                              const ExplanationSettings& settings) {
+void ForEachExplanationLine(const YearBreakdown& year, const Plan& plan,
+                            const ExplanationText& text, const ExplanationSettings& settings,
+                            const ExplanationLineSink& each) {
     const ShownYear shown = ShowYear(year, plan, settings.todaysMoney);
-    std::vector<ExplanationLine> lines;
-    LineWriter out(lines, text);
+    LineWriter out(each, text);
     AddHeading(out, year, plan, settings);
     AddIncomes(out, year, shown, plan, settings);
     AddExpenses(out, year, shown, plan);
     AddDraws(out, year, shown, plan);
     AddOutcome(out, year, shown);
+}
+
+std::vector<ExplanationLine> ExplainYearLines(const YearBreakdown& year, const Plan& plan,
+                                              const ExplanationText& text,
+                                              const ExplanationSettings& settings) {
+    std::vector<ExplanationLine> lines;
+    ForEachExplanationLine(year, plan, text, settings,
+                           [&lines](ExplanationLine line) { lines.push_back(std::move(line)); });
     return lines;
 }

@@ -56,3 +56,10 @@ struct ExplanationSettings {
 std::vector<ExplanationLine> ExplainYearLines(const YearBreakdown& year, const Plan& plan,
                                               const ExplanationText& text,
                                               const ExplanationSettings& settings = {});
+
+// The same lines handed over one by one as they are made, so that a year of a plan with
+// millions of items never holds them all.
+using ExplanationLineSink = std::function<void(ExplanationLine)>;
+void ForEachExplanationLine(const YearBreakdown& year, const Plan& plan,
+                            const ExplanationText& text, const ExplanationSettings& settings,
+                            const ExplanationLineSink& each);

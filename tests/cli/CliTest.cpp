@@ -136,6 +136,27 @@ TEST_F(CliFileTest, ExplainOfTheYearBeyondTheLimitSaysSo) {
     EXPECT_NE(last.out.find("The next year, 2016, could not be calculated"), std::string::npos);
 }
 
+// A projection that stops before its first row has no year to explain, and says why.
+TEST_F(CliFileTest, ExplainOfAProjectionStoppedInItsFirstYearSaysSo) {
+    Plan plan = ProjectionExamplePlan();
+    plan.incomes[0].rateBefore = -3e38f;
+    plan.incomes[0].rateAfter = -3e38f;
+    const std::string path = Write("stopped.Orbe", PlanFileBytes(plan));
+
+    const CliRun run = Cli({"explain", path, "2003"});
+
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "orbelan-cli: the projection has no year 2003: it stops at the "
+                       "calculation limit in 2000, its first year.\n");
+    const CliRun check = Cli({"check", path});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_NE(check.out.find("warning: In Savings, the interest rate of -3e+38 % before the "
+                             "switch takes away more than the whole amount each year"),
+              std::string::npos)
+        << check.out;
+}
+
 // A name written in Windows-1252 by an older file is shown as UTF-8.
 TEST_F(CliFileTest, ExplainShowsNamesAsWritten) {
     Plan plan = ProjectionExamplePlan();
@@ -481,6 +502,8 @@ TEST(CliTest, OutOfRangeValuesAreRefusedInTheViewsWords) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{"risk", kExample, "--spread", "51"}, spread},
         {{"risk", kExample, "--spread", "x"}, spread},
+        {{"risk", kExample, "--spread", "-0"}, spread},
+        {{"sustain", kExample, "--until-age", "-0"}, age},
         {{"risk", kExample, "--paths", "0"}, paths},
         {{"risk", kExample, "--seed", "18446744073709551616"}, seed},
         {{"risk", kExample, "--until-age", "1001"}, age},

@@ -151,6 +151,34 @@ TEST(PlanChecksTest, EachRuleSaysWhatAndWhereToFixIt) {
          {PlanPart::Expenses, 0, "name",
           "Expense item 1 has no name: enter one so that the item can be told apart under "
           "Expenses."}},
+        {"name holding a carriage return",
+         [](Plan& plan) { plan.incomes[0].name = "Sav\rings"; },
+         {PlanPart::Income, 0, "name",
+          "The name of Income item 1 holds control characters (such as NUL or a carriage "
+          "return), which other programs cut short or hide: type the name again under Income."}},
+        {"name holding NUL",
+         [](Plan& plan) { plan.expenses[0].name = std::string("Living\0costs", 12); },
+         {PlanPart::Expenses, 0, "name",
+          "The name of Expense item 1 holds control characters (such as NUL or a carriage "
+          "return), which other programs cut short or hide: type the name again under "
+          "Expenses."}},
+        {"tax rate above 100 %",
+         [](Plan& plan) { plan.taxRateBefore = 1e30f; },
+         {PlanPart::GeneralData, std::nullopt, "taxRateBefore",
+          "The tax rate before retirement of 1e+30 % lies outside 0 to 100 %, so tax takes more "
+          "than the whole of each taxed amount: enter the share of income paid in tax under "
+          "General Data."}},
+        {"tax rate below 0 %",
+         [](Plan& plan) { plan.taxRateAfter = -500.0f; },
+         {PlanPart::GeneralData, std::nullopt, "taxRateAfter",
+          "The tax rate after retirement of -500 % lies outside 0 to 100 %, so tax adds to each "
+          "taxed amount instead of taking from it: enter the share of income paid in tax under "
+          "General Data."}},
+        {"interest rate below -100 %",
+         [](Plan& plan) { plan.incomes[0].rateBefore = -3e38f; },
+         {PlanPart::Income, 0, "rateBefore",
+          "In Savings, the interest rate of -3e+38 % before the switch takes away more than the "
+          "whole amount each year: enter a rate of -100 % or more under Income."}},
     };
     for (const Case& test : cases) {
         Plan plan = SoundPlan();
@@ -160,9 +188,13 @@ TEST(PlanChecksTest, EachRuleSaysWhatAndWhereToFixIt) {
 }
 
 // What does not count is not checked: dates of amounts of 0, the switch date of equal rates,
-// and rates just below the limit.
+// and rates just inside the limits.
 TEST(PlanChecksTest, DatesAndRatesThatDoNotCountPass) {
     Plan plan = SoundPlan();
+    plan.taxRateBefore = 100.0f;
+    plan.taxRateAfter = 0.0f;
+    plan.expenses[0].growthRate = -100.0f;
+    plan.expenses[0].name = "Living\tcosts";
     plan.incomes[0].annualStart = MakeDate(1900, 1, 1);
     plan.incomes[0].annualEnd = MakeDate(1800, 1, 1);
     plan.incomes[0].rateSwitchDate = MakeDate(1900, 1, 1);
@@ -196,6 +228,21 @@ TEST(PlanChecksTest, ProblemsComeInPlanOrder) {
               (std::vector<std::string>{"retirementAge", "initialAmount", "growthRate", "name"}));
     EXPECT_EQ(NoFirstYearProblem(plan), CheckPlan(plan)[1]);
     EXPECT_EQ(NoFirstYearProblem(SoundPlan()), std::nullopt);
+}
+
+// A plan of many faulty items keeps the first problems whole and only counts the others.
+TEST(PlanChecksTest, ProblemsBeyondThoseKeptAreCounted) {
+    Plan plan = SoundPlan();
+    plan.expenses.resize(13, plan.expenses[0]);
+    for (ExpenseItem& expense : plan.expenses)
+        expense.name.clear();
+    const std::vector<PlanProblem> all = CheckPlan(plan);
+    ASSERT_EQ(all.size(), 13u);
+
+    const PlanCheck kept = CheckPlan(plan, 10);
+
+    EXPECT_EQ(kept.problems, std::vector<PlanProblem>(all.begin(), all.begin() + 10));
+    EXPECT_EQ(kept.more, 3u);
 }
 
 TEST(PlanChecksTest, MoreProblemsAreCounted) {
