@@ -3,7 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
-#include "cli/LongRun.h"
+#include "cli/LongCalculations.h"
 #include "cli/RiskSettingsArguments.h"
 #include "cli/ScenarioPlans.h"
 #include "report/ScenarioCsv.h"
@@ -33,14 +33,7 @@ int RunCompare(std::span<const std::string> args, std::ostream& out, std::ostrea
     const std::optional<std::vector<Plan>> plans = OpenScenarioPlans(files, {}, err);
     if (!plans)
         return kExitCannotOpen;
-    const std::int64_t total = ComparisonWorkUnits(*plans, *settings);
-    const ComparisonAnswer answer =
-        RunLong("projections", total, err, [&](StopToken stop, const auto& progress) {
-            return AskComparison(*plans, *settings, stop,
-                                 [&progress](std::int64_t done, std::int64_t) {
-                                     progress(static_cast<std::int32_t>(done));
-                                 });
-        });
+    const ComparisonAnswer answer = AskComparisonShowingProgress(*plans, *settings, err);
     if (!answer.verdict.Answered())
         return SayVerdict(answer.verdict, err);
     const ScenarioComparison& comparison = answer.comparison;

@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
+#include "cli/LongCalculations.h"
 #include "cli/RiskSettingsArguments.h"
 #include "cli/ScenarioPlans.h"
 #include "cli/StderrUiServices.h"
@@ -101,7 +102,7 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     // A plan that risk cannot be asked of is reported without it: the summary says why, in the
     // words risk itself uses.
     if (arguments.Has("--risk")) {
-        RiskRunAnswer risk = AskRisk(plan, settings);
+        RiskRunAnswer risk = AskRiskShowingProgress(plan, settings, err);
         if (risk.verdict.status == AnswerStatus::CannotCalculate)
             return SayVerdict(risk.verdict, err);
         if (risk.verdict.Answered())
@@ -120,7 +121,7 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
         const std::optional<std::vector<Plan>> plans = OpenScenarioPlans(files, {plan}, err);
         if (!plans)
             return kExitCannotOpen;
-        ComparisonAnswer compared = AskComparison(*plans, settings);
+        ComparisonAnswer compared = AskComparisonShowingProgress(*plans, settings, err);
         if (!compared.verdict.Answered())
             return SayVerdict(compared.verdict, err);
         request.scenarios = ReportScenarios{ScenarioNames(files), std::move(compared.comparison)};

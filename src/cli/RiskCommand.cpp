@@ -3,7 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandArguments.h"
 #include "cli/ExitStatus.h"
-#include "cli/LongRun.h"
+#include "cli/LongCalculations.h"
 #include "cli/RiskSettingsArguments.h"
 #include "report/ProjectionCsv.h"
 #include "report/RiskJson.h"
@@ -105,10 +105,7 @@ int RunRiskCommand(std::span<const std::string> args, std::ostream& out, std::os
         return kExitCannotOpen;
     if (request->path)
         return PrintPath(plan, *request, out, err);
-    const RiskRunAnswer answer = RunLong(
-        "paths", request->settings.paths, err, [&](StopToken stop, const RiskProgress& progress) {
-            return AskRisk(plan, request->settings, stop, progress);
-        });
+    const RiskRunAnswer answer = AskRiskShowingProgress(plan, request->settings, err);
     if (!answer.verdict.Answered())
         return SayVerdict(answer.verdict, err);
     if (request->json)
