@@ -47,8 +47,6 @@ public:
     WhatIfPane& GetWhatIf() const { return *m_pWhatIf; }
     RiskPane& GetRisk() const { return *m_pRisk; }
     ScenariosPane& GetScenarios() const { return *m_pScenarios; }
-    // The list above, the chart below.
-    QSplitter& GetSplitter() const { return *m_splitter; }
     QAction* GetAction(CommandId command) const { return m_actions[command]; }
 
 protected:

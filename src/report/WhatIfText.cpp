@@ -1,6 +1,7 @@
 #include "report/WhatIfText.h"
 
 #include "report/LimitText.h"
+#include "report/PlanChecks.h"
 #include "report/SignedPoints.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ std::string SustainableSentence(const SustainableSpending& found, std::int32_t r
     case SustainStatus::StopsAtLimit:
         return "Unknown: " + ProjectionStopsAt(found.limitYear) + moved;
     case SustainStatus::InvalidBirthDate:
-        return EnterBirthDateText();
+        return InvalidBirthDateProblem().sentence;
     case SustainStatus::CannotCalculate:
     case SustainStatus::Stopped:
         break;
@@ -76,10 +77,6 @@ std::string SustainLine(std::int32_t age, const SustainableSpending& found) {
         break;
     }
     return lead + "could not be calculated";
-}
-
-std::string EnterBirthDateText() {
-    return "Enter a birth date in General Data to see ages and sustainable spending";
 }
 
 std::string SustainCancelledText() {

@@ -25,9 +25,6 @@ std::string SustainableSentence(const SustainableSpending& found, std::int32_t r
 // "...: none", or "...: unknown, " and where the projection stops.
 std::string SustainLine(std::int32_t age, const SustainableSpending& found);
 
-// What the views say where a plan's birth date is invalid.
-std::string EnterBirthDateText();
-
 // What the views say once the search for the sustainable spending is cancelled.
 std::string SustainCancelledText();
 

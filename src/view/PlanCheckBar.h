@@ -26,8 +26,6 @@ public:
     // Checks the document's plan again, after an edit that did not notify the views.
     void Recheck();
 
-    const std::vector<PlanProblem>& Problems() const { return m_problems; }
-
 signals:
     // The user asked to fix the problem shown.
     void fixRequested(const PlanProblem& problem);

@@ -3,10 +3,9 @@
 #include "model/Plan.h"
 #include "persist/CTessalyDoc.h"
 #include "report/ControlWords.h"
-#include "report/PlanChecks.h"
 #include "report/RiskText.h"
-#include "report/UntilAgeCheck.h"
 #include "report/WorkingText.h"
+#include "session/RiskAnswers.h"
 #include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
 #include "view/SliderWithBox.h"
@@ -36,8 +35,8 @@ QString Answer(const RiskSummary& summary) {
 } // namespace
 
 RiskPane::RiskPane(QWidget* parent)
-    : QWidget(parent), m_run(*this, [this](const RiskSummary& summary) {
-          ShowSummary(summary);
+    : QWidget(parent), m_run(*this, [this](const RiskRunAnswer& answer) {
+          ShowAnswer(answer);
           emit backgroundResultShown();
       }) {
     setObjectName(QStringLiteral("riskPane"));
@@ -213,24 +212,21 @@ void RiskPane::Start() {
         m_answer->setText(QString::fromUtf8(RiskNeedsCalculationText()));
         return;
     }
-    if (const std::optional<PlanProblem> problem = NoFirstYearProblem(m_pPlanDoc->ShownPlan())) {
-        m_answer->setText(QString::fromUtf8(problem->sentence));
-        return;
-    }
     const std::optional<RiskSettings> settings = Inputs();
     if (!settings) {
         m_answer->setText(QString::fromUtf8(EnterSeedText()));
         return;
     }
-    if (const std::optional<std::string> problem =
-            UntilAgeProblem(m_pPlanDoc->ShownPlan(), settings->untilAge)) {
-        m_answer->setText(QString::fromUtf8(*problem));
+    // Said at once, without a run to wait for.
+    if (const std::optional<Verdict> verdict =
+            PlanVerdict(m_pPlanDoc->ShownPlan(), settings->untilAge)) {
+        m_answer->setText(QString::fromUtf8(verdict->sentence));
         return;
     }
     m_answer->setText(QString::fromUtf8(WorkingText()));
     m_run.Start([plan = m_pPlanDoc->ShownPlan(), settings = *settings,
                  progress = m_progress->Begin(settings->paths)](StopToken stop) {
-        return RunRisk(plan, settings, stop, progress);
+        return AskRisk(plan, settings, stop, progress);
     });
 }
 
@@ -240,12 +236,16 @@ void RiskPane::Cancel() {
     m_runAgain->show();
 }
 
-void RiskPane::ShowSummary(const RiskSummary& summary) {
+void RiskPane::ShowAnswer(const RiskRunAnswer& answer) {
     m_progress->End();
-    m_answer->setText(Answer(summary));
-    if (summary.status != RiskStatus::Done)
+    if (!answer.verdict.Answered()) {
+        m_answer->setText(answer.verdict.status == AnswerStatus::Stopped
+                              ? QString::fromUtf8(RiskCancelledText())
+                              : QString::fromUtf8(answer.verdict.sentence));
         return;
-    m_summary = summary;
+    }
+    m_answer->setText(Answer(answer.summary));
+    m_summary = answer.summary;
     m_worst->setEnabled(true);
     m_median->setEnabled(true);
     emit riskChanged();
@@ -256,16 +256,11 @@ void RiskPane::ShowPath(bool worst) {
     (worst ? m_median : m_worst)->setChecked(false);
     m_path.reset();
     if (chosen->isChecked() && m_summary && m_pPlanDoc != nullptr) {
-        const RiskSettings& settings = m_summary->settings;
         const std::int32_t number = worst ? m_summary->worstPath : m_summary->medianPath;
-        ShownRiskPath path{QString::fromUtf8(RiskPathName(worst, number)),
-                           PathOffsets(settings.seed, settings.spread, number),
-                           {}};
-        if (const std::optional<PathProjection> projected =
-                ProjectPath(m_pPlanDoc->ShownPlan(), path.offsets, settings.untilAge)) {
-            path.table = projected->table;
-            m_path = path;
-        }
+        RiskPathAnswer answer = AskRiskPath(m_pPlanDoc->ShownPlan(), m_summary->settings, number);
+        if (answer.verdict.Answered())
+            m_path = ShownRiskPath{QString::fromUtf8(RiskPathName(worst, number)), answer.offsets,
+                                   std::move(answer.path.table)};
     }
     chosen->setChecked(m_path.has_value());
     emit riskChanged();

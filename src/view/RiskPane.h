@@ -3,6 +3,7 @@
 #include "model/ProjectionTable.h"
 #include "model/Risk.h"
 #include "platform/ViewBase.h"
+#include "session/RiskAnswers.h"
 #include "view/LatestRun.h"
 
 #include <QString>
@@ -72,7 +73,7 @@ private:
     void AddAnswer(QVBoxLayout& layout);
     void Start();
     void Cancel();
-    void ShowSummary(const RiskSummary& summary);
+    void ShowAnswer(const RiskRunAnswer& answer);
     void ShowPath(bool worst);
     void ClearResults();
 
@@ -91,5 +92,5 @@ private:
     std::optional<RiskSummary> m_summary;
     std::optional<ShownRiskPath> m_path;
     bool m_stale = true;
-    LatestRun<RiskSummary> m_run;
+    LatestRun<RiskRunAnswer> m_run;
 };

@@ -1,11 +1,11 @@
 #include "view/ScenariosPane.h"
 
-#include "model/Projection.h"
 #include "persist/CTessalyDoc.h"
 #include "report/ControlWords.h"
 #include "report/ScenarioText.h"
-#include "report/UntilAgeCheck.h"
 #include "report/WorkingText.h"
+#include "session/ComparisonAnswer.h"
+#include "session/ProjectionAnswer.h"
 #include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
 
@@ -30,8 +30,8 @@ QString Text(const std::string& utf8) {
 } // namespace
 
 ScenariosPane::ScenariosPane(QWidget* parent)
-    : QWidget(parent), m_run(*this, [this](const ScenarioComparison& comparison) {
-          ShowComparison(comparison);
+    : QWidget(parent), m_run(*this, [this](const ComparisonAnswer& answer) {
+          ShowComparison(answer);
           emit backgroundResultShown();
       }) {
     setObjectName(QStringLiteral("scenariosPane"));
@@ -104,8 +104,7 @@ void ScenariosPane::showEvent(QShowEvent* event) {
 bool ScenariosPane::AddScenario(const std::string& path, const Plan& plan) {
     if (m_scenarios.size() + 1 >= kMaxScenarios)
         return false;
-    Scenario scenario{path, plan, {}};
-    Calculate(scenario.plan, scenario.table);
+    Scenario scenario{path, plan, AskProjection(plan).table};
     m_scenarios.push_back(std::move(scenario));
     ShowScenarioList();
     emit scenariosChanged();
@@ -221,32 +220,28 @@ void ScenariosPane::Start() {
     std::vector<Plan> plans{m_pPlanDoc->ShownPlan()};
     for (const Scenario& scenario : m_scenarios)
         plans.push_back(scenario.plan);
-    if (const std::optional<std::string> problem =
-            UntilAgeProblem(plans, Names(), m_settings.untilAge)) {
-        m_status->setText(Text(*problem));
-        return;
-    }
-    const std::int64_t total = ScenarioWorkUnits(plans.size(), m_settings);
+    const std::int64_t total = ComparisonWorkUnits(plans, m_settings);
     m_status->setText(Text(WorkingText()));
     m_run.Start([plans = std::move(plans), settings = m_settings,
                  progress = m_progress->Begin(static_cast<std::int32_t>(total))](StopToken stop) {
-        return CompareScenarios(plans, settings, stop,
-                                [&progress](std::int64_t done, std::int64_t) {
-                                    progress(static_cast<std::int32_t>(done));
-                                });
+        return AskComparison(plans, settings, stop, [&progress](std::int64_t done, std::int64_t) {
+            progress(static_cast<std::int32_t>(done));
+        });
     });
 }
 
-void ScenariosPane::ShowComparison(const ScenarioComparison& comparison) {
+void ScenariosPane::ShowComparison(const ComparisonAnswer& answer) {
     m_progress->End();
     const std::vector<std::string> names = Names();
-    if (comparison.status != ScenarioStatus::Done) {
-        m_status->setText(Text(ScenarioProblemSentence(comparison, names)));
+    if (!answer.verdict.Answered()) {
+        m_status->setText(Text(answer.verdict.status == AnswerStatus::Stopped
+                                   ? ScenarioCancelledSentence()
+                                   : answer.verdict.sentence));
         return;
     }
+    const ScenarioComparison& comparison = answer.comparison;
     m_comparison = comparison;
-    m_status->setText(
-        Text(ScenarioSettingsSentence(comparison.plans.front().risk.settings, LocaleNumbers())));
+    m_status->setText(Text(ScenarioSettingsSentence(comparison.settings, LocaleNumbers())));
     const std::vector<ScenarioFigure> figures = ScenarioFigures(comparison, LocaleNumbers());
     // The labels in the first column, wrapped; a column of figures for each plan, never cut.
     m_figures->clear();

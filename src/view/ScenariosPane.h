@@ -5,6 +5,7 @@
 #include "model/Risk.h"
 #include "model/Scenarios.h"
 #include "platform/ViewBase.h"
+#include "session/ComparisonAnswer.h"
 #include "view/LatestRun.h"
 
 #include <QWidget>
@@ -68,7 +69,7 @@ protected:
 private:
     void ShowScenarioList();
     void Start();
-    void ShowComparison(const ScenarioComparison& comparison);
+    void ShowComparison(const ComparisonAnswer& answer);
     void FitFigures();
     void ClearResults();
 
@@ -83,5 +84,5 @@ private:
     RiskSettings m_settings;
     std::optional<ScenarioComparison> m_comparison;
     bool m_stale = true;
-    LatestRun<ScenarioComparison> m_run;
+    LatestRun<ComparisonAnswer> m_run;
 };

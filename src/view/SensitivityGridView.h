@@ -31,7 +31,6 @@ public:
     // Outlines the cell of the variant, or none when it is no point of the grid.
     void MarkVariant(std::int32_t expensesPercent, std::int32_t returnPoints);
     QTableWidget& Table() const { return *m_table; }
-    QLabel& Legend() const { return *m_legend; }
 
 signals:
     // The user clicked a cell or pressed Enter on it.

@@ -6,8 +6,6 @@
 #include "model/WhatIf.h"
 #include "persist/CTessalyDoc.h"
 #include "report/ControlWords.h"
-#include "report/PlanChecks.h"
-#include "report/UntilAgeCheck.h"
 #include "report/WhatIfText.h"
 #include "report/WorkingText.h"
 #include "view/MoneyDisplay.h"
@@ -35,8 +33,8 @@ constexpr std::int32_t kPlanReturns = 0;
 
 WhatIfPane::WhatIfPane(QWidget* parent)
     : QWidget(parent), m_sustainableRun(*this,
-                                        [this](const SustainableSpending& found) {
-                                            ShowSustainableSpending(found);
+                                        [this](const SustainAnswer& answer) {
+                                            ShowSustainableSpending(answer);
                                             emit backgroundResultShown();
                                         }),
       m_gridRun(*this, [this](const std::optional<HorizonGrid>& grid) {
@@ -240,8 +238,8 @@ bool WhatIfPane::HasProjection() const {
 }
 
 std::optional<QString> WhatIfPane::Unanswered() const {
-    const std::optional<PlanProblem> problem = NoFirstYearProblem(m_pPlanDoc->ShownPlan());
-    return problem ? std::optional(QString::fromUtf8(problem->sentence)) : std::nullopt;
+    const std::optional<Verdict> verdict = PlanVerdict(m_pPlanDoc->ShownPlan(), std::nullopt);
+    return verdict ? std::optional(QString::fromUtf8(verdict->sentence)) : std::nullopt;
 }
 
 void WhatIfPane::MoveSliders(std::int32_t expensesPercent, std::int32_t returnPoints) {
@@ -282,26 +280,28 @@ void WhatIfPane::ProjectVariant() {
 }
 
 void WhatIfPane::StartSustainableSpending() {
+    // A plan with no first year is said of once, by the horizon above.
     const bool answered = HasProjection() && !Unanswered();
-    const std::optional<std::string> ageProblem =
-        answered ? UntilAgeProblem(m_pPlanDoc->ShownPlan(), m_age->value()) : std::nullopt;
-    if (!answered || ageProblem) {
+    const std::optional<Verdict> verdict =
+        answered ? PlanVerdict(m_pPlanDoc->ShownPlan(), m_age->value()) : std::nullopt;
+    if (!answered || verdict) {
         m_sustainableRun.Cancel();
         m_sustainableProgress->End();
-        m_sustainable->setText(ageProblem ? QString::fromUtf8(*ageProblem) : QString());
+        m_sustainable->setText(verdict ? QString::fromUtf8(verdict->sentence) : QString());
         return;
     }
     m_sustainable->setText(QString::fromUtf8(WorkingText()));
     m_sustainableRun.Start(
         [plan = ReturnsMovedBy(m_pPlanDoc->ShownPlan(), m_returns->value()), age = m_age->value(),
          progress = m_sustainableProgress->Begin(kSpendingsToTry)](StopToken stop) {
-            return FindSustainableSpending(plan, age, stop, progress, 0);
+            return AskSustainableSpending(plan, age, stop, progress, 0);
         });
 }
 
-void WhatIfPane::ShowSustainableSpending(const SustainableSpending& found) {
+void WhatIfPane::ShowSustainableSpending(const SustainAnswer& answer) {
     m_sustainableProgress->End();
-    m_sustainable->setText(QString::fromUtf8(SustainableSentence(found, m_returns->value())));
+    m_sustainable->setText(
+        QString::fromUtf8(SustainableSentence(answer.spending, m_returns->value())));
 }
 
 void WhatIfPane::StartGrid() {

@@ -3,6 +3,7 @@
 #include "model/ProjectionTable.h"
 #include "model/WhatIf.h"
 #include "platform/ViewBase.h"
+#include "session/WhatIfAnswers.h"
 #include "view/LatestRun.h"
 
 #include <QWidget>
@@ -76,7 +77,7 @@ private:
     void ProjectVariant();
     void StartSustainableSpending();
     void StartGrid();
-    void ShowSustainableSpending(const SustainableSpending& found);
+    void ShowSustainableSpending(const SustainAnswer& answer);
     void ShowGrid(const std::optional<HorizonGrid>& grid);
     void ShowMoneyDisplay();
     void ChangeMoneyDisplay();
@@ -102,6 +103,6 @@ private:
     // The plan the grid being worked out belongs to: its milestones colour the grid.
     Plan m_gridPlan;
     bool m_stale = true;
-    LatestRun<SustainableSpending> m_sustainableRun;
+    LatestRun<SustainAnswer> m_sustainableRun;
     LatestRun<std::optional<HorizonGrid>> m_gridRun;
 };

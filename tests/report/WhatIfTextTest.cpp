@@ -54,7 +54,8 @@ TEST(WhatIfTextTest, SustainableSentences) {
          "Unknown: the projection stops at the calculation limit in 2040"},
         {{SustainStatus::InvalidBirthDate},
          0,
-         "Enter a birth date in General Data to see ages and sustainable spending"},
+         "The birth date is not a valid date, so no age and no retirement year can be known: "
+         "enter it again under General Data."},
         {{SustainStatus::Stopped}, 0, "Could not be calculated"},
     };
     for (const Case& c : cases)
