@@ -5,11 +5,14 @@ import type { CoreClient } from './coreClient';
 import type { KeptCopies } from './keptCopy';
 import { ask, showMessage } from './messages';
 import { askPlanName, kUntitled } from './planName';
+import type { Plan } from './plan';
+import { planText } from './planText';
 import type { PlanState } from './state';
 
 const kStorageFull =
     "This browser's storage is full, so it cannot keep these changes until they are saved. " +
     'Save the plan to keep them.';
+const kWhereCopies = 'Recover... brings it back.';
 // Bigger files are not plans; the desktop reads them whole, the page refuses to.
 export const kMaxFileBytes = 64 << 20;
 
@@ -22,8 +25,13 @@ type SavePicker = (options: object) => Promise<WritableHandle>;
 export class PlanFiles {
     // Where the last save went, where the browser lets a page write a file again.
     private handle: WritableHandle | null = null;
-    // The last save was a download of changes, whose copy stays until it is not needed.
+    // A save was a download, which the page cannot see arrive: the copy of the plan stays
+    // until the plan is saved where the page can see it, its file is opened again, or the
+    // user discards the copy; another plan opened sets it aside.
     private downloaded = false;
+    // The plan last handed to the copies, which need not be written again.
+    private lastKept: Plan | null = null;
+    private downloadedName = '';
     // Whether the last copy written was kept, so that the storage's being full stays said.
     private copyKept = true;
 
@@ -65,6 +73,8 @@ export class PlanFiles {
         }
         this.handle = null;
         this.state.replace(opened.plan, file.name, false);
+        const plan = opened.plan;
+        if ((await this.copies.list()).some((copy) => copy.downloaded)) void this.copies.dropDownloaded(planText(plan));
         if (opened.warning) await showMessage(opened.warning);
     }
 
@@ -94,7 +104,9 @@ export class PlanFiles {
                 const writable = await this.handle.createWritable();
                 await writable.write(bytes);
                 await writable.close();
-                if (plan === this.state.plan) this.state.saved(this.handle.name);
+                if (plan !== this.state.plan) return;
+                this.downloaded = false;
+                this.state.saved(this.handle.name);
                 return;
             }
             this.download(bytes, name, plan);
@@ -112,12 +124,13 @@ export class PlanFiles {
         link.click();
         setTimeout(() => URL.revokeObjectURL(link.href), 10000);
         if (plan !== this.state.plan) return;
-        const kept = this.state.modified;
+        const kept = this.state.modified || this.downloaded;
         this.downloaded = kept;
+        this.downloadedName = name;
         this.state.saved(name);
         this.notice(
             `Downloaded ${name}. If it is not in the browser's downloads, press Save plan again` +
-                (kept ? ': a copy stays in this browser until the plan changes, another plan is opened or you discard it.' : '.'),
+                (kept ? ': a copy stays in this browser until you open the file again or discard the copy.' : '.'),
             kept,
         );
     }
@@ -128,7 +141,20 @@ export class PlanFiles {
 
     // Before the plan is replaced: the desktop's question when it has unsaved changes. False
     // when the user cancels, or the save does not happen.
+    // After a download, whether the copy is kept: a save the page did not see happen is
+    // not taken as one.
     async saveModified(): Promise<boolean> {
+        if (!this.state.modified && this.downloaded) {
+            const answer = await ask(
+                `${this.state.fileName} was downloaded, but the page cannot see whether the browser saved it. ` +
+                    'Keep a copy of the plan in this browser, where Recover... brings it back?',
+                'Keep a Copy',
+                'Discard the Copy',
+                'Cancel',
+            );
+            if (answer === 'no') this.discardDownloaded();
+            return answer !== 'cancel';
+        }
         if (!this.state.modified) return true;
         const answer = await ask(this.core.saveChangesQuestion(this.state.fileName), 'Yes', 'No', 'Cancel');
         if (answer === 'cancel') return false;
@@ -140,43 +166,76 @@ export class PlanFiles {
     }
 
     // The kept copy follows the plan: written with each change, gone once the plan is saved
-    // or replaced, except after a download, which the page cannot see arrive.
+    // or replaced, except after a download, when it is set aside for Recover.
     private keepUnsaved(replaced: boolean): void {
-        if (replaced || this.state.modified) this.downloaded = false;
-        if (this.state.modified) {
-            this.copies.keep({ plan: this.state.plan, fileName: this.state.fileName });
-            if (this.copyKept) this.notice(null);
-        } else if (!this.downloaded) {
-            this.copies.discard();
+        const setAside = replaced && this.setAsideDownloaded();
+        if (replaced) this.lastKept = null;
+        if (this.state.modified || this.downloaded) {
+            if (this.state.plan !== this.lastKept) this.copies.keep({ plan: this.state.plan, fileName: this.state.fileName });
+            this.lastKept = this.state.plan;
+        } else {
+            if (!setAside) void this.copies.discard();
+            this.lastKept = null;
             this.copyKept = true;
-            this.notice(null);
         }
+        if (!setAside && this.copyKept && (this.state.modified || !this.downloaded)) this.notice(null);
+    }
+
+    // The copy of a plan downloaded, before another takes its place; false when there was none.
+    private setAsideDownloaded(): boolean {
+        if (!this.downloaded) return false;
+        void this.copies.setAside(true);
+        this.downloaded = false;
+        this.notice(`A copy of ${this.downloadedName} is kept in this browser, as the page cannot see whether its download arrived: ${kWhereCopies}`);
+        return true;
     }
 
     // The copy kept after a download is given up.
     discardDownloaded(): void {
         this.downloaded = false;
-        this.copies.discard();
+        this.lastKept = null;
+        void this.copies.discard();
         this.copyKept = true;
         this.notice(null);
     }
 
     // Offers the changes left unsaved by the last visit of this tab, or of a tab now closed.
-    // Esc leaves them for later.
+    // Esc leaves them for later, and says where; the page says how many more copies Recover lists.
     async offerUnsaved(): Promise<void> {
         // The copy's plan is read and checked in the worker, as a large one takes a while.
         const offer = await this.copies.offer((text) => this.client.restore(text));
         performance.mark('orbelan-offer-checked');
         if (!offer) return;
         const answer = await ask(`Restore the unsaved changes to ${offer.kept.fileName}?`, 'Restore', 'Discard');
+        let kept = '';
         if (answer === 'yes') {
-            offer.take();
+            await offer.take();
             this.state.replace(offer.kept.plan, offer.kept.fileName, true);
         } else if (answer === 'no') {
-            offer.drop();
+            await offer.drop();
         } else {
-            offer.later();
+            await offer.later();
+            kept = `The unsaved changes to ${offer.kept.fileName} are kept in this browser: Recover... brings them back. `;
         }
+        const more = (await this.copies.list()).length - (kept ? 1 : 0);
+        if (more > 0) kept += `${more === 1 ? 'One more copy' : `${more.toLocaleString()} more copies`} of unsaved changes ${more === 1 ? 'is' : 'are'} kept: Recover... lists them.`;
+        if (kept) this.notice(kept.trim());
         performance.mark('orbelan-offer-answered');
+    }
+
+    // A copy that Recover lists, in place of the plan open, once its changes are asked about;
+    // false when it is no longer whole or the user cancels.
+    async recover(slot: string): Promise<boolean> {
+        const kept = await this.copies.read(slot, (text) => this.client.restore(text));
+        if (!kept) {
+            await showMessage('This copy can no longer be read.');
+            return false;
+        }
+        if (!(await this.saveModified())) return false;
+        this.setAsideDownloaded();
+        await this.copies.take(slot);
+        this.handle = null;
+        this.state.replace(kept.plan, kept.fileName, true);
+        return true;
     }
 }

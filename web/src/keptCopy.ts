@@ -1,24 +1,24 @@
-// The copy of a plan's unsaved changes in the browser's storage, one per tab: a tab holds a
-// lock under its own name for as long as it is open, so that a copy whose tab has gone is
-// known to be left over and can be offered to the next tab that starts.
+// The copies of plans' unsaved changes in the browser's storage (copyStore.ts), one per tab:
+// a tab holds a lock under its own name for as long as it is open, so that a copy whose tab
+// has gone is known to be left over, and is offered to the next tab that starts and listed
+// with the others by Recover.
 //
-// A copy is its plan's text in parts (storedParts.ts), made from its items' texts a part at a
-// time, and a small entry in the tab's slot that names them, written last, so that a copy is
-// whole or not there. The text is written once the edits pause, a part a task, and at once
-// when the page is hidden or left, so that the last edit is always kept and a large plan
-// never holds the page while it is written.
+// A copy is written once the edits pause, its text made a part a task (storedParts.ts), and
+// at once when the page is hidden or left, so that the last edit is kept and a large plan
+// never holds the page while it is made. The writes and moves of the store go one after
+// another, in the order they were asked for.
 import type { Plan } from './core';
+import { type CopyRecord, CopyStore } from './copyStore';
+import { moveLegacyCopies } from './legacyCopies';
 import { planTextPieces } from './planText';
-import { PartsWriting, type PartsPlace, readParts, removeParts } from './storedParts';
+import { PartsWriting } from './storedParts';
 
-const kPrefix = 'orbelan.unsaved';
 const kTabKey = 'orbelan.tab';
-// The one copy that pages before tabs had their own copies kept.
-const kSharedKey = kPrefix;
-// Named so that the storage holds nothing of a copy that does not start with kPrefix.
-const kPartsPrefix = `${kPrefix}-part.`;
-// How long the edits pause before their copy is written.
-const kPauseMs = 300;
+const kPersistAskedKey = 'orbelan.persist-asked';
+// How long the page waits before it writes an edit's copy: an edit is a value confirmed, not
+// a key pressed, so the copy is started at once; a browser killed right after an edit, or a
+// page left then, may not live to see a write started later end.
+const kPauseMs = 0;
 
 export interface Kept {
     plan: Plan;
@@ -26,8 +26,13 @@ export interface Kept {
     time: number;
 }
 
-// A slot's entry: where its plan's text is, or, as pages before parts kept it, the plan.
-type Entry = { fileName: string; time: number } & (PartsPlace | { plan: Plan });
+// A copy that no open tab holds, as Recover lists it.
+export interface KeptSummary {
+    slot: string;
+    fileName: string;
+    time: number;
+    downloaded: boolean;
+}
 
 interface LockManager {
     request(name: string, options: { ifAvailable: boolean }, use: (lock: unknown) => Promise<void> | void): Promise<void>;
@@ -55,32 +60,23 @@ function hold(id: string): Promise<boolean> {
     });
 }
 
-function readEntry(key: string): Entry | null {
-    try {
-        const entry = JSON.parse(localStorage.getItem(key) ?? 'null') as Entry | null;
-        if (!entry || typeof entry !== 'object' || typeof entry.fileName !== 'string' || typeof entry.time !== 'number') return null;
-        if ('plan' in entry) return entry;
-        const { parts, count } = entry;
-        return typeof parts === 'string' && parts.startsWith(kPartsPrefix) && Number.isInteger(count) && count > 0 ? entry : null;
-    } catch {
-        return null;
-    }
+// The tabs open now, by their ids.
+async function liveTabs(): Promise<Set<string>> {
+    const live = new Set<string>();
+    if (locks) for (const lock of (await locks.query()).held ?? []) if (lock.name?.startsWith('orbelan.tab.')) live.add(lock.name.slice(12));
+    return live;
 }
 
-// Takes a slot's copy out of the storage, its parts with it.
-function removeEntry(key: string): void {
+// Asked once, when the first copy is kept: a browser may then keep the copies when its
+// storage runs short.
+function askToPersist(): void {
     try {
-        const entry = readEntry(key);
-        localStorage.removeItem(key);
-        if (entry && 'parts' in entry) removeParts(entry);
+        if (localStorage.getItem(kPersistAskedKey)) return;
+        localStorage.setItem(kPersistAskedKey, '1');
     } catch {
-        // Gone with the storage.
+        return;
     }
-}
-
-// The text of the plan an entry keeps; null when it is not whole.
-function entryText(entry: Entry): string | null {
-    return 'plan' in entry ? JSON.stringify(entry.plan) : readParts(entry);
+    void navigator.storage?.persist?.().catch(() => false);
 }
 
 export class KeptCopies {
@@ -90,14 +86,20 @@ export class KeptCopies {
     private pending: { plan: Plan; fileName: string } | null = null;
     private writing: { parts: PartsWriting; fileName: string } | null = null;
     private timer = 0;
+    // The store's work, one after another.
+    private queue: Promise<unknown> = Promise.resolve();
 
-    private constructor(private id: string) {
+    private constructor(
+        private readonly id: string,
+        private readonly store: CopyStore | null,
+    ) {
         const now = () => this.flush();
         window.addEventListener('pagehide', now);
         document.addEventListener('visibilitychange', () => document.visibilityState === 'hidden' && now());
     }
 
     // This tab's slot: the one it had before a reload, unless a duplicated tab took it along.
+    // The copies that pages before kept in local storage move to the store first.
     static async open(): Promise<KeptCopies> {
         let id: string | null = null;
         try {
@@ -114,11 +116,15 @@ export class KeptCopies {
                 // The slot holds for this visit.
             }
         }
-        return new KeptCopies(id);
-    }
-
-    private get key(): string {
-        return `${kPrefix}.${this.id}`;
+        const store = await CopyStore.open();
+        if (store && locks) {
+            const live = await liveTabs();
+            await moveLegacyCopies(
+                (tab) => live.has(tab),
+                ({ fileName, time, text }) => store.put({ slot: newId(), fileName, time, text: new Blob([text]), downloaded: false }),
+            ).catch(() => {});
+        }
+        return new KeptCopies(id, store);
     }
 
     // Keeps the plan in this tab's slot once the edits pause; onKept says whether it could.
@@ -132,116 +138,148 @@ export class KeptCopies {
     // Writes what is left to write at once.
     flush(): void {
         clearTimeout(this.timer);
-        while (this.pending || this.writing) if (!this.advance()) return;
+        if (this.writing) {
+            this.writing.parts.finish();
+            this.finishWrite();
+        }
+        if (this.pending) {
+            this.startWrite();
+            this.writing!.parts.finish();
+            this.finishWrite();
+        }
     }
 
-    discard(): void {
+    // This tab's copy is given up.
+    discard(): Promise<void> {
         clearTimeout(this.timer);
         this.pending = null;
-        this.writing?.parts.abandon();
         this.writing = null;
-        removeEntry(this.key);
+        return this.queued((store) => store.remove(this.id));
     }
 
-    // A part a task, the page answering in between.
-    private work(): void {
-        if (this.advance() && (this.pending || this.writing)) this.timer = window.setTimeout(() => this.work(), 0);
+    // This tab's copy, written whole first, moves to a slot of no tab, where Recover lists it
+    // and the next visit offers it; the plan that comes next keeps its own.
+    setAside(downloaded: boolean): Promise<void> {
+        this.flush();
+        return this.queued((store) => store.move(this.id, newId(), { downloaded }));
     }
 
-    // One part of the copy written, or the copy finished; false when the storage refused it,
-    // in which case no older copy is left behind to be offered in its place.
-    private advance(): boolean {
-        try {
-            if (!this.writing) {
-                const { plan, fileName } = this.pending!;
-                this.pending = null;
-                this.writing = { parts: new PartsWriting(`${kPartsPrefix}${this.id}.${newId()}`, planTextPieces(plan)), fileName };
-            } else if (!this.writing.parts.done) {
-                this.writing.parts.step();
-            } else {
-                const entry: Entry = { fileName: this.writing.fileName, time: Date.now(), ...this.writing.parts.place };
-                const before = readEntry(this.key);
-                localStorage.setItem(this.key, JSON.stringify(entry));
-                this.writing = null;
-                if (before && 'parts' in before) removeParts(before);
-                // Marked in the page's timeline, where a measure of the page can wait for it.
-                performance.mark('orbelan-copy-kept');
-                this.onKept(true);
-            }
-            return true;
-        } catch {
-            this.pending = null;
-            this.discard();
-            this.onKept(false);
-            return false;
-        }
+    // The copies no open tab holds, newest first.
+    async list(): Promise<KeptSummary[]> {
+        const live = await liveTabs();
+        const records = (await this.queued((store) => store.all())) ?? [];
+        return records
+            .filter((record) => record.slot !== this.id && (!locks || !live.has(record.slot)))
+            .sort((a, b) => b.time - a.time)
+            .map(({ slot, fileName, time, downloaded }) => ({ slot, fileName, time, downloaded }));
+    }
+
+    // The plan of a copy listed, checked by check; null when it is not whole or is gone.
+    async read(slot: string, check: (text: string) => Promise<Plan | null | undefined>): Promise<Kept | null> {
+        const record = await this.queued((store) => store.get(slot));
+        if (!record) return null;
+        const text = await record.text.text().catch(() => null);
+        const plan = text === null ? null : await check(text);
+        return plan ? { plan, fileName: record.fileName, time: record.time } : null;
+    }
+
+    // A copy listed becomes this tab's, which keeps it again with the plan's next change.
+    take(slot: string): Promise<void> {
+        if (slot === this.id) return Promise.resolve();
+        this.pending = null;
+        this.writing = null;
+        clearTimeout(this.timer);
+        return this.queued(async (store) => {
+            await store.remove(this.id);
+            await store.move(slot, this.id, { downloaded: false });
+        });
+    }
+
+    drop(slot: string): Promise<void> {
+        return this.queued((store) => store.remove(slot));
+    }
+
+    // The copies kept after a download whose text is the text given: a file opened that holds
+    // them, so that they keep nothing more.
+    dropDownloaded(text: string): Promise<void> {
+        const size = new Blob([text]).size;
+        return this.queued(async (store) => {
+            for (const record of await store.all())
+                if (record.downloaded && record.text.size === size && (await record.text.text()) === text) await store.remove(record.slot);
+        });
     }
 
     // The copy to offer when the page starts: this tab's own, else the newest one that no
     // open tab holds, whose plan check finds whole; with the answers to the offer.
     async offer(
         check: (text: string) => Promise<Plan | null | undefined>,
-    ): Promise<{ kept: Kept; take(): void; drop(): void; later(): void } | null> {
-        const live = new Set<string>();
-        if (locks) for (const lock of (await locks.query()).held ?? []) if (lock.name) live.add(lock.name);
-        let keys: string[] = [];
-        try {
-            keys = Object.keys(localStorage);
-        } catch {
-            return null;
-        }
-        const own = this.key;
-        const tabOf = (key: string) => key.slice(kPrefix.length + 1);
-        const orphaned = (key: string) => key === kSharedKey || !live.has(lockName(tabOf(key)));
-        const slots = keys
-            .filter((key) => key === kSharedKey || key.startsWith(`${kPrefix}.`))
-            .map((key) => ({ key, entry: readEntry(key) }))
-            .filter((slot): slot is { key: string; entry: Entry } => slot.entry !== null);
-        if (locks) this.removeLeftParts(keys, slots, live);
-        const found = slots
-            .filter(({ key }) => key === own || (locks && orphaned(key)))
-            .sort((a, b) => Number(b.key === own) - Number(a.key === own) || b.entry.time - a.entry.time);
-        for (const { key, entry } of found) {
-            const text = entryText(entry);
-            const plan = text === null ? null : await check(text);
-            if (!plan) continue;
+    ): Promise<{ kept: Kept; take(): Promise<void>; drop(): Promise<void>; later(): Promise<void> } | null> {
+        const own = await this.queued((store) => store.get(this.id));
+        const found = [...(own ? [own.slot] : []), ...(locks ? (await this.list()).map((copy) => copy.slot) : [])];
+        for (const slot of found) {
+            const kept = await this.read(slot, check);
+            if (!kept) continue;
             return {
-                kept: { plan, fileName: entry.fileName, time: entry.time },
-                // The copy becomes this tab's, which keeps it again with the plan's next change.
-                take: () => {
-                    if (key === own) return;
-                    removeEntry(own);
-                    try {
-                        localStorage.setItem(own, localStorage.getItem(key) ?? '');
-                        localStorage.removeItem(key);
-                    } catch {
-                        // It stays where it was until this tab's copy is written.
-                    }
-                },
-                drop: () => removeEntry(key),
+                kept,
+                take: () => this.take(slot),
+                drop: () => this.drop(slot),
                 // Left for later under a slot of no tab, so that this tab's changes do not replace it.
-                later: () => {
-                    if (key !== own) return;
-                    try {
-                        localStorage.setItem(`${kPrefix}.${newId()}`, localStorage.getItem(key) ?? '');
-                        localStorage.removeItem(key);
-                    } catch {
-                        // It stays in this tab's slot until the plan changes.
-                    }
-                },
+                later: () => (slot === this.id ? this.queued((store) => store.move(slot, newId())) : Promise.resolve()),
             };
         }
         return null;
     }
 
-    // Parts that no slot names, written by a tab no longer open, were left by a write that
-    // never finished.
-    private removeLeftParts(keys: string[], slots: { entry: Entry }[], live: Set<string>): void {
-        const named = new Set(slots.map(({ entry }) => ('parts' in entry ? entry.parts : '')));
-        for (const key of keys) {
-            if (!key.startsWith(kPartsPrefix)) continue;
-            const [tab, write] = key.slice(kPartsPrefix.length).split('.');
-            if (!live.has(lockName(tab)) && !named.has(`${kPartsPrefix}${tab}.${write}`)) localStorage.removeItem(key);
+    // Runs the store's work after the work asked before; undefined without a store or when
+    // the store refused it.
+    private queued<T>(work: (store: CopyStore) => Promise<T>): Promise<T | undefined> {
+        const store = this.store;
+        const next = this.queue.then(() => (store ? work(store) : undefined)).catch(() => undefined);
+        this.queue = next;
+        return next;
+    }
+
+    // A part a task, the page answering in between, then the copy written.
+    private work(): void {
+        if (!this.writing) {
+            if (!this.pending) return;
+            this.startWrite();
         }
+        const writing = this.writing!;
+        if (!writing.parts.done) writing.parts.step();
+        if (writing.parts.done) this.finishWrite();
+        if (this.pending || this.writing) this.timer = window.setTimeout(() => this.work(), 0);
+    }
+
+    private startWrite(): void {
+        const { plan, fileName } = this.pending!;
+        this.pending = null;
+        this.writing = { parts: new PartsWriting(planTextPieces(plan)), fileName };
+    }
+
+    // A store that refuses the copy leaves no older copy behind to be offered in its place.
+    private finishWrite(): void {
+        const { parts, fileName } = this.writing!;
+        this.writing = null;
+        const record: CopyRecord = { slot: this.id, fileName, time: Date.now(), text: parts.blob, downloaded: false };
+        const store = this.store;
+        const written = this.queue.then(() => {
+            if (!store) throw new Error('No storage');
+            return store.put(record);
+        });
+        this.queue = written.then(
+            () => {
+                // Marked in the page's timeline, where a measure of the page can wait for it.
+                performance.mark('orbelan-copy-kept');
+                askToPersist();
+                this.onKept(true);
+            },
+            () => {
+                this.pending = null;
+                this.writing = null;
+                void this.discard();
+                this.onKept(false);
+            },
+        );
     }
 }
