@@ -37,6 +37,7 @@ window=(
 web=(
     cmake ninja-build nlohmann-json3-dev
     emscripten nodejs                        # the web edition: the core in WebAssembly, its page's build
+    librsvg2-bin                             # the web app's icons, drawn from the SVG at build time
 )
 package=(
     "${window[@]}"

@@ -10,6 +10,7 @@ import {
 } from './core';
 import type { AmountStyle, CoreRequest, Opened } from './coreWorker';
 import type { PackedLines } from './packedLines';
+import { kCoreFiles, sayIfMissing } from './siteFiles';
 
 interface Job {
     line: string;
@@ -225,7 +226,9 @@ export class CoreClient {
             this.next(lane);
         };
         worker.onerror = () => {
-            // A worker that fails (out of memory) is replaced; the request gets no answer.
+            // A worker that fails (out of memory, or a file of it missing, which is said) is
+            // replaced; the request gets no answer.
+            void sayIfMissing(['coreWorker.js', ...kCoreFiles]);
             lane.worker?.terminate();
             lane.worker = null;
             lane.planSent = null;

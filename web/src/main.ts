@@ -17,6 +17,8 @@ import { RiskView } from './riskView';
 import { ScenariosView } from './scenariosView';
 import { PlanCheckBar } from './planCheckBar';
 import { Questions } from './questions';
+import { RecoverDialog } from './recoverDialog';
+import { kCoreFiles, keepSiteOffline, missingFile } from './siteFiles';
 import { PlanState } from './state';
 import { WhatIf } from './whatIf';
 import { YearDetails } from './yearDetails';
@@ -77,11 +79,15 @@ async function start(): Promise<void> {
     );
     const noticeText = byId('notice-text');
     const discardCopy = byId<HTMLButtonElement>('discard-copy');
-    const files = new PlanFiles(core, client, state, copies, (text, discard = false) => {
+    const notice = (text: string | null, discard = false) => {
         noticeText.textContent = text ?? '';
         discardCopy.hidden = !discard;
-    });
+    };
+    const files = new PlanFiles(core, client, state, copies, notice);
     discardCopy.addEventListener('click', () => files.discardDownloaded());
+    const recover = new RecoverDialog(copies, (slot) => files.recover(slot));
+    byId('recover').addEventListener('click', () => void recover.open());
+    keepSiteOffline(() => notice('A new version of Orbelan is stored in this browser: reload the page to use it.'));
     const checks = new FieldChecks();
     byId('view-plan').append(
         generalDataForm(core, state, checks),
@@ -221,7 +227,7 @@ async function start(): Promise<void> {
             if (!response.ok) throw new Error(response.statusText);
             bytes = await response.blob();
         } catch (error) {
-            await showMessage(`${core.texts.errorOpeningFile}\nhousehold.Orbe: ${String(error)}`);
+            await showMessage((await missingFile(['household.Orbe'])) ?? `${core.texts.errorOpeningFile}\nhousehold.Orbe: ${String(error)}`);
             return;
         }
         await files.open(new File([bytes], 'household.Orbe'));
@@ -236,6 +242,8 @@ async function start(): Promise<void> {
     document.addEventListener('drop', async (event) => {
         event.preventDefault();
         const file = event.dataTransfer?.files[0];
+        // What is typed in the field with the focus goes into the plan first, as a click elsewhere does.
+        (document.activeElement as HTMLElement | null)?.blur();
         if (file) await files.open(file);
     });
     byId('save').addEventListener('click', () => {
@@ -276,6 +284,7 @@ async function start(): Promise<void> {
     await files.offerUnsaved();
 }
 
-start().catch((error) => {
-    document.body.append(el('p', { role: 'alert' }, `Orbelan could not start: ${String(error)}`));
+start().catch(async (error) => {
+    const missing = await missingFile(kCoreFiles);
+    document.body.append(el('p', { role: 'alert' }, `Orbelan could not start: ${missing ?? String(error)}`));
 });

@@ -2,6 +2,7 @@
 // at a time: a new run ends the one before it, whose answer would come too late to be wanted.
 import { type Plan, planText, type RiskSettings, type RiskSummary, type ScenarioAnswer } from './core';
 import type { RiskReply, RiskRequest } from './riskWorker';
+import { kCoreFiles, loadFailure } from './siteFiles';
 
 // A quarter of a million characters: about a millisecond to copy.
 const kPieceChars = 1 << 18;
@@ -66,7 +67,7 @@ export class RiskRunner {
                 this.ending = null;
                 worker.terminate();
                 this.worker = null;
-                reject(new Error(event.message));
+                void loadFailure(['riskWorker.js', ...kCoreFiles], new Error(event.message)).then(reject);
             };
             void this.sendPlan(worker, planText(plan)).then((sent) => sent && worker.postMessage(request));
         });

@@ -6,6 +6,7 @@ import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import { amountText } from './numbers';
 import type { RiskRunner } from './riskRunner';
+import { MissingFile } from './siteFiles';
 
 // The progress and Cancel show only once a run takes longer than a glance, so that quick
 // answers do not flicker.
@@ -215,7 +216,8 @@ export class RiskView {
         clearTimeout(this.appear);
         this.appear = window.setTimeout(() => (this.running.hidden = false), kProgressAfterMs);
         const summary = await this.runner.run(this.plan, settings, (done) => (this.progress.value = done)).catch(
-            () => ({ status: 'cannotCalculate', answer: this.texts.riskCannotCalculate }) as RiskSummary,
+            (error) =>
+                ({ status: 'cannotCalculate', answer: error instanceof MissingFile ? error.message : this.texts.riskCannotCalculate }) as RiskSummary,
         );
         // A cancelled run leaves the view to the run that replaced it.
         if (!summary) return;

@@ -8,6 +8,7 @@ import { el, labelled } from './dom';
 import { kMaxFileBytes } from './files';
 import { showMessage } from './messages';
 import type { RiskRunner } from './riskRunner';
+import { MissingFile } from './siteFiles';
 
 const kMaxOthers = 3;
 // The progress and Cancel show only once a run takes longer than a glance.
@@ -175,7 +176,7 @@ export class ScenariosView {
         const files = [this.fileName, ...this.others.map((other) => other.file)];
         const answer = await this.runner
             .compare(plan, this.others.map((other) => other.plan), files, settings, (done) => (this.progress.value = done))
-            .catch(() => ({ status: 'problem', sentence: this.texts.allocationError }) as ScenarioAnswer);
+            .catch((error) => ({ status: 'problem', sentence: error instanceof MissingFile ? error.message : this.texts.allocationError }) as ScenarioAnswer);
         // A cancelled run leaves the view to the run that replaced it.
         if (!answer) return;
         clearTimeout(this.appear);

@@ -8,8 +8,9 @@
 // (edits.mjs); a plan of many items leaves the page answering (budget.mjs); every view fits a
 // phone and the dark theme (screens.mjs); scenarios compare as orbelan-cli compare does
 // (scenarios.mjs); a plan's text follows its edits (plan-text.mjs); a phone's fingers, the
-// help, the exports, the keys and the fields (phone.mjs, page-units.mjs). Prints the timings it
-// measures. Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+// help, the exports, the keys and the fields (phone.mjs, page-units.mjs); the page installs and
+// works offline once visited (offline.mjs). Prints the timings it measures.
+// Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';
@@ -25,6 +26,7 @@ import { checkPlanText } from './plan-text.mjs';
 import { checkUndo } from './undo.mjs';
 import { checkPhone } from './phone.mjs';
 import { checkPageUnits } from './page-units.mjs';
+import { checkOffline } from './offline.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
@@ -397,6 +399,7 @@ await checkFirstPlan(site, siteDir);
 await checkBudget(site, siteDir);
 await checkScreens(site);
 await checkScenarios(site);
+await checkOffline(site);
 
 await site.close();
 if (failures.length) {

@@ -14,17 +14,28 @@ const run = promisify(execFile);
 // How long a wait for the page may take: a worker's answer or a download on a busy machine
 // can take many times what it takes alone.
 const kWaitMs = 120000;
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
+const types = {
+    '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml',
+    '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+};
 
 // protocolTimeout: how long one step in the page may take, longer for benchmarks.
 export async function startSite(siteDir, cli, { protocolTimeout = 180000 } = {}) {
     const work = mkdtempSync(join(tmpdir(), 'orbelan-browser-'));
     const failures = [];
+    // While the server is down, a connection is dropped as a network gone drops it.
+    let down = false;
+    // Files served in place of the site's, by path: a build after the one in the folder.
+    const replaced = new Map();
     const server = createServer((request, response) => {
+        if (down) {
+            request.socket.destroy();
+            return;
+        }
         const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
         const file = join(siteDir, path === '/' ? 'index.html' : path);
         try {
-            const body = readFileSync(file);
+            const body = replaced.get(path) ?? readFileSync(file);
             response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
             response.end(body);
         } catch {
@@ -55,6 +66,15 @@ export async function startSite(siteDir, cli, { protocolTimeout = 180000 } = {})
         origin,
         expect(ok, what) {
             if (!ok) failures.push(what);
+        },
+        // Serves the text given at the path ("/page.css") in place of the site's file.
+        replaceFile(path, text) {
+            replaced.set(path, Buffer.from(text));
+        },
+        // The network gone (true) or back.
+        serverDown(isDown) {
+            down = isDown;
+            if (down) server.closeAllConnections();
         },
         // A storage of its own, so that no case sees another's kept copies; downloads land
         // in a folder of the test, or are refused as a browser's settings may refuse them.
