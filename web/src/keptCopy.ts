@@ -19,6 +19,8 @@ const kPersistAskedKey = 'orbelan.persist-asked';
 // a key pressed, so the copy is started at once; a browser killed right after an edit, or a
 // page left then, may not live to see a write started later end.
 const kPauseMs = 0;
+// How long a task makes parts of a copy: far below what a person notices.
+const kSliceMs = 8;
 
 export interface Kept {
     plan: Plan;
@@ -239,14 +241,15 @@ export class KeptCopies {
         return next;
     }
 
-    // A part a task, the page answering in between, then the copy written.
+    // Parts for a few milliseconds a task, the page answering in between, then the copy written.
     private work(): void {
         if (!this.writing) {
             if (!this.pending) return;
             this.startWrite();
         }
         const writing = this.writing!;
-        if (!writing.parts.done) writing.parts.step();
+        const started = performance.now();
+        while (!writing.parts.done && performance.now() - started < kSliceMs) writing.parts.step();
         if (writing.parts.done) this.finishWrite();
         if (this.pending || this.writing) this.timer = window.setTimeout(() => this.work(), 0);
     }
