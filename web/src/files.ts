@@ -12,7 +12,6 @@ import type { PlanState } from './state';
 const kStorageFull =
     "This browser's storage is full, so it cannot keep these changes until they are saved. " +
     'Save the plan to keep them.';
-const kWhereCopies = 'Recover... brings it back.';
 // Bigger files are not plans; the desktop reads them whole, the page refuses to.
 export const kMaxFileBytes = 64 << 20;
 
@@ -73,8 +72,8 @@ export class PlanFiles {
         }
         this.handle = null;
         this.state.replace(opened.plan, file.name, false);
-        const plan = opened.plan;
-        if ((await this.copies.list()).some((copy) => copy.downloaded)) void this.copies.dropDownloaded(planText(plan));
+        // A copy kept after a download of this file is no longer needed.
+        if ((await this.copies.list()).some((copy) => copy.downloaded)) void this.copies.dropDownloaded(planText(opened.plan));
         if (opened.warning) await showMessage(opened.warning);
     }
 
@@ -139,10 +138,9 @@ export class PlanFiles {
         this.handle = null;
     }
 
-    // Before the plan is replaced: the desktop's question when it has unsaved changes. False
-    // when the user cancels, or the save does not happen.
-    // After a download, whether the copy is kept: a save the page did not see happen is
-    // not taken as one.
+    // Before the plan is replaced: the desktop's question when it has unsaved changes, or,
+    // after a download, whether its copy is kept, as the page did not see that save happen.
+    // False when the user cancels, or the save does not happen.
     async saveModified(): Promise<boolean> {
         if (!this.state.modified && this.downloaded) {
             const answer = await ask(
@@ -186,7 +184,7 @@ export class PlanFiles {
         if (!this.downloaded) return false;
         void this.copies.setAside(true);
         this.downloaded = false;
-        this.notice(`A copy of ${this.downloadedName} is kept in this browser, as the page cannot see whether its download arrived: ${kWhereCopies}`);
+        this.notice(`A copy of ${this.downloadedName} is kept in this browser, as the page cannot see whether its download arrived: Recover... brings it back.`);
         return true;
     }
 

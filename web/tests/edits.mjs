@@ -171,6 +171,33 @@ export async function checkEdits(site, siteDir) {
         await context.close();
     }
 
+    // A plan downloaded, then its file opened again: New's question about the copy is asked,
+    // and the copy, which the file holds, is no longer kept.
+    {
+        const { page } = await openPage();
+        await page.click('#example');
+        await page.waitForFunction(() => document.title.startsWith('household.Orbe'));
+        await typeInto(page, 'retirementAge', '61');
+        await page.click('#save');
+        const saved = await site.downloaded('household.Orbe');
+        await page.waitForSelector('#discard-copy:not([hidden])');
+        if (saved) await (await page.$('#open')).uploadFile(saved);
+        const asked = await answered(page, 'Enter');
+        await page.waitForFunction(() => document.getElementById('retirementAge').value === '61' && !document.title.includes('*'));
+        // The copy goes once the store's work before it is done.
+        await site.settled(page, () => new Promise((resolve) => {
+            const opening = indexedDB.open('orbelan');
+            opening.onsuccess = () => {
+                const all = opening.result.transaction('copies').objectStore('copies').getAll();
+                all.onsuccess = () => resolve(all.result.every((copy) => !copy.downloaded));
+            };
+        }));
+        const listed = await recoverList(page);
+        expect(asked.startsWith('household.Orbe was downloaded') && listed.join() === 'No unsaved changes are kept in this browser.',
+            `the file downloaded and opened again asks "${asked}", then Recover lists ${listed.join('; ')}`);
+        await page.close();
+    }
+
     // A value typed and not confirmed, then a file dropped: the page asks about the change
     // first, and Esc leaves the plan with the value.
     {
