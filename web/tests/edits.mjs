@@ -108,6 +108,7 @@ export async function checkEdits(site, siteDir) {
         await page.waitForSelector('#discard-copy:not([hidden])');
         await page.click('#new');
         const asked = await answered(page, 'Enter');
+        await site.settled(page, () => document.getElementById('notice-text').textContent.startsWith('A copy of'));
         const keptNew = await notice(page);
         expect(asked.startsWith('Untitled.Orbe was downloaded, but the page cannot see whether the browser saved it.') &&
             keptNew.startsWith('A copy of Untitled.Orbe is kept in this browser'), `after a download New asks "${asked}", then says "${keptNew}"`);
