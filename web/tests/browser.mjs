@@ -399,7 +399,7 @@ await checkFirstPlan(site, siteDir);
 await checkBudget(site, siteDir);
 await checkScreens(site);
 await checkScenarios(site);
-await checkOffline(site);
+await checkOffline(site, siteDir);
 
 await site.close();
 if (failures.length) {

@@ -105,6 +105,7 @@ export async function checkEdits(site, siteDir) {
             `after a refused download the page asks "${offer}" and restores ${restored}`);
         // New asks about the plan downloaded, and keeps its copy at Enter.
         await page.click('#save');
+        await namedAsOffered(page);
         await page.waitForSelector('#discard-copy:not([hidden])');
         await page.click('#new');
         const asked = await answered(page, 'Enter');
@@ -116,6 +117,7 @@ export async function checkEdits(site, siteDir) {
         await typeInto(page, 'birthDate', '1971');
         await page.click('#new');
         const saveAsked = await answered(page, 'Enter');
+        await namedAsOffered(page);
         await page.waitForFunction(() => document.getElementById('birthDate').value !== '1971');
         await page.waitForFunction(() => document.getElementById('notice-text').textContent.startsWith('A copy of Untitled.Orbe is kept'));
         // Both copies are listed, the newest first; the reload offers the newest, and Esc says where it stays.

@@ -1,13 +1,15 @@
 // The page as an installed, offline program: Chromium finds it installable; after the first
 // visit every file of the site is stored, and with the server gone a reload still opens and
-// calculates the example, its table and its risk answer as orbelan-cli gives them; a file
+// calculates the example, its table and its risk answer as orbelan-cli gives them, and shows
+// the help; a file
 // never stored is said to be missing, not taken for a lack of memory; a new build's files
 // replace the old ones at the next visit.
+import { readdirSync } from 'node:fs';
 import { join } from 'node:path';
 
 const examples = join(new URL('.', import.meta.url).pathname, '..', '..', 'examples');
 
-export async function checkOffline(site) {
+export async function checkOffline(site, siteDir) {
     const { expect, openPage, cliOutput, tableRows, messageShown } = site;
     const { page } = await openPage();
     const stored = () =>
@@ -19,7 +21,8 @@ export async function checkOffline(site) {
         });
     const first = await stored();
     const files = ['/', '/coreWorker.js', '/household.Orbe', '/icon-192.png', '/icon-512.png', '/index.html', '/manifest.webmanifest',
-        '/orbelan.js', '/orbelan.svg', '/orbelan.wasm', '/page.css', '/page.js', '/riskWorker.js'];
+        '/orbelan.js', '/orbelan.svg', '/orbelan.wasm', '/page.css', '/page.js', '/riskWorker.js',
+        ...readdirSync(join(siteDir, 'help')).map((file) => `/help/${file}`)].sort();
     expect(first.names.length === 1 && first.files.join(' ') === files.join(' '),
         `after the first visit the site's store is ${first.names.join(', ')} with ${first.files.join(' ')}`);
     // Installed from a profile's own storage: Chromium installs nothing from the private ones
@@ -48,6 +51,12 @@ export async function checkOffline(site) {
     const said = await page.$eval('#risk-answer', (e) => e.textContent);
     const chance = (await cliOutput('risk', example)).stdout.split('\n')[0];
     expect(said === chance, `offline, the risk view says "${said}", orbelan-cli "${chance}"`);
+    await page.click('#help-open');
+    await page.waitForFunction(() => document.getElementById('help-title').textContent !== 'Orbelan Help' ||
+        document.getElementById('help-page').textContent !== '');
+    const helpShown = await page.$eval('#help-page', (e) => e.textContent);
+    expect(!helpShown.includes('could not be read') && helpShown.length > 100, `offline, the help shows ${helpShown.slice(0, 80)}`);
+    await page.click('#help-close');
 
     // A store without the risk worker's file, offline: the run says the file is missing.
     const forget = (file) =>
