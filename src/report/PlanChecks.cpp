@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <locale>
 #include <sstream>
@@ -240,6 +241,53 @@ void CheckNamed(const ScheduledAmounts& item, PlanPart part, std::size_t index,
                      "type the name again");
 }
 
+// The engine taxes every year from the retirement date's year at the rate after retirement, so
+// a salary left running past it (the age changed, its dates not) is taxed as a pension would be.
+void CheckPaidPastRetirement(const Plan& plan, std::size_t index, ProblemList& problems) {
+    const IncomeItem& item = plan.incomes[index];
+    const std::int32_t retirementYear = plan.retirementDate.GetYear();
+    if (!item.taxable || item.annualAmount == 0 || !plan.retirementDate.IsValid() ||
+        !item.annualStart.IsValid() || !item.annualEnd.IsValid() ||
+        item.annualStart.GetYear() >= retirementYear || item.annualEnd.GetYear() < retirementYear)
+        return;
+    const std::int32_t lastYear = item.annualEnd.GetYear();
+    const std::int32_t years = lastYear - retirementYear + 1;
+    problems.Add(
+        PlanPart::Income, index, "annualEnd",
+        "In " + NameOf(item, PlanPart::Income, index) + ", the taxable annual amount runs to " +
+            Number(lastYear) + ", " + Number(years) + (years == 1 ? " year" : " years") +
+            " past the retirement in " + Number(retirementYear) +
+            ", taxed at the rate after retirement",
+        "end it in " + Number(retirementYear - 1) + " with its End Date if it stops at retirement");
+}
+
+std::string DateText(const PlanDate& date) {
+    if (!date.IsValid())
+        return "not a valid date";
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(date.GetYear()),
+                  static_cast<int>(date.GetMonth()), static_cast<int>(date.GetDay()));
+    return text;
+}
+
+// The file keeps the retirement date apart from the age it comes from; an edited file can
+// disagree, and the date, not the age, decides the year the tax rate changes.
+void CheckRetirementDate(const Plan& plan, ProblemList& problems) {
+    if (!plan.birthDate.IsValid())
+        return;
+    Plan derived;
+    derived.birthDate = plan.birthDate;
+    derived.SetRetirementAge(plan.retirementAge);
+    if (derived.retirementDate == plan.retirementDate)
+        return;
+    problems.Add(PlanPart::GeneralData, std::nullopt, "retirementAge",
+                 "The stored retirement date, " + DateText(plan.retirementDate) +
+                     ", is not the birth date plus the retirement age of " +
+                     Number(plan.retirementAge) + ", " + DateText(derived.retirementDate) +
+                     ", and the tax rate changes by the stored date",
+                 "confirm the Retirement Age with OK");
+}
+
 void CheckIncome(const Plan& plan, std::size_t index, ProblemList& problems) {
     const IncomeItem& item = plan.incomes[index];
     const PlanPart part = PlanPart::Income;
@@ -251,6 +299,7 @@ void CheckIncome(const Plan& plan, std::size_t index, ProblemList& problems) {
     dates.push_back({"withdrawalStart", "withdrawal start date", item.withdrawalStart});
     CheckDates(dates, name, part, index, plan, problems);
     CheckAnnualOrder(item, name, part, index, problems);
+    CheckPaidPastRetirement(plan, index, problems);
     CheckRate(item.growthRate, "growthRate", "growth rate", "", name, part, index, problems);
     CheckRate(item.rateBefore, "rateBefore", "interest rate", " before the switch", name, part,
               index, problems);
@@ -313,6 +362,7 @@ PlanCheck CheckPlan(const Plan& plan, std::size_t keep) {
                      "enter the age at which work stops");
     CheckTaxRate(plan.taxRateBefore, "taxRateBefore", "before retirement", problems);
     CheckTaxRate(plan.taxRateAfter, "taxRateAfter", "after retirement", problems);
+    CheckRetirementDate(plan, problems);
     if (std::optional<PlanProblem> noFirstYear = NoFirstYearProblem(plan))
         problems.Add(std::move(*noFirstYear));
     else

@@ -277,6 +277,32 @@ TEST_F(CliFileTest, CheckWarnsOfEachProblemAfterItsVerdict) {
     EXPECT_NE(many.out.find("\nwarning: And 2 more problems like these.\n"), std::string::npos);
 }
 
+// The household example edited as a user would edit it: its salary left running ten years past
+// retirement, and then, apart, its retirement age lowered in the file without its date.
+TEST_F(CliFileTest, CheckWarnsOfASalaryPastRetirementAndAStaleRetirementDate) {
+    const std::string example = ReadBytesOf(std::string(ORBELAN_EXAMPLES_DIR) + "/household.Orbe");
+    ASSERT_EQ(example.substr(0, 36), "2052206848\r\n1 3 1985\r\n67\r\n1 3 2052\r\n");
+    std::string salary = example;
+    salary.replace(salary.find("31 12 2051"), 10, "31 12 2061");
+    const std::string salaryPath = Write("salary.Orbe", salary);
+    EXPECT_EQ(Cli({"check", salaryPath}).out,
+              salaryPath +
+                  ": opens cleanly (4 income items, 2 expense items)\n"
+                  "warning: In Salary, the taxable annual amount runs to 2061, 10 years "
+                  "past the retirement in 2052, taxed at the rate after retirement: end "
+                  "it in 2051 with its End Date if it stops at retirement under Income.\n");
+
+    std::string age = example;
+    age.replace(age.find("\n67\r"), 4, "\n62\r");
+    const std::string agePath = Write("age.Orbe", age);
+    EXPECT_EQ(Cli({"check", agePath}).out,
+              agePath + ": opens cleanly (4 income items, 2 expense items)\n"
+                        "warning: The stored retirement date, 2052-03-01, is not the birth date "
+                        "plus the retirement age of 62, 2047-03-01, and the tax rate changes by "
+                        "the stored date: confirm the Retirement Age with OK under General "
+                        "Data.\n");
+}
+
 // What if and risk give no answer for a plan with no first year, only what its check says.
 TEST_F(CliFileTest, AnswersAboutAPlanWithNoFirstYearSayWhatTheCheckSays) {
     Plan plan = ProjectionExamplePlan();

@@ -9,6 +9,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -179,6 +180,22 @@ TEST(PlanChecksTest, EachRuleSaysWhatAndWhereToFixIt) {
          {PlanPart::Income, 0, "rateBefore",
           "In Savings, the interest rate of -3e+38 % before the switch takes away more than the "
           "whole amount each year: enter a rate of -100 % or more under Income."}},
+        {"a taxable yearly amount past retirement",
+         [](Plan& plan) {
+             plan.incomes[0].annualAmount = 1000;
+             plan.incomes[0].annualStart = MakeDate(2020, 1, 1);
+             plan.incomes[0].annualEnd = MakeDate(2055, 12, 31);
+         },
+         {PlanPart::Income, 0, "annualEnd",
+          "In Savings, the taxable annual amount runs to 2055, 11 years past the retirement in "
+          "2045, taxed at the rate after retirement: end it in 2044 with its End Date if it "
+          "stops at retirement under Income."}},
+        {"a stored retirement date apart from the age",
+         [](Plan& plan) { plan.retirementDate = MakeDate(2040, 7, 1); },
+         {PlanPart::GeneralData, std::nullopt, "retirementAge",
+          "The stored retirement date, 2040-07-01, is not the birth date plus the retirement age "
+          "of 65, 2045-01-01, and the tax rate changes by the stored date: confirm the "
+          "Retirement Age with OK under General Data."}},
     };
     for (const Case& test : cases) {
         Plan plan = SoundPlan();
@@ -201,6 +218,27 @@ TEST(PlanChecksTest, DatesAndRatesThatDoNotCountPass) {
     plan.incomes[0].growthRate = 49.99f;
     plan.expenses[0].initialDate = MakeDate(-1, -1, -1);
     EXPECT_EQ(CheckPlan(plan), std::vector<PlanProblem>{});
+}
+
+// Only a taxable yearly amount that starts before the retirement year and is still paid in it
+// is taxed as it was not meant to be: one ending the year before, a pension from the retirement
+// year and an untaxed amount run on are as planned.
+TEST(PlanChecksTest, YearlyAmountsAroundRetirementThatArePlanned) {
+    const std::vector<std::tuple<std::int32_t, std::int32_t, bool, bool>> cases{
+        {2020, 2044, true, false},
+        {2020, 2045, true, true},
+        {2045, 2079, true, false},
+        {2020, 2079, false, false},
+    };
+    for (const auto& [start, end, taxable, warned] : cases) {
+        Plan plan = SoundPlan();
+        IncomeItem& income = plan.incomes[0];
+        income.annualAmount = 500;
+        income.annualStart = MakeDate(start, 1, 1);
+        income.annualEnd = MakeDate(end, 12, 31);
+        income.taxable = taxable;
+        EXPECT_EQ(CheckPlan(plan).size(), warned ? 1u : 0u) << start << " to " << end;
+    }
 }
 
 // A name stored in Windows-1252 reads as every edition shows it, as does a UTF-8 one.
