@@ -4,6 +4,7 @@
 // longest task and tasks over 50 ms meanwhile, then Calculate, timed alone, against the CLI,
 // and the page's memory held for Undo.
 // Usage: node bench-many-items.mjs SITE_DIR ORBELAN_CLI [ITEMS]
+import './failure.mjs';
 import { execFileSync } from 'node:child_process';
 import { loadavg } from 'node:os';
 import { rmSync, writeFileSync } from 'node:fs';

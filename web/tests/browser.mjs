@@ -11,6 +11,7 @@
 // help, the exports, the keys and the fields (phone.mjs, page-units.mjs); the page installs and
 // works offline once visited (offline.mjs). Prints the timings it measures.
 // Usage: node browser.mjs SITE_DIR ORBELAN_CLI
+import './failure.mjs';
 import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { rateBits } from './random-plans.mjs';

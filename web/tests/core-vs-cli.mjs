@@ -1,6 +1,7 @@
 // The browser edition's core against the native orbelan-cli on the same random plan files:
 // the same table, the same breakdown JSON, the same what-if answers, the same risk runs and
 // paths and the same saved bytes, to the unit; an edit of the plan in use as the whole plan. Usage: node core-vs-cli.mjs MODULE_DIR ORBELAN_CLI [PLANS]
+import './failure.mjs';
 import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -176,12 +177,13 @@ for (const [stored, shown] of [['Caf\xc3\xa9', 'Café'], ['Caf\xe9 fund', 'Café
     const base = manyItemsPlan(core, 10);
     const projected = (plan) => (core.setPlan(JSON.stringify(plan)), core.calculate());
     const generalOf = ({ incomes, expenses, ...general }) => JSON.stringify(general);
+    const replaced = (list, at, item) => list.map((old, n) => (n === at ? item : old));
     const income = { ...base.incomes[1], annualAmount: 90000 };
     const expense = { ...base.expenses[2], annualAmount: 70000 };
     const cases = [
         ['the general data', { ...base, retirementAge: 50, retirementDate: [2020, 6, 1] }, 0, 0, ''],
-        ['the second income', { ...base, incomes: base.incomes.with(1, income) }, 1, 1, JSON.stringify(income)],
-        ['the third expense', { ...base, expenses: base.expenses.with(2, expense) }, 2, 2, JSON.stringify(expense)],
+        ['the second income', { ...base, incomes: replaced(base.incomes, 1, income) }, 1, 1, JSON.stringify(income)],
+        ['the third expense', { ...base, expenses: replaced(base.expenses, 2, expense) }, 2, 2, JSON.stringify(expense)],
         ['an expense past the end', null, 2, 3, JSON.stringify(expense)],
         ['an income that is not one', null, 1, 0, JSON.stringify({ ...income, taxable: 'yes' })],
         ['a list that is none', null, 3, 0, JSON.stringify(income)],

@@ -54,8 +54,16 @@ export async function startSite(siteDir, cli, { protocolTimeout = 180000 } = {})
             `--user-data-dir=${join(work, 'profile')}`,
         ],
     });
-    // A run that fails by an exception still ends its browser.
-    process.on('exit', () => browser.process()?.kill('SIGKILL'));
+    // A run that fails by an exception still ends its browser: Chromium and its helpers, the
+    // process group that puppeteer started it in.
+    const chromium = browser.process()?.pid;
+    process.on('exit', () => {
+        try {
+            if (chromium) process.kill(-chromium, 'SIGKILL');
+        } catch {
+            // Already ended.
+        }
+    });
     const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
     const downloads = join(work, 'downloads');
 
