@@ -6,6 +6,7 @@
 #   scripts/install-deps.sh test           run, web and package, and the test toolchain (scripts/test.sh)
 #   scripts/install-deps.sh package        building the Debian package (scripts/package.sh)
 #   scripts/install-deps.sh check-package  the package's checks (scripts/check-package.sh)
+#   scripts/install-deps.sh debian-node    only the packages named (scripts/debian-node.sh)
 #
 # and any Debian packages named after the purpose. Uses sudo when not run as root; without
 # root or sudo it names what is missing and the command to run as root. Then checks that
@@ -16,7 +17,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-usage="usage: scripts/install-deps.sh run|web|test|package|check-package [PACKAGE...]"
+usage="usage: scripts/install-deps.sh run|web|test|package|check-package|debian-node [PACKAGE...]"
 if [ $# -eq 0 ]; then
     echo "$usage" >&2
     exit 2
@@ -66,6 +67,7 @@ check-package)
     # window by its title.
     packages=("${package[@]}" lintian xdg-utils libfile-mimeinfo-perl shared-mime-info xdotool)
     ;;
+debian-node) packages=() ;;
 *)
     echo "$usage" >&2
     exit 2
@@ -133,6 +135,20 @@ install_debian_packages() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# The page's build and tests are written for Node.js 18, the version of Debian 12's nodejs;
+# an older node found first on the PATH would fail on them midway.
+check_node_version() {
+    local version
+    version=$(node --version)
+    [ "$(printf '%s\n' v18 "$version" | sort -V | head -n 1)" = "$version" ] || return 0
+    cat >&2 <<MESSAGE
+install-deps: the web edition needs Node.js 18 or newer; $(command -v node) is $version.
+Debian 12's package nodejs has Node.js 18 (as root: apt-get install nodejs); make it the node
+found first on the PATH, then run scripts/$purpose.sh again.
+MESSAGE
+    exit 1
+}
+
 # npm ci, unless web/node_modules already holds what the lock file names; npm's cache
 # lies under build/ beside emscripten's, so nothing is written into the home folder.
 install_npm_packages() {
@@ -151,12 +167,14 @@ then run scripts/$purpose.sh again.
 MESSAGE
         exit 1
     fi
-    (cd web && npm ci --no-audit --no-fund --loglevel=error)
+    # A package whose engines exclude this Node.js fails here, not in a test.
+    (cd web && npm ci --engine-strict --no-audit --no-fund --loglevel=error)
     cp web/package-lock.json "$stamp"
 }
 
 install_debian_packages
 check_tools
 if $npm_wanted; then
+    check_node_version
     install_npm_packages
 fi

@@ -40,25 +40,32 @@ in_scratch_home() {
         HOME="$scratch_home" "$@"
 }
 
+# A preset's tests in the scratch home, then why each skipped test did not run, which
+# ctest's own output leaves out.
+run_tests() {
+    local status=0
+    in_scratch_home ctest --preset "$1" || status=$?
+    scripts/skip-reasons.sh "build/$1"
+    return "$status"
+}
+
 build_and_test() {
     cmake --preset "$1"
     cmake --build --preset "$1"
-    in_scratch_home ctest --preset "$1"
+    run_tests "$1"
 }
 
 . scripts/debian-flags.sh
 distribution_build_and_test() {
     configure_with_debian_flags distribution
     cmake --build --preset distribution
-    in_scratch_home ctest --preset distribution
+    run_tests distribution
 }
 
-# The web edition: its site built, its core against orbelan-cli in Node, its page in
-# headless Chromium. Needs the default build's orbelan-cli.
+# The web edition: its site built, then its tests in Node. Needs the default build's orbelan-cli.
 web() {
     scripts/web.sh build
-    in_scratch_home node web/tests/core-vs-cli.mjs build/web build/default/src/cli/orbelan-cli
-    in_scratch_home node web/tests/browser.mjs build/web build/default/src/cli/orbelan-cli
+    in_scratch_home scripts/web-tests.sh
 }
 
 fuzz() {

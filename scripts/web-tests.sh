@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The web edition's tests in Node, on the site that "scripts/web.sh build" wrote to build/web/:
+# its core against the default build's orbelan-cli on random plans, then its page in headless
+# Chromium. Runs the node found first on the PATH (scripts/debian-node.sh puts Debian 12's
+# there).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cli=build/default/src/cli/orbelan-cli
+for needed in build/web/orbelan.wasm "$cli"; do
+    if [ ! -e "$needed" ]; then
+        echo "web-tests: $needed is missing; build it with scripts/test.sh, or scripts/web.sh build and cmake --build --preset default" >&2
+        exit 2
+    fi
+done
+echo "web-tests: on Node.js $(node --version)"
+node web/tests/core-vs-cli.mjs build/web "$cli"
+node web/tests/browser.mjs build/web "$cli"
