@@ -32,8 +32,10 @@ as_user() {
         HOME="$scratch/home" USER=nobody LOGNAME=nobody "$@"
 }
 # Git refuses a repository of another user's unless told it is safe; the home is the test's.
-as_user git config --global --add safe.directory "$(git rev-parse --show-toplevel)"
-as_user git config --global --add safe.directory "$(cd "$(git rev-parse --git-common-dir)" && pwd)"
+for folder in "$(git rev-parse --show-toplevel)" "$(git rev-parse --absolute-git-dir)" \
+    "$(cd "$(git rev-parse --git-common-dir)" && pwd)"; do
+    as_user git config --global --add safe.directory "$folder"
+done
 as_user git clone --quiet "$PWD" "$scratch/clone"
 
 cd "$scratch/clone"
