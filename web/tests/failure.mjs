@@ -7,14 +7,19 @@ import { basename } from 'node:path';
 
 const kLines = 20;
 const kLineLength = 300;
+const kCauses = 3;
 
-function described(error) {
+function described(error, depth = 0) {
     const text = error instanceof Error ? (error.stack ?? `${error.name}: ${error.message}`) : `thrown: ${String(error)}`;
-    return text
+    const lines = text
         .split('\n')
         .slice(0, kLines)
         .map((line) => (line.length > kLineLength ? `${line.slice(0, kLineLength)}...` : line))
         .join('\n');
+    // puppeteer-core's "Waiting failed" says what failed only in its cause.
+    return error instanceof Error && error.cause !== undefined && depth < kCauses
+        ? `${lines}\ncaused by: ${described(error.cause, depth + 1)}`
+        : lines;
 }
 
 function fail(error) {

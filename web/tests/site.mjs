@@ -94,16 +94,21 @@ export async function startSite(siteDir, cli, { protocolTimeout = 180000 } = {})
             page.setDefaultTimeout(kWaitMs);
             await page.setViewport({ width, height });
             if (dark) await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
-            await page.setRequestInterception(true);
-            page.on('request', (request) => {
-                const url = request.url();
+            // Every request is held and let through, or refused, on the page's own session:
+            // Chromium asks there for its workers' requests too, which puppeteer-core 24's
+            // interception would answer on the worker's session, where they wait for ever.
+            // Late answers to a page being closed are of no interest.
+            await page.setCacheEnabled(false);
+            const requests = await page.createCDPSession();
+            requests.on('Fetch.requestPaused', ({ requestId, request: { url } }) => {
                 if (url.startsWith(origin + '/') || url.startsWith('data:') || url.startsWith('blob:')) {
-                    request.continue();
+                    requests.send('Fetch.continueRequest', { requestId }).catch(() => {});
                 } else {
                     failures.push(`request outside the origin: ${url}`);
-                    request.abort();
+                    requests.send('Fetch.failRequest', { requestId, errorReason: 'BlockedByClient' }).catch(() => {});
                 }
             });
+            await requests.send('Fetch.enable', { patterns: [{ urlPattern: '*' }] });
             // The warning before leaving with unsaved changes is counted and let through.
             page.beforeUnloadWarnings = 0;
             page.on('dialog', (dialog) => {
