@@ -58,11 +58,15 @@ scripts/install-deps.sh web
 [ "$mode" = build ] || serve_site check
 # Emscripten's cache under build/, seeded with links to the system libraries that Debian's
 # package ships built, so that no build needs the network or writes outside the checkout.
+# Seeded aside and moved in whole, so that a seeding cut short is done again from the start
+# rather than failing on the links it made.
 cache=build/wasm-emcache
 if [ ! -e "$cache/sysroot_install.stamp" ]; then
-    mkdir -p "$cache"
-    cp -as /usr/share/emscripten/cache/. "$cache/"
-    rm -f "$cache/cache.lock"
+    rm -rf "$cache" "$cache.seeding"
+    mkdir -p "$cache.seeding"
+    cp -as /usr/share/emscripten/cache/. "$cache.seeding/"
+    rm -f "$cache.seeding/cache.lock"
+    mv "$cache.seeding" "$cache"
 fi
 cmake --preset wasm
 cmake --build --preset wasm
