@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # The web edition's tests in Node, on the site that "scripts/web.sh build" wrote to build/web/:
-# its core against the default build's orbelan-cli on random plans, then its page in headless
-# Chromium. Runs the node found first on the PATH (scripts/debian-node.sh puts Debian 12's
-# there).
+# its core against the default build's orbelan-cli on random plans (2,000, or as many as
+# given), then its page in headless Chromium. Runs the node found first on the PATH
+# (scripts/debian-node.sh puts Debian 12's there).
+#
+#   scripts/web-tests.sh [PLANS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+plans=${1:-2000}
+if ! [[ $plans =~ ^[0-9]{1,6}$ ]]; then
+    echo "usage: scripts/web-tests.sh [PLANS]" >&2
+    exit 2
+fi
 cli=build/default/src/cli/orbelan-cli
 for needed in build/web/orbelan.wasm "$cli"; do
     if [ ! -e "$needed" ]; then
@@ -14,5 +21,5 @@ for needed in build/web/orbelan.wasm "$cli"; do
     fi
 done
 echo "web-tests: on Node.js $(node --version)"
-node web/tests/core-vs-cli.mjs build/web "$cli"
+node web/tests/core-vs-cli.mjs build/web "$cli" "$plans"
 node web/tests/browser.mjs build/web "$cli"
