@@ -1,6 +1,8 @@
 // The steps a user takes with a plan, each timed with the page thread's long tasks while it
 // runs, for the budget test and the benchmark of many items.
 
+import { TimeoutError } from 'puppeteer-core';
+
 // The browser's own mark of a task that holds the page too long.
 export const kLongTaskMs = 50;
 
@@ -42,7 +44,21 @@ export function watchTasks(page) {
     };
 }
 
-const kLong = { timeout: 1800000, polling: 50 };
+// Half an hour for what a plan of many items leaves the page to work out on a busy machine,
+// waited for in pieces of two minutes: puppeteer-core waits in one call to the page, which
+// fails by itself once it takes longer than the site's protocolTimeout (three minutes).
+const kLongMs = 1800000;
+const kPieceMs = 120000;
+async function waitLong(page, condition, ...args) {
+    for (const deadline = Date.now() + kLongMs; ; ) {
+        try {
+            return await page.waitForFunction(condition, { timeout: kPieceMs, polling: 50 }, ...args);
+        } catch (error) {
+            if (!(error instanceof TimeoutError) || Date.now() > deadline) throw error;
+        }
+    }
+}
+const present = (selector) => document.querySelector(selector) !== null;
 
 // Opening the file, Calculate, an edit and its Undo, a What If slider step, each view, and
 // saving: one row per step with its name.
@@ -51,42 +67,44 @@ export async function stepsOfAUser(site, page, watch, file, name) {
     const step = async (what, run, settled) => rows.push({ step: what, ...(await watch.step(run, settled)) });
     // What a step leaves to the workers and to the pause after typing, so that the tasks that
     // take in their answers are traced with the step.
-    const checked = () => page.waitForSelector('#plan-check:not([aria-busy])', kLong);
+    const checked = () => waitLong(page, present, '#plan-check:not([aria-busy])');
     const copies = () => page.evaluate(() => performance.getEntriesByName('orbelan-copy-kept').length);
     const copyKept = async (before) => {
         await checked();
-        await page.waitForFunction((n) => performance.getEntriesByName('orbelan-copy-kept').length > n, kLong, before);
+        await waitLong(page, (n) => performance.getEntriesByName('orbelan-copy-kept').length > n, before);
     };
     await step('open the file', async () => {
         await (await page.$('#open')).uploadFile(file);
-        await page.waitForFunction((n) => document.title.startsWith(n), kLong, name);
+        await waitLong(page, (n) => document.title.startsWith(n), name);
     }, checked);
     await step('Calculate', async () => {
         await page.click('#calculate');
-        await page.waitForFunction(() => performance.getEntriesByName('orbelan-projection-shown').length > 0 || document.getElementById('message').open, kLong);
+        await waitLong(page, () => performance.getEntriesByName('orbelan-projection-shown').length > 0 || document.getElementById('message').open);
         // A plan the engine cannot project whole is said first; the plans measured are not such.
         if (await page.$('#message[open]')) site.failures.push(`Calculate says: ${await site.messageShown(page)}`);
     });
     await step('What If view', async () => {
         await page.click('#tab-whatif');
         await page.waitForSelector('#view-whatif:not([hidden])');
-    }, () => page.waitForFunction(
-        () => document.querySelector('#sensitivity tbody td')?.textContent && document.getElementById('sustainable').textContent !== '', kLong));
+    }, () => waitLong(
+        page,
+        () => document.querySelector('#sensitivity tbody td')?.textContent && document.getElementById('sustainable').textContent !== '',
+    ));
     await step('What If slider step', async () => {
         await page.$eval('#expenses', (slider) => {
             slider.value = '90';
             slider.dispatchEvent(new Event('input'));
         });
-        await page.waitForFunction(() => document.getElementById('chart').innerText.includes('(what if)'), kLong);
+        await waitLong(page, () => document.getElementById('chart').innerText.includes('(what if)'));
     });
     await step('Year Details view', async () => {
         await page.click('#tab-details');
-        await page.waitForSelector('#year-details:not([aria-busy]) tbody tr', kLong);
+        await waitLong(page, present, '#year-details:not([aria-busy]) tbody tr');
     });
     await step('Risk view', async () => {
         await page.click('#tab-risk');
         await page.waitForSelector('#view-risk:not([hidden])');
-    }, () => page.waitForFunction(() => / paths: /.test(document.getElementById('risk-answer').textContent), kLong));
+    }, () => waitLong(page, () => / paths: /.test(document.getElementById('risk-answer').textContent)));
     await step('Plan view', async () => {
         await page.click('#tab-plan');
         await page.waitForSelector('#view-plan:not([hidden])');
@@ -130,7 +148,7 @@ export async function stepsOfAUser(site, page, watch, file, name) {
         await page.click('#tab-plan');
         await site.typeInto(page, 'retirementAge', '63');
         await page.click('#save');
-        await page.waitForFunction(() => document.getElementById('notice-text').textContent.startsWith('Downloaded'), kLong);
+        await waitLong(page, () => document.getElementById('notice-text').textContent.startsWith('Downloaded'));
     }, () => copyKept(kept));
     return rows;
 }
