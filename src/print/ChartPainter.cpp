@@ -89,7 +89,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
     std::vector<PlacedEntry> placed;
     const qreal legendHeight = PlaceLegend(legend, area, metrics, placed);
 
-    const qreal top = area.top() + metrics.height() / 2;
+    const qreal titleHeight = picture.amountTitle.isEmpty() ? 0 : metrics.height() * 1.3;
+    const qreal top = area.top() + titleHeight + metrics.height() / 2;
     const qreal bottom = area.bottom() - legendHeight - metrics.height() * 1.8;
     const auto intervals = std::clamp<std::int32_t>(
         static_cast<std::int32_t>((bottom - top) / (2.5 * metrics.height())), 1,
@@ -119,6 +120,9 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
                (value - scale.lowest) / (scale.highest - scale.lowest) * plot.height();
     };
 
+    painter.setPen(kInk);
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), titleHeight),
+                     Qt::AlignLeft | Qt::AlignTop, picture.amountTitle);
     painter.setPen(Scaled(QPen(kGrid, 1), unit));
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         painter.drawLine(QPointF(plot.left(), y(ticks[i])), QPointF(plot.right(), y(ticks[i])));
@@ -151,6 +155,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartPicture& pictu
         for (auto year = picture.band.rbegin(); year != picture.band.rend(); ++year)
             band.append(QPointF(x(year->year), percentile(year->p10)));
         painter.save();
+        // The paths that do best may run off the top, which the scale keeps for the plan.
+        painter.setClipRect(plot);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(SeriesFill(ChartSeries::RiskBand));

@@ -27,6 +27,8 @@ struct ChartPicture {
     std::vector<ChartScenario> scenarios;
     // A risk run's band and median over its paths, in the table's money; empty without a run.
     std::vector<RiskYear> band;
+    // The amount axis's title, "In 2026 money" in today's money; empty for amounts as projected.
+    QString amountTitle;
 };
 
 // Draws the chart as vectors into the area, in the painter's font, dark on a light page: the

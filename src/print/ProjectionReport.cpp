@@ -3,6 +3,7 @@
 #include "model/WhatIf.h"
 #include "print/AmountText.h"
 #include "print/ChartPainter.h"
+#include "report/ChartWords.h"
 #include "report/DisplayName.h"
 #include "report/PageLayout.h"
 #include "report/ProjectionColumns.h"
@@ -40,13 +41,19 @@ constexpr std::size_t kFontHeadroom = std::size_t{16} << 20;
 
 enum class BlockKind { Title, Text, Heading, Chart, ItemRow, ProjectionRow, ScenarioRow };
 enum Table : std::int32_t { kItemsTable = 0, kProjectionTable = 1, kScenarioTable = 2 };
+constexpr const char* kScenariosHeading = "Scenarios";
 
 struct Block {
     BlockKind kind;
     QString text;
     // The row of the items or the projection table.
     std::int32_t row = 0;
+    // Whether it shows amounts in the report's money, which in today's money its page names.
+    bool amounts = false;
 };
+
+// A heading keeps this many blocks of its section with it, so that none ends a page alone.
+constexpr std::int32_t kKeptUnderHeading = 3;
 
 struct Column {
     QString heading;
@@ -86,9 +93,10 @@ QString Text(const std::string& sentence) {
     return QString::fromUtf8(sentence.data(), static_cast<qsizetype>(sentence.size()));
 }
 
-void AddTexts(std::vector<Block>& blocks, const std::vector<std::string>& sentences) {
+void AddTexts(std::vector<Block>& blocks, const std::vector<std::string>& sentences,
+              bool amounts = false) {
     for (const std::string& sentence : sentences)
-        blocks.push_back({BlockKind::Text, Text(sentence)});
+        blocks.push_back({BlockKind::Text, Text(sentence), 0, amounts});
 }
 
 void AddItems(std::vector<Block>& blocks, const ReportContent& content, std::size_t items) {
@@ -106,7 +114,7 @@ void AddItems(std::vector<Block>& blocks, const ReportContent& content, std::siz
 // The plans compared: a row for each figure under the plans' names, then a sentence a pair.
 void AddScenarios(std::vector<Block>& blocks, const ReportScenarios& scenarios) {
     const ScenarioComparison& comparison = scenarios.comparison;
-    blocks.push_back({BlockKind::Heading, QStringLiteral("Scenarios")});
+    blocks.push_back({BlockKind::Heading, QLatin1StringView(kScenariosHeading)});
     if (comparison.plans.empty())
         return;
     blocks.push_back({BlockKind::Text, Text(ScenarioSettingsSentence(comparison.settings))});
@@ -161,7 +169,7 @@ std::vector<Block> ReportBlocks(const ReportContent& content,
         {BlockKind::Text, content.madeOn},
         {BlockKind::Heading, QStringLiteral("Summary")},
     };
-    AddTexts(blocks, SummarySentences(content.summary, content.plan, text));
+    AddTexts(blocks, SummarySentences(content.summary, content.plan, text), true);
     const std::optional<std::int32_t> todaysYear =
         content.todaysMoney ? std::optional(content.todaysMoney->year) : std::nullopt;
     const float inflation = content.todaysMoney ? content.todaysMoney->inflation : 0.0f;
@@ -177,11 +185,11 @@ std::vector<Block> ReportBlocks(const ReportContent& content,
         AddItems(blocks, content, items.size());
     if (content.table.rowCount > 0) {
         blocks.push_back({BlockKind::Heading, QStringLiteral("Chart")});
-        blocks.push_back({BlockKind::Chart, QString()});
+        blocks.push_back({BlockKind::Chart, QString(), 0, true});
     }
     blocks.push_back({BlockKind::Heading, QStringLiteral("Projection")});
     for (std::int32_t r = 0; r < content.table.rowCount; ++r)
-        blocks.push_back({BlockKind::ProjectionRow, QString(), r});
+        blocks.push_back({BlockKind::ProjectionRow, QString(), r, true});
     if (content.scenarios)
         AddScenarios(blocks, *content.scenarios);
     if (itemsLast) {
@@ -250,26 +258,33 @@ public:
     void Print() {
         const std::vector<Block> blocks = ReportBlocks(m_content, m_items);
         std::vector<LayoutBlock> layout;
-        for (const Block& block : blocks)
-            layout.push_back({Height(block), TableOf(block), block.kind == BlockKind::Heading});
+        for (std::size_t i = 0; i < blocks.size(); ++i)
+            layout.push_back({Height(blocks[i]), TableOf(blocks[i]), KeptWith(blocks, i)});
+        const std::vector<double> headingHeights{HeadingHeight(kItemsTable),
+                                                 HeadingHeight(kProjectionTable),
+                                                 HeadingHeight(kScenarioTable)};
         const std::vector<PlacedBlock> placed =
-            LayOutPages(layout, m_page.height() - m_footerHeight, m_rowHeight);
+            LayOutPages(layout, m_page.height() - m_footerHeight, headingHeights);
         const std::int32_t pages = placed.empty() ? 1 : placed.back().page + 1;
         std::int32_t page = 0;
+        bool amounts = false;
         for (std::size_t i = 0; i < blocks.size(); ++i) {
             while (page < placed[i].page) {
-                Footer(page, pages);
+                Footer(page, pages, amounts);
                 m_writer.newPage();
                 ++page;
+                amounts = false;
             }
+            amounts = amounts || blocks[i].amounts;
             qreal top = m_page.top() + placed[i].top;
             if (placed[i].headingsAbove) {
-                Headings(blocks[i], top);
-                top += m_rowHeight;
+                const auto table = static_cast<std::size_t>(TableOf(blocks[i]));
+                Headings(blocks[i], top, headingHeights[table]);
+                top += headingHeights[table];
             }
             Draw(blocks[i], top, layout[i].height);
         }
-        Footer(page, pages);
+        Footer(page, pages, amounts);
     }
 
     // Writes the end of the document, which may need memory too: a painter that the destructor
@@ -278,6 +293,28 @@ public:
 
 private:
     QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &m_writer); }
+
+    // A heading keeps the first blocks of its section; the scenarios, a few lines, stay whole.
+    static std::int32_t KeptWith(const std::vector<Block>& blocks, std::size_t heading) {
+        if (blocks[heading].kind != BlockKind::Heading)
+            return 0;
+        std::int32_t section = 0;
+        for (std::size_t i = heading + 1; i < blocks.size() && blocks[i].kind != BlockKind::Heading;
+             ++i)
+            ++section;
+        const bool scenarios = blocks[heading].text == QLatin1StringView(kScenariosHeading);
+        return scenarios ? section : std::min(section, kKeptUnderHeading);
+    }
+
+    // A table's headings: one line, or the plans' names wrapped in their columns.
+    qreal HeadingHeight(std::int32_t table) const {
+        if (table != kScenarioTable || !m_content.scenarios)
+            return m_rowHeight;
+        qreal height = m_rowHeight;
+        for (const Column& column : ScenarioColumns(*m_content.scenarios))
+            height = std::max(height, CellHeight(column.heading, column.share, m_bold) * 1.2);
+        return height;
+    }
 
     static std::int32_t TableOf(const Block& block) {
         if (block.kind == BlockKind::ItemRow)
@@ -310,15 +347,16 @@ private:
         case BlockKind::ProjectionRow:
             return m_rowHeight;
         case BlockKind::ScenarioRow: {
-            // The label wraps in its column; a figure keeps to one line.
-            const qreal labelWidth =
-                m_page.width() * ScenarioColumns(*m_content.scenarios)[0].share;
-            const QString label = ScenarioCells(*m_content.scenarios, block.row).front();
-            return std::max(m_rowHeight, Metrics(m_body)
-                                                 .boundingRect(QRectF(0, 0, labelWidth, 1e9),
-                                                               Qt::TextWordWrap, label)
-                                                 .height() *
-                                             1.2);
+            // The label and the figures wrap in their columns: the row is as tall as the
+            // tallest.
+            const std::vector<Column> columns = ScenarioColumns(*m_content.scenarios);
+            const QStringList cells = ScenarioCells(*m_content.scenarios, block.row);
+            qreal height = m_rowHeight;
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                height = std::max(height, CellHeight(cells.value(static_cast<qsizetype>(c)),
+                                                     columns[c].share, m_body) *
+                                              1.2);
+            return height;
         }
         }
         return 0;
@@ -332,9 +370,9 @@ private:
         const QStringList cells = ItemCells(Item(row));
         qreal height = m_rowHeight;
         for (std::size_t c = 0; c < kItemColumns.size(); ++c)
-            height = std::max(
-                height,
-                CellHeight(cells.value(static_cast<qsizetype>(c)), kItemColumns[c].share) * 1.2);
+            height = std::max(height, CellHeight(cells.value(static_cast<qsizetype>(c)),
+                                                 kItemColumns[c].share, m_body) *
+                                          1.2);
         return height;
     }
 
@@ -352,9 +390,9 @@ private:
 
     qreal DetailsIndent() const { return Metrics(m_body).height(); }
 
-    qreal CellHeight(const QString& text, qreal share) const {
-        const qreal pad = Metrics(m_body).height() / 3;
-        return Metrics(m_body)
+    qreal CellHeight(const QString& text, qreal share, const QFont& font) const {
+        const qreal pad = Metrics(font).height() / 3;
+        return Metrics(font)
             .boundingRect(QRectF(0, 0, m_page.width() * share - 2 * pad, 1e9), Qt::TextWordWrap,
                           text)
             .height();
@@ -375,12 +413,12 @@ private:
         }
     }
 
-    void Headings(const Block& block, qreal top) {
+    void Headings(const Block& block, qreal top, qreal height) {
         QStringList headings;
         const auto columns = [&](const auto& table) {
             for (const Column& column : table)
                 headings.append(column.heading);
-            Cells(headings, table, top, m_rowHeight, m_bold);
+            Cells(headings, table, top, height, m_bold);
         };
         if (block.kind == BlockKind::ItemRow)
             columns(kItemColumns);
@@ -388,8 +426,8 @@ private:
             columns(ScenarioColumns(*m_content.scenarios));
         else
             columns(kTableColumns);
-        m_painter.drawLine(QPointF(m_page.left(), top + m_rowHeight),
-                           QPointF(m_page.right(), top + m_rowHeight));
+        m_painter.drawLine(QPointF(m_page.left(), top + height),
+                           QPointF(m_page.right(), top + height));
     }
 
     void Draw(const Block& block, qreal top, qreal height) {
@@ -412,7 +450,7 @@ private:
             m_painter.setFont(m_body);
             PaintChart(m_painter, area,
                        {m_content.table, m_content.plan.retirementDate.GetYear(), m_content.ending,
-                        ChartScenarios(m_content), m_content.band});
+                        ChartScenarios(m_content), m_content.band, AmountTitle()});
             return;
         case BlockKind::ItemRow: {
             const qreal cells = ItemCellsHeight(block.row);
@@ -434,12 +472,21 @@ private:
         }
     }
 
-    void Footer(std::int32_t page, std::int32_t pages) {
+    // The page number, and on a page of amounts in today's money, which money they are in.
+    void Footer(std::int32_t page, std::int32_t pages, bool amounts) {
         m_painter.setFont(m_body);
-        m_painter.drawText(QRectF(m_page.left(), m_page.bottom() - m_footerHeight / 2,
-                                  m_page.width(), m_footerHeight / 2),
-                           Qt::AlignHCenter | Qt::AlignBottom,
+        const QRectF line(m_page.left(), m_page.bottom() - m_footerHeight / 2, m_page.width(),
+                          m_footerHeight / 2);
+        m_painter.drawText(line, Qt::AlignHCenter | Qt::AlignBottom,
                            QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+        if (amounts && m_content.todaysMoney)
+            m_painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom,
+                               Text(TodaysMoneyTitle(m_content.todaysMoney->year)));
+    }
+
+    QString AmountTitle() const {
+        return m_content.todaysMoney ? Text(TodaysMoneyTitle(m_content.todaysMoney->year))
+                                     : QString();
     }
 
     QPdfWriter& m_writer;

@@ -1,9 +1,35 @@
 #include "report/PageLayout.h"
 
+#include <algorithm>
 #include <cstddef>
 
+namespace {
+
+double HeadingHeight(const std::vector<double>& headingHeights, std::int32_t table) {
+    return table >= 0 && static_cast<std::size_t>(table) < headingHeights.size()
+               ? headingHeights[static_cast<std::size_t>(table)]
+               : 0;
+}
+
+// The height of the blocks from first to last, the first under its table's headings or not.
+double GroupHeight(const std::vector<LayoutBlock>& blocks, std::size_t first, std::size_t last,
+                   bool headingsFirst, const std::vector<double>& headingHeights) {
+    double height = 0;
+    std::int32_t previousTable = -1;
+    for (std::size_t i = first; i <= last; ++i) {
+        const std::int32_t table = blocks[i].table;
+        if (table >= 0 && (i == first ? headingsFirst : table != previousTable))
+            height += HeadingHeight(headingHeights, table);
+        height += blocks[i].height;
+        previousTable = table;
+    }
+    return height;
+}
+
+} // namespace
+
 std::vector<PlacedBlock> LayOutPages(const std::vector<LayoutBlock>& blocks, double pageHeight,
-                                     double headingHeight) {
+                                     const std::vector<double>& headingHeights) {
     std::vector<PlacedBlock> placed;
     placed.reserve(blocks.size());
     std::int32_t page = 0;
@@ -13,15 +39,15 @@ std::vector<PlacedBlock> LayOutPages(const std::vector<LayoutBlock>& blocks, dou
         const LayoutBlock& block = blocks[i];
         const bool row = block.table >= 0;
         bool headings = row && (block.table != previousTable || top == 0);
-        double needed = block.height + (headings ? headingHeight : 0);
-        double kept = needed;
-        if (block.keepWithNext && i + 1 < blocks.size())
-            kept += blocks[i + 1].height + (blocks[i + 1].table >= 0 ? headingHeight : 0);
+        double needed = block.height + (headings ? HeadingHeight(headingHeights, block.table) : 0);
+        const std::size_t last = std::min(
+            blocks.size() - 1, i + static_cast<std::size_t>(std::max(0, block.keepWithNext)));
+        const double kept = GroupHeight(blocks, i, last, headings, headingHeights);
         if (top > 0 && top + kept > pageHeight) {
             ++page;
             top = 0;
             headings = row;
-            needed = block.height + (headings ? headingHeight : 0);
+            needed = block.height + (headings ? HeadingHeight(headingHeights, block.table) : 0);
         }
         placed.push_back({page, top, headings});
         top += needed;

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/TodaysMoneyOption.h"
 #include "model/WhatIf.h"
 #include "persist/PlanFile.h"
 #include "tests/platform/support/TemporaryDirectory.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -88,6 +90,20 @@ TEST_F(ReportCommandTest, HundredYearsFillFourPagesWithHeadingsOnEachOfTheTable)
     EXPECT_EQ(rows, 100);
     EXPECT_NE(text.find("Page 1 of 4"), std::string::npos);
     EXPECT_NE(text.find("Page 4 of 4"), std::string::npos);
+
+    // Every page of the table, not only the first, says which money its amounts are in, and
+    // so does the chart's axis.
+    const std::string money = std::to_string(CurrentYear()) + " money";
+    std::istringstream pages(text);
+    int pagesOfRows = 0;
+    for (std::string page; std::getline(pages, page, '\f');) {
+        if (page.find("Withdrawals") == std::string::npos)
+            continue;
+        ++pagesOfRows;
+        EXPECT_NE(page.find("In " + money), std::string::npos) << page;
+    }
+    EXPECT_EQ(pagesOfRows, 4);
+    EXPECT_NE(text.find("In " + money), std::string::npos) << "the chart's axis";
 }
 
 TEST_F(ReportCommandTest, TheLimitIsStatedAndBadUsageRefused) {
@@ -216,6 +232,47 @@ TEST_F(ReportCommandTest, ComparedPlansGetAPageInCompareWords) {
     for (int n = 0; n < 4; ++n)
         four.insert(four.end(), {"--compare", other});
     EXPECT_EQ(Report(plan.c_str(), four).first, 2);
+}
+
+// Three plans under long names: the comparison stays whole on one page, under headings that
+// wrap, and no page is left with a line or two.
+TEST_F(ReportCommandTest, AComparisonOfThreePlansKeepsItsScenariosTogether) {
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
+    std::vector<std::string> options;
+    for (const auto& [name, percent] :
+         {std::pair{"spending less than planned in every single year", 80},
+          std::pair{"spending more than planned in every single year", 120}}) {
+        const std::string path = Path(std::string(name) + ".Orbe");
+        std::ofstream(path, std::ios::binary)
+            << PlanFileBytes(*PlanVariant(ProjectionExamplePlan(), percent, 0));
+        options.insert(options.end(), {"--compare", path});
+    }
+    const auto [status, text] = Report(ExamplePlan().c_str(), options);
+    ASSERT_EQ(status, 0) << text;
+    std::istringstream pages(text);
+    int scenarioPages = 0;
+    for (std::string page; std::getline(pages, page, '\f');) {
+        const std::vector<std::string> lines = Lines(page);
+        const auto filled = std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.find_first_not_of(' ') != std::string::npos;
+        });
+        if (filled == 0)
+            continue;
+        EXPECT_GE(filled, 4) << page;
+        const std::size_t scenarios = page.find("\nScenarios\n");
+        if (scenarios == std::string::npos)
+            continue;
+        ++scenarioPages;
+        std::size_t pairs = 0;
+        for (std::size_t at = page.find("neither in"); at != std::string::npos;
+             at = page.find("neither in", at + 1))
+            ++pairs;
+        EXPECT_EQ(pairs, 3u) << page;
+        // The names wrap in their columns: their first words head the table.
+        EXPECT_LT(page.find("spending less", scenarios), page.find("First year", scenarios));
+    }
+    EXPECT_EQ(scenarioPages, 1);
 }
 
 // A name an older file wrote in Windows-1252 is shown as the dialogs show it.
