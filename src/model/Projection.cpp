@@ -12,6 +12,7 @@
 namespace {
 
 constexpr std::int32_t kNoFirstYear = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kNoLastYear = std::numeric_limits<std::int32_t>::max();
 
 // The run without an observer. Every report is behind `if constexpr`, so this run
 // compiles to the engine without any reporting and costs exactly what it did.
@@ -184,8 +185,8 @@ bool SumAssets(const Plan& plan, std::int32_t year, std::span<const std::int32_t
 // The one projection, with or without an observer, with or without moved returns.
 template <typename Observer>
 ProjectionOutcome Run(const Plan& plan, ProjectionTable& table, WithdrawalChooser& chooser,
-                      Observer& observer, const ReturnOffsets* returnOffsets,
-                      WorkingMemory* memory) {
+                      Observer& observer, const ReturnOffsets* returnOffsets, WorkingMemory* memory,
+                      std::int32_t lastYear = kNoLastYear) {
     // Everything is allocated before the table is touched, so a failure leaves
     // the previous results in place.
     WorkingVector<std::int32_t> balances{WorkingAllocator<std::int32_t>(memory)};
@@ -224,7 +225,7 @@ ProjectionOutcome Run(const Plan& plan, ProjectionTable& table, WithdrawalChoose
         if constexpr (kObserved<Observer>)
             observer.EndYear(row, covered, unpaid);
         ++year;
-        if (year >= firstYear + ProjectionTable::kMaxRows || !covered)
+        if (year >= firstYear + ProjectionTable::kMaxRows || year > lastYear || !covered)
             break;
         ++r;
     }
@@ -273,4 +274,11 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
                             const ReturnOffsets& returnOffsets, ProjectionObserver& observer) {
     OrderedWithdrawalChooser chooser;
     return Run(plan, table, chooser, observer, &returnOffsets, HeapWorkingMemory());
+}
+
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
+                            const ReturnOffsets& returnOffsets, std::int32_t lastYear) {
+    OrderedWithdrawalChooser chooser;
+    Unobserved unobserved;
+    return Run(plan, table, chooser, unobserved, &returnOffsets, HeapWorkingMemory(), lastYear);
 }

@@ -61,3 +61,7 @@ ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
                             const ReturnOffsets& returnOffsets);
 ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
                             const ReturnOffsets& returnOffsets, ProjectionObserver& observer);
+// The same, ending after the row of lastYear when the projection gets that far: a question
+// about the years up to lastYear need not project the years after it.
+ProjectionOutcome Calculate(const Plan& plan, ProjectionTable& table,
+                            const ReturnOffsets& returnOffsets, std::int32_t lastYear);

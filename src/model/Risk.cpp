@@ -200,9 +200,11 @@ ReturnOffsets PathOffsets(std::uint64_t seed, std::int32_t spread, std::int32_t 
 }
 
 std::optional<PathProjection> ProjectPath(const Plan& plan, const ReturnOffsets& offsets,
-                                          std::int32_t untilAge) {
+                                          std::int32_t untilAge, bool wholeProjection) {
     PathProjection path;
-    const ProjectionOutcome outcome = Calculate(plan, path.table, offsets);
+    const ProjectionOutcome outcome =
+        wholeProjection ? Calculate(plan, path.table, offsets)
+                        : Calculate(plan, path.table, offsets, plan.birthDate.GetYear() + untilAge);
     if (outcome.status == ProjectionStatus::AllocationFailed)
         return std::nullopt;
     const Reach reach = ReachOf(path.table, outcome);

@@ -48,6 +48,7 @@ enum class PathOutcome {
 };
 
 // One path's projection and outcome; empty when the engine's working memory cannot be had.
+// Without wholeProjection it ends after the year of the age, all that the outcome needs.
 struct PathProjection {
     ProjectionTable table;
     // The year of the first uncovered row, or where the amounts left 32 bits.
@@ -56,7 +57,7 @@ struct PathProjection {
     PathOutcome outcome = PathOutcome::Succeeds;
 };
 std::optional<PathProjection> ProjectPath(const Plan& plan, const ReturnOffsets& offsets,
-                                          std::int32_t untilAge);
+                                          std::int32_t untilAge, bool wholeProjection = true);
 
 // Percentiles of Total Assets, by nearest rank, over every path of the run: a path that ran out
 // counts 0 in the years after its last row, and one that stopped at the calculation limit ranks
