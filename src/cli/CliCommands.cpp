@@ -6,6 +6,7 @@
 #include "cli/CompareCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/ExplainCommand.h"
+#include "cli/GoalCommand.h"
 #include "cli/ProjectCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/RiskCommand.h"
@@ -34,7 +35,7 @@ constexpr std::array kCommands{
     CliCommand{"check", RunCheck},     CliCommand{"save", RunSave},
     CliCommand{"sustain", RunSustain}, CliCommand{"sensitivity", RunSensitivity},
     CliCommand{"report", RunReport},   CliCommand{"risk", RunRiskCommand},
-    CliCommand{"compare", RunCompare},
+    CliCommand{"compare", RunCompare}, CliCommand{"goal", RunGoalCommand},
 };
 
 } // namespace

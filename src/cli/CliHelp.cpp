@@ -1,6 +1,7 @@
 #include "cli/CliHelp.h"
 
 #include "cli/TodaysMoneyOption.h"
+#include "model/Goal.h"
 #include "model/Plan.h"
 #include "model/Risk.h"
 #include "model/Scenarios.h"
@@ -33,6 +34,8 @@ constexpr std::string_view kHelp =
        orbelan-cli sensitivity FILE
        orbelan-cli risk FILE [--paths N] [--spread P] [--seed S] [--until-age A]
                         [--json | --path K]
+       orbelan-cli goal FILE [--confidence C] [--until-age A] [--paths N]
+                        [--spread P] [--seed S] [--json]
        orbelan-cli compare A B [C [D]] [--paths N] [--spread P] [--seed S]
                            [--until-age A] [--json | --csv]
        orbelan-cli save IN OUT
@@ -121,6 +124,23 @@ Commands:
                       falls beyond the calculation limit).
       --path K        Print path K (0 to N - 1) as project --csv does, with a
                       sixth column Returns holding each year's offset (+3).
+  goal FILE           Over the same seeded paths as risk draws them, print the
+                      largest spending, as a whole percentage from 0 to {maxSpending}
+                      of the planned expenses, at which at least C % of the
+                      paths last to age A, and the age the money lasts to at
+                      the planned expenses on as many paths: "At 90 %
+                      confidence (900 of 1,000 paths, spread 10 points, seed
+                      1): spending up to 96 % of the planned expenses lasts
+                      to age 95. At the planned expenses the money lasts to
+                      age 88." A path that stops at the calculation limit
+                      before age A with every year paid counts as lasting.
+                      --paths, --spread, --seed and --until-age as for risk.
+      --confidence C  The confidence, a whole percent from {minConfidence} to {maxConfidence}
+                      (default {defaultConfidence}).
+      --json          (with goal) Print one JSON object instead: confidence,
+                      untilAge, paths, spread, seed, needed (the paths that
+                      must last), spending (null when none lasts), lastsToAge,
+                      toTheEnd and stoppedAtLimit.
   compare A B [C [D]] Compare two to four plans as scenarios, each run on the
                       same seeded paths as risk draws them (path K of every
                       plan is risk --path K of that plan). Print for each plan
@@ -150,21 +170,21 @@ before that year; its earlier rows are printed and standard error says so.
 A file that cannot be opened is named on standard error with the reason.
 Everything after -- is a file, even a name that begins with -; a negative
 number is never taken for an option.
-risk and sustain show how far they have come on standard error when it is a
-terminal, and first how long they will take when that is long; Ctrl+C stops
-them.
+risk, goal and sustain show how far they have come on standard error when it
+is a terminal, and first how long they will take when that is long; Ctrl+C
+stops them.
 
 Exit status:
   0  success (a damaged file that was projected included)
-  1  FILE cannot be opened, or is not a plan file; sustain, risk: the plan's
-     birth date is invalid; sustain, sensitivity, risk: the plan has no first
-     year, which they say instead of an answer
+  1  FILE cannot be opened, or is not a plan file; sustain, risk, goal: the
+     plan's birth date is invalid; sustain, sensitivity, risk, goal: the plan
+     has no first year, which they say instead of an answer
   2  bad usage
   3  check: FILE is damaged; explain: YEAR is the year whose amounts stopped the
      projection at the calculation limit
   4  the calculation could not be done, or any command ran out of memory
   5  save, report: OUT could not be written
-  130  risk, sustain: stopped by Ctrl+C
+  130  risk, goal, sustain: stopped by Ctrl+C
 )";
 
 struct Filling {
@@ -200,6 +220,9 @@ void PrintHelp(std::ostream& out) {
         {"defaultSpread", to_string(risk.spread)},
         {"maxSeed", to_string(std::numeric_limits<std::uint64_t>::max())},
         {"defaultSeed", to_string(risk.seed)},
+        {"minConfidence", to_string(kMinGoalConfidence)},
+        {"maxConfidence", to_string(kMaxGoalConfidence)},
+        {"defaultConfidence", to_string(kDefaultGoalConfidence)},
         {"moneyRange", Range(to_string(std::numeric_limits<std::int32_t>::min()),
                              to_string(std::numeric_limits<std::int32_t>::max()))},
     };

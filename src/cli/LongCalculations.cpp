@@ -11,6 +11,15 @@ RiskRunAnswer AskRiskShowingProgress(const Plan& plan, const RiskSettings& setti
         });
 }
 
+GoalRunAnswer AskGoalShowingProgress(const Plan& plan, const GoalSettings& settings,
+                                     std::ostream& err) {
+    return RunLong(
+        "path runs", GoalProgressTotal(settings), err,
+        [&](StopToken stop, const RiskProgress& progress) {
+            return AskGoal(plan, settings, stop, progress);
+        });
+}
+
 ComparisonAnswer AskComparisonShowingProgress(std::span<const Plan> plans,
                                               const RiskSettings& settings, std::ostream& err) {
     return RunLong(

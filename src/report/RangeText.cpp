@@ -1,5 +1,6 @@
 #include "report/RangeText.h"
 
+#include "model/Goal.h"
 #include "model/Plan.h"
 #include "model/Risk.h"
 
@@ -27,4 +28,9 @@ std::string IntegerRangeText() {
 std::string YearRangeText() {
     return "Enter a year from " + std::to_string(kFirstPlanYear) + " to " +
            std::to_string(kLastPlanYear) + '.';
+}
+
+std::string ConfidenceRangeText() {
+    return "Enter a confidence from " + std::to_string(kMinGoalConfidence) + " to " +
+           std::to_string(kMaxGoalConfidence) + " %.";
 }

@@ -25,3 +25,6 @@ std::string YearRangeText();
 
 // The risk run's number of paths: kMinRiskPaths to kMaxRiskPaths.
 std::string PathsRangeText();
+
+// The confidence of the goal: a whole percent from kMinGoalConfidence to kMaxGoalConfidence.
+std::string ConfidenceRangeText();

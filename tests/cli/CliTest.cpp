@@ -710,3 +710,46 @@ TEST_F(CliFileTest, CheckNamesBytesAfterTheLastItemAndAStateFolderItCannotUse) {
         << linked.out;
     ::unsetenv("XDG_STATE_HOME");
 }
+
+TEST_F(CliFileTest, GoalAnswersInWordsAndJson) {
+    // Every path is the plan's own at spread 0: the savings pay 2000 to 2009 (age 59), and ten
+    // years of s from 1000 take s up to 100.
+    const std::string drawdown = Write("drawdown.Orbe", PlanFileBytes(DrawdownPlan()));
+    const CliRun text =
+        Cli({"goal", drawdown, "--spread", "0", "--paths", "1000", "--until-age", "59"});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, "At 90 % confidence (900 of 1,000 paths, spread 0 points, seed 1): "
+                        "spending up to 100 % of the planned expenses lasts to age 59. At the "
+                        "planned expenses the money lasts to age 59.\n");
+    const CliRun json = Cli({"goal", drawdown, "--json", "--confidence", "50", "--spread", "0",
+                             "--paths", "3", "--until-age", "58", "--seed", "9"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::ordered_json::parse(json.out).dump(),
+              R"({"confidence":50,"untilAge":58,"paths":3,"spread":0,"seed":9,"needed":2,)"
+              R"("spending":111,"lastsToAge":59,"toTheEnd":false,"stoppedAtLimit":0})");
+
+    const std::string confidence = "--confidence: Enter a confidence from 1 to 99 %.";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refused{
+        {{"goal", drawdown, "--confidence", "0"}, confidence},
+        {{"goal", drawdown, "--confidence", "100"}, confidence},
+        {{"goal", drawdown, "--confidence", "9.5"}, confidence},
+        {{"goal", drawdown, "--paths", "100001"},
+         "--paths: Enter a number of paths from 1 to 100000."},
+        {{"goal", drawdown, "--until-age", "49"},
+         "Age 49 comes before the projection's first year, 2000, at age 50: choose an age from "
+         "50 on."},
+    };
+    for (const auto& [args, problem] : refused) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << problem;
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "orbelan-cli: " + problem);
+    }
+    Plan ageless = DrawdownPlan();
+    ageless.birthDate = MakeDate(2001, 2, 29);
+    // A plan that cannot be asked gets the verdict risk gives it.
+    const std::string agelessFile = Write("ageless.Orbe", PlanFileBytes(ageless));
+    const CliRun noAge = Cli({"goal", agelessFile});
+    EXPECT_EQ(noAge.status, 1);
+    EXPECT_NE(noAge.err.find("birth date"), std::string::npos) << noAge.err;
+    EXPECT_EQ(noAge.err, Cli({"risk", agelessFile}).err);
+}
