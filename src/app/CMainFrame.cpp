@@ -325,7 +325,7 @@ void CMainFrame::createActions() {
         // The report summarises the risk run the pane shows, to the age What If asks about.
         ReportRequest request{m_pWhatIf->Age(),
                               m_riskDock->isHidden() ? std::nullopt : m_pRisk->Summary(),
-                              std::nullopt};
+                              std::nullopt, std::nullopt};
         // And compares the scenarios the pane shows.
         if (!m_scenariosDock->isHidden() && m_pScenarios->Comparison())
             request.scenarios = ReportScenarios{m_pScenarios->Names(), *m_pScenarios->Comparison()};

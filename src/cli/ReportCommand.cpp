@@ -14,6 +14,7 @@
 #include "print/ProjectionReport.h"
 #include "report/ScenarioText.h"
 #include "session/ComparisonAnswer.h"
+#include "session/GoalAnswers.h"
 #include "session/ProjectionAnswer.h"
 #include "session/RiskAnswers.h"
 
@@ -105,10 +106,16 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
         RiskRunAnswer risk = AskRiskShowingProgress(plan, settings, err);
         if (risk.verdict.status == AnswerStatus::CannotCalculate)
             return SayVerdict(risk.verdict, err);
-        if (risk.verdict.Answered())
+        if (risk.verdict.Answered()) {
             request.risk = std::move(risk.summary);
-        else
+            GoalRunAnswer goal = AskGoal(plan, GoalSettings{settings});
+            if (goal.verdict.status == AnswerStatus::CannotCalculate)
+                return SayVerdict(goal.verdict, err);
+            if (goal.verdict.Answered())
+                request.goal = goal.goal;
+        } else {
             err << "Warning: " << risk.verdict.sentence << '\n';
+        }
     }
     // The plans to compare run on risk's default paths, to the report's age.
     std::vector<std::string> files{path};

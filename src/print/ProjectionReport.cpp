@@ -517,6 +517,7 @@ ReportContent MakeReportContent(const QString& title, const Plan& plan,
     content.summary =
         GatherSummaryFacts(plan, table, ending.lastRowCovered, ending.limitYear, request.untilAge);
     content.summary.risk = request.risk;
+    content.summary.goal = request.goal;
     if (request.risk)
         content.band = todaysMoney ? InTodaysMoney(request.risk->years, todaysMoney->inflation,
                                                    todaysMoney->year)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Goal.h"
 #include "model/Plan.h"
 #include "model/ProjectionTable.h"
 #include "model/Risk.h"
@@ -29,11 +30,14 @@ struct ReportScenarios {
 };
 
 // What a report is asked to say beyond the projection: the age its money should last to, a risk
-// run to summarise when there is one, and scenarios to compare when there are some.
+// run and a goal to summarise when there are some, and scenarios to compare when there are
+// some.
 struct ReportRequest {
     std::int32_t untilAge = kDefaultUntilAge;
     std::optional<RiskSummary> risk;
     std::optional<ReportScenarios> scenarios;
+    // What can be spent at a confidence over the risk run's paths, when asked.
+    std::optional<GoalAnswer> goal;
 };
 
 // Everything a report says: the plan, its projection as the report shows it, the facts of its

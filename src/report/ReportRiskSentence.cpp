@@ -1,14 +1,16 @@
 #include "report/ReportRiskSentence.h"
 
-#include "report/NumberWords.h"
 #include "report/RiskText.h"
 
+NumberWords ReportNumbers(const ExplanationText& text) {
+    return {text.amount,
+            [&text](std::int32_t tenths) {
+                return text.amount(tenths / 10) + "." + std::to_string(tenths % 10);
+            }};
+}
+
 std::string RiskReportSentence(const RiskSummary& summary, const ExplanationText& text) {
-    const NumberWords numbers{text.amount, [&text](std::int32_t tenths) {
-                                  return text.amount(tenths / 10) + "." +
-                                         std::to_string(tenths % 10);
-                              }};
-    std::string answer = RiskAnswer(summary, numbers);
+    std::string answer = RiskAnswer(summary, ReportNumbers(text));
     if (summary.status != RiskStatus::Done)
         return answer;
     // The inputs that make the run reproducible close the pane's own answer.

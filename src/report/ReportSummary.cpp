@@ -2,6 +2,7 @@
 
 #include "model/Projection.h"
 #include "model/YearBreakdown.h"
+#include "report/GoalText.h"
 #include "report/LimitText.h"
 #include "report/PlanChecks.h"
 #include "report/ReportRiskSentence.h"
@@ -108,6 +109,11 @@ std::vector<std::string> SummarySentences(const ReportSummaryFacts& facts, const
     sentences.push_back(SustainableSentence(facts));
     if (facts.risk)
         sentences.push_back(RiskReportSentence(*facts.risk, text));
+    if (facts.goal) {
+        sentences.push_back(GoalSpendingText(*facts.goal, ReportNumbers(text)));
+        if (const std::string lasts = GoalLastsText(*facts.goal); !lasts.empty())
+            sentences.push_back(lasts);
+    }
     return sentences;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Goal.h"
 #include "model/Plan.h"
 #include "model/ProjectionTable.h"
 #include "model/Risk.h"
@@ -31,6 +32,8 @@ struct ReportSummaryFacts {
     // Empty for a plan of more than kMostReportItems items.
     std::optional<SustainableSpending> sustainable;
     std::optional<RiskSummary> risk;
+    // What can be spent at a confidence over the same paths, and how long the money lasts.
+    std::optional<GoalAnswer> goal;
 };
 
 // The facts of the plan's projection in table, found by the one engine: the reach, what the
@@ -40,8 +43,8 @@ ReportSummaryFacts GatherSummaryFacts(const Plan& plan, const ProjectionTable& t
                                       std::int32_t untilAge);
 
 // The summary's sentences, UTF-8, in the order a reader needs them: how long the money lasts or
-// where it first falls short, the spending that lasts to the age, and the share of paths that
-// last when the facts hold a risk run.
+// where it first falls short, the spending that lasts to the age, the share of paths that last
+// when the facts hold a risk run, and what can be spent at a confidence when they hold a goal.
 std::vector<std::string> SummarySentences(const ReportSummaryFacts& facts, const Plan& plan,
                                           const ExplanationText& text);
 

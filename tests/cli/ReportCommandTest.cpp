@@ -151,7 +151,8 @@ TEST_F(ReportCommandTest, PlanFilesAreNeverReplacedByAReport) {
 }
 
 // The example's report: its summary first, the assumptions, the age beside each year, and the
-// line that says when and by what it was made; a risk run adds its share of paths.
+// line that says when and by what it was made; a risk run adds its share of paths and what
+// can be spent at 90 % confidence over them.
 TEST_F(ReportCommandTest, SummaryAssumptionsAgesAndTheMakerAreSaid) {
     if (std::system("pdftotext -v > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: scripts/install-deps.sh";
@@ -173,8 +174,12 @@ TEST_F(ReportCommandTest, SummaryAssumptionsAgesAndTheMakerAreSaid) {
     for (const char* expected :
          {"Summary The money lasts until 2004 (age 56).",
           "falls short in 2005 (age 57) by 566: that year's expenses cannot all be paid.",
-          "Sustainable spending to age 56:", "The money lasts to age 56 in ", "of 1,000 paths:",
-          "spread of 10 points, seed 1).", "a projection under the assumptions stated in it, not",
+          "Sustainable spending to age 56:", "The money lasts to age 56 in ",
+          "of 1,000 paths:", "spread of 10 points, seed 1).", "At 90 % con",
+          "(900 of 1,000 paths, spread 10 points, seed 1): spending up to 84 % of "
+          "the planned expenses lasts to age 56.",
+          "At the planned expenses the money lasts to age 55.",
+          "a projection under the assumptions stated in it, not",
           "Assumptions Born in 1948; retiring at 55, in 2003.",
           "the one with the lowest interest rate",
           "Savings Income 1,000 in 2000 Interest 5.9 % before 2002, 2.5 % from then on.",
