@@ -14,7 +14,6 @@
 #include "print/ProjectionReport.h"
 #include "report/ScenarioText.h"
 #include "session/ComparisonAnswer.h"
-#include "session/GoalAnswers.h"
 #include "session/ProjectionAnswer.h"
 #include "session/RiskAnswers.h"
 
@@ -108,7 +107,7 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
             return SayVerdict(risk.verdict, err);
         if (risk.verdict.Answered()) {
             request.risk = std::move(risk.summary);
-            GoalRunAnswer goal = AskGoal(plan, GoalSettings{settings});
+            GoalRunAnswer goal = AskGoalShowingProgress(plan, GoalSettings{settings}, err);
             if (goal.verdict.status == AnswerStatus::CannotCalculate)
                 return SayVerdict(goal.verdict, err);
             if (goal.verdict.Answered())
