@@ -32,6 +32,7 @@
 #include "wasm/ExplanationJson.h"
 #include "wasm/FirstPlanJson.h"
 #include "wasm/PlanJson.h"
+#include "wasm/WebGoal.h"
 #include "wasm/WebRisk.h"
 #include "wasm/WebScenarios.h"
 
@@ -88,6 +89,9 @@ Json Limits() {
             {"defaultSpread", kDefaultRiskSpread},
             {"maxSpread", kMaxRiskSpread},
             {"pathChoices", kRiskPathChoices},
+            {"minConfidence", kMinGoalConfidence},
+            {"maxConfidence", kMaxGoalConfidence},
+            {"defaultConfidence", kDefaultGoalConfidence},
             {"minExpenses", kMinWhatIfExpenses},
             {"maxExpenses", kMaxWhatIfExpenses},
             {"maxReturns", kMaxWhatIfReturns},
@@ -125,6 +129,7 @@ std::string Texts() {
                  {"enterInteger", kEnterInteger},
                  {"enterNumber", kEnterNumber},
                  {"riskCancelled", RiskCancelledText()},
+                 {"confidenceRange", ConfidenceRangeText()},
                  {"riskCannotCalculate", CannotCalculateRisk()},
                  {"beyondLimit", PercentileText(std::nullopt, {})},
                  {"scenariosFull", ScenariosFullSentence()},
@@ -452,6 +457,20 @@ std::string Risk(std::int32_t paths, std::int32_t spread, const std::string& see
     return RiskRunJson(CurrentPlan(), *settings, report, PageNumbers(numbers));
 }
 
+// What can be spent at the confidence, over the risk run's paths, on this thread: the page runs
+// it in the risk run's worker. A confidence out of its range is refused in the core's words.
+std::string Goal(std::int32_t paths, std::int32_t spread, const std::string& seed,
+                 std::int32_t untilAge, std::int32_t confidence, const emscripten::val& numbers) {
+    const std::optional<RiskSettings> settings = RiskSettingsFrom(paths, spread, seed, untilAge);
+    if (!settings)
+        return Text({{"status", "problem"}, {"spendingText", EnterSeedText()}, {"lastsText", ""}});
+    if (confidence < kMinGoalConfidence || confidence > kMaxGoalConfidence)
+        return Text(
+            {{"status", "problem"}, {"spendingText", ConfidenceRangeText()}, {"lastsText", ""}});
+    return GoalRunJson(CurrentPlan(), GoalSettings{*settings, confidence}, {},
+                       PageNumbers(numbers));
+}
+
 // The current plan beside the others (a JSON array of plans), named by their files (a JSON array
 // of the file names, the current plan's first), all run on the same paths, on this thread: the
 // page runs it in a worker. progress, when a function, is told the share done now and then, in
@@ -640,6 +659,7 @@ EMSCRIPTEN_BINDINGS(orbelan) {
     emscripten::function("todaysMoneyWords", &TodaysMoneyWords);
     emscripten::function("risk", &Risk);
     emscripten::function("riskPath", &RiskPath);
+    emscripten::function("goal", &Goal);
     emscripten::function("compareScenarios", &CompareWithOthers);
     emscripten::function("yearLines", &YearLines);
     emscripten::function("explainPathYear", &ExplainPathYear);

@@ -151,6 +151,18 @@ export interface RiskSummary {
     medianPathName: string;
 }
 
+// What can be spent at a confidence, as orbelan-cli goal --json gives it, with the sentences
+// the Risk view shows and the plan with its expenses at the spending found.
+export interface GoalSummary {
+    status: 'done' | 'problem';
+    confidence?: number;
+    spending?: number | null;
+    lastsToAge?: number;
+    spendingText: string;
+    lastsText: string;
+    plan?: Plan | null;
+}
+
 export interface RiskSettings {
     paths: number;
     spread: number;
@@ -212,6 +224,9 @@ export interface Limits {
     maxUntilAge: number;
     defaultSpread: number;
     maxSpread: number;
+    minConfidence: number;
+    maxConfidence: number;
+    defaultConfidence: number;
     // The numbers of paths offered, the first by default.
     pathChoices: number[];
     // What If's expenses in percent of the planned ones, and its returns from -maxReturns to
@@ -256,6 +271,8 @@ export interface Texts {
     enterInteger: string;
     enterNumber: string;
     riskCancelled: string;
+    // A confidence outside its range.
+    confidenceRange: string;
     riskCannotCalculate: string;
     // A percentile that falls on a path beyond the calculation limit.
     beyondLimit: string;
@@ -334,6 +351,7 @@ interface Module {
         numbers: NumberWords,
     ): string;
     riskPath(paths: number, spread: number, seed: string, untilAge: number, path: number): string;
+    goal(paths: number, spread: number, seed: string, untilAge: number, confidence: number, numbers: NumberWords): string;
     compareScenarios(
         others: string, files: string, paths: number, spread: number, seed: string, untilAge: number,
         progress?: (thousandths: number) => void,
@@ -488,6 +506,12 @@ export class Core {
         return JSON.parse(
             this.module.compareScenarios(othersJson, JSON.stringify(files), paths, spread, seed, untilAge, progress),
         );
+    }
+    // What can be spent at the confidence over the same paths, on the calling thread: the page
+    // calls it from the risk run's worker.
+    goal(settings: RiskSettings, confidence: number, numbers: NumberWords): GoalSummary {
+        const { paths, spread, seed, untilAge } = settings;
+        return JSON.parse(this.module.goal(paths, spread, seed, untilAge, confidence, numbers));
     }
     riskPath(settings: RiskSettings, path: number): RiskPath | null {
         const { paths, spread, seed, untilAge } = settings;

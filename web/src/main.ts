@@ -125,6 +125,10 @@ async function start(): Promise<void> {
             details.showPath(path);
         },
         core.texts,
+        (plan) => {
+            state.change(plan);
+            byId('calculate').click();
+        },
     );
     const scenarios = new ScenariosView(core.texts, client, new RiskRunner(), () => risk.readSettings(), (lines) =>
         projection.showScenarios(lines),

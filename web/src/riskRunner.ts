@@ -1,6 +1,6 @@
 // Runs the risk of a plan, or its comparison with others, in a worker (riskWorker.ts), one run
 // at a time: a new run ends the one before it, whose answer would come too late to be wanted.
-import { type Plan, planText, type RiskSettings, type RiskSummary, type ScenarioAnswer } from './core';
+import { type GoalSummary, type Plan, planText, type RiskSettings, type RiskSummary, type ScenarioAnswer } from './core';
 import type { RiskReply, RiskRequest } from './riskWorker';
 import { kCoreFiles, loadFailure } from './siteFiles';
 
@@ -13,8 +13,13 @@ export class RiskRunner {
 
     // The summary, or null when the run was cancelled. Each run is measured as
     // "orbelan-risk" in the page's performance timeline.
-    run(plan: Plan, settings: RiskSettings, progress: (done: number) => void): Promise<RiskSummary | null> {
-        return this.post(plan, { kind: 'risk', settings }, progress, 'orbelan-risk');
+    // With a confidence, the goal over the same paths goes to onGoal after the summary: it is
+    // part of the run, which Cancel or the next run ends.
+    run(
+        plan: Plan, settings: RiskSettings, progress: (done: number) => void,
+        goal?: { confidence: number; onGoal: (goal: GoalSummary) => void },
+    ): Promise<RiskSummary | null> {
+        return this.post(plan, { kind: 'risk', settings, confidence: goal?.confidence }, progress, 'orbelan-risk', goal?.onGoal);
     }
 
     // The plan beside the others (their JSON texts), named by the files, the plan's first;
@@ -48,6 +53,7 @@ export class RiskRunner {
 
     private post<Answer>(
         plan: Plan, request: RiskRequest & { settings: RiskSettings }, progress: (done: number) => void, measure: string,
+        onGoal?: (goal: GoalSummary) => void,
     ): Promise<Answer | null> {
         this.cancel();
         const worker = (this.worker ??= new Worker('riskWorker.js'));
@@ -59,7 +65,13 @@ export class RiskRunner {
                     progress(event.data.done);
                     return;
                 }
-                this.ending = null;
+                if ('goal' in event.data) {
+                    this.ending = null;
+                    if (event.data.goal) onGoal?.(event.data.goal);
+                    return;
+                }
+                // The worker stays the run's until its goal comes, so that Cancel ends that too.
+                this.ending = onGoal ? () => {} : null;
                 performance.measure(measure, { start: started, detail: request.settings.paths });
                 resolve(event.data.answer as Answer);
             };

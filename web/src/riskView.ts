@@ -1,7 +1,7 @@
 // Risk: many seeded paths of the plan with returns that vary year by year, run by the core in
 // a worker. The answer in the desktop pane's sentence, the percentiles of Total Assets by
 // decade, the band on the chart, and the worst and median paths to draw and explain.
-import type { Plan, RiskPath, RiskSettings, RiskSummary, Texts } from './core';
+import type { GoalSummary, Plan, RiskPath, RiskSettings, RiskSummary, Texts } from './core';
 import type { CoreClient } from './coreClient';
 import { el } from './dom';
 import { amountText } from './numbers';
@@ -44,11 +44,17 @@ export class RiskView {
         id: 'risk-seed', type: 'text', size: 22, value: '1', spellcheck: false, autocomplete: 'off', inputmode: 'numeric',
     });
     private readonly age = el('input', { id: 'risk-age', type: 'number', min: 0, step: 1 });
+    private readonly confidence = el('input', { id: 'risk-confidence', type: 'number', step: 1 });
     private readonly progress = el('progress', { id: 'risk-progress' });
     private readonly cancel = el('button', { type: 'button', id: 'risk-cancel' }, 'Cancel');
     private readonly running = el('span', { class: 'running' }, this.progress, this.cancel);
     private appear = 0;
     private readonly answer = el('p', { id: 'risk-answer', 'aria-live': 'polite' });
+    // What can be spent at the confidence, and how long the money lasts, under the share.
+    private readonly goalSpending = el('p', { id: 'goal-spending', 'aria-live': 'polite' });
+    private readonly goalLasts = el('p', { id: 'goal-lasts', 'aria-live': 'polite' });
+    private readonly goalApply = el('button', { type: 'button', id: 'goal-apply' }, 'Apply');
+    private goal: GoalSummary | null = null;
     private readonly worst = el(
         'button',
         { type: 'button', id: 'risk-worst', 'aria-pressed': 'false' },
@@ -76,6 +82,8 @@ export class RiskView {
         private readonly showPath: (path: ShownPath | null) => void,
         // The core's words for what the run itself does not say.
         private readonly texts: Texts,
+        // Sets the plan's expenses to the spending found, as an edit that Undo takes back.
+        private readonly apply: (plan: Plan) => void,
     ) {
         const { limits, controls } = texts;
         this.progress.setAttribute('aria-label', controls.pathsDone);
@@ -87,6 +95,9 @@ export class RiskView {
         this.paths.append(...limits.pathChoices.map((n) => el('option', { value: n }, n.toLocaleString())));
         this.age.max = String(limits.maxUntilAge);
         this.age.value = String(limits.defaultUntilAge);
+        this.confidence.min = String(limits.minConfidence);
+        this.confidence.max = String(limits.maxConfidence);
+        this.confidence.value = String(limits.defaultConfidence);
         // The core's words for what the spread, the seed and the paths are.
         this.spread.title = this.spreadPoints.title = texts.spreadTip;
         this.seed.title = texts.seedTip;
@@ -128,8 +139,14 @@ export class RiskView {
                 el('label', { for: 'risk-age' }, 'Money lasts to age:'),
                 this.age,
                 el('span'),
+                el('label', { for: 'risk-confidence' }, 'Confidence:'),
+                el('span', { class: 'nowrap' }, this.confidence, ' %'),
+                el('span'),
             ),
             el('div', { class: 'row' }, this.answer, this.running),
+            this.goalSpending,
+            this.goalLasts,
+            el('div', { class: 'closing' }, this.goalApply),
             el('div', { class: 'closing' }, this.worst, this.median),
             el('div', { class: 'scroll-box', tabindex: 0, role: 'region', 'aria-label': 'Total Assets by decade' }, this.table),
         );
@@ -137,7 +154,7 @@ export class RiskView {
         this.spreadPoints.addEventListener('input', () => {
             if (whole(this.spreadPoints.value, 0, texts.limits.maxSpread) !== null) this.spread.value = this.spreadPoints.value;
         });
-        for (const control of [this.spread, this.spreadPoints, this.paths, this.seed, this.age])
+        for (const control of [this.spread, this.spreadPoints, this.paths, this.seed, this.age, this.confidence])
             control.addEventListener('change', () => this.changed());
         newSeedButton.addEventListener('click', () => {
             this.seed.value = newSeed();
@@ -149,6 +166,9 @@ export class RiskView {
             this.answer.textContent = this.texts.riskCancelled;
             // The button goes with the run: the focus stays in the view, on its first control.
             this.spread.focus();
+        });
+        this.goalApply.addEventListener('click', () => {
+            if (this.goal?.plan) this.apply(this.goal.plan);
         });
         this.worst.addEventListener('click', () => void this.togglePath(this.worst));
         this.median.addEventListener('click', () => void this.togglePath(this.median));
@@ -178,6 +198,9 @@ export class RiskView {
 
     private clear(): void {
         this.answer.textContent = '';
+        this.goalSpending.textContent = this.goalLasts.textContent = '';
+        this.goal = null;
+        this.goalApply.disabled = true;
         this.summary = null;
         this.body.replaceChildren();
         this.table.hidden = true;
@@ -215,7 +238,19 @@ export class RiskView {
         this.progress.value = 0;
         clearTimeout(this.appear);
         this.appear = window.setTimeout(() => (this.running.hidden = false), kProgressAfterMs);
-        const summary = await this.runner.run(this.plan, settings, (done) => (this.progress.value = done)).catch(
+        const { limits } = this.texts;
+        const confidence = whole(this.confidence.value, limits.minConfidence, limits.maxConfidence);
+        // Out of range, the core's words stand in for the goal, which is not run.
+        if (confidence === null) this.goalSpending.textContent = this.texts.confidenceRange;
+        const onGoal = (goal: GoalSummary) => {
+            this.goal = goal;
+            this.goalSpending.textContent = goal.spendingText;
+            this.goalLasts.textContent = goal.lastsText;
+            this.goalApply.disabled = !goal.plan;
+        };
+        const summary = await this.runner.run(
+            this.plan, settings, (done) => (this.progress.value = done), confidence === null ? undefined : { confidence, onGoal },
+        ).catch(
             (error) =>
                 ({ status: 'cannotCalculate', answer: error instanceof MissingFile ? error.message : this.texts.riskCannotCalculate }) as RiskSummary,
         );

@@ -7,8 +7,8 @@
 // money converts the chart and Year Details by the core and is kept; no edit is lost
 // (edits.mjs); a plan of many items leaves the page answering (budget.mjs); every view fits a
 // phone and the dark theme (screens.mjs); scenarios compare as orbelan-cli compare does
-// (scenarios.mjs); a plan's text follows its edits (plan-text.mjs); a phone's fingers, the
-// help, the exports, the keys and the fields (phone.mjs, page-units.mjs); the page installs and
+// (scenarios.mjs); the goal says what orbelan-cli goal says (goal.mjs); a plan's text
+// follows its edits (plan-text.mjs); a phone's fingers, the help, the exports, the keys and the fields (phone.mjs, page-units.mjs); the page installs and
 // works offline once visited (offline.mjs). Prints the timings it measures.
 // Usage: node browser.mjs SITE_DIR ORBELAN_CLI
 import './failure.mjs';
@@ -28,6 +28,7 @@ import { checkUndo } from './undo.mjs';
 import { checkPhone } from './phone.mjs';
 import { checkPageUnits } from './page-units.mjs';
 import { checkOffline } from './offline.mjs';
+import { checkGoal } from './goal.mjs';
 
 const [siteDir, cli] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
@@ -400,6 +401,7 @@ await checkFirstPlan(site, siteDir);
 await checkBudget(site, siteDir);
 await checkScreens(site);
 await checkScenarios(site);
+await checkGoal(site);
 await checkOffline(site, siteDir);
 
 await site.close();
