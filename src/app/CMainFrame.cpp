@@ -236,8 +236,11 @@ void CMainFrame::createScenarios() {
         showScenarios();
     });
     connect(m_scenariosDock, &QDockWidget::visibilityChanged, this, showScenarios);
-    connect(m_pWhatIf, &WhatIfPane::keepAsScenarioClicked, this,
-            [this] { OnKeepAsScenario(m_document, *m_pWhatIf, *m_pScenarios, m_ui); });
+    connect(
+        m_pWhatIf, &WhatIfPane::keepAsScenarioClicked, this,
+        [this] { OnKeepAsScenario(m_document, *m_pWhatIf, *m_pScenarios, m_ui); });
+    connect(m_pRisk, &RiskPane::keepGoalAsScenarioClicked, this,
+            [this] { OnKeepGoalAsScenario(m_document, *m_pRisk, *m_pScenarios, m_ui); });
 }
 
 void CMainFrame::placePanes() {
@@ -323,9 +326,9 @@ void CMainFrame::createActions() {
             [this] { ShowExported(ExportProjectionCsv(m_document, m_ui)); });
     connect(m_actions[CommandId::FileExportPdf], &QAction::triggered, this, [this] {
         // The report summarises the risk run the pane shows, to the age What If asks about.
-        ReportRequest request{m_pWhatIf->Age(),
-                              m_riskDock->isHidden() ? std::nullopt : m_pRisk->Summary(),
-                              std::nullopt, std::nullopt};
+        ReportRequest request{
+            m_pWhatIf->Age(), m_riskDock->isHidden() ? std::nullopt : m_pRisk->Summary(),
+            std::nullopt, m_riskDock->isHidden() ? std::nullopt : m_pRisk->Goal()};
         // And compares the scenarios the pane shows.
         if (!m_scenariosDock->isHidden() && m_pScenarios->Comparison())
             request.scenarios = ReportScenarios{m_pScenarios->Names(), *m_pScenarios->Comparison()};

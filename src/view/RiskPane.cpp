@@ -1,10 +1,13 @@
 #include "view/RiskPane.h"
 
 #include "model/Plan.h"
+#include "model/WhatIf.h"
 #include "persist/CTessalyDoc.h"
 #include "report/ControlWords.h"
+#include "report/GoalText.h"
 #include "report/RiskText.h"
 #include "report/WorkingText.h"
+#include "session/GoalAnswers.h"
 #include "session/RiskAnswers.h"
 #include "view/LocaleNumbers.h"
 #include "view/RunProgress.h"
@@ -35,8 +38,8 @@ QString Answer(const RiskSummary& summary) {
 } // namespace
 
 RiskPane::RiskPane(QWidget* parent)
-    : QWidget(parent), m_run(*this, [this](const RiskRunAnswer& answer) {
-          ShowAnswer(answer);
+    : QWidget(parent), m_run(*this, [this](const RiskPaneRun& run) {
+          ShowRun(run);
           emit backgroundResultShown();
       }) {
     setObjectName(QStringLiteral("riskPane"));
@@ -44,6 +47,7 @@ RiskPane::RiskPane(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     AddInputs(*layout);
     AddAnswer(*layout);
+    AddGoal(*layout);
     layout->addStretch();
 }
 
@@ -148,6 +152,51 @@ void RiskPane::AddAnswer(QVBoxLayout& layout) {
     layout.addLayout(paths);
 }
 
+void RiskPane::AddGoal(QVBoxLayout& layout) {
+    auto* form = new QFormLayout;
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    m_confidence = new QSpinBox(this);
+    m_confidence->setObjectName(QStringLiteral("riskConfidence"));
+    m_confidence->setAccessibleName(QStringLiteral("Confidence"));
+    m_confidence->setRange(kMinGoalConfidence, kMaxGoalConfidence);
+    m_confidence->setValue(kDefaultGoalConfidence);
+    m_confidence->setSuffix(QStringLiteral(" %"));
+    auto* confidenceLabel = new QLabel(QStringLiteral("C&onfidence:"), this);
+    confidenceLabel->setBuddy(m_confidence);
+    form->addRow(confidenceLabel, m_confidence);
+    layout.addLayout(form);
+    connect(m_confidence, &QSpinBox::valueChanged, this, &RiskPane::Start);
+
+    m_goalSpending = new QLabel(this);
+    m_goalSpending->setObjectName(QStringLiteral("riskGoalSpending"));
+    m_goalSpending->setAccessibleName(QStringLiteral("What can be spent"));
+    m_goalLasts = new QLabel(this);
+    m_goalLasts->setObjectName(QStringLiteral("riskGoalLasts"));
+    m_goalLasts->setAccessibleName(QStringLiteral("How long the money lasts"));
+    for (QLabel* label : {m_goalSpending, m_goalLasts}) {
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout.addWidget(label);
+    }
+    auto* buttons = new QHBoxLayout;
+    m_applyGoal = new QPushButton(QStringLiteral("App&ly"), this);
+    m_applyGoal->setObjectName(QStringLiteral("riskApplyGoal"));
+    m_applyGoal->setToolTip(
+        QStringLiteral("Set the plan's expenses to the spending found, as an edit of the plan"));
+    m_keepGoal = new QPushButton(QStringLiteral("&Keep as Scenario..."), this);
+    m_keepGoal->setObjectName(QStringLiteral("riskKeepGoal"));
+    m_keepGoal->setToolTip(QStringLiteral("Save the plan at the spending found as a plan file of "
+                                          "its own and compare it in the Scenarios pane"));
+    for (QPushButton* button : {m_applyGoal, m_keepGoal}) {
+        button->setEnabled(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    connect(m_applyGoal, &QPushButton::clicked, this, &RiskPane::ApplyGoal);
+    connect(m_keepGoal, &QPushButton::clicked, this, &RiskPane::keepGoalAsScenarioClicked);
+    layout.addLayout(buttons);
+}
+
 void RiskPane::OnInitialUpdate() {
     m_pPlanDoc = dynamic_cast<CTessalyDoc*>(GetDocument());
     ViewBase::OnInitialUpdate();
@@ -165,6 +214,29 @@ void RiskPane::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_stale)
         Start();
+}
+
+void RiskPane::SetConfidence(std::int32_t confidence) {
+    m_confidence->setValue(confidence);
+}
+
+std::optional<Plan> RiskPane::GoalPlan() const {
+    if (!m_goal || !m_goal->spending || m_pPlanDoc == nullptr)
+        return std::nullopt;
+    return ExpensesAt(m_pPlanDoc->ShownPlan(), *m_goal->spending);
+}
+
+void RiskPane::ApplyGoal() {
+    if (!m_goal || !m_goal->spending || m_pPlanDoc == nullptr)
+        return;
+    // The expenses the plan holds now, should they differ from those calculated, are scaled as
+    // the answer says; the list shows the plan calculated again.
+    const std::optional<Plan> scaled = ExpensesAt(m_pPlanDoc->m_plan, *m_goal->spending);
+    if (!scaled)
+        return;
+    m_pPlanDoc->m_plan.expenses = scaled->expenses;
+    m_pPlanDoc->SetModifiedFlag(true);
+    m_pPlanDoc->Calculate();
 }
 
 void RiskPane::SetInputs(const RiskSettings& inputs) {
@@ -188,7 +260,12 @@ void RiskPane::ClearResults() {
     m_progress->End();
     const bool shown = m_summary.has_value() || m_path.has_value();
     m_summary.reset();
+    m_goal.reset();
     m_path.reset();
+    m_goalSpending->clear();
+    m_goalLasts->clear();
+    m_applyGoal->setEnabled(false);
+    m_keepGoal->setEnabled(false);
     m_worst->setEnabled(false);
     m_median->setEnabled(false);
     m_worst->setChecked(false);
@@ -224,10 +301,17 @@ void RiskPane::Start() {
         return;
     }
     m_answer->setText(QString::fromUtf8(WorkingText()));
-    m_run.Start([plan = m_pPlanDoc->ShownPlan(), settings = *settings,
-                 progress = m_progress->Begin(settings->paths)](StopToken stop) {
-        return AskRisk(plan, settings, stop, progress);
-    });
+    const GoalSettings goal{*settings, m_confidence->value()};
+    // The goal follows the risk run on the same paths; the bar counts both.
+    m_run.Start(
+        [plan = m_pPlanDoc->ShownPlan(), settings = *settings, goal,
+         progress = m_progress->Begin(settings->paths + GoalProgressTotal(goal))](StopToken stop) {
+            RiskPaneRun run{AskRisk(plan, settings, stop, progress), {}};
+            if (run.risk.verdict.Answered())
+                run.goal = AskGoal(plan, goal, stop,
+                                   [&](std::int32_t done) { progress(settings.paths + done); });
+            return run;
+        });
 }
 
 void RiskPane::Cancel() {
@@ -236,18 +320,30 @@ void RiskPane::Cancel() {
     m_runAgain->show();
 }
 
-void RiskPane::ShowAnswer(const RiskRunAnswer& answer) {
+void RiskPane::ShowRun(const RiskPaneRun& run) {
     m_progress->End();
-    if (!answer.verdict.Answered()) {
-        m_answer->setText(answer.verdict.status == AnswerStatus::Stopped
+    if (!run.risk.verdict.Answered()) {
+        m_answer->setText(run.risk.verdict.status == AnswerStatus::Stopped
                               ? QString::fromUtf8(RiskCancelledText())
-                              : QString::fromUtf8(answer.verdict.sentence));
+                              : QString::fromUtf8(run.risk.verdict.sentence));
         return;
     }
-    m_answer->setText(Answer(answer.summary));
-    m_summary = answer.summary;
+    m_answer->setText(Answer(run.risk.summary));
+    m_summary = run.risk.summary;
     m_worst->setEnabled(true);
     m_median->setEnabled(true);
+    if (!run.goal.verdict.Answered()) {
+        m_goalSpending->setText(run.goal.verdict.status == AnswerStatus::Stopped
+                                    ? QString::fromUtf8(RiskCancelledText())
+                                    : QString::fromUtf8(run.goal.verdict.sentence));
+    } else {
+        m_goalSpending->setText(
+            QString::fromUtf8(GoalSpendingText(run.goal.goal, LocaleNumbers())));
+        m_goalLasts->setText(QString::fromUtf8(GoalLastsText(run.goal.goal)));
+        m_goal = run.goal.goal;
+        m_applyGoal->setEnabled(m_goal->spending.has_value());
+        m_keepGoal->setEnabled(m_goal->spending.has_value());
+    }
     emit riskChanged();
 }
 

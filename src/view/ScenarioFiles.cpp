@@ -9,9 +9,11 @@
 #include "platform/FilePaths.h"
 #include "platform/UiServices.h"
 #include "report/ScenarioText.h"
+#include "view/RiskPane.h"
 #include "view/ScenariosPane.h"
 #include "view/WhatIfPane.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,6 +33,31 @@ bool SameFile(const std::string& first, const std::string& second) {
     std::error_code error;
     return !first.empty() && !second.empty() &&
            std::filesystem::equivalent(PathFromUtf8(first), PathFromUtf8(second), error);
+}
+
+// A variant of the open plan at expensesPercent and returnPoints, kept as a plan file of its own.
+void KeepVariant(const CTessalyDoc& document, const std::optional<Plan>& variant,
+                 std::int32_t expensesPercent, std::int32_t returnPoints, ScenariosPane& scenarios,
+                 UiServices& ui) {
+    if (!variant || !HasRoom(scenarios, ui))
+        return;
+    const std::filesystem::path plan = PathFromUtf8(document.GetPathName());
+    const std::string stem =
+        document.GetPathName().empty() ? document.GetTitle() : Utf8FromPath(plan.stem());
+    const std::filesystem::path folder = plan.parent_path();
+    const std::string proposed =
+        Utf8FromPath(folder / PathFromUtf8(VariantFileStem(stem, expensesPercent, returnPoints) +
+                                           kPlanExtension));
+    const std::optional<std::string> chosen = ui.ChooseSaveFile(proposed);
+    if (!chosen)
+        return;
+    const std::string path = RepairPlanExtension(*chosen);
+    if (SameFile(path, document.GetPathName())) {
+        ui.ShowMessage(KeepOverOpenPlanSentence(), path);
+        return;
+    }
+    if (WriteExportFile(path, PlanFileBytes(*variant), ui))
+        scenarios.AddScenario(path, *variant);
 }
 
 } // namespace
@@ -55,25 +82,12 @@ void OnCompareWith(ScenariosPane& scenarios, UiServices& ui) {
 
 void OnKeepAsScenario(const CTessalyDoc& document, const WhatIfPane& whatIf,
                       ScenariosPane& scenarios, UiServices& ui) {
-    const std::optional<Plan> variant = whatIf.VariantPlan();
-    if (!variant || !HasRoom(scenarios, ui))
-        return;
-    const std::filesystem::path plan = PathFromUtf8(document.GetPathName());
-    const std::string stem =
-        document.GetPathName().empty() ? document.GetTitle() : Utf8FromPath(plan.stem());
-    const std::filesystem::path folder = plan.parent_path();
-    const std::string proposed =
-        Utf8FromPath(folder / PathFromUtf8(VariantFileStem(stem, whatIf.ExpensesPercent(),
-                                                           whatIf.ReturnPoints()) +
-                                           kPlanExtension));
-    const std::optional<std::string> chosen = ui.ChooseSaveFile(proposed);
-    if (!chosen)
-        return;
-    const std::string path = RepairPlanExtension(*chosen);
-    if (SameFile(path, document.GetPathName())) {
-        ui.ShowMessage(KeepOverOpenPlanSentence(), path);
-        return;
-    }
-    if (WriteExportFile(path, PlanFileBytes(*variant), ui))
-        scenarios.AddScenario(path, *variant);
+    KeepVariant(document, whatIf.VariantPlan(), whatIf.ExpensesPercent(), whatIf.ReturnPoints(),
+                scenarios, ui);
+}
+
+void OnKeepGoalAsScenario(const CTessalyDoc& document, const RiskPane& risk,
+                          ScenariosPane& scenarios, UiServices& ui) {
+    if (const std::optional<GoalAnswer>& goal = risk.Goal(); goal && goal->spending)
+        KeepVariant(document, risk.GoalPlan(), *goal->spending, 0, scenarios, ui);
 }

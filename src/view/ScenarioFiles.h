@@ -1,6 +1,7 @@
 #pragma once
 
 class CTessalyDoc;
+class RiskPane;
 class ScenariosPane;
 class UiServices;
 class WhatIfPane;
@@ -13,3 +14,7 @@ void OnCompareWith(ScenariosPane& scenarios, UiServices& ui);
 // never change: the open plan's own file is refused as the name.
 void OnKeepAsScenario(const CTessalyDoc& document, const WhatIfPane& whatIf,
                       ScenariosPane& scenarios, UiServices& ui);
+
+// The Risk pane's Keep as Scenario...: the plan at the spending found, kept in the same way.
+void OnKeepGoalAsScenario(const CTessalyDoc& document, const RiskPane& risk,
+                          ScenariosPane& scenarios, UiServices& ui);

@@ -2,12 +2,16 @@
 #include "tests/platform/MemorySettingsStore.h"
 
 #include "app/RiskInputsSetting.h"
+#include "cli/CliCommands.h"
+#include "model/WhatIf.h"
+#include "persist/PlanFileOpen.h"
 
 #include "view/CTessalyView.h"
 #include "view/PointsSpinBox.h"
 #include "view/ProjectionChart.h"
 #include "view/RiskPane.h"
 #include "view/RunProgress.h"
+#include "view/ScenariosPane.h"
 #include "view/WhatIfPane.h"
 #include "view/YearDetailsPane.h"
 
@@ -20,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -162,4 +167,41 @@ TEST(RiskInputsSetting, InputsComeBackAtTheNextStartAndBadOnesKeepTheDefaults) {
     pane.SetInputs({10000, 5, 42, 80});
     EXPECT_EQ(settings.ReadString("Risk", "Seed"), "42");
     EXPECT_EQ(settings.ReadString("Risk", "Paths"), "10000");
+}
+
+// The goal at the confidence chosen: the pane says what orbelan-cli goal says, keeps the plan
+// at the spending found as a scenario, and applies it to the plan as an edit.
+TEST_F(RiskPaneTest, GoalSaysWhatTheCommandLineSaysKeepsAndApplies) {
+    Action("ID_EDIT_CALCULATE").trigger();
+    QSignalSpy results(&Pane(), &RiskPane::backgroundResultShown);
+    Action("ID_VIEW_RISK").trigger();
+    Pane().SetInputs({1000, 10, 3, 56});
+    Pane().SetConfidence(80);
+    while (!Pane().Goal() || Pane().Goal()->settings.confidence != 80)
+        ASSERT_TRUE(results.wait(kBackgroundAnswerMs));
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string> args{
+        "goal", Document().GetPathName(), "--until-age", "56", "--seed", "3", "--confidence", "80"};
+    ASSERT_EQ(RunCli(args, out, err), 0) << err.str();
+    EXPECT_EQ((Find<QLabel>("riskGoalSpending").text() + QLatin1Char(' ') +
+               Find<QLabel>("riskGoalLasts").text())
+                      .toStdString() +
+                  '\n',
+              out.str());
+    const std::int32_t spending = *Pane().Goal()->spending;
+    const Plan planned = Document().ShownPlan();
+
+    const std::string kept = folder.FilePath("kept.Orbe");
+    ui.QueueSaveFile(kept);
+    Find<QPushButton>("riskKeepGoal").click();
+    Plan opened;
+    ASSERT_EQ(OpenPlanFile(kept, opened).status, PlanOpenStatus::Opened);
+    EXPECT_EQ(opened, *ExpensesAt(planned, spending));
+    ASSERT_EQ(Frame().GetScenarios().Scenarios().size(), 1u);
+
+    Find<QPushButton>("riskApplyGoal").click();
+    EXPECT_EQ(Document().m_plan, *ExpensesAt(planned, spending));
+    EXPECT_EQ(Document().ShownPlan(), Document().m_plan);
+    EXPECT_TRUE(Document().IsModified());
 }
