@@ -1,12 +1,12 @@
 #include "persist/RecoveryCopy.h"
 
 #include "persist/FileIo.h"
+#include "persist/StableHash.h"
 #include "persist/StateFolder.h"
 #include "persist/TemporaryFile.h"
 #include "platform/FilePaths.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -32,22 +32,10 @@ std::string CanonicalPlanPath(const std::string& planPath) {
     return error ? planPath : Utf8FromPath(canonical);
 }
 
-// FNV-1a: a name that stays the same from one version of the program to the next.
-std::string HashName(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char byte : bytes) {
-        hash ^= static_cast<unsigned char>(byte);
-        hash *= 1099511628211ULL;
-    }
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
-}
-
 std::string CopyName(const std::string& planPath, RecoverySlot slot) {
     const std::string base =
         "recovery-" +
-        (planPath.empty() ? std::string("untitled") : HashName(CanonicalPlanPath(planPath)));
+        (planPath.empty() ? std::string("untitled") : StableHash(CanonicalPlanPath(planPath)));
     return slot == RecoverySlot::Declined ? base + "-declined" : base;
 }
 

@@ -1,7 +1,8 @@
 #include "persist/RecoveryCopyRecord.h"
 
+#include "persist/RecordNumbers.h"
+
 #include <array>
-#include <charconv>
 
 namespace {
 
@@ -31,13 +32,8 @@ std::optional<RecoveryCopyRecord> DecodeRecoveryCopy(std::string_view contents) 
         return std::nullopt;
     contents.remove_prefix(kMagic.size());
     std::array<std::uint64_t, kNumbers> numbers{};
-    for (std::uint64_t& number : numbers) {
-        const auto [end, error] =
-            std::from_chars(contents.data(), contents.data() + contents.size(), number);
-        if (error != std::errc{} || end == contents.data() + contents.size() || *end != ' ')
-            return std::nullopt;
-        contents.remove_prefix(static_cast<std::size_t>(end - contents.data()) + 1);
-    }
+    if (!ReadRecordNumbers(contents, numbers))
+        return std::nullopt;
     const std::size_t pathEnd = contents.find('\0');
     if (!contents.starts_with('\n') || pathEnd == std::string_view::npos || numbers[1] > 1 ||
         contents.size() - pathEnd - 1 != numbers[7])

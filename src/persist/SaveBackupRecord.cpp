@@ -1,6 +1,6 @@
 #include "persist/SaveBackupRecord.h"
 
-#include <charconv>
+#include "persist/RecordNumbers.h"
 
 namespace {
 
@@ -33,13 +33,8 @@ std::optional<SaveBackupRecord> DecodeSaveBackup(std::string_view contents) {
         return std::nullopt;
     contents.remove_prefix(kMagic.size());
     std::uint64_t numbers[6] = {};
-    for (std::uint64_t& number : numbers) {
-        const auto [end, error] =
-            std::from_chars(contents.data(), contents.data() + contents.size(), number);
-        if (error != std::errc{} || end == contents.data() + contents.size() || *end != ' ')
-            return std::nullopt;
-        contents.remove_prefix(static_cast<std::size_t>(end - contents.data()) + 1);
-    }
+    if (!ReadRecordNumbers(contents, numbers))
+        return std::nullopt;
     const std::size_t pathEnd = contents.find('\0');
     if (!contents.starts_with('\n') || pathEnd == std::string_view::npos)
         return std::nullopt;

@@ -1,10 +1,10 @@
 #include "persist/SaveExclusion.h"
 
+#include "persist/StableHash.h"
 #include "persist/StateFolder.h"
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -15,19 +15,6 @@ namespace {
 
 std::string DeviceAndInode(const struct stat& info) {
     return std::to_string(info.st_dev) + "-" + std::to_string(info.st_ino);
-}
-
-// A file name is up to 255 bytes, too long to go into another one whole. Two names that
-// share a hash only make their saves wait for each other.
-std::string NameHash(const std::string& name) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char byte : name) {
-        hash ^= static_cast<unsigned char>(byte);
-        hash *= 1099511628211ULL;
-    }
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
 }
 
 // Locks the file open at fd. 1 while another holder has it, -1 on failure.
@@ -66,8 +53,10 @@ LockWait SaveExclusion::ForSave(const fs::path& path, const struct stat& info, b
         m_problem = parentPath.string() + ": " + std::strerror(errno);
         return LockWait::Failed;
     }
-    const LockWait byName =
-        Take("name-" + DeviceAndInode(parent) + "-" + NameHash(path.filename()) + ".lock");
+    // A file name is up to 255 bytes, too long to go into another one whole. Two names that
+    // share a hash only make their saves wait for each other.
+    const LockWait byName = Take("name-" + DeviceAndInode(parent) + "-" +
+                                 StableHash(path.filename().native()) + ".lock");
     return byName != LockWait::Free ? byName : Take("file-" + DeviceAndInode(info) + ".lock");
 }
 
