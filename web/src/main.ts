@@ -116,6 +116,9 @@ async function start(): Promise<void> {
         core,
     );
     const whatIf = new WhatIf(client, core, display, (variant) => projection.showVariant(variant));
+    // Counts the edits, and which one the projection on show was calculated after.
+    let editsSeen = 0;
+    let editsShown = 0;
     const risk = new RiskView(
         client,
         new RiskRunner(),
@@ -126,6 +129,12 @@ async function start(): Promise<void> {
         },
         core.texts,
         (plan) => {
+            // The answer scales the plan as it was calculated: after later edits, calculate
+            // again so that the answer, and then Apply, take them in rather than undo them.
+            if (editsSeen !== editsShown) {
+                byId('calculate').click();
+                return;
+            }
             state.change(plan);
             byId('calculate').click();
         },
@@ -176,6 +185,7 @@ async function start(): Promise<void> {
     let asked = 0;
     const exportable = setUpExports(client, () => state.fileName, () => showTab('projection'));
     const showProjection = (result: Projection | null, plan: Plan | null) => {
+        editsShown = editsSeen;
         exportable(result !== null);
         projection.show(result);
         details.show(result);
@@ -202,6 +212,7 @@ async function start(): Promise<void> {
         redo.disabled = !state.canRedo;
     };
     state.listen((replaced) => {
+        ++editsSeen;
         showTitle();
         // Like the desktop, a changed plan keeps its last projection until Calculate.
         if (!replaced) return;

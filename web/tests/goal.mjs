@@ -6,7 +6,7 @@ import { join } from 'node:path';
 const examples = join(new URL('.', import.meta.url).pathname, '..', '..', 'examples');
 
 export async function checkGoal(site) {
-    const { expect, openPage, cliOutput } = site;
+    const { expect, openPage, cliOutput, typeInto } = site;
     const { page } = await openPage();
     await page.click('#example');
     await page.waitForFunction(() => document.title.startsWith('household.Orbe'));
@@ -42,5 +42,16 @@ export async function checkGoal(site) {
     await page.waitForFunction(() => document.title.includes('*'));
     await page.click('#undo');
     await page.waitForFunction(() => !document.title.includes('*'));
+
+    // An edit since the answer: Apply calculates again instead of putting the calculated plan
+    // back over the edit.
+    await page.waitForFunction(() => !document.getElementById('goal-apply').disabled);
+    await page.click('#tab-plan');
+    await typeInto(page, 'retirementAge', '60');
+    await page.click('#tab-risk');
+    await page.click('#goal-apply');
+    await page.waitForFunction(() => !document.getElementById('goal-apply').disabled);
+    const age = await page.$eval('#retirementAge', (input) => input.value);
+    expect(age === '60', `Apply after an edit leaves the retirement age at ${age}, not 60`);
     await page.close();
 }
