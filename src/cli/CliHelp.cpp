@@ -5,6 +5,7 @@
 #include "model/Plan.h"
 #include "model/Risk.h"
 #include "model/Scenarios.h"
+#include "model/TodaysMoney.h"
 #include "model/WhatIf.h"
 #include "report/PlanChecks.h"
 #include "report/SignedPoints.h"
@@ -209,7 +210,7 @@ void PrintHelp(std::ostream& out) {
          Range(SignedPoints(kGridReturnPoints.front()), SignedPoints(kGridReturnPoints.back()))},
         {"gridExpenses", Range(to_string(kGridExpensePercents.front()) + '%',
                                to_string(kGridExpensePercents.back()) + '%')},
-        {"maxInflation", to_string(kMaxInflationOption)},
+        {"maxInflation", to_string(static_cast<std::int32_t>(kMaxShownInflation))},
         {"retirementAges",
          Range(to_string(kEarliestRetirementAge), to_string(kLatestRetirementAge))},
         {"steepRate", to_string(static_cast<std::int32_t>(kSteepRate))},

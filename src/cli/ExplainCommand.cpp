@@ -92,7 +92,7 @@ int RunExplain(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (inflationText) {
         const std::optional<float> inflation = ParseInflation(*inflationText);
         if (!inflation)
-            return Usage(err, "--todays-money needs an inflation rate from 0 to 100");
+            return Usage(err, InflationUsage());
         settings.todaysMoney = TodaysMoneyBasis{*inflation, CurrentYear()};
     }
     std::optional<std::int32_t> year;

@@ -72,7 +72,7 @@ int RunReport(std::span<const std::string> args, std::ostream& out, std::ostream
     if (const std::optional<std::string> given = arguments.Value("--todays-money")) {
         inflation = ParseInflation(*given);
         if (!inflation)
-            return Usage(err, "--todays-money needs an inflation rate from 0 to 100");
+            return Usage(err, InflationUsage());
     }
     ReportRequest request;
     if (!ReadUntilAge(arguments, request.untilAge, err))

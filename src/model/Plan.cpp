@@ -56,3 +56,19 @@ void Plan::EraseExpense(std::size_t index) {
     assert(index < expenses.size());
     expenses.erase(std::next(expenses.begin(), static_cast<std::ptrdiff_t>(index)));
 }
+
+std::optional<std::int32_t> LastExpenseYear(const Plan& plan) {
+    std::optional<std::int32_t> last;
+    const auto count = [&last](const PlanDate& date) {
+        if (date.IsValid() && (!last || date.GetYear() > *last))
+            last = date.GetYear();
+    };
+    for (const ExpenseItem& item : plan.expenses) {
+        if (item.initialAmount != 0)
+            count(item.initialDate);
+        if (item.annualAmount != 0 && item.annualStart.IsValid() &&
+            item.annualStart.GetYear() <= item.annualEnd.GetYear())
+            count(item.annualEnd);
+    }
+    return last;
+}

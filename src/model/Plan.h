@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,3 +73,7 @@ public:
     std::vector<IncomeItem> incomes;
     std::vector<ExpenseItem> expenses;
 };
+
+// The last year the projection counts an expense in, as the engine counts amounts: an initial
+// amount's year, an annual amount's last year; empty for a plan without one.
+std::optional<std::int32_t> LastExpenseYear(const Plan& plan);

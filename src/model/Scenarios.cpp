@@ -28,6 +28,7 @@ ScenarioResult RunScenario(const Plan& plan, const RiskSettings& settings, StopT
         return result;
     }
     result.reach = *reach;
+    result.lastExpenseYear = LastExpenseYear(plan);
     result.sustainable = FindSustainableSpending(
         plan, settings.untilAge, stop, [&](std::int32_t tried) { report(tried); }, threads);
     result.risk = RunRisk(

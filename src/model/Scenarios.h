@@ -29,6 +29,8 @@ struct ScenarioResult {
     // Why the plan is not scored, in the one sentence every edition gives of it; then its
     // figures are left empty and it is in no pair.
     std::optional<std::string> verdict;
+    // The plan's last year with an expense, which money lasting beyond it outlasts.
+    std::optional<std::int32_t> lastExpenseYear;
 
     bool operator==(const ScenarioResult& other) const = default;
 };

@@ -83,6 +83,9 @@ std::string HorizonLabel(const Reach& reach) {
 }
 
 HorizonBand BandOf(const Reach& reach, const Plan& plan, std::int32_t age) {
+    if (const std::optional<std::int32_t> first = AgeIn(plan, FirstProjectionYear(plan));
+        first && age < *first)
+        return HorizonBand::Unknown;
     if (!reach.firstUncoveredYear)
         return HorizonBand::Lasting;
     if (reach.limitYear)

@@ -78,7 +78,8 @@ enum class HorizonBand {
     // The projection stopped at the calculation limit before the age asked for (or, with no
     // age known, at all): the money lasts at least until then, and how much longer is unknown.
     UntilLimit,
-    // The plan's birth date is invalid, so neither milestone is known.
+    // The plan's birth date is invalid, so neither milestone is known; or the age asked for
+    // comes before the projection's first year, where every reach would be Lasting.
     Unknown,
 };
 

@@ -5,6 +5,7 @@
 #include "print/ChartPainter.h"
 #include "report/ChartWords.h"
 #include "report/DisplayName.h"
+#include "report/OutlastText.h"
 #include "report/PageLayout.h"
 #include "report/ProjectionColumns.h"
 #include "report/ReportAssumptions.h"
@@ -207,7 +208,7 @@ QStringList ItemCells(const ItemAssumption& item) {
 QStringList ProjectionCells(const ReportContent& content, std::int32_t r) {
     const ProjectionTable& table = content.table;
     const ProjectionRow& row = table.rows[static_cast<std::size_t>(r)];
-    const std::optional<std::int32_t> age = AgeIn(content.plan, table.firstYear + r);
+    const std::optional<std::int32_t> age = NamedAge(content.plan, table.firstYear + r);
     return {QString::number(table.firstYear + r),
             age ? QString::number(*age) : QString(),
             AmountText(row.income),

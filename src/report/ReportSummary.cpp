@@ -4,6 +4,7 @@
 #include "model/YearBreakdown.h"
 #include "report/GoalText.h"
 #include "report/LimitText.h"
+#include "report/OutlastText.h"
 #include "report/PlanChecks.h"
 #include "report/ReportRiskSentence.h"
 #include "report/UntilAgeCheck.h"
@@ -19,7 +20,7 @@ std::string Number(std::int64_t value) {
 
 // "2040 (age 92)", or the year alone for a plan without an age in it.
 std::string YearWithAge(const Plan& plan, std::int32_t year) {
-    const std::optional<std::int32_t> age = AgeIn(plan, year);
+    const std::optional<std::int32_t> age = NamedAge(plan, year);
     return age ? Number(year) + " (age " + Number(*age) + ")" : Number(year);
 }
 
@@ -36,6 +37,8 @@ std::string ReachSentence(const ReportSummaryFacts& facts, const Plan& plan,
         return "The money lasts at least until " + YearWithAge(plan, reach.horizon) + ". " + stop +
                ": whether it lasts longer is not known.";
     }
+    if (const std::optional<std::int32_t> end = OutlastedExpensesEnd(reach, LastExpenseYear(plan)))
+        return OutlastsSentence(plan, *end) + ".";
     if (!reach.firstUncoveredYear)
         return "The money lasts through " + YearWithAge(plan, reach.horizon) +
                ", the last year projected.";

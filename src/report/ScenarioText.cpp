@@ -1,6 +1,7 @@
 #include "report/ScenarioText.h"
 
 #include "report/LimitText.h"
+#include "report/OutlastText.h"
 #include "report/PlanChecks.h"
 #include "report/SignedPoints.h"
 
@@ -37,6 +38,13 @@ std::size_t Characters(const std::string& text) {
 
 std::string Padded(const std::string& text, std::size_t width) {
     return text + std::string(width - std::min(width, Characters(text)), ' ');
+}
+
+std::string LastsUntilText(const ScenarioResult& plan) {
+    if (const std::optional<std::int32_t> end =
+            OutlastedExpensesEnd(plan.reach, plan.lastExpenseYear))
+        return OutlastsLabel(*end);
+    return HorizonLabel(plan.reach);
 }
 
 } // namespace
@@ -88,7 +96,7 @@ std::vector<ScenarioFigure> ScenarioFigures(const ScenarioComparison& comparison
         }
         const std::string values[] = {std::to_string(plan.table.firstYear),
                                       std::to_string(plan.table.rowCount),
-                                      HorizonLabel(plan.reach),
+                                      LastsUntilText(plan),
                                       std::to_string(plan.risk.horizonYear),
                                       SustainableText(plan.sustainable),
                                       numbers.whole(plan.risk.successes) + " of " +

@@ -1,8 +1,10 @@
 #include "report/WhatIfText.h"
 
 #include "report/LimitText.h"
+#include "report/OutlastText.h"
 #include "report/PlanChecks.h"
 #include "report/SignedPoints.h"
+#include "report/UntilAgeCheck.h"
 
 #include <algorithm>
 #include <functional>
@@ -10,7 +12,7 @@
 namespace {
 
 std::string AgePart(const Plan& plan, std::int32_t year) {
-    const std::optional<std::int32_t> age = AgeIn(plan, year);
+    const std::optional<std::int32_t> age = NamedAge(plan, year);
     return age ? ", age " + std::to_string(*age) : std::string();
 }
 
@@ -27,7 +29,9 @@ std::string PointsInWords(std::int32_t points) {
     return number + (points == 1 || points == -1 ? " point" : " points");
 }
 
-std::string HorizonSentence(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
+namespace {
+
+std::string HorizonWords(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
     const std::string horizon = std::to_string(reach.horizon);
     if (reach.limitYear) {
         const std::string stop = LimitStopText(*reach.limitYear);
@@ -35,12 +39,21 @@ std::string HorizonSentence(const Reach& reach, const Plan& plan, std::int32_t f
             return stop;
         return "Money lasts at least until " + horizon + AgePart(plan, reach.horizon) + ". " + stop;
     }
+    if (const std::optional<std::int32_t> end = OutlastedExpensesEnd(reach, LastExpenseYear(plan)))
+        return OutlastsSentence(plan, *end);
     if (!reach.firstUncoveredYear)
         return "Money lasts through " + horizon + AgePart(plan, reach.horizon) +
                ", the last year projected";
     if (reach.horizon < firstYear)
         return "Money does not last the first year, " + std::to_string(firstYear);
     return "Money lasts until " + horizon + AgePart(plan, reach.horizon);
+}
+
+} // namespace
+
+// Two sentences where the projection stops at the limit: each ends with its full stop.
+std::string HorizonSentence(const Reach& reach, const Plan& plan, std::int32_t firstYear) {
+    return HorizonWords(reach, plan, firstYear) + '.';
 }
 
 std::string SustainableSentence(const SustainableSpending& found, std::int32_t returnPoints) {
@@ -127,6 +140,9 @@ std::string GridCellTip(const Reach& reach) {
 std::vector<GridLegendEntry> GridLegend(const HorizonGrid& grid, const Plan& plan,
                                         std::int32_t age) {
     std::vector<GridLegendEntry> legend;
+    // An age that asks nothing colours no cell: the legend says why instead.
+    if (const std::optional<std::string> problem = UntilAgeProblem(plan, age))
+        return {{HorizonBand::Unknown, *problem}};
     if (!plan.birthDate.IsValid()) {
         legend.push_back({HorizonBand::Lasting, "Lasts through the last year projected"});
     } else {

@@ -50,6 +50,8 @@ std::string GridCellTip(const Reach& reach);
 struct GridLegendEntry {
     HorizonBand band = HorizonBand::Lasting;
     std::string text;
+
+    bool operator==(const GridLegendEntry& other) const = default;
 };
 
 // The legend of the grid's colours for the plan and the age; with an invalid birth date only

@@ -39,7 +39,7 @@ TEST_F(WhatIfPaneTest, AGridCellMovesTheSlidersAndTheChartDrawsTheVariantAloneOf
     auto& grid = Find<QTableWidget>("sensitivityGrid");
     EXPECT_EQ(grid.item(3, 3)->text(), QStringLiteral("2004")) << "+0 points, 100 %";
     EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
-              QStringLiteral("Money lasts until 2004, age 56"));
+              QStringLiteral("Money lasts until 2004, age 56."));
     EXPECT_TRUE(Frame().GetChart().VariantLines().isEmpty()) << "the plan itself is no variant";
 
     const Plan plan = Document().m_plan;
@@ -50,7 +50,7 @@ TEST_F(WhatIfPaneTest, AGridCellMovesTheSlidersAndTheChartDrawsTheVariantAloneOf
     EXPECT_EQ(Find<QSlider>("whatIfExpensesSlider").value(), 70);
     EXPECT_EQ(Find<QSlider>("whatIfReturnsSlider").value(), 3);
     EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
-              QStringLiteral("Money lasts until 2006, age 58"));
+              QStringLiteral("Money lasts until 2006, age 58."));
     const QList<QLineSeries*>& lines = Frame().GetChart().VariantLines();
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0]->name(), QStringLiteral("Total Assets (what if)"));
@@ -104,7 +104,7 @@ TEST_F(WhatIfLimitTest, TheLimitIsNamedAndTheGridColoursItApart) {
     ShowResults();
     EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
               QStringLiteral("Money lasts at least until 2039, age 79. The projection stops at "
-                             "the calculation limit in 2040"));
+                             "the calculation limit in 2040."));
     EXPECT_EQ(Find<QLabel>("whatIfSustainable").text(),
               QStringLiteral("Unknown: the projection stops at the calculation limit in 2040"));
     auto& grid = Find<QTableWidget>("sensitivityGrid");
@@ -142,5 +142,5 @@ TEST_F(WhatIfLimitTest, AnInvalidBirthDateAsksForOne) {
                              "year can be known: enter it again under General Data."));
     EXPECT_EQ(Find<QLabel>("whatIfHorizon").text(),
               QStringLiteral("Money lasts at least until 2039. The projection stops at the "
-                             "calculation limit in 2040"));
+                             "calculation limit in 2040."));
 }

@@ -118,7 +118,7 @@ TEST_F(ReportCommandTest, TheLimitIsStatedAndBadUsageRefused) {
 
     for (const std::vector<std::string>& options :
          {std::vector<std::string>{"--todays-money", "two"},
-          {"--todays-money", "101"},
+          {"--todays-money", "20.5"},
           {"--todays-money"},
           {"--until-age", "1001"},
           {"--risk", "yes"},

@@ -109,3 +109,40 @@ TEST(PlanTest, CopiesAreIndependent) {
     EXPECT_EQ(original.incomes[0].name, "Savings account");
     EXPECT_EQ(original.expenses.size(), 1u);
 }
+
+// The last expense is where the engine counts one: amounts of 0, an annual amount that ends
+// before it starts and invalid dates count nowhere.
+TEST(PlanTest, LastExpenseYearIsTheLastCounted) {
+    const struct {
+        const char* what;
+        std::int32_t initial;
+        PlanDate initialDate;
+        std::int32_t annual;
+        PlanDate start;
+        PlanDate end;
+        std::optional<std::int32_t> expected;
+    } cases[] = {
+        {"an annual amount's end", 0, MakeDate(2090, 1, 1), 100, MakeDate(2020, 1, 1),
+         MakeDate(2085, 12, 31), 2085},
+        {"an initial amount after it", 5, MakeDate(2090, 1, 1), 100, MakeDate(2020, 1, 1),
+         MakeDate(2085, 12, 31), 2090},
+        {"an annual amount ending before it starts", 5, MakeDate(2030, 1, 1), 100,
+         MakeDate(2040, 1, 1), MakeDate(2035, 12, 31), 2030},
+        {"an invalid end", 5, MakeDate(2030, 1, 1), 100, MakeDate(2020, 1, 1),
+         MakeDate(2023, 2, 30), 2030},
+        {"amounts of 0", 0, MakeDate(2030, 1, 1), 0, MakeDate(2020, 1, 1), MakeDate(2085, 12, 31),
+         std::nullopt},
+    };
+    for (const auto& c : cases) {
+        Plan plan;
+        plan.AppendExpense();
+        ExpenseItem& item = plan.expenses.back();
+        item.initialAmount = c.initial;
+        item.initialDate = c.initialDate;
+        item.annualAmount = c.annual;
+        item.annualStart = c.start;
+        item.annualEnd = c.end;
+        EXPECT_EQ(LastExpenseYear(plan), c.expected) << c.what;
+    }
+    EXPECT_EQ(LastExpenseYear(Plan{}), std::nullopt) << "no expense";
+}

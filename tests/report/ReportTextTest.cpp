@@ -97,7 +97,12 @@ TEST(ReportTextTest, AMoneyThatLastsEveryYearAndARunOfPathsAreSaid) {
     Plan plan = DrawdownPlan();
     plan.expenses.clear();
     const std::vector<std::string> lasting = Summary(plan, 60);
-    EXPECT_EQ(lasting.front(), "The money lasts through 2099 (age 149), the last year projected.");
+    EXPECT_EQ(lasting.front(), "The money lasts through 2099, the last year projected.")
+        << "at 149 no age a plan is made for";
+    plan = DrawdownPlan();
+    plan.expenses[0].annualEnd = MakeDate(2004, 12, 31);
+    EXPECT_EQ(Summary(plan, 60).front(),
+              "The money outlasts the plan's expenses, which end in 2004, at age 54.");
     EXPECT_EQ(lasting.back(), "Sustainable spending to age 60: 1000 % of the planned expenses, the "
                               "most whose money lasts to that age.");
     EXPECT_EQ(Summary(ProjectionExamplePlan(), 3).back(),

@@ -78,6 +78,18 @@ TEST(ScenarioTextTest, TextPutsEachPlanInAColumn) {
         "both last in 0, neither in 127.\n");
 }
 
+// Money that covers every year past the last expense outlasts the plan; one stopped at the limit
+// is not known to.
+TEST(ScenarioTextTest, MoneyPastTheLastExpenseOutlastsIt) {
+    ScenarioComparison comparison = TwoPlans();
+    comparison.plans[0].lastExpenseYear = 2001;
+    comparison.plans[1].lastExpenseYear = 2000;
+    EXPECT_EQ(ScenarioFigures(comparison)[2].values,
+              (std::vector<std::string>{"beyond 2001, its last expense", "2002+"}));
+    comparison.plans[0].lastExpenseYear = 2002;
+    EXPECT_EQ(ScenarioFigures(comparison)[2].values[0], "2001") << "expenses it does not outlast";
+}
+
 TEST(ScenarioTextTest, CsvLeavesYearsWithoutARowEmptyAndQuotesNames) {
     const std::vector<std::string> names{"A", "say \"no\", then"};
     EXPECT_EQ(FormatScenarioCsv(TwoPlans(), names),

@@ -1,4 +1,5 @@
 #include "report/WhatIfText.h"
+#include "report/UntilAgeCheck.h"
 
 #include "tests/support/ExamplePlans.h"
 
@@ -16,22 +17,32 @@ TEST(WhatIfTextTest, HorizonSentences) {
         const Plan* plan;
         const char* expected;
     };
+    // Its expenses end in 2048, at age 100.
+    Plan ending = plan;
+    ending.expenses[0].annualEnd = MakeDate(2048, 12, 31);
     const std::vector<Case> cases{
-        {{2004, 2005}, &plan, "Money lasts until 2004, age 56"},
-        {{2004, 2005}, &ageless, "Money lasts until 2004"},
-        {{2099, std::nullopt}, &plan, "Money lasts through 2099, age 151, the last year projected"},
-        {{1999, 2000}, &plan, "Money does not last the first year, 2000"},
+        {{2004, 2005}, &plan, "Money lasts until 2004, age 56."},
+        {{2004, 2005}, &ageless, "Money lasts until 2004."},
+        {{2099, std::nullopt},
+         &ending,
+         "The money outlasts the plan's expenses, which end in 2048, at age 100."},
+        // The rent runs to 2099, at 151 no age a plan is made for.
+        {{2099, std::nullopt}, &plan, "The money outlasts the plan's expenses, which end in 2099."},
+        {{2068, 2069}, &plan, "Money lasts until 2068, age 120."},
+        {{2069, 2070}, &plan, "Money lasts until 2069."},
+        {{1999, 2000}, &plan, "Money does not last the first year, 2000."},
         {{2039, 2040, 2040},
-         &plan,
+         &ending,
          "Money lasts at least until 2039, age 91. The projection stops at the calculation "
-         "limit in 2040"},
+         "limit in 2040."},
         {{2039, 2040, 2040},
          &ageless,
-         "Money lasts at least until 2039. The projection stops at the calculation limit in 2040"},
-        {{1999, 2000, 2000}, &plan, "The projection stops at the calculation limit in 2000"},
+         "Money lasts at least until 2039. The projection stops at the calculation limit in "
+         "2040."},
+        {{1999, 2000, 2000}, &plan, "The projection stops at the calculation limit in 2000."},
         // A new plan projects years 0 to 99: no age before the birth year.
-        {{1947, std::nullopt}, &plan, "Money lasts through 1947, the last year projected"},
-        {{1948, std::nullopt}, &plan, "Money lasts through 1948, age 0, the last year projected"},
+        {{1947, std::nullopt}, &plan, "Money lasts through 1947, the last year projected."},
+        {{1948, std::nullopt}, &plan, "Money lasts through 1948, age 0, the last year projected."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(HorizonSentence(c.reach, *c.plan, 2000), c.expected);
@@ -106,6 +117,13 @@ TEST(WhatIfTextTest, GridLegendNamesTheMilestonesAndTheLimit) {
     ASSERT_EQ(unknown.size(), 2u);
     EXPECT_EQ(unknown[0].band, HorizonBand::Lasting);
     EXPECT_EQ(unknown[1].band, HorizonBand::UntilLimit);
+
+    // Age 51 comes before the first year, 2000, at 52: every cell would last to it, so none is
+    // coloured and the legend says why.
+    EXPECT_EQ(GridLegend(grid, plan, 51),
+              (std::vector<GridLegendEntry>{{HorizonBand::Unknown, *UntilAgeProblem(plan, 51)}}));
+    EXPECT_EQ(BandOf(Reach{2004, 2005}, plan, 51), HorizonBand::Unknown);
+    EXPECT_EQ(BandOf(Reach{2004, 2005}, plan, 52), HorizonBand::Lasting);
 }
 
 TEST(WhatIfTextTest, CellsHeadingsAndPoints) {
