@@ -24,6 +24,8 @@ const check = spawnSync(process.execPath, [require.resolve('typescript/bin/tsc')
 });
 if (check.status !== 0) process.exit(1);
 mkdirSync(outDir, { recursive: true });
+// Every script of the site is bundled alike, for the browsers the page supports.
+const bundled = { bundle: true, minify: true, format: 'iife', target: 'es2020', outdir: outDir, logLevel: 'warning' };
 await build({
     entryPoints: [
         { in: join(here, 'src', 'main.ts'), out: 'page' },
@@ -31,12 +33,7 @@ await build({
         { in: join(here, 'src', 'coreWorker.ts'), out: 'coreWorker' },
         { in: join(here, 'src', 'page.css'), out: 'page' },
     ],
-    bundle: true,
-    minify: true,
-    format: 'iife',
-    target: 'es2020',
-    outdir: outDir,
-    logLevel: 'warning',
+    ...bundled,
 });
 copyFileSync(join(here, 'src', 'index.html'), join(outDir, 'index.html'));
 const icon = join(here, '..', 'src', 'app', 'icons', 'orbelan.svg');
@@ -69,12 +66,7 @@ const hash = createHash('sha256');
 for (const file of siteFiles) hash.update(`${file}\0`).update(readFileSync(join(outDir, file)));
 await build({
     entryPoints: [{ in: join(here, 'src', 'serviceWorker.ts'), out: 'sw' }],
-    bundle: true,
-    minify: true,
-    format: 'iife',
-    target: 'es2020',
-    outdir: outDir,
-    logLevel: 'warning',
+    ...bundled,
     define: {
         kSiteFiles: JSON.stringify(['./', ...siteFiles]),
         kCacheName: JSON.stringify(`orbelan-site-${hash.digest('hex').slice(0, 16)}`),

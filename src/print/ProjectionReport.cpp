@@ -26,6 +26,7 @@
 #include <cstddef>
 #include <memory>
 #include <new>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -350,14 +351,8 @@ private:
         case BlockKind::ScenarioRow: {
             // The label and the figures wrap in their columns: the row is as tall as the
             // tallest.
-            const std::vector<Column> columns = ScenarioColumns(*m_content.scenarios);
-            const QStringList cells = ScenarioCells(*m_content.scenarios, block.row);
-            qreal height = m_rowHeight;
-            for (std::size_t c = 0; c < columns.size(); ++c)
-                height = std::max(height, CellHeight(cells.value(static_cast<qsizetype>(c)),
-                                                     columns[c].share, m_body) *
-                                              1.2);
-            return height;
+            return CellsHeight(ScenarioCells(*m_content.scenarios, block.row),
+                               ScenarioColumns(*m_content.scenarios));
         }
         }
         return 0;
@@ -368,12 +363,16 @@ private:
     }
 
     qreal ItemCellsHeight(std::int32_t row) const {
-        const QStringList cells = ItemCells(Item(row));
+        return CellsHeight(ItemCells(Item(row)), kItemColumns);
+    }
+
+    // A row whose cells wrap in their columns is as tall as its tallest cell.
+    qreal CellsHeight(const QStringList& cells, std::span<const Column> columns) const {
         qreal height = m_rowHeight;
-        for (std::size_t c = 0; c < kItemColumns.size(); ++c)
-            height = std::max(height, CellHeight(cells.value(static_cast<qsizetype>(c)),
-                                                 kItemColumns[c].share, m_body) *
-                                          1.2);
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            height = std::max(
+                height,
+                CellHeight(cells.value(static_cast<qsizetype>(c)), columns[c].share, m_body) * 1.2);
         return height;
     }
 
